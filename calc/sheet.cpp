@@ -1,0 +1,38 @@
+#include "sheet.h"
+
+#include <stdexcept>
+
+namespace mixora::calc {
+
+namespace {
+std::size_t index_of(int n) {
+    if (n < 1 || n > kFieldCount) throw std::out_of_range("no such sheet field");
+    return static_cast<std::size_t>(n - 1);
+}
+
+// The partner an option button turns off, or the control itself for a check box.
+Toggle partner(Toggle t) {
+    switch (t) {
+    case Toggle::option1: return Toggle::option2;
+    case Toggle::option2: return Toggle::option1;
+    case Toggle::细砂: return Toggle::粗砂;
+    case Toggle::粗砂: return Toggle::细砂;
+    case Toggle::卵石:
+    case Toggle::碎石: break;
+    }
+    return t;
+}
+} // namespace
+
+std::string MemorySheet::text(int n) const { return texts_[index_of(n)]; }
+
+void MemorySheet::set_text(int n, std::string_view text) { texts_[index_of(n)] = text; }
+
+bool MemorySheet::is_on(Toggle t) const { return toggles_[static_cast<std::size_t>(t)]; }
+
+void MemorySheet::set_on(Toggle t, bool on) {
+    toggles_[static_cast<std::size_t>(t)] = on;
+    if (on && partner(t) != t) toggles_[static_cast<std::size_t>(partner(t))] = false;
+}
+
+} // namespace mixora::calc
