@@ -1,8 +1,26 @@
 add_library(mixora_skin_draw STATIC
     handles.h
     props.h
+    colours.h
+    control_state.h
+    memory_dc.h
+    primitives.h
+    primitives.cpp
+    bitmaps.h
+    bitmaps.cpp
+    button_paint.h
+    button_paint.cpp
+    check_paint.h
+    check_paint.cpp
+    combo_paint.h
+    combo_paint.cpp
+    border_paint.h
+    border_paint.cpp
+    header_paint.h
+    header_paint.cpp
+    progress_paint.h
+    progress_paint.cpp
 )
-set_target_properties(mixora_skin_draw PROPERTIES LINKER_LANGUAGE CXX)
 target_include_directories(mixora_skin_draw PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(mixora_skin_draw PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(mixora_skin_draw PUBLIC gdi32 user32 msimg32 oleaut32 comctl32)

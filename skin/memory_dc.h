@@ -1,0 +1,43 @@
+#pragma once
+// A memory context together with the bitmap it was made with. The context owns the bitmap:
+// releasing it deletes the context first (which deselects the bitmap) and then the bitmap, since
+// a bitmap still selected into a context cannot be deleted.
+#include "handles.h"
+
+#include <utility>
+
+namespace mixora::skin {
+
+class MemoryDC {
+  public:
+    MemoryDC() = default;
+    MemoryDC(unique_hdc dc, unique_hbitmap bitmap) noexcept
+        : bitmap_(std::move(bitmap)), dc_(std::move(dc)) {}
+    MemoryDC(MemoryDC&& other) noexcept = default;
+    MemoryDC& operator=(MemoryDC&& other) noexcept {
+        if (this != &other) {
+            reset();
+            bitmap_ = std::move(other.bitmap_);
+            dc_ = std::move(other.dc_);
+        }
+        return *this;
+    }
+    ~MemoryDC() { reset(); }
+
+    HDC get() const noexcept { return dc_.get(); }
+    HBITMAP bitmap() const noexcept { return bitmap_.get(); }
+    explicit operator bool() const noexcept { return static_cast<bool>(dc_); }
+
+    // Context first, then its bitmap.
+    void reset() noexcept {
+        dc_.reset();
+        bitmap_.reset();
+    }
+
+  private:
+    // Declared in this order so that destruction deletes the context before the bitmap.
+    unique_hbitmap bitmap_;
+    unique_hdc dc_;
+};
+
+} // namespace mixora::skin

@@ -1,0 +1,71 @@
+#pragma once
+// The graphics operations every skinned control is painted with. Rectangles are x, y, width,
+// height; colours are COLORREFs. A null context or window makes an operation draw nothing.
+#include "memory_dc.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace mixora::skin {
+
+// Every caption: centred both ways on one line, cut with an ellipsis (0x8025).
+inline constexpr UINT CaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
+
+// A window's rectangle in screen coordinates (non-client area included) and its size.
+struct WindowBounds {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+// Rounds to the nearest integer, ties to the even one (5.5 → 6, 4.5 → 4).
+int RoundHalfEven(double value) noexcept;
+// (outer − inner) / 2 by that rounding: the offset that centres inner in outer.
+int CentreOffset(int outer, int inner) noexcept;
+
+// A display-compatible memory context with a width × height bitmap selected; empty on failure.
+MemoryDC CreateMemoryDC(int width, int height);
+
+// Nine-slice copy of the source cell onto the destination rectangle: corners unscaled, sides
+// stretched along their length only, the centre both ways. left/top/right/bottom are the fixed
+// strip widths. With a key colour, source pixels of that colour are left out. Returns 0 when a
+// size is zero, the copy's result without a key colour, 1 with one.
+int BlitSliced(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
+               int sourceY, int sourceWidth, int sourceHeight, int left, int top, int right,
+               int bottom, std::optional<COLORREF> keyColour = std::nullopt);
+
+// Copies a width × height block, leaving out source pixels of the key colour (which may name a
+// system colour). Without a palette the halftone palette is made and freed here.
+void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
+                     int sourceY, COLORREF keyColour, HPALETTE palette = nullptr);
+
+int FillSolid(HDC dc, int x, int y, int width, int height, COLORREF colour);
+// One-pixel frame just inside the rectangle.
+int FrameSolid(HDC dc, int x, int y, int width, int height, COLORREF colour);
+// Draws the text with the context's font, text colour and background mode; returns the height.
+int DrawTextIn(HDC dc, std::wstring_view text, int x, int y, int width, int height, UINT format);
+// The dotted focus rectangle, drawn by exclusive-or: drawing it twice removes it.
+int DrawFocusBox(HDC dc, int x, int y, int width, int height);
+
+// Zero bounds (and *succeeded false) when the window has no rectangle.
+WindowBounds GetWindowBounds(HWND window, bool* succeeded = nullptr);
+std::wstring GetWindowTextString(HWND window);
+// Thickness of one side of the window's non-client frame, scroll bars left out. Returns 1.
+int GetBorderSize(HWND window, int& borderWidth, int& borderHeight);
+
+// Bits 0–15 and 16–31 of a message parameter, sign-extended (packed mouse coordinates).
+constexpr std::int16_t LowWord(std::uintptr_t value) noexcept {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(value & 0xFFFFu));
+}
+constexpr std::int16_t HighWord(std::uintptr_t value) noexcept {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>((value >> 16) & 0xFFFFu));
+}
+
+} // namespace mixora::skin
