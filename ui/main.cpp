@@ -1,6 +1,27 @@
+// The program: one design window and its message loop.
+#include "design_window.h"
+#include "regional_format.h"
+
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    MessageBoxW(nullptr, L"混凝土配合比设计", L"Mixora", MB_OK);
-    return 0;
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+    using namespace mixora::ui;
+    SystemMessageBoxes message_boxes;
+    DesignWindowOptions options;
+    options.message_boxes = &message_boxes;
+    options.number_format = ReadUserNumberFormat();
+    auto window = DesignWindow::Create(instance, std::move(options));
+    if (!window) {
+        MessageBoxW(nullptr, L"无法创建程序窗口。", kProgramTitle, MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    window->Show(show_command);
+
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (window->PreTranslateMessage(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
 }

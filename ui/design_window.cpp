@@ -1,0 +1,217 @@
+#include "design_window.h"
+
+#include "control_ids.h"
+#include "layout.h"
+#include "press.h"
+#include "skin.h"
+#include "window_classes.h"
+
+namespace mixora::ui {
+
+namespace {
+
+constexpr DWORD kFormStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+struct ClassAndStyle {
+    const wchar_t* class_name;
+    DWORD style;
+    DWORD ex_style;
+};
+
+ClassAndStyle ClassFor(ControlType type) {
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    switch (type) {
+    case ControlType::Frame:
+        return {kFrameClass, child | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
+    case ControlType::Label: return {L"Static", child | SS_LEFT | SS_NOPREFIX, 0};
+    case ControlType::Text:
+        return {L"Edit", child | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlType::Option: return {kOptionClass, child | WS_TABSTOP | BS_AUTORADIOBUTTON, 0};
+    case ControlType::Check: return {kCheckClass, child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+    case ControlType::Command: return {L"Button", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    }
+    return {L"Static", child, 0};
+}
+
+// The size of a label that fits its caption in the given font.
+SIZE CaptionSize(HWND window, HFONT font, const wchar_t* caption) {
+    SIZE size{0, 0};
+    skin::unique_window_dc dc = skin::GetDCScoped(window);
+    if (!dc) return size;
+    skin::scoped_select select(dc.get(), font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.get(), &metrics);
+    GetTextExtentPoint32W(dc.get(), caption, lstrlenW(caption), &size);
+    size.cx += 2;
+    size.cy = metrics.tmHeight;
+    return size;
+}
+
+// The window rectangle for a client area of the design size at a DPI.
+SIZE WindowSizeFor(int dpi) {
+    RECT rect{0, 0, TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi)};
+    AdjustWindowRectExForDpi(&rect, kFormStyle, FALSE, 0, static_cast<UINT>(dpi));
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+} // namespace
+
+DesignWindow::DesignWindow(DesignWindowOptions options)
+    : options_(std::move(options)), sheet_([this](int id) { return Control(id); }) {}
+
+std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,
+                                                   DesignWindowOptions options) {
+    if (!options.message_boxes) return nullptr;
+    if (!RegisterWindowClasses(instance, &DesignWindow::Procedure)) return nullptr;
+    std::unique_ptr<DesignWindow> window(new DesignWindow(std::move(options)));
+    HWND hwnd =
+        CreateWindowExW(0, kFormClass, kWindowTitle, kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, window.get());
+    if (!hwnd) return nullptr;
+    window->dpi_ = static_cast<int>(GetDpiForWindow(hwnd));
+    if (window->dpi_ <= 0) window->dpi_ = USER_DEFAULT_SCREEN_DPI;
+    if (!window->CreateControls()) return nullptr;
+    window->ApplyFont(window->dpi_);
+    window->ApplyLayout(nullptr);
+    window->Load();
+    return window;
+}
+
+DesignWindow::~DesignWindow() {
+    if (hwnd_) {
+        options_.quit_on_destroy = false;
+        DestroyWindow(hwnd_);
+    }
+}
+
+HWND DesignWindow::Control(int id) const {
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+bool DesignWindow::CreateControls() {
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    for (const ControlSpec& spec : DesignLayout()) {
+        const auto [class_name, style, ex_style] = ClassFor(spec.type);
+        HWND parent = spec.parent ? Control(spec.parent) : hwnd_;
+        HWND control =
+            CreateWindowExW(ex_style, class_name, spec.caption, style, 0, 0, 0, 0, parent,
+                            reinterpret_cast<HMENU>(INT_PTR{spec.id}), instance, nullptr);
+        if (!control) return false;
+        if (spec.type == ControlType::Text) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+        controls_[spec.id] = control;
+    }
+    return true;
+}
+
+void DesignWindow::ApplyFont(int dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    HFONT font = nullptr;
+    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0,
+                                   static_cast<UINT>(dpi)))
+        font = CreateFontIndirectW(&metrics.lfMessageFont);
+    if (!font) return; // keep the font we have
+    for (const auto& [id, control] : controls_)
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    font_.reset(font); // after the controls have let go of the old one
+}
+
+void DesignWindow::ApplyLayout(const RECT* suggested) {
+    for (const ControlSpec& spec : DesignLayout()) {
+        HWND control = Control(spec.id);
+        int width = TwipsToPixels(spec.width, dpi_);
+        int height = TwipsToPixels(spec.height, dpi_);
+        if (spec.width == 0) {
+            const SIZE size = CaptionSize(control, font_.get(), spec.caption);
+            width = size.cx;
+            height = size.cy;
+        }
+        SetWindowPos(control, nullptr, TwipsToPixels(spec.left, dpi_),
+                     TwipsToPixels(spec.top, dpi_), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    const SIZE size = WindowSizeFor(dpi_);
+    int left = 0, top = 0;
+    if (suggested) {
+        left = suggested->left;
+        top = suggested->top;
+    } else {
+        // Centred in the work area of its monitor.
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& work = monitor.rcWork;
+        left = work.left + (work.right - work.left - size.cx) / 2;
+        top = work.top + (work.bottom - work.top - size.cy) / 2;
+    }
+    SetWindowPos(hwnd_, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// Loading: the skin first, then the reset sheet.
+void DesignWindow::Load() {
+    skin::InstallSkin(hwnd_);
+    calc::qk(sheet_);
+}
+
+void DesignWindow::Show(int show_command) {
+    ShowWindow(hwnd_, show_command);
+    UpdateWindow(hwnd_);
+    if (HWND first = Control(FocusOrder().front())) SetFocus(first);
+}
+
+LRESULT CALLBACK DesignWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<DesignWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        self->hwnd_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<DesignWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wparam, lparam);
+    switch (message) {
+    case WM_COMMAND: return self->OnCommand(wparam, lparam);
+    case WM_CLOSE: return self->OnClose();
+    case WM_DESTROY: return self->OnDestroy();
+    case WM_DPICHANGED: return self->OnDpiChanged(wparam, lparam);
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->controls_.clear();
+        break;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+LRESULT DesignWindow::OnCommand(WPARAM wparam, LPARAM) {
+    if (HIWORD(wparam) != BN_CLICKED) return 0;
+    switch (LOWORD(wparam)) {
+    case ids::Calculate: OnCalculate(); break;
+    case ids::Help: OnHelp(); break;
+    case ids::Reset: OnReset(); break;
+    case ids::Exit: OnExit(); break;
+    }
+    return 0;
+}
+
+// Unloading: the skin comes off the window and every control; the unload is never refused.
+LRESULT DesignWindow::OnClose() {
+    skin::RemoveSkin(hwnd_);
+    DestroyWindow(hwnd_);
+    return 0;
+}
+
+LRESULT DesignWindow::OnDestroy() {
+    if (options_.quit_on_destroy) PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT DesignWindow::OnDpiChanged(WPARAM wparam, LPARAM lparam) {
+    dpi_ = HIWORD(wparam);
+    ApplyFont(dpi_);
+    ApplyLayout(reinterpret_cast<const RECT*>(lparam));
+    return 0;
+}
+
+} // namespace mixora::ui

@@ -1,0 +1,87 @@
+#include "frame.h"
+
+#include "handles.h"
+
+#include <string>
+
+namespace mixora::ui {
+
+namespace {
+
+using skin::scoped_select;
+
+// The group's font is kept in the window's user data (WM_SETFONT / WM_GETFONT).
+HFONT FrameFont(HWND window) {
+    return reinterpret_cast<HFONT>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// The border: a thin rounded line in the blue-grey of the skin's quiet frames.
+constexpr COLORREF kBorderColour = RGB(150, 185, 215);
+constexpr COLORREF kCaptionColour = RGB(20, 70, 130);
+
+LRESULT OnPaint(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    if (!dc) return 0;
+    RECT client{};
+    GetClientRect(window, &client);
+
+    scoped_select font(dc, FrameFont(window));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int caption_middle = metrics.tmHeight / 2;
+
+    skin::unique_hpen pen(CreatePen(PS_SOLID, 1, kBorderColour));
+    {
+        scoped_select select_pen(dc, pen.get());
+        scoped_select no_fill(dc, GetStockObject(NULL_BRUSH));
+        RoundRect(dc, client.left, client.top + caption_middle, client.right, client.bottom, 7, 7);
+    }
+
+    const int length = GetWindowTextLengthW(window);
+    if (length > 0) {
+        std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
+        GetWindowTextW(window, caption.data(), length + 1);
+        caption.resize(static_cast<size_t>(length));
+        caption = L" " + caption + L" ";
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        SetBkMode(dc, OPAQUE);
+        SetTextColor(dc, kCaptionColour);
+        const int indent = MulDiv(metrics.tmAveCharWidth, 3, 2);
+        TextOutW(dc, indent, 0, caption.c_str(), static_cast<int>(caption.size()));
+    }
+    EndPaint(window, &ps);
+    return 0;
+}
+
+} // namespace
+
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_PAINT: return OnPaint(window);
+    case WM_SETFONT:
+        SetWindowLongPtrW(window, GWLP_USERDATA, static_cast<LONG_PTR>(wparam));
+        if (LOWORD(lparam)) InvalidateRect(window, nullptr, TRUE);
+        return 0;
+    case WM_GETFONT: return static_cast<LRESULT>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    case WM_SETTEXT: {
+        const LRESULT result = DefWindowProcW(window, message, wparam, lparam);
+        InvalidateRect(window, nullptr, TRUE);
+        return result;
+    }
+    // What the controls of the group tell their parent is for the window holding the group.
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+        if (HWND owner = GetParent(window)) return SendMessageW(owner, message, wparam, lparam);
+        break;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+} // namespace mixora::ui

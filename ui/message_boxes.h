@@ -1,0 +1,25 @@
+#pragma once
+// Every message box of the design window goes through this interface, so tests can record
+// them instead of blocking on a modal box.
+#include <windows.h>
+
+#include <string_view>
+
+namespace mixora::ui {
+
+class MessageBoxes {
+  public:
+    virtual ~MessageBoxes() = default;
+    virtual int Show(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) = 0;
+};
+
+// The real, modal message box.
+class SystemMessageBoxes final : public MessageBoxes {
+  public:
+    int Show(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) override;
+};
+
+// The program's default title for its message boxes.
+inline constexpr const wchar_t* kProgramTitle = L"Mixora";
+
+} // namespace mixora::ui

@@ -1,0 +1,69 @@
+// Keyboard navigation of the design window: an explicit focus order across the groups.
+#include "design_window.h"
+
+#include "control_ids.h"
+#include "layout.h"
+
+#include <algorithm>
+
+namespace mixora::ui {
+
+namespace {
+
+int OptionPartner(int id) {
+    switch (id) {
+    case ids::option1: return ids::option2;
+    case ids::option2: return ids::option1;
+    case ids::细砂: return ids::粗砂;
+    case ids::粗砂: return ids::细砂;
+    }
+    return 0;
+}
+
+bool IsArrow(WPARAM key) {
+    return key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT;
+}
+
+} // namespace
+
+void DesignWindow::MoveFocus(bool backward) {
+    const auto order = FocusOrder();
+    const int count = static_cast<int>(order.size());
+    const int current = GetDlgCtrlID(GetFocus());
+    const auto found = std::find(order.begin(), order.end(), current);
+    int index =
+        found == order.end() ? (backward ? 0 : count - 1) : static_cast<int>(found - order.begin());
+    index = (index + (backward ? count - 1 : 1)) % count;
+    HWND next = Control(order[static_cast<size_t>(index)]);
+    if (!next) return;
+    SetFocus(next);
+    // As in a dialog, a field reached with Tab has its text selected for typing over.
+    if (ids::IsText(order[static_cast<size_t>(index)])) SendMessageW(next, EM_SETSEL, 0, -1);
+}
+
+bool DesignWindow::PreTranslateMessage(const MSG& message) {
+    if (!hwnd_ || !message.hwnd || (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)))
+        return false;
+    const int id = GetDlgCtrlID(message.hwnd);
+    switch (message.message) {
+    case WM_KEYDOWN:
+        if (message.wParam == VK_TAB) {
+            MoveFocus(GetKeyState(VK_SHIFT) < 0);
+            return true;
+        }
+        if (IsArrow(message.wParam) && OptionPartner(id)) {
+            HWND partner = Control(OptionPartner(id));
+            SetFocus(partner);
+            SendMessageW(partner, BM_CLICK, 0, 0);
+            return true;
+        }
+        // Neither button is the default or the cancel button.
+        return message.wParam == VK_RETURN || message.wParam == VK_ESCAPE;
+    case WM_CHAR:
+        // A tab, return or escape typed into a field would only beep.
+        return message.wParam == L'\t' || message.wParam == L'\r' || message.wParam == 0x1b;
+    }
+    return false;
+}
+
+} // namespace mixora::ui

@@ -1,0 +1,84 @@
+#pragma once
+// A design window on screen in the test process, with its message boxes recorded.
+#include "control_ids.h"
+#include "design_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace mixora::ui::testing {
+
+struct ShownBox {
+    std::wstring text;
+    std::wstring title;
+    UINT style;
+};
+
+class RecordingBoxes final : public MessageBoxes {
+  public:
+    int Show(HWND, std::wstring_view text, std::wstring_view title, UINT style) override {
+        shown.push_back({std::wstring(text), std::wstring(title), style});
+        return IDOK;
+    }
+    std::vector<ShownBox> shown;
+};
+
+class DesignWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        DesignWindowOptions options;
+        options.message_boxes = &boxes;
+        options.exit_program = [this] { ++exits; };
+        options.quit_on_destroy = false;
+        window = DesignWindow::Create(GetModuleHandleW(nullptr), options);
+        ASSERT_NE(window, nullptr);
+        window->Show(SW_SHOWNORMAL);
+        Pump();
+    }
+
+    void TearDown() override {
+        window.reset();
+        Pump();
+    }
+
+    // Lets queued messages (paints, posted notifications) run.
+    static void Pump() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+
+    HWND Control(int id) const { return window->Control(id); }
+
+    std::wstring Text(int n) const {
+        wchar_t buffer[512]{};
+        GetWindowTextW(Control(ids::Text(n)), buffer, 512);
+        return buffer;
+    }
+
+    // What typing a text into a field amounts to for the program.
+    void Type(int n, const wchar_t* text) {
+        SendMessageW(Control(ids::Text(n)), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+
+    void Click(int id) { SendMessageW(Control(id), BM_CLICK, 0, 0); }
+
+    bool Checked(int id) const {
+        return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+
+    void PressCalculate() {
+        Click(ids::Calculate);
+        Pump();
+    }
+
+    RecordingBoxes boxes;
+    int exits = 0;
+    std::unique_ptr<DesignWindow> window;
+};
+
+} // namespace mixora::ui::testing

@@ -1,0 +1,216 @@
+// The design window as it opens: title, controls, classes, places, reset texts, the buttons
+// that do not calculate, and closing.
+#include "design_window_fixture.h"
+#include "layout.h"
+
+#include <array>
+#include <utility>
+
+namespace mixora::ui::testing {
+namespace {
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256]{};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[256]{};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+// Where a control sits in its parent's client area.
+RECT PlaceInParent(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+const std::array<std::pair<int, const wchar_t*>, 33> kResetTexts{{
+    {1, L"20"},    {2, L""},     {3, L"4"},     {4, L""},     {5, L"32.5"},  {6, L"0.48"},
+    {7, L"0.33"},  {8, L""},     {9, L"1.07"},  {10, L""},    {11, L"水泥"}, {12, L"砂"},
+    {13, L"石子"}, {14, L"水"},  {15, L"0.36"}, {16, L""},    {17, L""},     {18, L"3.1"},
+    {19, L"2.65"}, {20, L""},    {21, L""},     {22, L"2.7"}, {23, L"1"},    {24, L""},
+    {25, L"1"},    {26, L"180"}, {27, L""},     {28, L""},    {29, L""},     {30, L""},
+    {31, L""},     {32, L""},    {33, L""},
+}};
+
+class OpeningTest : public DesignWindowTest {
+  protected:
+    void ExpectResetSheet() const {
+        for (const auto& [field, text] : kResetTexts)
+            EXPECT_EQ(Text(field), text) << "Text" << field;
+    }
+};
+
+TEST_F(OpeningTest, OpensWithTitleAndResetValues) {
+    EXPECT_EQ(WindowText(window->hwnd()), L"Mixora    2011423 Beta 1  By：Halvec");
+    EXPECT_EQ(ClassOf(window->hwnd()), L"Form");
+    ExpectResetSheet();
+    EXPECT_TRUE(Checked(ids::option1));
+    EXPECT_FALSE(Checked(ids::option2));
+    EXPECT_TRUE(Checked(ids::细砂));
+    EXPECT_FALSE(Checked(ids::粗砂));
+    EXPECT_TRUE(Checked(ids::卵石));
+    EXPECT_FALSE(Checked(ids::碎石));
+    // Focus starts on the first control of the focus order.
+    EXPECT_EQ(GetFocus(), Control(ids::粗砂));
+}
+
+TEST_F(DesignWindowTest, EveryControlHasItsIdCaptionAndClass) {
+    int frames = 0, labels = 0, texts = 0, buttons = 0;
+    for (const ControlSpec& spec : DesignLayout()) {
+        HWND control = Control(spec.id);
+        ASSERT_NE(control, nullptr) << spec.name;
+        EXPECT_EQ(GetDlgCtrlID(control), spec.id) << spec.name;
+        const std::wstring cls = ClassOf(control);
+        switch (spec.type) {
+        case ControlType::Frame:
+            ++frames;
+            EXPECT_EQ(GetParent(control), window->hwnd());
+            EXPECT_EQ(WindowText(control), spec.caption);
+            break;
+        case ControlType::Label:
+            ++labels;
+            EXPECT_EQ(cls, L"Static");
+            EXPECT_EQ(WindowText(control), spec.caption);
+            break;
+        case ControlType::Text:
+            ++texts;
+            EXPECT_EQ(cls, L"Edit");
+            EXPECT_TRUE(GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+            EXPECT_FALSE(GetWindowLongPtrW(control, GWL_STYLE) & ES_MULTILINE);
+            break;
+        case ControlType::Option: EXPECT_EQ(cls, L"ThunderRT6OptionButton"); break;
+        case ControlType::Check: EXPECT_EQ(cls, L"ThunderRT6CheckBox"); break;
+        case ControlType::Command:
+            ++buttons;
+            EXPECT_EQ(cls, L"Button");
+            EXPECT_EQ(WindowText(control), spec.caption);
+            // No default button: Enter presses nothing.
+            EXPECT_NE(GetWindowLongPtrW(control, GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
+            break;
+        }
+        EXPECT_TRUE(IsWindowEnabled(control)) << spec.name;
+        EXPECT_TRUE(IsWindowVisible(control)) << spec.name;
+    }
+    EXPECT_EQ(frames, 9);
+    EXPECT_EQ(labels, 25);
+    EXPECT_EQ(texts, 33);
+    EXPECT_EQ(buttons, 4);
+}
+
+TEST_F(DesignWindowTest, PlacesFollowTheLayoutInTwips) {
+    const int dpi = window->dpi();
+    RECT client{};
+    GetClientRect(window->hwnd(), &client);
+    EXPECT_EQ(client.right, TwipsToPixels(8100, dpi));
+    EXPECT_EQ(client.bottom, TwipsToPixels(4965, dpi));
+
+    for (const ControlSpec& spec : DesignLayout()) {
+        const RECT place = PlaceInParent(Control(spec.id));
+        EXPECT_EQ(place.left, TwipsToPixels(spec.left, dpi)) << spec.name;
+        EXPECT_EQ(place.top, TwipsToPixels(spec.top, dpi)) << spec.name;
+        if (spec.width == 0) continue;
+        EXPECT_EQ(place.right - place.left, TwipsToPixels(spec.width, dpi)) << spec.name;
+        EXPECT_EQ(place.bottom - place.top, TwipsToPixels(spec.height, dpi)) << spec.name;
+    }
+    // Fields sit in their groups: Text1 in "混凝土配置强度", the buttons in "关于".
+    EXPECT_EQ(GetParent(Control(ids::Text(1))), Control(ids::Frame(1)));
+    EXPECT_EQ(GetParent(Control(ids::Command(4))), Control(ids::Frame(9)));
+    EXPECT_EQ(GetParent(Control(ids::Text(33))), Control(ids::Frame(7)));
+}
+
+TEST_F(DesignWindowTest, WindowIsFixedSizeAndCanBeMinimised) {
+    const LONG_PTR style = GetWindowLongPtrW(window->hwnd(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(style & WS_SYSMENU);
+}
+
+TEST_F(DesignWindowTest, LabelsFitTheirCaptions) {
+    // A label sized to its caption never cuts it off.
+    for (const ControlSpec& spec : DesignLayout()) {
+        if (spec.type != ControlType::Label) continue;
+        HWND label = Control(spec.id);
+        HDC dc = GetDC(label);
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, spec.caption, lstrlenW(spec.caption), &size);
+        SelectObject(dc, old);
+        ReleaseDC(label, dc);
+        RECT rect{};
+        GetClientRect(label, &rect);
+        EXPECT_GE(rect.right, size.cx) << spec.name;
+    }
+}
+
+TEST_F(DesignWindowTest, HelpShowsItsBoxAndNothingElse) {
+    Type(1, L"25");
+    Click(ids::Help);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, L"Mixora");
+    EXPECT_EQ(boxes.shown[0].title, L"Tessavo");
+    EXPECT_EQ(boxes.shown[0].style, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(Text(1), L"25");
+    EXPECT_EQ(Text(2), L"");
+}
+
+TEST_F(OpeningTest, ResetAfterCalculationRestoresDefaultsAndKeeps碎石) {
+    Click(ids::碎石);
+    Click(ids::粗砂);
+    Click(ids::option2);
+    Type(20, L"2400");
+    Type(16, L"anything");
+    PressCalculate();
+    ASSERT_EQ(Text(2), L"26.58");
+    ASSERT_NE(Text(11), L"水泥");
+
+    Click(ids::Reset);
+    ExpectResetSheet();
+    EXPECT_TRUE(Checked(ids::option1));
+    EXPECT_FALSE(Checked(ids::option2));
+    EXPECT_TRUE(Checked(ids::细砂));
+    EXPECT_FALSE(Checked(ids::粗砂));
+    EXPECT_TRUE(Checked(ids::卵石));
+    EXPECT_TRUE(Checked(ids::碎石)) << "the reset leaves 碎石 as it was";
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(DesignWindowTest, ExitEndsTheProgramWithoutUnloading) {
+    Click(ids::Exit);
+    EXPECT_EQ(exits, 1);
+    // The program would be gone; the window has not been unloaded or destroyed by the click.
+    EXPECT_TRUE(IsWindow(window->hwnd()));
+}
+
+TEST_F(DesignWindowTest, CloseBoxUnloadsAndDestroysTheWindow) {
+    HWND hwnd = window->hwnd();
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(window->hwnd(), nullptr);
+    EXPECT_EQ(exits, 0);
+}
+
+TEST_F(DesignWindowTest, FollowsADpiChange) {
+    const int dpi = 144;
+    RECT suggested{100, 100, 900, 700};
+    SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(window->dpi(), dpi);
+    RECT client{};
+    GetClientRect(window->hwnd(), &client);
+    EXPECT_EQ(client.right, TwipsToPixels(8100, dpi));
+    const RECT place = PlaceInParent(Control(ids::Text(1)));
+    EXPECT_EQ(place.left, TwipsToPixels(2160, dpi));
+    EXPECT_EQ(place.right - place.left, TwipsToPixels(915, dpi));
+}
+
+} // namespace
+} // namespace mixora::ui::testing

@@ -1,0 +1,28 @@
+#pragma once
+// The design sheet backed by the window's own controls: a field's text is its edit control's
+// text, so whatever a press writes is on screen at once.
+#include "sheet.h"
+
+#include <functional>
+#include <windows.h>
+
+namespace mixora::ui {
+
+class WindowSheet final : public calc::Sheet {
+  public:
+    // control(id) gives the control with that identifier.
+    explicit WindowSheet(std::function<HWND(int)> control) : control_(std::move(control)) {}
+
+    std::string text(int n) const override;
+    void set_text(int n, std::string_view text) override;
+    bool is_on(calc::Toggle t) const override;
+    void set_on(calc::Toggle t, bool on) override;
+
+  private:
+    std::function<HWND(int)> control_;
+};
+
+// The control identifier of an option button or check box.
+int ToggleId(calc::Toggle t);
+
+} // namespace mixora::ui
