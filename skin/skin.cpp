@@ -1,9 +1,17 @@
 #include "skin.h"
 
+#include "skin_lifetime.h"
+#include "subclass.h"
+
 namespace mixora::skin {
 
-// Controls keep the system's look until the engine is built.
-int InstallSkin(HWND) { return 0; }
-int RemoveSkin(HWND) { return 0; }
+int InstallSkin(HWND window) {
+    EnsureSkinReady();
+    return SubclassWindow(window);
+}
+
+int RemoveSkin(HWND window) {
+    return UnsubclassWindow(window);
+}
 
 } // namespace mixora::skin

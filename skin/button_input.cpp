@@ -1,0 +1,99 @@
+// Push buttons: hover, press and focus change the face, which fades in on the button's timer;
+// a press shows at once.
+#include "button_paint.h"
+#include "control_state.h"
+#include "fade_timer.h"
+#include "input_common.h"
+#include "input_reactions.h"
+
+namespace mixora::skin {
+
+namespace {
+
+void SetFace(HWND button, int state, int level) {
+    props::Set(button, props::kOldState, state);
+    props::Set(button, props::kAlphaLevel, level);
+}
+
+void MouseMove(HWND button, WPARAM, LPARAM) {
+    if (props::GetInt(button, props::kMouseFlag) == 0) {
+        props::Set(button, props::kMouseFlag, 1);
+        TrackMouseLeave(button);
+        SetFace(button, StateHover, 0);
+        StartFadeTimer(button);
+    } else if (!IsUnderCursor(button)) {
+        // The button holds the capture with the pointer outside: show the face outright.
+        StopFadeTimer(button);
+        props::Set(button, props::kAlphaLevel, kOpaqueLevel);
+        PaintButtonFade(button);
+    }
+}
+
+void MouseLeave(HWND button, WPARAM, LPARAM) {
+    props::Set(button, props::kMouseFlag, 0);
+    // A trace of the hover face first, then the normal face fades in over it.
+    SetFace(button, StateHover, kLeaveLevel);
+    PaintButtonFade(button);
+    SetFace(button, StateNormal, 0);
+    StartFadeTimer(button);
+}
+
+void Press(HWND button, WPARAM, LPARAM) {
+    StopFadeTimer(button);
+    SetFace(button, StatePressed, kOpaqueLevel);
+    PaintButtonFade(button);
+    props::Set(button, props::kAlphaLevel, 0);
+}
+
+void Release(HWND button, WPARAM, LPARAM) {
+    // The next movement over the button counts as entering again.
+    props::Set(button, props::kMouseFlag, 0);
+    SetFace(button, StateNormal, kReleaseLevel);
+    StartFadeTimer(button);
+}
+
+void KeyDown(HWND button, WPARAM key, LPARAM lParam) {
+    if (IsSpaceKey(key)) Press(button, key, lParam);
+}
+
+void KeyUp(HWND button, WPARAM key, LPARAM) {
+    if (!IsSpaceKey(key)) return;
+    props::Set(button, props::kMouseFlag, 0);
+    SetFace(button, StateNormal, 0);
+    StartFadeTimer(button);
+}
+
+void FocusChange(HWND button, WPARAM, LPARAM) {
+    // The focus rectangle is part of the images.
+    RenderButtonStates(button);
+    props::Set(button, props::kAlphaLevel, 0);
+    StartFadeTimer(button);
+}
+
+} // namespace
+
+const InputReactions kPushButtonReactions{
+    .mouseMove = MouseMove,
+    .mouseLeave = MouseLeave,
+    .lButtonDown = Press,
+    .lButtonUp = Release,
+    .lButtonDblClk = Press,
+    .keyDown = KeyDown,
+    .keyUp = KeyUp,
+    .setFocus = FocusChange,
+    .killFocus = FocusChange,
+};
+
+void FadeTick(HWND button) {
+    const int level = props::GetInt(button, props::kAlphaLevel);
+    PaintButtonFade(button);
+    const int next = level + kFadeStep;
+    if (next > kOpaqueLevel) {
+        StopFadeTimer(button);
+        props::Set(button, props::kAlphaLevel, 0);
+    } else {
+        props::Set(button, props::kAlphaLevel, next);
+    }
+}
+
+} // namespace mixora::skin

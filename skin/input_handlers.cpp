@@ -1,0 +1,96 @@
+#include "check_paint.h"
+#include "control_kind.h"
+#include "handlers.h"
+#include "input_reactions.h"
+#include "props.h"
+#include "subclass.h"
+
+namespace mixora::skin {
+
+namespace {
+
+// Hands the message on, then lets the window's kind react, unless the window was given back
+// meanwhile (its state must not be set up again once it is released).
+LRESULT HandOnAndReact(Reaction InputReactions::*event, WNDPROC previous, HWND window, UINT message,
+                       WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = PassOn(previous, window, message, wParam, lParam);
+    if (!IsSubclassed(window)) return result;
+    const InputReactions* reactions = ReactionsFor(GetControlKind(window));
+    if (reactions && reactions->*event) (reactions->*event)(window, wParam, lParam);
+    return result;
+}
+
+} // namespace
+
+const InputReactions* ReactionsFor(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::PushButton: return &kPushButtonReactions;
+    case ControlKind::CheckBox: return &kCheckBoxReactions;
+    case ControlKind::OptionButton: return &kOptionButtonReactions;
+    case ControlKind::ComboBox: return &kComboBoxReactions;
+    case ControlKind::DriveList: return &kDriveListReactions;
+    case ControlKind::Header: return &kHeaderReactions;
+    default: return nullptr;
+    }
+}
+
+LRESULT OnMouseMove(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return HandOnAndReact(&InputReactions::mouseMove, previous, window, message, wParam, lParam);
+}
+
+LRESULT OnMouseLeave(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return HandOnAndReact(&InputReactions::mouseLeave, previous, window, message, wParam, lParam);
+}
+
+LRESULT OnLButtonDown(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return HandOnAndReact(&InputReactions::lButtonDown, previous, window, message, wParam, lParam);
+}
+
+LRESULT OnLButtonUp(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result =
+        HandOnAndReact(&InputReactions::lButtonUp, previous, window, message, wParam, lParam);
+    // A click may have switched other option buttons off: redraw every skinned check box and
+    // option button around it (all of the window's own when it has no parent).
+    const HWND parent = GetParent(window);
+    EnumChildWindows(parent ? parent : window, RefreshChecksProc, 0);
+    return result;
+}
+
+LRESULT OnLButtonDblClk(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return HandOnAndReact(&InputReactions::lButtonDblClk, previous, window, message, wParam,
+                          lParam);
+}
+
+LRESULT OnKeyDown(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return HandOnAndReact(&InputReactions::keyDown, previous, window, message, wParam, lParam);
+}
+
+LRESULT OnKeyUp(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return HandOnAndReact(&InputReactions::keyUp, previous, window, message, wParam, lParam);
+}
+
+LRESULT OnSetFocus(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return HandOnAndReact(&InputReactions::setFocus, previous, window, message, wParam, lParam);
+}
+
+LRESULT OnKillFocus(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return HandOnAndReact(&InputReactions::killFocus, previous, window, message, wParam, lParam);
+}
+
+LRESULT OnTimer(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The fade step comes before the timer message is handed on.
+    if (GetControlKind(window) == ControlKind::PushButton) FadeTick(window);
+    return PassOn(previous, window, message, wParam, lParam);
+}
+
+BOOL CALLBACK RefreshChecksProc(HWND window, LPARAM) {
+    if (!IsSubclassed(window)) return TRUE;
+    switch (GetControlKind(window)) {
+    case ControlKind::CheckBox: PaintCheckBox(window, 0, true); break;
+    case ControlKind::OptionButton: PaintOptionButton(window, 0, true); break;
+    default: break;
+    }
+    return TRUE;
+}
+
+} // namespace mixora::skin

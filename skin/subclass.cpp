@@ -1,0 +1,171 @@
+#include "subclass.h"
+
+#include "button_style.h"
+#include "control_kind.h"
+#include "control_state.h"
+#include "fade_timer.h"
+#include "props.h"
+#include "push_button_images.h"
+#include "skin_lifetime.h"
+#include "skin_window_proc.h"
+
+#include <span>
+
+namespace mixora::skin {
+
+namespace {
+
+enum class Initial {
+    Zero,
+    NoItem,       // −1: no header item
+    SavedStyle,   // the window style before the skin changed it
+    EnabledState, // ControlState 0 when enabled, 3 when disabled
+};
+
+struct KindKey {
+    const wchar_t* key;
+    Initial initial;
+};
+
+// The keys each kind carries besides "PROCADDR" and the push button's images, in the order
+// they are removed on release.
+constexpr KindKey kPushButtonKeys[] = {
+    {props::kOldStyle, Initial::SavedStyle}, {props::kMouseFlag, Initial::Zero},
+    {props::kTimerId, Initial::Zero},        {props::kOldState, Initial::EnabledState},
+    {props::kAlphaLevel, Initial::Zero},
+};
+constexpr KindKey kTrackedKeys[] = {
+    {props::kMouseFlag, Initial::Zero},
+    {props::kOldState, Initial::Zero},
+};
+constexpr KindKey kHeaderKeys[] = {
+    {props::kMouseFlag, Initial::Zero},
+    {props::kHdIndex, Initial::NoItem},
+    {props::kHmIndex, Initial::NoItem},
+};
+
+std::span<const KindKey> KeysOf(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::PushButton: return kPushButtonKeys;
+    case ControlKind::ComboBox:
+    case ControlKind::DriveList:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton: return kTrackedKeys;
+    case ControlKind::Header: return kHeaderKeys;
+    default: return {};
+    }
+}
+
+LONG_PTR InitialValue(HWND window, Initial initial, LONG style) {
+    switch (initial) {
+    case Initial::NoItem: return -1;
+    case Initial::SavedStyle: return style;
+    case Initial::EnabledState: return IsWindowEnabled(window) ? StateNormal : StateDisabled;
+    case Initial::Zero: break;
+    }
+    return 0;
+}
+
+void SetKindKeys(HWND window, ControlKind kind, LONG style) {
+    for (const KindKey& entry : KeysOf(kind)) {
+        props::Set(window, entry.key, InitialValue(window, entry.initial, style));
+    }
+}
+
+void RemoveKindKeys(HWND window, ControlKind kind) {
+    for (const KindKey& entry : KeysOf(kind))
+        props::Remove(window, entry.key);
+}
+
+void PreparePushButton(HWND button) {
+    const WindowBounds bounds = CreateButtonImages(button);
+    const LONG style = GetWindowLongW(button, GWL_STYLE);
+    if (IsSkinDrawnButtonStyle(style)) SendMessageW(button, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
+    SetKindKeys(button, ControlKind::PushButton, style);
+    SetRoundRegion(button, bounds.Width, bounds.Height);
+}
+
+void ReleasePushButton(HWND button) {
+    DeleteButtonImages(button);
+    StopFadeTimer(button);
+    // Only the button type was changed; visibility, enabled state and the rest may have been
+    // changed since by others and are kept as they are now.
+    const LONG saved = static_cast<LONG>(props::Get(button, props::kOldStyle));
+    const LONG now = GetWindowLongW(button, GWL_STYLE);
+    SetWindowLongW(button, GWL_STYLE, (now & ~BS_TYPEMASK) | (saved & BS_TYPEMASK));
+    RemoveKindKeys(button, ControlKind::PushButton);
+    SetWindowRgn(button, nullptr, TRUE);
+}
+
+void Prepare(HWND window, ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Form: EnumChildWindows(window, SubclassChildProc, 0); break;
+    case ControlKind::PushButton: PreparePushButton(window); break;
+    default: SetKindKeys(window, kind, 0); break;
+    }
+}
+
+void Release(HWND window, ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Form: EnumChildWindows(window, UnsubclassChildProc, 0); break;
+    case ControlKind::PushButton: ReleasePushButton(window); break;
+    default: RemoveKindKeys(window, kind); break;
+    }
+}
+
+bool BelongsToThisProcess(HWND window) {
+    DWORD process = 0;
+    return GetWindowThreadProcessId(window, &process) != 0 && process == GetCurrentProcessId();
+}
+
+void RepaintWhole(HWND window) {
+    SendMessageW(window, WM_NCPAINT, 1, 0);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
+}
+
+} // namespace
+
+bool IsSubclassed(HWND window) {
+    return window && props::Get(window, props::kProcAddr) != 0;
+}
+
+int SubclassWindow(HWND window) {
+    if (!window || IsSubclassed(window) || !BelongsToThisProcess(window)) return 0;
+    const ControlKind kind = GetControlKind(window);
+    Prepare(window, kind);
+    const LONG_PTR previous =
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinWindowProc));
+    if (previous == 0) {
+        // No procedure to hand messages on to: the window stays as it was.
+        Release(window, kind);
+        return 0;
+    }
+    NoteSubclassed();
+    props::Set(window, props::kProcAddr, previous);
+    RepaintWhole(window);
+    return 1;
+}
+
+int UnsubclassWindow(HWND window) {
+    if (!window || !BelongsToThisProcess(window)) return 0;
+    const LONG_PTR previous = props::Get(window, props::kProcAddr);
+    if (previous == 0) return 0;
+    Release(window, GetControlKind(window));
+    props::Remove(window, props::kProcAddr);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, previous);
+    RepaintWhole(window);
+    NoteReleased();
+    return 1;
+}
+
+BOOL CALLBACK SubclassChildProc(HWND window, LPARAM) {
+    SubclassWindow(window);
+    return TRUE;
+}
+
+BOOL CALLBACK UnsubclassChildProc(HWND window, LPARAM) {
+    UnsubclassWindow(window);
+    return TRUE;
+}
+
+} // namespace mixora::skin

@@ -1,0 +1,25 @@
+#pragma once
+// Taking windows over and giving them back. A window taken over runs SkinWindowProc in place of
+// its own procedure, which is kept under "PROCADDR"; everything else the skin keeps for it lives
+// in window properties, and all of it goes when the window is released.
+#include <windows.h>
+
+namespace mixora::skin {
+
+// 1 when this call took the window over; 0 for a null handle, a window already taken over, or
+// a window of another process (its procedure cannot be replaced from here). A form-kind window
+// has its descendants taken over first.
+int SubclassWindow(HWND window);
+
+// 1 when this call released the window; 0 for a null handle or a window not taken over.
+// A form-kind window has its descendants released first. The last release frees the skin.
+int UnsubclassWindow(HWND window);
+
+// EnumChildWindows callbacks; both go on through every descendant.
+BOOL CALLBACK SubclassChildProc(HWND window, LPARAM unused);
+BOOL CALLBACK UnsubclassChildProc(HWND window, LPARAM unused);
+
+// Whether the window runs SkinWindowProc now.
+bool IsSubclassed(HWND window);
+
+} // namespace mixora::skin
