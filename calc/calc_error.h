@@ -12,21 +12,23 @@ enum class Fault {
 };
 
 enum class Step {
-    第一步,         // target strength
-    第二步,         // water–cement ratio
-    第三步,         // cement–water ratio
-    第四步,         // cement content
-    tijifa,         // absolute-volume masses
-    tjfjs,          // volume method
-    zhiliangfa,     // mass method
-    tiaozheng,      // moisture adjustment
-    QuantityStage,  // the conversions the quantity stage makes for the methods
+    第一步,        // target strength
+    第二步,        // water–cement ratio
+    第三步,        // cement–water ratio
+    第四步,        // cement content
+    tijifa,        // absolute-volume masses
+    tjfjs,         // volume method
+    zhiliangfa,    // mass method
+    tiaozheng,     // moisture adjustment
+    QuantityStage, // the conversions the quantity stage makes for the methods
 };
 
 struct CalcError {
     Fault fault;
     Step step;
     int field; // TextN the fault is about (the one to correct), 0 when none
+
+    friend bool operator==(const CalcError&, const CalcError&) = default;
 };
 
 } // namespace mixora::calc

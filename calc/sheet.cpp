@@ -24,11 +24,17 @@ Toggle partner(Toggle t) {
 }
 } // namespace
 
-std::string MemorySheet::text(int n) const { return texts_[index_of(n)]; }
+std::string MemorySheet::text(int n) const {
+    return texts_[index_of(n)];
+}
 
-void MemorySheet::set_text(int n, std::string_view text) { texts_[index_of(n)] = text; }
+void MemorySheet::set_text(int n, std::string_view text) {
+    texts_[index_of(n)] = text;
+}
 
-bool MemorySheet::is_on(Toggle t) const { return toggles_[static_cast<std::size_t>(t)]; }
+bool MemorySheet::is_on(Toggle t) const {
+    return toggles_[static_cast<std::size_t>(t)];
+}
 
 void MemorySheet::set_on(Toggle t, bool on) {
     toggles_[static_cast<std::size_t>(t)] = on;

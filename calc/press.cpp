@@ -1,0 +1,76 @@
+// One press of "计算": the design stage fills the empty intermediate fields, the quantity
+// stage runs the chosen method and, when both moisture contents are given, the adjustment.
+// The first conversion error or arithmetic fault ends the press where it happens.
+#include "press.h"
+#include "steps.h"
+
+namespace mixora::calc {
+
+namespace {
+
+// The design steps and the field each one fills; a filled field keeps its text.
+struct DesignStep {
+    int output;
+    void (*run)(const PressContext&);
+};
+constexpr DesignStep kDesignSteps[] = {{2, 第一步}, {8, 第二步}, {10, 第三步}, {4, 第四步}};
+
+// A text of blanks counts as given; its conversion then fails.
+bool MoistureGiven(const Sheet& sheet) {
+    return !sheet.is_empty(21) && !sheet.is_empty(24);
+}
+
+// The proportions the method just wrote, the cement content and the two moisture contents,
+// converted last argument first.
+void AdjustMethodResult(const PressContext& press) {
+    const StepContext s{press, Step::QuantityStage};
+    const float shizhsl = s.single(24);
+    const float szhsl = s.single(21);
+    const float snyzl = s.single(4);
+    const float shizzlb = s.single(32);
+    const float szzlb = s.single(31);
+    tiaozheng(press, szzlb, shizzlb, snyzl, szhsl, shizhsl);
+}
+
+void MassMethod(const PressContext& press) {
+    const StepContext s{press, Step::QuantityStage};
+    const float zlbanhewu = s.single(20);
+    const float zlshuiliang = s.single(26);
+    const float zlshuiniliang = s.single(4);
+    const float zlsl = s.single(15);
+    zhiliangfa(press, zlsl, zlshuiniliang, zlshuiliang, zlbanhewu);
+}
+
+} // namespace
+
+void DesignStage(const PressContext& press) {
+    for (const DesignStep& step : kDesignSteps)
+        if (press.sheet.is_empty(step.output)) step.run(press);
+}
+
+// Each option is tested on its own current state, one after the other.
+void QuantityStage(const PressContext& press) {
+    if (press.sheet.is_on(Toggle::option1)) {
+        const bool moist = MoistureGiven(press.sheet);
+        tjfjs(press);
+        if (moist) AdjustMethodResult(press);
+    }
+    if (press.sheet.is_on(Toggle::option2)) {
+        const bool moist = MoistureGiven(press.sheet);
+        MassMethod(press);
+        if (moist) AdjustMethodResult(press);
+    }
+}
+
+std::optional<CalcError> Press(Sheet& sheet, Notices& notices, const NumberFormat& format) {
+    const PressContext press{sheet, notices, format};
+    try {
+        DesignStage(press);
+        QuantityStage(press);
+    } catch (const PressAborted& aborted) {
+        return aborted.error;
+    }
+    return std::nullopt;
+}
+
+} // namespace mixora::calc

@@ -1,0 +1,81 @@
+#include "sheet_fixture.h"
+
+namespace mixora::calc {
+namespace {
+
+using VolumeMethod = SheetTest;
+
+TEST_F(VolumeMethod, FillsTheFrameFromTheAbsoluteVolumes) {
+    design("350");
+    EXPECT_EQ(press(), std::nullopt);
+    EXPECT_EQ(frame(),
+              (Frame{"350", "677.5812", "1204.589", "180", "1.00", "1.94", "3.44", "0.51"}));
+}
+
+TEST_F(VolumeMethod, SandRatioIsReadLenientlyAndNeverRejected) {
+    design("350");
+    set({{15, ""}});
+    EXPECT_EQ(press(), std::nullopt);
+    EXPECT_EQ(frame(), (Frame{"350", "0", "1882.17", "180", "1.00", "0.00", "5.38", "0.51"}));
+    set({{15, "1.2"}});
+    EXPECT_EQ(press(), std::nullopt);
+    EXPECT_EQ(frame(),
+              (Frame{"350", "2258.604", "-376.4341", "180", "1.00", "6.45", "-1.08", "0.51"}));
+}
+
+TEST_F(VolumeMethod, ReturnsTheMassThatDxAsksFor) {
+    design("350");
+    const auto mass = [&](const char* dx) {
+        float m = 0;
+        EXPECT_EQ(run([&](const PressContext& p) { m = tijifa(p, 0.36f, dx); }), std::nullopt);
+        return m;
+    };
+    EXPECT_EQ(FormatSingle(mass("1"), format), "1204.589");
+    EXPECT_EQ(FormatSingle(mass("2"), format), "677.5812");
+    EXPECT_EQ(mass(" 1"), mass("2"));
+}
+
+TEST_F(VolumeMethod, TheCementIsCopiedAsTextAndUnusedInputsChangeNothing) {
+    design("350.0");
+    set({{19, "abc"}, {16, "x"}, {17, "x"}, {27, "x"}, {28, "x"}, {29, "x"}});
+    sheet.set_on(Toggle::碎石, true);
+    sheet.set_on(Toggle::粗砂, true);
+    EXPECT_EQ(press(), std::nullopt);
+    EXPECT_EQ(frame(),
+              (Frame{"350.0", "677.5812", "1204.589", "180", "1.00", "1.94", "3.44", "0.51"}));
+}
+
+TEST_F(VolumeMethod, FaultsInsideTheVolumesLeaveTheFrameAlone) {
+    struct Case {
+        int field;
+        const char* text;
+        CalcError error;
+    };
+    const Case cases[] = {
+        {15, "1", {Fault::InvalidOperation, Step::tijifa, 15}},
+        {18, "0", {Fault::DivisionByZero, Step::tijifa, 18}},
+        {23, "0", {Fault::DivisionByZero, Step::tijifa, 23}},
+        {23, "", {Fault::EmptyText, Step::tijifa, 23}},
+        {25, "abc", {Fault::NotANumber, Step::tijifa, 25}},
+        {22, "1e38", {Fault::Overflow, Step::tijifa, 22}},
+        {15, "1e39", {Fault::Overflow, Step::tjfjs, 15}},
+    };
+    for (const Case& c : cases) {
+        qk(sheet);
+        design("350");
+        set({{c.field, c.text}});
+        EXPECT_EQ(press(), c.error) << c.field << " " << c.text;
+        EXPECT_EQ(frame(), kResetFrame);
+    }
+}
+
+TEST_F(VolumeMethod, AZeroCementFailsAtTheFirstProportion) {
+    design("350");
+    ASSERT_EQ(press(), std::nullopt);
+    set({{4, "0"}});
+    EXPECT_EQ(press(), (CalcError{Fault::DivisionByZero, Step::tjfjs, 4}));
+    EXPECT_EQ(frame(), (Frame{"0", "787.3201", "1399.68", "180", "1.00", "1.94", "3.44", "0.51"}));
+}
+
+} // namespace
+} // namespace mixora::calc
