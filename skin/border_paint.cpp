@@ -1,15 +1,57 @@
 #include "border_paint.h"
 
+#include "colours.h"
+#include "handles.h"
+#include "primitives.h"
+
 namespace mixora::skin {
 
+namespace {
+
+LRESULT PassOn(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return previous ? CallWindowProcW(previous, window, message, wParam, lParam) : 0;
+}
+
+} // namespace
+
 LRESULT PaintListFrame(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return previous ? CallWindowProcW(previous, window, message, wParam, lParam) : 0;
+    const LRESULT result = PassOn(previous, window, message, wParam, lParam);
+    const WindowBounds bounds = GetWindowBounds(window);
+    const unique_window_dc dc = GetWindowDCScoped(window);
+    FrameSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, BorderColourFor(window));
+    FrameSolid(dc.get(), 1, 1, bounds.Width - 2, bounds.Height - 2, White);
+    return result;
 }
+
 LRESULT PaintGridBorder(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return previous ? CallWindowProcW(previous, window, message, wParam, lParam) : 0;
+    const LRESULT result = PassOn(previous, window, message, wParam, lParam);
+    if (GetWindowLongPtrW(window, GWL_STYLE) & WS_BORDER) {
+        const WindowBounds bounds = GetWindowBounds(window);
+        const unique_window_dc dc = GetWindowDCScoped(window);
+        FrameSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, BorderColourFor(window));
+    }
+    return result;
 }
+
 LRESULT PaintFlatBorder(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return previous ? CallWindowProcW(previous, window, message, wParam, lParam) : 0;
+    const LRESULT result = PassOn(previous, window, message, wParam, lParam);
+    if (!(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) return result;
+
+    int borderWidth = 0;
+    int borderHeight = 0;
+    GetBorderSize(window, borderWidth, borderHeight);
+    const WindowBounds bounds = GetWindowBounds(window);
+    const unique_window_dc dc = GetWindowDCScoped(window);
+    const unique_window_dc client = GetDCScoped(window);
+
+    // The outer ring of the sunken edge becomes the flat frame; the rings inside it take the
+    // client's background colour, so the edge disappears into the box.
+    FrameSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, BorderColourFor(window));
+    for (int d = 1; d <= borderWidth; ++d) {
+        const COLORREF background = GetBkColor(client.get());
+        FrameSolid(dc.get(), d, d, bounds.Width - 1 - d, bounds.Height - 1 - d, background);
+    }
+    return result;
 }
 
 } // namespace mixora::skin

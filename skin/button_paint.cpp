@@ -1,9 +1,54 @@
 #include "button_paint.h"
 
+#include "bitmaps.h"
+#include "colours.h"
+#include "control_state.h"
+#include "handles.h"
+#include "primitives.h"
+#include "props.h"
+
+#include <algorithm>
+
 namespace mixora::skin {
 
-void RenderButtonStates(HWND) {}
-int PaintButtonFade(HWND, HDC) {
+void RenderButtonStates(HWND button) {
+    const WindowBounds bounds = GetWindowBounds(button);
+    const std::wstring caption = GetWindowTextString(button);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
+    const bool focused = button && GetFocus() == button;
+
+    for (int state = StateNormal; state <= StateDisabled; ++state) {
+        const HDC image = props::GetHandle<HDC>(button, props::StateDcKey(state).c_str());
+        if (!image) continue;
+        // The font is taken out again before the next image: the button may delete it later.
+        const scoped_select selectFont(image, font);
+        SetBkMode(image, TRANSPARENT);
+        BlitSliced(image, 0, 0, bounds.Width, bounds.Height, ButtonSkin(), 0, 21 * state, 7, 21, 3,
+                   3, 3, 3);
+        SetTextColor(image, state == StateDisabled ? DisabledTextColour : Black);
+        DrawTextIn(image, caption, 2, 2, bounds.Width - 4, bounds.Height - 4, CaptionFormat);
+        if (focused) DrawFocusBox(image, 2, 2, bounds.Width - 4, bounds.Height - 4);
+    }
+}
+
+int PaintButtonFade(HWND button, HDC target) {
+    if (!IsWindowEnabled(button)) props::Set(button, props::kOldState, StateDisabled);
+    if (props::Get(button, props::kOldStyle) & 6) return 0;
+
+    const int state = props::GetInt(button, props::kOldState);
+    const HDC image = props::GetHandle<HDC>(button, props::StateDcKey(state).c_str());
+    const int level = std::clamp(props::GetInt(button, props::kAlphaLevel), 0, 255);
+    if (!image) return 0; // nothing to blend: the window keeps its pixels
+
+    unique_window_dc own;
+    if (!target) {
+        own = GetWindowDCScoped(button);
+        target = own.get();
+    }
+    const WindowBounds bounds = GetWindowBounds(button);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(level), 0};
+    AlphaBlend(target, 0, 0, bounds.Width, bounds.Height, image, 0, 0, bounds.Width, bounds.Height,
+               blend);
     return 0;
 }
 

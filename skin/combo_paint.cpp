@@ -1,10 +1,81 @@
 #include "combo_paint.h"
 
+#include "bitmaps.h"
+#include "colours.h"
+#include "control_state.h"
+#include "handles.h"
+#include "primitives.h"
+#include "props.h"
+
 namespace mixora::skin {
 
-void PaintComboButton(HWND, HDC, int&, bool) {}
-LRESULT PaintComboBox(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT PassOn(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return previous ? CallWindowProcW(previous, window, message, wParam, lParam) : 0;
+}
+
+LONG_PTR Style(HWND window) {
+    return GetWindowLongPtrW(window, GWL_STYLE);
+}
+
+} // namespace
+
+void ComposeComboButton(HDC image, int buttonWidth, int buttonHeight, int windowHeight, int state,
+                        bool enabled) {
+    // White first, so a state without a cell of its own shows a plain face.
+    FillSolid(image, 0, 0, buttonWidth, buttonHeight, White);
+    if (state == StateHover || state == StatePressed)
+        BlitSliced(image, 0, 0, buttonWidth, buttonHeight, ComboButtonSkin(),
+                   state == StateHover ? 0 : 4, 0, 4, 18, 2, 1, 1, 1);
+    BlitTransparent(image, CentreOffset(buttonWidth, 7), CentreOffset(windowHeight, 6), 7, 4,
+                    ComboButtonSkin(), 8, enabled ? 0 : 4, KeyColour);
+}
+
+void PaintComboButton(HWND window, HDC target, int& state, bool force) {
+    if (SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0)) state = StatePressed;
+    if (state == props::GetInt(window, props::kOldState) && !force) return;
+    if (!(Style(window) & 2)) return; // a simple combo box: no list to drop, no button
+    props::Set(window, props::kOldState, state);
+
+    const WindowBounds bounds = GetWindowBounds(window);
+    const int buttonWidth = GetSystemMetrics(SM_CXVSCROLL) + 1;
+    const int buttonHeight = bounds.Height - 2;
+    const MemoryDC image = CreateMemoryDC(buttonWidth, buttonHeight);
+    ComposeComboButton(image.get(), buttonWidth, buttonHeight, bounds.Height, state,
+                       IsWindowEnabled(window) != FALSE);
+
+    unique_window_dc own;
+    if (!target) {
+        own = GetWindowDCScoped(window);
+        target = own.get();
+    }
+    BitBlt(target, bounds.Width - buttonWidth - 1, 1, buttonWidth, buttonHeight, image.get(), 0, 0,
+           SRCCOPY);
+}
+
+LRESULT PaintComboBox(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    int state = props::GetInt(window, props::kOldState);
+    const WindowBounds bounds = GetWindowBounds(window);
+    const COLORREF border = BorderColourFor(window);
+
+    if (!(Style(window) & 1)) {
+        // A drop-down combo box with an edit field: the skin paints all of it.
+        PAINTSTRUCT paint{};
+        const HDC dc = BeginPaint(window, &paint);
+        FillSolid(dc, 0, 0, bounds.Width, bounds.Height, White);
+        FrameSolid(dc, 0, 0, bounds.Width, bounds.Height, border);
+        PaintComboButton(window, dc, state, true);
+        EndPaint(window, &paint);
+        return 0;
+    }
+
+    const LRESULT result = PassOn(previous, window, message, wParam, lParam);
+    const unique_window_dc dc = GetWindowDCScoped(window);
+    FrameSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, border);
+    FrameSolid(dc.get(), 1, 1, bounds.Width - 2, bounds.Height - 2, White);
+    PaintComboButton(window, dc.get(), state, true);
+    return result;
 }
 
 } // namespace mixora::skin

@@ -7,6 +7,8 @@ add_library(mixora_skin_draw STATIC
     primitives.h
     primitives.cpp
     bitmaps.h
+    skin_pixels.h
+    skin_pixels.cpp
     bitmaps.cpp
     button_paint.h
     button_paint.cpp
@@ -25,3 +27,19 @@ target_include_directories(mixora_skin_draw PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(mixora_skin_draw PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(mixora_skin_draw PUBLIC gdi32 user32 msimg32 oleaut32 comctl32)
 mixora_warnings(mixora_skin_draw)
+
+add_executable(skin_draw_tests
+    tests/draw_test_support.h
+    tests/draw_test_support.cpp
+    tests/primitives_test.cpp
+    tests/bitmaps_test.cpp
+    tests/button_paint_test.cpp
+    tests/check_paint_test.cpp
+    tests/combo_paint_test.cpp
+    tests/header_paint_test.cpp
+    tests/progress_paint_test.cpp
+    tests/border_paint_test.cpp
+    tests/draw_soak_test.cpp
+)
+target_link_libraries(skin_draw_tests PRIVATE mixora_skin_draw)
+mixora_add_test(skin_draw_tests)
