@@ -34,6 +34,7 @@ double CheckedDiv(double a, double b, FaultSite site) {
     return Checked(a / b, site);
 }
 
+// Beyond single range the IEEE conversion gives an infinity, which is the overflow.
 float CheckedSingle(double value, FaultSite site) {
     return Checked(static_cast<float>(value), site);
 }

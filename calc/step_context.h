@@ -25,7 +25,6 @@ class StepContext {
     StepContext(const PressContext& press, Step step) : press_(press), step_(step) {}
 
     std::string text(int field) const { return press_.sheet.text(field); }
-    bool is_empty(int field) const { return press_.sheet.is_empty(field); }
     void write(int field, std::string_view text) const { press_.sheet.set_text(field, text); }
     void notify(std::string_view message) const { press_.notices.notify(message); }
 
@@ -46,8 +45,6 @@ class StepContext {
     double mul(double a, double b, int field) const { return CheckedMul(a, b, {step_, field}); }
     double div(double a, double b, int field) const { return CheckedDiv(a, b, {step_, field}); }
     float store(double value, int field) const { return CheckedSingle(value, {step_, field}); }
-
-    const PressContext& press() const { return press_; }
 
   private:
     const PressContext& press_;

@@ -23,16 +23,16 @@ float Volume(const StepContext& s, int mass_field, int density_field) {
 float tijifa(const PressContext& press, float tjfsl, std::string dx) {
     const StepContext s{press, Step::tijifa};
     const float k = s.store(s.sub(1.0, tjfsl, 15), 15);
-    const float cement_volume = Volume(s, 4, 18);
-    const float water_volume = Volume(s, 26, 23);
+    const float cement_volume = Volume(s, 4, 18); // cement content, cement density
+    const float water_volume = Volume(s, 26, 23); // water content, water density
 
-    const float air = s.single(25);
+    const float air = s.single(25); // percent, 10 litres each
     double aggregate = s.sub(1000.0, s.mul(air, 10.0, 25), 25);
     aggregate = s.sub(aggregate, cement_volume, 4);
     aggregate = s.sub(aggregate, water_volume, 26);
     const float va = s.store(aggregate, 25);
 
-    const float stone_density = s.single(22);
+    const float stone_density = s.single(22); // also for the sand
     const float stone = s.store(s.mul(s.mul(stone_density, va, 22), k, 22), 22);
     // A sand ratio of 1 leaves k = 0 and ends here with 0 / 0, whichever mass is asked for.
     const float sand = s.store(s.div(s.mul(stone, tjfsl, 15), k, 15), 15);
