@@ -9,14 +9,19 @@ constexpr const wchar_t* kMinimumNotice = L"水泥用量小于最小值 故取26
 
 class PressTest : public DesignWindowTest {
   protected:
+    // The result frame: amounts Text11–Text14, then proportions Text30–Text33.
     void ExpectFrame(std::initializer_list<const wchar_t*> amounts,
                      std::initializer_list<const wchar_t*> proportions) {
         int n = 11;
-        for (const wchar_t* text : amounts)
-            EXPECT_EQ(Text(n), text) << "Text" << n, ++n;
+        for (const wchar_t* text : amounts) {
+            EXPECT_EQ(Text(n), text) << "Text" << n;
+            ++n;
+        }
         n = 30;
-        for (const wchar_t* text : proportions)
-            EXPECT_EQ(Text(n), text) << "Text" << n, ++n;
+        for (const wchar_t* text : proportions) {
+            EXPECT_EQ(Text(n), text) << "Text" << n;
+            ++n;
+        }
     }
 };
 
