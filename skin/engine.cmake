@@ -33,3 +33,20 @@ add_library(mixora_skin STATIC
 )
 target_link_libraries(mixora_skin PUBLIC mixora_skin_draw)
 mixora_warnings(mixora_skin)
+
+# Engine tests drive real windows under Wine with the messages a user's actions send.
+add_executable(skin_engine_foreign_window WIN32 tests/engine_foreign_window.cpp)
+target_link_options(skin_engine_foreign_window PRIVATE -municode)
+mixora_warnings(skin_engine_foreign_window)
+
+add_executable(skin_engine_tests
+    tests/engine_windows.h
+    tests/engine_windows.cpp
+    tests/engine_install_test.cpp
+    tests/engine_input_test.cpp
+    tests/engine_paint_test.cpp
+    tests/engine_soak_test.cpp
+)
+target_link_libraries(skin_engine_tests PRIVATE mixora_skin)
+add_dependencies(skin_engine_tests skin_engine_foreign_window)
+mixora_add_test(skin_engine_tests)
