@@ -71,6 +71,8 @@ int BlitSliced(HDC destination, int x, int y, int width, int height, HDC source,
                int sourceY, int sourceWidth, int sourceHeight, int left, int top, int right,
                int bottom, std::optional<COLORREF> keyColour) {
     if (width == 0 || height == 0 || sourceWidth == 0 || sourceHeight == 0) return 0;
+    // Copies from a missing context draw nothing (rather than an empty working image).
+    if (!destination || !source) return 0;
     const MemoryDC work = CreateMemoryDC(width, height);
     const HDC w = work.get();
 
@@ -119,6 +121,8 @@ int BlitSliced(HDC destination, int x, int y, int width, int height, HDC source,
 
 void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
                      int sourceY, COLORREF keyColour, HPALETTE palette) {
+    // Copies from a missing context draw nothing (rather than an empty working image).
+    if (!destination || !source) return;
     // Release order: the three images (selections undone, contexts, bitmaps), then the display
     // context, then the halftone palette made here, once nothing has it selected.
     unique_hpalette halftone;

@@ -176,9 +176,13 @@ TEST(BlitTransparent, CopiesFromTheSourceOffsetAndToleratesNullContexts) {
     BlitTransparent(target.get(), 1, 1, 2, 2, source.get(), 4, 5, kKey);
     EXPECT_EQ(GetPixel(target.get(), 2, 2), RGB(1, 2, 3));
     EXPECT_EQ(CountColour(target.get(), 0, 0, 4, 4, kRed), 15);
+    // A missing context (a skin bitmap that could not be made) draws nothing.
     BlitTransparent(nullptr, 0, 0, 4, 4, source.get(), 0, 0, kKey);
     BlitTransparent(target.get(), 0, 0, 4, 4, nullptr, 0, 0, kKey);
-    EXPECT_EQ(BlitSliced(nullptr, 0, 0, 5, 5, nullptr, 0, 0, 5, 5, 1, 1, 1, 1), 0);
+    EXPECT_EQ(BlitSliced(target.get(), 0, 0, 4, 4, nullptr, 0, 0, 5, 5, 1, 1, 1, 1), 0);
+    EXPECT_EQ(BlitSliced(target.get(), 0, 0, 4, 4, nullptr, 0, 0, 5, 5, 1, 1, 1, 1, kKey), 0);
+    EXPECT_EQ(BlitSliced(nullptr, 0, 0, 5, 5, source.get(), 0, 0, 5, 5, 1, 1, 1, 1), 0);
+    EXPECT_EQ(CountColour(target.get(), 0, 0, 4, 4, kRed), 15);
 }
 
 TEST(Words, SplitAndSignExtend) {
