@@ -36,13 +36,15 @@ MemoryDC CreateMemoryDC(int width, int height);
 // Nine-slice copy of the source cell onto the destination rectangle: corners unscaled, sides
 // stretched along their length only, the centre both ways. left/top/right/bottom are the fixed
 // strip widths. With a key colour, source pixels of that colour are left out. Returns 0 when a
-// size is zero, the copy's result without a key colour, 1 with one.
+// size is zero or a context is missing (nothing drawn), else the copy's result without a key
+// colour and 1 with one.
 int BlitSliced(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
                int sourceY, int sourceWidth, int sourceHeight, int left, int top, int right,
                int bottom, std::optional<COLORREF> keyColour = std::nullopt);
 
 // Copies a width × height block, leaving out source pixels of the key colour (which may name a
-// system colour). Without a palette the halftone palette is made and freed here.
+// system colour). Without a palette the halftone palette is made and freed here. A missing
+// context draws nothing.
 void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
                      int sourceY, COLORREF keyColour, HPALETTE palette = nullptr);
 

@@ -10,10 +10,10 @@ namespace mixora::skin {
 
 namespace {
 
-// a + (b − a) × t, each channel rounded.
 constexpr int Channel(COLORREF colour, int shift) {
     return (colour >> shift) & 0xFF;
 }
+// a + (b − a) × t, each channel rounded.
 COLORREF Mix(COLORREF a, COLORREF b, double t) {
     auto channel = [&](int shift) {
         const double value = Channel(a, shift) + (Channel(b, shift) - Channel(a, shift)) * t;
@@ -46,7 +46,7 @@ struct ButtonLook {
     COLORREF corner[3];  // 1, 2, 3: nearest the frame first
     COLORREF faceTop;    // row 2
     COLORREF faceBottom; // row 18
-    COLORREF ringTint;   // the ring is the face moved this far toward the tint
+    COLORREF ringTint;   // the ring is the face moved ringAmount of the way toward this
     double ringAmount;
 };
 
