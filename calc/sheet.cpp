@@ -9,9 +9,9 @@ std::size_t index_of(int n) {
     if (n < 1 || n > kFieldCount) throw std::out_of_range("no such sheet field");
     return static_cast<std::size_t>(n - 1);
 }
+} // namespace
 
-// The partner an option button turns off, or the control itself for a check box.
-Toggle partner(Toggle t) {
+Toggle Partner(Toggle t) {
     switch (t) {
     case Toggle::option1: return Toggle::option2;
     case Toggle::option2: return Toggle::option1;
@@ -22,7 +22,6 @@ Toggle partner(Toggle t) {
     }
     return t;
 }
-} // namespace
 
 std::string MemorySheet::text(int n) const {
     return texts_[index_of(n)];
@@ -38,7 +37,7 @@ bool MemorySheet::is_on(Toggle t) const {
 
 void MemorySheet::set_on(Toggle t, bool on) {
     toggles_[static_cast<std::size_t>(t)] = on;
-    if (on && partner(t) != t) toggles_[static_cast<std::size_t>(partner(t))] = false;
+    if (on && Partner(t) != t) toggles_[static_cast<std::size_t>(Partner(t))] = false;
 }
 
 } // namespace mixora::calc

@@ -13,6 +13,9 @@ inline constexpr int kFieldCount = 33;
 // The option buttons (option1/option2, 细砂/粗砂 are exclusive pairs) and the check boxes.
 enum class Toggle { option1, option2, 细砂, 粗砂, 卵石, 碎石 };
 
+// The option button that turning t on turns off; a check box is its own partner.
+Toggle Partner(Toggle t);
+
 class Sheet {
   public:
     virtual ~Sheet() = default;

@@ -10,14 +10,11 @@ namespace mixora::ui {
 
 namespace {
 
+// The control an arrow key moves to from an option button, 0 from anything else.
 int OptionPartner(int id) {
-    switch (id) {
-    case ids::option1: return ids::option2;
-    case ids::option2: return ids::option1;
-    case ids::细砂: return ids::粗砂;
-    case ids::粗砂: return ids::细砂;
-    }
-    return 0;
+    const auto toggle = ToggleOfId(id);
+    if (!toggle || calc::Partner(*toggle) == *toggle) return 0;
+    return ToggleId(calc::Partner(*toggle));
 }
 
 bool IsArrow(WPARAM key) {

@@ -8,30 +8,22 @@ namespace mixora::ui {
 namespace {
 using calc::Toggle;
 
-// The exclusive partner of an option button; a check box has none.
-int PartnerId(Toggle t) {
-    switch (t) {
-    case Toggle::option1: return ids::option2;
-    case Toggle::option2: return ids::option1;
-    case Toggle::细砂: return ids::粗砂;
-    case Toggle::粗砂: return ids::细砂;
-    case Toggle::卵石:
-    case Toggle::碎石: break;
-    }
-    return 0;
-}
+constexpr std::pair<Toggle, int> kToggleIds[] = {
+    {Toggle::option1, ids::option1}, {Toggle::option2, ids::option2}, {Toggle::细砂, ids::细砂},
+    {Toggle::粗砂, ids::粗砂},       {Toggle::卵石, ids::卵石},       {Toggle::碎石, ids::碎石},
+};
 } // namespace
 
 int ToggleId(Toggle t) {
-    switch (t) {
-    case Toggle::option1: return ids::option1;
-    case Toggle::option2: return ids::option2;
-    case Toggle::细砂: return ids::细砂;
-    case Toggle::粗砂: return ids::粗砂;
-    case Toggle::卵石: return ids::卵石;
-    case Toggle::碎石: return ids::碎石;
-    }
+    for (const auto& [toggle, id] : kToggleIds)
+        if (toggle == t) return id;
     return 0;
+}
+
+std::optional<Toggle> ToggleOfId(int id) {
+    for (const auto& [toggle, toggle_id] : kToggleIds)
+        if (toggle_id == id) return toggle;
+    return std::nullopt;
 }
 
 std::string WindowSheet::text(int n) const {
@@ -54,8 +46,8 @@ bool WindowSheet::is_on(Toggle t) const {
 
 void WindowSheet::set_on(Toggle t, bool on) {
     SendMessageW(control_(ToggleId(t)), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (const int partner = PartnerId(t); on && partner != 0)
-        SendMessageW(control_(partner), BM_SETCHECK, BST_UNCHECKED, 0);
+    if (on && calc::Partner(t) != t)
+        SendMessageW(control_(ToggleId(calc::Partner(t))), BM_SETCHECK, BST_UNCHECKED, 0);
 }
 
 } // namespace mixora::ui

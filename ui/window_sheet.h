@@ -4,6 +4,7 @@
 #include "sheet.h"
 
 #include <functional>
+#include <optional>
 #include <windows.h>
 
 namespace mixora::ui {
@@ -22,7 +23,8 @@ class WindowSheet final : public calc::Sheet {
     std::function<HWND(int)> control_;
 };
 
-// The control identifier of an option button or check box.
+// The control identifier of an option button or check box, and back.
 int ToggleId(calc::Toggle t);
+std::optional<calc::Toggle> ToggleOfId(int id);
 
 } // namespace mixora::ui
