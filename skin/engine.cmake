@@ -50,3 +50,28 @@ add_executable(skin_engine_tests
 target_link_libraries(skin_engine_tests PRIVATE mixora_skin)
 add_dependencies(skin_engine_tests skin_engine_foreign_window)
 mixora_add_test(skin_engine_tests)
+
+# The skin gallery: one of every control kind, skinned, for screenshots (scripts/screenshot
+# --gallery). Built with the tests, never installed.
+add_library(skin_gallery_window STATIC
+    ${PROJECT_SOURCE_DIR}/tests/gallery/gallery_window.h
+    ${PROJECT_SOURCE_DIR}/tests/gallery/gallery_window.cpp
+)
+target_include_directories(skin_gallery_window PUBLIC ${PROJECT_SOURCE_DIR}/tests/gallery)
+target_link_libraries(skin_gallery_window PUBLIC mixora_skin_draw)
+mixora_warnings(skin_gallery_window)
+
+add_executable(skin_gallery WIN32 ${PROJECT_SOURCE_DIR}/tests/gallery/gallery_main.cpp)
+target_link_options(skin_gallery PRIVATE -municode)
+target_link_libraries(skin_gallery PRIVATE skin_gallery_window mixora_skin shell32)
+mixora_warnings(skin_gallery)
+
+# The skin bench (scripts/bench): skinned against plain, printed as one table. Not a test.
+add_executable(skin_bench
+    ${PROJECT_SOURCE_DIR}/tests/bench/bench_windows.h
+    ${PROJECT_SOURCE_DIR}/tests/bench/bench_windows.cpp
+    ${PROJECT_SOURCE_DIR}/tests/bench/skin_bench.cpp
+)
+target_include_directories(skin_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests/bench)
+target_link_libraries(skin_bench PRIVATE skin_gallery_window mixora_skin shell32)
+mixora_warnings(skin_bench)

@@ -1,0 +1,33 @@
+#pragma once
+// The windows the skin bench measures. Each builder makes one hidden top-level "Form" with its
+// controls, not skinned; the bench takes the builder as a parameter, so any window (the design
+// window itself, once it can be built without installing the skin) can be measured the same way.
+#include <windows.h>
+
+#include <string_view>
+
+namespace mixora::bench {
+
+struct BenchWindow {
+    HWND form = nullptr;
+    HWND button = nullptr; // a push button, for the fade tick
+};
+
+using WindowBuilder = BenchWindow (*)(HINSTANCE instance);
+
+// The skin gallery: one of every control kind.
+BenchWindow BuildGallery(HINSTANCE instance);
+// A window laid out like the design window: nine frames of labels and text fields, option
+// buttons, check boxes and four push buttons.
+BenchWindow BuildDesignLike(HINSTANCE instance);
+
+struct NamedBuilder {
+    std::wstring_view name;
+    WindowBuilder build;
+};
+inline constexpr NamedBuilder kBuilders[] = {
+    {L"design-like", BuildDesignLike},
+    {L"gallery", BuildGallery},
+};
+
+} // namespace mixora::bench
