@@ -2,6 +2,8 @@
 //   mixora_drive press   presses "计算" and answers any notice it brings up
 //   mixora_drive close   closes the window
 //   mixora_drive wait    only waits until the window is there
+//   mixora_drive set N TEXT   puts TEXT into field TextN
+//   mixora_drive click ID     clicks the control with that ID and leaves what it opens
 // Exit code 0 on success, 1 when no design window is found.
 #include "control_ids.h"
 #include "remote_window.h"
@@ -32,6 +34,14 @@ int wmain(int argc, wchar_t** argv) {
     if (!form) return 1;
     if (verb == L"wait") {
         Sync(form);
+        return 0;
+    }
+    if (verb == L"set" && argc > 3) {
+        SetText(FindControl(form, mixora::ui::ids::Text(_wtoi(argv[2]))), argv[3]);
+        return 0;
+    }
+    if (verb == L"click" && argc > 2) {
+        ClickAsync(FindControl(form, _wtoi(argv[2])));
         return 0;
     }
     if (verb == L"close") {
