@@ -4,7 +4,6 @@ add_library(mixora_skin STATIC
     skin.h
     skin.cpp
     engine_state.h
-    engine_state.cpp
     skin_lifetime.h
     skin_lifetime.cpp
     control_kind.h

@@ -1,6 +1,6 @@
 #pragma once
-// The engine's process-wide state. It is touched only on the user-interface thread, inside
-// message dispatch, so it needs no locking. Tests and tools may read it; only the engine writes.
+// The engine's process-wide state, read-only. Only the skin's lifetime (skin_lifetime.h)
+// changes it, on the user-interface thread, inside message dispatch, so it needs no locking.
 #include <cstdint>
 
 namespace mixora::skin {
@@ -11,17 +11,5 @@ bool SkinReady();
 bool HasTrackMouseEvent();
 // Number of windows subclassed now.
 std::int32_t SubclassCount();
-
-namespace engine {
-
-struct EngineState {
-    bool skinReady = false;
-    bool hasTrackMouseEvent = false;
-    std::int32_t subclassCount = 0;
-};
-
-EngineState& MutableState();
-
-} // namespace engine
 
 } // namespace mixora::skin

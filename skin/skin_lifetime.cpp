@@ -6,8 +6,33 @@
 
 namespace mixora::skin {
 
+namespace {
+
+struct EngineState {
+    bool skinReady = false;
+    bool hasTrackMouseEvent = false;
+    std::int32_t subclassCount = 0;
+};
+
+EngineState& State() {
+    static EngineState state;
+    return state;
+}
+
+} // namespace
+
+bool SkinReady() {
+    return State().skinReady;
+}
+bool HasTrackMouseEvent() {
+    return State().hasTrackMouseEvent;
+}
+std::int32_t SubclassCount() {
+    return State().subclassCount;
+}
+
 void EnsureSkinReady() {
-    auto& state = engine::MutableState();
+    EngineState& state = State();
     if (state.skinReady) return;
     state.skinReady = true;
     state.hasTrackMouseEvent = IsProcAvailable("TrackMouseEvent", L"User32");
@@ -15,11 +40,11 @@ void EnsureSkinReady() {
 }
 
 void NoteSubclassed() {
-    ++engine::MutableState().subclassCount;
+    ++State().subclassCount;
 }
 
 void NoteReleased() {
-    auto& state = engine::MutableState();
+    EngineState& state = State();
     if (--state.subclassCount > 0) return;
     state.subclassCount = 0;
     FreeSkinBitmaps();

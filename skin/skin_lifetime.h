@@ -1,7 +1,7 @@
 #pragma once
-// The lifetime of the shared skin bitmaps: built by the first installation, freed with the
-// last subclassed window, so the next installation starts afresh.
-#include <cstdint>
+// The engine's process-wide state and its changes: the shared skin bitmaps are built by the
+// first installation and freed with the last subclassed window, so the next installation starts
+// afresh. The state itself is read through engine_state.h.
 
 namespace mixora::skin {
 

@@ -287,6 +287,28 @@ TEST_F(EngineInstall, WindowsThatAppearLaterAreTakenOverOnce) {
     DestroyWindow(list);
 }
 
+// A form whose click handler removes the skin, as an unload from a button would.
+LRESULT CALLBACK RemovingFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) RemoveSkin(window);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(EngineInstall, RemovingTheSkinInsideAClickLeavesNothingBehind) {
+    auto form = test::MakeForm(300, 200);
+    SetWindowLongPtrW(form.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RemovingFormProc));
+    const HWND button =
+        test::AddChild(form.get(), L"Button", L"退出", BS_PUSHBUTTON, 20, 20, 100, 30);
+    const auto before = PropNames(button);
+    ASSERT_EQ(InstallSkin(form.get()), 1);
+    const POINT centre = test::ClientCentre(button);
+    test::MoveCursorTo(button, centre);
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, test::MousePosition(centre));
+    SendMessageW(button, WM_LBUTTONUP, 0, test::MousePosition(centre));
+    EXPECT_EQ(SubclassCount(), 0);
+    EXPECT_EQ(PropNames(button), before);
+    EXPECT_FALSE(KillTimer(button, 1)) << "a fade timer was started after the release";
+}
+
 // A message box opened from a skinned form: read while it is up, then closed.
 struct MessageBoxProbe {
     static inline bool seen = false;
