@@ -64,13 +64,3 @@ add_executable(skin_gallery WIN32 ${PROJECT_SOURCE_DIR}/tests/gallery/gallery_ma
 target_link_options(skin_gallery PRIVATE -municode)
 target_link_libraries(skin_gallery PRIVATE skin_gallery_window mixora_skin shell32)
 mixora_warnings(skin_gallery)
-
-# The skin bench (scripts/bench): skinned against plain, printed as one table. Not a test.
-add_executable(skin_bench
-    ${PROJECT_SOURCE_DIR}/tests/bench/bench_windows.h
-    ${PROJECT_SOURCE_DIR}/tests/bench/bench_windows.cpp
-    ${PROJECT_SOURCE_DIR}/tests/bench/skin_bench.cpp
-)
-target_include_directories(skin_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests/bench)
-target_link_libraries(skin_bench PRIVATE skin_gallery_window mixora_skin shell32)
-mixora_warnings(skin_bench)

@@ -151,7 +151,7 @@ void DesignWindow::ApplyLayout(const RECT* suggested) {
 
 // Loading: the skin first, then the reset sheet.
 void DesignWindow::Load() {
-    skin::InstallSkin(hwnd_);
+    if (options_.install_skin) skin::InstallSkin(hwnd_);
     calc::qk(sheet_);
 }
 

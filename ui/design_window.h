@@ -21,6 +21,7 @@ struct DesignWindowOptions {
     // "退出": ends the program at once, without unloading the window.
     std::function<void()> exit_program = [] { ExitProcess(0); };
     bool quit_on_destroy = true; // post WM_QUIT when the window goes
+    bool install_skin = true;    // false: the system's own look (benchmarks)
     calc::NumberFormat number_format;
 };
 

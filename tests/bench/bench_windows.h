@@ -1,7 +1,7 @@
 #pragma once
 // The windows the skin bench measures. Each builder makes one hidden top-level "Form" with its
-// controls, not skinned; the bench takes the builder as a parameter, so any window (the design
-// window itself, once it can be built without installing the skin) can be measured the same way.
+// controls, not skinned; the bench takes the builder as a parameter, so every window is measured
+// the same way.
 #include <windows.h>
 
 #include <string_view>
@@ -17,16 +17,15 @@ using WindowBuilder = BenchWindow (*)(HINSTANCE instance);
 
 // The skin gallery: one of every control kind.
 BenchWindow BuildGallery(HINSTANCE instance);
-// A window laid out like the design window: nine frames of labels and text fields, option
-// buttons, check boxes and four push buttons.
-BenchWindow BuildDesignLike(HINSTANCE instance);
+// The design window itself, loaded without the skin.
+BenchWindow BuildDesign(HINSTANCE instance);
 
 struct NamedBuilder {
     std::wstring_view name;
     WindowBuilder build;
 };
 inline constexpr NamedBuilder kBuilders[] = {
-    {L"design-like", BuildDesignLike},
+    {L"design", BuildDesign},
     {L"gallery", BuildGallery},
 };
 

@@ -1,7 +1,7 @@
 // Measures what the skin costs, skinned and plain side by side in one run under the same
 // conditions: creating and showing a window, repainting it, one fade tick of a push button, and
 // installing and removing the skin. Prints one table. Not a test: nothing is asserted.
-//   --window=design-like|gallery   the window to measure (default design-like)
+//   --window=design|gallery   the window to measure (default design)
 //   --runs=N                       repetitions of each measure (default 20)
 #include "bench_windows.h"
 
