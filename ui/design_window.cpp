@@ -92,15 +92,15 @@ HWND DesignWindow::Control(int id) const {
 
 bool DesignWindow::CreateControls() {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
-    for (const ControlSpec& spec : DesignLayout()) {
-        const auto [class_name, style, ex_style] = ClassFor(spec.type);
-        HWND parent = spec.parent ? Control(spec.parent) : hwnd_;
+    for (const ControlSpec& entry : DesignLayout()) {
+        const auto [class_name, style, ex_style] = ClassFor(entry.type);
+        HWND parent = entry.parent ? Control(entry.parent) : hwnd_;
         HWND control =
-            CreateWindowExW(ex_style, class_name, spec.caption, style, 0, 0, 0, 0, parent,
-                            reinterpret_cast<HMENU>(INT_PTR{spec.id}), instance, nullptr);
+            CreateWindowExW(ex_style, class_name, entry.caption, style, 0, 0, 0, 0, parent,
+                            reinterpret_cast<HMENU>(INT_PTR{entry.id}), instance, nullptr);
         if (!control) return false;
-        if (spec.type == ControlType::Text) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
-        controls_[spec.id] = control;
+        if (entry.type == ControlType::Text) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+        controls_[entry.id] = control;
     }
     return true;
 }
@@ -119,17 +119,17 @@ void DesignWindow::ApplyFont(int dpi) {
 }
 
 void DesignWindow::ApplyLayout(const RECT* suggested) {
-    for (const ControlSpec& spec : DesignLayout()) {
-        HWND control = Control(spec.id);
-        int width = TwipsToPixels(spec.width, dpi_);
-        int height = TwipsToPixels(spec.height, dpi_);
-        if (spec.width == 0) {
-            const SIZE size = CaptionSize(control, font_.get(), spec.caption);
+    for (const ControlSpec& entry : DesignLayout()) {
+        HWND control = Control(entry.id);
+        int width = TwipsToPixels(entry.width, dpi_);
+        int height = TwipsToPixels(entry.height, dpi_);
+        if (entry.width == 0) {
+            const SIZE size = CaptionSize(control, font_.get(), entry.caption);
             width = size.cx;
             height = size.cy;
         }
-        SetWindowPos(control, nullptr, TwipsToPixels(spec.left, dpi_),
-                     TwipsToPixels(spec.top, dpi_), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(control, nullptr, TwipsToPixels(entry.left, dpi_),
+                     TwipsToPixels(entry.top, dpi_), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const SIZE size = WindowSizeFor(dpi_);
     int left = 0, top = 0;

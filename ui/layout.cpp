@@ -154,8 +154,8 @@ std::span<const int> FocusOrder() {
 }
 
 const ControlSpec* FindControl(int id) {
-    for (const auto& spec : kLayout)
-        if (spec.id == id) return &spec;
+    for (const auto& entry : kLayout)
+        if (entry.id == id) return &entry;
     return nullptr;
 }
 
@@ -164,8 +164,8 @@ std::wstring FieldCaption(int field) {
         if (cell.field == field) return cell.caption;
     for (const auto& [text, label] : kFieldLabels) {
         if (text != field) continue;
-        const ControlSpec* spec = FindControl(ids::Label(label));
-        std::wstring caption = spec ? spec->caption : L"";
+        const ControlSpec* entry = FindControl(ids::Label(label));
+        std::wstring caption = entry ? entry->caption : L"";
         if (caption.ends_with(L"：")) caption.pop_back();
         return caption;
     }

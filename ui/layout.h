@@ -31,7 +31,7 @@ std::span<const ControlSpec> DesignLayout();
 // Identifiers in keyboard focus order.
 std::span<const int> FocusOrder();
 
-// The spec of one control, or nullptr.
+// The layout entry of one control, or nullptr.
 const ControlSpec* FindControl(int id);
 
 // What the user reads as a field's name: its label's caption without a trailing colon, or a

@@ -142,8 +142,8 @@ void AddStrings(HWND window, UINT message, const std::array<const wchar_t*, N>& 
     }
 }
 
-void Fill(HWND control, const ControlSpec& spec, GalleryWindow& gallery) {
-    switch (spec.role) {
+void Fill(HWND control, const ControlSpec& entry, GalleryWindow& gallery) {
+    switch (entry.role) {
     case Role::PushButton: gallery.pushButton = control; break;
     case Role::DefaultButton: gallery.defaultButton = control; break;
     case Role::DisabledButton: gallery.disabledButton = control; break;
@@ -157,7 +157,7 @@ void Fill(HWND control, const ControlSpec& spec, GalleryWindow& gallery) {
     case Role::DropListCombo:
         AddStrings(control, CB_ADDSTRING, kComboItems);
         SendMessageW(control, CB_SETCURSEL, 1, 0);
-        (spec.role == Role::DropDownCombo ? gallery.dropDownCombo : gallery.dropListCombo) =
+        (entry.role == Role::DropDownCombo ? gallery.dropDownCombo : gallery.dropListCombo) =
             control;
         break;
     case Role::Header:
@@ -174,7 +174,7 @@ void Fill(HWND control, const ControlSpec& spec, GalleryWindow& gallery) {
         break;
     case Role::Progress:
         SendMessageW(control, PBM_SETRANGE32, 0, 30000);
-        SendMessageW(control, PBM_SETPOS, static_cast<WPARAM>(spec.value), 0);
+        SendMessageW(control, PBM_SETPOS, static_cast<WPARAM>(entry.value), 0);
         break;
     case Role::None: break;
     }
@@ -190,13 +190,13 @@ GalleryWindow BuildGalleryWindow(HINSTANCE instance, WNDPROC formProc) {
                                    660, 480, nullptr, nullptr, instance, nullptr);
     if (!gallery.form) return gallery;
     SendMessageW(gallery.form, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
-    for (const ControlSpec& spec : kControls) {
-        const HWND control = CreateWindowExW(spec.exStyle, spec.className, spec.text,
-                                             kChild | spec.style, spec.x, spec.y, spec.width,
-                                             spec.height, gallery.form, nullptr, instance, nullptr);
+    for (const ControlSpec& entry : kControls) {
+        const HWND control = CreateWindowExW(
+            entry.exStyle, entry.className, entry.text, kChild | entry.style, entry.x, entry.y,
+            entry.width, entry.height, gallery.form, nullptr, instance, nullptr);
         if (!control) continue;
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
-        Fill(control, spec, gallery);
+        Fill(control, entry, gallery);
     }
     return gallery;
 }

@@ -62,21 +62,21 @@ TEST_F(OpeningTest, OpensWithTitleAndResetValues) {
 
 TEST_F(DesignWindowTest, EveryControlHasItsIdCaptionAndClass) {
     int frames = 0, labels = 0, texts = 0, buttons = 0;
-    for (const ControlSpec& spec : DesignLayout()) {
-        HWND control = Control(spec.id);
-        ASSERT_NE(control, nullptr) << spec.name;
-        EXPECT_EQ(GetDlgCtrlID(control), spec.id) << spec.name;
+    for (const ControlSpec& entry : DesignLayout()) {
+        HWND control = Control(entry.id);
+        ASSERT_NE(control, nullptr) << entry.name;
+        EXPECT_EQ(GetDlgCtrlID(control), entry.id) << entry.name;
         const std::wstring cls = ClassOf(control);
-        switch (spec.type) {
+        switch (entry.type) {
         case ControlType::Frame:
             ++frames;
             EXPECT_EQ(GetParent(control), window->hwnd());
-            EXPECT_EQ(WindowText(control), spec.caption);
+            EXPECT_EQ(WindowText(control), entry.caption);
             break;
         case ControlType::Label:
             ++labels;
             EXPECT_EQ(cls, L"Static");
-            EXPECT_EQ(WindowText(control), spec.caption);
+            EXPECT_EQ(WindowText(control), entry.caption);
             break;
         case ControlType::Text:
             ++texts;
@@ -89,13 +89,13 @@ TEST_F(DesignWindowTest, EveryControlHasItsIdCaptionAndClass) {
         case ControlType::Command:
             ++buttons;
             EXPECT_EQ(cls, L"Button");
-            EXPECT_EQ(WindowText(control), spec.caption);
+            EXPECT_EQ(WindowText(control), entry.caption);
             // No default button: Enter presses nothing.
             EXPECT_NE(GetWindowLongPtrW(control, GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
             break;
         }
-        EXPECT_TRUE(IsWindowEnabled(control)) << spec.name;
-        EXPECT_TRUE(IsWindowVisible(control)) << spec.name;
+        EXPECT_TRUE(IsWindowEnabled(control)) << entry.name;
+        EXPECT_TRUE(IsWindowVisible(control)) << entry.name;
     }
     EXPECT_EQ(frames, 9);
     EXPECT_EQ(labels, 25);
@@ -110,13 +110,13 @@ TEST_F(DesignWindowTest, PlacesFollowTheLayoutInTwips) {
     EXPECT_EQ(client.right, TwipsToPixels(8100, dpi));
     EXPECT_EQ(client.bottom, TwipsToPixels(4965, dpi));
 
-    for (const ControlSpec& spec : DesignLayout()) {
-        const RECT place = PlaceInParent(Control(spec.id));
-        EXPECT_EQ(place.left, TwipsToPixels(spec.left, dpi)) << spec.name;
-        EXPECT_EQ(place.top, TwipsToPixels(spec.top, dpi)) << spec.name;
-        if (spec.width == 0) continue;
-        EXPECT_EQ(place.right - place.left, TwipsToPixels(spec.width, dpi)) << spec.name;
-        EXPECT_EQ(place.bottom - place.top, TwipsToPixels(spec.height, dpi)) << spec.name;
+    for (const ControlSpec& entry : DesignLayout()) {
+        const RECT place = PlaceInParent(Control(entry.id));
+        EXPECT_EQ(place.left, TwipsToPixels(entry.left, dpi)) << entry.name;
+        EXPECT_EQ(place.top, TwipsToPixels(entry.top, dpi)) << entry.name;
+        if (entry.width == 0) continue;
+        EXPECT_EQ(place.right - place.left, TwipsToPixels(entry.width, dpi)) << entry.name;
+        EXPECT_EQ(place.bottom - place.top, TwipsToPixels(entry.height, dpi)) << entry.name;
     }
     // Fields sit in their groups: Text1 in "混凝土配置强度", the buttons in "关于".
     EXPECT_EQ(GetParent(Control(ids::Text(1))), Control(ids::Frame(1)));
@@ -134,19 +134,19 @@ TEST_F(DesignWindowTest, WindowIsFixedSizeAndCanBeMinimised) {
 
 TEST_F(DesignWindowTest, LabelsFitTheirCaptions) {
     // A label sized to its caption never cuts it off.
-    for (const ControlSpec& spec : DesignLayout()) {
-        if (spec.type != ControlType::Label) continue;
-        HWND label = Control(spec.id);
+    for (const ControlSpec& entry : DesignLayout()) {
+        if (entry.type != ControlType::Label) continue;
+        HWND label = Control(entry.id);
         HDC dc = GetDC(label);
         HGDIOBJ old =
             SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
         SIZE size{};
-        GetTextExtentPoint32W(dc, spec.caption, lstrlenW(spec.caption), &size);
+        GetTextExtentPoint32W(dc, entry.caption, lstrlenW(entry.caption), &size);
         SelectObject(dc, old);
         ReleaseDC(label, dc);
         RECT rect{};
         GetClientRect(label, &rect);
-        EXPECT_GE(rect.right, size.cx) << spec.name;
+        EXPECT_GE(rect.right, size.cx) << entry.name;
     }
 }
 
