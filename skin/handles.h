@@ -33,12 +33,24 @@ template <typename T, auto Close> class unique_any {
 };
 
 namespace detail {
-inline void delete_dc(HDC dc) noexcept { DeleteDC(dc); }
-inline void delete_object(HGDIOBJ object) noexcept { DeleteObject(object); }
-inline void destroy_window(HWND window) noexcept { DestroyWindow(window); }
-inline void destroy_icon(HICON icon) noexcept { DestroyIcon(icon); }
-inline void free_library(HMODULE module) noexcept { FreeLibrary(module); }
-template <typename H> inline void delete_gdi(H object) noexcept { DeleteObject(object); }
+inline void delete_dc(HDC dc) noexcept {
+    DeleteDC(dc);
+}
+inline void delete_object(HGDIOBJ object) noexcept {
+    DeleteObject(object);
+}
+inline void destroy_window(HWND window) noexcept {
+    DestroyWindow(window);
+}
+inline void destroy_icon(HICON icon) noexcept {
+    DestroyIcon(icon);
+}
+inline void free_library(HMODULE module) noexcept {
+    FreeLibrary(module);
+}
+template <typename H> inline void delete_gdi(H object) noexcept {
+    DeleteObject(object);
+}
 } // namespace detail
 
 using unique_hdc = unique_any<HDC, detail::delete_dc>; // a memory context of ours
@@ -82,8 +94,12 @@ class unique_window_dc {
     HDC dc_ = nullptr;
 };
 
-inline unique_window_dc GetWindowDCScoped(HWND window) { return {window, GetWindowDC(window)}; }
-inline unique_window_dc GetDCScoped(HWND window) { return {window, GetDC(window)}; }
+inline unique_window_dc GetWindowDCScoped(HWND window) {
+    return {window, GetWindowDC(window)};
+}
+inline unique_window_dc GetDCScoped(HWND window) {
+    return {window, GetDC(window)};
+}
 
 // An object selected into a context for the life of this scope. Declare it after the owner of
 // the object, so the selection is undone before the object is deleted.

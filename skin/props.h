@@ -17,8 +17,12 @@ inline constexpr const wchar_t* kHdIndex = L"HDINDEX";
 inline constexpr const wchar_t* kHmIndex = L"HMINDEX";
 
 // "HDC0" … "HDC3" and "BMP0" … "BMP3": the push button's state contexts and their bitmaps.
-inline std::wstring StateDcKey(int state) { return L"HDC" + std::to_wstring(state); }
-inline std::wstring StateBitmapKey(int state) { return L"BMP" + std::to_wstring(state); }
+inline std::wstring StateDcKey(int state) {
+    return L"HDC" + std::to_wstring(state);
+}
+inline std::wstring StateBitmapKey(int state) {
+    return L"BMP" + std::to_wstring(state);
+}
 
 inline LONG_PTR Get(HWND window, const wchar_t* key) {
     return reinterpret_cast<LONG_PTR>(GetPropW(window, key));
@@ -26,7 +30,9 @@ inline LONG_PTR Get(HWND window, const wchar_t* key) {
 inline bool Set(HWND window, const wchar_t* key, LONG_PTR value) {
     return SetPropW(window, key, reinterpret_cast<HANDLE>(value)) != FALSE;
 }
-inline void Remove(HWND window, const wchar_t* key) { RemovePropW(window, key); }
+inline void Remove(HWND window, const wchar_t* key) {
+    RemovePropW(window, key);
+}
 
 inline int GetInt(HWND window, const wchar_t* key) {
     return static_cast<int>(Get(window, key));
