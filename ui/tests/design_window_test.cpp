@@ -43,6 +43,11 @@ class OpeningTest : public DesignWindowTest {
     void ExpectResetSheet() const {
         for (const auto& [field, text] : kResetTexts)
             EXPECT_EQ(Text(field), text) << "Text" << field;
+        EXPECT_TRUE(Checked(ids::option1));
+        EXPECT_FALSE(Checked(ids::option2));
+        EXPECT_TRUE(Checked(ids::细砂));
+        EXPECT_FALSE(Checked(ids::粗砂));
+        EXPECT_TRUE(Checked(ids::卵石));
     }
 };
 
@@ -50,11 +55,6 @@ TEST_F(OpeningTest, OpensWithTitleAndResetValues) {
     EXPECT_EQ(WindowText(window->hwnd()), L"Mixora    2011423 Beta 1  By：Halvec");
     EXPECT_EQ(ClassOf(window->hwnd()), L"Form");
     ExpectResetSheet();
-    EXPECT_TRUE(Checked(ids::option1));
-    EXPECT_FALSE(Checked(ids::option2));
-    EXPECT_TRUE(Checked(ids::细砂));
-    EXPECT_FALSE(Checked(ids::粗砂));
-    EXPECT_TRUE(Checked(ids::卵石));
     EXPECT_FALSE(Checked(ids::碎石));
     // Focus starts on the first control of the focus order.
     EXPECT_EQ(GetFocus(), Control(ids::粗砂));
@@ -173,11 +173,6 @@ TEST_F(OpeningTest, ResetAfterCalculationRestoresDefaultsAndKeeps碎石) {
 
     Click(ids::Reset);
     ExpectResetSheet();
-    EXPECT_TRUE(Checked(ids::option1));
-    EXPECT_FALSE(Checked(ids::option2));
-    EXPECT_TRUE(Checked(ids::细砂));
-    EXPECT_FALSE(Checked(ids::粗砂));
-    EXPECT_TRUE(Checked(ids::卵石));
     EXPECT_TRUE(Checked(ids::碎石)) << "the reset leaves 碎石 as it was";
     EXPECT_TRUE(boxes.shown.empty());
 }
