@@ -6,6 +6,8 @@
 #include "skin.h"
 #include "window_classes.h"
 
+#include <utility>
+
 namespace mixora::ui {
 
 namespace {
@@ -175,11 +177,7 @@ LRESULT CALLBACK DesignWindow::Procedure(HWND window, UINT message, WPARAM wpara
     case WM_CLOSE: return self->OnClose();
     case WM_DESTROY: return self->OnDestroy();
     case WM_DPICHANGED: return self->OnDpiChanged(wparam, lparam);
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        self->controls_.clear();
-        break;
+    case WM_NCDESTROY: return self->OnNcDestroy();
     }
     return DefWindowProcW(window, message, wparam, lparam);
 }
@@ -205,6 +203,14 @@ LRESULT DesignWindow::OnClose() {
 LRESULT DesignWindow::OnDestroy() {
     if (options_.quit_on_destroy) PostQuitMessage(0);
     return 0;
+}
+
+// The window is gone: the object forgets it (it may outlive it, as in the tests).
+LRESULT DesignWindow::OnNcDestroy() {
+    HWND window = std::exchange(hwnd_, nullptr);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    controls_.clear();
+    return DefWindowProcW(window, WM_NCDESTROY, 0, 0);
 }
 
 LRESULT DesignWindow::OnDpiChanged(WPARAM wparam, LPARAM lparam) {

@@ -61,6 +61,7 @@ class DesignWindow {
     LRESULT OnCommand(WPARAM wparam, LPARAM lparam);
     LRESULT OnClose();
     LRESULT OnDestroy();
+    LRESULT OnNcDestroy();
     LRESULT OnDpiChanged(WPARAM wparam, LPARAM lparam);
 
     bool CreateControls();

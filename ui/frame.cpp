@@ -54,22 +54,33 @@ LRESULT OnPaint(HWND window) {
     return 0;
 }
 
+LRESULT OnSetFont(HWND window, WPARAM font, LPARAM redraw) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, static_cast<LONG_PTR>(font));
+    if (LOWORD(redraw)) InvalidateRect(window, nullptr, TRUE);
+    return 0;
+}
+
+// The caption is drawn by the group itself, so a new one needs a repaint.
+LRESULT OnSetText(HWND window, WPARAM wparam, LPARAM lparam) {
+    const LRESULT result = DefWindowProcW(window, WM_SETTEXT, wparam, lparam);
+    InvalidateRect(window, nullptr, TRUE);
+    return result;
+}
+
+// What the controls of the group tell their parent is for the window holding the group.
+LRESULT ForwardToOwner(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (HWND owner = GetParent(window)) return SendMessageW(owner, message, wparam, lparam);
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
 } // namespace
 
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_PAINT: return OnPaint(window);
-    case WM_SETFONT:
-        SetWindowLongPtrW(window, GWLP_USERDATA, static_cast<LONG_PTR>(wparam));
-        if (LOWORD(lparam)) InvalidateRect(window, nullptr, TRUE);
-        return 0;
-    case WM_GETFONT: return static_cast<LRESULT>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    case WM_SETTEXT: {
-        const LRESULT result = DefWindowProcW(window, message, wparam, lparam);
-        InvalidateRect(window, nullptr, TRUE);
-        return result;
-    }
-    // What the controls of the group tell their parent is for the window holding the group.
+    case WM_SETFONT: return OnSetFont(window, wparam, lparam);
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(FrameFont(window));
+    case WM_SETTEXT: return OnSetText(window, wparam, lparam);
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:
@@ -77,9 +88,7 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-        if (HWND owner = GetParent(window)) return SendMessageW(owner, message, wparam, lparam);
-        break;
+    case WM_CTLCOLORLISTBOX: return ForwardToOwner(window, message, wparam, lparam);
     }
     return DefWindowProcW(window, message, wparam, lparam);
 }
