@@ -177,6 +177,7 @@ LRESULT CALLBACK DesignWindow::Procedure(HWND window, UINT message, WPARAM wpara
     case WM_CLOSE: return self->OnClose();
     case WM_DESTROY: return self->OnDestroy();
     case WM_DPICHANGED: return self->OnDpiChanged(wparam, lparam);
+    case WM_ACTIVATE: return self->OnActivate(wparam, lparam);
     case WM_NCDESTROY: return self->OnNcDestroy();
     }
     return DefWindowProcW(window, message, wparam, lparam);
@@ -205,11 +206,24 @@ LRESULT DesignWindow::OnDestroy() {
     return 0;
 }
 
+// Coming back to the window (after a message box, or from another program) puts the user where
+// they were, not on the window itself.
+LRESULT DesignWindow::OnActivate(WPARAM wparam, LPARAM lparam) {
+    if (LOWORD(wparam) == WA_INACTIVE) {
+        if (HWND focus = GetFocus(); focus && IsChild(hwnd_, focus)) last_focus_ = focus;
+    } else if (!HIWORD(wparam) && last_focus_ && IsChild(hwnd_, last_focus_)) {
+        SetFocus(last_focus_);
+        return 0;
+    }
+    return DefWindowProcW(hwnd_, WM_ACTIVATE, wparam, lparam);
+}
+
 // The window is gone: the object forgets it (it may outlive it, as in the tests).
 LRESULT DesignWindow::OnNcDestroy() {
     HWND window = std::exchange(hwnd_, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     controls_.clear();
+    last_focus_ = nullptr;
     return DefWindowProcW(window, WM_NCDESTROY, 0, 0);
 }
 

@@ -63,6 +63,7 @@ class DesignWindow {
     LRESULT OnDestroy();
     LRESULT OnNcDestroy();
     LRESULT OnDpiChanged(WPARAM wparam, LPARAM lparam);
+    LRESULT OnActivate(WPARAM wparam, LPARAM lparam);
 
     bool CreateControls();
     void ApplyFont(int dpi);
@@ -75,6 +76,7 @@ class DesignWindow {
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     skin::unique_hfont font_;
     std::map<int, HWND> controls_;
+    HWND last_focus_ = nullptr; // the control that had the focus when the window was left
     WindowSheet sheet_;
 };
 

@@ -83,6 +83,15 @@ TEST_F(KeyboardTest, EnterAndEscapePressNoButton) {
     EXPECT_FALSE(Key(WM_CHAR, L'5'));
 }
 
+TEST_F(KeyboardTest, ComingBackToTheWindowRestoresTheFocusedField) {
+    HWND field = Control(ids::Text(5));
+    SetFocus(field);
+    SendMessageW(window->hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+    SetFocus(window->hwnd()); // as when a message box took the focus and gave it back
+    SendMessageW(window->hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(GetFocus(), field);
+}
+
 TEST_F(KeyboardTest, KeysOfOtherWindowsAreLeftAlone) {
     MSG msg{};
     msg.hwnd = GetDesktopWindow();
