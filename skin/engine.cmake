@@ -35,7 +35,7 @@ mixora_warnings(mixora_skin)
 
 # Engine tests drive real windows under Wine with the messages a user's actions send.
 add_executable(skin_engine_foreign_window WIN32 tests/engine_foreign_window.cpp)
-target_link_options(skin_engine_foreign_window PRIVATE -municode)
+mixora_unicode_entry(skin_engine_foreign_window)
 mixora_warnings(skin_engine_foreign_window)
 
 add_executable(skin_engine_tests
@@ -61,6 +61,6 @@ target_link_libraries(skin_gallery_window PUBLIC mixora_skin_draw)
 mixora_warnings(skin_gallery_window)
 
 add_executable(skin_gallery WIN32 ${PROJECT_SOURCE_DIR}/tests/gallery/gallery_main.cpp)
-target_link_options(skin_gallery PRIVATE -municode)
+mixora_unicode_entry(skin_gallery)
 target_link_libraries(skin_gallery PRIVATE skin_gallery_window mixora_skin shell32)
 mixora_warnings(skin_gallery)
