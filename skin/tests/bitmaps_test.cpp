@@ -39,11 +39,7 @@ int Brightness(COLORREF c) {
     return GetRValue(c) + GetGValue(c) + GetBValue(c);
 }
 
-class SkinBitmapsTest : public ::testing::Test {
-  protected:
-    void SetUp() override { BuildSkinBitmaps(); }
-    void TearDown() override { FreeSkinBitmaps(); }
-};
+using SkinBitmapsTest = test::WithSkinBitmaps;
 
 TEST_F(SkinBitmapsTest, HaveTheirSizes) {
     const struct {

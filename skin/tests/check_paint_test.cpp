@@ -17,11 +17,7 @@ using test::FilledImage;
 constexpr COLORREF kKey = RGB(255, 0, 255);
 constexpr COLORREF kMarker = RGB(1, 99, 7);
 
-class CheckPaintTest : public ::testing::Test {
-  protected:
-    void SetUp() override { BuildSkinBitmaps(); }
-    void TearDown() override { FreeSkinBitmaps(); }
-};
+using CheckPaintTest = test::WithSkinBitmaps;
 
 // The glyph of CheckGlyphs at (gx, gy) appears at (x, y) of the image over white.
 void ExpectGlyph(HDC image, int x, int y, int gx, int gy, int width, int height) {

@@ -18,11 +18,7 @@ constexpr COLORREF kKey = RGB(255, 0, 255);
 constexpr COLORREF kArrow = RGB(25, 85, 95);
 constexpr COLORREF kPaleArrow = RGB(132, 165, 172);
 
-class ComboPaintTest : public ::testing::Test {
-  protected:
-    void SetUp() override { BuildSkinBitmaps(); }
-    void TearDown() override { FreeSkinBitmaps(); }
-};
+using ComboPaintTest = test::WithSkinBitmaps;
 
 TEST_F(ComboPaintTest, DropButtonForA17PixelScrollBarAndA21PixelCombo) {
     // Button 18 × 19; the arrow at (6, 8) inside it.

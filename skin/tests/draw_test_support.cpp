@@ -1,5 +1,6 @@
 #include "draw_test_support.h"
 
+#include "bitmaps.h"
 #include "primitives.h"
 
 #include <commctrl.h>
@@ -220,6 +221,13 @@ std::vector<HGDIOBJ> GdiRecorder::Alive() const {
 }
 void GdiRecorder::Clear() {
     Recorded().clear();
+}
+
+void WithSkinBitmaps::SetUp() {
+    BuildSkinBitmaps();
+}
+void WithSkinBitmaps::TearDown() {
+    FreeSkinBitmaps();
 }
 
 } // namespace mixora::skin::test

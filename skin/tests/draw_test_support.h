@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -56,6 +58,13 @@ class GdiRecorder {
     // Recorded handles that are still valid objects.
     std::vector<HGDIOBJ> Alive() const;
     void Clear();
+};
+
+// The five skin bitmaps built for each test and freed after it.
+class WithSkinBitmaps : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
 };
 
 } // namespace mixora::skin::test
