@@ -42,4 +42,4 @@ add_executable(skin_draw_tests
     tests/draw_soak_test.cpp
 )
 target_link_libraries(skin_draw_tests PRIVATE mixora_skin_draw)
-mixora_add_test(skin_draw_tests)
+mixora_add_test(skin_draw_tests DESKTOP)

@@ -48,7 +48,7 @@ add_executable(skin_engine_tests
 )
 target_link_libraries(skin_engine_tests PRIVATE mixora_skin)
 add_dependencies(skin_engine_tests skin_engine_foreign_window)
-mixora_add_test(skin_engine_tests)
+mixora_add_test(skin_engine_tests DESKTOP)
 
 # The skin gallery: one of every control kind, skinned, for screenshots (scripts/screenshot
 # --gallery). Built with the tests, never installed.

@@ -35,6 +35,8 @@ class DesignWindowTest : public ::testing::Test {
         window = DesignWindow::Create(GetModuleHandleW(nullptr), options);
         ASSERT_NE(window, nullptr);
         window->Show(SW_SHOWNORMAL);
+        // The focus checks need the window active, whatever was foreground before it.
+        SetForegroundWindow(window->hwnd());
         Pump();
     }
 
