@@ -1,5 +1,9 @@
 #pragma once
 // The one error type of the calculator: what went wrong, in which step, at which field.
+#include "field.h"
+
+#include <optional>
+
 namespace mixora::calc {
 
 enum class Fault {
@@ -26,7 +30,7 @@ enum class Step {
 struct CalcError {
     Fault fault;
     Step step;
-    int field; // TextN the fault is about (the one to correct), 0 when none
+    std::optional<Field> field; // the field the fault is about (the one to correct), if any
 
     friend bool operator==(const CalcError&, const CalcError&) = default;
 };

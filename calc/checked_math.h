@@ -18,7 +18,7 @@ struct PressAborted {
 // Where a fault is reported: the step doing the operation and the field to correct.
 struct FaultSite {
     Step step;
-    int field;
+    Field field;
 };
 
 [[noreturn]] void Abort(Fault fault, FaultSite site);

@@ -10,34 +10,35 @@ namespace {
 
 // The design steps and the field each one fills; a filled field keeps its text.
 struct DesignStep {
-    int output;
+    Field output;
     void (*run)(const PressContext&);
 };
-constexpr DesignStep kDesignSteps[] = {{2, 第一步}, {8, 第二步}, {10, 第三步}, {4, 第四步}};
+constexpr DesignStep kDesignSteps[] = {
+    {Text2, 第一步}, {Text8, 第二步}, {Text10, 第三步}, {Text4, 第四步}};
 
 // A text of blanks counts as given; its conversion then fails.
 bool MoistureGiven(const Sheet& sheet) {
-    return !sheet.is_empty(21) && !sheet.is_empty(24);
+    return !sheet.is_empty(Text21) && !sheet.is_empty(Text24);
 }
 
 // The proportions the method just wrote, the cement content and the two moisture contents,
 // converted last argument first.
 void AdjustMethodResult(const PressContext& press) {
     const StepContext s{press, Step::QuantityStage};
-    const float shizhsl = s.single(24);
-    const float szhsl = s.single(21);
-    const float snyzl = s.single(4);
-    const float shizzlb = s.single(32);
-    const float szzlb = s.single(31);
+    const float shizhsl = s.single(Text24);
+    const float szhsl = s.single(Text21);
+    const float snyzl = s.single(Text4);
+    const float shizzlb = s.single(Text32);
+    const float szzlb = s.single(Text31);
     tiaozheng(press, szzlb, shizzlb, snyzl, szhsl, shizhsl);
 }
 
 void MassMethod(const PressContext& press) {
     const StepContext s{press, Step::QuantityStage};
-    const float zlbanhewu = s.single(20);
-    const float zlshuiliang = s.single(26);
-    const float zlshuiniliang = s.single(4);
-    const float zlsl = s.single(15);
+    const float zlbanhewu = s.single(Text20);
+    const float zlshuiliang = s.single(Text26);
+    const float zlshuiniliang = s.single(Text4);
+    const float zlsl = s.single(Text15);
     zhiliangfa(press, zlsl, zlshuiniliang, zlshuiliang, zlbanhewu);
 }
 

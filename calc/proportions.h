@@ -6,10 +6,10 @@
 namespace mixora::calc {
 
 // Text11 is the cement content copied from Text4, which is where a zero cement is corrected.
-inline constexpr int kCementField = 4;
+inline constexpr Field kCementField = Text4;
 
-inline void WriteProportion(const StepContext& s, int cell, double amount) {
-    const double cement = s.leading(11);
+inline void WriteProportion(const StepContext& s, Field cell, double amount) {
+    const double cement = s.leading(Text11);
     s.write(cell, s.fixed2(s.div(amount, cement, kCementField)));
 }
 

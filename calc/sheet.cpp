@@ -4,13 +4,6 @@
 
 namespace mixora::calc {
 
-namespace {
-std::size_t index_of(int n) {
-    if (n < 1 || n > kFieldCount) throw std::out_of_range("no such sheet field");
-    return static_cast<std::size_t>(n - 1);
-}
-} // namespace
-
 Toggle Partner(Toggle t) {
     switch (t) {
     case Toggle::option1: return Toggle::option2;
@@ -23,12 +16,17 @@ Toggle Partner(Toggle t) {
     return t;
 }
 
-std::string MemorySheet::text(int n) const {
-    return texts_[index_of(n)];
+std::size_t CheckedFieldIndex(Field field) {
+    if (!IsField(field)) throw std::out_of_range("no such sheet field");
+    return FieldIndex(field);
 }
 
-void MemorySheet::set_text(int n, std::string_view text) {
-    texts_[index_of(n)] = text;
+std::string MemorySheet::text(Field field) const {
+    return texts_[CheckedFieldIndex(field)];
+}
+
+void MemorySheet::set_text(Field field, std::string_view text) {
+    texts_[CheckedFieldIndex(field)] = text;
 }
 
 bool MemorySheet::is_on(Toggle t) const {

@@ -2,7 +2,7 @@
 
 namespace mixora::calc {
 
-float StepContext::single_of(std::string_view text, int field) const {
+float StepContext::single_of(std::string_view text, Field field) const {
     const ParsedSingle parsed = ParseSingle(text, press_.format);
     if (parsed.ec == std::errc{}) return parsed.value;
     if (parsed.ec == std::errc::result_out_of_range) Abort(Fault::OutOfRange, {step_, field});

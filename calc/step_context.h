@@ -24,27 +24,27 @@ class StepContext {
   public:
     StepContext(const PressContext& press, Step step) : press_(press), step_(step) {}
 
-    std::string text(int field) const { return press_.sheet.text(field); }
-    void write(int field, std::string_view text) const { press_.sheet.set_text(field, text); }
+    std::string text(Field field) const { return press_.sheet.text(field); }
+    void write(Field field, std::string_view text) const { press_.sheet.set_text(field, text); }
     void notify(std::string_view message) const { press_.notices.notify(message); }
 
     // ParseSingle of TextN; an empty or non-numeric text or one beyond single range ends
     // the press at that field.
-    float single(int field) const { return single_of(text(field), field); }
+    float single(Field field) const { return single_of(text(field), field); }
     // ParseSingle of a text the step made itself; a failure is reported at `field`.
-    float single_of(std::string_view text, int field) const;
+    float single_of(std::string_view text, Field field) const;
     // ParseLeadingNumber of TextN; never fails.
-    double leading(int field) const { return ParseLeadingNumber(text(field)); }
+    double leading(Field field) const { return ParseLeadingNumber(text(field)); }
 
     std::string fixed2(double value) const { return FormatFixed2(value, press_.format); }
     std::string plain(float value) const { return FormatSingle(value, press_.format); }
 
     // Checked arithmetic; `field` is the one a fault is reported at.
-    double add(double a, double b, int field) const { return CheckedAdd(a, b, {step_, field}); }
-    double sub(double a, double b, int field) const { return CheckedSub(a, b, {step_, field}); }
-    double mul(double a, double b, int field) const { return CheckedMul(a, b, {step_, field}); }
-    double div(double a, double b, int field) const { return CheckedDiv(a, b, {step_, field}); }
-    float store(double value, int field) const { return CheckedSingle(value, {step_, field}); }
+    double add(double a, double b, Field field) const { return CheckedAdd(a, b, {step_, field}); }
+    double sub(double a, double b, Field field) const { return CheckedSub(a, b, {step_, field}); }
+    double mul(double a, double b, Field field) const { return CheckedMul(a, b, {step_, field}); }
+    double div(double a, double b, Field field) const { return CheckedDiv(a, b, {step_, field}); }
+    float store(double value, Field field) const { return CheckedSingle(value, {step_, field}); }
 
   private:
     const PressContext& press_;

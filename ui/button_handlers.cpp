@@ -33,11 +33,11 @@ void DesignWindow::OnCalculate() {
 
 // Says what stopped the press, then puts the user on the field to correct.
 void DesignWindow::ReportAbort(const calc::CalcError& error) {
-    const std::wstring field_text = error.field > 0 ? Widen(sheet_.text(error.field)) : L"";
+    const std::wstring field_text = error.field ? Widen(sheet_.text(*error.field)) : L"";
     options_.message_boxes->Show(hwnd_, DescribeAbort(error, field_text), kProgramTitle,
                                  MB_OK | MB_ICONWARNING);
-    if (error.field <= 0) return;
-    if (HWND field = Control(ids::Text(error.field))) {
+    if (!error.field) return;
+    if (HWND field = Control(ids::Text(*error.field))) {
         SetFocus(field);
         SendMessageW(field, EM_SETSEL, 0, -1);
     }

@@ -1,11 +1,14 @@
 #pragma once
 // Control identifiers: the program's automation interface (see README.md). Scripts and
 // UI-automation tools find the design window's controls by them.
+#include "field.h"
+
 namespace mixora::ui::ids {
 
-inline constexpr int Text(int n) {
-    return 1000 + n;
-} // Text1 … Text33
+// Text1 … Text33
+inline constexpr int Text(calc::Field field) {
+    return 1000 + calc::FieldNumber(field);
+}
 inline constexpr int Command(int n) {
     return 2000 + n;
 } // Command1 … Command4
@@ -29,7 +32,12 @@ inline constexpr int Reset = Command(3);     // "清零"
 inline constexpr int Exit = Command(4);      // "退出"
 
 inline constexpr bool IsText(int id) {
-    return id >= Text(1) && id <= Text(33);
+    return id >= Text(calc::Text1) && id <= Text(calc::Text33);
+}
+
+// The field whose control has this identifier; only for an id that IsText.
+inline constexpr calc::Field FieldOfId(int id) {
+    return static_cast<calc::Field>(id - 1000);
 }
 
 } // namespace mixora::ui::ids

@@ -36,7 +36,6 @@ class DesignWindow {
 
     HWND hwnd() const { return hwnd_; }
     HWND Control(int id) const;
-    calc::Sheet& sheet() { return sheet_; }
     int dpi() const { return dpi_; }
 
     // Shows the window and puts the focus on the first control of the focus order.

@@ -1,6 +1,8 @@
 #pragma once
 // The design window's layout as data: every group, label, field, option, check box and button
 // with its place in twips (1/1440 inch), relative to its group (groups: to the client area).
+#include "field.h"
+
 #include <span>
 #include <string>
 
@@ -36,7 +38,7 @@ const ControlSpec* FindControl(int id);
 
 // What the user reads as a field's name: its label's caption without a trailing colon, or a
 // description for the cells of the result frame, which have no label.
-std::wstring FieldCaption(int field);
+std::wstring FieldCaption(calc::Field field);
 
 // Pixels for twips at a DPI (1440 twips an inch), rounded to the nearest pixel.
 int TwipsToPixels(int twips, int dpi);

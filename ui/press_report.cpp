@@ -1,6 +1,7 @@
 #include "press_report.h"
 
 #include "layout.h"
+#include "utf.h"
 
 namespace mixora::ui {
 
@@ -24,13 +25,13 @@ const wchar_t* StepName(Step step) {
     return L"计算";
 }
 
-std::wstring FieldName(int field) {
-    return L"“" + FieldCaption(field) + L"”（Text" + std::to_wstring(field) + L"）";
+std::wstring QuotedFieldName(calc::Field field) {
+    return L"“" + FieldCaption(field) + L"”（" + Widen(calc::FieldName(field)) + L"）";
 }
 
 std::wstring Problem(const calc::CalcError& error, std::wstring_view text) {
-    const bool has_field = error.field > 0;
-    const std::wstring field = has_field ? FieldName(error.field) : L"";
+    const bool has_field = error.field.has_value();
+    const std::wstring field = has_field ? QuotedFieldName(*error.field) : L"";
     switch (error.fault) {
     case Fault::EmptyText: return field + L"是空的，这里需要一个数值。";
     case Fault::NotANumber: return field + L"中的“" + std::wstring(text) + L"”不是一个数值。";
@@ -56,7 +57,7 @@ std::wstring DescribeAbort(const calc::CalcError& error, std::wstring_view field
     message += L"”中止。\n\n";
     message += Problem(error, field_text);
     message += L"\n\n请修改";
-    message += error.field > 0 ? L"该字段" : L"输入数据";
+    message += error.field ? L"该字段" : L"输入数据";
     message += L"后再按“计算”。在此之前已算出的结果保持不变。";
     return message;
 }

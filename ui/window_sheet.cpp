@@ -26,7 +26,8 @@ std::optional<Toggle> ToggleOfId(int id) {
     return std::nullopt;
 }
 
-std::string WindowSheet::text(int n) const {
+std::string WindowSheet::text(calc::Field n) const {
+    calc::CheckedFieldIndex(n); // the same contract as every sheet
     HWND field = control_(ids::Text(n));
     const int length = GetWindowTextLengthW(field);
     if (length <= 0) return {};
@@ -36,7 +37,8 @@ std::string WindowSheet::text(int n) const {
     return Narrow(text);
 }
 
-void WindowSheet::set_text(int n, std::string_view text) {
+void WindowSheet::set_text(calc::Field n, std::string_view text) {
+    calc::CheckedFieldIndex(n);
     SetWindowTextW(control_(ids::Text(n)), Widen(text).c_str());
 }
 

@@ -14,8 +14,8 @@ class WindowSheet final : public calc::Sheet {
     // control(id) gives the control with that identifier.
     explicit WindowSheet(std::function<HWND(int)> control) : control_(std::move(control)) {}
 
-    std::string text(int n) const override;
-    void set_text(int n, std::string_view text) override;
+    std::string text(calc::Field field) const override;
+    void set_text(calc::Field field, std::string_view text) override;
     bool is_on(calc::Toggle t) const override;
     void set_on(calc::Toggle t, bool on) override;
 

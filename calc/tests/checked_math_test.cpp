@@ -13,14 +13,14 @@ std::optional<Fault> FaultOf(const std::function<void()>& operation) {
         operation();
     } catch (const PressAborted& aborted) {
         EXPECT_EQ(aborted.error.step, Step::tijifa);
-        EXPECT_EQ(aborted.error.field, 18);
+        EXPECT_EQ(aborted.error.field, Text18);
         return aborted.error.fault;
     }
     return std::nullopt;
 }
 
 TEST(CheckedMath, EachFaultIsReportedAtItsSite) {
-    const FaultSite site{Step::tijifa, 18};
+    const FaultSite site{Step::tijifa, Text18};
     const double inf = HUGE_VAL;
     EXPECT_EQ(FaultOf([&] { (void)CheckedDiv(1, 0, site); }), Fault::DivisionByZero);
     EXPECT_EQ(FaultOf([&] { (void)CheckedDiv(-1, -0.0, site); }), Fault::DivisionByZero);

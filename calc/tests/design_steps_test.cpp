@@ -8,56 +8,56 @@ using Texts = std::vector<std::string>;
 
 TEST_F(DesignSteps, ResetValuesGiveTheIntermediateResults) {
     EXPECT_EQ(press(), std::nullopt);
-    EXPECT_EQ(intermediates(), (Texts{"26.58", "0.52", "1.92", "346.15"}));
+    EXPECT_EQ(intermediates(), AsTexts(golden::kResetIntermediates));
     EXPECT_TRUE(notices.messages.empty());
 }
 
 TEST_F(DesignSteps, TargetStrengthAddsTheMarginToTheGrade) {
-    set({{3, "0"}});
+    set({{Text3, "0"}});
     EXPECT_EQ(run(第一步), std::nullopt);
-    EXPECT_EQ(sheet.text(2), "20.00");
-    set({{3, "6"}});
+    EXPECT_EQ(sheet.text(Text2), "20.00");
+    set({{Text3, "6"}});
     EXPECT_EQ(run(第一步), std::nullopt);
-    EXPECT_EQ(sheet.text(2), "29.87");
+    EXPECT_EQ(sheet.text(Text2), "29.87");
 }
 
 TEST_F(DesignSteps, ATypedResultIsUsedByTheStepsAfterIt) {
-    set({{2, "30"}}); // 16.692 / (30 + 5.50836)
+    set({{Text2, "30"}}); // 16.692 / (30 + 5.50836)
     EXPECT_EQ(press(), std::nullopt);
     EXPECT_EQ(intermediates(), (Texts{"30", "0.47", "2.13", "382.98"}));
-    set({{8, "0.5"}, {10, ""}, {4, ""}});
+    set({{Text8, "0.5"}, {Text10, ""}, {Text4, ""}});
     EXPECT_EQ(press(), std::nullopt);
     EXPECT_EQ(intermediates(), (Texts{"30", "0.5", "2.00", "360.00"}));
 }
 
 TEST_F(DesignSteps, ConversionsFailInTheirOrder) {
-    set({{1, "x"}, {3, ""}});
-    EXPECT_EQ(run(第一步), (CalcError{Fault::EmptyText, Step::第一步, 3}));
-    set({{2, "26.58"}, {5, ""}, {6, "x"}, {9, "x"}, {7, "x"}});
-    EXPECT_EQ(run(第二步), (CalcError{Fault::EmptyText, Step::第二步, 5}));
-    set({{5, "32.5"}});
-    EXPECT_EQ(run(第二步), (CalcError{Fault::NotANumber, Step::第二步, 6}));
-    set({{6, "0.48"}});
-    EXPECT_EQ(run(第二步), (CalcError{Fault::NotANumber, Step::第二步, 9}));
-    set({{9, "1.07"}, {2, "1e39"}});
-    EXPECT_EQ(run(第二步), (CalcError{Fault::NotANumber, Step::第二步, 7}));
-    set({{7, "0.33"}});
-    EXPECT_EQ(run(第二步), (CalcError{Fault::OutOfRange, Step::第二步, 2}));
-    EXPECT_EQ(sheet.text(8), "");
+    set({{Text1, "x"}, {Text3, ""}});
+    EXPECT_EQ(run(第一步), (CalcError{Fault::EmptyText, Step::第一步, Text3}));
+    set({{Text2, "26.58"}, {Text5, ""}, {Text6, "x"}, {Text9, "x"}, {Text7, "x"}});
+    EXPECT_EQ(run(第二步), (CalcError{Fault::EmptyText, Step::第二步, Text5}));
+    set({{Text5, "32.5"}});
+    EXPECT_EQ(run(第二步), (CalcError{Fault::NotANumber, Step::第二步, Text6}));
+    set({{Text6, "0.48"}});
+    EXPECT_EQ(run(第二步), (CalcError{Fault::NotANumber, Step::第二步, Text9}));
+    set({{Text9, "1.07"}, {Text2, "1e39"}});
+    EXPECT_EQ(run(第二步), (CalcError{Fault::NotANumber, Step::第二步, Text7}));
+    set({{Text7, "0.33"}});
+    EXPECT_EQ(run(第二步), (CalcError{Fault::OutOfRange, Step::第二步, Text2}));
+    EXPECT_EQ(sheet.text(Text8), "");
 }
 
 TEST_F(DesignSteps, ArithmeticFaultsEndTheStep) {
-    set({{2, "0"}, {7, "0"}});
-    EXPECT_EQ(run(第二步), (CalcError{Fault::DivisionByZero, Step::第二步, 2}));
-    set({{6, "0"}});
-    EXPECT_EQ(run(第二步), (CalcError{Fault::InvalidOperation, Step::第二步, 2}));
-    set({{5, "3e38"}, {6, "10"}});
-    EXPECT_EQ(run(第二步), (CalcError{Fault::Overflow, Step::第二步, 5}));
-    set({{8, "0"}});
-    EXPECT_EQ(run(第三步), (CalcError{Fault::DivisionByZero, Step::第三步, 8}));
-    set({{8, "1e-40"}});
-    EXPECT_EQ(run(第三步), (CalcError{Fault::Overflow, Step::第三步, 8}));
-    EXPECT_EQ(sheet.text(10), "");
+    set({{Text2, "0"}, {Text7, "0"}});
+    EXPECT_EQ(run(第二步), (CalcError{Fault::DivisionByZero, Step::第二步, Text2}));
+    set({{Text6, "0"}});
+    EXPECT_EQ(run(第二步), (CalcError{Fault::InvalidOperation, Step::第二步, Text2}));
+    set({{Text5, "3e38"}, {Text6, "10"}});
+    EXPECT_EQ(run(第二步), (CalcError{Fault::Overflow, Step::第二步, Text5}));
+    set({{Text8, "0"}});
+    EXPECT_EQ(run(第三步), (CalcError{Fault::DivisionByZero, Step::第三步, Text8}));
+    set({{Text8, "1e-40"}});
+    EXPECT_EQ(run(第三步), (CalcError{Fault::Overflow, Step::第三步, Text8}));
+    EXPECT_EQ(sheet.text(Text10), "");
 }
 
 TEST_F(DesignSteps, CementContentHasAMinimumOf260OnItsTwoDecimalText) {
@@ -75,25 +75,25 @@ TEST_F(DesignSteps, CementContentHasAMinimumOf260OnItsTwoDecimalText) {
     };
     for (const Case& c : cases) {
         notices.messages.clear();
-        set({{26, c.water}, {8, c.ratio}, {4, ""}});
+        set({{Text26, c.water}, {Text8, c.ratio}, {Text4, ""}});
         EXPECT_EQ(run(第四步), std::nullopt);
-        EXPECT_EQ(sheet.text(4), c.cement) << c.water;
+        EXPECT_EQ(sheet.text(Text4), c.cement) << c.water;
         EXPECT_EQ(notices.messages, c.notice ? Texts{"水泥用量小于最小值 故取260"} : Texts{});
     }
 }
 
 TEST_F(DesignSteps, CementContentFailsOnARatioReadingAsZero) {
     for (const char* ratio : {"0", "", "abc", "0,52"}) {
-        set({{8, ratio}, {4, "old"}});
-        EXPECT_EQ(run(第四步), (CalcError{Fault::DivisionByZero, Step::第四步, 8})) << ratio;
-        EXPECT_EQ(sheet.text(4), "old");
+        set({{Text8, ratio}, {Text4, "old"}});
+        EXPECT_EQ(run(第四步), (CalcError{Fault::DivisionByZero, Step::第四步, Text8})) << ratio;
+        EXPECT_EQ(sheet.text(Text4), "old");
     }
-    set({{26, "abc"}});
-    EXPECT_EQ(run(第四步), (CalcError{Fault::InvalidOperation, Step::第四步, 8}));
-    set({{26, "1e999"}, {8, "0.52"}});
-    EXPECT_EQ(run(第四步), (CalcError{Fault::Overflow, Step::第四步, 26}));
-    set({{26, "1e300"}}); // its two-decimal text is beyond single range
-    EXPECT_EQ(run(第四步), (CalcError{Fault::OutOfRange, Step::第四步, 4}));
+    set({{Text26, "abc"}});
+    EXPECT_EQ(run(第四步), (CalcError{Fault::InvalidOperation, Step::第四步, Text8}));
+    set({{Text26, "1e999"}, {Text8, "0.52"}});
+    EXPECT_EQ(run(第四步), (CalcError{Fault::Overflow, Step::第四步, Text26}));
+    set({{Text26, "1e300"}}); // its two-decimal text is beyond single range
+    EXPECT_EQ(run(第四步), (CalcError{Fault::OutOfRange, Step::第四步, Text4}));
 }
 
 } // namespace

@@ -8,16 +8,15 @@ using VolumeMethod = SheetTest;
 TEST_F(VolumeMethod, FillsTheFrameFromTheAbsoluteVolumes) {
     design("350");
     EXPECT_EQ(press(), std::nullopt);
-    EXPECT_EQ(frame(),
-              (Frame{"350", "677.5812", "1204.589", "180", "1.00", "1.94", "3.44", "0.51"}));
+    EXPECT_EQ(frame(), AsTexts(golden::kCement350Frame));
 }
 
 TEST_F(VolumeMethod, SandRatioIsReadLenientlyAndNeverRejected) {
     design("350");
-    set({{15, ""}});
+    set({{Text15, ""}});
     EXPECT_EQ(press(), std::nullopt);
     EXPECT_EQ(frame(), (Frame{"350", "0", "1882.17", "180", "1.00", "0.00", "5.38", "0.51"}));
-    set({{15, "1.2"}});
+    set({{Text15, "1.2"}});
     EXPECT_EQ(press(), std::nullopt);
     EXPECT_EQ(frame(),
               (Frame{"350", "2258.604", "-376.4341", "180", "1.00", "6.45", "-1.08", "0.51"}));
@@ -37,7 +36,12 @@ TEST_F(VolumeMethod, ReturnsTheMassThatDxAsksFor) {
 
 TEST_F(VolumeMethod, TheCementIsCopiedAsTextAndUnusedInputsChangeNothing) {
     design("350.0");
-    set({{19, "abc"}, {16, "x"}, {17, "x"}, {27, "x"}, {28, "x"}, {29, "x"}});
+    set({{Text19, "abc"},
+         {Text16, "x"},
+         {Text17, "x"},
+         {Text27, "x"},
+         {Text28, "x"},
+         {Text29, "x"}});
     sheet.set_on(Toggle::碎石, true);
     sheet.set_on(Toggle::粗砂, true);
     EXPECT_EQ(press(), std::nullopt);
@@ -47,24 +51,24 @@ TEST_F(VolumeMethod, TheCementIsCopiedAsTextAndUnusedInputsChangeNothing) {
 
 TEST_F(VolumeMethod, FaultsInsideTheVolumesLeaveTheFrameAlone) {
     struct Case {
-        int field;
+        Field field;
         const char* text;
         CalcError error;
     };
     const Case cases[] = {
-        {15, "1", {Fault::InvalidOperation, Step::tijifa, 15}},
-        {18, "0", {Fault::DivisionByZero, Step::tijifa, 18}},
-        {23, "0", {Fault::DivisionByZero, Step::tijifa, 23}},
-        {23, "", {Fault::EmptyText, Step::tijifa, 23}},
-        {25, "abc", {Fault::NotANumber, Step::tijifa, 25}},
-        {22, "1e38", {Fault::Overflow, Step::tijifa, 22}},
-        {15, "1e39", {Fault::Overflow, Step::tjfjs, 15}},
+        {Text15, "1", {Fault::InvalidOperation, Step::tijifa, Text15}},
+        {Text18, "0", {Fault::DivisionByZero, Step::tijifa, Text18}},
+        {Text23, "0", {Fault::DivisionByZero, Step::tijifa, Text23}},
+        {Text23, "", {Fault::EmptyText, Step::tijifa, Text23}},
+        {Text25, "abc", {Fault::NotANumber, Step::tijifa, Text25}},
+        {Text22, "1e38", {Fault::Overflow, Step::tijifa, Text22}},
+        {Text15, "1e39", {Fault::Overflow, Step::tjfjs, Text15}},
     };
     for (const Case& c : cases) {
         qk(sheet);
         design("350");
         set({{c.field, c.text}});
-        EXPECT_EQ(press(), c.error) << c.field << " " << c.text;
+        EXPECT_EQ(press(), c.error) << FieldName(c.field) << " " << c.text;
         EXPECT_EQ(frame(), kResetFrame);
     }
 }
@@ -72,8 +76,8 @@ TEST_F(VolumeMethod, FaultsInsideTheVolumesLeaveTheFrameAlone) {
 TEST_F(VolumeMethod, AZeroCementFailsAtTheFirstProportion) {
     design("350");
     ASSERT_EQ(press(), std::nullopt);
-    set({{4, "0"}});
-    EXPECT_EQ(press(), (CalcError{Fault::DivisionByZero, Step::tjfjs, 4}));
+    set({{Text4, "0"}});
+    EXPECT_EQ(press(), (CalcError{Fault::DivisionByZero, Step::tjfjs, Text4}));
     EXPECT_EQ(frame(), (Frame{"0", "787.3201", "1399.68", "180", "1.00", "1.94", "3.44", "0.51"}));
 }
 

@@ -12,13 +12,34 @@ namespace {
 
 namespace ids = ui::ids;
 
-std::wstring ProgramPath() {
+std::wstring BuildPath(const wchar_t* relative) {
     wchar_t path[MAX_PATH]{};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring self(path);
-    // build/<preset>/tests/automation_tests.exe → build/<preset>/ui/Mixora.exe
+    // build/<preset>/tests/automation_tests.exe → build/<preset>/<relative>
     const size_t tests = self.rfind(L"\\tests\\");
-    return self.substr(0, tests) + L"\\ui\\Mixora.exe";
+    return self.substr(0, tests + 1) + relative;
+}
+
+std::wstring ProgramPath() {
+    return BuildPath(L"ui\\Mixora.exe");
+}
+
+// Runs the automation client with these arguments; its exit code.
+DWORD RunDrive(const std::wstring& arguments) {
+    std::wstring command = L"\"" + BuildPath(L"tests\\mixora_drive.exe") + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return 0xFFFFFFFF;
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 0xFFFFFFFF;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
 }
 
 class ProgramTest : public ::testing::Test {
@@ -44,7 +65,7 @@ class ProgramTest : public ::testing::Test {
         }
     }
 
-    HWND Field(int n) { return FindControl(form_, ids::Text(n)); }
+    HWND FieldControl(calc::Field field) { return FindControl(form_, ids::Text(field)); }
 
     PROCESS_INFORMATION process_{};
     HWND form_ = nullptr;
@@ -52,11 +73,11 @@ class ProgramTest : public ::testing::Test {
 
 TEST_F(ProgramTest, CalculatesWithTheNoticeThenClosesCleanly) {
     EXPECT_EQ(GetText(form_), L"Mixora    2011423 Beta 1  By：Halvec");
-    EXPECT_EQ(GetText(Field(1)), L"20");
-    EXPECT_EQ(GetText(Field(11)), L"水泥");
+    EXPECT_EQ(GetText(FieldControl(calc::Text1)), L"20");
+    EXPECT_EQ(GetText(FieldControl(calc::Text11)), L"水泥");
 
     // A water content of 120 gives 230.77, below the minimum of 260.
-    SetText(Field(26), L"120");
+    SetText(FieldControl(calc::Text26), L"120");
     HWND calculate = FindControl(form_, ids::Calculate);
     ASSERT_NE(calculate, nullptr);
     ClickAsync(calculate);
@@ -68,14 +89,14 @@ TEST_F(ProgramTest, CalculatesWithTheNoticeThenClosesCleanly) {
     ASSERT_TRUE(DismissMessageBox(notice, 10000));
     Sync(form_);
 
-    EXPECT_EQ(GetText(Field(2)), L"26.58");
-    EXPECT_EQ(GetText(Field(8)), L"0.52");
-    EXPECT_EQ(GetText(Field(10)), L"1.92");
-    EXPECT_EQ(GetText(Field(4)), L"260");
-    EXPECT_EQ(GetText(Field(11)), L"260");
-    EXPECT_EQ(GetText(Field(14)), L"120");
-    EXPECT_EQ(GetText(Field(30)), L"1.00");
-    EXPECT_FALSE(GetText(Field(12)).empty());
+    EXPECT_EQ(GetText(FieldControl(calc::Text2)), L"26.58");
+    EXPECT_EQ(GetText(FieldControl(calc::Text8)), L"0.52");
+    EXPECT_EQ(GetText(FieldControl(calc::Text10)), L"1.92");
+    EXPECT_EQ(GetText(FieldControl(calc::Text4)), L"260");
+    EXPECT_EQ(GetText(FieldControl(calc::Text11)), L"260");
+    EXPECT_EQ(GetText(FieldControl(calc::Text14)), L"120");
+    EXPECT_EQ(GetText(FieldControl(calc::Text30)), L"1.00");
+    EXPECT_FALSE(GetText(FieldControl(calc::Text12)).empty());
 
     // Closing the window unloads it and ends the program normally.
     PostMessageW(form_, WM_CLOSE, 0, 0);
@@ -93,6 +114,17 @@ TEST_F(ProgramTest, ExitButtonEndsTheProgramAtOnce) {
     DWORD code = 1234;
     GetExitCodeProcess(process_.hProcess, &code);
     EXPECT_EQ(code, 0u);
+}
+
+// The client presses nothing it was not asked to: a command it does not know gives the usage
+// and 2, a control that is not there gives 1, and the sheet is untouched.
+TEST_F(ProgramTest, DriveRefusesWhatItDoesNotKnow) {
+    for (const wchar_t* arguments : {L"", L"bogus", L"set", L"set 1", L"set 34 x", L"click x"})
+        EXPECT_EQ(RunDrive(arguments), 2u) << std::wstring(arguments).size();
+    EXPECT_EQ(RunDrive(L"click 9999"), 1u);
+    EXPECT_EQ(GetText(FieldControl(calc::Text2)), L"");
+    EXPECT_EQ(RunDrive(L"set 2 7"), 0u);
+    EXPECT_EQ(GetText(FieldControl(calc::Text2)), L"7");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // A design window on screen in the test process, with its message boxes recorded.
 #include "control_ids.h"
+#include "design_values.h"
 #include "design_window.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 #include <vector>
 
 namespace mixora::ui::testing {
+
+using enum calc::Field;
 
 struct ShownBox {
     std::wstring text;
@@ -56,15 +59,15 @@ class DesignWindowTest : public ::testing::Test {
 
     HWND Control(int id) const { return window->Control(id); }
 
-    std::wstring Text(int n) const {
+    std::wstring Text(calc::Field field) const {
         wchar_t buffer[512]{};
-        GetWindowTextW(Control(ids::Text(n)), buffer, 512);
+        GetWindowTextW(Control(ids::Text(field)), buffer, 512);
         return buffer;
     }
 
     // What typing a text into a field amounts to for the program.
-    void Type(int n, const wchar_t* text) {
-        SendMessageW(Control(ids::Text(n)), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    void Type(calc::Field field, const wchar_t* text) {
+        SendMessageW(Control(ids::Text(field)), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }
 
     void Click(int id) { SendMessageW(Control(id), BM_CLICK, 0, 0); }

@@ -1,6 +1,10 @@
 // The design window as it opens: title, controls, classes, places, reset texts, the buttons
 // that do not calculate, and closing.
 #include "design_window_fixture.h"
+#include "utf.h"
+#include "window_sheet.h"
+
+#include <stdexcept>
 #include "layout.h"
 
 #include <array>
@@ -29,20 +33,12 @@ RECT PlaceInParent(HWND control) {
     return rect;
 }
 
-const std::array<std::pair<int, const wchar_t*>, 33> kResetTexts{{
-    {1, L"20"},    {2, L""},     {3, L"4"},     {4, L""},     {5, L"32.5"},  {6, L"0.48"},
-    {7, L"0.33"},  {8, L""},     {9, L"1.07"},  {10, L""},    {11, L"水泥"}, {12, L"砂"},
-    {13, L"石子"}, {14, L"水"},  {15, L"0.36"}, {16, L""},    {17, L""},     {18, L"3.1"},
-    {19, L"2.65"}, {20, L""},    {21, L""},     {22, L"2.7"}, {23, L"1"},    {24, L""},
-    {25, L"1"},    {26, L"180"}, {27, L""},     {28, L""},    {29, L""},     {30, L""},
-    {31, L""},     {32, L""},    {33, L""},
-}};
-
 class OpeningTest : public DesignWindowTest {
   protected:
     void ExpectResetSheet() const {
-        for (const auto& [field, text] : kResetTexts)
-            EXPECT_EQ(Text(field), text) << "Text" << field;
+        for (const calc::Field field : calc::kAllFields)
+            EXPECT_EQ(Text(field), Widen(golden::kResetTexts[calc::FieldIndex(field)]))
+                << calc::FieldName(field);
         EXPECT_TRUE(Checked(ids::option1));
         EXPECT_FALSE(Checked(ids::option2));
         EXPECT_TRUE(Checked(ids::细砂));
@@ -119,9 +115,9 @@ TEST_F(DesignWindowTest, PlacesFollowTheLayoutInTwips) {
         EXPECT_EQ(place.bottom - place.top, TwipsToPixels(entry.height, dpi)) << entry.name;
     }
     // Fields sit in their groups: Text1 in "混凝土配置强度", the buttons in "关于".
-    EXPECT_EQ(GetParent(Control(ids::Text(1))), Control(ids::Frame(1)));
+    EXPECT_EQ(GetParent(Control(ids::Text(Text1))), Control(ids::Frame(1)));
     EXPECT_EQ(GetParent(Control(ids::Command(4))), Control(ids::Frame(9)));
-    EXPECT_EQ(GetParent(Control(ids::Text(33))), Control(ids::Frame(7)));
+    EXPECT_EQ(GetParent(Control(ids::Text(Text33))), Control(ids::Frame(7)));
 }
 
 TEST_F(DesignWindowTest, WindowIsFixedSizeAndCanBeMinimised) {
@@ -151,25 +147,25 @@ TEST_F(DesignWindowTest, LabelsFitTheirCaptions) {
 }
 
 TEST_F(DesignWindowTest, HelpShowsItsBoxAndNothingElse) {
-    Type(1, L"25");
+    Type(Text1, L"25");
     Click(ids::Help);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, L"Mixora");
     EXPECT_EQ(boxes.shown[0].title, L"Tessavo");
     EXPECT_EQ(boxes.shown[0].style, static_cast<UINT>(MB_OK));
-    EXPECT_EQ(Text(1), L"25");
-    EXPECT_EQ(Text(2), L"");
+    EXPECT_EQ(Text(Text1), L"25");
+    EXPECT_EQ(Text(Text2), L"");
 }
 
 TEST_F(OpeningTest, ResetAfterCalculationRestoresDefaultsAndKeeps碎石) {
     Click(ids::碎石);
     Click(ids::粗砂);
     Click(ids::option2);
-    Type(20, L"2400");
-    Type(16, L"anything");
+    Type(Text20, L"2400");
+    Type(Text16, L"anything");
     PressCalculate();
-    ASSERT_EQ(Text(2), L"26.58");
-    ASSERT_NE(Text(11), L"水泥");
+    ASSERT_EQ(Text(Text2), L"26.58");
+    ASSERT_NE(Text(Text11), L"水泥");
 
     Click(ids::Reset);
     ExpectResetSheet();
@@ -202,9 +198,19 @@ TEST_F(DesignWindowTest, FollowsADpiChange) {
     RECT client{};
     GetClientRect(window->hwnd(), &client);
     EXPECT_EQ(client.right, TwipsToPixels(8100, dpi));
-    const RECT place = PlaceInParent(Control(ids::Text(1)));
+    const RECT place = PlaceInParent(Control(ids::Text(Text1)));
     EXPECT_EQ(place.left, TwipsToPixels(2160, dpi));
     EXPECT_EQ(place.right - place.left, TwipsToPixels(915, dpi));
+}
+
+// The window's sheet keeps the contract of every sheet for a value that names no field.
+TEST_F(DesignWindowTest, WindowSheetRefusesAValueThatNamesNoField) {
+    WindowSheet sheet([this](int id) { return Control(id); });
+    for (const calc::Field bad : {static_cast<calc::Field>(0), static_cast<calc::Field>(34)}) {
+        EXPECT_THROW(sheet.text(bad), std::out_of_range);
+        EXPECT_THROW(sheet.set_text(bad, "x"), std::out_of_range);
+    }
+    EXPECT_EQ(sheet.text(Text1), "20");
 }
 
 } // namespace

@@ -24,8 +24,8 @@ TEST_F(KeyboardTest, TabFollowsTheFocusOrderAcrossGroups) {
     EXPECT_EQ(order[0], ids::粗砂);
     EXPECT_EQ(order[5], ids::option2);
     EXPECT_EQ(order[6], ids::Command(1));
-    EXPECT_EQ(order[10], ids::Text(1));
-    EXPECT_EQ(order[42], ids::Text(33));
+    EXPECT_EQ(order[10], ids::Text(Text1));
+    EXPECT_EQ(order[42], ids::Text(Text33));
 
     SetFocus(Control(order[0]));
     for (size_t i = 1; i <= order.size(); ++i) {
@@ -35,20 +35,20 @@ TEST_F(KeyboardTest, TabFollowsTheFocusOrderAcrossGroups) {
 }
 
 TEST_F(KeyboardTest, ShiftTabGoesBack) {
-    SetFocus(Control(ids::Text(1)));
+    SetFocus(Control(ids::Text(Text1)));
     window->MoveFocus(true);
     EXPECT_EQ(GetFocus(), Control(ids::Command(4)));
     window->MoveFocus(true);
     EXPECT_EQ(GetFocus(), Control(ids::Command(3)));
     SetFocus(Control(ids::粗砂));
     window->MoveFocus(true);
-    EXPECT_EQ(GetFocus(), Control(ids::Text(33)));
+    EXPECT_EQ(GetFocus(), Control(ids::Text(Text33)));
 }
 
 TEST_F(KeyboardTest, TabIntoAFieldSelectsItsText) {
     SetFocus(Control(ids::Command(4)));
     Key(WM_KEYDOWN, VK_TAB);
-    ASSERT_EQ(GetFocus(), Control(ids::Text(1)));
+    ASSERT_EQ(GetFocus(), Control(ids::Text(Text1)));
     DWORD start = 1, end = 0;
     SendMessageW(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
@@ -70,13 +70,13 @@ TEST_F(KeyboardTest, ArrowsMoveWithinAnOptionGroup) {
 }
 
 TEST_F(KeyboardTest, EnterAndEscapePressNoButton) {
-    SetFocus(Control(ids::Text(1)));
+    SetFocus(Control(ids::Text(Text1)));
     EXPECT_TRUE(Key(WM_KEYDOWN, VK_RETURN));
     EXPECT_TRUE(Key(WM_CHAR, L'\r'));
     EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
     EXPECT_TRUE(Key(WM_CHAR, 0x1b));
     Pump();
-    EXPECT_EQ(Text(2), L"");
+    EXPECT_EQ(Text(Text2), L"");
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(exits, 0);
     // Ordinary typing goes through.
@@ -84,7 +84,7 @@ TEST_F(KeyboardTest, EnterAndEscapePressNoButton) {
 }
 
 TEST_F(KeyboardTest, ComingBackToTheWindowRestoresTheFocusedField) {
-    HWND field = Control(ids::Text(5));
+    HWND field = Control(ids::Text(Text5));
     SetFocus(field);
     SendMessageW(window->hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
     SetFocus(window->hwnd()); // as when a message box took the focus and gave it back

@@ -76,7 +76,7 @@ TEST_F(DesignWindowTest, LoadingSkinsEveryControlAndUnloadingReleasesThem) {
 
     // The calculator works the same without the skin.
     PressCalculate();
-    EXPECT_EQ(Text(4), L"346.15");
+    EXPECT_EQ(Text(Text4), L"346.15");
 }
 
 TEST_F(DesignWindowTest, ClosingTheWindowReleasesEverything) {
