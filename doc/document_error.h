@@ -1,0 +1,42 @@
+#pragma once
+// The one error type of the design file: what is wrong with a file, and where (the key, or the
+// line and column), with the Chinese text the window shows after
+// "无法打开设计文件“PATH”：".
+#include <string>
+#include <utility>
+
+namespace mixora::doc {
+
+enum class DocumentErrorKind {
+    TooLarge,         // longer than kMaxDesignFileBytes; not read at all
+    NotUtf8,          // an invalid UTF-8 byte sequence (line, column)
+    TooDeep,          // arrays and objects nested deeper than kMaxDesignDepth (line, column)
+    NotJson,          // the JSON parser's syntax error (line, column)
+    NumberOutOfRange, // a number beyond the range of a double (line, column)
+    NotAnObject,      // the top level (key "") or the value of "fields", "options", "extra"
+    NotADesign,       // "format" missing or not "mixora-design"
+    MissingVersion,   // no "version"
+    BadVersion,       // "version" not a positive integer
+    NewerVersion,     // "version" above kDesignFormatVersion
+    FieldNotText,     // a field's value is not a string (key "TextN")
+    OptionNotBoolean, // an option's value is not true or false (key: the option's name)
+    BothOptionsOn,    // both options of an exclusive pair are on (key: the first of the pair)
+};
+
+struct DocumentError {
+    DocumentError(DocumentErrorKind kind_, std::string key_ = {}, int line_ = 0, int column_ = 0)
+        : kind(kind_), key(std::move(key_)), line(line_), column(column_) {}
+
+    DocumentErrorKind kind;
+    std::string key; // the key concerned, when the kind names one
+    int line = 0;    // 1-based, counted in characters, for the kinds with a place in the text;
+    int column = 0;  // 0 otherwise
+
+    friend bool operator==(const DocumentError&, const DocumentError&) = default;
+};
+
+// The Chinese text of an error, e.g. "不是有效的 JSON（第 3 行，第 7 列）" or
+// "字段 Text5 的值应为文本".
+std::string ErrorMessage(const DocumentError& error);
+
+} // namespace mixora::doc
