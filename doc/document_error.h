@@ -24,8 +24,11 @@ enum class DocumentErrorKind {
 };
 
 struct DocumentError {
-    DocumentError(DocumentErrorKind kind_, std::string key_ = {}, int line_ = 0, int column_ = 0)
-        : kind(kind_), key(std::move(key_)), line(line_), column(column_) {}
+    // A constructor rather than aggregate braces, so that the kinds without a key or a place
+    // are written as {kind} without warnings about the members left out.
+    DocumentError(DocumentErrorKind what, std::string which = {}, int at_line = 0,
+                  int at_column = 0)
+        : kind(what), key(std::move(which)), line(at_line), column(at_column) {}
 
     DocumentErrorKind kind;
     std::string key; // the key concerned, when the kind names one
