@@ -3,9 +3,10 @@
 #include "bitmaps.h"
 #include "colours.h"
 #include "control_state.h"
-#include "handles.h"
 #include "primitives.h"
 #include "props.h"
+#include "scoped_select.h"
+#include "window_dc.h"
 
 #include <algorithm>
 
@@ -21,7 +22,7 @@ void RenderButtonStates(HWND button) {
         const HDC image = props::GetHandle<HDC>(button, props::StateDcKey(state).c_str());
         if (!image) continue;
         // The font is taken out again before the next image: the button may delete it later.
-        const scoped_select selectFont(image, font);
+        const base::scoped_select selectFont(image, font);
         SetBkMode(image, TRANSPARENT);
         BlitSliced(image, 0, 0, bounds.Width, bounds.Height, ButtonSkin(), 0, 21 * state, 7, 21, 3,
                    3, 3, 3);
@@ -40,9 +41,9 @@ int PaintButtonFade(HWND button, HDC target) {
     const int level = std::clamp(props::GetInt(button, props::kAlphaLevel), 0, 255);
     if (!image) return 0; // nothing to blend: the window keeps its pixels
 
-    unique_window_dc own;
+    base::unique_window_dc own;
     if (!target) {
-        own = GetWindowDCScoped(button);
+        own = base::GetWindowDCScoped(button);
         target = own.get();
     }
     const WindowBounds bounds = GetWindowBounds(button);

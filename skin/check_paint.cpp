@@ -3,9 +3,9 @@
 #include "bitmaps.h"
 #include "colours.h"
 #include "control_state.h"
-#include "handles.h"
 #include "primitives.h"
 #include "props.h"
+#include "window_dc.h"
 
 namespace mixora::skin {
 
@@ -54,7 +54,7 @@ int PaintCheckBox(HWND window, int state, bool force) {
     const MemoryDC image = CreateMemoryDC(width, height);
     ComposeCheckBox(image.get(), width, height, state, CheckState(window),
                     IsWindowEnabled(window) != FALSE);
-    const unique_window_dc dc = GetWindowDCScoped(window);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(window);
     BitBlt(dc.get(), 0, CentreOffset(bounds.Height, height), width, height, image.get(), 0, 0,
            SRCCOPY);
     return 1;
@@ -69,7 +69,7 @@ int PaintOptionButton(HWND window, int state, bool force) {
     const bool enabled = IsWindowEnabled(window) != FALSE;
 
     // Drawn in place through the key colour, so the control's background shows round it.
-    const unique_window_dc dc = GetWindowDCScoped(window);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(window);
     if (!enabled)
         BlitSliced(dc.get(), 0, top, width, height, OptionSkin(), 0, 39, 13, 13, 5, 5, 5, 5,
                    KeyColour);

@@ -3,9 +3,10 @@
 #include "bitmaps.h"
 #include "colours.h"
 #include "control_state.h"
-#include "handles.h"
+#include "paint_scope.h"
 #include "primitives.h"
 #include "props.h"
+#include "window_dc.h"
 
 namespace mixora::skin {
 
@@ -45,9 +46,9 @@ void PaintComboButton(HWND window, HDC target, int& state, bool force) {
     ComposeComboButton(image.get(), buttonWidth, buttonHeight, bounds.Height, state,
                        IsWindowEnabled(window) != FALSE);
 
-    unique_window_dc own;
+    base::unique_window_dc own;
     if (!target) {
-        own = GetWindowDCScoped(window);
+        own = base::GetWindowDCScoped(window);
         target = own.get();
     }
     BitBlt(target, bounds.Width - buttonWidth - 1, 1, buttonWidth, buttonHeight, image.get(), 0, 0,
@@ -61,17 +62,15 @@ LRESULT PaintComboBox(WNDPROC previous, HWND window, UINT message, WPARAM wParam
 
     if (!(Style(window) & 1)) {
         // A drop-down combo box with an edit field: the skin paints all of it.
-        PAINTSTRUCT paint{};
-        const HDC dc = BeginPaint(window, &paint);
-        FillSolid(dc, 0, 0, bounds.Width, bounds.Height, White);
-        FrameSolid(dc, 0, 0, bounds.Width, bounds.Height, border);
-        PaintComboButton(window, dc, state, true);
-        EndPaint(window, &paint);
+        const base::paint_scope paint(window);
+        FillSolid(paint.hdc(), 0, 0, bounds.Width, bounds.Height, White);
+        FrameSolid(paint.hdc(), 0, 0, bounds.Width, bounds.Height, border);
+        PaintComboButton(window, paint.hdc(), state, true);
         return 0;
     }
 
     const LRESULT result = PassOn(previous, window, message, wParam, lParam);
-    const unique_window_dc dc = GetWindowDCScoped(window);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(window);
     FrameSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, border);
     FrameSolid(dc.get(), 1, 1, bounds.Width - 2, bounds.Height - 2, White);
     PaintComboButton(window, dc.get(), state, true);

@@ -1,5 +1,8 @@
 #include "primitives.h"
 
+#include "handles.h"
+#include "scoped_select.h"
+
 #include <olectl.h>
 
 #include <cmath>
@@ -14,8 +17,8 @@ RECT MakeRect(int x, int y, int width, int height) {
     return {x, y, x + width, y + height};
 }
 
-unique_hdc OpenDisplayDC() {
-    return unique_hdc{CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)};
+base::unique_hdc OpenDisplayDC() {
+    return base::unique_hdc{CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)};
 }
 
 // One working image of BlitTransparent: a display-compatible bitmap in its own memory context
@@ -25,10 +28,10 @@ struct WorkImage {
     WorkImage(HDC display, HPALETTE palette, int width, int height)
         : bitmap(CreateCompatibleBitmap(display, width, height)), dc(CreateCompatibleDC(display)),
           selectBitmap(dc.get(), bitmap.get()), selectPalette(dc.get(), palette) {}
-    unique_hbitmap bitmap;
-    unique_hdc dc;
-    scoped_select selectBitmap;
-    scoped_palette selectPalette;
+    base::unique_hbitmap bitmap;
+    base::unique_hdc dc;
+    base::scoped_select selectBitmap;
+    base::scoped_palette selectPalette;
 };
 
 } // namespace
@@ -55,11 +58,11 @@ int CentreOffset(int outer, int inner) noexcept {
 }
 
 MemoryDC CreateMemoryDC(int width, int height) {
-    const unique_hdc display = OpenDisplayDC();
+    const base::unique_hdc display = OpenDisplayDC();
     if (!display) return {};
-    unique_hdc dc{CreateCompatibleDC(display.get())};
+    base::unique_hdc dc{CreateCompatibleDC(display.get())};
     if (!dc) return {};
-    unique_hbitmap bitmap{CreateCompatibleBitmap(display.get(), width, height)};
+    base::unique_hbitmap bitmap{CreateCompatibleBitmap(display.get(), width, height)};
     if (!bitmap) return {};
     // The placeholder the selection hands back is the stock 1 × 1 bitmap, which needs no
     // deleting; the new bitmap stays selected for the context's life and is freed with it.
@@ -125,8 +128,8 @@ void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC s
     if (!destination || !source) return;
     // Release order: the three images (selections undone, contexts, bitmaps), then the display
     // context, then the halftone palette made here, once nothing has it selected.
-    unique_hpalette halftone;
-    const unique_hdc display = OpenDisplayDC();
+    base::unique_hpalette halftone;
+    const base::unique_hdc display = OpenDisplayDC();
     if (!palette) {
         halftone.reset(CreateHalftonePalette(display.get()));
         palette = halftone.get();
@@ -145,9 +148,9 @@ void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC s
     BitBlt(image.dc.get(), 0, 0, width, height, source, sourceX, sourceY, SRCCOPY);
 
     // Mask: 1 (white) where the source has the key colour, 0 elsewhere.
-    const unique_hbitmap maskBitmap{CreateBitmap(width, height, 1, 1, nullptr)};
-    const unique_hdc mask{CreateCompatibleDC(display.get())};
-    const scoped_select selectMask(mask.get(), maskBitmap.get());
+    const base::unique_hbitmap maskBitmap{CreateBitmap(width, height, 1, 1, nullptr)};
+    const base::unique_hdc mask{CreateCompatibleDC(display.get())};
+    const base::scoped_select selectMask(mask.get(), maskBitmap.get());
     SetBkColor(image.dc.get(), key);
     SetTextColor(image.dc.get(), RGB(255, 255, 255));
     BitBlt(mask.get(), 0, 0, width, height, image.dc.get(), 0, 0, SRCCOPY);
@@ -165,13 +168,13 @@ void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC s
 }
 
 int FillSolid(HDC dc, int x, int y, int width, int height, COLORREF colour) {
-    const unique_hbrush brush{CreateSolidBrush(colour)};
+    const base::unique_hbrush brush{CreateSolidBrush(colour)};
     const RECT rect = MakeRect(x, y, width, height);
     return brush && dc ? FillRect(dc, &rect, brush.get()) : 0;
 }
 
 int FrameSolid(HDC dc, int x, int y, int width, int height, COLORREF colour) {
-    const unique_hbrush brush{CreateSolidBrush(colour)};
+    const base::unique_hbrush brush{CreateSolidBrush(colour)};
     const RECT rect = MakeRect(x, y, width, height);
     return brush && dc ? FrameRect(dc, &rect, brush.get()) : 0;
 }

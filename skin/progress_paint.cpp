@@ -1,8 +1,9 @@
 #include "progress_paint.h"
 
 #include "colours.h"
-#include "handles.h"
+#include "paint_scope.h"
 #include "primitives.h"
+#include "window_dc.h"
 
 #include <commctrl.h>
 
@@ -49,10 +50,8 @@ LRESULT PaintProgressBar(HWND window) {
             FillSolid(image.get(), 0, 0, Scaled(fraction, client.cx), client.cy, BarColour);
     }
 
-    PAINTSTRUCT paint{};
-    const HDC target = BeginPaint(window, &paint);
-    BitBlt(target, 0, 0, client.cx, client.cy, image.get(), 0, 0, SRCCOPY);
-    EndPaint(window, &paint);
+    const base::paint_scope paint(window);
+    BitBlt(paint.hdc(), 0, 0, client.cx, client.cy, image.get(), 0, 0, SRCCOPY);
     return 0;
 }
 
@@ -82,7 +81,7 @@ LRESULT PaintProgressFrame(HWND window) {
         }
     }
 
-    const unique_window_dc target = GetWindowDCScoped(window);
+    const base::unique_window_dc target = base::GetWindowDCScoped(window);
     BitBlt(target.get(), 0, 0, bounds.Width, bounds.Height, dc, 0, 0, SRCCOPY);
     return 0;
 }

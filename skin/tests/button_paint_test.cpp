@@ -3,8 +3,10 @@
 #include "colours.h"
 #include "control_state.h"
 #include "draw_test_support.h"
+#include "handles.h"
 #include "primitives.h"
 #include "props.h"
+#include "window_dc.h"
 
 #include <gtest/gtest.h>
 
@@ -30,11 +32,11 @@ class ButtonPaintTest : public ::testing::Test {
         font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
                                 NONANTIALIASED_QUALITY, 0, L"Tahoma"));
         SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        const unique_window_dc window = GetWindowDCScoped(button_);
+        const base::unique_window_dc window = base::GetWindowDCScoped(button_);
         for (int n = 0; n < 4; ++n) {
-            images_[n] =
-                MemoryDC(unique_hdc{CreateCompatibleDC(window.get())},
-                         unique_hbitmap{CreateCompatibleBitmap(window.get(), kWidth, kHeight)});
+            images_[n] = MemoryDC(
+                base::unique_hdc{CreateCompatibleDC(window.get())},
+                base::unique_hbitmap{CreateCompatibleBitmap(window.get(), kWidth, kHeight)});
             SelectObject(images_[n].get(), images_[n].bitmap());
             props::SetHandle(button_, props::StateDcKey(n).c_str(), images_[n].get());
         }
@@ -49,7 +51,7 @@ class ButtonPaintTest : public ::testing::Test {
 
     test::HostWindow host_;
     HWND button_ = nullptr;
-    unique_hfont font_;
+    base::unique_hfont font_;
     MemoryDC images_[4];
 };
 

@@ -5,6 +5,7 @@
 #include "draw_test_support.h"
 #include "primitives.h"
 #include "props.h"
+#include "window_dc.h"
 
 #include <gtest/gtest.h>
 
@@ -94,7 +95,7 @@ class CheckWindowTest : public CheckPaintTest {
     }
     // Covers the control's left end with the marker colour, as if the control had painted.
     void Mark(HWND window) {
-        const unique_window_dc dc = GetWindowDCScoped(window);
+        const base::unique_window_dc dc = base::GetWindowDCScoped(window);
         FillSolid(dc.get(), 0, 0, 20, 24, kMarker);
     }
     int Top(HWND window) { return CentreOffset(GetWindowBounds(window).Height, size_); }

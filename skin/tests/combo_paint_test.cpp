@@ -5,6 +5,7 @@
 #include "draw_test_support.h"
 #include "primitives.h"
 #include "props.h"
+#include "window_dc.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +62,7 @@ TEST_F(ComboPaintTest, HoverAndDroppedFacesComeFromTheirCells) {
 std::vector<COLORREF> ButtonOnScreen(HWND combo) {
     const WindowBounds bounds = GetWindowBounds(combo);
     const int width = GetSystemMetrics(SM_CXVSCROLL) + 1;
-    const unique_window_dc dc = GetWindowDCScoped(combo);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(combo);
     return Pixels(dc.get(), bounds.Width - width - 1, 1, width, bounds.Height - 2);
 }
 std::vector<COLORREF> ExpectedButton(HWND combo, int state, bool enabled) {
@@ -84,7 +85,7 @@ TEST_F(ComboPaintTest, DropButtonIsDrawnInItsStateAtTheRightEdge) {
     // The same state again is not redrawn unless forced.
     const WindowBounds bounds = GetWindowBounds(combo);
     {
-        const unique_window_dc dc = GetWindowDCScoped(combo);
+        const base::unique_window_dc dc = base::GetWindowDCScoped(combo);
         FillSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, RGB(1, 2, 3));
     }
     PaintComboButton(combo, nullptr, state, false);
@@ -115,7 +116,7 @@ TEST_F(ComboPaintTest, AListComboGetsTwoFramesAndItsButtonAfterItsOwnPainting) {
     test::HookMessage(combo, WM_PAINT, &PaintComboBox);
     RedrawWindow(combo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     const WindowBounds bounds = GetWindowBounds(combo);
-    const unique_window_dc dc = GetWindowDCScoped(combo);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(combo);
     EXPECT_EQ(CountColour(dc.get(), 0, 0, bounds.Width, 1, BorderColour), bounds.Width);
     EXPECT_EQ(CountColour(dc.get(), 0, 0, 1, bounds.Height, BorderColour), bounds.Height);
     EXPECT_EQ(CountColour(dc.get(), 1, 1, 1, bounds.Height - 2, White), bounds.Height - 2);
@@ -153,7 +154,7 @@ TEST_F(ComboPaintTest, ASimpleComboHasNoDropButton) {
     int state = StateHover;
     const WindowBounds bounds = GetWindowBounds(combo);
     {
-        const unique_window_dc dc = GetWindowDCScoped(combo);
+        const base::unique_window_dc dc = base::GetWindowDCScoped(combo);
         FillSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, RGB(1, 2, 3));
     }
     PaintComboButton(combo, nullptr, state, true);
@@ -164,7 +165,7 @@ TEST_F(ComboPaintTest, ASimpleComboHasNoDropButton) {
     RedrawWindow(combo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(test::WindowPixel(combo, 0, 0), BorderColour);
     EXPECT_EQ(test::WindowPixel(combo, 1, 1), White);
-    const unique_window_dc dc = GetWindowDCScoped(combo);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(combo);
     EXPECT_EQ(CountColour(dc.get(), 0, 0, bounds.Width, bounds.Height, kArrow), 0);
 }
 

@@ -6,10 +6,12 @@
 #include "combo_paint.h"
 #include "control_state.h"
 #include "draw_test_support.h"
+#include "handles.h"
 #include "header_paint.h"
 #include "primitives.h"
 #include "progress_paint.h"
 #include "props.h"
+#include "window_dc.h"
 
 #include <commctrl.h>
 
@@ -52,10 +54,10 @@ TEST(DrawSoak, PaintingEveryKindReleasesEverythingItMakes) {
     // The push button's state images, made as installation makes them.
     MemoryDC images[4];
     {
-        const unique_window_dc dc = GetWindowDCScoped(button);
+        const base::unique_window_dc dc = base::GetWindowDCScoped(button);
         for (int n = 0; n < 4; ++n) {
-            images[n] = MemoryDC(unique_hdc{CreateCompatibleDC(dc.get())},
-                                 unique_hbitmap{CreateCompatibleBitmap(dc.get(), 75, 25)});
+            images[n] = MemoryDC(base::unique_hdc{CreateCompatibleDC(dc.get())},
+                                 base::unique_hbitmap{CreateCompatibleBitmap(dc.get(), 75, 25)});
             SelectObject(images[n].get(), images[n].bitmap());
             props::SetHandle(button, props::StateDcKey(n).c_str(), images[n].get());
         }

@@ -2,6 +2,7 @@
 
 #include "bitmaps.h"
 #include "primitives.h"
+#include "window_dc.h"
 
 #include <commctrl.h>
 
@@ -178,7 +179,7 @@ void HookMessage(HWND window, UINT message, Handler handler) {
 }
 
 COLORREF WindowPixel(HWND window, int x, int y) {
-    const unique_window_dc dc = GetWindowDCScoped(window);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(window);
     return GetPixel(dc.get(), x, y);
 }
 

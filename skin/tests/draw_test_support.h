@@ -25,7 +25,7 @@ class HostWindow {
                   int width, int height, DWORD exStyle = 0);
 
   private:
-    unique_hwnd window_;
+    base::unique_hwnd window_;
 };
 
 // Handles every message still queued.

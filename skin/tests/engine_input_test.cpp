@@ -1,6 +1,8 @@
 // The messages a user's actions send, delivered to skinned controls one by one: hover, leave,
 // press, release, space, focus and the fade timer, and what each kind keeps of them.
 #include "engine_windows.h"
+#include "handles.h"
+#include "window_dc.h"
 
 #include "fade_timer.h"
 #include "skin.h"
@@ -58,7 +60,7 @@ class PushButtonInput : public ::testing::Test {
     int Timer() { return Prop(button_, L"TIMERID"); }
     COLORREF Shown() { return test::WindowPixel(button_, centre_.x, centre_.y); }
 
-    unique_hwnd form_;
+    base::unique_hwnd form_;
     HWND button_ = nullptr;
     HWND other_ = nullptr;
     POINT centre_{};
@@ -86,7 +88,7 @@ TEST_F(PushButtonInput, LeavingBlendsTheHoverFaceAt140ThenFadesTheNormalFace) {
     Send(WM_MOUSEMOVE);
     FadeToEnd();
     {
-        const unique_window_dc dc = GetWindowDCScoped(button_);
+        const base::unique_window_dc dc = base::GetWindowDCScoped(button_);
         RECT all{0, 0, 500, 500};
         FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     }

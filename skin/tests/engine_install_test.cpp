@@ -1,6 +1,7 @@
 // Installing and removing the skin on real windows: what is taken over, what each kind carries
 // while skinned, and that everything is given back.
 #include "engine_windows.h"
+#include "handles.h"
 
 #include "bitmaps.h"
 #include "control_kind.h"
@@ -77,7 +78,7 @@ TEST_F(EngineInstall, TakesOverEveryDescendantAndGivesEverythingBack) {
     // The push buttons (default one included) are drawn by the skin and clipped to a region.
     for (HWND button : f.command) {
         EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
-        EXPECT_NE(GetWindowRgn(button, unique_hrgn(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
+        EXPECT_NE(GetWindowRgn(button, base::unique_hrgn(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
     }
     EXPECT_EQ(GetPropW(f.command[0], L"OLDSTYLE"),
               reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(styleBefore[f.command[0]])));
@@ -102,7 +103,7 @@ TEST_F(EngineInstall, TakesOverEveryDescendantAndGivesEverythingBack) {
         EXPECT_EQ(GetWindowLongW(w, GWL_STYLE), styleBefore[w]);
     }
     for (HWND button : f.command) {
-        EXPECT_EQ(GetWindowRgn(button, unique_hrgn(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
+        EXPECT_EQ(GetWindowRgn(button, base::unique_hrgn(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
     }
     for (HGDIOBJ image : images)
         EXPECT_EQ(GetObjectType(image), 0u);
@@ -172,7 +173,8 @@ TEST_F(EngineInstall, ButtonTypesAndStatesAtInstallation) {
         const LONG type = GetWindowLongW(buttons[i], GWL_STYLE) & BS_TYPEMASK;
         EXPECT_EQ(type, cases[i].ownerDrawn ? BS_OWNERDRAW : styles[i] & BS_TYPEMASK);
         EXPECT_TRUE(HasProp(buttons[i], L"HDC3"));
-        EXPECT_NE(GetWindowRgn(buttons[i], unique_hrgn(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
+        EXPECT_NE(GetWindowRgn(buttons[i], base::unique_hrgn(CreateRectRgn(0, 0, 0, 0)).get()),
+                  ERROR);
     }
     // A class name in other case is the same kind: the command button gets a push button's state.
     EXPECT_EQ(GetPropW(disabled, L"OLDSTATE"), reinterpret_cast<HANDLE>(3));
@@ -266,16 +268,16 @@ TEST_F(EngineInstall, WindowsThatAppearLaterAreTakenOverOnce) {
     EXPECT_EQ(SubclassCount(), count);
 
     // A dialog going idle.
-    unique_hwnd dialog(CreateWindowExW(0, L"Form", L"d", WS_POPUP, 0, 0, 50, 50, form_, nullptr,
-                                       nullptr, nullptr));
+    base::unique_hwnd dialog(CreateWindowExW(0, L"Form", L"d", WS_POPUP, 0, 0, 50, 50, form_,
+                                             nullptr, nullptr, nullptr));
     SendMessageW(form_, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(dialog.get()));
     EXPECT_TRUE(IsSubclassed(dialog.get()));
 
     // Activation: an owned window or a form-kind window is taken over, any other is not.
-    unique_hwnd owned(CreateWindowExW(0, L"Static", L"o", WS_POPUP, 0, 0, 50, 50, form_, nullptr,
-                                      nullptr, nullptr));
-    unique_hwnd stranger(CreateWindowExW(0, L"Static", L"s", WS_POPUP, 0, 0, 50, 50, nullptr,
-                                         nullptr, nullptr, nullptr));
+    base::unique_hwnd owned(CreateWindowExW(0, L"Static", L"o", WS_POPUP, 0, 0, 50, 50, form_,
+                                            nullptr, nullptr, nullptr));
+    base::unique_hwnd stranger(CreateWindowExW(0, L"Static", L"s", WS_POPUP, 0, 0, 50, 50, nullptr,
+                                               nullptr, nullptr, nullptr));
     SendMessageW(form_, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(stranger.get()));
     EXPECT_FALSE(IsSubclassed(stranger.get()));
     SendMessageW(form_, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(owned.get()));
@@ -355,15 +357,16 @@ TEST_F(EngineInstall, WindowOfAnotherProcessIsNeverTakenOver) {
     helper = helper.substr(0, helper.find_last_of(L"\\/") + 1) + L"skin_engine_foreign_window.exe";
     const std::wstring eventName =
         L"mixora-engine-foreign-" + std::to_wstring(GetCurrentProcessId());
-    unique_any<HANDLE, CloseHandle> ready(CreateEventW(nullptr, TRUE, FALSE, eventName.c_str()));
+    base::unique_any<HANDLE, CloseHandle> ready(
+        CreateEventW(nullptr, TRUE, FALSE, eventName.c_str()));
     std::wstring commandLine = L"\"" + helper + L"\" " + eventName;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(CreateProcessW(helper.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                                nullptr, nullptr, &startup, &process));
-    unique_any<HANDLE, CloseHandle> processHandle(process.hProcess);
-    unique_any<HANDLE, CloseHandle> threadHandle(process.hThread);
+    base::unique_any<HANDLE, CloseHandle> processHandle(process.hProcess);
+    base::unique_any<HANDLE, CloseHandle> threadHandle(process.hThread);
     ASSERT_EQ(WaitForSingleObject(ready.get(), 20000), WAIT_OBJECT_0);
     const HWND foreign = FindWindowW(L"Form", eventName.c_str());
     ASSERT_NE(foreign, nullptr);

@@ -1,6 +1,7 @@
 // Paint, size and enable handling on real windows: which paint messages a control's own
 // procedure still sees, and how a push button's images and region follow it.
 #include "engine_windows.h"
+#include "handles.h"
 
 #include "colours.h"
 #include "fade_timer.h"
@@ -122,7 +123,7 @@ TEST(EnginePaint, AResizedButtonGetsImagesAndARegionOfItsNewSize) {
         EXPECT_EQ(info.bmHeight, 44);
         EXPECT_EQ(GetObjectType(old[static_cast<size_t>(n)]), 0u);
     }
-    unique_hrgn region(CreateRectRgn(0, 0, 0, 0));
+    base::unique_hrgn region(CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(GetWindowRgn(button, region.get()), ERROR);
     RECT box{};
     GetRgnBox(region.get(), &box);

@@ -1,6 +1,7 @@
 // Long runs: installing and removing many times, and many hover/press/release sequences, must
 // leave no handle alive, no timer running and no property behind.
 #include "engine_windows.h"
+#include "handles.h"
 
 #include "engine_state.h"
 #include "fade_timer.h"
@@ -30,7 +31,7 @@ void ExpectReleased(const std::vector<HANDLE>& handles) {
 
 // New objects can still be made: a leak would eventually exhaust the handle table.
 void ExpectRoomForObjects() {
-    std::vector<unique_hbrush> brushes;
+    std::vector<base::unique_hbrush> brushes;
     for (int i = 0; i < 2000; ++i) {
         brushes.emplace_back(CreateSolidBrush(RGB(i % 256, 0, 0)));
         ASSERT_TRUE(brushes.back()) << "no room for GDI objects after " << i;

@@ -1,5 +1,8 @@
 #include "engine_windows.h"
 
+#include "handles.h"
+#include "window_dc.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -59,10 +62,11 @@ HWND AddChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD 
                            height, parent, nullptr, Instance(), nullptr);
 }
 
-unique_hwnd MakeForm(int width, int height) {
+base::unique_hwnd MakeForm(int width, int height) {
     RegisterTestClasses();
-    unique_hwnd form(CreateWindowExW(0, L"Form", L"engine test", WS_POPUP | WS_VISIBLE, 40, 40,
-                                     width, height, nullptr, nullptr, Instance(), nullptr));
+    base::unique_hwnd form(CreateWindowExW(0, L"Form", L"engine test", WS_POPUP | WS_VISIBLE, 40,
+                                           40, width, height, nullptr, nullptr, Instance(),
+                                           nullptr));
     SetForegroundWindow(form.get());
     UpdateWindow(form.get());
     return form;
@@ -160,7 +164,7 @@ void PumpMessages() {
 }
 
 COLORREF WindowPixel(HWND window, int x, int y) {
-    const unique_window_dc dc = GetWindowDCScoped(window);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(window);
     return GetPixel(dc.get(), x, y);
 }
 

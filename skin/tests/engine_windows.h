@@ -19,12 +19,12 @@ HWND AddChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD 
               int width, int height, DWORD exStyle = 0);
 
 // A visible top-level "Form" at a fixed place on the screen.
-unique_hwnd MakeForm(int width = 640, int height = 420);
+base::unique_hwnd MakeForm(int width = 640, int height = 420);
 
 // A form laid out like the design window: frames holding edits, labels, option buttons and
 // check boxes, and four push buttons below (the first one the default button).
 struct DesignLikeForm {
-    unique_hwnd form;
+    base::unique_hwnd form;
     HWND frame = nullptr;
     HWND option1 = nullptr;
     HWND option2 = nullptr;

@@ -2,6 +2,7 @@
 // every one back, and message boxes it opens are skinned while they are up.
 #include "design_window_fixture.h"
 #include "engine_state.h"
+#include "handles.h"
 #include "props.h"
 #include "skin.h"
 #include "subclass.h"
@@ -61,7 +62,7 @@ TEST_F(DesignWindowTest, LoadingSkinsEveryControlAndUnloadingReleasesThem) {
     HWND calculate = Control(ids::Calculate);
     for (const wchar_t* key : {L"HDC0", L"HDC1", L"HDC2", L"HDC3"})
         EXPECT_NE(GetPropW(calculate, key), nullptr) << key;
-    skin::unique_hrgn region(CreateRectRgn(0, 0, 0, 0));
+    base::unique_hrgn region(CreateRectRgn(0, 0, 0, 0));
     EXPECT_NE(GetWindowRgn(calculate, region.get()), ERROR);
 
     // What unloading does, before the window goes.
