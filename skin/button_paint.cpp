@@ -1,6 +1,7 @@
 #include "button_paint.h"
 
 #include "bitmaps.h"
+#include "button_style.h"
 #include "colours.h"
 #include "control_state.h"
 #include "primitives.h"
@@ -34,7 +35,7 @@ void RenderButtonStates(HWND button) {
 
 int PaintButtonFade(HWND button, HDC target) {
     if (!IsWindowEnabled(button)) props::Set(button, props::kOldState, StateDisabled);
-    if (props::Get(button, props::kOldStyle) & 6) return 0;
+    if (!IsSkinDrawnButtonStyle(props::Get(button, props::kOldStyle))) return 0;
 
     const int state = props::GetInt(button, props::kOldState);
     const HDC image = props::GetHandle<HDC>(button, props::StateDcKey(state).c_str());
