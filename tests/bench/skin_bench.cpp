@@ -66,10 +66,15 @@ double CreateAndShow(WindowBuilder build, bool skinned, HINSTANCE instance) {
     return elapsed;
 }
 
+// How a row compares its measure: with the plain window, with the fade timer's period, or not
+// at all (the note says what it covers).
+enum class RowKind { AgainstPlain, ShareOfFadePeriod, Alone };
+
 struct Row {
+    RowKind kind;
     const char* measure;
     double skinned;
-    double plain; // < 0: no plain counterpart
+    double plain; // AgainstPlain only
     const char* note;
 };
 
@@ -154,25 +159,32 @@ int main() {
 
     const double period = mixora::skin::kFadePeriodMs;
     const Row rows[] = {
-        {"create and show the window", Median(createSkinned), Median(createPlain), ""},
-        {"full repaint", Median(repaintSkinned), Median(repaintPlain), ""},
-        {"fade tick: PaintButtonFade", Median(fadeBlend), -1, "of the 15 ms period"},
-        {"fade tick: whole WM_TIMER", Median(fadeTick), -1, "of the 15 ms period"},
-        {"InstallSkin + RemoveSkin", Median(installRemove), -1, "whole window"},
+        {RowKind::AgainstPlain, "create and show the window", Median(createSkinned),
+         Median(createPlain), ""},
+        {RowKind::AgainstPlain, "full repaint", Median(repaintSkinned), Median(repaintPlain), ""},
+        {RowKind::ShareOfFadePeriod, "fade tick: PaintButtonFade", Median(fadeBlend), 0,
+         "of the 15 ms period"},
+        {RowKind::ShareOfFadePeriod, "fade tick: whole WM_TIMER", Median(fadeTick), 0,
+         "of the 15 ms period"},
+        {RowKind::Alone, "InstallSkin + RemoveSkin", Median(installRemove), 0, "whole window"},
     };
     std::printf("skin bench: window %ls, %d controls, median of %d runs (ms)\n",
                 std::wstring(windowName).c_str(), controls, runs);
     std::printf("%-30s %10s %10s %10s\n", "measure", "skinned", "plain", "ratio");
     for (const Row& row : rows) {
-        if (row.plain >= 0) {
+        switch (row.kind) {
+        case RowKind::AgainstPlain:
             std::printf("%-30s %10.3f %10.3f %9.2fx\n", row.measure, row.skinned, row.plain,
                         row.plain > 0 ? row.skinned / row.plain : 0.0);
-        } else if (row.note[0] == 'o') {
+            break;
+        case RowKind::ShareOfFadePeriod:
             std::printf("%-30s %10.3f %10s %9.1f%% %s\n", row.measure, row.skinned, "-",
                         100.0 * row.skinned / period, row.note);
-        } else {
+            break;
+        case RowKind::Alone:
             std::printf("%-30s %10.3f %10s %10s %s\n", row.measure, row.skinned, "-", "-",
                         row.note);
+            break;
         }
     }
     return 0;
