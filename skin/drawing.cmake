@@ -39,5 +39,5 @@ add_executable(skin_draw_tests
     tests/border_paint_test.cpp
     tests/draw_soak_test.cpp
 )
-target_link_libraries(skin_draw_tests PRIVATE mixora_skin_draw)
+target_link_libraries(skin_draw_tests PRIVATE mixora_skin_draw skin_test_support)
 mixora_add_test(skin_draw_tests DESKTOP)

@@ -46,7 +46,7 @@ add_executable(skin_engine_tests
     tests/engine_paint_test.cpp
     tests/engine_soak_test.cpp
 )
-target_link_libraries(skin_engine_tests PRIVATE mixora_skin)
+target_link_libraries(skin_engine_tests PRIVATE mixora_skin skin_test_support)
 add_dependencies(skin_engine_tests skin_engine_foreign_window)
 mixora_add_test(skin_engine_tests DESKTOP)
 

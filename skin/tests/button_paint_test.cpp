@@ -156,8 +156,16 @@ TEST_F(ButtonPaintTest, LeavesCheckBoxStylesAndMissingImagesAlone) {
     props::Set(button_, props::kOldState, 7); // no image "HDC7"
     PaintButtonFade(button_, target.get());
     EXPECT_EQ(CountColour(target.get(), 0, 0, kWidth, kHeight, RGB(0, 0, 0)), kWidth * kHeight);
-    PaintButtonFade(nullptr, target.get());
+
+    // No window: nothing to blend and no images to draw into.
+    EXPECT_EQ(PaintButtonFade(nullptr, target.get()), 0);
+    EXPECT_EQ(CountColour(target.get(), 0, 0, kWidth, kHeight, RGB(0, 0, 0)), kWidth * kHeight);
+    std::vector<COLORREF> before[4];
+    for (int n = 0; n < 4; ++n)
+        before[n] = Image(n);
     RenderButtonStates(nullptr);
+    for (int n = 0; n < 4; ++n)
+        EXPECT_EQ(Image(n), before[n]) << "image " << n;
 }
 
 } // namespace

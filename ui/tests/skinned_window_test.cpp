@@ -6,23 +6,14 @@
 #include "props.h"
 #include "skin.h"
 #include "subclass.h"
+#include "test_windows.h"
 
 #include <vector>
 
 namespace mixora::ui::testing {
 namespace {
 
-std::vector<HWND> Descendants(HWND parent) {
-    std::vector<HWND> windows;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
+using skin::test::Descendants;
 
 // The skin's keys a window carries now.
 int SkinKeys(HWND window) {
