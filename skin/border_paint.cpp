@@ -19,7 +19,7 @@ LRESULT PaintListFrame(WNDPROC previous, HWND window, UINT message, WPARAM wPara
     const WindowBounds bounds = GetWindowBounds(window);
     const base::unique_window_dc dc = base::GetWindowDCScoped(window);
     FrameSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, BorderColourFor(window));
-    FrameSolid(dc.get(), 1, 1, bounds.Width - 2, bounds.Height - 2, White);
+    FrameSolid(dc.get(), 1, 1, bounds.Width - 2, bounds.Height - 2, kWhite);
     return result;
 }
 
@@ -37,9 +37,9 @@ LRESULT PaintFlatBorder(WNDPROC previous, HWND window, UINT message, WPARAM wPar
     const LRESULT result = PassOn(previous, window, message, wParam, lParam);
     if (!(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) return result;
 
-    int borderWidth = 0;
-    int borderHeight = 0;
-    GetBorderSize(window, borderWidth, borderHeight);
+    int border_width = 0;
+    int border_height = 0;
+    GetBorderSize(window, border_width, border_height);
     const WindowBounds bounds = GetWindowBounds(window);
     const base::unique_window_dc dc = base::GetWindowDCScoped(window);
     const base::unique_window_dc client = base::GetDCScoped(window);
@@ -47,7 +47,7 @@ LRESULT PaintFlatBorder(WNDPROC previous, HWND window, UINT message, WPARAM wPar
     // The outer ring of the sunken edge becomes the flat frame; the rings inside it take the
     // client's background colour, so the edge disappears into the box.
     FrameSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, BorderColourFor(window));
-    for (int d = 1; d <= borderWidth; ++d) {
+    for (int d = 1; d <= border_width; ++d) {
         const COLORREF background = GetBkColor(client.get());
         FrameSolid(dc.get(), d, d, bounds.Width - 1 - d, bounds.Height - 1 - d, background);
     }

@@ -23,11 +23,11 @@ void RenderButtonStates(HWND button) {
         const HDC image = props::GetHandle<HDC>(button, props::StateDcKey(state).c_str());
         if (!image) continue;
         // The font is taken out again before the next image: the button may delete it later.
-        const base::scoped_select selectFont(image, font);
+        const base::scoped_select select_font(image, font);
         SetBkMode(image, TRANSPARENT);
         BlitSliced(image, 0, 0, bounds.Width, bounds.Height, ButtonSkin(), 0, 21 * state, 7, 21, 3,
                    3, 3, 3);
-        SetTextColor(image, state == StateDisabled ? DisabledTextColour : Black);
+        SetTextColor(image, state == StateDisabled ? DisabledTextColour : kBlack);
         DrawTextIn(image, caption, 2, 2, bounds.Width - 4, bounds.Height - 4, CaptionFormat);
         if (focused) DrawFocusBox(image, 2, 2, bounds.Width - 4, bounds.Height - 4);
     }

@@ -25,7 +25,7 @@ int CheckState(HWND window) {
 } // namespace
 
 void ComposeCheckBox(HDC image, int width, int height, int state, int check, bool enabled) {
-    FillSolid(image, 0, 0, width, height, White);
+    FillSolid(image, 0, 0, width, height, kWhite);
     if (enabled) {
         FrameSolid(image, 0, 0, width, height,
                    state == StatePressed ? PressedBoxColour : BorderColour);
@@ -38,10 +38,10 @@ void ComposeCheckBox(HDC image, int width, int height, int state, int check, boo
     const int column = enabled ? 0 : 9;
     if (check == BST_CHECKED)
         BlitTransparent(image, CentreOffset(width, 9), CentreOffset(height, 8), 9, 8, CheckGlyphs(),
-                        column, 0, KeyColour);
+                        column, 0, kKeyColour);
     else if (check == BST_INDETERMINATE)
         BlitTransparent(image, CentreOffset(width, 7), CentreOffset(height, 7), 7, 7, CheckGlyphs(),
-                        column + 1, 9, KeyColour);
+                        column + 1, 9, kKeyColour);
 }
 
 int PaintCheckBox(HWND window, int state, bool force) {
@@ -72,13 +72,13 @@ int PaintOptionButton(HWND window, int state, bool force) {
     const base::unique_window_dc dc = base::GetWindowDCScoped(window);
     if (!enabled)
         BlitSliced(dc.get(), 0, top, width, height, OptionSkin(), 0, 39, 13, 13, 5, 5, 5, 5,
-                   KeyColour);
+                   kKeyColour);
     else if (state >= StateNormal && state <= StatePressed)
         BlitSliced(dc.get(), 0, top, width, height, OptionSkin(), 0, 13 * state, 13, 13, 5, 5, 5, 5,
-                   KeyColour);
+                   kKeyColour);
     if (CheckState(window) == BST_CHECKED)
         BlitTransparent(dc.get(), CentreOffset(width, 5), top + CentreOffset(height, 5), 5, 5,
-                        CheckGlyphs(), enabled ? 2 : 11, 18, KeyColour);
+                        CheckGlyphs(), enabled ? 2 : 11, 18, kKeyColour);
     return 1;
 }
 

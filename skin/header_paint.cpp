@@ -58,7 +58,7 @@ LRESULT PaintHeader(HWND window) {
     if (count > 0) {
         const int pressed = props::GetInt(window, props::kHdIndex);
         const int hover = props::GetInt(window, props::kHmIndex);
-        const base::scoped_select selectFont(dc, Font(window));
+        const base::scoped_select select_font(dc, Font(window));
         SetBkMode(dc, TRANSPARENT);
         for (int i = 0; i < count; ++i) {
             const RECT item = ItemRect(window, i);
@@ -86,7 +86,7 @@ int PaintHeaderItem(HWND window, HDC target, int index, int state) {
 
     const MemoryDC image = CreateMemoryDC(width, bounds.Height);
     const HDC dc = image.get();
-    const base::scoped_select selectFont(dc, Font(window));
+    const base::scoped_select select_font(dc, Font(window));
     SetBkMode(dc, TRANSPARENT);
     BlitSliced(dc, 0, 0, width, bounds.Height, HeaderSkin(), CellColumn(state), 0, 3, 20, 1, 1, 1,
                1);

@@ -39,7 +39,7 @@ SIZE ClientSize(HWND window) {
 LRESULT PaintProgressBar(HWND window) {
     const SIZE client = ClientSize(window);
     const MemoryDC image = CreateMemoryDC(client.cx, client.cy);
-    FillSolid(image.get(), 0, 0, client.cx, client.cy, White);
+    FillSolid(image.get(), 0, 0, client.cx, client.cy, kWhite);
 
     const float fraction = Fraction(window);
     if (fraction != 0.0f) {
@@ -56,28 +56,28 @@ LRESULT PaintProgressBar(HWND window) {
 }
 
 LRESULT PaintProgressFrame(HWND window) {
-    int borderWidth = 0;
-    int borderHeight = 0;
-    GetBorderSize(window, borderWidth, borderHeight);
+    int border_width = 0;
+    int border_height = 0;
+    GetBorderSize(window, border_width, border_height);
     const WindowBounds bounds = GetWindowBounds(window);
     const SIZE client = ClientSize(window);
     const MemoryDC image = CreateMemoryDC(bounds.Width, bounds.Height);
     const HDC dc = image.get();
 
     FillSolid(dc, 0, 0, bounds.Width, bounds.Height, BorderColour);
-    FillSolid(dc, 1, 1, bounds.Width - 2, bounds.Height - 2, White);
+    FillSolid(dc, 1, 1, bounds.Width - 2, bounds.Height - 2, kWhite);
     const float fraction = Fraction(window);
     if (fraction != 0.0f) {
         const LONG_PTR style = Style(window);
         if (!(style & PBS_VERTICAL)) {
-            FillSolid(dc, borderWidth, borderHeight, Scaled(fraction, client.cx), client.cy,
+            FillSolid(dc, border_width, border_height, Scaled(fraction, client.cx), client.cy,
                       BarColour);
         } else {
             if (style & PBS_SMOOTH)
-                FillSolid(dc, borderWidth, borderHeight, client.cx, client.cy, BarColour);
+                FillSolid(dc, border_width, border_height, client.cx, client.cy, BarColour);
             // The empty top part, so that the filled part stays at the bottom.
-            FillSolid(dc, borderWidth, borderHeight, client.cx,
-                      RoundHalfEven(client.cy - double{fraction} * client.cy), White);
+            FillSolid(dc, border_width, border_height, client.cx,
+                      RoundHalfEven(client.cy - double{fraction} * client.cy), kWhite);
         }
     }
 

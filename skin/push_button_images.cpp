@@ -73,15 +73,15 @@ void ResizeButtonImages(HWND button) {
 
 void DeleteButtonImages(HWND button) {
     for (int n = 0; n < kImageCount; ++n) {
-        const std::wstring dcKey = props::StateDcKey(n);
-        const std::wstring bitmapKey = props::StateBitmapKey(n);
+        const std::wstring dc_key = props::StateDcKey(n);
+        const std::wstring bitmap_key = props::StateBitmapKey(n);
         // The context goes first: a bitmap still selected into a context cannot be deleted.
-        base::unique_hdc image(props::GetHandle<HDC>(button, dcKey.c_str()));
-        base::unique_hbitmap bitmap(props::GetHandle<HBITMAP>(button, bitmapKey.c_str()));
+        base::unique_hdc image(props::GetHandle<HDC>(button, dc_key.c_str()));
+        base::unique_hbitmap bitmap(props::GetHandle<HBITMAP>(button, bitmap_key.c_str()));
         image.reset();
         bitmap.reset();
-        props::Remove(button, dcKey.c_str());
-        props::Remove(button, bitmapKey.c_str());
+        props::Remove(button, dc_key.c_str());
+        props::Remove(button, bitmap_key.c_str());
     }
 }
 

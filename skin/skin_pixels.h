@@ -12,7 +12,7 @@ struct SkinSize {
 };
 
 SkinSize SkinBitmapSize(SkinBitmap bitmap) noexcept;
-// The colour of pixel (x, y); KeyColour where the bitmap is transparent.
+// The colour of pixel (x, y); kKeyColour where the bitmap is transparent.
 COLORREF SkinPixel(SkinBitmap bitmap, int x, int y) noexcept;
 
 } // namespace mixora::skin

@@ -63,20 +63,20 @@ TEST(BorderPaint, ListAndGridFramesFollowTheirProcedure) {
     EXPECT_EQ(PaintListFrame(&Answer77, list, WM_PAINT, 0, 0), 77);
     const base::unique_window_dc dc = base::GetWindowDCScoped(list);
     EXPECT_EQ(RingCount(dc.get(), 100, 80, 0, BorderColour), RingLength(100, 80, 0));
-    EXPECT_EQ(RingCount(dc.get(), 100, 80, 1, White), RingLength(100, 80, 1));
+    EXPECT_EQ(RingCount(dc.get(), 100, 80, 1, kWhite), RingLength(100, 80, 1));
 
     const HWND bordered = host.AddChild(L"STATIC", L"", WS_BORDER, 150, 10, 100, 80);
     const HWND plain = host.AddChild(L"STATIC", L"", 0, 300, 10, 100, 80);
     for (HWND grid : {bordered, plain}) {
-        const base::unique_window_dc gridDc = base::GetWindowDCScoped(grid);
-        FillSolid(gridDc.get(), 0, 0, 100, 80, RGB(1, 2, 3));
+        const base::unique_window_dc grid_dc = base::GetWindowDCScoped(grid);
+        FillSolid(grid_dc.get(), 0, 0, 100, 80, RGB(1, 2, 3));
         EXPECT_EQ(PaintGridBorder(&Answer77, grid, WM_PAINT, 0, 0), 77);
     }
-    const base::unique_window_dc borderedDc = base::GetWindowDCScoped(bordered);
-    const base::unique_window_dc plainDc = base::GetWindowDCScoped(plain);
-    EXPECT_EQ(RingCount(borderedDc.get(), 100, 80, 0, BorderColour), RingLength(100, 80, 0));
-    EXPECT_EQ(RingCount(borderedDc.get(), 100, 80, 1, RGB(1, 2, 3)), RingLength(100, 80, 1));
-    EXPECT_EQ(CountColour(plainDc.get(), 0, 0, 100, 80, RGB(1, 2, 3)), 100 * 80);
+    const base::unique_window_dc bordered_dc = base::GetWindowDCScoped(bordered);
+    const base::unique_window_dc plain_dc = base::GetWindowDCScoped(plain);
+    EXPECT_EQ(RingCount(bordered_dc.get(), 100, 80, 0, BorderColour), RingLength(100, 80, 0));
+    EXPECT_EQ(RingCount(bordered_dc.get(), 100, 80, 1, RGB(1, 2, 3)), RingLength(100, 80, 1));
+    EXPECT_EQ(CountColour(plain_dc.get(), 0, 0, 100, 80, RGB(1, 2, 3)), 100 * 80);
 }
 
 TEST(BorderPaint, ANullPreviousProcedureOrWindowIsHarmless) {

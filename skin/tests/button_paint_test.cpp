@@ -72,10 +72,10 @@ TEST_F(ButtonPaintTest, RendersEachStateFromItsSkinCellWithTheCaption) {
     }
     // Black captions on images 0–2, the disabled text colour on image 3.
     for (int n = 0; n < 3; ++n) {
-        EXPECT_GT(CountColour(images_[n].get(), 0, 0, kWidth, kHeight, Black), 10);
+        EXPECT_GT(CountColour(images_[n].get(), 0, 0, kWidth, kHeight, kBlack), 10);
         EXPECT_EQ(CountColour(images_[n].get(), 0, 0, kWidth, kHeight, DisabledTextColour), 0);
     }
-    EXPECT_EQ(CountColour(images_[3].get(), 0, 0, kWidth, kHeight, Black), 0);
+    EXPECT_EQ(CountColour(images_[3].get(), 0, 0, kWidth, kHeight, kBlack), 0);
     EXPECT_GT(CountColour(images_[3].get(), 0, 0, kWidth, kHeight, DisabledTextColour), 10);
     // The frame of image 3 is the pale one.
     EXPECT_EQ(GetPixel(images_[3].get(), 0, kHeight / 2), RGB(135, 195, 232));

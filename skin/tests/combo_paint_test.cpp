@@ -28,10 +28,10 @@ TEST_F(ComboPaintTest, DropButtonForA17PixelScrollBarAndA21PixelCombo) {
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 7; ++column) {
             const COLORREF arrow = GetPixel(ComboButtonSkin(), 8 + column, row);
-            EXPECT_EQ(GetPixel(button.get(), 6 + column, 8 + row), arrow == kKey ? White : arrow);
+            EXPECT_EQ(GetPixel(button.get(), 6 + column, 8 + row), arrow == kKey ? kWhite : arrow);
         }
     EXPECT_EQ(CountColour(button.get(), 0, 0, 18, 19, kArrow), 16);
-    EXPECT_EQ(CountColour(button.get(), 0, 0, 18, 19, White), 18 * 19 - 16);
+    EXPECT_EQ(CountColour(button.get(), 0, 0, 18, 19, kWhite), 18 * 19 - 16);
 
     ComposeComboButton(button.get(), 18, 19, 21, StateNormal, false);
     EXPECT_EQ(CountColour(button.get(), 6, 8, 7, 4, kPaleArrow), 16);
@@ -53,9 +53,9 @@ TEST_F(ComboPaintTest, HoverAndDroppedFacesComeFromTheirCells) {
         EXPECT_EQ(CountColour(button.get(), 6, 8, 7, 4, kArrow), 16);
     }
     ComposeComboButton(button.get(), 18, 19, 21, StateHover, true);
-    const COLORREF hoverTop = GetPixel(button.get(), 3, 1);
+    const COLORREF hover_top = GetPixel(button.get(), 3, 1);
     ComposeComboButton(button.get(), 18, 19, 21, StatePressed, true);
-    EXPECT_NE(GetPixel(button.get(), 3, 1), hoverTop);
+    EXPECT_NE(GetPixel(button.get(), 3, 1), hover_top);
 }
 
 // The drop button region of a combo box on screen.
@@ -119,7 +119,7 @@ TEST_F(ComboPaintTest, AListComboGetsTwoFramesAndItsButtonAfterItsOwnPainting) {
     const base::unique_window_dc dc = base::GetWindowDCScoped(combo);
     EXPECT_EQ(CountColour(dc.get(), 0, 0, bounds.Width, 1, BorderColour), bounds.Width);
     EXPECT_EQ(CountColour(dc.get(), 0, 0, 1, bounds.Height, BorderColour), bounds.Height);
-    EXPECT_EQ(CountColour(dc.get(), 1, 1, 1, bounds.Height - 2, White), bounds.Height - 2);
+    EXPECT_EQ(CountColour(dc.get(), 1, 1, 1, bounds.Height - 2, kWhite), bounds.Height - 2);
     EXPECT_EQ(ButtonOnScreen(combo), ExpectedButton(combo, StateHover, true));
 
     EnableWindow(combo, FALSE);
@@ -164,7 +164,7 @@ TEST_F(ComboPaintTest, ASimpleComboHasNoDropButton) {
     test::HookMessage(combo, WM_PAINT, &PaintComboBox);
     RedrawWindow(combo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(test::WindowPixel(combo, 0, 0), BorderColour);
-    EXPECT_EQ(test::WindowPixel(combo, 1, 1), White);
+    EXPECT_EQ(test::WindowPixel(combo, 1, 1), kWhite);
     const base::unique_window_dc dc = base::GetWindowDCScoped(combo);
     EXPECT_EQ(CountColour(dc.get(), 0, 0, bounds.Width, bounds.Height, kArrow), 0);
 }

@@ -17,13 +17,13 @@ void RegisterHostClass() {
     static const bool registered = [] {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kHostClass;
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        return RegisterClassW(&windowClass) != 0;
+        WNDCLASSW window_class{};
+        window_class.lpfnWndProc = DefWindowProcW;
+        window_class.hInstance = GetModuleHandleW(nullptr);
+        window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        window_class.lpszClassName = kHostClass;
+        window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        return RegisterClassW(&window_class) != 0;
     }();
     (void)registered;
 }
@@ -61,10 +61,10 @@ HostWindow::HostWindow() {
     PumpMessages();
 }
 
-HWND HostWindow::AddChild(const wchar_t* className, const wchar_t* text, DWORD style, int x, int y,
-                          int width, int height, DWORD exStyle) {
+HWND HostWindow::AddChild(const wchar_t* class_name, const wchar_t* text, DWORD style, int x, int y,
+                          int width, int height, DWORD ex_style) {
     const HWND child =
-        test::AddChild(window_.get(), className, text, style, x, y, width, height, exStyle);
+        test::AddChild(window_.get(), class_name, text, style, x, y, width, height, ex_style);
     PumpMessages();
     return child;
 }

@@ -23,8 +23,8 @@ class HostWindow {
     HostWindow();
     HWND get() const { return window_.get(); }
     // A child control of the class, text and styles at (x, y, width, height).
-    HWND AddChild(const wchar_t* className, const wchar_t* text, DWORD style, int x, int y,
-                  int width, int height, DWORD exStyle = 0);
+    HWND AddChild(const wchar_t* class_name, const wchar_t* text, DWORD style, int x, int y,
+                  int width, int height, DWORD ex_style = 0);
 
   private:
     base::unique_hwnd window_;

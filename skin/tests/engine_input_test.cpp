@@ -239,7 +239,7 @@ TEST(HeaderInput, TheHotItemFollowsTheMouseAndThePressedItemTheButton) {
         test::MoveCursorTo(header, {x, 12});
         SendMessageW(header, WM_MOUSEMOVE, keys, test::MousePosition({x, 12}));
     };
-    const auto itemPixel = [&](int i) { return test::WindowPixel(header, 100 * i + 50, 3); };
+    const auto item_pixel = [&](int i) { return test::WindowPixel(header, 100 * i + 50, 3); };
     const auto send = [&](UINT message, int x) {
         SendMessageW(header, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
                      test::MousePosition({x, 12}));
@@ -248,30 +248,30 @@ TEST(HeaderInput, TheHotItemFollowsTheMouseAndThePressedItemTheButton) {
     move(50);
     EXPECT_EQ(Prop(header, L"MOUSEFLAG"), 1);
     EXPECT_EQ(Prop(header, L"HMINDEX"), 0);
-    const COLORREF hot = itemPixel(0);
-    const COLORREF normal = itemPixel(2);
+    const COLORREF hot = item_pixel(0);
+    const COLORREF normal = item_pixel(2);
     EXPECT_NE(hot, normal);
     move(150);
     EXPECT_EQ(Prop(header, L"HMINDEX"), 1);
-    EXPECT_EQ(itemPixel(0), normal);
-    EXPECT_EQ(itemPixel(1), hot);
+    EXPECT_EQ(item_pixel(0), normal);
+    EXPECT_EQ(item_pixel(1), hot);
     move(350); // past the last item
     EXPECT_EQ(Prop(header, L"HMINDEX"), -1);
-    EXPECT_EQ(itemPixel(1), normal);
+    EXPECT_EQ(item_pixel(1), normal);
 
     move(150);
     send(WM_LBUTTONDOWN, 150);
     EXPECT_EQ(Prop(header, L"HDINDEX"), 1);
-    const COLORREF pressed = itemPixel(1);
+    const COLORREF pressed = item_pixel(1);
     EXPECT_NE(pressed, hot);
     send(WM_LBUTTONUP, 150); // let go over the item: hot again
     EXPECT_EQ(Prop(header, L"HDINDEX"), -1);
-    EXPECT_EQ(itemPixel(1), hot);
+    EXPECT_EQ(item_pixel(1), hot);
 
     send(WM_LBUTTONDOWN, 150);
     test::MoveCursorTo(header, {150, 300});
     send(WM_LBUTTONUP, 150); // let go elsewhere: normal
-    EXPECT_EQ(itemPixel(1), normal);
+    EXPECT_EQ(item_pixel(1), normal);
 
     SendMessageW(header, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(Prop(header, L"MOUSEFLAG"), 0);

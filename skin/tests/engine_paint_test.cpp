@@ -25,12 +25,12 @@ void Repaint(HWND window) {
 // Window classes whose own procedure counts the paint messages that reach it.
 struct PaintCounter {
     static inline std::map<HWND, int> paints;
-    static inline std::map<HWND, int> ncPaints;
+    static inline std::map<HWND, int> nc_paints;
     static inline WNDPROC base = nullptr;
 
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_PAINT) ++paints[window];
-        if (message == WM_NCPAINT) ++ncPaints[window];
+        if (message == WM_NCPAINT) ++nc_paints[window];
         return base ? CallWindowProcW(base, window, message, wParam, lParam)
                     : DefWindowProcW(window, message, wParam, lParam);
     }
@@ -47,7 +47,7 @@ struct PaintCounter {
         plain.cbSize = sizeof(plain);
         plain.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             if (message == WM_PAINT) ++paints[window];
-            if (message == WM_NCPAINT) ++ncPaints[window];
+            if (message == WM_NCPAINT) ++nc_paints[window];
             return DefWindowProcW(window, message, wParam, lParam);
         };
         plain.hInstance = GetModuleHandleW(nullptr);
@@ -56,7 +56,7 @@ struct PaintCounter {
     }
     static void Reset() {
         paints.clear();
-        ncPaints.clear();
+        nc_paints.clear();
     }
 };
 
@@ -77,8 +77,8 @@ TEST(EnginePaint, OnlyTheControlsTheSkinPaintsKeepTheirPaintMessages) {
     EXPECT_EQ(PaintCounter::paints[push], 0);
     EXPECT_GT(PaintCounter::paints[box], 0);
     EXPECT_EQ(PaintCounter::paints[bar], 0);
-    EXPECT_EQ(PaintCounter::ncPaints[bar], 0);
-    EXPECT_GT(PaintCounter::ncPaints[push], 0);
+    EXPECT_EQ(PaintCounter::nc_paints[bar], 0);
+    EXPECT_GT(PaintCounter::nc_paints[push], 0);
 
     RemoveSkin(form.get());
     PaintCounter::Reset();

@@ -83,9 +83,9 @@ void HoverPressRelease(HWND window, LPARAM at) {
 TEST(EngineSoak, ThousandsOfHoverPressReleaseSequences) {
     auto form = test::MakeForm();
     // The push button alone in its own frame, so that its releases redraw no check box.
-    const HWND buttonFrame = test::AddChild(form.get(), L"TestFrame", L"", 0, 10, 10, 200, 60);
+    const HWND button_frame = test::AddChild(form.get(), L"TestFrame", L"", 0, 10, 10, 200, 60);
     const HWND button =
-        test::AddChild(buttonFrame, L"Button", L"计算", BS_DEFPUSHBUTTON, 10, 10, 120, 36);
+        test::AddChild(button_frame, L"Button", L"计算", BS_DEFPUSHBUTTON, 10, 10, 120, 36);
     const HWND check = test::AddChild(form.get(), L"ThunderRT6CheckBox", L"卵石", BS_AUTOCHECKBOX,
                                       10, 100, 100, 20);
     const HWND option = test::AddChild(form.get(), L"ThunderRT6OptionButton", L"细砂",

@@ -35,10 +35,10 @@ TEST_F(ProgressPaintTest, HorizontalBarFillsFromTheLeft) {
 
     SetPosition(bar, 15000);
     EXPECT_EQ(CountColour(dc.get(), 0, 0, 100, 20, BarColour), 100 * 20);
-    EXPECT_EQ(CountColour(dc.get(), 100, 0, 100, 20, White), 100 * 20);
+    EXPECT_EQ(CountColour(dc.get(), 100, 0, 100, 20, kWhite), 100 * 20);
 
     SetPosition(bar, 0);
-    EXPECT_EQ(CountColour(dc.get(), 0, 0, 200, 20, White), 200 * 20);
+    EXPECT_EQ(CountColour(dc.get(), 0, 0, 200, 20, kWhite), 200 * 20);
 
     SetPosition(bar, 30000);
     EXPECT_EQ(CountColour(dc.get(), 0, 0, 200, 20, BarColour), 200 * 20);
@@ -53,7 +53,7 @@ TEST_F(ProgressPaintTest, VerticalBarFillsFromTheBottom) {
     const base::unique_window_dc dc = base::GetDCScoped(bar);
     SetPosition(bar, 10000); // fills (0, 20, 20, 10)
     EXPECT_EQ(CountColour(dc.get(), 0, 20, 20, 10, BarColour), 20 * 10);
-    EXPECT_EQ(CountColour(dc.get(), 0, 0, 20, 20, White), 20 * 20);
+    EXPECT_EQ(CountColour(dc.get(), 0, 0, 20, 20, kWhite), 20 * 20);
 }
 
 TEST_F(ProgressPaintTest, FrameIsFlatAndRepeatsTheFill) {
@@ -65,7 +65,7 @@ TEST_F(ProgressPaintTest, FrameIsFlatAndRepeatsTheFill) {
     EXPECT_EQ(CountColour(dc.get(), 0, 21, 202, 1, BorderColour), 202);
     EXPECT_EQ(CountColour(dc.get(), 0, 0, 1, 22, BorderColour), 22);
     EXPECT_EQ(CountColour(dc.get(), 1, 1, 100, 20, BarColour), 100 * 20);
-    EXPECT_EQ(CountColour(dc.get(), 101, 1, 100, 20, White), 100 * 20);
+    EXPECT_EQ(CountColour(dc.get(), 101, 1, 100, 20, kWhite), 100 * 20);
 }
 
 TEST_F(ProgressPaintTest, VerticalFrameKeepsTheFillAtTheBottomOfSmoothBars) {
@@ -73,7 +73,7 @@ TEST_F(ProgressPaintTest, VerticalFrameKeepsTheFillAtTheBottomOfSmoothBars) {
     SetPosition(smooth, 10000);
     PaintProgressFrame(smooth);
     const base::unique_window_dc dc = base::GetWindowDCScoped(smooth);
-    EXPECT_EQ(CountColour(dc.get(), 1, 1, 20, 20, White), 20 * 20);
+    EXPECT_EQ(CountColour(dc.get(), 1, 1, 20, 20, kWhite), 20 * 20);
     EXPECT_EQ(CountColour(dc.get(), 1, 21, 20, 10, BarColour), 20 * 10);
     EXPECT_EQ(GetPixel(dc.get(), 0, 0), BorderColour);
 
@@ -81,8 +81,8 @@ TEST_F(ProgressPaintTest, VerticalFrameKeepsTheFillAtTheBottomOfSmoothBars) {
     const HWND blocks = AddBar(WS_BORDER | PBS_VERTICAL, 22, 32);
     SetPosition(blocks, 10000);
     PaintProgressFrame(blocks);
-    const base::unique_window_dc blocksDc = base::GetWindowDCScoped(blocks);
-    EXPECT_EQ(CountColour(blocksDc.get(), 1, 1, 20, 30, White), 20 * 30);
+    const base::unique_window_dc blocks_dc = base::GetWindowDCScoped(blocks);
+    EXPECT_EQ(CountColour(blocks_dc.get(), 1, 1, 20, 30, kWhite), 20 * 30);
 }
 
 } // namespace

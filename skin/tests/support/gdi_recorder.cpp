@@ -82,10 +82,10 @@ void PatchImports(bool install) {
         auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
         for (; names->u1.AddressOfData; ++names, ++slots) {
             if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-            const auto* byName =
+            const auto* by_name =
                 reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
             for (Redirect& redirect : kRedirects) {
-                if (std::strcmp(reinterpret_cast<const char*>(byName->Name), redirect.name))
+                if (std::strcmp(reinterpret_cast<const char*>(by_name->Name), redirect.name))
                     continue;
                 DWORD protection = 0;
                 VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), PAGE_READWRITE,
