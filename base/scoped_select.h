@@ -7,6 +7,13 @@
 
 namespace mixora::base {
 
+// Whether SelectObject failed: it returns null, or HGDI_ERROR for a region. HGDI_ERROR is
+// spelled out as its value, all bits set: the macro makes a long of an unsigned constant, which
+// -Wsign-conversion reports wherever it is used.
+inline bool SelectFailed(HGDIOBJ previous) noexcept {
+    return previous == nullptr || previous == reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(-1));
+}
+
 // An object (bitmap, brush, pen, font, region) selected into a context for the life of this
 // scope. A null context or object selects nothing.
 class scoped_select {
@@ -16,7 +23,7 @@ class scoped_select {
     scoped_select(const scoped_select&) = delete;
     scoped_select& operator=(const scoped_select&) = delete;
     ~scoped_select() {
-        if (dc_ && previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+        if (dc_ && !SelectFailed(previous_)) SelectObject(dc_, previous_);
     }
 
   private:

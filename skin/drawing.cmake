@@ -24,7 +24,7 @@ add_library(mixora_skin_draw STATIC
 )
 target_include_directories(mixora_skin_draw PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(mixora_skin_draw PUBLIC mixora_base gdi32 user32 msimg32 oleaut32 comctl32)
-mixora_warnings(mixora_skin_draw)
+mixora_warnings(mixora_skin_draw CONVERSION)
 
 add_executable(skin_draw_tests
     tests/draw_test_support.h
@@ -40,4 +40,4 @@ add_executable(skin_draw_tests
     tests/draw_soak_test.cpp
 )
 target_link_libraries(skin_draw_tests PRIVATE mixora_skin_draw skin_test_support)
-mixora_add_test(skin_draw_tests DESKTOP)
+mixora_add_test(skin_draw_tests DESKTOP CONVERSION)

@@ -5,6 +5,7 @@
 #include "handles.h"
 #include "primitives.h"
 #include "props.h"
+#include "scoped_select.h"
 #include "window_dc.h"
 
 namespace mixora::skin {
@@ -31,7 +32,7 @@ base::unique_hbitmap CreateImageBitmap(const ButtonCanvas& canvas) {
 // Selects the bitmap into the context, deletes what it replaces and records it under "BMP" n.
 void InstallImageBitmap(HWND button, int n, HDC image, base::unique_hbitmap bitmap) {
     base::unique_hbitmap replaced(static_cast<HBITMAP>(SelectObject(image, bitmap.get())));
-    if (replaced.get() == HGDI_ERROR) replaced.release();
+    if (base::SelectFailed(replaced.get())) replaced.release();
     props::SetHandle(button, props::StateBitmapKey(n).c_str(), bitmap.release());
 }
 

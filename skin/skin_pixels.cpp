@@ -4,11 +4,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <string_view>
 
 namespace mixora::skin {
 
 namespace {
+
+// The letter at a column of one row of a pixel map.
+constexpr char At(std::string_view row, int column) {
+    return row[static_cast<std::size_t>(column)];
+}
 
 constexpr int Channel(COLORREF colour, int shift) {
     return (colour >> shift) & 0xFF;
@@ -90,7 +96,7 @@ COLORREF ButtonPixel(int x, int y) {
     // The face gradient runs over rows 2–18; the ring rows 1 and 19 take the nearest face row.
     const COLORREF face = Gradient(look.face_top, look.face_bottom, std::clamp(row, 2, 18) - 2, 17);
     const COLORREF ring = Mix(face, look.ring_tint, look.ring_amount);
-    switch (kButtonCell[row][x]) {
+    switch (At(kButtonCell[row], x)) {
     case 'F': return look.frame;
     case '1': return look.corner[0];
     case '2': return look.corner[1];
@@ -118,7 +124,7 @@ COLORREF ComboHoverPixel(int x, int y) {
 COLORREF ComboButtonPixel(int x, int y) {
     if (x < 4) return ComboHoverPixel(x, y);
     if (x < 8) return ComboHoverPixel(x - 4, 17 - y); // the dropped cell mirrors it
-    if (y < 8 && kArrow[y % 4][x - 8] == '#') return kArrowColours[y / 4];
+    if (y < 8 && At(kArrow[y % 4], x - 8) == '#') return kArrowColours[y / 4];
     return kKeyColour;
 }
 
@@ -152,7 +158,8 @@ COLORREF CheckGlyphPixel(int x, int y) {
         const int gx = x - glyph.x;
         const int gy = y - glyph.y;
         if (gx < 0 || gy < 0 || gx >= glyph.width || gy >= glyph.height) continue;
-        if (glyph.rows[gy][gx] == '#') return Gradient(glyph.top, glyph.bottom, gy, glyph.height);
+        if (At(glyph.rows[gy], gx) == '#')
+            return Gradient(glyph.top, glyph.bottom, gy, glyph.height);
     }
     return kKeyColour;
 }
@@ -208,7 +215,7 @@ COLORREF OptionPixel(int x, int y) {
     const OptionLook& look = kOptionLooks[y / 13];
     const int row = y % 13;
     const COLORREF face = Gradient(look.face_top, look.face_bottom, row - 1, 11);
-    const char role = kCircle[row][x];
+    const char role = At(kCircle[row], x);
     switch (role) {
     case '.': return kKeyColour;
     case 'A':

@@ -231,7 +231,8 @@ TEST(HeaderInput, TheHotItemFollowsTheMouseAndThePressedItemTheButton) {
         item.mask = HDI_TEXT | HDI_WIDTH;
         item.cxy = 100;
         item.pszText = const_cast<wchar_t*>(texts[i]);
-        SendMessageW(header, HDM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(header, HDM_INSERTITEMW, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item));
     }
     ASSERT_EQ(InstallSkin(form.get()), 1);
     test::FinishPainting(form.get());
