@@ -29,8 +29,8 @@ MemoryDC PaintBitmap(SkinBitmap which) {
 SkinBitmaps PaintSkinBitmaps() {
     SkinBitmaps bitmaps;
     bitmaps.button = PaintBitmap(SkinBitmap::Button);
-    bitmaps.comboButton = PaintBitmap(SkinBitmap::ComboButton);
-    bitmaps.checkGlyphs = PaintBitmap(SkinBitmap::CheckGlyphs);
+    bitmaps.combo_button = PaintBitmap(SkinBitmap::ComboButton);
+    bitmaps.check_glyphs = PaintBitmap(SkinBitmap::CheckGlyphs);
     bitmaps.option = PaintBitmap(SkinBitmap::Option);
     bitmaps.header = PaintBitmap(SkinBitmap::Header);
     return bitmaps;
@@ -45,8 +45,8 @@ void FreeSkinBitmaps() {
     SkinBitmaps& bitmaps = Store();
     // The teardown order of the engine; each reset deletes the context, then its bitmap.
     bitmaps.button.reset();
-    bitmaps.comboButton.reset();
-    bitmaps.checkGlyphs.reset();
+    bitmaps.combo_button.reset();
+    bitmaps.check_glyphs.reset();
     bitmaps.option.reset();
     bitmaps.header.reset();
 }
@@ -55,10 +55,10 @@ HDC ButtonSkin() {
     return Store().button.get();
 }
 HDC ComboButtonSkin() {
-    return Store().comboButton.get();
+    return Store().combo_button.get();
 }
 HDC CheckGlyphs() {
-    return Store().checkGlyphs.get();
+    return Store().check_glyphs.get();
 }
 HDC OptionSkin() {
     return Store().option.get();

@@ -9,7 +9,7 @@
 //   OptionSkin      13 × 52  four 13 × 13 circles, state k at (0, 13k); bands 11 × 5 at (1,17)
 //                            hover and (1,30) pressed
 //   HeaderSkin       9 × 20  three 3 × 20 cells, normal/hover/pressed at (3k, 0)
-// Transparent pixels are KeyColour (colours.h).
+// Transparent pixels are kKeyColour (colours.h).
 #include "memory_dc.h"
 
 #include <windows.h>
@@ -18,8 +18,8 @@ namespace mixora::skin {
 
 struct SkinBitmaps {
     MemoryDC button;
-    MemoryDC comboButton;
-    MemoryDC checkGlyphs;
+    MemoryDC combo_button;
+    MemoryDC check_glyphs;
     MemoryDC option;
     MemoryDC header;
 };

@@ -1,8 +1,8 @@
 #include "border_paint.h"
 
 #include "colours.h"
-#include "handles.h"
 #include "primitives.h"
+#include "window_dc.h"
 
 namespace mixora::skin {
 
@@ -17,9 +17,9 @@ LRESULT PassOn(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARA
 LRESULT PaintListFrame(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = PassOn(previous, window, message, wParam, lParam);
     const WindowBounds bounds = GetWindowBounds(window);
-    const unique_window_dc dc = GetWindowDCScoped(window);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(window);
     FrameSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, BorderColourFor(window));
-    FrameSolid(dc.get(), 1, 1, bounds.Width - 2, bounds.Height - 2, White);
+    FrameSolid(dc.get(), 1, 1, bounds.Width - 2, bounds.Height - 2, kWhite);
     return result;
 }
 
@@ -27,7 +27,7 @@ LRESULT PaintGridBorder(WNDPROC previous, HWND window, UINT message, WPARAM wPar
     const LRESULT result = PassOn(previous, window, message, wParam, lParam);
     if (GetWindowLongPtrW(window, GWL_STYLE) & WS_BORDER) {
         const WindowBounds bounds = GetWindowBounds(window);
-        const unique_window_dc dc = GetWindowDCScoped(window);
+        const base::unique_window_dc dc = base::GetWindowDCScoped(window);
         FrameSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, BorderColourFor(window));
     }
     return result;
@@ -37,17 +37,17 @@ LRESULT PaintFlatBorder(WNDPROC previous, HWND window, UINT message, WPARAM wPar
     const LRESULT result = PassOn(previous, window, message, wParam, lParam);
     if (!(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) return result;
 
-    int borderWidth = 0;
-    int borderHeight = 0;
-    GetBorderSize(window, borderWidth, borderHeight);
+    int border_width = 0;
+    int border_height = 0;
+    GetBorderSize(window, border_width, border_height);
     const WindowBounds bounds = GetWindowBounds(window);
-    const unique_window_dc dc = GetWindowDCScoped(window);
-    const unique_window_dc client = GetDCScoped(window);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(window);
+    const base::unique_window_dc client = base::GetDCScoped(window);
 
     // The outer ring of the sunken edge becomes the flat frame; the rings inside it take the
     // client's background colour, so the edge disappears into the box.
     FrameSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, BorderColourFor(window));
-    for (int d = 1; d <= borderWidth; ++d) {
+    for (int d = 1; d <= border_width; ++d) {
         const COLORREF background = GetBkColor(client.get());
         FrameSolid(dc.get(), d, d, bounds.Width - 1 - d, bounds.Height - 1 - d, background);
     }

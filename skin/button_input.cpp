@@ -73,15 +73,15 @@ void FocusChange(HWND button, WPARAM, LPARAM) {
 } // namespace
 
 const InputReactions kPushButtonReactions{
-    .mouseMove = MouseMove,
-    .mouseLeave = MouseLeave,
-    .lButtonDown = Press,
-    .lButtonUp = Release,
-    .lButtonDblClk = Press,
-    .keyDown = KeyDown,
-    .keyUp = KeyUp,
-    .setFocus = FocusChange,
-    .killFocus = FocusChange,
+    .mouse_move = MouseMove,
+    .mouse_leave = MouseLeave,
+    .lbutton_down = Press,
+    .lbutton_up = Release,
+    .lbutton_dblclk = Press,
+    .key_down = KeyDown,
+    .key_up = KeyUp,
+    .set_focus = FocusChange,
+    .kill_focus = FocusChange,
 };
 
 void FadeTick(HWND button) {

@@ -1,11 +1,13 @@
 #include "button_paint.h"
 
 #include "bitmaps.h"
+#include "button_style.h"
 #include "colours.h"
 #include "control_state.h"
-#include "handles.h"
 #include "primitives.h"
 #include "props.h"
+#include "scoped_select.h"
+#include "window_dc.h"
 
 #include <algorithm>
 
@@ -21,11 +23,11 @@ void RenderButtonStates(HWND button) {
         const HDC image = props::GetHandle<HDC>(button, props::StateDcKey(state).c_str());
         if (!image) continue;
         // The font is taken out again before the next image: the button may delete it later.
-        const scoped_select selectFont(image, font);
+        const base::scoped_select select_font(image, font);
         SetBkMode(image, TRANSPARENT);
         BlitSliced(image, 0, 0, bounds.Width, bounds.Height, ButtonSkin(), 0, 21 * state, 7, 21, 3,
                    3, 3, 3);
-        SetTextColor(image, state == StateDisabled ? DisabledTextColour : Black);
+        SetTextColor(image, state == StateDisabled ? DisabledTextColour : kBlack);
         DrawTextIn(image, caption, 2, 2, bounds.Width - 4, bounds.Height - 4, CaptionFormat);
         if (focused) DrawFocusBox(image, 2, 2, bounds.Width - 4, bounds.Height - 4);
     }
@@ -33,16 +35,16 @@ void RenderButtonStates(HWND button) {
 
 int PaintButtonFade(HWND button, HDC target) {
     if (!IsWindowEnabled(button)) props::Set(button, props::kOldState, StateDisabled);
-    if (props::Get(button, props::kOldStyle) & 6) return 0;
+    if (!IsSkinDrawnButtonStyle(props::Get(button, props::kOldStyle))) return 0;
 
     const int state = props::GetInt(button, props::kOldState);
     const HDC image = props::GetHandle<HDC>(button, props::StateDcKey(state).c_str());
     const int level = std::clamp(props::GetInt(button, props::kAlphaLevel), 0, 255);
     if (!image) return 0; // nothing to blend: the window keeps its pixels
 
-    unique_window_dc own;
+    base::unique_window_dc own;
     if (!target) {
-        own = GetWindowDCScoped(button);
+        own = base::GetWindowDCScoped(button);
         target = own.get();
     }
     const WindowBounds bounds = GetWindowBounds(button);

@@ -45,23 +45,23 @@ void OptionFocus(HWND window, WPARAM, LPARAM) {
 } // namespace
 
 const InputReactions kCheckBoxReactions{
-    .mouseMove = MouseMove<PaintCheckBox>,
-    .mouseLeave = MouseLeave<PaintCheckBox>,
-    .lButtonDown = Press<PaintCheckBox>,
-    .lButtonUp = Release<PaintCheckBox>,
-    .keyDown = KeyDown<PaintCheckBox>,
-    .keyUp = KeyUp<PaintCheckBox>,
+    .mouse_move = MouseMove<PaintCheckBox>,
+    .mouse_leave = MouseLeave<PaintCheckBox>,
+    .lbutton_down = Press<PaintCheckBox>,
+    .lbutton_up = Release<PaintCheckBox>,
+    .key_down = KeyDown<PaintCheckBox>,
+    .key_up = KeyUp<PaintCheckBox>,
 };
 
 const InputReactions kOptionButtonReactions{
-    .mouseMove = MouseMove<PaintOptionButton>,
-    .mouseLeave = MouseLeave<PaintOptionButton>,
-    .lButtonDown = Press<PaintOptionButton>,
-    .lButtonUp = Release<PaintOptionButton>,
-    .keyDown = KeyDown<PaintOptionButton>,
-    .keyUp = KeyUp<PaintOptionButton>,
-    .setFocus = OptionFocus,
-    .killFocus = OptionFocus,
+    .mouse_move = MouseMove<PaintOptionButton>,
+    .mouse_leave = MouseLeave<PaintOptionButton>,
+    .lbutton_down = Press<PaintOptionButton>,
+    .lbutton_up = Release<PaintOptionButton>,
+    .key_down = KeyDown<PaintOptionButton>,
+    .key_up = KeyUp<PaintOptionButton>,
+    .set_focus = OptionFocus,
+    .kill_focus = OptionFocus,
 };
 
 } // namespace mixora::skin

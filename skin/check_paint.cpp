@@ -3,9 +3,9 @@
 #include "bitmaps.h"
 #include "colours.h"
 #include "control_state.h"
-#include "handles.h"
 #include "primitives.h"
 #include "props.h"
+#include "window_dc.h"
 
 namespace mixora::skin {
 
@@ -25,7 +25,7 @@ int CheckState(HWND window) {
 } // namespace
 
 void ComposeCheckBox(HDC image, int width, int height, int state, int check, bool enabled) {
-    FillSolid(image, 0, 0, width, height, White);
+    FillSolid(image, 0, 0, width, height, kWhite);
     if (enabled) {
         FrameSolid(image, 0, 0, width, height,
                    state == StatePressed ? PressedBoxColour : BorderColour);
@@ -38,10 +38,10 @@ void ComposeCheckBox(HDC image, int width, int height, int state, int check, boo
     const int column = enabled ? 0 : 9;
     if (check == BST_CHECKED)
         BlitTransparent(image, CentreOffset(width, 9), CentreOffset(height, 8), 9, 8, CheckGlyphs(),
-                        column, 0, KeyColour);
+                        column, 0, kKeyColour);
     else if (check == BST_INDETERMINATE)
         BlitTransparent(image, CentreOffset(width, 7), CentreOffset(height, 7), 7, 7, CheckGlyphs(),
-                        column + 1, 9, KeyColour);
+                        column + 1, 9, kKeyColour);
 }
 
 int PaintCheckBox(HWND window, int state, bool force) {
@@ -54,7 +54,7 @@ int PaintCheckBox(HWND window, int state, bool force) {
     const MemoryDC image = CreateMemoryDC(width, height);
     ComposeCheckBox(image.get(), width, height, state, CheckState(window),
                     IsWindowEnabled(window) != FALSE);
-    const unique_window_dc dc = GetWindowDCScoped(window);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(window);
     BitBlt(dc.get(), 0, CentreOffset(bounds.Height, height), width, height, image.get(), 0, 0,
            SRCCOPY);
     return 1;
@@ -69,16 +69,16 @@ int PaintOptionButton(HWND window, int state, bool force) {
     const bool enabled = IsWindowEnabled(window) != FALSE;
 
     // Drawn in place through the key colour, so the control's background shows round it.
-    const unique_window_dc dc = GetWindowDCScoped(window);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(window);
     if (!enabled)
         BlitSliced(dc.get(), 0, top, width, height, OptionSkin(), 0, 39, 13, 13, 5, 5, 5, 5,
-                   KeyColour);
+                   kKeyColour);
     else if (state >= StateNormal && state <= StatePressed)
         BlitSliced(dc.get(), 0, top, width, height, OptionSkin(), 0, 13 * state, 13, 13, 5, 5, 5, 5,
-                   KeyColour);
+                   kKeyColour);
     if (CheckState(window) == BST_CHECKED)
         BlitTransparent(dc.get(), CentreOffset(width, 5), top + CentreOffset(height, 5), 5, 5,
-                        CheckGlyphs(), enabled ? 2 : 11, 18, KeyColour);
+                        CheckGlyphs(), enabled ? 2 : 11, 18, kKeyColour);
     return 1;
 }
 

@@ -20,9 +20,9 @@ template <bool IsComboBox> bool HasEditField(HWND window) {
 
 bool IsOnDropButton(HWND window, LPARAM position) {
     const WindowBounds bounds = GetWindowBounds(window);
-    const int scrollWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const int scroll_width = GetSystemMetrics(SM_CXVSCROLL);
     const POINT p = MousePoint(position);
-    return bounds.Width - scrollWidth - 2 <= p.x && p.x <= bounds.Width - 2 && 2 <= p.y &&
+    return bounds.Width - scroll_width - 2 <= p.x && p.x <= bounds.Width - 2 && 2 <= p.y &&
            p.y <= bounds.Height - 2;
 }
 
@@ -56,17 +56,17 @@ void Release(HWND window, WPARAM, LPARAM) {
 } // namespace
 
 const InputReactions kComboBoxReactions{
-    .mouseMove = MouseMove<true>,
-    .mouseLeave = MouseLeave,
-    .lButtonDown = Press<true>,
-    .lButtonUp = Release,
+    .mouse_move = MouseMove<true>,
+    .mouse_leave = MouseLeave,
+    .lbutton_down = Press<true>,
+    .lbutton_up = Release,
 };
 
 const InputReactions kDriveListReactions{
-    .mouseMove = MouseMove<false>,
-    .mouseLeave = MouseLeave,
-    .lButtonDown = Press<false>,
-    .lButtonUp = Release,
+    .mouse_move = MouseMove<false>,
+    .mouse_leave = MouseLeave,
+    .lbutton_down = Press<false>,
+    .lbutton_up = Release,
 };
 
 } // namespace mixora::skin

@@ -3,9 +3,10 @@
 #include "bitmaps.h"
 #include "colours.h"
 #include "control_state.h"
-#include "handles.h"
+#include "paint_scope.h"
 #include "primitives.h"
 #include "props.h"
+#include "window_dc.h"
 
 namespace mixora::skin {
 
@@ -21,15 +22,15 @@ LONG_PTR Style(HWND window) {
 
 } // namespace
 
-void ComposeComboButton(HDC image, int buttonWidth, int buttonHeight, int windowHeight, int state,
-                        bool enabled) {
+void ComposeComboButton(HDC image, int button_width, int button_height, int window_height,
+                        int state, bool enabled) {
     // White first, so a state without a cell of its own shows a plain face.
-    FillSolid(image, 0, 0, buttonWidth, buttonHeight, White);
+    FillSolid(image, 0, 0, button_width, button_height, kWhite);
     if (state == StateHover || state == StatePressed)
-        BlitSliced(image, 0, 0, buttonWidth, buttonHeight, ComboButtonSkin(),
+        BlitSliced(image, 0, 0, button_width, button_height, ComboButtonSkin(),
                    state == StateHover ? 0 : 4, 0, 4, 18, 2, 1, 1, 1);
-    BlitTransparent(image, CentreOffset(buttonWidth, 7), CentreOffset(windowHeight, 6), 7, 4,
-                    ComboButtonSkin(), 8, enabled ? 0 : 4, KeyColour);
+    BlitTransparent(image, CentreOffset(button_width, 7), CentreOffset(window_height, 6), 7, 4,
+                    ComboButtonSkin(), 8, enabled ? 0 : 4, kKeyColour);
 }
 
 void PaintComboButton(HWND window, HDC target, int& state, bool force) {
@@ -39,19 +40,19 @@ void PaintComboButton(HWND window, HDC target, int& state, bool force) {
     props::Set(window, props::kOldState, state);
 
     const WindowBounds bounds = GetWindowBounds(window);
-    const int buttonWidth = GetSystemMetrics(SM_CXVSCROLL) + 1;
-    const int buttonHeight = bounds.Height - 2;
-    const MemoryDC image = CreateMemoryDC(buttonWidth, buttonHeight);
-    ComposeComboButton(image.get(), buttonWidth, buttonHeight, bounds.Height, state,
+    const int button_width = GetSystemMetrics(SM_CXVSCROLL) + 1;
+    const int button_height = bounds.Height - 2;
+    const MemoryDC image = CreateMemoryDC(button_width, button_height);
+    ComposeComboButton(image.get(), button_width, button_height, bounds.Height, state,
                        IsWindowEnabled(window) != FALSE);
 
-    unique_window_dc own;
+    base::unique_window_dc own;
     if (!target) {
-        own = GetWindowDCScoped(window);
+        own = base::GetWindowDCScoped(window);
         target = own.get();
     }
-    BitBlt(target, bounds.Width - buttonWidth - 1, 1, buttonWidth, buttonHeight, image.get(), 0, 0,
-           SRCCOPY);
+    BitBlt(target, bounds.Width - button_width - 1, 1, button_width, button_height, image.get(), 0,
+           0, SRCCOPY);
 }
 
 LRESULT PaintComboBox(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -61,19 +62,17 @@ LRESULT PaintComboBox(WNDPROC previous, HWND window, UINT message, WPARAM wParam
 
     if (!(Style(window) & 1)) {
         // A drop-down combo box with an edit field: the skin paints all of it.
-        PAINTSTRUCT paint{};
-        const HDC dc = BeginPaint(window, &paint);
-        FillSolid(dc, 0, 0, bounds.Width, bounds.Height, White);
-        FrameSolid(dc, 0, 0, bounds.Width, bounds.Height, border);
-        PaintComboButton(window, dc, state, true);
-        EndPaint(window, &paint);
+        const base::paint_scope paint(window);
+        FillSolid(paint.hdc(), 0, 0, bounds.Width, bounds.Height, kWhite);
+        FrameSolid(paint.hdc(), 0, 0, bounds.Width, bounds.Height, border);
+        PaintComboButton(window, paint.hdc(), state, true);
         return 0;
     }
 
     const LRESULT result = PassOn(previous, window, message, wParam, lParam);
-    const unique_window_dc dc = GetWindowDCScoped(window);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(window);
     FrameSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, border);
-    FrameSolid(dc.get(), 1, 1, bounds.Width - 2, bounds.Height - 2, White);
+    FrameSolid(dc.get(), 1, 1, bounds.Width - 2, bounds.Height - 2, kWhite);
     PaintComboButton(window, dc.get(), state, true);
     return result;
 }

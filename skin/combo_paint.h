@@ -15,10 +15,10 @@ void PaintComboButton(HWND window, HDC target, int& state, bool force);
 // the drop button over it (its result).
 LRESULT PaintComboBox(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The drop button itself, composed into a buttonWidth × buttonHeight image: the face of the
+// The drop button itself, composed into a button_width × button_height image: the face of the
 // state (white, hover cell or dropped cell) and the arrow, centred as in a window of
-// windowHeight.
-void ComposeComboButton(HDC image, int buttonWidth, int buttonHeight, int windowHeight, int state,
-                        bool enabled);
+// window_height.
+void ComposeComboButton(HDC image, int button_width, int button_height, int window_height,
+                        int state, bool enabled);
 
 } // namespace mixora::skin

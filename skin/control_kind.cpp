@@ -42,9 +42,9 @@ constexpr std::array kClassKinds{
     ClassKindEntry{L"apexgrid", Match::Prefix, ControlKind::Grid},
 };
 
-bool Matches(const ClassKindEntry& entry, std::wstring_view lowerName) {
-    return entry.match == Match::Exact ? lowerName == entry.name
-                                       : lowerName.starts_with(entry.name);
+bool Matches(const ClassKindEntry& entry, std::wstring_view lower_name) {
+    return entry.match == Match::Exact ? lower_name == entry.name
+                                       : lower_name.starts_with(entry.name);
 }
 
 } // namespace
@@ -56,8 +56,8 @@ std::wstring GetWindowClass(HWND window) {
     return std::wstring(buffer, static_cast<size_t>(length));
 }
 
-ControlKind ClassifyClassName(std::wstring_view className) {
-    std::wstring lower(className);
+ControlKind ClassifyClassName(std::wstring_view class_name) {
+    std::wstring lower(class_name);
     if (!lower.empty()) CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
     for (const auto& entry : kClassKinds) {
         if (Matches(entry, lower)) return entry.kind;

@@ -27,7 +27,7 @@ enum class ControlKind {
 std::wstring GetWindowClass(HWND window);
 
 // The kind of a class name, compared without regard to case.
-ControlKind ClassifyClassName(std::wstring_view className);
+ControlKind ClassifyClassName(std::wstring_view class_name);
 
 // The kind of a window, from its class name fetched afresh (nothing is cached).
 ControlKind GetControlKind(HWND window);

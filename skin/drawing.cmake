@@ -1,5 +1,4 @@
 add_library(mixora_skin_draw STATIC
-    handles.h
     props.h
     colours.h
     control_state.h
@@ -24,9 +23,8 @@ add_library(mixora_skin_draw STATIC
     progress_paint.cpp
 )
 target_include_directories(mixora_skin_draw PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_compile_definitions(mixora_skin_draw PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(mixora_skin_draw PUBLIC gdi32 user32 msimg32 oleaut32 comctl32)
-mixora_warnings(mixora_skin_draw)
+target_link_libraries(mixora_skin_draw PUBLIC mixora_base gdi32 user32 msimg32 oleaut32 comctl32)
+mixora_warnings(mixora_skin_draw CONVERSION)
 
 add_executable(skin_draw_tests
     tests/draw_test_support.h
@@ -41,5 +39,5 @@ add_executable(skin_draw_tests
     tests/border_paint_test.cpp
     tests/draw_soak_test.cpp
 )
-target_link_libraries(skin_draw_tests PRIVATE mixora_skin_draw)
-mixora_add_test(skin_draw_tests DESKTOP)
+target_link_libraries(skin_draw_tests PRIVATE mixora_skin_draw skin_test_support)
+mixora_add_test(skin_draw_tests DESKTOP CONVERSION)

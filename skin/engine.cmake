@@ -31,12 +31,12 @@ add_library(mixora_skin STATIC
     paint_handlers.cpp
 )
 target_link_libraries(mixora_skin PUBLIC mixora_skin_draw)
-mixora_warnings(mixora_skin)
+mixora_warnings(mixora_skin CONVERSION)
 
 # Engine tests drive real windows under Wine with the messages a user's actions send.
 add_executable(skin_engine_foreign_window WIN32 tests/engine_foreign_window.cpp)
 mixora_unicode_entry(skin_engine_foreign_window)
-mixora_warnings(skin_engine_foreign_window)
+mixora_warnings(skin_engine_foreign_window CONVERSION)
 
 add_executable(skin_engine_tests
     tests/engine_windows.h
@@ -46,9 +46,9 @@ add_executable(skin_engine_tests
     tests/engine_paint_test.cpp
     tests/engine_soak_test.cpp
 )
-target_link_libraries(skin_engine_tests PRIVATE mixora_skin)
+target_link_libraries(skin_engine_tests PRIVATE mixora_skin skin_test_support)
 add_dependencies(skin_engine_tests skin_engine_foreign_window)
-mixora_add_test(skin_engine_tests DESKTOP)
+mixora_add_test(skin_engine_tests DESKTOP CONVERSION)
 
 # The skin gallery: one of every control kind, skinned, for screenshots (scripts/screenshot
 # --gallery). Built with the tests, never installed.
@@ -58,9 +58,9 @@ add_library(skin_gallery_window STATIC
 )
 target_include_directories(skin_gallery_window PUBLIC ${PROJECT_SOURCE_DIR}/tests/gallery)
 target_link_libraries(skin_gallery_window PUBLIC mixora_skin_draw)
-mixora_warnings(skin_gallery_window)
+mixora_warnings(skin_gallery_window CONVERSION)
 
 add_executable(skin_gallery WIN32 ${PROJECT_SOURCE_DIR}/tests/gallery/gallery_main.cpp)
 mixora_unicode_entry(skin_gallery)
 target_link_libraries(skin_gallery PRIVATE skin_gallery_window mixora_skin shell32)
-mixora_warnings(skin_gallery)
+mixora_warnings(skin_gallery CONVERSION)

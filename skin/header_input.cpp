@@ -71,11 +71,11 @@ void Release(HWND header, WPARAM, LPARAM position) {
 } // namespace
 
 const InputReactions kHeaderReactions{
-    .mouseMove = MouseMove,
-    .mouseLeave = MouseLeave,
-    .lButtonDown = Press,
-    .lButtonUp = Release,
-    .lButtonDblClk = Press,
+    .mouse_move = MouseMove,
+    .mouse_leave = MouseLeave,
+    .lbutton_down = Press,
+    .lbutton_up = Release,
+    .lbutton_dblclk = Press,
 };
 
 } // namespace mixora::skin

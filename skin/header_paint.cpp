@@ -2,9 +2,11 @@
 
 #include "bitmaps.h"
 #include "control_state.h"
-#include "handles.h"
+#include "paint_scope.h"
 #include "primitives.h"
 #include "props.h"
+#include "scoped_select.h"
+#include "window_dc.h"
 
 #include <commctrl.h>
 
@@ -56,7 +58,7 @@ LRESULT PaintHeader(HWND window) {
     if (count > 0) {
         const int pressed = props::GetInt(window, props::kHdIndex);
         const int hover = props::GetInt(window, props::kHmIndex);
-        const scoped_select selectFont(dc, Font(window));
+        const base::scoped_select select_font(dc, Font(window));
         SetBkMode(dc, TRANSPARENT);
         for (int i = 0; i < count; ++i) {
             const RECT item = ItemRect(window, i);
@@ -70,10 +72,8 @@ LRESULT PaintHeader(HWND window) {
         }
     }
 
-    PAINTSTRUCT paint{};
-    const HDC target = BeginPaint(window, &paint);
-    BitBlt(target, 0, 0, bounds.Width, bounds.Height, dc, 0, 0, SRCCOPY);
-    EndPaint(window, &paint);
+    const base::paint_scope paint(window);
+    BitBlt(paint.hdc(), 0, 0, bounds.Width, bounds.Height, dc, 0, 0, SRCCOPY);
     return 0;
 }
 
@@ -86,16 +86,16 @@ int PaintHeaderItem(HWND window, HDC target, int index, int state) {
 
     const MemoryDC image = CreateMemoryDC(width, bounds.Height);
     const HDC dc = image.get();
-    const scoped_select selectFont(dc, Font(window));
+    const base::scoped_select select_font(dc, Font(window));
     SetBkMode(dc, TRANSPARENT);
     BlitSliced(dc, 0, 0, width, bounds.Height, HeaderSkin(), CellColumn(state), 0, 3, 20, 1, 1, 1,
                1);
     const std::wstring text = ItemText(window, index);
     if (!text.empty()) DrawTextIn(dc, text, 0, 0, width, bounds.Height, CaptionFormat);
 
-    unique_window_dc own;
+    base::unique_window_dc own;
     if (!target) {
-        own = GetWindowDCScoped(window);
+        own = base::GetWindowDCScoped(window);
         target = own.get();
     }
     BitBlt(target, item.left, 0, width, height, dc, 0, 0, SRCCOPY);

@@ -35,20 +35,20 @@ const InputReactions* ReactionsFor(ControlKind kind) {
 }
 
 LRESULT OnMouseMove(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return HandOnAndReact(&InputReactions::mouseMove, previous, window, message, wParam, lParam);
+    return HandOnAndReact(&InputReactions::mouse_move, previous, window, message, wParam, lParam);
 }
 
 LRESULT OnMouseLeave(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return HandOnAndReact(&InputReactions::mouseLeave, previous, window, message, wParam, lParam);
+    return HandOnAndReact(&InputReactions::mouse_leave, previous, window, message, wParam, lParam);
 }
 
 LRESULT OnLButtonDown(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return HandOnAndReact(&InputReactions::lButtonDown, previous, window, message, wParam, lParam);
+    return HandOnAndReact(&InputReactions::lbutton_down, previous, window, message, wParam, lParam);
 }
 
 LRESULT OnLButtonUp(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result =
-        HandOnAndReact(&InputReactions::lButtonUp, previous, window, message, wParam, lParam);
+        HandOnAndReact(&InputReactions::lbutton_up, previous, window, message, wParam, lParam);
     // A click may have switched other option buttons off: redraw every skinned check box and
     // option button around it (all of the window's own when it has no parent).
     const HWND parent = GetParent(window);
@@ -57,24 +57,24 @@ LRESULT OnLButtonUp(WNDPROC previous, HWND window, UINT message, WPARAM wParam, 
 }
 
 LRESULT OnLButtonDblClk(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return HandOnAndReact(&InputReactions::lButtonDblClk, previous, window, message, wParam,
+    return HandOnAndReact(&InputReactions::lbutton_dblclk, previous, window, message, wParam,
                           lParam);
 }
 
 LRESULT OnKeyDown(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return HandOnAndReact(&InputReactions::keyDown, previous, window, message, wParam, lParam);
+    return HandOnAndReact(&InputReactions::key_down, previous, window, message, wParam, lParam);
 }
 
 LRESULT OnKeyUp(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return HandOnAndReact(&InputReactions::keyUp, previous, window, message, wParam, lParam);
+    return HandOnAndReact(&InputReactions::key_up, previous, window, message, wParam, lParam);
 }
 
 LRESULT OnSetFocus(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return HandOnAndReact(&InputReactions::setFocus, previous, window, message, wParam, lParam);
+    return HandOnAndReact(&InputReactions::set_focus, previous, window, message, wParam, lParam);
 }
 
 LRESULT OnKillFocus(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return HandOnAndReact(&InputReactions::killFocus, previous, window, message, wParam, lParam);
+    return HandOnAndReact(&InputReactions::kill_focus, previous, window, message, wParam, lParam);
 }
 
 LRESULT OnTimer(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

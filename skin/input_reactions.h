@@ -10,15 +10,15 @@ namespace mixora::skin {
 using Reaction = void (*)(HWND window, WPARAM wParam, LPARAM lParam);
 
 struct InputReactions {
-    Reaction mouseMove = nullptr;
-    Reaction mouseLeave = nullptr;
-    Reaction lButtonDown = nullptr;
-    Reaction lButtonUp = nullptr;
-    Reaction lButtonDblClk = nullptr;
-    Reaction keyDown = nullptr;
-    Reaction keyUp = nullptr;
-    Reaction setFocus = nullptr;
-    Reaction killFocus = nullptr;
+    Reaction mouse_move = nullptr;
+    Reaction mouse_leave = nullptr;
+    Reaction lbutton_down = nullptr;
+    Reaction lbutton_up = nullptr;
+    Reaction lbutton_dblclk = nullptr;
+    Reaction key_down = nullptr;
+    Reaction key_up = nullptr;
+    Reaction set_focus = nullptr;
+    Reaction kill_focus = nullptr;
 };
 
 extern const InputReactions kPushButtonReactions;

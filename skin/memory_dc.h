@@ -11,7 +11,7 @@ namespace mixora::skin {
 class MemoryDC {
   public:
     MemoryDC() = default;
-    MemoryDC(unique_hdc dc, unique_hbitmap bitmap) noexcept
+    MemoryDC(base::unique_hdc dc, base::unique_hbitmap bitmap) noexcept
         : bitmap_(std::move(bitmap)), dc_(std::move(dc)) {}
     MemoryDC(MemoryDC&& other) noexcept = default;
     MemoryDC& operator=(MemoryDC&& other) noexcept {
@@ -36,8 +36,8 @@ class MemoryDC {
 
   private:
     // Declared in this order so that destruction deletes the context before the bitmap.
-    unique_hbitmap bitmap_;
-    unique_hdc dc_;
+    base::unique_hbitmap bitmap_;
+    base::unique_hdc dc_;
 };
 
 } // namespace mixora::skin

@@ -9,7 +9,7 @@ namespace mixora::skin {
 
 bool IsProcAvailable(const char* functionName, const wchar_t* libraryName) {
     HMODULE module = GetModuleHandleW(libraryName);
-    unique_hmodule loaded; // only a library loaded here is released here
+    base::unique_hmodule loaded; // only a library loaded here is released here
     if (!module) {
         loaded.reset(LoadLibraryW(libraryName));
         module = loaded.get();

@@ -11,6 +11,7 @@
 #include "fade_timer.h"
 #include "handlers.h"
 #include "header_paint.h"
+#include "paint_scope.h"
 #include "progress_paint.h"
 #include "props.h"
 #include "push_button_images.h"
@@ -27,10 +28,8 @@ LRESULT PaintButton(WNDPROC previous, HWND button, UINT message, WPARAM wParam, 
     }
     StopFadeTimer(button);
     props::Set(button, props::kAlphaLevel, kOpaqueLevel);
-    PAINTSTRUCT paint{};
-    const HDC dc = BeginPaint(button, &paint);
-    if (dc) PaintButtonFade(button, dc);
-    EndPaint(button, &paint);
+    const base::paint_scope paint(button);
+    if (paint) PaintButtonFade(button, paint.hdc());
     return 0;
 }
 

@@ -1,5 +1,8 @@
 #include "primitives.h"
 
+#include "handles.h"
+#include "scoped_select.h"
+
 #include <olectl.h>
 
 #include <cmath>
@@ -14,8 +17,8 @@ RECT MakeRect(int x, int y, int width, int height) {
     return {x, y, x + width, y + height};
 }
 
-unique_hdc OpenDisplayDC() {
-    return unique_hdc{CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)};
+base::unique_hdc OpenDisplayDC() {
+    return base::unique_hdc{CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)};
 }
 
 // One working image of BlitTransparent: a display-compatible bitmap in its own memory context
@@ -24,11 +27,11 @@ unique_hdc OpenDisplayDC() {
 struct WorkImage {
     WorkImage(HDC display, HPALETTE palette, int width, int height)
         : bitmap(CreateCompatibleBitmap(display, width, height)), dc(CreateCompatibleDC(display)),
-          selectBitmap(dc.get(), bitmap.get()), selectPalette(dc.get(), palette) {}
-    unique_hbitmap bitmap;
-    unique_hdc dc;
-    scoped_select selectBitmap;
-    scoped_palette selectPalette;
+          select_bitmap(dc.get(), bitmap.get()), select_palette(dc.get(), palette) {}
+    base::unique_hbitmap bitmap;
+    base::unique_hdc dc;
+    base::scoped_select select_bitmap;
+    base::scoped_palette select_palette;
 };
 
 } // namespace
@@ -55,11 +58,11 @@ int CentreOffset(int outer, int inner) noexcept {
 }
 
 MemoryDC CreateMemoryDC(int width, int height) {
-    const unique_hdc display = OpenDisplayDC();
+    const base::unique_hdc display = OpenDisplayDC();
     if (!display) return {};
-    unique_hdc dc{CreateCompatibleDC(display.get())};
+    base::unique_hdc dc{CreateCompatibleDC(display.get())};
     if (!dc) return {};
-    unique_hbitmap bitmap{CreateCompatibleBitmap(display.get(), width, height)};
+    base::unique_hbitmap bitmap{CreateCompatibleBitmap(display.get(), width, height)};
     if (!bitmap) return {};
     // The placeholder the selection hands back is the stock 1 × 1 bitmap, which needs no
     // deleting; the new bitmap stays selected for the context's life and is freed with it.
@@ -67,73 +70,73 @@ MemoryDC CreateMemoryDC(int width, int height) {
     return MemoryDC{std::move(dc), std::move(bitmap)};
 }
 
-int BlitSliced(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
-               int sourceY, int sourceWidth, int sourceHeight, int left, int top, int right,
-               int bottom, std::optional<COLORREF> keyColour) {
-    if (width == 0 || height == 0 || sourceWidth == 0 || sourceHeight == 0) return 0;
+int BlitSliced(HDC destination, int x, int y, int width, int height, HDC source, int source_x,
+               int source_y, int source_width, int source_height, int left, int top, int right,
+               int bottom, std::optional<COLORREF> key_colour) {
+    if (width == 0 || height == 0 || source_width == 0 || source_height == 0) return 0;
     // Copies from a missing context draw nothing (rather than an empty working image).
     if (!destination || !source) return 0;
     const MemoryDC work = CreateMemoryDC(width, height);
     const HDC w = work.get();
 
     if (left <= 0 && top <= 0 && right <= 0 && bottom <= 0) {
-        StretchBlt(w, 0, 0, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
+        StretchBlt(w, 0, 0, width, height, source, source_x, source_y, source_width, source_height,
                    SRCCOPY);
     } else {
-        const int sourceRight = sourceX + sourceWidth - right;
-        const int sourceBottom = sourceY + sourceHeight - bottom;
-        const int middleWidth = width - left - right;
-        const int middleHeight = height - top - bottom;
-        const int sourceMiddleWidth = sourceWidth - left - right;
-        const int sourceMiddleHeight = sourceHeight - top - bottom;
+        const int source_right = source_x + source_width - right;
+        const int source_bottom = source_y + source_height - bottom;
+        const int middle_width = width - left - right;
+        const int middle_height = height - top - bottom;
+        const int source_middle_width = source_width - left - right;
+        const int source_middle_height = source_height - top - bottom;
 
         // Corners, unscaled.
-        if (left > 0 && top > 0) BitBlt(w, 0, 0, left, top, source, sourceX, sourceY, SRCCOPY);
+        if (left > 0 && top > 0) BitBlt(w, 0, 0, left, top, source, source_x, source_y, SRCCOPY);
         if (right > 0 && top > 0)
-            BitBlt(w, width - right, 0, right, top, source, sourceRight, sourceY, SRCCOPY);
+            BitBlt(w, width - right, 0, right, top, source, source_right, source_y, SRCCOPY);
         if (left > 0 && bottom > 0)
-            BitBlt(w, 0, height - bottom, left, bottom, source, sourceX, sourceBottom, SRCCOPY);
+            BitBlt(w, 0, height - bottom, left, bottom, source, source_x, source_bottom, SRCCOPY);
         if (right > 0 && bottom > 0)
-            BitBlt(w, width - right, height - bottom, right, bottom, source, sourceRight,
-                   sourceBottom, SRCCOPY);
+            BitBlt(w, width - right, height - bottom, right, bottom, source, source_right,
+                   source_bottom, SRCCOPY);
 
         // Sides, each stretched along its length only, then the centre both ways.
         if (left > 0)
-            StretchBlt(w, 0, top, left, middleHeight, source, sourceX, sourceY + top, left,
-                       sourceMiddleHeight, SRCCOPY);
+            StretchBlt(w, 0, top, left, middle_height, source, source_x, source_y + top, left,
+                       source_middle_height, SRCCOPY);
         if (right > 0)
-            StretchBlt(w, width - right, top, right, middleHeight, source, sourceRight,
-                       sourceY + top, right, sourceMiddleHeight, SRCCOPY);
+            StretchBlt(w, width - right, top, right, middle_height, source, source_right,
+                       source_y + top, right, source_middle_height, SRCCOPY);
         if (top > 0)
-            StretchBlt(w, left, 0, middleWidth, top, source, sourceX + left, sourceY,
-                       sourceMiddleWidth, top, SRCCOPY);
+            StretchBlt(w, left, 0, middle_width, top, source, source_x + left, source_y,
+                       source_middle_width, top, SRCCOPY);
         if (bottom > 0)
-            StretchBlt(w, left, height - bottom, middleWidth, bottom, source, sourceX + left,
-                       sourceBottom, sourceMiddleWidth, bottom, SRCCOPY);
-        StretchBlt(w, left, top, middleWidth, middleHeight, source, sourceX + left, sourceY + top,
-                   sourceMiddleWidth, sourceMiddleHeight, SRCCOPY);
+            StretchBlt(w, left, height - bottom, middle_width, bottom, source, source_x + left,
+                       source_bottom, source_middle_width, bottom, SRCCOPY);
+        StretchBlt(w, left, top, middle_width, middle_height, source, source_x + left,
+                   source_y + top, source_middle_width, source_middle_height, SRCCOPY);
     }
 
-    if (!keyColour) return BitBlt(destination, x, y, width, height, w, 0, 0, SRCCOPY);
-    BlitTransparent(destination, x, y, width, height, w, 0, 0, *keyColour);
+    if (!key_colour) return BitBlt(destination, x, y, width, height, w, 0, 0, SRCCOPY);
+    BlitTransparent(destination, x, y, width, height, w, 0, 0, *key_colour);
     return 1;
 }
 
-void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
-                     int sourceY, COLORREF keyColour, HPALETTE palette) {
+void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC source, int source_x,
+                     int source_y, COLORREF key_colour, HPALETTE palette) {
     // Copies from a missing context draw nothing (rather than an empty working image).
     if (!destination || !source) return;
     // Release order: the three images (selections undone, contexts, bitmaps), then the display
     // context, then the halftone palette made here, once nothing has it selected.
-    unique_hpalette halftone;
-    const unique_hdc display = OpenDisplayDC();
+    base::unique_hpalette halftone;
+    const base::unique_hdc display = OpenDisplayDC();
     if (!palette) {
         halftone.reset(CreateHalftonePalette(display.get()));
         palette = halftone.get();
     }
 
-    COLORREF key = keyColour;
-    if (FAILED(OleTranslateColor(keyColour, palette, &key))) key = keyColour;
+    COLORREF key = key_colour;
+    if (FAILED(OleTranslateColor(key_colour, palette, &key))) key = key_colour;
     key &= 0x00FFFFFF;
 
     WorkImage result(display.get(), palette, width, height);
@@ -142,12 +145,12 @@ void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC s
     WorkImage image(display.get(), palette, width, height);
     SetBkColor(image.dc.get(), GetBkColor(source));
     SetTextColor(image.dc.get(), GetTextColor(source));
-    BitBlt(image.dc.get(), 0, 0, width, height, source, sourceX, sourceY, SRCCOPY);
+    BitBlt(image.dc.get(), 0, 0, width, height, source, source_x, source_y, SRCCOPY);
 
     // Mask: 1 (white) where the source has the key colour, 0 elsewhere.
-    const unique_hbitmap maskBitmap{CreateBitmap(width, height, 1, 1, nullptr)};
-    const unique_hdc mask{CreateCompatibleDC(display.get())};
-    const scoped_select selectMask(mask.get(), maskBitmap.get());
+    const base::unique_hbitmap mask_bitmap{CreateBitmap(width, height, 1, 1, nullptr)};
+    const base::unique_hdc mask{CreateCompatibleDC(display.get())};
+    const base::scoped_select select_mask(mask.get(), mask_bitmap.get());
     SetBkColor(image.dc.get(), key);
     SetTextColor(image.dc.get(), RGB(255, 255, 255));
     BitBlt(mask.get(), 0, 0, width, height, image.dc.get(), 0, 0, SRCCOPY);
@@ -165,13 +168,13 @@ void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC s
 }
 
 int FillSolid(HDC dc, int x, int y, int width, int height, COLORREF colour) {
-    const unique_hbrush brush{CreateSolidBrush(colour)};
+    const base::unique_hbrush brush{CreateSolidBrush(colour)};
     const RECT rect = MakeRect(x, y, width, height);
     return brush && dc ? FillRect(dc, &rect, brush.get()) : 0;
 }
 
 int FrameSolid(HDC dc, int x, int y, int width, int height, COLORREF colour) {
-    const unique_hbrush brush{CreateSolidBrush(colour)};
+    const base::unique_hbrush brush{CreateSolidBrush(colour)};
     const RECT rect = MakeRect(x, y, width, height);
     return brush && dc ? FrameRect(dc, &rect, brush.get()) : 0;
 }
@@ -209,21 +212,21 @@ std::wstring GetWindowTextString(HWND window) {
     return std::wstring(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
 }
 
-int GetBorderSize(HWND window, int& borderWidth, int& borderHeight) {
-    RECT windowRect{};
-    RECT clientRect{};
-    borderWidth = borderHeight = 0;
-    if (!window || !GetWindowRect(window, &windowRect) || !GetClientRect(window, &clientRect))
+int GetBorderSize(HWND window, int& border_width, int& border_height) {
+    RECT window_rect{};
+    RECT client_rect{};
+    border_width = border_height = 0;
+    if (!window || !GetWindowRect(window, &window_rect) || !GetClientRect(window, &client_rect))
         return 1;
-    int widthDifference =
-        (windowRect.right - windowRect.left) - (clientRect.right - clientRect.left);
-    int heightDifference =
-        (windowRect.bottom - windowRect.top) - (clientRect.bottom - clientRect.top);
+    int width_difference =
+        (window_rect.right - window_rect.left) - (client_rect.right - client_rect.left);
+    int height_difference =
+        (window_rect.bottom - window_rect.top) - (client_rect.bottom - client_rect.top);
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    if (style & WS_VSCROLL) widthDifference -= GetSystemMetrics(SM_CXVSCROLL);
-    if (style & WS_HSCROLL) heightDifference -= GetSystemMetrics(SM_CYHSCROLL);
-    borderWidth = CentreOffset(widthDifference, 0);
-    borderHeight = CentreOffset(heightDifference, 0);
+    if (style & WS_VSCROLL) width_difference -= GetSystemMetrics(SM_CXVSCROLL);
+    if (style & WS_HSCROLL) height_difference -= GetSystemMetrics(SM_CYHSCROLL);
+    border_width = CentreOffset(width_difference, 0);
+    border_height = CentreOffset(height_difference, 0);
     return 1;
 }
 

@@ -38,15 +38,15 @@ MemoryDC CreateMemoryDC(int width, int height);
 // strip widths. With a key colour, source pixels of that colour are left out. Returns 0 when a
 // size is zero or a context is missing (nothing drawn), else the copy's result without a key
 // colour and 1 with one.
-int BlitSliced(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
-               int sourceY, int sourceWidth, int sourceHeight, int left, int top, int right,
-               int bottom, std::optional<COLORREF> keyColour = std::nullopt);
+int BlitSliced(HDC destination, int x, int y, int width, int height, HDC source, int source_x,
+               int source_y, int source_width, int source_height, int left, int top, int right,
+               int bottom, std::optional<COLORREF> key_colour = std::nullopt);
 
 // Copies a width × height block, leaving out source pixels of the key colour (which may name a
 // system colour). Without a palette the halftone palette is made and freed here. A missing
 // context draws nothing.
-void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
-                     int sourceY, COLORREF keyColour, HPALETTE palette = nullptr);
+void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC source, int source_x,
+                     int source_y, COLORREF key_colour, HPALETTE palette = nullptr);
 
 int FillSolid(HDC dc, int x, int y, int width, int height, COLORREF colour);
 // One-pixel frame just inside the rectangle.
@@ -60,7 +60,7 @@ int DrawFocusBox(HDC dc, int x, int y, int width, int height);
 WindowBounds GetWindowBounds(HWND window, bool* succeeded = nullptr);
 std::wstring GetWindowTextString(HWND window);
 // Thickness of one side of the window's non-client frame, scroll bars left out. Returns 1.
-int GetBorderSize(HWND window, int& borderWidth, int& borderHeight);
+int GetBorderSize(HWND window, int& border_width, int& border_height);
 
 // Bits 0–15 and 16–31 of a message parameter, sign-extended (packed mouse coordinates).
 constexpr std::int16_t LowWord(std::uintptr_t value) noexcept {

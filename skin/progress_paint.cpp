@@ -1,8 +1,9 @@
 #include "progress_paint.h"
 
 #include "colours.h"
-#include "handles.h"
+#include "paint_scope.h"
 #include "primitives.h"
+#include "window_dc.h"
 
 #include <commctrl.h>
 
@@ -38,7 +39,7 @@ SIZE ClientSize(HWND window) {
 LRESULT PaintProgressBar(HWND window) {
     const SIZE client = ClientSize(window);
     const MemoryDC image = CreateMemoryDC(client.cx, client.cy);
-    FillSolid(image.get(), 0, 0, client.cx, client.cy, White);
+    FillSolid(image.get(), 0, 0, client.cx, client.cy, kWhite);
 
     const float fraction = Fraction(window);
     if (fraction != 0.0f) {
@@ -49,40 +50,38 @@ LRESULT PaintProgressBar(HWND window) {
             FillSolid(image.get(), 0, 0, Scaled(fraction, client.cx), client.cy, BarColour);
     }
 
-    PAINTSTRUCT paint{};
-    const HDC target = BeginPaint(window, &paint);
-    BitBlt(target, 0, 0, client.cx, client.cy, image.get(), 0, 0, SRCCOPY);
-    EndPaint(window, &paint);
+    const base::paint_scope paint(window);
+    BitBlt(paint.hdc(), 0, 0, client.cx, client.cy, image.get(), 0, 0, SRCCOPY);
     return 0;
 }
 
 LRESULT PaintProgressFrame(HWND window) {
-    int borderWidth = 0;
-    int borderHeight = 0;
-    GetBorderSize(window, borderWidth, borderHeight);
+    int border_width = 0;
+    int border_height = 0;
+    GetBorderSize(window, border_width, border_height);
     const WindowBounds bounds = GetWindowBounds(window);
     const SIZE client = ClientSize(window);
     const MemoryDC image = CreateMemoryDC(bounds.Width, bounds.Height);
     const HDC dc = image.get();
 
     FillSolid(dc, 0, 0, bounds.Width, bounds.Height, BorderColour);
-    FillSolid(dc, 1, 1, bounds.Width - 2, bounds.Height - 2, White);
+    FillSolid(dc, 1, 1, bounds.Width - 2, bounds.Height - 2, kWhite);
     const float fraction = Fraction(window);
     if (fraction != 0.0f) {
         const LONG_PTR style = Style(window);
         if (!(style & PBS_VERTICAL)) {
-            FillSolid(dc, borderWidth, borderHeight, Scaled(fraction, client.cx), client.cy,
+            FillSolid(dc, border_width, border_height, Scaled(fraction, client.cx), client.cy,
                       BarColour);
         } else {
             if (style & PBS_SMOOTH)
-                FillSolid(dc, borderWidth, borderHeight, client.cx, client.cy, BarColour);
+                FillSolid(dc, border_width, border_height, client.cx, client.cy, BarColour);
             // The empty top part, so that the filled part stays at the bottom.
-            FillSolid(dc, borderWidth, borderHeight, client.cx,
-                      RoundHalfEven(client.cy - double{fraction} * client.cy), White);
+            FillSolid(dc, border_width, border_height, client.cx,
+                      RoundHalfEven(client.cy - double{fraction} * client.cy), kWhite);
         }
     }
 
-    const unique_window_dc target = GetWindowDCScoped(window);
+    const base::unique_window_dc target = base::GetWindowDCScoped(window);
     BitBlt(target.get(), 0, 0, bounds.Width, bounds.Height, dc, 0, 0, SRCCOPY);
     return 0;
 }

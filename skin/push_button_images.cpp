@@ -5,6 +5,8 @@
 #include "handles.h"
 #include "primitives.h"
 #include "props.h"
+#include "scoped_select.h"
+#include "window_dc.h"
 
 namespace mixora::skin {
 
@@ -14,23 +16,23 @@ constexpr int kImageCount = StateDisabled + 1;
 
 // The window context of a button, with the button's whole size (non-client area included).
 struct ButtonCanvas {
-    unique_window_dc dc;
+    base::unique_window_dc dc;
     WindowBounds bounds;
 };
 
 ButtonCanvas OpenCanvas(HWND button) {
-    return {GetWindowDCScoped(button), GetWindowBounds(button)};
+    return {base::GetWindowDCScoped(button), GetWindowBounds(button)};
 }
 
-unique_hbitmap CreateImageBitmap(const ButtonCanvas& canvas) {
-    return unique_hbitmap(
+base::unique_hbitmap CreateImageBitmap(const ButtonCanvas& canvas) {
+    return base::unique_hbitmap(
         CreateCompatibleBitmap(canvas.dc.get(), canvas.bounds.Width, canvas.bounds.Height));
 }
 
 // Selects the bitmap into the context, deletes what it replaces and records it under "BMP" n.
-void InstallImageBitmap(HWND button, int n, HDC image, unique_hbitmap bitmap) {
-    unique_hbitmap replaced(static_cast<HBITMAP>(SelectObject(image, bitmap.get())));
-    if (replaced.get() == HGDI_ERROR) replaced.release();
+void InstallImageBitmap(HWND button, int n, HDC image, base::unique_hbitmap bitmap) {
+    base::unique_hbitmap replaced(static_cast<HBITMAP>(SelectObject(image, bitmap.get())));
+    if (base::SelectFailed(replaced.get())) replaced.release();
     props::SetHandle(button, props::StateBitmapKey(n).c_str(), bitmap.release());
 }
 
@@ -39,7 +41,7 @@ void InstallImageBitmap(HWND button, int n, HDC image, unique_hbitmap bitmap) {
 WindowBounds CreateButtonImages(HWND button) {
     const ButtonCanvas canvas = OpenCanvas(button);
     for (int n = 0; n < kImageCount; ++n) {
-        unique_hdc image(CreateCompatibleDC(canvas.dc.get()));
+        base::unique_hdc image(CreateCompatibleDC(canvas.dc.get()));
         InstallImageBitmap(button, n, image.get(), CreateImageBitmap(canvas));
         props::SetHandle(button, props::StateDcKey(n).c_str(), image.release());
     }
@@ -57,11 +59,11 @@ void ResizeButtonImages(HWND button) {
             // A context that could not be made keeps its bitmap in the key only, to be freed
             // on release like any other.
             const auto old = props::GetHandle<HBITMAP>(button, props::StateBitmapKey(n).c_str());
-            unique_hbitmap bitmap = CreateImageBitmap(canvas);
+            base::unique_hbitmap bitmap = CreateImageBitmap(canvas);
             if (image) {
                 InstallImageBitmap(button, n, image, std::move(bitmap));
             } else {
-                unique_hbitmap stale(old);
+                base::unique_hbitmap stale(old);
                 props::SetHandle(button, props::StateBitmapKey(n).c_str(), bitmap.release());
             }
         }
@@ -72,21 +74,21 @@ void ResizeButtonImages(HWND button) {
 
 void DeleteButtonImages(HWND button) {
     for (int n = 0; n < kImageCount; ++n) {
-        const std::wstring dcKey = props::StateDcKey(n);
-        const std::wstring bitmapKey = props::StateBitmapKey(n);
+        const std::wstring dc_key = props::StateDcKey(n);
+        const std::wstring bitmap_key = props::StateBitmapKey(n);
         // The context goes first: a bitmap still selected into a context cannot be deleted.
-        unique_hdc image(props::GetHandle<HDC>(button, dcKey.c_str()));
-        unique_hbitmap bitmap(props::GetHandle<HBITMAP>(button, bitmapKey.c_str()));
+        base::unique_hdc image(props::GetHandle<HDC>(button, dc_key.c_str()));
+        base::unique_hbitmap bitmap(props::GetHandle<HBITMAP>(button, bitmap_key.c_str()));
         image.reset();
         bitmap.reset();
-        props::Remove(button, dcKey.c_str());
-        props::Remove(button, bitmapKey.c_str());
+        props::Remove(button, dc_key.c_str());
+        props::Remove(button, bitmap_key.c_str());
     }
 }
 
 void SetRoundRegion(HWND button, int width, int height) {
     // The system owns the region once it is set, and frees the one it replaces.
-    unique_hrgn region(CreateRoundRectRgn(0, 0, width + 1, height + 1, 3, 3));
+    base::unique_hrgn region(CreateRoundRectRgn(0, 0, width + 1, height + 1, 3, 3));
     if (SetWindowRgn(button, region.get(), TRUE)) region.release();
 }
 

@@ -9,9 +9,9 @@ namespace mixora::skin {
 namespace {
 
 struct EngineState {
-    bool skinReady = false;
-    bool hasTrackMouseEvent = false;
-    std::int32_t subclassCount = 0;
+    bool skin_ready = false;
+    bool has_track_mouse_event = false;
+    std::int32_t subclass_count = 0;
 };
 
 EngineState& State() {
@@ -22,33 +22,33 @@ EngineState& State() {
 } // namespace
 
 bool SkinReady() {
-    return State().skinReady;
+    return State().skin_ready;
 }
 bool HasTrackMouseEvent() {
-    return State().hasTrackMouseEvent;
+    return State().has_track_mouse_event;
 }
 std::int32_t SubclassCount() {
-    return State().subclassCount;
+    return State().subclass_count;
 }
 
 void EnsureSkinReady() {
     EngineState& state = State();
-    if (state.skinReady) return;
-    state.skinReady = true;
-    state.hasTrackMouseEvent = IsProcAvailable("TrackMouseEvent", L"User32");
+    if (state.skin_ready) return;
+    state.skin_ready = true;
+    state.has_track_mouse_event = IsProcAvailable("TrackMouseEvent", L"User32");
     BuildSkinBitmaps();
 }
 
 void NoteSubclassed() {
-    ++State().subclassCount;
+    ++State().subclass_count;
 }
 
 void NoteReleased() {
     EngineState& state = State();
-    if (--state.subclassCount > 0) return;
-    state.subclassCount = 0;
+    if (--state.subclass_count > 0) return;
+    state.subclass_count = 0;
     FreeSkinBitmaps();
-    state.skinReady = false;
+    state.skin_ready = false;
 }
 
 } // namespace mixora::skin

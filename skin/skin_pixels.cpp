@@ -4,11 +4,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <string_view>
 
 namespace mixora::skin {
 
 namespace {
+
+// The letter at a column of one row of a pixel map.
+constexpr char At(std::string_view row, int column) {
+    return row[static_cast<std::size_t>(column)];
+}
 
 constexpr int Channel(COLORREF colour, int shift) {
     return (colour >> shift) & 0xFF;
@@ -43,11 +49,11 @@ constexpr std::string_view kButtonCell[21] = {
 
 struct ButtonLook {
     COLORREF frame;
-    COLORREF corner[3];  // 1, 2, 3: nearest the frame first
-    COLORREF faceTop;    // row 2
-    COLORREF faceBottom; // row 18
-    COLORREF ringTint;   // the ring is the face moved ringAmount of the way toward this
-    double ringAmount;
+    COLORREF corner[3];   // 1, 2, 3: nearest the frame first
+    COLORREF face_top;    // row 2
+    COLORREF face_bottom; // row 18
+    COLORREF ring_tint;   // the ring is the face moved ring_amount of the way toward this
+    double ring_amount;
 };
 
 constexpr COLORREF kButtonFrame = RGB(27, 143, 213);
@@ -88,9 +94,9 @@ COLORREF ButtonPixel(int x, int y) {
     const ButtonLook& look = kButtonLooks[y / 21];
     const int row = y % 21;
     // The face gradient runs over rows 2–18; the ring rows 1 and 19 take the nearest face row.
-    const COLORREF face = Gradient(look.faceTop, look.faceBottom, std::clamp(row, 2, 18) - 2, 17);
-    const COLORREF ring = Mix(face, look.ringTint, look.ringAmount);
-    switch (kButtonCell[row][x]) {
+    const COLORREF face = Gradient(look.face_top, look.face_bottom, std::clamp(row, 2, 18) - 2, 17);
+    const COLORREF ring = Mix(face, look.ring_tint, look.ring_amount);
+    switch (At(kButtonCell[row], x)) {
     case 'F': return look.frame;
     case '1': return look.corner[0];
     case '2': return look.corner[1];
@@ -118,8 +124,8 @@ COLORREF ComboHoverPixel(int x, int y) {
 COLORREF ComboButtonPixel(int x, int y) {
     if (x < 4) return ComboHoverPixel(x, y);
     if (x < 8) return ComboHoverPixel(x - 4, 17 - y); // the dropped cell mirrors it
-    if (y < 8 && kArrow[y % 4][x - 8] == '#') return kArrowColours[y / 4];
-    return KeyColour;
+    if (y < 8 && At(kArrow[y % 4], x - 8) == '#') return kArrowColours[y / 4];
+    return kKeyColour;
 }
 
 // ---- CheckGlyphs: check mark, indeterminate square, option dot; enabled and disabled. ----
@@ -152,9 +158,10 @@ COLORREF CheckGlyphPixel(int x, int y) {
         const int gx = x - glyph.x;
         const int gy = y - glyph.y;
         if (gx < 0 || gy < 0 || gx >= glyph.width || gy >= glyph.height) continue;
-        if (glyph.rows[gy][gx] == '#') return Gradient(glyph.top, glyph.bottom, gy, glyph.height);
+        if (At(glyph.rows[gy], gx) == '#')
+            return Gradient(glyph.top, glyph.bottom, gy, glyph.height);
     }
-    return KeyColour;
+    return kKeyColour;
 }
 
 // ---- OptionSkin: four 13 × 13 circles stacked, normal, hover, pressed, disabled. ---------
@@ -170,11 +177,11 @@ constexpr std::string_view kCircle[13] = {
 constexpr double kInnerEdge[5] = {0.1, 0.2, 0.5, 0.8, 0.88};
 
 struct OptionLook {
-    COLORREF ring[4];    // A, B, C, D: the ring's top row, centre outward
-    COLORREF faceTop;    // row 1
-    COLORREF faceBottom; // row 11
-    double hazeG;        // how far g and h pixels move from the face toward ring colour A
-    double hazeH;
+    COLORREF ring[4];     // A, B, C, D: the ring's top row, centre outward
+    COLORREF face_top;    // row 1
+    COLORREF face_bottom; // row 11
+    double haze_g;        // how far g and h pixels move from the face toward ring colour A
+    double haze_h;
 };
 
 constexpr OptionLook kOptionLooks[4] = {
@@ -207,18 +214,18 @@ constexpr OptionLook kOptionLooks[4] = {
 COLORREF OptionPixel(int x, int y) {
     const OptionLook& look = kOptionLooks[y / 13];
     const int row = y % 13;
-    const COLORREF face = Gradient(look.faceTop, look.faceBottom, row - 1, 11);
-    const char role = kCircle[row][x];
+    const COLORREF face = Gradient(look.face_top, look.face_bottom, row - 1, 11);
+    const char role = At(kCircle[row], x);
     switch (role) {
-    case '.': return KeyColour;
+    case '.': return kKeyColour;
     case 'A':
     case 'B':
     case 'C':
     case 'D': return look.ring[role - 'A'];
     case 'E': return Mix(look.ring[2], look.ring[3], 1.0 / 3);
     case 'f': return face;
-    case 'g': return Mix(face, look.ring[0], look.hazeG);
-    case 'h': return Mix(face, look.ring[0], look.hazeH);
+    case 'g': return Mix(face, look.ring[0], look.haze_g);
+    case 'h': return Mix(face, look.ring[0], look.haze_h);
     default: return Mix(look.ring[0], face, kInnerEdge[role - 'a']);
     }
 }
@@ -267,7 +274,7 @@ SkinSize SkinBitmapSize(SkinBitmap bitmap) noexcept {
 
 COLORREF SkinPixel(SkinBitmap bitmap, int x, int y) noexcept {
     const SkinSize size = SkinBitmapSize(bitmap);
-    if (x < 0 || y < 0 || x >= size.width || y >= size.height) return KeyColour;
+    if (x < 0 || y < 0 || x >= size.width || y >= size.height) return kKeyColour;
     switch (bitmap) {
     case SkinBitmap::Button: return ButtonPixel(x, y);
     case SkinBitmap::ComboButton: return ComboButtonPixel(x, y);
@@ -275,7 +282,7 @@ COLORREF SkinPixel(SkinBitmap bitmap, int x, int y) noexcept {
     case SkinBitmap::Option: return OptionPixel(x, y);
     case SkinBitmap::Header: return HeaderPixel(x, y);
     }
-    return KeyColour;
+    return kKeyColour;
 }
 
 } // namespace mixora::skin

@@ -2,8 +2,6 @@
 // The pixels of the five skin bitmaps, as data: what BuildSkinBitmaps paints, pixel by pixel.
 #include <windows.h>
 
-#include <array>
-
 namespace mixora::skin {
 
 enum class SkinBitmap { Button, ComboButton, CheckGlyphs, Option, Header };
@@ -13,13 +11,8 @@ struct SkinSize {
     int height;
 };
 
-// In the order they are built.
-inline constexpr std::array<SkinBitmap, 5> kSkinBitmaps = {
-    SkinBitmap::Button, SkinBitmap::ComboButton, SkinBitmap::CheckGlyphs, SkinBitmap::Option,
-    SkinBitmap::Header};
-
 SkinSize SkinBitmapSize(SkinBitmap bitmap) noexcept;
-// The colour of pixel (x, y); KeyColour where the bitmap is transparent.
+// The colour of pixel (x, y); kKeyColour where the bitmap is transparent.
 COLORREF SkinPixel(SkinBitmap bitmap, int x, int y) noexcept;
 
 } // namespace mixora::skin

@@ -3,8 +3,10 @@
 #include "control_ids.h"
 #include "layout.h"
 #include "press.h"
+#include "scoped_select.h"
 #include "skin.h"
 #include "window_classes.h"
+#include "window_dc.h"
 
 #include <utility>
 
@@ -39,9 +41,9 @@ ClassAndStyle ClassFor(ControlType type) {
 // The size of a label that fits its caption in the given font.
 SIZE CaptionSize(HWND window, HFONT font, const wchar_t* caption) {
     SIZE size{0, 0};
-    skin::unique_window_dc dc = skin::GetDCScoped(window);
+    base::unique_window_dc dc = base::GetDCScoped(window);
     if (!dc) return size;
-    skin::scoped_select select(dc.get(), font);
+    base::scoped_select select(dc.get(), font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc.get(), &metrics);
     GetTextExtentPoint32W(dc.get(), caption, lstrlenW(caption), &size);

@@ -73,7 +73,7 @@ class DesignWindow {
     DesignWindowOptions options_;
     HWND hwnd_ = nullptr;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
-    skin::unique_hfont font_;
+    base::unique_hfont font_;
     std::map<int, HWND> controls_;
     HWND last_focus_ = nullptr; // the control that had the focus when the window was left
     WindowSheet sheet_;

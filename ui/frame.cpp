@@ -1,6 +1,8 @@
 #include "frame.h"
 
 #include "handles.h"
+#include "paint_scope.h"
+#include "scoped_select.h"
 
 #include <string>
 
@@ -8,7 +10,7 @@ namespace mixora::ui {
 
 namespace {
 
-using skin::scoped_select;
+using base::scoped_select;
 
 // The group's font is kept in the window's user data (WM_SETFONT / WM_GETFONT).
 HFONT FrameFont(HWND window) {
@@ -20,9 +22,11 @@ constexpr COLORREF kBorderColour = RGB(150, 185, 215);
 constexpr COLORREF kCaptionColour = RGB(20, 70, 130);
 
 LRESULT OnPaint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    if (!dc) return 0;
+    // Declared before the selections into its context, so that they are undone before EndPaint
+    // gives the context back.
+    const base::paint_scope paint(window);
+    if (!paint) return 0;
+    const HDC dc = paint.hdc();
     RECT client{};
     GetClientRect(window, &client);
 
@@ -31,7 +35,7 @@ LRESULT OnPaint(HWND window) {
     GetTextMetricsW(dc, &metrics);
     const int caption_middle = metrics.tmHeight / 2;
 
-    skin::unique_hpen pen(CreatePen(PS_SOLID, 1, kBorderColour));
+    base::unique_hpen pen(CreatePen(PS_SOLID, 1, kBorderColour));
     {
         scoped_select select_pen(dc, pen.get());
         scoped_select no_fill(dc, GetStockObject(NULL_BRUSH));
@@ -50,7 +54,6 @@ LRESULT OnPaint(HWND window) {
         const int indent = MulDiv(metrics.tmAveCharWidth, 3, 2);
         TextOutW(dc, indent, 0, caption.c_str(), static_cast<int>(caption.size()));
     }
-    EndPaint(window, &ps);
     return 0;
 }
 

@@ -172,14 +172,14 @@ TEST_F(SkinBitmapsTest, OptionSkinIsFourCirclesWithTheirRings) {
     for (int cell = 0; cell < 4; ++cell)
         EXPECT_EQ(KeyMap(dc, 0, 13 * cell, 13, 13), circle);
 
-    const unsigned ringTop[][4] = {{0xBCCFE7, 0x95B3D9, 0x86A8D3, 0x83A6D2},
-                                   {0xBCCFE7, 0x95B3D9, 0x86A8D3, 0x83A6D2},
-                                   {0xA4BCDD, 0x7699CA, 0x678BC2, 0x6489C1},
-                                   {0xDDE7F3, 0xCAD9EC, 0xC2D3E9, 0xC1D2E8}};
+    const unsigned ring_top[][4] = {{0xBCCFE7, 0x95B3D9, 0x86A8D3, 0x83A6D2},
+                                    {0xBCCFE7, 0x95B3D9, 0x86A8D3, 0x83A6D2},
+                                    {0xA4BCDD, 0x7699CA, 0x678BC2, 0x6489C1},
+                                    {0xDDE7F3, 0xCAD9EC, 0xC2D3E9, 0xC1D2E8}};
     for (int cell = 0; cell < 4; ++cell)
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(GetPixel(dc, 3 + i, 13 * cell), Hex(ringTop[cell][i]));
-            EXPECT_EQ(GetPixel(dc, 9 - i, 13 * cell), Hex(ringTop[cell][i]));
+            EXPECT_EQ(GetPixel(dc, 3 + i, 13 * cell), Hex(ring_top[cell][i]));
+            EXPECT_EQ(GetPixel(dc, 9 - i, 13 * cell), Hex(ring_top[cell][i]));
         }
     // Faces: normal white, hover light blue, pressed a stronger blue, disabled white.
     EXPECT_EQ(GetPixel(dc, 6, 6), kWhite);

@@ -2,6 +2,7 @@
 #include "colours.h"
 #include "draw_test_support.h"
 #include "primitives.h"
+#include "window_dc.h"
 
 #include <gtest/gtest.h>
 
@@ -31,10 +32,10 @@ TEST(BorderPaint, ASunkenEdgeBecomesAFlatFrameWithTheSecondRingInTheBackground) 
     const HWND edit = host.AddChild(L"EDIT", L"26.58", 0, 10, 10, 120, 30, WS_EX_CLIENTEDGE);
     test::HookMessage(edit, WM_NCPAINT, &PaintFlatBorder);
     RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    const unique_window_dc dc = GetWindowDCScoped(edit);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(edit);
     COLORREF background = 0;
     {
-        const unique_window_dc client = GetDCScoped(edit);
+        const base::unique_window_dc client = base::GetDCScoped(edit);
         background = GetBkColor(client.get());
     }
     EXPECT_EQ(RingCount(dc.get(), 120, 30, 0, BorderColour), RingLength(120, 30, 0));
@@ -50,7 +51,7 @@ TEST(BorderPaint, AWindowWithoutASunkenEdgeKeepsItsOwnFrame) {
     const HWND edit = host.AddChild(L"EDIT", L"", WS_BORDER, 10, 10, 120, 30);
     test::HookMessage(edit, WM_NCPAINT, &PaintFlatBorder);
     RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    const unique_window_dc dc = GetWindowDCScoped(edit);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(edit);
     EXPECT_EQ(RingCount(dc.get(), 120, 30, 0, BorderColour), 0);
     EXPECT_EQ(PaintFlatBorder(&Answer77, edit, WM_NCPAINT, 1, 0), 77);
 }
@@ -60,22 +61,22 @@ TEST(BorderPaint, ListAndGridFramesFollowTheirProcedure) {
     const HWND list =
         host.AddChild(L"LISTBOX", L"", WS_BORDER | LBS_NOINTEGRALHEIGHT, 10, 10, 100, 80);
     EXPECT_EQ(PaintListFrame(&Answer77, list, WM_PAINT, 0, 0), 77);
-    const unique_window_dc dc = GetWindowDCScoped(list);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(list);
     EXPECT_EQ(RingCount(dc.get(), 100, 80, 0, BorderColour), RingLength(100, 80, 0));
-    EXPECT_EQ(RingCount(dc.get(), 100, 80, 1, White), RingLength(100, 80, 1));
+    EXPECT_EQ(RingCount(dc.get(), 100, 80, 1, kWhite), RingLength(100, 80, 1));
 
     const HWND bordered = host.AddChild(L"STATIC", L"", WS_BORDER, 150, 10, 100, 80);
     const HWND plain = host.AddChild(L"STATIC", L"", 0, 300, 10, 100, 80);
     for (HWND grid : {bordered, plain}) {
-        const unique_window_dc gridDc = GetWindowDCScoped(grid);
-        FillSolid(gridDc.get(), 0, 0, 100, 80, RGB(1, 2, 3));
+        const base::unique_window_dc grid_dc = base::GetWindowDCScoped(grid);
+        FillSolid(grid_dc.get(), 0, 0, 100, 80, RGB(1, 2, 3));
         EXPECT_EQ(PaintGridBorder(&Answer77, grid, WM_PAINT, 0, 0), 77);
     }
-    const unique_window_dc borderedDc = GetWindowDCScoped(bordered);
-    const unique_window_dc plainDc = GetWindowDCScoped(plain);
-    EXPECT_EQ(RingCount(borderedDc.get(), 100, 80, 0, BorderColour), RingLength(100, 80, 0));
-    EXPECT_EQ(RingCount(borderedDc.get(), 100, 80, 1, RGB(1, 2, 3)), RingLength(100, 80, 1));
-    EXPECT_EQ(CountColour(plainDc.get(), 0, 0, 100, 80, RGB(1, 2, 3)), 100 * 80);
+    const base::unique_window_dc bordered_dc = base::GetWindowDCScoped(bordered);
+    const base::unique_window_dc plain_dc = base::GetWindowDCScoped(plain);
+    EXPECT_EQ(RingCount(bordered_dc.get(), 100, 80, 0, BorderColour), RingLength(100, 80, 0));
+    EXPECT_EQ(RingCount(bordered_dc.get(), 100, 80, 1, RGB(1, 2, 3)), RingLength(100, 80, 1));
+    EXPECT_EQ(CountColour(plain_dc.get(), 0, 0, 100, 80, RGB(1, 2, 3)), 100 * 80);
 }
 
 TEST(BorderPaint, ANullPreviousProcedureOrWindowIsHarmless) {

@@ -3,8 +3,10 @@
 #include "colours.h"
 #include "control_state.h"
 #include "draw_test_support.h"
+#include "handles.h"
 #include "primitives.h"
 #include "props.h"
+#include "window_dc.h"
 
 #include <gtest/gtest.h>
 
@@ -30,11 +32,11 @@ class ButtonPaintTest : public ::testing::Test {
         font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
                                 NONANTIALIASED_QUALITY, 0, L"Tahoma"));
         SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        const unique_window_dc window = GetWindowDCScoped(button_);
+        const base::unique_window_dc window = base::GetWindowDCScoped(button_);
         for (int n = 0; n < 4; ++n) {
-            images_[n] =
-                MemoryDC(unique_hdc{CreateCompatibleDC(window.get())},
-                         unique_hbitmap{CreateCompatibleBitmap(window.get(), kWidth, kHeight)});
+            images_[n] = MemoryDC(
+                base::unique_hdc{CreateCompatibleDC(window.get())},
+                base::unique_hbitmap{CreateCompatibleBitmap(window.get(), kWidth, kHeight)});
             SelectObject(images_[n].get(), images_[n].bitmap());
             props::SetHandle(button_, props::StateDcKey(n).c_str(), images_[n].get());
         }
@@ -49,7 +51,7 @@ class ButtonPaintTest : public ::testing::Test {
 
     test::HostWindow host_;
     HWND button_ = nullptr;
-    unique_hfont font_;
+    base::unique_hfont font_;
     MemoryDC images_[4];
 };
 
@@ -70,10 +72,10 @@ TEST_F(ButtonPaintTest, RendersEachStateFromItsSkinCellWithTheCaption) {
     }
     // Black captions on images 0–2, the disabled text colour on image 3.
     for (int n = 0; n < 3; ++n) {
-        EXPECT_GT(CountColour(images_[n].get(), 0, 0, kWidth, kHeight, Black), 10);
+        EXPECT_GT(CountColour(images_[n].get(), 0, 0, kWidth, kHeight, kBlack), 10);
         EXPECT_EQ(CountColour(images_[n].get(), 0, 0, kWidth, kHeight, DisabledTextColour), 0);
     }
-    EXPECT_EQ(CountColour(images_[3].get(), 0, 0, kWidth, kHeight, Black), 0);
+    EXPECT_EQ(CountColour(images_[3].get(), 0, 0, kWidth, kHeight, kBlack), 0);
     EXPECT_GT(CountColour(images_[3].get(), 0, 0, kWidth, kHeight, DisabledTextColour), 10);
     // The frame of image 3 is the pale one.
     EXPECT_EQ(GetPixel(images_[3].get(), 0, kHeight / 2), RGB(135, 195, 232));
@@ -154,8 +156,16 @@ TEST_F(ButtonPaintTest, LeavesCheckBoxStylesAndMissingImagesAlone) {
     props::Set(button_, props::kOldState, 7); // no image "HDC7"
     PaintButtonFade(button_, target.get());
     EXPECT_EQ(CountColour(target.get(), 0, 0, kWidth, kHeight, RGB(0, 0, 0)), kWidth * kHeight);
-    PaintButtonFade(nullptr, target.get());
+
+    // No window: nothing to blend and no images to draw into.
+    EXPECT_EQ(PaintButtonFade(nullptr, target.get()), 0);
+    EXPECT_EQ(CountColour(target.get(), 0, 0, kWidth, kHeight, RGB(0, 0, 0)), kWidth * kHeight);
+    std::vector<COLORREF> before[4];
+    for (int n = 0; n < 4; ++n)
+        before[n] = Image(n);
     RenderButtonStates(nullptr);
+    for (int n = 0; n < 4; ++n)
+        EXPECT_EQ(Image(n), before[n]) << "image " << n;
 }
 
 } // namespace

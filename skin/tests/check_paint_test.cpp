@@ -5,6 +5,7 @@
 #include "draw_test_support.h"
 #include "primitives.h"
 #include "props.h"
+#include "window_dc.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ void ExpectGlyph(HDC image, int x, int y, int gx, int gy, int width, int height)
     for (int row = 0; row < height; ++row)
         for (int column = 0; column < width; ++column) {
             const COLORREF glyph = GetPixel(CheckGlyphs(), gx + column, gy + row);
-            EXPECT_EQ(GetPixel(image, x + column, y + row), glyph == kKey ? White : glyph)
+            EXPECT_EQ(GetPixel(image, x + column, y + row), glyph == kKey ? kWhite : glyph)
                 << "glyph pixel " << column << "," << row;
         }
 }
@@ -80,9 +81,9 @@ TEST_F(CheckPaintTest, HoverAndPressedBoxesShowTheirBands) {
     EXPECT_EQ(GetPixel(box.get(), 6, 6), GetPixel(OptionSkin(), 6, 32));
     // Normal and disabled boxes are white inside.
     ComposeCheckBox(box.get(), 13, 13, StateNormal, BST_UNCHECKED, true);
-    EXPECT_EQ(CountColour(box.get(), 1, 1, 11, 11, White), 121);
+    EXPECT_EQ(CountColour(box.get(), 1, 1, 11, 11, kWhite), 121);
     ComposeCheckBox(box.get(), 13, 13, StateHover, BST_UNCHECKED, false);
-    EXPECT_EQ(CountColour(box.get(), 1, 1, 11, 11, White), 121);
+    EXPECT_EQ(CountColour(box.get(), 1, 1, 11, 11, kWhite), 121);
 }
 
 // Check boxes and option buttons on a real window.
@@ -94,7 +95,7 @@ class CheckWindowTest : public CheckPaintTest {
     }
     // Covers the control's left end with the marker colour, as if the control had painted.
     void Mark(HWND window) {
-        const unique_window_dc dc = GetWindowDCScoped(window);
+        const base::unique_window_dc dc = base::GetWindowDCScoped(window);
         FillSolid(dc.get(), 0, 0, 20, 24, kMarker);
     }
     int Top(HWND window) { return CentreOffset(GetWindowBounds(window).Height, size_); }
@@ -139,8 +140,8 @@ TEST_F(CheckWindowTest, AnOptionButtonShowsItsCircleThroughTheKeyAndADotWhenChec
     const HWND option = host_.AddChild(L"BUTTON", L"体积法", BS_AUTORADIOBUTTON, 10, 40, 80, 24);
     SendMessageW(option, BM_SETCHECK, BST_CHECKED, 0);
     const int top = Top(option);
-    const int dotX = CentreOffset(size_, 5);
-    const int dotY = top + CentreOffset(size_, 5);
+    const int dot_x = CentreOffset(size_, 5);
+    const int dot_y = top + CentreOffset(size_, 5);
 
     for (int state : {StateNormal, StateHover, StatePressed}) {
         Mark(option);
@@ -149,7 +150,7 @@ TEST_F(CheckWindowTest, AnOptionButtonShowsItsCircleThroughTheKeyAndADotWhenChec
         // pixels let the control show.
         for (int y = 0; y < 5; ++y)
             for (int x = 0; x < 5; ++x) {
-                if (x >= dotX && y >= dotY - top) continue;
+                if (x >= dot_x && y >= dot_y - top) continue;
                 const COLORREF skin = GetPixel(OptionSkin(), x, 13 * state + y);
                 EXPECT_EQ(test::WindowPixel(option, x, top + y), skin == kKey ? kMarker : skin);
             }
@@ -157,7 +158,7 @@ TEST_F(CheckWindowTest, AnOptionButtonShowsItsCircleThroughTheKeyAndADotWhenChec
             for (int x = 0; x < 5; ++x) {
                 const COLORREF dot = GetPixel(CheckGlyphs(), 2 + x, 18 + y);
                 if (dot != kKey) {
-                    EXPECT_EQ(test::WindowPixel(option, dotX + x, dotY + y), dot);
+                    EXPECT_EQ(test::WindowPixel(option, dot_x + x, dot_y + y), dot);
                 }
             }
     }
@@ -167,13 +168,13 @@ TEST_F(CheckWindowTest, AnOptionButtonShowsItsCircleThroughTheKeyAndADotWhenChec
     SendMessageW(option, BM_SETCHECK, BST_UNCHECKED, 0);
     Mark(option);
     PaintOptionButton(option, StateNormal, true);
-    EXPECT_NE(test::WindowPixel(option, dotX + 2, dotY + 2), GetPixel(CheckGlyphs(), 4, 20));
+    EXPECT_NE(test::WindowPixel(option, dot_x + 2, dot_y + 2), GetPixel(CheckGlyphs(), 4, 20));
     SendMessageW(option, BM_SETCHECK, BST_CHECKED, 0);
     EnableWindow(option, FALSE);
     Mark(option);
     PaintOptionButton(option, StateNormal, true);
     EXPECT_EQ(test::WindowPixel(option, 2, top + 2), GetPixel(OptionSkin(), 2, 39 + 2));
-    EXPECT_EQ(test::WindowPixel(option, dotX + 2, dotY + 2), GetPixel(CheckGlyphs(), 13, 20));
+    EXPECT_EQ(test::WindowPixel(option, dot_x + 2, dot_y + 2), GetPixel(CheckGlyphs(), 13, 20));
 }
 
 TEST_F(CheckWindowTest, AnIndeterminateOptionButtonHasNoDot) {
@@ -185,9 +186,9 @@ TEST_F(CheckWindowTest, AnIndeterminateOptionButtonHasNoDot) {
     Mark(option);
     EXPECT_EQ(PaintOptionButton(option, StateHover, true), 1);
     EXPECT_EQ(test::WindowPixel(option, 2, top + 2), GetPixel(OptionSkin(), 2, 13 + 2));
-    const int dotX = CentreOffset(size_, 5);
-    const int dotY = top + CentreOffset(size_, 5);
-    EXPECT_NE(test::WindowPixel(option, dotX + 2, dotY + 2), GetPixel(CheckGlyphs(), 4, 20));
+    const int dot_x = CentreOffset(size_, 5);
+    const int dot_y = top + CentreOffset(size_, 5);
+    EXPECT_NE(test::WindowPixel(option, dot_x + 2, dot_y + 2), GetPixel(CheckGlyphs(), 4, 20));
 
     // A state with no circle draws none: the control shows through.
     Mark(option);

@@ -5,6 +5,7 @@
 #include "draw_test_support.h"
 #include "primitives.h"
 #include "props.h"
+#include "window_dc.h"
 
 #include <gtest/gtest.h>
 
@@ -27,10 +28,10 @@ TEST_F(ComboPaintTest, DropButtonForA17PixelScrollBarAndA21PixelCombo) {
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 7; ++column) {
             const COLORREF arrow = GetPixel(ComboButtonSkin(), 8 + column, row);
-            EXPECT_EQ(GetPixel(button.get(), 6 + column, 8 + row), arrow == kKey ? White : arrow);
+            EXPECT_EQ(GetPixel(button.get(), 6 + column, 8 + row), arrow == kKey ? kWhite : arrow);
         }
     EXPECT_EQ(CountColour(button.get(), 0, 0, 18, 19, kArrow), 16);
-    EXPECT_EQ(CountColour(button.get(), 0, 0, 18, 19, White), 18 * 19 - 16);
+    EXPECT_EQ(CountColour(button.get(), 0, 0, 18, 19, kWhite), 18 * 19 - 16);
 
     ComposeComboButton(button.get(), 18, 19, 21, StateNormal, false);
     EXPECT_EQ(CountColour(button.get(), 6, 8, 7, 4, kPaleArrow), 16);
@@ -52,16 +53,16 @@ TEST_F(ComboPaintTest, HoverAndDroppedFacesComeFromTheirCells) {
         EXPECT_EQ(CountColour(button.get(), 6, 8, 7, 4, kArrow), 16);
     }
     ComposeComboButton(button.get(), 18, 19, 21, StateHover, true);
-    const COLORREF hoverTop = GetPixel(button.get(), 3, 1);
+    const COLORREF hover_top = GetPixel(button.get(), 3, 1);
     ComposeComboButton(button.get(), 18, 19, 21, StatePressed, true);
-    EXPECT_NE(GetPixel(button.get(), 3, 1), hoverTop);
+    EXPECT_NE(GetPixel(button.get(), 3, 1), hover_top);
 }
 
 // The drop button region of a combo box on screen.
 std::vector<COLORREF> ButtonOnScreen(HWND combo) {
     const WindowBounds bounds = GetWindowBounds(combo);
     const int width = GetSystemMetrics(SM_CXVSCROLL) + 1;
-    const unique_window_dc dc = GetWindowDCScoped(combo);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(combo);
     return Pixels(dc.get(), bounds.Width - width - 1, 1, width, bounds.Height - 2);
 }
 std::vector<COLORREF> ExpectedButton(HWND combo, int state, bool enabled) {
@@ -84,7 +85,7 @@ TEST_F(ComboPaintTest, DropButtonIsDrawnInItsStateAtTheRightEdge) {
     // The same state again is not redrawn unless forced.
     const WindowBounds bounds = GetWindowBounds(combo);
     {
-        const unique_window_dc dc = GetWindowDCScoped(combo);
+        const base::unique_window_dc dc = base::GetWindowDCScoped(combo);
         FillSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, RGB(1, 2, 3));
     }
     PaintComboButton(combo, nullptr, state, false);
@@ -115,10 +116,10 @@ TEST_F(ComboPaintTest, AListComboGetsTwoFramesAndItsButtonAfterItsOwnPainting) {
     test::HookMessage(combo, WM_PAINT, &PaintComboBox);
     RedrawWindow(combo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     const WindowBounds bounds = GetWindowBounds(combo);
-    const unique_window_dc dc = GetWindowDCScoped(combo);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(combo);
     EXPECT_EQ(CountColour(dc.get(), 0, 0, bounds.Width, 1, BorderColour), bounds.Width);
     EXPECT_EQ(CountColour(dc.get(), 0, 0, 1, bounds.Height, BorderColour), bounds.Height);
-    EXPECT_EQ(CountColour(dc.get(), 1, 1, 1, bounds.Height - 2, White), bounds.Height - 2);
+    EXPECT_EQ(CountColour(dc.get(), 1, 1, 1, bounds.Height - 2, kWhite), bounds.Height - 2);
     EXPECT_EQ(ButtonOnScreen(combo), ExpectedButton(combo, StateHover, true));
 
     EnableWindow(combo, FALSE);
@@ -153,7 +154,7 @@ TEST_F(ComboPaintTest, ASimpleComboHasNoDropButton) {
     int state = StateHover;
     const WindowBounds bounds = GetWindowBounds(combo);
     {
-        const unique_window_dc dc = GetWindowDCScoped(combo);
+        const base::unique_window_dc dc = base::GetWindowDCScoped(combo);
         FillSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, RGB(1, 2, 3));
     }
     PaintComboButton(combo, nullptr, state, true);
@@ -163,8 +164,8 @@ TEST_F(ComboPaintTest, ASimpleComboHasNoDropButton) {
     test::HookMessage(combo, WM_PAINT, &PaintComboBox);
     RedrawWindow(combo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(test::WindowPixel(combo, 0, 0), BorderColour);
-    EXPECT_EQ(test::WindowPixel(combo, 1, 1), White);
-    const unique_window_dc dc = GetWindowDCScoped(combo);
+    EXPECT_EQ(test::WindowPixel(combo, 1, 1), kWhite);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(combo);
     EXPECT_EQ(CountColour(dc.get(), 0, 0, bounds.Width, bounds.Height, kArrow), 0);
 }
 

@@ -6,10 +6,12 @@
 #include "combo_paint.h"
 #include "control_state.h"
 #include "draw_test_support.h"
+#include "handles.h"
 #include "header_paint.h"
 #include "primitives.h"
 #include "progress_paint.h"
 #include "props.h"
+#include "window_dc.h"
 
 #include <commctrl.h>
 
@@ -32,7 +34,7 @@ TEST(DrawSoak, PaintingEveryKindReleasesEverythingItMakes) {
     const HWND check = host.AddChild(L"BUTTON", L"卵石", BS_AUTOCHECKBOX, 10, 40, 80, 24);
     const HWND option = host.AddChild(L"BUTTON", L"体积法", BS_AUTORADIOBUTTON, 10, 70, 80, 24);
     const HWND combo = host.AddChild(L"COMBOBOX", L"", CBS_DROPDOWNLIST, 100, 10, 120, 200);
-    const HWND editCombo = host.AddChild(L"COMBOBOX", L"", CBS_DROPDOWN, 100, 40, 120, 200);
+    const HWND edit_combo = host.AddChild(L"COMBOBOX", L"", CBS_DROPDOWN, 100, 40, 120, 200);
     const HWND header = host.AddChild(WC_HEADERW, L"", 0, 250, 10, 200, 20);
     const HWND bar = host.AddChild(PROGRESS_CLASSW, L"", WS_BORDER, 250, 40, 200, 20);
     const HWND edit = host.AddChild(L"EDIT", L"346.15", 0, 250, 70, 120, 24, WS_EX_CLIENTEDGE);
@@ -52,10 +54,10 @@ TEST(DrawSoak, PaintingEveryKindReleasesEverythingItMakes) {
     // The push button's state images, made as installation makes them.
     MemoryDC images[4];
     {
-        const unique_window_dc dc = GetWindowDCScoped(button);
+        const base::unique_window_dc dc = base::GetWindowDCScoped(button);
         for (int n = 0; n < 4; ++n) {
-            images[n] = MemoryDC(unique_hdc{CreateCompatibleDC(dc.get())},
-                                 unique_hbitmap{CreateCompatibleBitmap(dc.get(), 75, 25)});
+            images[n] = MemoryDC(base::unique_hdc{CreateCompatibleDC(dc.get())},
+                                 base::unique_hbitmap{CreateCompatibleBitmap(dc.get(), 75, 25)});
             SelectObject(images[n].get(), images[n].bitmap());
             props::SetHandle(button, props::StateDcKey(n).c_str(), images[n].get());
         }
@@ -84,11 +86,11 @@ TEST(DrawSoak, PaintingEveryKindReleasesEverythingItMakes) {
         PaintButtonFade(button, target.get());
         PaintCheckBox(check, state, true);
         PaintOptionButton(option, state, true);
-        int comboState = state % 3;
-        PaintComboButton(combo, nullptr, comboState, true);
-        PaintComboButton(combo, target.get(), comboState, true);
+        int combo_state = state % 3;
+        PaintComboButton(combo, nullptr, combo_state, true);
+        PaintComboButton(combo, target.get(), combo_state, true);
         PaintComboBox(&Nothing, combo, WM_PAINT, 0, 0);
-        PaintComboBox(&Nothing, editCombo, WM_PAINT, 0, 0);
+        PaintComboBox(&Nothing, edit_combo, WM_PAINT, 0, 0);
         PaintListFrame(&Nothing, combo, WM_PAINT, 0, 0);
         PaintGridBorder(&Nothing, bar, WM_PAINT, 0, 0);
         PaintHeader(header);
@@ -97,7 +99,7 @@ TEST(DrawSoak, PaintingEveryKindReleasesEverythingItMakes) {
         PaintProgressBar(bar);
         PaintProgressFrame(bar);
         PaintFlatBorder(&Nothing, edit, WM_NCPAINT, 1, 0);
-        BlitSliced(target.get(), 0, 0, 90, 30, ButtonSkin(), 0, 0, 7, 21, 3, 3, 3, 3, KeyColour);
+        BlitSliced(target.get(), 0, 0, 90, 30, ButtonSkin(), 0, 0, 7, 21, 3, 3, 3, 3, kKeyColour);
 
         const std::vector<HGDIOBJ> alive = recorder.Alive();
         ASSERT_TRUE(alive.empty()) << alive.size() << " objects left after round " << round;

@@ -2,7 +2,7 @@
 // given, which it signals once the window exists. It ends when the window is closed.
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR eventName, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR event_name, int) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
@@ -12,10 +12,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR eventName, int) {
     wc.hInstance = instance;
     wc.lpszClassName = L"Form";
     RegisterClassExW(&wc);
-    const HWND window = CreateWindowExW(0, L"Form", eventName, WS_POPUP | WS_VISIBLE, 700, 40, 80,
+    const HWND window = CreateWindowExW(0, L"Form", event_name, WS_POPUP | WS_VISIBLE, 700, 40, 80,
                                         60, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
-    if (HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, eventName)) {
+    if (HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, event_name)) {
         SetEvent(ready);
         CloseHandle(ready);
     }

@@ -1,6 +1,8 @@
 // The messages a user's actions send, delivered to skinned controls one by one: hover, leave,
 // press, release, space, focus and the fade timer, and what each kind keeps of them.
 #include "engine_windows.h"
+#include "handles.h"
+#include "window_dc.h"
 
 #include "fade_timer.h"
 #include "skin.h"
@@ -58,7 +60,7 @@ class PushButtonInput : public ::testing::Test {
     int Timer() { return Prop(button_, L"TIMERID"); }
     COLORREF Shown() { return test::WindowPixel(button_, centre_.x, centre_.y); }
 
-    unique_hwnd form_;
+    base::unique_hwnd form_;
     HWND button_ = nullptr;
     HWND other_ = nullptr;
     POINT centre_{};
@@ -86,7 +88,7 @@ TEST_F(PushButtonInput, LeavingBlendsTheHoverFaceAt140ThenFadesTheNormalFace) {
     Send(WM_MOUSEMOVE);
     FadeToEnd();
     {
-        const unique_window_dc dc = GetWindowDCScoped(button_);
+        const base::unique_window_dc dc = base::GetWindowDCScoped(button_);
         RECT all{0, 0, 500, 500};
         FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     }
@@ -229,7 +231,8 @@ TEST(HeaderInput, TheHotItemFollowsTheMouseAndThePressedItemTheButton) {
         item.mask = HDI_TEXT | HDI_WIDTH;
         item.cxy = 100;
         item.pszText = const_cast<wchar_t*>(texts[i]);
-        SendMessageW(header, HDM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(header, HDM_INSERTITEMW, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item));
     }
     ASSERT_EQ(InstallSkin(form.get()), 1);
     test::FinishPainting(form.get());
@@ -237,7 +240,7 @@ TEST(HeaderInput, TheHotItemFollowsTheMouseAndThePressedItemTheButton) {
         test::MoveCursorTo(header, {x, 12});
         SendMessageW(header, WM_MOUSEMOVE, keys, test::MousePosition({x, 12}));
     };
-    const auto itemPixel = [&](int i) { return test::WindowPixel(header, 100 * i + 50, 3); };
+    const auto item_pixel = [&](int i) { return test::WindowPixel(header, 100 * i + 50, 3); };
     const auto send = [&](UINT message, int x) {
         SendMessageW(header, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
                      test::MousePosition({x, 12}));
@@ -246,30 +249,30 @@ TEST(HeaderInput, TheHotItemFollowsTheMouseAndThePressedItemTheButton) {
     move(50);
     EXPECT_EQ(Prop(header, L"MOUSEFLAG"), 1);
     EXPECT_EQ(Prop(header, L"HMINDEX"), 0);
-    const COLORREF hot = itemPixel(0);
-    const COLORREF normal = itemPixel(2);
+    const COLORREF hot = item_pixel(0);
+    const COLORREF normal = item_pixel(2);
     EXPECT_NE(hot, normal);
     move(150);
     EXPECT_EQ(Prop(header, L"HMINDEX"), 1);
-    EXPECT_EQ(itemPixel(0), normal);
-    EXPECT_EQ(itemPixel(1), hot);
+    EXPECT_EQ(item_pixel(0), normal);
+    EXPECT_EQ(item_pixel(1), hot);
     move(350); // past the last item
     EXPECT_EQ(Prop(header, L"HMINDEX"), -1);
-    EXPECT_EQ(itemPixel(1), normal);
+    EXPECT_EQ(item_pixel(1), normal);
 
     move(150);
     send(WM_LBUTTONDOWN, 150);
     EXPECT_EQ(Prop(header, L"HDINDEX"), 1);
-    const COLORREF pressed = itemPixel(1);
+    const COLORREF pressed = item_pixel(1);
     EXPECT_NE(pressed, hot);
     send(WM_LBUTTONUP, 150); // let go over the item: hot again
     EXPECT_EQ(Prop(header, L"HDINDEX"), -1);
-    EXPECT_EQ(itemPixel(1), hot);
+    EXPECT_EQ(item_pixel(1), hot);
 
     send(WM_LBUTTONDOWN, 150);
     test::MoveCursorTo(header, {150, 300});
     send(WM_LBUTTONUP, 150); // let go elsewhere: normal
-    EXPECT_EQ(itemPixel(1), normal);
+    EXPECT_EQ(item_pixel(1), normal);
 
     SendMessageW(header, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(Prop(header, L"MOUSEFLAG"), 0);

@@ -1,6 +1,7 @@
 // Installing and removing the skin on real windows: what is taken over, what each kind carries
 // while skinned, and that everything is given back.
 #include "engine_windows.h"
+#include "handles.h"
 
 #include "bitmaps.h"
 #include "control_kind.h"
@@ -52,13 +53,13 @@ TEST_F(EngineInstall, TakesOverEveryDescendantAndGivesEverythingBack) {
     const HWND form = f.form.get();
     auto windows = test::Descendants(form);
     windows.push_back(form);
-    std::map<HWND, std::vector<std::wstring>> propsBefore;
-    std::map<HWND, LONG_PTR> procBefore;
-    std::map<HWND, LONG> styleBefore;
+    std::map<HWND, std::vector<std::wstring>> props_before;
+    std::map<HWND, LONG_PTR> proc_before;
+    std::map<HWND, LONG> style_before;
     for (HWND w : windows) {
-        propsBefore[w] = PropNames(w);
-        procBefore[w] = GetWindowLongPtrW(w, GWLP_WNDPROC);
-        styleBefore[w] = GetWindowLongW(w, GWL_STYLE);
+        props_before[w] = PropNames(w);
+        proc_before[w] = GetWindowLongPtrW(w, GWLP_WNDPROC);
+        style_before[w] = GetWindowLongW(w, GWL_STYLE);
     }
 
     ASSERT_EQ(InstallSkin(form), 1);
@@ -69,7 +70,7 @@ TEST_F(EngineInstall, TakesOverEveryDescendantAndGivesEverythingBack) {
         SCOPED_TRACE(GetWindowClass(w));
         EXPECT_EQ(GetWindowLongPtrW(w, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&SkinWindowProc));
         auto expected = KeysOf(GetControlKind(w));
-        auto& before = propsBefore[w];
+        auto& before = props_before[w];
         expected.insert(expected.end(), before.begin(), before.end());
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(PropNames(w), expected);
@@ -77,10 +78,10 @@ TEST_F(EngineInstall, TakesOverEveryDescendantAndGivesEverythingBack) {
     // The push buttons (default one included) are drawn by the skin and clipped to a region.
     for (HWND button : f.command) {
         EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
-        EXPECT_NE(GetWindowRgn(button, unique_hrgn(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
+        EXPECT_NE(GetWindowRgn(button, base::unique_hrgn(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
     }
     EXPECT_EQ(GetPropW(f.command[0], L"OLDSTYLE"),
-              reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(styleBefore[f.command[0]])));
+              reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(style_before[f.command[0]])));
 
     std::vector<HGDIOBJ> images;
     for (HWND button : f.command) {
@@ -97,12 +98,12 @@ TEST_F(EngineInstall, TakesOverEveryDescendantAndGivesEverythingBack) {
     EXPECT_EQ(ButtonSkin(), nullptr);
     for (HWND w : windows) {
         SCOPED_TRACE(GetWindowClass(w));
-        EXPECT_EQ(PropNames(w), propsBefore[w]);
-        EXPECT_EQ(GetWindowLongPtrW(w, GWLP_WNDPROC), procBefore[w]);
-        EXPECT_EQ(GetWindowLongW(w, GWL_STYLE), styleBefore[w]);
+        EXPECT_EQ(PropNames(w), props_before[w]);
+        EXPECT_EQ(GetWindowLongPtrW(w, GWLP_WNDPROC), proc_before[w]);
+        EXPECT_EQ(GetWindowLongW(w, GWL_STYLE), style_before[w]);
     }
     for (HWND button : f.command) {
-        EXPECT_EQ(GetWindowRgn(button, unique_hrgn(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
+        EXPECT_EQ(GetWindowRgn(button, base::unique_hrgn(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
     }
     for (HGDIOBJ image : images)
         EXPECT_EQ(GetObjectType(image), 0u);
@@ -113,8 +114,8 @@ TEST_F(EngineInstall, SecondInstallDoesNothingAndLastReleaseRebuildsNextTime) {
     auto f = test::MakeDesignLikeForm();
     ASSERT_EQ(InstallSkin(f.form.get()), 1);
     const int count = SubclassCount();
-    const HDC firstSkin = ButtonSkin();
-    EXPECT_NE(firstSkin, nullptr);
+    const HDC first_skin = ButtonSkin();
+    EXPECT_NE(first_skin, nullptr);
 
     // Installing again leaves everything as it is, even a control added since.
     const HWND late =
@@ -122,7 +123,7 @@ TEST_F(EngineInstall, SecondInstallDoesNothingAndLastReleaseRebuildsNextTime) {
     EXPECT_EQ(InstallSkin(f.form.get()), 0);
     EXPECT_EQ(SubclassCount(), count);
     EXPECT_FALSE(IsSubclassed(late));
-    EXPECT_EQ(ButtonSkin(), firstSkin);
+    EXPECT_EQ(ButtonSkin(), first_skin);
 
     // A second skinned window keeps the bitmaps alive when the first one goes. Being a form,
     // it is taken over as soon as it is activated in place of the skinned one.
@@ -131,10 +132,10 @@ TEST_F(EngineInstall, SecondInstallDoesNothingAndLastReleaseRebuildsNextTime) {
     EXPECT_EQ(InstallSkin(other.get()), 0);
     ASSERT_EQ(RemoveSkin(f.form.get()), 1);
     EXPECT_TRUE(SkinReady());
-    EXPECT_EQ(ButtonSkin(), firstSkin);
+    EXPECT_EQ(ButtonSkin(), first_skin);
     ASSERT_EQ(RemoveSkin(other.get()), 1);
     EXPECT_FALSE(SkinReady());
-    EXPECT_EQ(GetObjectType(firstSkin), 0u);
+    EXPECT_EQ(GetObjectType(first_skin), 0u);
 
     ASSERT_EQ(InstallSkin(f.form.get()), 1);
     EXPECT_TRUE(SkinReady());
@@ -147,7 +148,7 @@ TEST_F(EngineInstall, ButtonTypesAndStatesAtInstallation) {
     auto form = test::MakeForm();
     struct Case {
         DWORD style;
-        bool ownerDrawn;
+        bool owner_drawn;
     };
     const Case cases[] = {
         {BS_PUSHBUTTON, true},      {BS_DEFPUSHBUTTON, true}, {BS_USERBUTTON, true},
@@ -170,9 +171,10 @@ TEST_F(EngineInstall, ButtonTypesAndStatesAtInstallation) {
     for (size_t i = 0; i < buttons.size(); ++i) {
         SCOPED_TRACE(cases[i].style);
         const LONG type = GetWindowLongW(buttons[i], GWL_STYLE) & BS_TYPEMASK;
-        EXPECT_EQ(type, cases[i].ownerDrawn ? BS_OWNERDRAW : styles[i] & BS_TYPEMASK);
+        EXPECT_EQ(type, cases[i].owner_drawn ? BS_OWNERDRAW : styles[i] & BS_TYPEMASK);
         EXPECT_TRUE(HasProp(buttons[i], L"HDC3"));
-        EXPECT_NE(GetWindowRgn(buttons[i], unique_hrgn(CreateRectRgn(0, 0, 0, 0)).get()), ERROR);
+        EXPECT_NE(GetWindowRgn(buttons[i], base::unique_hrgn(CreateRectRgn(0, 0, 0, 0)).get()),
+                  ERROR);
     }
     // A class name in other case is the same kind: the command button gets a push button's state.
     EXPECT_EQ(GetPropW(disabled, L"OLDSTATE"), reinterpret_cast<HANDLE>(3));
@@ -266,16 +268,16 @@ TEST_F(EngineInstall, WindowsThatAppearLaterAreTakenOverOnce) {
     EXPECT_EQ(SubclassCount(), count);
 
     // A dialog going idle.
-    unique_hwnd dialog(CreateWindowExW(0, L"Form", L"d", WS_POPUP, 0, 0, 50, 50, form_, nullptr,
-                                       nullptr, nullptr));
+    base::unique_hwnd dialog(CreateWindowExW(0, L"Form", L"d", WS_POPUP, 0, 0, 50, 50, form_,
+                                             nullptr, nullptr, nullptr));
     SendMessageW(form_, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(dialog.get()));
     EXPECT_TRUE(IsSubclassed(dialog.get()));
 
     // Activation: an owned window or a form-kind window is taken over, any other is not.
-    unique_hwnd owned(CreateWindowExW(0, L"Static", L"o", WS_POPUP, 0, 0, 50, 50, form_, nullptr,
-                                      nullptr, nullptr));
-    unique_hwnd stranger(CreateWindowExW(0, L"Static", L"s", WS_POPUP, 0, 0, 50, 50, nullptr,
-                                         nullptr, nullptr, nullptr));
+    base::unique_hwnd owned(CreateWindowExW(0, L"Static", L"o", WS_POPUP, 0, 0, 50, 50, form_,
+                                            nullptr, nullptr, nullptr));
+    base::unique_hwnd stranger(CreateWindowExW(0, L"Static", L"s", WS_POPUP, 0, 0, 50, 50, nullptr,
+                                               nullptr, nullptr, nullptr));
     SendMessageW(form_, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(stranger.get()));
     EXPECT_FALSE(IsSubclassed(stranger.get()));
     SendMessageW(form_, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(owned.get()));
@@ -312,21 +314,21 @@ TEST_F(EngineInstall, RemovingTheSkinInsideAClickLeavesNothingBehind) {
 // A message box opened from a skinned form: read while it is up, then closed.
 struct MessageBoxProbe {
     static inline bool seen = false;
-    static inline bool boxSkinned = false;
-    static inline bool okButtonSkinned = false;
-    static inline HANDLE okImage = nullptr;
-    static inline int countWhileOpen = 0;
+    static inline bool box_skinned = false;
+    static inline bool ok_button_skinned = false;
+    static inline HANDLE ok_image = nullptr;
+    static inline int count_while_open = 0;
 
     static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
         const HWND box = FindWindowW(L"#32770", L"engine test box");
         if (!box) return;
         KillTimer(nullptr, id);
         seen = true;
-        boxSkinned = IsSubclassed(box);
+        box_skinned = IsSubclassed(box);
         const HWND ok = GetDlgItem(box, IDOK);
-        okButtonSkinned = IsSubclassed(ok);
-        okImage = GetPropW(ok, L"HDC0");
-        countWhileOpen = SubclassCount();
+        ok_button_skinned = IsSubclassed(ok);
+        ok_image = GetPropW(ok, L"HDC0");
+        count_while_open = SubclassCount();
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
 };
@@ -334,17 +336,17 @@ struct MessageBoxProbe {
 TEST_F(EngineInstall, MessageBoxFromSkinnedFormIsSkinnedAndReleased) {
     auto f = test::MakeDesignLikeForm();
     ASSERT_EQ(InstallSkin(f.form.get()), 1);
-    const int formCount = SubclassCount();
+    const int form_count = SubclassCount();
     const UINT_PTR timer = SetTimer(nullptr, 0, 30, MessageBoxProbe::Tick);
     MessageBoxW(f.form.get(), L"水泥用量小于最小值 故取260", L"engine test box", MB_OK);
     KillTimer(nullptr, timer);
 
     ASSERT_TRUE(MessageBoxProbe::seen);
-    EXPECT_TRUE(MessageBoxProbe::boxSkinned);
-    EXPECT_TRUE(MessageBoxProbe::okButtonSkinned);
-    EXPECT_GT(MessageBoxProbe::countWhileOpen, formCount);
-    EXPECT_EQ(SubclassCount(), formCount);
-    EXPECT_EQ(GetObjectType(MessageBoxProbe::okImage), 0u);
+    EXPECT_TRUE(MessageBoxProbe::box_skinned);
+    EXPECT_TRUE(MessageBoxProbe::ok_button_skinned);
+    EXPECT_GT(MessageBoxProbe::count_while_open, form_count);
+    EXPECT_EQ(SubclassCount(), form_count);
+    EXPECT_EQ(GetObjectType(MessageBoxProbe::ok_image), 0u);
     RemoveSkin(f.form.get());
 }
 
@@ -353,19 +355,20 @@ TEST_F(EngineInstall, WindowOfAnotherProcessIsNeverTakenOver) {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring helper(path);
     helper = helper.substr(0, helper.find_last_of(L"\\/") + 1) + L"skin_engine_foreign_window.exe";
-    const std::wstring eventName =
+    const std::wstring event_name =
         L"mixora-engine-foreign-" + std::to_wstring(GetCurrentProcessId());
-    unique_any<HANDLE, CloseHandle> ready(CreateEventW(nullptr, TRUE, FALSE, eventName.c_str()));
-    std::wstring commandLine = L"\"" + helper + L"\" " + eventName;
+    base::unique_any<HANDLE, CloseHandle> ready(
+        CreateEventW(nullptr, TRUE, FALSE, event_name.c_str()));
+    std::wstring command_line = L"\"" + helper + L"\" " + event_name;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(helper.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+    ASSERT_TRUE(CreateProcessW(helper.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0,
                                nullptr, nullptr, &startup, &process));
-    unique_any<HANDLE, CloseHandle> processHandle(process.hProcess);
-    unique_any<HANDLE, CloseHandle> threadHandle(process.hThread);
+    base::unique_any<HANDLE, CloseHandle> process_handle(process.hProcess);
+    base::unique_any<HANDLE, CloseHandle> thread_handle(process.hThread);
     ASSERT_EQ(WaitForSingleObject(ready.get(), 20000), WAIT_OBJECT_0);
-    const HWND foreign = FindWindowW(L"Form", eventName.c_str());
+    const HWND foreign = FindWindowW(L"Form", event_name.c_str());
     ASSERT_NE(foreign, nullptr);
 
     auto form = test::MakeForm(60, 60);
@@ -379,7 +382,7 @@ TEST_F(EngineInstall, WindowOfAnotherProcessIsNeverTakenOver) {
     RemoveSkin(form.get());
 
     PostMessageW(foreign, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(processHandle.get(), 20000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(process_handle.get(), 20000), WAIT_OBJECT_0);
 }
 
 } // namespace

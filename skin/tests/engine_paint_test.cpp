@@ -1,6 +1,7 @@
 // Paint, size and enable handling on real windows: which paint messages a control's own
 // procedure still sees, and how a push button's images and region follow it.
 #include "engine_windows.h"
+#include "handles.h"
 
 #include "colours.h"
 #include "fade_timer.h"
@@ -24,12 +25,12 @@ void Repaint(HWND window) {
 // Window classes whose own procedure counts the paint messages that reach it.
 struct PaintCounter {
     static inline std::map<HWND, int> paints;
-    static inline std::map<HWND, int> ncPaints;
+    static inline std::map<HWND, int> nc_paints;
     static inline WNDPROC base = nullptr;
 
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_PAINT) ++paints[window];
-        if (message == WM_NCPAINT) ++ncPaints[window];
+        if (message == WM_NCPAINT) ++nc_paints[window];
         return base ? CallWindowProcW(base, window, message, wParam, lParam)
                     : DefWindowProcW(window, message, wParam, lParam);
     }
@@ -46,7 +47,7 @@ struct PaintCounter {
         plain.cbSize = sizeof(plain);
         plain.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             if (message == WM_PAINT) ++paints[window];
-            if (message == WM_NCPAINT) ++ncPaints[window];
+            if (message == WM_NCPAINT) ++nc_paints[window];
             return DefWindowProcW(window, message, wParam, lParam);
         };
         plain.hInstance = GetModuleHandleW(nullptr);
@@ -55,7 +56,7 @@ struct PaintCounter {
     }
     static void Reset() {
         paints.clear();
-        ncPaints.clear();
+        nc_paints.clear();
     }
 };
 
@@ -76,8 +77,8 @@ TEST(EnginePaint, OnlyTheControlsTheSkinPaintsKeepTheirPaintMessages) {
     EXPECT_EQ(PaintCounter::paints[push], 0);
     EXPECT_GT(PaintCounter::paints[box], 0);
     EXPECT_EQ(PaintCounter::paints[bar], 0);
-    EXPECT_EQ(PaintCounter::ncPaints[bar], 0);
-    EXPECT_GT(PaintCounter::ncPaints[push], 0);
+    EXPECT_EQ(PaintCounter::nc_paints[bar], 0);
+    EXPECT_GT(PaintCounter::nc_paints[push], 0);
 
     RemoveSkin(form.get());
     PaintCounter::Reset();
@@ -122,7 +123,7 @@ TEST(EnginePaint, AResizedButtonGetsImagesAndARegionOfItsNewSize) {
         EXPECT_EQ(info.bmHeight, 44);
         EXPECT_EQ(GetObjectType(old[static_cast<size_t>(n)]), 0u);
     }
-    unique_hrgn region(CreateRectRgn(0, 0, 0, 0));
+    base::unique_hrgn region(CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(GetWindowRgn(button, region.get()), ERROR);
     RECT box{};
     GetRgnBox(region.get(), &box);

@@ -1,9 +1,11 @@
 // Long runs: installing and removing many times, and many hover/press/release sequences, must
 // leave no handle alive, no timer running and no property behind.
 #include "engine_windows.h"
+#include "handles.h"
 
 #include "engine_state.h"
 #include "fade_timer.h"
+#include "gdi_recorder.h"
 #include "skin.h"
 
 #include <commctrl.h>
@@ -28,9 +30,10 @@ void ExpectReleased(const std::vector<HANDLE>& handles) {
         EXPECT_EQ(GetObjectType(h), 0u);
 }
 
-// New objects can still be made: a leak would eventually exhaust the handle table.
+// New objects can still be made: a leak large enough would exhaust the handle table (the
+// recorder's census catches the small ones).
 void ExpectRoomForObjects() {
-    std::vector<unique_hbrush> brushes;
+    std::vector<base::unique_hbrush> brushes;
     for (int i = 0; i < 2000; ++i) {
         brushes.emplace_back(CreateSolidBrush(RGB(i % 256, 0, 0)));
         ASSERT_TRUE(brushes.back()) << "no room for GDI objects after " << i;
@@ -45,14 +48,23 @@ TEST(EngineSoak, FiveHundredInstallationsLeaveNothingBehind) {
     for (HWND w : windows)
         before[w] = test::PropNames(w);
 
+    // Every installation makes the same objects, and its removal frees every one of them.
+    test::GdiRecorder recorder;
+    test::GdiCensus first_installed;
     for (int cycle = 0; cycle < 500; ++cycle) {
         ASSERT_EQ(InstallSkin(f.form.get()), 1);
         const auto images = ButtonImages(f.command[cycle % 4]);
+        const test::GdiCensus installed = recorder.AliveByType();
+        if (cycle == 0) first_installed = installed;
+        ASSERT_EQ(installed, first_installed) << "cycle " << cycle;
         ASSERT_EQ(RemoveSkin(f.form.get()), 1);
         ASSERT_EQ(SubclassCount(), 0);
         for (HANDLE h : images)
             ASSERT_EQ(GetObjectType(h), 0u) << "cycle " << cycle;
+        ASSERT_EQ(recorder.AliveByType(), test::GdiCensus{}) << "cycle " << cycle;
+        recorder.Clear();
     }
+    EXPECT_FALSE(first_installed.empty());
     for (HWND w : windows)
         EXPECT_EQ(test::PropNames(w), before[w]);
     ExpectRoomForObjects();
@@ -71,9 +83,9 @@ void HoverPressRelease(HWND window, LPARAM at) {
 TEST(EngineSoak, ThousandsOfHoverPressReleaseSequences) {
     auto form = test::MakeForm();
     // The push button alone in its own frame, so that its releases redraw no check box.
-    const HWND buttonFrame = test::AddChild(form.get(), L"TestFrame", L"", 0, 10, 10, 200, 60);
+    const HWND button_frame = test::AddChild(form.get(), L"TestFrame", L"", 0, 10, 10, 200, 60);
     const HWND button =
-        test::AddChild(buttonFrame, L"Button", L"计算", BS_DEFPUSHBUTTON, 10, 10, 120, 36);
+        test::AddChild(button_frame, L"Button", L"计算", BS_DEFPUSHBUTTON, 10, 10, 120, 36);
     const HWND check = test::AddChild(form.get(), L"ThunderRT6CheckBox", L"卵石", BS_AUTOCHECKBOX,
                                       10, 100, 100, 20);
     const HWND option = test::AddChild(form.get(), L"ThunderRT6OptionButton", L"细砂",
@@ -90,8 +102,10 @@ TEST(EngineSoak, ThousandsOfHoverPressReleaseSequences) {
     std::map<HWND, std::vector<std::wstring>> before;
     for (HWND w : windows)
         before[w] = test::PropNames(w);
+    test::GdiRecorder recorder;
     ASSERT_EQ(InstallSkin(form.get()), 1);
     const auto images = ButtonImages(button);
+    const test::GdiCensus installed = recorder.AliveByType();
     const LPARAM at = test::MousePosition({10, 10});
     test::MoveCursorTo(button, {10, 10});
 
@@ -102,8 +116,11 @@ TEST(EngineSoak, ThousandsOfHoverPressReleaseSequences) {
             HoverPressRelease(w, at);
     }
     EXPECT_EQ(ButtonImages(button), images) << "the images were made again";
+    // Hover, press and fade make only objects they free again.
+    EXPECT_EQ(recorder.AliveByType(), installed);
     ASSERT_EQ(RemoveSkin(form.get()), 1);
     ExpectReleased(images);
+    EXPECT_EQ(recorder.AliveByType(), test::GdiCensus{});
     EXPECT_FALSE(KillTimer(button, kFadeTimerId)) << "a fade timer outlived the skin";
     for (HWND w : windows)
         EXPECT_EQ(test::PropNames(w), before[w]);

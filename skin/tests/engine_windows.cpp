@@ -1,5 +1,7 @@
 #include "engine_windows.h"
 
+#include "handles.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -53,16 +55,11 @@ void RegisterTestClasses() {
     (void)registered;
 }
 
-HWND AddChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int x, int y,
-              int width, int height, DWORD exStyle) {
-    return CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width,
-                           height, parent, nullptr, Instance(), nullptr);
-}
-
-unique_hwnd MakeForm(int width, int height) {
+base::unique_hwnd MakeForm(int width, int height) {
     RegisterTestClasses();
-    unique_hwnd form(CreateWindowExW(0, L"Form", L"engine test", WS_POPUP | WS_VISIBLE, 40, 40,
-                                     width, height, nullptr, nullptr, Instance(), nullptr));
+    base::unique_hwnd form(CreateWindowExW(0, L"Form", L"engine test", WS_POPUP | WS_VISIBLE, 40,
+                                           40, width, height, nullptr, nullptr, Instance(),
+                                           nullptr));
     SetForegroundWindow(form.get());
     UpdateWindow(form.get());
     return form;
@@ -92,18 +89,6 @@ DesignLikeForm MakeDesignLikeForm() {
     }
     SendMessageW(f.option1, BM_SETCHECK, BST_CHECKED, 0);
     return f;
-}
-
-std::vector<HWND> Descendants(HWND window) {
-    std::vector<HWND> all;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&all));
-    return all;
 }
 
 std::vector<std::wstring> PropNames(HWND window) {
@@ -149,19 +134,6 @@ LPARAM MousePosition(POINT client) {
 
 void FinishPainting(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
-COLORREF WindowPixel(HWND window, int x, int y) {
-    const unique_window_dc dc = GetWindowDCScoped(window);
-    return GetPixel(dc.get(), x, y);
 }
 
 } // namespace mixora::skin::test

@@ -2,6 +2,7 @@
 // Real windows for the engine tests: the test's own window classes, a form like the design
 // window, and small probes of window state (properties, pixels, handles).
 #include "handles.h"
+#include "test_windows.h"
 
 #include <windows.h>
 
@@ -15,16 +16,13 @@ namespace mixora::skin::test {
 // class names the engine knows.
 void RegisterTestClasses();
 
-HWND AddChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int x, int y,
-              int width, int height, DWORD exStyle = 0);
-
 // A visible top-level "Form" at a fixed place on the screen.
-unique_hwnd MakeForm(int width = 640, int height = 420);
+base::unique_hwnd MakeForm(int width = 640, int height = 420);
 
 // A form laid out like the design window: frames holding edits, labels, option buttons and
 // check boxes, and four push buttons below (the first one the default button).
 struct DesignLikeForm {
-    unique_hwnd form;
+    base::unique_hwnd form;
     HWND frame = nullptr;
     HWND option1 = nullptr;
     HWND option2 = nullptr;
@@ -34,8 +32,6 @@ struct DesignLikeForm {
     HWND command[4] = {};
 };
 DesignLikeForm MakeDesignLikeForm();
-
-std::vector<HWND> Descendants(HWND window);
 
 // The names of the window's properties, upper-cased.
 std::vector<std::wstring> PropNames(HWND window);
@@ -49,10 +45,5 @@ void MoveCursorTo(HWND window, POINT client);
 LPARAM MousePosition(POINT client);
 // Paints now whatever is waiting to be painted in the window and its descendants.
 void FinishPainting(HWND window);
-// Dispatches whatever is queued for this thread (posted timers, mouse-leave notices).
-void PumpMessages();
-
-// What the window shows at a point of its own (window) coordinates.
-COLORREF WindowPixel(HWND window, int x, int y);
 
 } // namespace mixora::skin::test

@@ -1,9 +1,11 @@
 #include "bitmaps.h"
 #include "control_state.h"
 #include "draw_test_support.h"
+#include "handles.h"
 #include "header_paint.h"
 #include "primitives.h"
 #include "props.h"
+#include "window_dc.h"
 
 #include <commctrl.h>
 
@@ -54,12 +56,12 @@ class HeaderPaintTest : public ::testing::Test {
 
     test::HostWindow host_;
     HWND header_ = nullptr;
-    unique_hfont font_;
+    base::unique_hfont font_;
 };
 
 TEST_F(HeaderPaintTest, WithoutItemsOnlyTheBackgroundShows) {
     Repaint();
-    const unique_window_dc dc = GetWindowDCScoped(header_);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(header_);
     for (int y = 0; y < 20; ++y)
         EXPECT_EQ(CountColour(dc.get(), 0, y, 300, 1, GetPixel(HeaderSkin(), 1, y)), 300) << y;
 }
@@ -71,7 +73,7 @@ TEST_F(HeaderPaintTest, ItemsShowTheirPressedHoverAndNormalCells) {
     props::Set(header_, props::kHdIndex, 1);
     props::Set(header_, props::kHmIndex, 0);
     Repaint();
-    const unique_window_dc dc = GetWindowDCScoped(header_);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(header_);
     ExpectCellEdges(dc.get(), 0, 60, 3);                                 // hover
     ExpectCellEdges(dc.get(), 60, 80, 6);                                // pressed
     ExpectCellEdges(dc.get(), 140, 70, 0);                               // normal
@@ -106,7 +108,7 @@ TEST_F(HeaderPaintTest, OneItemIsRedrawnForFeedback) {
 
     // On the window itself when no target is given.
     PaintHeaderItem(header_, nullptr, 1, StateHover);
-    const unique_window_dc dc = GetWindowDCScoped(header_);
+    const base::unique_window_dc dc = base::GetWindowDCScoped(header_);
     ExpectCellEdges(dc.get(), 60, 80, 3);
 }
 

@@ -27,7 +27,7 @@ class NoMessageBoxes final : public ui::MessageBoxes {
 
 BenchWindow BuildGallery(HINSTANCE instance) {
     const gallery::GalleryWindow window = gallery::BuildGalleryWindow(instance);
-    return {window.form, window.pushButton};
+    return {window.form, window.push_button};
 }
 
 BenchWindow BuildDesign(HINSTANCE instance) {

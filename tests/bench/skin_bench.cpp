@@ -66,10 +66,15 @@ double CreateAndShow(WindowBuilder build, bool skinned, HINSTANCE instance) {
     return elapsed;
 }
 
+// How a row compares its measure: with the plain window, with the fade timer's period, or not
+// at all (the note says what it covers).
+enum class RowKind { AgainstPlain, ShareOfFadePeriod, Alone };
+
 struct Row {
+    RowKind kind;
     const char* measure;
     double skinned;
-    double plain; // < 0: no plain counterpart
+    double plain; // AgainstPlain only
     const char* note;
 };
 
@@ -78,7 +83,7 @@ struct Row {
 int main() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WindowBuilder build = mixora::bench::kBuilders[0].build;
-    std::wstring_view windowName = mixora::bench::kBuilders[0].name;
+    std::wstring_view window_name = mixora::bench::kBuilders[0].name;
     int runs = 20;
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
@@ -88,26 +93,26 @@ int main() {
         for (const auto& builder : mixora::bench::kBuilders) {
             if (arg.starts_with(L"--window=") && arg.substr(9) == builder.name) {
                 build = builder.build;
-                windowName = builder.name;
+                window_name = builder.name;
             }
         }
     }
     LocalFree(argv);
 
     // Creating and showing, skinned and plain in turn so both see the same conditions.
-    std::vector<double> createSkinned, createPlain;
+    std::vector<double> create_skinned, create_plain;
     CreateAndShow(build, true, instance); // warm-up: classes, fonts, skin bitmaps
     CreateAndShow(build, false, instance);
     for (int i = 0; i < runs; ++i) {
-        createSkinned.push_back(CreateAndShow(build, true, instance));
-        createPlain.push_back(CreateAndShow(build, false, instance));
+        create_skinned.push_back(CreateAndShow(build, true, instance));
+        create_plain.push_back(CreateAndShow(build, false, instance));
     }
 
     // Repainting one shown window, with and without the skin.
     const BenchWindow window = build(instance);
     ShowWindow(window.form, SW_SHOWNOACTIVATE);
     PaintNow(window.form);
-    std::vector<double> repaintSkinned, repaintPlain, installRemove, fadeBlend, fadeTick;
+    std::vector<double> repaint_skinned, repaint_plain, install_remove, fade_blend, fade_tick;
     int controls = 0;
     EnumChildWindows(
         window.form,
@@ -119,18 +124,18 @@ int main() {
     for (int i = 0; i < runs; ++i) {
         double start = Now();
         PaintNow(window.form);
-        repaintPlain.push_back(Now() - start);
+        repaint_plain.push_back(Now() - start);
 
         start = Now();
         mixora::skin::InstallSkin(window.form);
         mixora::skin::RemoveSkin(window.form);
-        installRemove.push_back(Now() - start);
+        install_remove.push_back(Now() - start);
 
         mixora::skin::InstallSkin(window.form);
         PaintNow(window.form);
         start = Now();
         PaintNow(window.form);
-        repaintSkinned.push_back(Now() - start);
+        repaint_skinned.push_back(Now() - start);
 
         // One fade tick: the blend alone, and the whole timer message around it.
         namespace props = mixora::skin::props;
@@ -140,12 +145,12 @@ int main() {
             start = Now();
             SendMessageW(window.button, WM_TIMER, mixora::skin::kFadeTimerId, 0);
             GdiFlush();
-            fadeTick.push_back(Now() - start);
+            fade_tick.push_back(Now() - start);
             props::Set(window.button, props::kAlphaLevel, level);
             start = Now();
             mixora::skin::PaintButtonFade(window.button);
             GdiFlush();
-            fadeBlend.push_back(Now() - start);
+            fade_blend.push_back(Now() - start);
         }
         mixora::skin::RemoveSkin(window.form);
         Pump();
@@ -154,25 +159,32 @@ int main() {
 
     const double period = mixora::skin::kFadePeriodMs;
     const Row rows[] = {
-        {"create and show the window", Median(createSkinned), Median(createPlain), ""},
-        {"full repaint", Median(repaintSkinned), Median(repaintPlain), ""},
-        {"fade tick: PaintButtonFade", Median(fadeBlend), -1, "of the 15 ms period"},
-        {"fade tick: whole WM_TIMER", Median(fadeTick), -1, "of the 15 ms period"},
-        {"InstallSkin + RemoveSkin", Median(installRemove), -1, "whole window"},
+        {RowKind::AgainstPlain, "create and show the window", Median(create_skinned),
+         Median(create_plain), ""},
+        {RowKind::AgainstPlain, "full repaint", Median(repaint_skinned), Median(repaint_plain), ""},
+        {RowKind::ShareOfFadePeriod, "fade tick: PaintButtonFade", Median(fade_blend), 0,
+         "of the 15 ms period"},
+        {RowKind::ShareOfFadePeriod, "fade tick: whole WM_TIMER", Median(fade_tick), 0,
+         "of the 15 ms period"},
+        {RowKind::Alone, "InstallSkin + RemoveSkin", Median(install_remove), 0, "whole window"},
     };
     std::printf("skin bench: window %ls, %d controls, median of %d runs (ms)\n",
-                std::wstring(windowName).c_str(), controls, runs);
+                std::wstring(window_name).c_str(), controls, runs);
     std::printf("%-30s %10s %10s %10s\n", "measure", "skinned", "plain", "ratio");
     for (const Row& row : rows) {
-        if (row.plain >= 0) {
+        switch (row.kind) {
+        case RowKind::AgainstPlain:
             std::printf("%-30s %10.3f %10.3f %9.2fx\n", row.measure, row.skinned, row.plain,
                         row.plain > 0 ? row.skinned / row.plain : 0.0);
-        } else if (row.note[0] == 'o') {
+            break;
+        case RowKind::ShareOfFadePeriod:
             std::printf("%-30s %10.3f %10s %9.1f%% %s\n", row.measure, row.skinned, "-",
                         100.0 * row.skinned / period, row.note);
-        } else {
+            break;
+        case RowKind::Alone:
             std::printf("%-30s %10.3f %10s %10s %s\n", row.measure, row.skinned, "-", "-",
                         row.note);
+            break;
         }
     }
     return 0;

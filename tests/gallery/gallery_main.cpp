@@ -24,11 +24,11 @@ using mixora::gallery::GalleryWindow;
 
 struct Options {
     bool skin = true;
-    int hoverTicks = -1;
+    int hover_ticks = -1;
     bool press = false;
     bool focus = false;
-    bool hoverControls = false;
-    int closeAfterMs = 0;
+    bool hover_controls = false;
+    int close_after_ms = 0;
 };
 
 constexpr UINT_PTR kCloseTimer = 100;
@@ -39,23 +39,23 @@ Options ParseOptions() {
     wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
     for (int i = 1; args && i < count; ++i) {
         const std::wstring_view arg = args[i];
-        const auto valueAfter = [&](std::wstring_view prefix) {
+        const auto value_after = [&](std::wstring_view prefix) {
             return std::wcstol(args[i] + prefix.size(), nullptr, 10);
         };
         if (arg == L"--hover")
-            options.hoverTicks = 20;
+            options.hover_ticks = 20;
         else if (arg.starts_with(L"--hover="))
-            options.hoverTicks = valueAfter(L"--hover=");
+            options.hover_ticks = value_after(L"--hover=");
         else if (arg == L"--press")
             options.press = true;
         else if (arg == L"--focus")
             options.focus = true;
         else if (arg == L"--hover-controls")
-            options.hoverControls = true;
+            options.hover_controls = true;
         else if (arg == L"--no-skin")
             options.skin = false;
         else if (arg.starts_with(L"--close-after="))
-            options.closeAfterMs = static_cast<int>(valueAfter(L"--close-after="));
+            options.close_after_ms = static_cast<int>(value_after(L"--close-after="));
     }
     LocalFree(args);
     return options;
@@ -107,12 +107,12 @@ void PressButton(HWND button) {
 }
 
 void HoverControls(const GalleryWindow& gallery) {
-    SendMouse(gallery.checkBox, WM_MOUSEMOVE, 0, {5, 10});
-    SendMouse(gallery.optionButton, WM_MOUSEMOVE, 0, {5, 10});
+    SendMouse(gallery.check_box, WM_MOUSEMOVE, 0, {5, 10});
+    SendMouse(gallery.option_button, WM_MOUSEMOVE, 0, {5, 10});
     SendMouse(gallery.header, WM_MOUSEMOVE, 0, {130, 10});
     RECT combo{};
-    GetWindowRect(gallery.dropDownCombo, &combo);
-    SendMouse(gallery.dropDownCombo, WM_MOUSEMOVE, 0,
+    GetWindowRect(gallery.drop_down_combo, &combo);
+    SendMouse(gallery.drop_down_combo, WM_MOUSEMOVE, 0,
               {combo.right - combo.left - 8, (combo.bottom - combo.top) / 2});
 }
 
@@ -127,12 +127,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     SetForegroundWindow(gallery.form);
     RedrawWindow(gallery.form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 
-    if (options.focus) SetFocus(gallery.pushButton);
-    if (options.hoverControls) HoverControls(gallery);
-    if (options.hoverTicks >= 0) HoverButton(gallery.pushButton, options.hoverTicks);
-    if (options.press) PressButton(gallery.defaultButton);
-    if (options.closeAfterMs > 0) {
-        SetTimer(gallery.form, kCloseTimer, static_cast<UINT>(options.closeAfterMs), nullptr);
+    if (options.focus) SetFocus(gallery.push_button);
+    if (options.hover_controls) HoverControls(gallery);
+    if (options.hover_ticks >= 0) HoverButton(gallery.push_button, options.hover_ticks);
+    if (options.press) PressButton(gallery.default_button);
+    if (options.close_after_ms > 0) {
+        SetTimer(gallery.form, kCloseTimer, static_cast<UINT>(options.close_after_ms), nullptr);
     }
 
     MSG message{};

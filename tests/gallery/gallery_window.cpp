@@ -28,10 +28,10 @@ enum class Role {
 };
 
 struct ControlSpec {
-    const wchar_t* className;
+    const wchar_t* class_name;
     const wchar_t* text;
     DWORD style;
-    DWORD exStyle;
+    DWORD ex_style;
     int x, y, width, height;
     Role role;
     int value = 0; // progress position out of 30000
@@ -95,7 +95,7 @@ constexpr std::array kHeaderItems{L"材料", L"用量", L"比例"};
 
 } // namespace
 
-void RegisterGalleryClasses(HINSTANCE instance, WNDPROC formProc) {
+void RegisterGalleryClasses(HINSTANCE instance, WNDPROC form_proc) {
     INITCOMMONCONTROLSEX common{};
     common.dwSize = sizeof(common);
     common.dwICC = ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS;
@@ -103,7 +103,7 @@ void RegisterGalleryClasses(HINSTANCE instance, WNDPROC formProc) {
 
     WNDCLASSEXW form{};
     form.cbSize = sizeof(form);
-    form.lpfnWndProc = formProc ? formProc : DefWindowProcW;
+    form.lpfnWndProc = form_proc ? form_proc : DefWindowProcW;
     form.hInstance = instance;
     form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     form.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -144,11 +144,11 @@ void AddStrings(HWND window, UINT message, const std::array<const wchar_t*, N>& 
 
 void Fill(HWND control, const ControlSpec& entry, GalleryWindow& gallery) {
     switch (entry.role) {
-    case Role::PushButton: gallery.pushButton = control; break;
-    case Role::DefaultButton: gallery.defaultButton = control; break;
-    case Role::DisabledButton: gallery.disabledButton = control; break;
-    case Role::CheckBox: gallery.checkBox = control; break;
-    case Role::OptionButton: gallery.optionButton = control; break;
+    case Role::PushButton: gallery.push_button = control; break;
+    case Role::DefaultButton: gallery.default_button = control; break;
+    case Role::DisabledButton: gallery.disabled_button = control; break;
+    case Role::CheckBox: gallery.check_box = control; break;
+    case Role::OptionButton: gallery.option_button = control; break;
     case Role::Checked: SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0); break;
     case Role::Indeterminate: SendMessageW(control, BM_SETCHECK, BST_INDETERMINATE, 0); break;
     case Role::ListItems: AddStrings(control, LB_ADDSTRING, kListItems); break;
@@ -157,7 +157,7 @@ void Fill(HWND control, const ControlSpec& entry, GalleryWindow& gallery) {
     case Role::DropListCombo:
         AddStrings(control, CB_ADDSTRING, kComboItems);
         SendMessageW(control, CB_SETCURSEL, 1, 0);
-        (entry.role == Role::DropDownCombo ? gallery.dropDownCombo : gallery.dropListCombo) =
+        (entry.role == Role::DropDownCombo ? gallery.drop_down_combo : gallery.drop_list_combo) =
             control;
         break;
     case Role::Header:
@@ -182,8 +182,8 @@ void Fill(HWND control, const ControlSpec& entry, GalleryWindow& gallery) {
 
 } // namespace
 
-GalleryWindow BuildGalleryWindow(HINSTANCE instance, WNDPROC formProc) {
-    RegisterGalleryClasses(instance, formProc);
+GalleryWindow BuildGalleryWindow(HINSTANCE instance, WNDPROC form_proc) {
+    RegisterGalleryClasses(instance, form_proc);
     GalleryWindow gallery;
     gallery.form = CreateWindowExW(0, L"Form", L"Mixora skin gallery",
                                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 40, 40,
@@ -192,7 +192,7 @@ GalleryWindow BuildGalleryWindow(HINSTANCE instance, WNDPROC formProc) {
     SendMessageW(gallery.form, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
     for (const ControlSpec& entry : kControls) {
         const HWND control = CreateWindowExW(
-            entry.exStyle, entry.className, entry.text, kChild | entry.style, entry.x, entry.y,
+            entry.ex_style, entry.class_name, entry.text, kChild | entry.style, entry.x, entry.y,
             entry.width, entry.height, gallery.form, nullptr, instance, nullptr);
         if (!control) continue;
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);

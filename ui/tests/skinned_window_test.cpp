@@ -2,26 +2,18 @@
 // every one back, and message boxes it opens are skinned while they are up.
 #include "design_window_fixture.h"
 #include "engine_state.h"
+#include "handles.h"
 #include "props.h"
 #include "skin.h"
 #include "subclass.h"
+#include "test_windows.h"
 
 #include <vector>
 
 namespace mixora::ui::testing {
 namespace {
 
-std::vector<HWND> Descendants(HWND parent) {
-    std::vector<HWND> windows;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
+using skin::test::Descendants;
 
 // The skin's keys a window carries now.
 int SkinKeys(HWND window) {
@@ -61,7 +53,7 @@ TEST_F(DesignWindowTest, LoadingSkinsEveryControlAndUnloadingReleasesThem) {
     HWND calculate = Control(ids::Calculate);
     for (const wchar_t* key : {L"HDC0", L"HDC1", L"HDC2", L"HDC3"})
         EXPECT_NE(GetPropW(calculate, key), nullptr) << key;
-    skin::unique_hrgn region(CreateRectRgn(0, 0, 0, 0));
+    base::unique_hrgn region(CreateRectRgn(0, 0, 0, 0));
     EXPECT_NE(GetWindowRgn(calculate, region.get()), ERROR);
 
     // What unloading does, before the window goes.

@@ -1,0 +1,60 @@
+#pragma once
+// Move-only owners for the GDI and USER handles the program creates, one type per kind of
+// handle, in the manner of unique_ptr: no early return can leak one.
+#include <windows.h>
+
+#include <utility>
+
+namespace mixora::base {
+
+template <typename T, auto Close> class unique_any {
+  public:
+    unique_any() = default;
+    explicit unique_any(T handle) noexcept : handle_(handle) {}
+    unique_any(const unique_any&) = delete;
+    unique_any& operator=(const unique_any&) = delete;
+    unique_any(unique_any&& other) noexcept : handle_(other.release()) {}
+    unique_any& operator=(unique_any&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+    ~unique_any() { reset(); }
+
+    T get() const noexcept { return handle_; }
+    explicit operator bool() const noexcept { return handle_ != nullptr; }
+    T release() noexcept { return std::exchange(handle_, nullptr); }
+    void reset(T handle = nullptr) noexcept {
+        if (handle_) Close(handle_);
+        handle_ = handle;
+    }
+
+  private:
+    T handle_ = nullptr;
+};
+
+namespace detail {
+inline void delete_dc(HDC dc) noexcept {
+    DeleteDC(dc);
+}
+inline void destroy_window(HWND window) noexcept {
+    DestroyWindow(window);
+}
+inline void free_library(HMODULE module) noexcept {
+    FreeLibrary(module);
+}
+template <typename H> inline void delete_gdi(H object) noexcept {
+    DeleteObject(object);
+}
+} // namespace detail
+
+using unique_hdc = unique_any<HDC, detail::delete_dc>; // a memory or display context of ours
+using unique_hbitmap = unique_any<HBITMAP, detail::delete_gdi<HBITMAP>>;
+using unique_hbrush = unique_any<HBRUSH, detail::delete_gdi<HBRUSH>>;
+using unique_hpen = unique_any<HPEN, detail::delete_gdi<HPEN>>;
+using unique_hfont = unique_any<HFONT, detail::delete_gdi<HFONT>>;
+using unique_hrgn = unique_any<HRGN, detail::delete_gdi<HRGN>>;
+using unique_hpalette = unique_any<HPALETTE, detail::delete_gdi<HPALETTE>>;
+using unique_hwnd = unique_any<HWND, detail::destroy_window>;
+using unique_hmodule = unique_any<HMODULE, detail::free_library>;
+
+} // namespace mixora::base
