@@ -39,6 +39,9 @@ inline void delete_dc(HDC dc) noexcept {
 inline void destroy_window(HWND window) noexcept {
     DestroyWindow(window);
 }
+inline void destroy_accelerators(HACCEL table) noexcept {
+    DestroyAcceleratorTable(table);
+}
 inline void free_library(HMODULE module) noexcept {
     FreeLibrary(module);
 }
@@ -56,5 +59,6 @@ using unique_hrgn = unique_any<HRGN, detail::delete_gdi<HRGN>>;
 using unique_hpalette = unique_any<HPALETTE, detail::delete_gdi<HPALETTE>>;
 using unique_hwnd = unique_any<HWND, detail::destroy_window>;
 using unique_hmodule = unique_any<HMODULE, detail::free_library>;
+using unique_haccel = unique_any<HACCEL, detail::destroy_accelerators>;
 
 } // namespace mixora::base

@@ -52,6 +52,7 @@ void DesignWindow::OnReset() {
 }
 
 void DesignWindow::OnExit() {
+    if (!ConfirmDiscard()) return;
     options_.exit_program();
 }
 

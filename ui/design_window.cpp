@@ -2,11 +2,15 @@
 
 #include "control_ids.h"
 #include "layout.h"
+#include "menu_bar.h"
+#include "menu_ids.h"
 #include "press.h"
 #include "scoped_select.h"
 #include "skin.h"
 #include "window_classes.h"
 #include "window_dc.h"
+
+#include <shellapi.h>
 
 #include <utility>
 
@@ -52,11 +56,27 @@ SIZE CaptionSize(HWND window, HFONT font, const wchar_t* caption) {
     return size;
 }
 
-// The window rectangle for a client area of the design size at a DPI.
-SIZE WindowSizeFor(int dpi) {
-    RECT rect{0, 0, TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi)};
-    AdjustWindowRectExForDpi(&rect, kFormStyle, FALSE, 0, static_cast<UINT>(dpi));
+// The window rectangle for a client area of the design size at a DPI, the menu bar above it.
+SIZE WindowSizeFor(HWND window, int dpi) {
+    const SIZE client{TwipsToPixels(kClientWidthTwips, dpi),
+                      TwipsToPixels(kClientHeightTwips, dpi)};
+    RECT rect{0, 0, client.cx, client.cy};
+    AdjustWindowRectExForDpi(&rect, kFormStyle, GetMenu(window) != nullptr, 0,
+                             static_cast<UINT>(dpi));
     return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// A menu bar that wraps onto a second line takes more than one bar's height: grow the window
+// by whatever the client area still lacks.
+void KeepClientSize(HWND window, int dpi) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const int lacking = TwipsToPixels(kClientHeightTwips, dpi) - (client.bottom - client.top);
+    if (lacking == 0) return;
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left,
+                 outer.bottom - outer.top + lacking, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -69,10 +89,17 @@ std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,
     if (!options.message_boxes) return nullptr;
     if (!RegisterWindowClasses(instance, &DesignWindow::Procedure)) return nullptr;
     std::unique_ptr<DesignWindow> window(new DesignWindow(std::move(options)));
+    // The window owns its menu bar from here on and destroys it with itself.
+    HMENU menu = CreateMenuBar();
     HWND hwnd =
         CreateWindowExW(0, kFormClass, kWindowTitle, kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, window.get());
-    if (!hwnd) return nullptr;
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, window.get());
+    if (!hwnd) {
+        if (menu) DestroyMenu(menu);
+        return nullptr;
+    }
+    window->accelerators_.reset(CreateMenuAccelerators());
+    DragAcceptFiles(hwnd, TRUE);
     window->dpi_ = static_cast<int>(GetDpiForWindow(hwnd));
     if (window->dpi_ <= 0) window->dpi_ = USER_DEFAULT_SCREEN_DPI;
     if (!window->CreateControls()) return nullptr;
@@ -135,7 +162,7 @@ void DesignWindow::ApplyLayout(const RECT* suggested) {
         SetWindowPos(control, nullptr, TwipsToPixels(entry.left, dpi_),
                      TwipsToPixels(entry.top, dpi_), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    const SIZE size = WindowSizeFor(dpi_);
+    const SIZE size = WindowSizeFor(hwnd_, dpi_);
     int left = 0, top = 0;
     if (suggested) {
         left = suggested->left;
@@ -150,6 +177,7 @@ void DesignWindow::ApplyLayout(const RECT* suggested) {
         top = work.top + (work.bottom - work.top - size.cy) / 2;
     }
     SetWindowPos(hwnd_, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepClientSize(hwnd_, dpi_);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -181,13 +209,24 @@ LRESULT CALLBACK DesignWindow::Procedure(HWND window, UINT message, WPARAM wpara
     case WM_DPICHANGED: return self->OnDpiChanged(wparam, lparam);
     case WM_ACTIVATE: return self->OnActivate(wparam, lparam);
     case WM_NCDESTROY: return self->OnNcDestroy();
+    case WM_DROPFILES: return self->OnDropFiles(wparam);
+    case WM_INITMENUPOPUP: return self->OnInitMenuPopup(wparam, lparam);
+    case kTitleDueMessage: return self->OnTitleDue();
     }
     return DefWindowProcW(window, message, wparam, lparam);
 }
 
-LRESULT DesignWindow::OnCommand(WPARAM wparam, LPARAM) {
-    if (HIWORD(wparam) != BN_CLICKED) return 0;
-    switch (LOWORD(wparam)) {
+LRESULT DesignWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
+    const int id = LOWORD(wparam);
+    if (lparam == 0) { // a menu command or a shortcut
+        OnMenuCommand(id);
+        return 0;
+    }
+    const UINT code = HIWORD(wparam);
+    // A field or an option changed: the title may gain or lose its asterisk.
+    if (code == EN_CHANGE || (code == BN_CLICKED && ToggleOfId(id))) ScheduleTitle();
+    if (code != BN_CLICKED) return 0;
+    switch (id) {
     case ids::Calculate: OnCalculate(); break;
     case ids::Help: OnHelp(); break;
     case ids::Reset: OnReset(); break;
@@ -196,8 +235,43 @@ LRESULT DesignWindow::OnCommand(WPARAM wparam, LPARAM) {
     return 0;
 }
 
-// Unloading: the skin comes off the window and every control; the unload is never refused.
+void DesignWindow::OnMenuCommand(int id) {
+    using namespace menu_ids;
+    if (IsRecent(id)) return OnOpenRecent(id - kRecentFirst);
+    switch (id) {
+    case kNew: NewDesign(); break;
+    case kOpen: OnOpenCommand(); break;
+    case kSave: SaveDesign(); break;
+    case kSaveAs: SaveDesignAs(); break;
+    case kExitProgram: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
+    case kUndo: OnEditCommand(WM_UNDO, 0, 0); break;
+    case kCut: OnEditCommand(WM_CUT, 0, 0); break;
+    case kCopy: OnEditCommand(WM_COPY, 0, 0); break;
+    case kPaste: OnEditCommand(WM_PASTE, 0, 0); break;
+    case kSelectAll: OnEditCommand(EM_SETSEL, 0, -1); break;
+    case kHelp: OnHelp(); break;
+    case kAbout: OnAbout(); break;
+    }
+}
+
+// The 编辑 menu acts on the field that has the focus, as its own shortcuts do.
+void DesignWindow::OnEditCommand(UINT message, WPARAM wparam, LPARAM lparam) {
+    HWND focus = GetFocus();
+    if (focus && ids::IsText(GetDlgCtrlID(focus)) && IsChild(hwnd_, focus))
+        SendMessageW(focus, message, wparam, lparam);
+}
+
+void DesignWindow::OnAbout() {
+    options_.message_boxes->Show(hwnd_,
+                                 L"Mixora " MIXORA_VERSION_TEXT L"\n普通混凝土配合比设计\n\n"
+                                 L"设计文件：*.mixora",
+                                 L"关于 Mixora", MB_OK | MB_ICONINFORMATION);
+}
+
+// Unloading: the skin comes off the window and every control. The unload is refused only when
+// the sheet differs from its design file and the user chooses 取消.
 LRESULT DesignWindow::OnClose() {
+    if (!ConfirmDiscard()) return 0;
     skin::RemoveSkin(hwnd_);
     DestroyWindow(hwnd_);
     return 0;

@@ -3,6 +3,8 @@
 // four buttons, laid out from its table, with the calculator behind "计算".
 #include "calc_error.h"
 #include "conversions.h"
+#include "design_file.h"
+#include "file_dialogs.h"
 #include "handles.h"
 #include "message_boxes.h"
 #include "window_sheet.h"
@@ -10,6 +12,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <windows.h>
 
 namespace mixora::ui {
@@ -23,6 +27,8 @@ struct DesignWindowOptions {
     bool quit_on_destroy = true; // post WM_QUIT when the window goes
     bool install_skin = true;    // false: the system's own look (benchmarks)
     calc::NumberFormat number_format;
+    FileDialogs* file_dialogs = nullptr;             // nullptr: the system's common dialogs
+    std::wstring settings_key = L"Software\\Mixora"; // under HKEY_CURRENT_USER
 };
 
 class DesignWindow {
@@ -53,8 +59,22 @@ class DesignWindow {
     void OnReset();
     void OnExit();
 
+    // The design file commands. Each asks first (保存 / 不保存 / 取消) when the sheet differs from
+    // the file it is tied to; OpenDesign reports a file it cannot open in a message box and
+    // leaves the sheet as it was. True when the command was carried out.
+    bool NewDesign();
+    bool OpenDesign(const std::wstring& path);
+    bool SaveDesign();
+    bool SaveDesignAs();
+    // The design file the sheet is tied to, and whether the sheet differs from it.
+    const std::optional<std::wstring>& design_path() const { return path_; }
+    bool IsModified() const;
+
   private:
     explicit DesignWindow(DesignWindowOptions options);
+
+    // Posted so that a burst of changes (a press writes many fields) updates the title once.
+    static constexpr UINT kTitleDueMessage = WM_APP + 1;
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT OnCommand(WPARAM wparam, LPARAM lparam);
@@ -63,6 +83,22 @@ class DesignWindow {
     LRESULT OnNcDestroy();
     LRESULT OnDpiChanged(WPARAM wparam, LPARAM lparam);
     LRESULT OnActivate(WPARAM wparam, LPARAM lparam);
+    LRESULT OnDropFiles(WPARAM wparam);
+    LRESULT OnInitMenuPopup(WPARAM wparam, LPARAM lparam);
+    LRESULT OnTitleDue();
+    void OnMenuCommand(int id);
+    void OnEditCommand(UINT message, WPARAM wparam, LPARAM lparam);
+    void OnAbout();
+    void OnOpenCommand();
+    void OnOpenRecent(int index);
+
+    // False when the user chose 取消 or the save failed: the command that asked must stop.
+    bool ConfirmDiscard();
+    bool SaveTo(const std::wstring& path);
+    void Remember(const std::wstring& path);
+    void ScheduleTitle();
+    void UpdateTitle();
+    FileDialogs& Dialogs();
 
     bool CreateControls();
     void ApplyFont(int dpi);
@@ -77,6 +113,11 @@ class DesignWindow {
     std::map<int, HWND> controls_;
     HWND last_focus_ = nullptr; // the control that had the focus when the window was left
     WindowSheet sheet_;
+    std::optional<std::wstring> path_; // the design file the sheet is tied to
+    doc::DesignDocument document_;     // as last read from or written to that file
+    bool title_due_ = false;
+    base::unique_haccel accelerators_;
+    SystemFileDialogs system_dialogs_;
 };
 
 } // namespace mixora::ui

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     using namespace mixora::ui;
     SystemMessageBoxes message_boxes;
@@ -16,6 +18,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
         return 1;
     }
     window->Show(show_command);
+
+    // Mixora.exe PATH: that design, opened over the reset sheet once the window is there.
+    int argc = 0;
+    if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc)) {
+        if (argc > 1) window->OpenDesign(argv[1]);
+        LocalFree(argv);
+    }
 
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -19,6 +19,10 @@ class SystemMessageBoxes final : public MessageBoxes {
     int Show(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) override;
 };
 
+// The question before unsaved changes are lost; its buttons read 保存, 不保存 and 取消 and answer
+// IDYES, IDNO and IDCANCEL.
+inline constexpr UINT kSavePromptStyle = MB_YESNOCANCEL | MB_ICONWARNING;
+
 // The program's default title for its message boxes.
 inline constexpr const wchar_t* kProgramTitle = L"Mixora";
 

@@ -41,6 +41,9 @@ void DesignWindow::MoveFocus(bool backward) {
 bool DesignWindow::PreTranslateMessage(const MSG& message) {
     if (!hwnd_ || !message.hwnd || (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)))
         return false;
+    if (accelerators_ &&
+        TranslateAcceleratorW(hwnd_, accelerators_.get(), const_cast<MSG*>(&message)))
+        return true;
     const int id = GetDlgCtrlID(message.hwnd);
     switch (message.message) {
     case WM_KEYDOWN:

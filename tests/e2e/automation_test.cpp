@@ -1,6 +1,7 @@
 // The built program driven from outside, by control IDs, as an automation client would:
 // set fields, press "计算", answer the minimum-cement notice, read the results, close.
 #include "control_ids.h"
+#include "menu_ids.h"
 #include "remote_window.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@ namespace mixora::automation {
 namespace {
 
 namespace ids = ui::ids;
+namespace menu_ids = ui::menu_ids;
 
 std::wstring BuildPath(const wchar_t* relative) {
     wchar_t path[MAX_PATH]{};
@@ -44,8 +46,10 @@ DWORD RunDrive(const std::wstring& arguments) {
 
 class ProgramTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::wstring command = L"\"" + ProgramPath() + L"\"";
+    void SetUp() override { Start(L""); }
+
+    void Start(const std::wstring& arguments) {
+        std::wstring command = L"\"" + ProgramPath() + L"\" " + arguments;
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -66,6 +70,45 @@ class ProgramTest : public ::testing::Test {
     }
 
     HWND FieldControl(calc::Field field) { return FindControl(form_, ids::Text(field)); }
+
+    // Waits until the field shows the text; false after the timeout.
+    bool WaitForText(calc::Field field, const std::wstring& text, DWORD timeout_ms = 20000) {
+        const ULONGLONG deadline = GetTickCount64() + timeout_ms;
+        while (GetTickCount64() < deadline) {
+            if (GetText(FieldControl(field)) == text) return true;
+            Sleep(100);
+        }
+        return false;
+    }
+
+    // Runs a menu command that opens a common file dialog, types the path into it and presses
+    // its default button.
+    void ChooseInFileDialog(int command, const std::wstring& path) {
+        PostMessageW(form_, WM_COMMAND, static_cast<WPARAM>(command), 0);
+        HWND dialog = WaitForMessageBox(process_.dwProcessId, 20000);
+        ASSERT_NE(dialog, nullptr) << "no file dialog appeared";
+        // The file name box: the combo box cmb13 of the explorer-style dialog, or the edit edt1.
+        HWND name = GetDlgItem(dialog, 0x47C);
+        if (!name) name = GetDlgItem(dialog, 0x480);
+        ASSERT_NE(name, nullptr) << "the file dialog has no file name box";
+        SetText(name, path);
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        const ULONGLONG deadline = GetTickCount64() + 20000;
+        while (IsWindow(dialog) && GetTickCount64() < deadline)
+            Sleep(100);
+        EXPECT_FALSE(IsWindow(dialog)) << "the file dialog stayed open";
+        Sync(form_);
+    }
+
+    // Closes the program and waits for it to end.
+    void CloseProgram() {
+        PostMessageW(form_, WM_CLOSE, 0, 0);
+        ASSERT_EQ(WaitForSingleObject(process_.hProcess, 20000), WAIT_OBJECT_0);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+        process_ = {};
+    }
 
     PROCESS_INFORMATION process_{};
     HWND form_ = nullptr;
@@ -125,6 +168,33 @@ TEST_F(ProgramTest, DriveRefusesWhatItDoesNotKnow) {
     EXPECT_EQ(GetText(FieldControl(calc::Text2)), L"");
     EXPECT_EQ(RunDrive(L"set 2 7"), 0u);
     EXPECT_EQ(GetText(FieldControl(calc::Text2)), L"7");
+}
+
+// A design saved through the save dialog opens through the open dialog, and again from the
+// command line of a new start.
+TEST_F(ProgramTest, ADesignSavedThroughTheDialogOpensAgainFromTheDialogAndTheCommandLine) {
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring path = std::wstring(temp) + L"mixora-e2e-" +
+                              std::to_wstring(GetCurrentProcessId()) + L" 梁.mixora";
+    DeleteFileW(path.c_str());
+
+    SetText(FieldControl(calc::Text1), L"35");
+    ChooseInFileDialog(menu_ids::kSaveAs, path);
+    ASSERT_NE(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES) << "nothing was saved";
+    EXPECT_NE(GetText(form_).find(L"梁.mixora"), std::wstring::npos) << "the title names the file";
+
+    PostMessageW(form_, WM_COMMAND, menu_ids::kNew, 0);
+    ASSERT_TRUE(WaitForText(calc::Text1, L"20"));
+    ChooseInFileDialog(menu_ids::kOpen, path);
+    EXPECT_TRUE(WaitForText(calc::Text1, L"35"));
+    CloseProgram();
+
+    Start(L"\"" + path + L"\"");
+    EXPECT_TRUE(WaitForText(calc::Text1, L"35"));
+    EXPECT_EQ(GetText(form_), L"Mixora    2011423 Beta 1  By：Halvec - " +
+                                  path.substr(path.find_last_of(L'\\') + 1));
+    DeleteFileW(path.c_str());
 }
 
 } // namespace

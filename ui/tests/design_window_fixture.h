@@ -23,9 +23,13 @@ class RecordingBoxes final : public MessageBoxes {
   public:
     int Show(HWND, std::wstring_view text, std::wstring_view title, UINT style) override {
         shown.push_back({std::wstring(text), std::wstring(title), style});
-        return IDOK;
+        if (answers.empty()) return IDOK;
+        const int answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
     }
     std::vector<ShownBox> shown;
+    std::vector<int> answers; // given to the boxes in turn; IDOK after them
 };
 
 class DesignWindowTest : public ::testing::Test {
@@ -35,6 +39,7 @@ class DesignWindowTest : public ::testing::Test {
         options.message_boxes = &boxes;
         options.exit_program = [this] { ++exits; };
         options.quit_on_destroy = false;
+        Configure(options);
         window = DesignWindow::Create(GetModuleHandleW(nullptr), options);
         ASSERT_NE(window, nullptr);
         window->Show(SW_SHOWNORMAL);
@@ -42,6 +47,9 @@ class DesignWindowTest : public ::testing::Test {
         SetForegroundWindow(window->hwnd());
         Pump();
     }
+
+    // Lets a test's fixture change the options before the window is made.
+    virtual void Configure(DesignWindowOptions&) {}
 
     void TearDown() override {
         window.reset();

@@ -1,0 +1,177 @@
+// The design as a document: 新建, 打开, 保存, 另存为, the recent designs, a dropped file, and the
+// question before the sheet's differences from its file are lost.
+#include "design_window.h"
+
+#include "design_format.h"
+#include "file_io.h"
+#include "recent_list.h"
+#include "menu_bar.h"
+#include "menu_ids.h"
+#include "press.h"
+#include "recent_store.h"
+#include "utf.h"
+
+#include <shellapi.h>
+
+namespace mixora::ui {
+
+namespace {
+
+std::wstring FileNameOf(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+FileDialogs& DesignWindow::Dialogs() {
+    return options_.file_dialogs ? *options_.file_dialogs : system_dialogs_;
+}
+
+bool DesignWindow::IsModified() const {
+    return path_ && doc::TakeSnapshot(sheet_) != document_.snapshot();
+}
+
+void DesignWindow::ScheduleTitle() {
+    if (!path_ || title_due_ || !hwnd_) return;
+    title_due_ = PostMessageW(hwnd_, kTitleDueMessage, 0, 0) != FALSE;
+}
+
+LRESULT DesignWindow::OnTitleDue() {
+    title_due_ = false;
+    UpdateTitle();
+    return 0;
+}
+
+// While no file is open the title is exactly the program's; with one, its name follows, with
+// an asterisk while the sheet differs from it.
+void DesignWindow::UpdateTitle() {
+    if (!hwnd_) return;
+    std::wstring title = kWindowTitle;
+    if (path_) title += std::wstring(L" - ") + (IsModified() ? L"*" : L"") + FileNameOf(*path_);
+    wchar_t current[1024]{};
+    GetWindowTextW(hwnd_, current, 1024);
+    if (title != current) SetWindowTextW(hwnd_, title.c_str());
+}
+
+bool DesignWindow::ConfirmDiscard() {
+    if (!IsModified()) return true;
+    const std::wstring question = L"设计“" + FileNameOf(*path_) + L"”已修改。\n\n是否保存更改？";
+    switch (options_.message_boxes->Show(hwnd_, question, kProgramTitle, kSavePromptStyle)) {
+    case IDYES: return SaveDesign();
+    case IDNO: return true;
+    default: return false;
+    }
+}
+
+bool DesignWindow::NewDesign() {
+    if (!ConfirmDiscard()) return false;
+    calc::qk(sheet_);
+    path_.reset();
+    document_ = {};
+    UpdateTitle();
+    return true;
+}
+
+void DesignWindow::OnOpenCommand() {
+    if (!ConfirmDiscard()) return;
+    if (const auto path = Dialogs().ChooseOpen(hwnd_)) OpenDesign(*path);
+}
+
+bool DesignWindow::OpenDesign(const std::wstring& path) {
+    const auto report = [&](const std::wstring& problem) {
+        options_.message_boxes->Show(hwnd_, L"无法打开设计文件“" + path + L"”：\n" + problem,
+                                     kProgramTitle, MB_OK | MB_ICONWARNING);
+        return false;
+    };
+    auto bytes = ReadWholeFile(path, doc::kMaxDesignFileBytes);
+    if (const auto* error = std::get_if<FileError>(&bytes)) return report(error->reason);
+    auto read = doc::ReadDesign(std::get<std::string>(bytes));
+    if (const auto* error = std::get_if<doc::DocumentError>(&read))
+        return report(Widen(doc::ErrorMessage(*error)));
+    document_ = std::move(std::get<doc::DesignDocument>(read));
+    doc::ApplySnapshot(document_.snapshot(), sheet_);
+    path_ = path;
+    Remember(path);
+    UpdateTitle();
+    return true;
+}
+
+bool DesignWindow::SaveDesign() {
+    return path_ ? SaveTo(*path_) : SaveDesignAs();
+}
+
+bool DesignWindow::SaveDesignAs() {
+    int type = 0;
+    const std::wstring suggested = path_ ? *path_ : L"设计." + std::wstring(kDesignExtension);
+    const auto path = Dialogs().ChooseSave(hwnd_, suggested, &kDesignFileType, 1, &type);
+    return path && SaveTo(*path);
+}
+
+bool DesignWindow::SaveTo(const std::wstring& path) {
+    doc::DesignDocument saved = document_;
+    saved.set_snapshot(doc::TakeSnapshot(sheet_));
+    if (const auto error = WriteFileReplacing(path, doc::WriteDesign(saved))) {
+        options_.message_boxes->Show(hwnd_, L"无法保存设计文件" + error->Describe(), kProgramTitle,
+                                     MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    document_ = std::move(saved);
+    path_ = path;
+    Remember(path);
+    UpdateTitle();
+    return true;
+}
+
+// Most recent first, at most eight, the same file once.
+void DesignWindow::Remember(const std::wstring& path) {
+    std::vector<std::string> stored;
+    for (const std::wstring& p : LoadRecentDesigns(options_.settings_key))
+        stored.push_back(Narrow(p));
+    doc::RecentList recent(stored);
+    recent.add(Narrow(path));
+    std::vector<std::wstring> paths;
+    for (const std::string& p : recent.entries())
+        paths.push_back(Widen(p));
+    SaveRecentDesigns(options_.settings_key, paths);
+}
+
+void DesignWindow::OnOpenRecent(int index) {
+    std::vector<std::wstring> paths = LoadRecentDesigns(options_.settings_key);
+    if (index < 0 || static_cast<size_t>(index) >= paths.size()) return;
+    const std::wstring path = paths[static_cast<size_t>(index)];
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = GetLastError();
+        if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) {
+            paths.erase(paths.begin() + index);
+            SaveRecentDesigns(options_.settings_key, paths);
+            options_.message_boxes->Show(
+                hwnd_, L"找不到设计文件“" + path + L"”，已将它从最近的设计中删除。", kProgramTitle,
+                MB_OK | MB_ICONWARNING);
+            return;
+        }
+    }
+    if (ConfirmDiscard()) OpenDesign(path);
+}
+
+LRESULT DesignWindow::OnDropFiles(WPARAM wparam) {
+    HDROP drop = reinterpret_cast<HDROP>(wparam);
+    std::wstring path;
+    if (const UINT length = DragQueryFileW(drop, 0, nullptr, 0); length > 0) {
+        path.resize(length + 1);
+        path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
+    }
+    DragFinish(drop);
+    if (!path.empty() && ConfirmDiscard()) OpenDesign(path);
+    return 0;
+}
+
+// The recent designs are read when the 文件 menu opens: nothing is read at start.
+LRESULT DesignWindow::OnInitMenuPopup(WPARAM wparam, LPARAM lparam) {
+    HMENU bar = GetMenu(hwnd_);
+    if (bar && reinterpret_cast<HMENU>(wparam) == GetSubMenu(bar, 0) && !HIWORD(lparam))
+        ShowRecentDesigns(bar, LoadRecentDesigns(options_.settings_key));
+    return 0;
+}
+
+} // namespace mixora::ui

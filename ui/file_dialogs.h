@@ -1,0 +1,41 @@
+#pragma once
+// The common file dialogs behind 打开, 另存为 and 导出, behind an interface so that tests can
+// answer them without a modal dialog.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace mixora::ui {
+
+// One choice of file type: its description and its pattern ("设计文件 (*.mixora)", "*.mixora").
+struct FileType {
+    const wchar_t* description;
+    const wchar_t* pattern;
+    const wchar_t* extension; // added to a typed name without one, e.g. L"mixora"
+};
+
+class FileDialogs {
+  public:
+    virtual ~FileDialogs() = default;
+    // The chosen path, nothing when the user cancels.
+    virtual std::optional<std::wstring> ChooseOpen(HWND owner) = 0;
+    // `suggested` is the name the dialog starts with; `*type` is the index of the chosen type.
+    virtual std::optional<std::wstring> ChooseSave(HWND owner, const std::wstring& suggested,
+                                                   const FileType* types, int type_count,
+                                                   int* type) = 0;
+};
+
+inline constexpr const wchar_t* kDesignExtension = L"mixora";
+inline constexpr FileType kDesignFileType{L"Mixora 设计文件 (*.mixora)", L"*.mixora", L"mixora"};
+
+// GetOpenFileNameW and GetSaveFileNameW.
+class SystemFileDialogs final : public FileDialogs {
+  public:
+    std::optional<std::wstring> ChooseOpen(HWND owner) override;
+    std::optional<std::wstring> ChooseSave(HWND owner, const std::wstring& suggested,
+                                           const FileType* types, int type_count,
+                                           int* type) override;
+};
+
+} // namespace mixora::ui

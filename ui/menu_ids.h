@@ -1,0 +1,33 @@
+#pragma once
+// Command identifiers of the menu bar. Like the control IDs they are part of the automation
+// interface (README.md): WM_COMMAND with one of them runs that command.
+namespace mixora::ui::menu_ids {
+
+inline constexpr int kNew = 5101;
+inline constexpr int kOpen = 5102;
+inline constexpr int kSave = 5103;
+inline constexpr int kSaveAs = 5104;
+inline constexpr int kExport = 5105;
+inline constexpr int kReportInfo = 5106;
+inline constexpr int kPrintPreview = 5107;
+inline constexpr int kPrint = 5108;
+inline constexpr int kExitProgram = 5109;
+// The recent designs, most recent first.
+inline constexpr int kRecentFirst = 5111;
+inline constexpr int kRecentCount = 8;
+
+inline constexpr int kUndo = 5201;
+inline constexpr int kCut = 5202;
+inline constexpr int kCopy = 5203;
+inline constexpr int kPaste = 5204;
+inline constexpr int kSelectAll = 5205;
+inline constexpr int kCopyResult = 5206;
+
+inline constexpr int kHelp = 5301;
+inline constexpr int kAbout = 5302;
+
+inline constexpr bool IsRecent(int id) {
+    return id >= kRecentFirst && id < kRecentFirst + kRecentCount;
+}
+
+} // namespace mixora::ui::menu_ids

@@ -1,0 +1,76 @@
+#include "recent_store.h"
+
+#include "menu_ids.h"
+
+#include <windows.h>
+
+namespace mixora::ui {
+
+namespace {
+
+std::wstring RecentKey(const std::wstring& settings_key) {
+    return settings_key + L"\\Recent";
+}
+
+// The registry key of ours, closed with the scope.
+class unique_hkey {
+  public:
+    unique_hkey() = default;
+    unique_hkey(const unique_hkey&) = delete;
+    unique_hkey& operator=(const unique_hkey&) = delete;
+    ~unique_hkey() {
+        if (key_) RegCloseKey(key_);
+    }
+    HKEY get() const { return key_; }
+    HKEY* put() { return &key_; }
+
+  private:
+    HKEY key_ = nullptr;
+};
+
+} // namespace
+
+std::vector<std::wstring> LoadRecentDesigns(const std::wstring& settings_key) {
+    std::vector<std::wstring> paths;
+    unique_hkey key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, RecentKey(settings_key).c_str(), 0, KEY_READ, key.put()) !=
+        ERROR_SUCCESS)
+        return paths;
+    for (int i = 1; i <= menu_ids::kRecentCount; ++i) {
+        wchar_t path[32768];
+        DWORD size = sizeof(path);
+        DWORD type = 0;
+        if (RegQueryValueExW(key.get(), std::to_wstring(i).c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(path), &size) != ERROR_SUCCESS ||
+            type != REG_SZ)
+            continue;
+        std::wstring value(path, size / sizeof(wchar_t));
+        while (!value.empty() && value.back() == L'\0')
+            value.pop_back();
+        if (!value.empty()) paths.push_back(value);
+    }
+    return paths;
+}
+
+bool SaveRecentDesigns(const std::wstring& settings_key, const std::vector<std::wstring>& paths) {
+    unique_hkey key;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, RecentKey(settings_key).c_str(), 0, nullptr, 0,
+                        KEY_READ | KEY_WRITE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+        return false;
+    bool written = true;
+    for (int i = 1; i <= menu_ids::kRecentCount; ++i) {
+        const std::wstring name = std::to_wstring(i);
+        if (static_cast<size_t>(i) <= paths.size()) {
+            const std::wstring& path = paths[static_cast<size_t>(i - 1)];
+            written &= RegSetValueExW(key.get(), name.c_str(), 0, REG_SZ,
+                                      reinterpret_cast<const BYTE*>(path.c_str()),
+                                      static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t))) ==
+                       ERROR_SUCCESS;
+        } else {
+            RegDeleteValueW(key.get(), name.c_str());
+        }
+    }
+    return written;
+}
+
+} // namespace mixora::ui
