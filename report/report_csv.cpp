@@ -28,7 +28,7 @@ std::string Record(const std::vector<std::string>& cells) {
 std::string ReportCsv(const ReportPage& page) {
     std::string csv = "\xEF\xBB\xBF" + Record({page.title});
     for (const Section& section : page.sections) {
-        csv += Record({section.title});
+        if (!section.title.empty()) csv += Record({section.title});
         for (const Row& row : section.rows)
             csv += Record(row.cells);
     }

@@ -9,23 +9,23 @@ namespace {
 // Screen and A4 print alike; the font stack covers Windows and the Linux machines that render
 // the report in tests.
 constexpr std::string_view kStyle = R"(
-@page { size: A4; margin: 15mm 16mm; }
+@page { size: A4; margin: 10mm 12mm; }
 html { background: #fff; }
 body { font-family: "Microsoft YaHei", "SimSun", "WenQuanYi Micro Hei", sans-serif;
-       font-size: 10pt; color: #000; margin: 8mm auto; max-width: 178mm; line-height: 1.35; }
-h1 { font-size: 17pt; text-align: center; letter-spacing: 0.15em; margin: 0 0 5mm; }
-h2 { font-size: 11pt; margin: 4mm 0 1.5mm; padding-bottom: 0.6mm; border-bottom: 1.5px solid #000; }
-h3 { font-size: 10pt; margin: 2mm 0 1mm; }
-table { width: 100%; border-collapse: collapse; margin: 0 0 1.5mm; }
-th, td { border: 1px solid #777; padding: 0.7mm 1.8mm; text-align: left; vertical-align: top; }
+       font-size: 9pt; color: #000; margin: 8mm auto; max-width: 182mm; line-height: 1.3; }
+h1 { font-size: 16pt; text-align: center; letter-spacing: 0.15em; margin: 0 0 3mm; }
+h2 { font-size: 10pt; margin: 2.5mm 0 1mm; padding-bottom: 0.4mm; border-bottom: 1.5px solid #000; }
+h3 { font-size: 9pt; margin: 1.5mm 0 0.8mm; }
+table { width: 100%; border-collapse: collapse; margin: 0 0 1mm; }
+th, td { border: 1px solid #777; padding: 0.4mm 1.5mm; text-align: left; vertical-align: top; }
 table.grid th { background: #ececec; text-align: center; }
 table.grid td { text-align: center; }
-table.pairs th { width: 21%; background: #f4f4f4; font-weight: normal; }
-table.pairs.two th { width: 17%; }
+table.pairs th { width: 20%; background: #f4f4f4; font-weight: normal; white-space: nowrap; }
+table.pairs.many th { width: auto; white-space: normal; }
 .unit { color: #444; margin-left: 0.4em; }
 .alert, tr.alert td { color: #b00000; font-weight: bold; }
-p.note { margin: 0.8mm 0; font-size: 9pt; }
-.signatures { display: flex; justify-content: space-between; margin-top: 6mm; }
+p.note { margin: 0.5mm 0; font-size: 8.5pt; }
+.signatures { display: flex; justify-content: space-between; margin-top: 5mm; }
 .signature { flex: 1; }
 .signature .line { display: inline-block; min-width: 30mm; border-bottom: 1px solid #000;
                    padding: 0 1mm; }
@@ -42,7 +42,8 @@ std::string Cell(std::string_view text) {
 
 std::string ValueWithUnit(const Row& row) {
     std::string html = Cell(row.cells.size() > 1 ? row.cells[1] : "");
-    if (row.cells.size() > 2 && !row.cells[2].empty())
+    // A unit follows a value; alone it would read as one.
+    if (row.cells.size() > 2 && !row.cells[2].empty() && !row.cells[1].empty())
         html += "<span class=\"unit\">" + Cell(row.cells[2]) + "</span>";
     return html;
 }
@@ -54,7 +55,7 @@ std::string AlertClass(const Row& row) {
 // Key/value rows side by side, pairs_per_line to a line.
 std::string Pairs(const std::vector<const Row*>& rows, int pairs_per_line) {
     const std::size_t per_line = pairs_per_line > 1 ? static_cast<std::size_t>(pairs_per_line) : 1;
-    std::string html = per_line > 1 ? "<table class=\"pairs two\">" : "<table class=\"pairs\">";
+    std::string html = per_line > 1 ? "<table class=\"pairs many\">" : "<table class=\"pairs\">";
     for (std::size_t i = 0; i < rows.size(); i += per_line) {
         html += "<tr>";
         for (std::size_t k = i; k < i + per_line; ++k) {
@@ -104,7 +105,8 @@ Block BlockOf(RowKind kind) {
 }
 
 std::string SectionHtml(const Section& section) {
-    std::string html = "<section>\n<h2>" + Cell(section.title) + "</h2>\n";
+    std::string html = "<section>\n";
+    if (!section.title.empty()) html += "<h2>" + Cell(section.title) + "</h2>\n";
     const std::vector<Row>& rows = section.rows;
     for (std::size_t i = 0; i < rows.size();) {
         const Block block = BlockOf(rows[i].kind);

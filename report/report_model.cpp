@@ -79,7 +79,7 @@ Section BasisSection(const doc::DesignSnapshot& snapshot) {
 }
 
 Section InputSection(const doc::DesignSnapshot& snapshot) {
-    Section section{"设计参数", {}, 2};
+    Section section{"设计参数", {}, 3};
     for (const calc::Field field : kInputFields)
         section.rows.push_back(FieldRow(snapshot, field));
     section.rows.push_back(KeyValue("石子种类", AggregateText(snapshot)));
@@ -169,7 +169,7 @@ Section CheckSection(const doc::DesignSnapshot& snapshot, const ReportInfo& info
 }
 
 Section SignatureSection(const ReportInfo& info) {
-    return {"签字",
+    return {"", // the lines to sign on need no heading
             {
                 {RowKind::Signature, {"试验", info.tested_by}},
                 {RowKind::Signature, {"审核", info.reviewed_by}},

@@ -12,7 +12,7 @@ namespace mixora::report {
 
 enum class RowKind {
     Heading,     // {text}: a heading inside a section
-    KeyValue,    // {caption, value, unit}
+    KeyValue,    // {caption, value, unit}; the unit belongs after a value, not alone
     TableHeader, // the column titles of the table rows that follow
     TableRow,    // one cell per column
     Note,        // {text}
@@ -28,7 +28,7 @@ struct Row {
 };
 
 struct Section {
-    std::string title;
+    std::string title; // may be empty: no heading is drawn
     std::vector<Row> rows;
     int pairs_per_line = 1; // how many key/value rows a renderer may set side by side
 

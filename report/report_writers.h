@@ -8,7 +8,7 @@ namespace mixora::report {
 
 // Comma-separated values: a byte order mark (so spreadsheets read UTF-8), CRLF line ends,
 // a field with a comma, quote, CR or LF in quotes with its quotes doubled. One line for the
-// title, one per section title and one per row with the row's cells.
+// title, one per section title (when it has one) and one per row with the row's cells.
 std::string ReportCsv(const ReportPage& page);
 
 // A self-contained HTML document (inline styles for screen and A4 print, no script, no

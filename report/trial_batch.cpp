@@ -61,7 +61,7 @@ TrialBatch ComputeTrialBatch(const doc::DesignSnapshot& snapshot, double litres)
 }
 
 std::string TrialMinimumNote() {
-    std::string note = std::string(kTrialBatchSource) + "：每盘试拌量不少于";
+    std::string note = std::string(kTrialBatchSource) + "：每盘试拌量不少于 ";
     for (std::size_t i = 0; i < kTrialBatchMinimum.size(); ++i) {
         const TrialBatchMinimum& row = kTrialBatchMinimum[i];
         note += (i == 0 ? "" : "，") + std::string(row.min_litres) + " L（粗骨料最大公称粒径 " +
