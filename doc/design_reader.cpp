@@ -1,0 +1,191 @@
+#include "design_file.h"
+#include "design_format.h"
+#include "text_position.h"
+
+#include <cstdint>
+#include <optional>
+#include <utility>
+
+namespace mixora::doc {
+
+namespace {
+
+using Json = nlohmann::json;
+
+DocumentError At(DocumentErrorKind kind, std::string_view text, std::size_t offset) {
+    const TextPosition position = PositionOf(text, offset);
+    return {kind, {}, position.line, position.column};
+}
+
+// The offset of the bracket that opens one level more than max_depth, or npos. Counted on the
+// raw text before parsing, since the parsed value could not be copied, compared or written
+// without recursing as deep as it is nested.
+std::size_t FindTooDeep(std::string_view text, int max_depth) {
+    int depth = 0;
+    bool in_string = false, escaped = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (in_string) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                in_string = false;
+        } else if (c == '"') {
+            in_string = true;
+        } else if (c == '{' || c == '[') {
+            if (++depth > max_depth) return i;
+        } else if ((c == '}' || c == ']') && depth > 0) {
+            --depth;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// Parses again only to learn where the first parse failed: the parser's exceptions carry the
+// place for a syntax error but not for a number out of range.
+class ErrorLocator final : public nlohmann::json_sax<Json> {
+  public:
+    std::size_t position = 0; // 1-based index of the last byte read
+    bool out_of_range = false;
+
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return true; }
+    bool key(string_t&) override { return true; }
+    bool end_object() override { return true; }
+    bool start_array(std::size_t) override { return true; }
+    bool end_array() override { return true; }
+    bool parse_error(std::size_t at, const std::string&,
+                     const nlohmann::detail::exception& error) override {
+        position = at;
+        out_of_range = error.id == 406; // number overflow
+        return false;
+    }
+};
+
+DocumentError SyntaxError(std::string_view text) {
+    ErrorLocator locator;
+    (void)Json::sax_parse(text, &locator);
+    const std::size_t offset = locator.position > 0 ? locator.position - 1 : 0;
+    return At(locator.out_of_range ? DocumentErrorKind::NumberOutOfRange
+                                   : DocumentErrorKind::NotJson,
+              text, offset);
+}
+
+// Removes key from object and gives its value.
+std::optional<Json> Take(Json::object_t& object, const std::string& key) {
+    const auto found = object.find(key);
+    if (found == object.end()) return std::nullopt;
+    Json value = std::move(found->second);
+    object.erase(found);
+    return value;
+}
+
+// Whether a "version" value is one this program can read; the error when not.
+std::optional<DocumentError> CheckVersion(const std::optional<Json>& version) {
+    using enum DocumentErrorKind;
+    if (!version) return DocumentError{MissingVersion};
+    if (version->is_number_unsigned()) {
+        const auto number = version->get<std::uint64_t>();
+        if (number == 0) return DocumentError{BadVersion};
+        if (number > static_cast<std::uint64_t>(kDesignFormatVersion))
+            return DocumentError{NewerVersion};
+        return std::nullopt;
+    }
+    return DocumentError{BadVersion}; // not an integer, or negative
+}
+
+} // namespace
+
+// Builds the document in a local and hands it out only when every check has passed.
+class DesignReader {
+  public:
+    static ReadResult Read(Json::object_t top);
+
+  private:
+    static std::optional<DocumentError> ReadFields(std::optional<Json> fields,
+                                                   DesignDocument& document);
+    static std::optional<DocumentError> ReadOptions(std::optional<Json> options,
+                                                    DesignDocument& document);
+};
+
+std::optional<DocumentError> DesignReader::ReadFields(std::optional<Json> fields,
+                                                      DesignDocument& document) {
+    if (!fields) return std::nullopt;
+    if (!fields->is_object()) return DocumentError{DocumentErrorKind::NotAnObject, "fields"};
+    auto& object = fields->get_ref<Json::object_t&>();
+    for (const calc::Field field : calc::kAllFields) {
+        const std::string name = calc::FieldName(field);
+        std::optional<Json> text = Take(object, name);
+        if (!text) continue;
+        if (!text->is_string()) return DocumentError{DocumentErrorKind::FieldNotText, name};
+        document.snapshot_.text(field) = std::move(text->get_ref<std::string&>());
+    }
+    document.unknown_fields_ = std::move(*fields);
+    return std::nullopt;
+}
+
+std::optional<DocumentError> DesignReader::ReadOptions(std::optional<Json> options,
+                                                       DesignDocument& document) {
+    if (options) {
+        if (!options->is_object()) return DocumentError{DocumentErrorKind::NotAnObject, "options"};
+        auto& object = options->get_ref<Json::object_t&>();
+        for (const calc::Toggle toggle : kAllToggles) {
+            const std::string name(ToggleKey(toggle));
+            const std::optional<Json> on = Take(object, name);
+            if (!on) continue;
+            if (!on->is_boolean()) return DocumentError{DocumentErrorKind::OptionNotBoolean, name};
+            document.snapshot_.toggles[static_cast<std::size_t>(toggle)] = on->get<bool>();
+        }
+        document.unknown_options_ = std::move(*options);
+    }
+    if (const auto first = BothOfAPairOn(document.snapshot_))
+        return DocumentError{DocumentErrorKind::BothOptionsOn, std::string(ToggleKey(*first))};
+    return std::nullopt;
+}
+
+ReadResult DesignReader::Read(Json::object_t top) {
+    const std::optional<Json> format = Take(top, "format");
+    if (!format || !format->is_string() ||
+        format->get_ref<const std::string&>() != kDesignFormatName)
+        return DocumentError{DocumentErrorKind::NotADesign};
+    if (auto error = CheckVersion(Take(top, "version"))) return *error;
+
+    DesignDocument document;
+    if (std::optional<Json> extra = Take(top, "extra")) {
+        if (!extra->is_object()) return DocumentError{DocumentErrorKind::NotAnObject, "extra"};
+        document.extra_ = std::move(*extra);
+    }
+    if (auto error = ReadFields(Take(top, "fields"), document)) return *error;
+    if (auto error = ReadOptions(Take(top, "options"), document)) return *error;
+    document.unknown_keys_ = Json(std::move(top));
+    return document;
+}
+
+ReadResult ReadDesign(std::string_view bytes) {
+    using enum DocumentErrorKind;
+    if (bytes.size() > kMaxDesignFileBytes) return DocumentError{TooLarge};
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    if (const auto at = FindInvalidUtf8(bytes); at != std::string_view::npos)
+        return At(NotUtf8, bytes, at);
+    if (const auto at = FindTooDeep(bytes, kMaxDesignDepth); at != std::string_view::npos)
+        return At(TooDeep, bytes, at);
+
+    Json root;
+    try {
+        root = Json::parse(bytes);
+    } catch (const Json::exception&) {
+        return SyntaxError(bytes);
+    }
+    if (!root.is_object()) return DocumentError{NotAnObject};
+    return DesignReader::Read(std::move(root.get_ref<Json::object_t&>()));
+}
+
+} // namespace mixora::doc

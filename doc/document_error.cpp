@@ -1,0 +1,47 @@
+#include "document_error.h"
+#include "design_format.h"
+
+namespace mixora::doc {
+
+namespace {
+
+std::string Where(const DocumentError& error) {
+    return "（第 " + std::to_string(error.line) + " 行，第 " + std::to_string(error.column) +
+           " 列）";
+}
+
+// The key of the other option of the exclusive pair whose first option's key is given.
+std::string_view PartnerKey(std::string_view first) {
+    for (const calc::Toggle toggle : kAllToggles)
+        if (ToggleKey(toggle) == first) return ToggleKey(calc::Partner(toggle));
+    return first;
+}
+
+} // namespace
+
+std::string ErrorMessage(const DocumentError& error) {
+    switch (error.kind) {
+    case DocumentErrorKind::TooLarge: return "文件过大（超过 1 MiB）";
+    case DocumentErrorKind::NotUtf8: return "不是 UTF-8 编码的文本" + Where(error);
+    case DocumentErrorKind::TooDeep: return "嵌套层数过多" + Where(error);
+    case DocumentErrorKind::NotJson: return "不是有效的 JSON" + Where(error);
+    case DocumentErrorKind::NumberOutOfRange: return "数值超出范围" + Where(error);
+    case DocumentErrorKind::NotAnObject:
+        if (error.key.empty()) return "顶层不是 JSON 对象";
+        return "键 " + error.key + " 的值应为对象";
+    case DocumentErrorKind::NotADesign:
+        return "不是 Mixora 设计文件（format 应为 \"mixora-design\"）";
+    case DocumentErrorKind::MissingVersion: return "缺少版本号（version）";
+    case DocumentErrorKind::BadVersion: return "版本号（version）应为正整数";
+    case DocumentErrorKind::NewerVersion: return "由更新版本的 Mixora 保存";
+    case DocumentErrorKind::FieldNotText: return "字段 " + error.key + " 的值应为文本";
+    case DocumentErrorKind::OptionNotBoolean:
+        return "选项 " + error.key + " 的值应为 true 或 false";
+    case DocumentErrorKind::BothOptionsOn:
+        return "选项 " + error.key + " 与 " + std::string(PartnerKey(error.key)) +
+               " 不能同时为 true";
+    }
+    return "无法读取的设计文件";
+}
+
+} // namespace mixora::doc
