@@ -1,0 +1,111 @@
+#include "report_info_json.h"
+
+namespace mixora::report {
+
+namespace {
+
+using nlohmann::json;
+
+struct TextKey {
+    const char* key;
+    std::string_view caption;
+    std::string ReportInfo::*member;
+};
+constexpr TextKey kTextKeys[] = {
+    {"project", "工程名称", &ReportInfo::project},
+    {"client", "委托单位", &ReportInfo::client},
+    {"location", "使用部位", &ReportInfo::location},
+    {"report_number", "报告编号", &ReportInfo::report_number},
+    {"date", "日期", &ReportInfo::date},
+    {"tested_by", "试验", &ReportInfo::tested_by},
+    {"reviewed_by", "审核", &ReportInfo::reviewed_by},
+    {"approved_by", "批准", &ReportInfo::approved_by},
+    {"remarks", "备注", &ReportInfo::remarks},
+};
+constexpr const char* kEnvironmentKey = "environment_class";
+constexpr const char* kStructureKey = "structure_type";
+constexpr const char* kVolumeKey = "trial_volume_litres";
+
+std::string_view KindOf(const json& value) {
+    switch (value.type()) {
+    case json::value_t::null: return "空值";
+    case json::value_t::boolean: return "真假值";
+    case json::value_t::string: return "文字";
+    case json::value_t::array: return "数组";
+    case json::value_t::object: return "对象";
+    case json::value_t::binary: return "二进制数据";
+    default: return "数";
+    }
+}
+
+[[noreturn]] void Refuse(const std::string& key, std::string_view caption,
+                         std::string_view expected, const json& value) {
+    throw ReportInfoError(key, "报告信息「" + std::string(caption) + "」（" + key + "）应为" +
+                                   std::string(expected) + "，而不是" + std::string(KindOf(value)));
+}
+
+template <class Enum, std::size_t N>
+std::string Choices(const std::array<Enum, N>& all, std::string_view (*name)(Enum)) {
+    std::string text;
+    for (const Enum e : all)
+        text += (text.empty() ? "" : "、") + std::string(name(e));
+    return text;
+}
+
+// An enumeration stored by its Chinese name.
+template <class Enum, std::size_t N>
+void ReadChoice(const json& object, const char* key, std::string_view caption,
+                const std::array<Enum, N>& all, std::string_view (*name)(Enum),
+                std::optional<Enum> (*named)(std::string_view), Enum& out) {
+    const auto found = object.find(key);
+    if (found == object.end()) return;
+    const std::string expected = Choices(all, name) + " 之一";
+    if (!found->is_string()) Refuse(key, caption, expected, *found);
+    const std::string& text = found->template get_ref<const std::string&>();
+    const std::optional<Enum> value = named(text);
+    if (!value)
+        throw ReportInfoError(key, "报告信息「" + std::string(caption) + "」（" + key + "）的值「" +
+                                       text + "」无效，应为" + expected);
+    out = *value;
+}
+
+} // namespace
+
+json ReportInfoToJson(const ReportInfo& info) {
+    json object = json::object();
+    for (const TextKey& entry : kTextKeys)
+        object[entry.key] = info.*entry.member;
+    object[kEnvironmentKey] = EnvironmentClassName(info.environment);
+    object[kStructureKey] = StructureTypeName(info.structure);
+    object[kVolumeKey] = info.trial_volume_litres;
+    return object;
+}
+
+ReportInfo ReportInfoFromJson(const json& object) {
+    if (!object.is_object())
+        throw ReportInfoError("", "报告信息应为对象，而不是" + std::string(KindOf(object)));
+    ReportInfo info;
+    for (const TextKey& entry : kTextKeys) {
+        const auto found = object.find(entry.key);
+        if (found == object.end()) continue;
+        if (!found->is_string()) Refuse(entry.key, entry.caption, "文字", *found);
+        info.*entry.member = found->get<std::string>();
+    }
+    ReadChoice(object, kEnvironmentKey, "环境类别", kEnvironmentClasses, EnvironmentClassName,
+               EnvironmentClassNamed, info.environment);
+    ReadChoice(object, kStructureKey, "结构类型", kStructureTypes, StructureTypeName,
+               StructureTypeNamed, info.structure);
+    if (const auto found = object.find(kVolumeKey); found != object.end()) {
+        constexpr std::string_view expected = "大于 0 的数（升）";
+        if (!found->is_number()) Refuse(kVolumeKey, "试拌体积", expected, *found);
+        const double litres = found->get<double>();
+        if (!(litres > 0.0))
+            throw ReportInfoError(kVolumeKey, "报告信息「试拌体积」（" + std::string(kVolumeKey) +
+                                                  "）的值 " + found->dump() + " 无效，应为" +
+                                                  std::string(expected));
+        info.trial_volume_litres = litres;
+    }
+    return info;
+}
+
+} // namespace mixora::report

@@ -1,0 +1,211 @@
+#include "report_model.h"
+
+#include "checks.h"
+#include "field_catalog.h"
+#include "shown_number.h"
+#include "trial_batch.h"
+
+#include <optional>
+
+namespace mixora::report {
+
+namespace {
+
+using enum calc::Field;
+using calc::Toggle;
+
+// The text the cement step writes when the computed content is below the minimum.
+constexpr std::string_view kMinimumCementText = "260";
+
+Row KeyValue(std::string_view caption, std::string value, std::string_view unit = {}) {
+    return {RowKind::KeyValue, {std::string(caption), std::move(value), std::string(unit)}};
+}
+
+Row FieldRow(const doc::DesignSnapshot& snapshot, calc::Field field) {
+    return KeyValue(FieldCaption(field), snapshot.text(field), FieldUnit(field));
+}
+
+Row Note(std::string text, bool alert = false) {
+    return {RowKind::Note, {std::move(text)}, alert};
+}
+
+std::string Joined(std::initializer_list<std::pair<bool, std::string_view>> parts) {
+    std::string text;
+    for (const auto& [on, name] : parts)
+        if (on) text += (text.empty() ? "" : "、") + std::string(name);
+    return text;
+}
+
+// Why the result frame holds no result, or nothing when every cell is a number.
+std::optional<std::string> MissingResult(const doc::DesignSnapshot& snapshot) {
+    bool as_reset = true;
+    for (std::size_t i = 0; i < kAmountFields.size(); ++i) {
+        const std::string& text = snapshot.text(kAmountFields[i]);
+        as_reset = as_reset && (text.empty() || text == kMaterialNames[i]);
+    }
+    if (as_reset) return std::string(kNoResult);
+    for (const auto& fields : {kAmountFields, kProportionFields}) {
+        for (const calc::Field field : fields) {
+            const ShownReading reading = ReadShownNumber(snapshot.text(field));
+            if (!reading.number)
+                return std::string(kNoResult) + "（" +
+                       ProblemText(FieldCaption(field), snapshot.text(field), reading.problem) +
+                       "）";
+        }
+    }
+    return std::nullopt;
+}
+
+Section HeaderSection(const ReportInfo& info) {
+    return {"工程信息",
+            {
+                KeyValue("工程名称", info.project),
+                KeyValue("委托单位", info.client),
+                KeyValue("使用部位", info.location),
+                KeyValue("报告编号", info.report_number),
+                KeyValue("环境类别", std::string(EnvironmentClassName(info.environment))),
+                KeyValue("结构类型", std::string(StructureTypeName(info.structure))),
+                KeyValue("日期", info.date),
+            },
+            2};
+}
+
+Section BasisSection(const doc::DesignSnapshot& snapshot) {
+    return {"设计依据",
+            {
+                KeyValue("设计规程", "JGJ 55-2011《普通混凝土配合比设计规程》"),
+                KeyValue("计算方法", MethodText(snapshot)),
+            }};
+}
+
+Section InputSection(const doc::DesignSnapshot& snapshot) {
+    Section section{"设计参数", {}, 3};
+    for (const calc::Field field : kInputFields)
+        section.rows.push_back(FieldRow(snapshot, field));
+    section.rows.push_back(KeyValue("石子种类", AggregateText(snapshot)));
+    section.rows.push_back(KeyValue("砂子种类", SandText(snapshot)));
+    return section;
+}
+
+Section IntermediateSection(const doc::DesignSnapshot& snapshot) {
+    Section section{"计算结果", {}, 2};
+    bool any_empty = false;
+    for (const calc::Field field : kIntermediateFields) {
+        section.rows.push_back(FieldRow(snapshot, field));
+        any_empty = any_empty || snapshot.text(field).empty();
+    }
+    if (snapshot.text(Text4) == kMinimumCementText)
+        section.rows.push_back(
+            Note("水泥用量为 260：计算所得水泥用量小于最小值 260 kg/m³ 时取 260。"));
+    if (any_empty) section.rows.push_back(Note("空白项尚未计算。"));
+    return section;
+}
+
+Section MixSection(const doc::DesignSnapshot& snapshot, const std::optional<std::string>& missing) {
+    Section section{"配合比（每立方米混凝土）", {}};
+    if (missing) {
+        section.rows.push_back(Note(*missing, true));
+        return section;
+    }
+    Row header{RowKind::TableHeader, {"项目"}};
+    Row amounts{RowKind::TableRow, {"用量（kg/m³）"}};
+    Row proportions{RowKind::TableRow, {"比例（水泥为 1）"}};
+    for (std::size_t i = 0; i < kAmountFields.size(); ++i) {
+        header.cells.emplace_back(kMaterialNames[i]);
+        amounts.cells.push_back(snapshot.text(kAmountFields[i]));
+        proportions.cells.push_back(snapshot.text(kProportionFields[i]));
+    }
+    section.rows.push_back(std::move(header));
+    section.rows.push_back(std::move(amounts));
+    section.rows.push_back(std::move(proportions));
+
+    std::string ratio;
+    for (const calc::Field field : kProportionFields)
+        ratio += (ratio.empty() ? "" : " : ") + snapshot.text(field);
+    section.rows.push_back(KeyValue("质量比（水泥 : 砂 : 石子 : 水）", ratio));
+
+    // The press adjusts for moisture when both moisture contents are given.
+    const bool moist = !snapshot.text(Text21).empty() && !snapshot.text(Text24).empty();
+    section.rows.push_back(KeyValue(
+        "含水率调整", moist ? "已调整（" + std::string(FieldCaption(Text21)) + " " +
+                                  snapshot.text(Text21) + "，" + std::string(FieldCaption(Text24)) +
+                                  " " + snapshot.text(Text24) + "）"
+                            : "未调整（" + std::string(FieldCaption(Text21)) + "、" +
+                                  std::string(FieldCaption(Text24)) + "未同时填写）"));
+    return section;
+}
+
+Section TrialSection(const doc::DesignSnapshot& snapshot, const ReportInfo& info,
+                     const std::optional<std::string>& missing) {
+    const TrialBatch batch = ComputeTrialBatch(snapshot, info.trial_volume_litres);
+    Section section{"试拌", {KeyValue("试拌体积", batch.litres, "L")}};
+    if (missing) {
+        section.rows.push_back(Note(std::string(kNoResult) + "，无法计算试拌用量。"));
+    } else {
+        section.rows.push_back(
+            {RowKind::TableHeader, {"材料", "每立方米用量（kg/m³）", "试拌用量（kg）"}});
+        for (const TrialMaterial& material : batch.materials)
+            section.rows.push_back(
+                {RowKind::TableRow,
+                 {std::string(material.material), material.per_cubic_metre,
+                  material.kg ? *material.kg : "无法计算（" + material.problem + "）"},
+                 !material.kg});
+        section.rows.push_back(Note(std::string(kTrialRoundingNote)));
+    }
+    section.rows.push_back(Note(TrialMinimumNote()));
+    if (batch.volume_warning) section.rows.push_back(Note(*batch.volume_warning, true));
+    return section;
+}
+
+Section CheckSection(const doc::DesignSnapshot& snapshot, const ReportInfo& info) {
+    Section section{"校核", {{RowKind::TableHeader, {"项目", "本配合比", "限值", "依据", "结论"}}}};
+    for (const CheckLine& line : RunChecks(snapshot, info.environment, info.structure))
+        section.rows.push_back(
+            {RowKind::TableRow,
+             {line.item, line.value, line.limit, line.source, ConclusionText(line)},
+             line.verdict == Verdict::Fails});
+    section.rows.push_back(Note("以上为提示性校核，按显示的数值核对，不代替设计审核。"));
+    return section;
+}
+
+Section SignatureSection(const ReportInfo& info) {
+    return {"", // the lines to sign on need no heading
+            {
+                {RowKind::Signature, {"试验", info.tested_by}},
+                {RowKind::Signature, {"审核", info.reviewed_by}},
+                {RowKind::Signature, {"批准", info.approved_by}},
+            }};
+}
+
+} // namespace
+
+std::string MethodText(const doc::DesignSnapshot& snapshot) {
+    return Joined(
+        {{snapshot.is_on(Toggle::option1), "体积法"}, {snapshot.is_on(Toggle::option2), "质量法"}});
+}
+
+std::string AggregateText(const doc::DesignSnapshot& snapshot) {
+    return Joined({{snapshot.is_on(Toggle::卵石), "卵石"}, {snapshot.is_on(Toggle::碎石), "碎石"}});
+}
+
+std::string SandText(const doc::DesignSnapshot& snapshot) {
+    return Joined({{snapshot.is_on(Toggle::细砂), "细砂"}, {snapshot.is_on(Toggle::粗砂), "粗砂"}});
+}
+
+ReportPage BuildReport(const doc::DesignSnapshot& snapshot, const ReportInfo& info) {
+    const std::optional<std::string> missing = MissingResult(snapshot);
+    return {std::string(kReportTitle),
+            {
+                HeaderSection(info),
+                BasisSection(snapshot),
+                InputSection(snapshot),
+                IntermediateSection(snapshot),
+                MixSection(snapshot, missing),
+                TrialSection(snapshot, info, missing),
+                CheckSection(snapshot, info),
+                {"备注", {Note(info.remarks)}},
+                SignatureSection(info),
+            }};
+}
+
+} // namespace mixora::report

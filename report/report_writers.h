@@ -1,0 +1,18 @@
+#pragma once
+// The report as files: each a UTF-8 string, ready to be written as it is.
+#include "report_model.h"
+
+#include <string>
+
+namespace mixora::report {
+
+// Comma-separated values: a byte order mark (so spreadsheets read UTF-8), CRLF line ends,
+// a field with a comma, quote, CR or LF in quotes with its quotes doubled. One line for the
+// title, one per section title (when it has one) and one per row with the row's cells.
+std::string ReportCsv(const ReportPage& page);
+
+// A self-contained HTML document (inline styles for screen and A4 print, no script, no
+// external file) with every text escaped.
+std::string ReportHtml(const ReportPage& page);
+
+} // namespace mixora::report

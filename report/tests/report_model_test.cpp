@@ -1,0 +1,143 @@
+#include "report_fixture.h"
+
+#include "press.h"
+#include "report_writers.h"
+
+#include <vector>
+
+namespace mixora::report {
+namespace {
+
+using enum calc::Field;
+using Cells = std::vector<std::string>;
+
+struct IgnoredNotices final : calc::Notices {
+    void notify(std::string_view) override {}
+};
+
+TEST(ReportModelTest, TheKnownPressedSheetIsWhatOnePressGives) {
+    calc::MemorySheet sheet;
+    calc::qk(sheet);
+    IgnoredNotices notices;
+    ASSERT_EQ(calc::Press(sheet, notices, calc::NumberFormat{}), std::nullopt);
+    EXPECT_EQ(doc::TakeSnapshot(sheet), PressedSnapshot());
+}
+
+TEST(ReportModelTest, ResetSheetAfterOnePressShowsEveryNumberAsTheWindowDoes) {
+    ReportInfo info;
+    info.project = "示例工程";
+    info.tested_by = "张三";
+    const ReportPage page = BuildReport(PressedSnapshot(), info);
+
+    EXPECT_EQ(page.title, "混凝土配合比设计报告");
+    EXPECT_EQ(ValueOf(page, "工程信息", "工程名称"), "示例工程");
+    EXPECT_EQ(ValueOf(page, "设计依据", "计算方法"), "体积法");
+    EXPECT_EQ(ValueOf(page, "设计参数", "混凝土强度等级(Fcu,k)"), "20");
+    EXPECT_EQ(ValueOf(page, "设计参数", "砂率"), "0.36");
+    EXPECT_EQ(ValueOf(page, "设计参数", "石子种类"), "卵石");
+    EXPECT_EQ(ValueOf(page, "计算结果", "混凝土配置强度"), "26.58");
+    EXPECT_EQ(ValueOf(page, "计算结果", "水灰比"), "0.52");
+    EXPECT_EQ(ValueOf(page, "计算结果", "灰水比"), "1.92");
+    EXPECT_EQ(ValueOf(page, "计算结果", "水泥用量"), "346.15");
+
+    const std::string mix = "配合比（每立方米混凝土）";
+    EXPECT_EQ(RowsOf(page, mix, RowKind::TableRow),
+              (std::vector<Row>{
+                  {RowKind::TableRow, {"用量（kg/m³）", "346.15", "678.7865", "1206.731", "180"}},
+                  {RowKind::TableRow, {"比例（水泥为 1）", "1.00", "1.96", "3.49", "0.52"}}}));
+    EXPECT_EQ(ValueOf(page, mix, "质量比（水泥 : 砂 : 石子 : 水）"), "1.00 : 1.96 : 3.49 : 0.52");
+    EXPECT_EQ(ValueOf(page, mix, "含水率调整"), "未调整（砂子w、石子w未同时填写）");
+    EXPECT_TRUE(RowsOf(page, "计算结果", RowKind::Note).empty()); // all computed, above 260
+
+    EXPECT_EQ(RowsOf(page, "", RowKind::Signature).at(0).cells, (Cells{"试验", "张三"}));
+}
+
+Cells TrialMasses(const doc::DesignSnapshot& snapshot, double litres) {
+    ReportInfo info;
+    info.trial_volume_litres = litres;
+    Cells masses;
+    for (const Row& row : RowsOf(BuildReport(snapshot, info), "试拌", RowKind::TableRow))
+        masses.push_back(row.cells.at(2));
+    return masses;
+}
+
+TEST(ReportModelTest, TrialBatchScalesTheShownAmountsToTheVolume) {
+    EXPECT_EQ(TrialMasses(PressedSnapshot(), 20), (Cells{"6.92", "13.58", "24.13", "3.60"}));
+    EXPECT_EQ(TrialMasses(PressedSnapshot(), 25), (Cells{"8.65", "16.97", "30.17", "4.50"}));
+    EXPECT_EQ(TrialMasses(PressedSnapshot(), 22.5), (Cells{"7.79", "15.27", "27.15", "4.05"}));
+}
+
+TEST(ReportModelTest, TrialVolumeBelowTheLeastForTheStoneSizeIsFlagged) {
+    const auto warnings = [](const char* size, double litres) {
+        ReportInfo info;
+        info.trial_volume_litres = litres;
+        std::vector<Row> alerts;
+        for (const Row& row : RowsOf(BuildReport(With(PressedSnapshot(), {{Text29, size}}), info),
+                                     "试拌", RowKind::Note))
+            if (row.alert) alerts.push_back(row);
+        return alerts.size();
+    };
+    EXPECT_EQ(warnings("31.5", 20), 0u);
+    EXPECT_EQ(warnings("31.5", 19.9), 1u);
+    EXPECT_EQ(warnings("40", 20), 1u);
+    EXPECT_EQ(warnings("40", 25), 0u);
+    EXPECT_EQ(warnings("5-31.5", 1), 0u); // not a number: nothing is claimed
+}
+
+TEST(ReportModelTest, CementRaisedToTheMinimumAndMoistureAdjustmentAreStated) {
+    const ReportPage page =
+        BuildReport(With(PressedSnapshot(), {{Text4, "260"}, {Text21, "0.03"}, {Text24, "0.01"}}),
+                    ReportInfo{});
+    ASSERT_EQ(RowsOf(page, "计算结果", RowKind::Note).size(), 1u);
+    EXPECT_NE(RowsOf(page, "计算结果", RowKind::Note)[0].cells[0].find("260"), std::string::npos);
+    EXPECT_EQ(ValueOf(page, "配合比（每立方米混凝土）", "含水率调整"),
+              "已调整（砂子w 0.03，石子w 0.01）");
+}
+
+// The mix and trial sections of a sheet without a result: the reason, and no number.
+void ExpectNoResult(const doc::DesignSnapshot& snapshot, const std::string& reason) {
+    const ReportPage page = BuildReport(snapshot, ReportInfo{});
+    const std::string mix = "配合比（每立方米混凝土）";
+    EXPECT_TRUE(RowsOf(page, mix, RowKind::TableRow).empty());
+    EXPECT_EQ(ValueOf(page, mix, "质量比（水泥 : 砂 : 石子 : 水）"), "<none>");
+    ASSERT_EQ(RowsOf(page, mix, RowKind::Note).size(), 1u);
+    EXPECT_EQ(RowsOf(page, mix, RowKind::Note)[0].cells[0], reason);
+    EXPECT_TRUE(RowsOf(page, "试拌", RowKind::TableRow).empty());
+    // Every writer takes it.
+    EXPECT_NE(ReportHtml(page).find(reason), std::string::npos);
+    EXPECT_NE(ReportCsv(page).find(reason), std::string::npos);
+}
+
+TEST(ReportModelTest, ASheetWithoutAResultSaysSoAndInventsNoValue) {
+    ExpectNoResult(ResetSnapshot(), "尚无计算结果");
+    doc::DesignSnapshot empty;
+    ExpectNoResult(empty, "尚无计算结果");
+    ExpectNoResult(With(PressedSnapshot(), {{Text12, "砂"}}),
+                   "尚无计算结果（砂用量（配合比）「砂」不是数）");
+    ExpectNoResult(With(PressedSnapshot(), {{Text33, ""}}), "尚无计算结果（水比例（配合比）为空）");
+    ExpectNoResult(With(PressedSnapshot(), {{Text13, "1,20"}}),
+                   "尚无计算结果（石子用量（配合比）「1,20」不是数）");
+
+    const ReportPage page = BuildReport(ResetSnapshot(), ReportInfo{});
+    EXPECT_EQ(ValueOf(page, "计算结果", "水泥用量"), "");
+    EXPECT_EQ(RowsOf(page, "计算结果", RowKind::Note).at(0).cells[0], "空白项尚未计算。");
+}
+
+TEST(ReportModelTest, AnyTextsBuildAReport) {
+    doc::DesignSnapshot snapshot;
+    const std::string odd[] = {
+        "abc",    " ",    "1e999",   "-",  "\xFF\xFE", "99999999999999999999999",
+        "1E+400", "<b>&", "0.5\r\n", "\"", "NaN",      "."};
+    for (const calc::Field field : calc::kAllFields)
+        snapshot.text(field) = odd[calc::FieldIndex(field) % std::size(odd)];
+    snapshot.toggles.fill(true);
+    ReportInfo info;
+    info.trial_volume_litres = -1;
+    const ReportPage page = BuildReport(snapshot, info);
+    EXPECT_FALSE(ReportHtml(page).empty());
+    EXPECT_FALSE(ReportCsv(page).empty());
+    EXPECT_EQ(ValueOf(page, "设计依据", "计算方法"), "体积法、质量法");
+}
+
+} // namespace
+} // namespace mixora::report

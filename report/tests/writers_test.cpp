@@ -1,0 +1,93 @@
+#include "report_fixture.h"
+
+#include "clipboard_formats.h"
+#include "report_writers.h"
+
+#include <string>
+
+namespace mixora::report {
+namespace {
+
+using enum calc::Field;
+
+std::size_t Count(const std::string& text, std::string_view what) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+TEST(WritersTest, ClipboardTextHasOneRowPerItemWithThreeCells) {
+    const std::string text = ClipboardText(With(PressedSnapshot(), {{Text16, "a\tb\r\nc"}}));
+    EXPECT_EQ(text.rfind("项目\t数值\t单位\r\n", 0), 0u);
+    EXPECT_NE(text.find("\r\n水泥用量（配合比）\t346.15\tkg/m³\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n水比例（配合比）\t0.52\t\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n石子\ta b  c\t\r\n"), std::string::npos);
+    const std::size_t lines = Count(text, "\r\n");
+    EXPECT_EQ(lines, 1 + 21 + 3 + 4 + 8u);
+    EXPECT_EQ(Count(text, "\t"), 2 * lines);
+    EXPECT_EQ(Count(text, "\n"), lines); // no bare line feed
+}
+
+std::size_t HeaderOffset(const std::string& data, const std::string& name) {
+    const std::size_t at = data.find(name + ":");
+    EXPECT_NE(at, std::string::npos) << name;
+    const std::string digits = data.substr(at + name.size() + 1, 10);
+    EXPECT_EQ(data.substr(at + name.size() + 11, 2), "\r\n") << name;
+    return std::stoul(digits);
+}
+
+TEST(WritersTest, ClipboardHtmlOffsetsPointAtTheBytes) {
+    const std::string data = ClipboardHtml(With(PressedSnapshot(), {{Text16, "<i>&\"石\"</i>"}}));
+    EXPECT_EQ(data.rfind("Version:0.9\r\n", 0), 0u);
+    const std::size_t start_html = HeaderOffset(data, "StartHTML");
+    const std::size_t end_html = HeaderOffset(data, "EndHTML");
+    const std::size_t start_fragment = HeaderOffset(data, "StartFragment");
+    const std::size_t end_fragment = HeaderOffset(data, "EndFragment");
+    EXPECT_EQ(data.compare(start_html, 6, "<html>"), 0);
+    EXPECT_EQ(end_html, data.size());
+    const std::string start_marker = "<!--StartFragment-->";
+    EXPECT_EQ(data.compare(start_fragment - start_marker.size(), start_marker.size(), start_marker),
+              0);
+    EXPECT_EQ(data.compare(end_fragment, 18, "<!--EndFragment-->"), 0);
+    const std::string fragment = data.substr(start_fragment, end_fragment - start_fragment);
+    EXPECT_EQ(fragment.rfind("<table", 0), 0u);
+    EXPECT_TRUE(fragment.ends_with("</table>"));
+    EXPECT_NE(fragment.find("<td>&lt;i&gt;&amp;&quot;石&quot;&lt;/i&gt;</td>"), std::string::npos);
+    EXPECT_EQ(Count(fragment, "<tr>"), 1 + 21 + 3 + 4 + 8u);
+}
+
+TEST(WritersTest, CsvQuotesCommasQuotesAndLineBreaksAndStartsWithABom) {
+    ReportInfo info;
+    info.project = "甲,乙";
+    info.client = "\"某\"公司";
+    info.remarks = "一行\r\n二行";
+    const std::string csv = ReportCsv(BuildReport(PressedSnapshot(), info));
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF混凝土配合比设计报告\r\n", 0), 0u);
+    EXPECT_NE(csv.find("\r\n工程名称,\"甲,乙\",\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n委托单位,\"\"\"某\"\"公司\",\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n\"一行\r\n二行\"\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n水泥,346.15,6.92\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n最大水胶比,0.52,≤ 0.60,GB 50010-2010 表 3.5.3，环境类别 一,符合\r\n"),
+              std::string::npos); // "，" needs no quotes
+    EXPECT_EQ(Count(csv, "\n"), Count(csv, "\r\n"));
+}
+
+TEST(WritersTest, HtmlReportIsSelfContainedAndEscapesEveryText) {
+    ReportInfo info;
+    info.project = "<script>alert(1)</script>";
+    info.client = "A & B 'C'";
+    const std::string html =
+        ReportHtml(BuildReport(With(PressedSnapshot(), {{Text16, "<img src=x>"}}), info));
+    EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_NE(html.find("@page"), std::string::npos);
+    EXPECT_NE(html.find("&lt;script&gt;alert(1)&lt;/script&gt;"), std::string::npos);
+    EXPECT_NE(html.find("A &amp; B &#39;C&#39;"), std::string::npos);
+    EXPECT_NE(html.find("&lt;img src=x&gt;"), std::string::npos);
+    for (const char* external : {"<script", "<img", "<link", "src=\"", "url(", "http"})
+        EXPECT_EQ(html.find(external), std::string::npos) << external;
+}
+
+} // namespace
+} // namespace mixora::report

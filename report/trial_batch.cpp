@@ -1,0 +1,73 @@
+#include "trial_batch.h"
+
+#include "check_limits.h"
+#include "field_catalog.h"
+#include "shown_number.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace mixora::report {
+
+namespace {
+
+// The least volume for the stone size shown in Text29, when it is a number the table covers.
+std::optional<std::string> VolumeWarning(const doc::DesignSnapshot& snapshot,
+                                         const std::optional<ShownNumber>& litres) {
+    const ShownReading size = ReadShownNumber(snapshot.text(calc::Text29));
+    if (!size.number || !litres) return std::nullopt;
+    for (const TrialBatchMinimum& row : kTrialBatchMinimum) {
+        if (Compare(*size.number, LiteralNumber(row.max_aggregate_mm)) > 0) continue;
+        if (Compare(*litres, LiteralNumber(row.min_litres)) >= 0) return std::nullopt;
+        return "试拌体积少于 " + std::string(row.min_litres) + " L（" +
+               std::string(FieldCaption(calc::Text29)) + " " + snapshot.text(calc::Text29) +
+               " mm，" + std::string(kTrialBatchSource) + "）";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string LitresText(double litres) {
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, litres);
+    return std::string(buffer, written.ptr);
+}
+
+TrialBatch ComputeTrialBatch(const doc::DesignSnapshot& snapshot, double litres) {
+    TrialBatch batch;
+    batch.litres = LitresText(litres);
+    std::optional<ShownNumber> volume;
+    if (std::isfinite(litres) && litres > 0.0) volume = ReadShownNumber(batch.litres).number;
+
+    for (std::size_t i = 0; i < kAmountFields.size(); ++i) {
+        const calc::Field field = kAmountFields[i];
+        TrialMaterial& material = batch.materials[i];
+        material.material = kMaterialNames[i];
+        material.per_cubic_metre = snapshot.text(field);
+        const ShownReading amount = ReadShownNumber(material.per_cubic_metre);
+        if (!volume) {
+            material.problem = "试拌体积 " + batch.litres + " L 不是正数";
+        } else if (!amount.number) {
+            material.problem =
+                ProblemText(FieldCaption(field), material.per_cubic_metre, amount.problem);
+        } else {
+            material.kg = ThousandthOfProductToHundredths(*amount.number, *volume);
+            if (!material.kg) material.problem = "结果位数过多";
+        }
+    }
+    batch.volume_warning = VolumeWarning(snapshot, volume);
+    return batch;
+}
+
+std::string TrialMinimumNote() {
+    std::string note = std::string(kTrialBatchSource) + "：每盘试拌量不少于 ";
+    for (std::size_t i = 0; i < kTrialBatchMinimum.size(); ++i) {
+        const TrialBatchMinimum& row = kTrialBatchMinimum[i];
+        note += (i == 0 ? "" : "，") + std::string(row.min_litres) + " L（粗骨料最大公称粒径 " +
+                (i == 0 ? "≤ " : "") + std::string(row.max_aggregate_mm) + " mm）";
+    }
+    return note + "。";
+}
+
+} // namespace mixora::report
