@@ -3,11 +3,14 @@
 //   mixora_drive close   closes the window
 //   mixora_drive wait    only waits until the window is there
 //   mixora_drive set N TEXT   puts TEXT into field TextN
+//   mixora_drive get N        prints the text of field TextN (UTF-8, one line)
 //   mixora_drive click ID     clicks the control with that ID and leaves what it opens
 // Exit code 0 on success, 1 when no design window is found.
 #include "control_ids.h"
 #include "remote_window.h"
+#include "utf.h"
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -38,6 +41,11 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"set" && argc > 3) {
         SetText(FindControl(form, mixora::ui::ids::Text(_wtoi(argv[2]))), argv[3]);
+        return 0;
+    }
+    if (verb == L"get" && argc > 2) {
+        const HWND field = FindControl(form, mixora::ui::ids::Text(_wtoi(argv[2])));
+        std::printf("%s\n", mixora::ui::Narrow(GetText(field)).c_str());
         return 0;
     }
     if (verb == L"click" && argc > 2) {
