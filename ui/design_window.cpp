@@ -7,6 +7,7 @@
 #include "press.h"
 #include "scoped_select.h"
 #include "skin.h"
+#include "version.h"
 #include "window_classes.h"
 #include "window_dc.h"
 
@@ -263,8 +264,8 @@ void DesignWindow::OnEditCommand(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void DesignWindow::OnAbout() {
     options_.message_boxes->Show(hwnd_,
-                                 L"Mixora " MIXORA_VERSION_TEXT L"\n普通混凝土配合比设计\n\n"
-                                 L"设计文件：*.mixora",
+                                 std::wstring(L"Mixora ") + kVersionText +
+                                     L"\n普通混凝土配合比设计\n\n设计文件：*.mixora",
                                  L"关于 Mixora", MB_OK | MB_ICONINFORMATION);
 }
 

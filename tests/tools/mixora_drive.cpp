@@ -3,11 +3,13 @@
 //   mixora_drive close        closes the window
 //   mixora_drive wait         only waits until the window is there
 //   mixora_drive set N TEXT   puts TEXT into field TextN
+//   mixora_drive get N        prints the text of field TextN (UTF-8, one line)
 //   mixora_drive click ID     clicks the control with that ID and leaves what it opens
 // Exit code 0 on success, 1 when the design window or the control is not found, 2 (with the
 // usage) when the command line asks for nothing it knows.
 #include "control_ids.h"
 #include "remote_window.h"
+#include "utf.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -28,7 +30,7 @@ HWND FindAnyForm(DWORD* process_id) {
 }
 
 constexpr const wchar_t* kUsage =
-    L"usage: mixora_drive press | close | wait | set N TEXT | click ID\n"
+    L"usage: mixora_drive press | close | wait | set N TEXT | get N | click ID\n"
     L"  N: 1 … 33 (field TextN); ID: a control identifier (README.md)\n";
 
 int Usage() {
@@ -56,7 +58,7 @@ int wmain(int argc, wchar_t** argv) {
     namespace ids = mixora::ui::ids;
     const std::wstring verb = argc > 1 ? argv[1] : L"";
     int control_id = 0;
-    if (verb == L"set" && argc == 4) {
+    if ((verb == L"set" && argc == 4) || (verb == L"get" && argc == 3)) {
         const int n = ParseNumber(argv[2], 1, mixora::calc::kFieldCount);
         if (n == 0) return Usage();
         control_id = ids::Text(static_cast<mixora::calc::Field>(n));
@@ -83,6 +85,10 @@ int wmain(int argc, wchar_t** argv) {
     if (!control) return Missing((L"control " + std::to_wstring(control_id)).c_str());
     if (verb == L"set") {
         SetText(control, argv[3]);
+        return 0;
+    }
+    if (verb == L"get") {
+        std::printf("%s\n", mixora::ui::Narrow(GetText(control)).c_str());
         return 0;
     }
     ClickAsync(control);
