@@ -1,6 +1,7 @@
 // The design as a document on the real window: files written and read back, the title, the
 // question before changes are lost, bad files, failed saves, the recent designs and a drop.
 #include "design_window_fixture.h"
+#include "menu_bar.h"
 #include "menu_ids.h"
 #include "recent_store.h"
 #include "utf.h"
@@ -270,6 +271,16 @@ TEST_F(DocumentTest, ADroppedFileOpensAfterTheQuestion) {
     drop(second);
     EXPECT_EQ(window->design_path(), second);
     EXPECT_EQ(Text(Text1), L"35");
+}
+
+// A recent design's menu text keeps the drive and the file name, and shows an ampersand as one.
+TEST(RecentMenuText, ALongPathKeepsItsRootAndItsFileName) {
+    EXPECT_EQ(ShortenPathForMenu(L"D:\\R&D\\x.mixora"), L"D:\\R&&D\\x.mixora");
+    const std::wstring path = L"C:\\" + std::wstring(80, L'x') + L"\\工程\\C30梁.mixora";
+    const std::wstring shown = ShortenPathForMenu(path);
+    EXPECT_LE(shown.size(), 60u);
+    EXPECT_TRUE(shown.starts_with(L"C:\\...")) << Narrow(shown);
+    EXPECT_TRUE(shown.ends_with(L"\\工程\\C30梁.mixora")) << Narrow(shown);
 }
 
 } // namespace
