@@ -26,6 +26,7 @@ constexpr int kAfterTitle = 8;      // between that bar and the section's rows
 constexpr int kBlockGap = 10;       // after a table
 constexpr int kSignatureGap = 40;   // above the lines to sign on
 constexpr int kSignatureSpace = 40; // between one line to sign on and the next
+constexpr int kSignatureRule = 3;   // how thick that line is
 constexpr int kFooterGap = 20;      // between the last row and the page number
 // Measured text is a little narrower at 600 dpi than on a coarse screen: lines keep this slack.
 constexpr int kSlackPercent = 3;
@@ -437,7 +438,8 @@ class Layouter {
             Text({left, y_, left + role_width, y_ + height}, TextStyle::Body, role, TA_LEFT);
             const RECT name{left + role_width, y_, right, y_ + height};
             Text(name, TextStyle::Body, Widen(CellOf(row, 1)), TA_CENTER);
-            Page().rules.push_back({name.left, name.bottom, name.right, name.bottom + 2});
+            Page().rules.push_back(
+                {name.left, name.bottom, name.right, name.bottom + kSignatureRule});
         }
         y_ += height + kUnderline;
     }

@@ -84,9 +84,9 @@ int PageView::EffectivePercent() const {
     if (zoom_ != 0) return zoom_;
     RECT client{};
     if (view_) GetClientRect(view_, &client);
-    // The whole page fits whether or not the scroll bars are there.
-    const int width = client.right + GetSystemMetrics(SM_CXVSCROLL) - 2 * kDeskGap - kShadow;
-    const int height = client.bottom + GetSystemMetrics(SM_CYHSCROLL) - 2 * kDeskGap - kShadow;
+    // At 整页 there are no scroll bars: the client area is all the room.
+    const int width = client.right - 2 * kDeskGap - kShadow;
+    const int height = client.bottom - 2 * kDeskGap - kShadow;
     const int dpi = Dpi();
     const int by_width = MulDiv(width, kUnitsPerInch * 100, paper_.paper.cx * dpi);
     const int by_height = MulDiv(height, kUnitsPerInch * 100, paper_.paper.cy * dpi);

@@ -40,7 +40,7 @@ constexpr DialogItem kItems[] = {
     {L"Static", kNoId, L"试拌体积：", kLabel, 8, 100, 46, 10},
     {L"Edit", kTrialVolume, L"", kEdit, 56, 98, 60, 13},
     {L"Static", kNoId, L"L", kLabel, 120, 100, 12, 10},
-    {L"Static", kNoId, L"石子最大粒径 31.5 mm 时不少于 20 L，40 mm 时不少于 25 L。", kLabel,
+    {L"Static", kNoId, L"粗骨料最大粒径 ≤ 31.5 mm 时不少于 20 L，40 mm 时不少于 25 L。", kLabel,
      56, 114, 236, 10},
     {L"Static", kNoId, L"试验：", kLabel, 8, 132, 46, 10},
     {L"Edit", kTestedBy, L"", kEdit, 56, 130, 56, 13},
