@@ -42,6 +42,9 @@ inline void destroy_window(HWND window) noexcept {
 inline void destroy_accelerators(HACCEL table) noexcept {
     DestroyAcceleratorTable(table);
 }
+inline void free_global(HGLOBAL memory) noexcept {
+    GlobalFree(memory);
+}
 inline void free_library(HMODULE module) noexcept {
     FreeLibrary(module);
 }
@@ -60,5 +63,7 @@ using unique_hpalette = unique_any<HPALETTE, detail::delete_gdi<HPALETTE>>;
 using unique_hwnd = unique_any<HWND, detail::destroy_window>;
 using unique_hmodule = unique_any<HMODULE, detail::free_library>;
 using unique_haccel = unique_any<HACCEL, detail::destroy_accelerators>;
+// Global memory: clipboard data until the clipboard takes it, the print dialog's settings.
+using unique_hglobal = unique_any<HGLOBAL, detail::free_global>;
 
 } // namespace mixora::base

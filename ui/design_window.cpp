@@ -244,12 +244,17 @@ void DesignWindow::OnMenuCommand(int id) {
     case kOpen: OnOpenCommand(); break;
     case kSave: SaveDesign(); break;
     case kSaveAs: SaveDesignAs(); break;
+    case kExport: OnExport(); break;
+    case kReportInfo: OnReportInfo(); break;
+    case kPrintPreview: OnPrintPreview(); break;
+    case kPrint: PrintFrom(hwnd_); break;
     case kExitProgram: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
     case kUndo: OnEditCommand(WM_UNDO, 0, 0); break;
     case kCut: OnEditCommand(WM_CUT, 0, 0); break;
     case kCopy: OnEditCommand(WM_COPY, 0, 0); break;
     case kPaste: OnEditCommand(WM_PASTE, 0, 0); break;
     case kSelectAll: OnEditCommand(EM_SETSEL, 0, -1); break;
+    case kCopyResult: OnCopyResult(); break;
     case kHelp: OnHelp(); break;
     case kAbout: OnAbout(); break;
     }

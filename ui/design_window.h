@@ -7,6 +7,8 @@
 #include "file_dialogs.h"
 #include "handles.h"
 #include "message_boxes.h"
+#include "printing.h"
+#include "report_info.h"
 #include "window_sheet.h"
 
 #include <functional>
@@ -29,6 +31,7 @@ struct DesignWindowOptions {
     calc::NumberFormat number_format;
     FileDialogs* file_dialogs = nullptr;             // nullptr: the system's common dialogs
     std::wstring settings_key = L"Software\\Mixora"; // under HKEY_CURRENT_USER
+    Printers* printers = nullptr;                    // nullptr: the system's printers
 };
 
 class DesignWindow {
@@ -70,6 +73,20 @@ class DesignWindow {
     const std::optional<std::wstring>& design_path() const { return path_; }
     bool IsModified() const;
 
+    // The report commands (report_commands.cpp). 复制结果 puts the sheet on the clipboard as text
+    // and as an HTML table; 导出 writes the report as CSV or HTML and offers to open it; 报告信息
+    // edits the report's header (true when the user chose 确定); 打印预览 shows the pages as they
+    // will print; 打印 prints them (true when they were sent), from `owner`'s point of view.
+    void OnCopyResult();
+    bool OnExport();
+    bool OnReportInfo();
+    void OnPrintPreview();
+    bool PrintFrom(HWND owner);
+    // The report's header: as given in 报告信息 or read from the design file, otherwise the
+    // defaults with today's date. Setting it makes the sheet differ from its file.
+    report::ReportInfo report_info() const;
+    void set_report_info(report::ReportInfo info);
+
   private:
     explicit DesignWindow(DesignWindowOptions options);
 
@@ -99,6 +116,9 @@ class DesignWindow {
     void ScheduleTitle();
     void UpdateTitle();
     FileDialogs& Dialogs();
+    Printers& PrinterAccess();
+    // The header kept in the design file that was last read or written, if it has one.
+    std::optional<report::ReportInfo> StoredReportInfo() const;
 
     bool CreateControls();
     void ApplyFont(int dpi);
@@ -113,11 +133,13 @@ class DesignWindow {
     std::map<int, HWND> controls_;
     HWND last_focus_ = nullptr; // the control that had the focus when the window was left
     WindowSheet sheet_;
-    std::optional<std::wstring> path_; // the design file the sheet is tied to
-    doc::DesignDocument document_;     // as last read from or written to that file
+    std::optional<std::wstring> path_;              // the design file the sheet is tied to
+    doc::DesignDocument document_;                  // as last read from or written to that file
+    std::optional<report::ReportInfo> report_info_; // none: the file's (or the defaults)
     bool title_due_ = false;
     base::unique_haccel accelerators_;
     SystemFileDialogs system_dialogs_;
+    SystemPrinters system_printers_;
 };
 
 } // namespace mixora::ui

@@ -9,6 +9,7 @@
 #include "menu_ids.h"
 #include "press.h"
 #include "recent_store.h"
+#include "report_document.h"
 #include "utf.h"
 
 #include <shellapi.h>
@@ -28,8 +29,10 @@ FileDialogs& DesignWindow::Dialogs() {
     return options_.file_dialogs ? *options_.file_dialogs : system_dialogs_;
 }
 
+// The sheet, and the report's header when it was given, against the file.
 bool DesignWindow::IsModified() const {
-    return path_ && doc::TakeSnapshot(sheet_) != document_.snapshot();
+    return path_ && (doc::TakeSnapshot(sheet_) != document_.snapshot() ||
+                     report_info_ != StoredReportInfo());
 }
 
 void DesignWindow::ScheduleTitle() {
@@ -69,6 +72,7 @@ bool DesignWindow::NewDesign() {
     calc::qk(sheet_);
     path_.reset();
     document_ = {};
+    report_info_.reset();
     UpdateTitle();
     return true;
 }
@@ -91,6 +95,16 @@ bool DesignWindow::OpenDesign(const std::wstring& path) {
         return report(Widen(doc::ErrorMessage(*error)));
     document_ = std::move(std::get<doc::DesignDocument>(read));
     doc::ApplySnapshot(document_.snapshot(), sheet_);
+    const auto stored = mixora::report::ReadStoredReportInfo(document_);
+    report_info_ = stored.info;
+    // The design opens all the same; the stored header stays in the file until 报告信息 replaces
+    // it.
+    if (!stored.problem.empty())
+        options_.message_boxes->Show(hwnd_,
+                                     L"设计文件“" + path + L"”中的报告信息无法读取：\n" +
+                                         Widen(stored.problem) +
+                                         L"。\n\n报告将使用默认的报告信息。",
+                                     kProgramTitle, MB_OK | MB_ICONWARNING);
     path_ = path;
     Remember(path);
     UpdateTitle();
@@ -109,7 +123,8 @@ bool DesignWindow::SaveDesignAs() {
 }
 
 bool DesignWindow::SaveTo(const std::wstring& path) {
-    doc::DesignDocument saved = document_;
+    doc::DesignDocument saved =
+        report_info_ ? report::WithReportInfo(document_, *report_info_) : document_;
     saved.set_snapshot(doc::TakeSnapshot(sheet_));
     if (const auto error = WriteFileReplacing(path, doc::WriteDesign(saved))) {
         options_.message_boxes->Show(hwnd_, L"无法保存设计文件" + error->Describe(), kProgramTitle,

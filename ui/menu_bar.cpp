@@ -22,6 +22,12 @@ constexpr MenuItem kFileItems[] = {
     {kSave, L"保存(&S)\tCtrl+S"},
     {kSaveAs, L"另存为(&A)..."},
     {0, nullptr},
+    {kExport, L"导出(&E)..."},
+    {kReportInfo, L"报告信息(&I)..."},
+    {0, nullptr},
+    {kPrintPreview, L"打印预览(&V)..."},
+    {kPrint, L"打印(&P)...\tCtrl+P"},
+    {0, nullptr},
     // the recent designs go here
     {kExitProgram, L"退出(&X)"},
 };
@@ -32,6 +38,8 @@ constexpr MenuItem kEditItems[] = {
     {kCopy, L"复制(&C)\tCtrl+C"},
     {kPaste, L"粘贴(&P)\tCtrl+V"},
     {kSelectAll, L"全选(&A)"},
+    {0, nullptr},
+    {kCopyResult, L"复制结果(&R)\tCtrl+Shift+C"},
 };
 constexpr MenuItem kHelpItems[] = {
     {kHelp, L"帮助(&H)"},
@@ -54,6 +62,8 @@ constexpr ACCEL kAccelerators[] = {
     {FVIRTKEY | FCONTROL, 'N', kNew},
     {FVIRTKEY | FCONTROL, 'O', kOpen},
     {FVIRTKEY | FCONTROL, 'S', kSave},
+    {FVIRTKEY | FCONTROL, 'P', kPrint},
+    {FVIRTKEY | FCONTROL | FSHIFT, 'C', kCopyResult},
 };
 
 HMENU BuildPopup(std::span<const MenuItem> items) {

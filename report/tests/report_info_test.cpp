@@ -1,3 +1,4 @@
+#include "report_document.h"
 #include "report_info_json.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +68,21 @@ TEST(ReportInfoTest, WrongTypesAndChoicesAreRefusedNamingTheKey) {
               "报告信息「试拌体积」（trial_volume_litres）应为大于 0 的数（升），而不是文字");
     EXPECT_EQ(Refusal(json{{"trial_volume_litres", 0}}, "trial_volume_litres"),
               "报告信息「试拌体积」（trial_volume_litres）的值 0 无效，应为大于 0 的数（升）");
+}
+
+TEST(ReportInfoTest, StoredInDesignDocumentKeepsWhatItDoesNotKnow) {
+    doc::DesignDocument document;
+    EXPECT_FALSE(ReadStoredReportInfo(document).info);
+    document.set_extra(json{{"report", {{"project", "旧"}, {"future_key", 7}}}, {"other", true}});
+    const doc::DesignDocument stored = WithReportInfo(document, Filled());
+    EXPECT_EQ(ReadStoredReportInfo(stored).info, Filled());
+    EXPECT_EQ(stored.extra().at("report").at("future_key"), 7);
+    EXPECT_EQ(stored.extra().at("other"), true);
+
+    document.set_extra(json{{"report", {{"environment_class", "四"}}}});
+    const StoredReportInfo unreadable = ReadStoredReportInfo(document);
+    EXPECT_FALSE(unreadable.info);
+    EXPECT_NE(unreadable.problem.find("环境类别"), std::string::npos);
 }
 
 } // namespace

@@ -162,12 +162,35 @@ TEST_F(ProgramTest, ExitButtonEndsTheProgramAtOnce) {
 // The client presses nothing it was not asked to: a command it does not know gives the usage
 // and 2, a control that is not there gives 1, and the sheet is untouched.
 TEST_F(ProgramTest, DriveRefusesWhatItDoesNotKnow) {
-    for (const wchar_t* arguments : {L"", L"bogus", L"set", L"set 1", L"set 34 x", L"click x"})
+    for (const wchar_t* arguments :
+         {L"", L"bogus", L"set", L"set 1", L"set 34 x", L"click x", L"menu", L"menu x"})
         EXPECT_EQ(RunDrive(arguments), 2u) << std::wstring(arguments).size();
     EXPECT_EQ(RunDrive(L"click 9999"), 1u);
     EXPECT_EQ(GetText(FieldControl(calc::Text2)), L"");
     EXPECT_EQ(RunDrive(L"set 2 7"), 0u);
     EXPECT_EQ(GetText(FieldControl(calc::Text2)), L"7");
+}
+
+// "menu ID" runs a menu command: 复制结果 puts the sheet, as shown, on the clipboard.
+TEST_F(ProgramTest, DriveRunsAMenuCommand) {
+    EXPECT_EQ(RunDrive(L"set 2 26.58"), 0u);
+    EXPECT_EQ(RunDrive(L"menu " + std::to_wstring(menu_ids::kCopyResult)), 0u);
+    Sync(form_);
+    // Under Wine the clipboard's X11 side opens the clipboard for a moment after every change,
+    // so it is read until it shows the copy or a few seconds have gone.
+    const std::wstring expected = L"混凝土配置强度\t26.58\tMPa\r\n";
+    std::wstring copied;
+    for (const ULONGLONG deadline = GetTickCount64() + 10000; GetTickCount64() < deadline;
+         Sleep(100)) {
+        if (!OpenClipboard(nullptr)) continue;
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+        copied = text ? text : L"";
+        if (text) GlobalUnlock(data);
+        CloseClipboard();
+        if (copied.find(expected) != std::wstring::npos) break;
+    }
+    EXPECT_NE(copied.find(expected), std::wstring::npos) << copied.size();
 }
 
 // A design saved through the save dialog opens through the open dialog, and again from the

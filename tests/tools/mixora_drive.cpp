@@ -5,6 +5,7 @@
 //   mixora_drive set N TEXT   puts TEXT into field TextN
 //   mixora_drive get N        prints the text of field TextN (UTF-8, one line)
 //   mixora_drive click ID     clicks the control with that ID and leaves what it opens
+//   mixora_drive menu ID      posts the menu command with that ID and leaves what it opens
 // Exit code 0 on success, 1 when the design window or the control is not found, 2 (with the
 // usage) when the command line asks for nothing it knows.
 #include "control_ids.h"
@@ -30,10 +31,11 @@ HWND FindAnyForm(DWORD* process_id) {
 }
 
 constexpr const wchar_t* kUsage =
-    L"usage: mixora_drive press | close | wait | set N TEXT | get N | click ID\n"
-    L"  N: 1 … 33 (field TextN); ID: a control identifier (README.md)\n";
+    L"usage: mixora_drive press | close | wait | set N TEXT | get N | click ID | menu ID "
+    L"  N: 1 … 33 (field TextN); ID: a control or menu command identifier (README.md) ";
 
-int Usage() {
+    int
+    Usage() {
     fwprintf(stderr, L"%ls", kUsage);
     return 2;
 }
@@ -62,7 +64,7 @@ int wmain(int argc, wchar_t** argv) {
         const int n = ParseNumber(argv[2], 1, mixora::calc::kFieldCount);
         if (n == 0) return Usage();
         control_id = ids::Text(static_cast<mixora::calc::Field>(n));
-    } else if (verb == L"click" && argc == 3) {
+    } else if ((verb == L"click" || verb == L"menu") && argc == 3) {
         control_id = ParseNumber(argv[2], 1, 0xFFFF);
         if (control_id == 0) return Usage();
     } else if (!((verb == L"press" || verb == L"close" || verb == L"wait") && argc == 2)) {
@@ -78,6 +80,11 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"close") {
         PostMessageW(form, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (verb == L"menu") {
+        // Posted: the command may open a modal window, which this client leaves open.
+        PostMessageW(form, WM_COMMAND, MAKEWPARAM(control_id, 0), 0);
         return 0;
     }
     if (verb == L"press") control_id = ids::Calculate;

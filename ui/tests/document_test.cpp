@@ -4,6 +4,7 @@
 #include "menu_bar.h"
 #include "menu_ids.h"
 #include "recent_store.h"
+#include "report_info.h"
 #include "utf.h"
 
 #include <shlobj.h>
@@ -281,6 +282,67 @@ TEST(RecentMenuText, ALongPathKeepsItsRootAndItsFileName) {
     EXPECT_LE(shown.size(), 60u);
     EXPECT_TRUE(shown.starts_with(L"C:\\...")) << Narrow(shown);
     EXPECT_TRUE(shown.ends_with(L"\\工程\\C30梁.mixora")) << Narrow(shown);
+}
+
+TEST_F(DocumentTest, TheReportInfoIsSavedWithTheDesignAndMarksItModified) {
+    const std::wstring path = PathOf(L"报告.mixora");
+    ASSERT_TRUE(SaveAs(path));
+    report::ReportInfo info;
+    info.project = "某住宅楼";
+    info.date = "2026年12月7日";
+    info.environment = report::EnvironmentClass::ThreeA;
+    info.structure = report::StructureType::Plain;
+    info.trial_volume_litres = 25;
+    info.remarks = "第一行\n第二行";
+    window->set_report_info(info);
+    EXPECT_TRUE(window->IsModified());
+    EXPECT_EQ(Title(), std::wstring(kWindowTitle) + L" - *报告.mixora");
+    ASSERT_TRUE(window->SaveDesign());
+    EXPECT_FALSE(window->IsModified());
+
+    ASSERT_TRUE(window->NewDesign());
+    EXPECT_EQ(window->report_info().project, "");
+    ASSERT_TRUE(window->OpenDesign(path));
+    EXPECT_EQ(window->report_info(), info);
+    EXPECT_FALSE(window->IsModified());
+    EXPECT_NE(ReadBytes(path).find("\"report\""), std::string::npos);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(DocumentTest, AnUnreadableReportInfoIsNamedAndKeptInTheFile) {
+    const std::wstring path = PathOf(L"坏.mixora");
+    ASSERT_TRUE(SaveAs(path));
+    std::string bytes = ReadBytes(path);
+    const size_t extra = bytes.find("\"extra\": {}");
+    ASSERT_NE(extra, std::string::npos);
+    bytes.replace(extra, 12, "\"extra\": {\"report\": {\"environment_class\": \"四\"}}");
+    WriteBytes(path, bytes);
+    ASSERT_TRUE(window->OpenDesign(path));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find(L"环境类别"), std::wstring::npos);
+    EXPECT_FALSE(window->IsModified());
+    ASSERT_TRUE(window->SaveDesign());
+    EXPECT_NE(ReadBytes(path).find("四"), std::string::npos);
+}
+
+TEST_F(DocumentTest, ExportWritesCsvOrHtmlByTheNameAndOffersToOpenIt) {
+    PressCalculate();
+    dialogs.save_path = PathOf(L"报告.csv");
+    ASSERT_TRUE(window->OnExport());
+    const std::string csv = ReadBytes(*dialogs.save_path);
+    EXPECT_TRUE(csv.starts_with("\xEF\xBB\xBF混凝土配合比设计报告\r\n"));
+    EXPECT_NE(csv.find("346.15"), std::string::npos);
+    dialogs.save_path = PathOf(L"报告.html");
+    ASSERT_TRUE(window->OnExport());
+    EXPECT_TRUE(ReadBytes(*dialogs.save_path).starts_with("<!DOCTYPE html>"));
+    ASSERT_EQ(boxes.shown.size(), 2u); // answered "no": nothing is opened
+    EXPECT_EQ(boxes.shown[1].text,
+              L"报告已导出到“" + *dialogs.save_path + L"”。\n\n现在打开它吗？");
+    EXPECT_EQ(boxes.shown[1].style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+
+    dialogs.save_path = PathOf(L"没有的文件夹\\报告.html");
+    EXPECT_FALSE(window->OnExport());
+    EXPECT_NE(boxes.shown.back().text.find(L"无法导出报告"), std::wstring::npos);
 }
 
 } // namespace

@@ -1,0 +1,81 @@
+#include "page_draw.h"
+
+#include "scoped_select.h"
+
+namespace mixora::ui {
+
+namespace {
+
+constexpr COLORREF kInk = RGB(0, 0, 0);
+constexpr COLORREF kAlertInk = RGB(176, 0, 0);
+constexpr COLORREF kFrameInk = RGB(119, 119, 119);
+
+void DrawBoxes(HDC dc, const LaidOutPage& page) {
+    base::unique_hpen pen(CreatePen(PS_SOLID, 1, kFrameInk));
+    if (!pen) return;
+    base::scoped_select select_pen(dc, pen.get());
+    for (const PageBox& box : page.boxes) {
+        if (box.fill != CLR_INVALID) {
+            base::unique_hbrush brush(CreateSolidBrush(box.fill));
+            if (brush) FillRect(dc, &box.box, brush.get());
+        }
+        if (!box.framed) continue;
+        const RECT& r = box.box;
+        const POINT corners[] = {{r.left, r.top},
+                                 {r.right, r.top},
+                                 {r.right, r.bottom},
+                                 {r.left, r.bottom},
+                                 {r.left, r.top}};
+        Polyline(dc, corners, 5);
+    }
+}
+
+void DrawRules(HDC dc, const LaidOutPage& page) {
+    base::unique_hbrush ink(CreateSolidBrush(kInk));
+    if (!ink) return;
+    for (const RECT& rule : page.rules)
+        FillRect(dc, &rule, ink.get());
+}
+
+void DrawTexts(HDC dc, const LaidOutPage& page, const PageFonts& fonts) {
+    SetBkMode(dc, TRANSPARENT);
+    for (const PageText& line : page.texts) {
+        HFONT font = fonts.get(line.style);
+        if (!font || line.text.empty()) continue;
+        base::scoped_select select_font(dc, font);
+        SetTextColor(dc, line.alert ? kAlertInk : kInk);
+        SetTextAlign(dc, line.align | TA_TOP | TA_NOUPDATECP);
+        int x = line.box.left;
+        if (line.align == TA_CENTER) x = (line.box.left + line.box.right) / 2;
+        if (line.align == TA_RIGHT) x = line.box.right;
+        ExtTextOutW(dc, x, line.box.top, ETO_CLIPPED, &line.box, line.text.c_str(),
+                    static_cast<UINT>(line.text.size()), nullptr);
+    }
+}
+
+} // namespace
+
+void MapPaper(HDC dc, int pixels_per_inch_x, int pixels_per_inch_y, int zoom_percent,
+              POINT origin) {
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SetWindowExtEx(dc, kUnitsPerInch * 100, kUnitsPerInch * 100, nullptr);
+    SetViewportExtEx(dc, pixels_per_inch_x * zoom_percent, pixels_per_inch_y * zoom_percent,
+                     nullptr);
+    SetWindowOrgEx(dc, 0, 0, nullptr);
+    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+}
+
+void DrawPage(HDC dc, const LaidOutPage& page, const PageFonts& fonts) {
+    if (!dc) return;
+    DrawBoxes(dc, page);
+    DrawRules(dc, page);
+    DrawTexts(dc, page, fonts);
+}
+
+base::unique_hdc CreateMeasuringContext() {
+    base::unique_hdc dc(CreateCompatibleDC(nullptr));
+    if (dc) MapPaper(dc.get(), 600, 600, 100, {0, 0});
+    return dc;
+}
+
+} // namespace mixora::ui

@@ -1,0 +1,54 @@
+#pragma once
+// 打印: the printers behind an interface (so tests can have none, or answer the dialog), and the
+// report's laid-out pages sent to a printer context.
+#include "handles.h"
+#include "page_layout.h"
+#include "report_model.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace mixora::ui {
+
+struct PrintChoice {
+    enum class Outcome { Chosen, Cancelled, NoPrinter, Failed };
+    Outcome outcome = Outcome::Cancelled;
+    base::unique_hdc dc; // the printer's context, when Chosen
+    int from_page = 1;   // the pages to print, from 1, inclusive
+    int to_page = 0;     // 0: to the last
+    DWORD error = 0;     // CommDlgExtendedError, when Failed
+};
+
+class Printers {
+  public:
+    virtual ~Printers() = default;
+    // Whether any printer is installed, here or as a connection.
+    virtual bool AnyInstalled() = 0;
+    // The print dialog for a report of `page_count` pages, with A4 paper chosen.
+    virtual PrintChoice Choose(HWND owner, int page_count) = 0;
+};
+
+// EnumPrintersW and the common print dialog (PrintDlgW).
+class SystemPrinters final : public Printers {
+  public:
+    bool AnyInstalled() override;
+    PrintChoice Choose(HWND owner, int page_count) override;
+};
+
+inline constexpr const wchar_t* kNoPrinterMessage =
+    L"没有安装打印机，无法打印。\n\n请先在系统中添加打印机；也可以用“文件 → 导出”把报告保存为 "
+    L"HTML 文件，再用浏览器打印。";
+
+// The paper of a printer context: its sheet, and the report's margins of 15 mm moved inwards
+// where the printer cannot print so near the edge. A4 when the context is not a printer's.
+PaperSetup PaperOf(HDC printer);
+
+// Prints pages from_page … to_page (1-based; to_page 0: the last) of the report as one document.
+// Why it failed, in Chinese, or nothing.
+std::optional<std::wstring> PrintPages(HDC printer, const report::ReportPage& report,
+                                       const std::wstring& document_name, int from_page,
+                                       int to_page);
+
+} // namespace mixora::ui

@@ -1,0 +1,234 @@
+// The report commands on the real window: 复制结果 on the clipboard, the 报告信息 dialog, the
+// print preview, the printers' "none installed" path, and the menu entries and shortcuts.
+#include "clipboard.h"
+#include "clipboard_formats.h"
+#include "design_window_fixture.h"
+#include "field_catalog.h"
+#include "layout.h"
+#include "menu_bar.h"
+#include "menu_ids.h"
+#include "preview_dialog.h"
+#include "report_info_dialog.h"
+#include "engine_state.h"
+#include "subclass.h"
+#include "utf.h"
+#include "window_sheet.h"
+
+#include <cstring>
+#include <functional>
+
+namespace mixora::ui::testing {
+namespace {
+
+class FakePrinters final : public Printers {
+  public:
+    bool AnyInstalled() override { return installed; }
+    PrintChoice Choose(HWND, int) override {
+        ++chosen;
+        PrintChoice choice;
+        choice.outcome = outcome;
+        return choice;
+    }
+    bool installed = false;
+    PrintChoice::Outcome outcome = PrintChoice::Outcome::NoPrinter;
+    int chosen = 0;
+};
+
+class ReportWindowTest : public DesignWindowTest {
+  protected:
+    void Configure(DesignWindowOptions& options) override { options.printers = &printers; }
+
+    doc::DesignSnapshot Snapshot() const {
+        WindowSheet sheet([this](int id) { return Control(id); });
+        return doc::TakeSnapshot(sheet);
+    }
+
+    FakePrinters printers;
+};
+
+// A modal window of this thread, driven from a timer while it is up: `step` runs on each tick
+// with the window until it returns true.
+struct ModalDriver {
+    std::wstring title;
+    std::function<bool(HWND)> step;
+    bool done = false;
+};
+ModalDriver* g_driver = nullptr;
+
+BOOL CALLBACK FindTitled(HWND window, LPARAM found) {
+    wchar_t name[16]{}, title[64]{};
+    GetClassNameW(window, name, 16);
+    GetWindowTextW(window, title, 64);
+    if (lstrcmpW(name, L"#32770") != 0 || g_driver->title != title || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (!g_driver || g_driver->done) return;
+    HWND window = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindTitled, reinterpret_cast<LPARAM>(&window));
+    if (window) g_driver->done = g_driver->step(window);
+}
+
+// Runs `open` (which returns when the modal window closes) with `step` driving the window.
+void DriveModal(const wchar_t* title, std::function<bool(HWND)> step,
+                const std::function<void()>& open) {
+    ModalDriver driver{title, std::move(step)};
+    g_driver = &driver;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, Tick);
+    open();
+    KillTimer(nullptr, timer);
+    g_driver = nullptr;
+    EXPECT_TRUE(driver.done) << "the window was not driven to its end";
+}
+
+std::wstring ItemText(HWND window, int id) {
+    wchar_t text[256]{};
+    GetDlgItemTextW(window, id, text, 256);
+    return text;
+}
+
+TEST_F(ReportWindowTest, CopyResultPutsTheSheetAsTextAndAsAnHtmlTable) {
+    PressCalculate();
+    SendMessageW(window->hwnd(), WM_COMMAND, menu_ids::kCopyResult, 0);
+    const doc::DesignSnapshot snapshot = Snapshot();
+    // Under Wine the clipboard's X11 side holds the clipboard for a moment after a change.
+    bool open = false;
+    for (int attempt = 0; attempt < 100 && !open; ++attempt)
+        if (!(open = OpenClipboard(window->hwnd()) != FALSE)) Sleep(50);
+    ASSERT_TRUE(open);
+    HANDLE text = GetClipboardData(CF_UNICODETEXT);
+    HANDLE html = GetClipboardData(HtmlClipboardFormat());
+    ASSERT_NE(text, nullptr);
+    ASSERT_NE(html, nullptr);
+    const auto* wide = static_cast<const wchar_t*>(GlobalLock(text));
+    EXPECT_EQ(std::wstring(wide), Widen(report::ClipboardText(snapshot)));
+    GlobalUnlock(text);
+    const auto* bytes = static_cast<const char*>(GlobalLock(html));
+    EXPECT_EQ(std::string(bytes, strnlen(bytes, GlobalSize(html))),
+              report::ClipboardHtml(snapshot));
+    GlobalUnlock(html);
+    CloseClipboard();
+    // The texts the window shows, results included.
+    EXPECT_NE(report::ClipboardText(snapshot).find("346.15"), std::string::npos);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(ReportWindowTest, ReportInfoDialogNamesABadVolumeAndKeepsWhatWasTyped) {
+    const int subclassed_before = skin::SubclassCount();
+    bool skinned_while_up = false;
+    int stage = 0;
+    bool accepted = false;
+    DriveModal(
+        kReportInfoTitle,
+        [&](HWND dialog) {
+            using namespace report_info_ids;
+            if (stage++ == 0) {
+                skinned_while_up = skin::IsSubclassed(dialog);
+                EXPECT_EQ(ItemText(dialog, kTrialVolume), L"20");
+                EXPECT_EQ(ItemText(dialog, kDate), Widen(TodayText()));
+                SetDlgItemTextW(dialog, kProject, L"某工程");
+                SetDlgItemTextW(dialog, kTrialVolume, L"-5");
+                SendDlgItemMessageW(dialog, IDOK, BM_CLICK, 0, 0);
+                return false; // stays open
+            }
+            EXPECT_TRUE(IsWindow(dialog));
+            SetDlgItemTextW(dialog, kTrialVolume, L" 25 ");
+            SetDlgItemTextW(dialog, kRemarks, L"一\r\n二");
+            SendDlgItemMessageW(dialog, kEnvironment, CB_SETCURSEL, 4, 0);
+            SendDlgItemMessageW(dialog, IDOK, BM_CLICK, 0, 0);
+            return true;
+        },
+        [&] { accepted = window->OnReportInfo(); });
+    EXPECT_TRUE(accepted);
+    EXPECT_TRUE(skinned_while_up);
+    EXPECT_EQ(skin::SubclassCount(), subclassed_before);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, L"“试拌体积”必须是大于 0 的数（单位：L），现在是“-5”。");
+    const report::ReportInfo info = window->report_info();
+    EXPECT_EQ(info.project, "某工程");
+    EXPECT_EQ(info.trial_volume_litres, 25.0);
+    EXPECT_EQ(info.environment, report::EnvironmentClass::ThreeB);
+    EXPECT_EQ(info.remarks, "一\n二");
+}
+
+TEST(TrialVolumeTest, OnlyAPositiveNumberIsAVolume) {
+    EXPECT_EQ(ReadTrialVolume(L"22.5"), 22.5);
+    for (const wchar_t* bad : {L"", L" ", L"0", L"-1", L"2O", L"20L", L"inf", L"nan", L"1e999"})
+        EXPECT_EQ(ReadTrialVolume(bad), std::nullopt) << bad;
+}
+
+TEST_F(ReportWindowTest, PreviewShowsThePagesAndPrintingWithoutAPrinterSaysSo) {
+    PressCalculate();
+    const int subclassed_before = skin::SubclassCount();
+    int stage = 0;
+    DriveModal(
+        kPreviewTitle,
+        [&](HWND preview) {
+            using namespace preview_ids;
+            if (stage++ == 0) {
+                EXPECT_TRUE(skin::IsSubclassed(preview));
+                EXPECT_EQ(ItemText(preview, kPageLabel), L"第 1 页，共 1 页");
+                EXPECT_EQ(ItemText(preview, kZoomLabel), L"整页");
+                EXPECT_FALSE(IsWindowEnabled(GetDlgItem(preview, kNext)));
+                SendDlgItemMessageW(preview, kZoomIn, BM_CLICK, 0, 0);
+                EXPECT_NE(ItemText(preview, kZoomLabel), L"整页");
+                SendDlgItemMessageW(preview, kPrint, BM_CLICK, 0, 0);
+                return false;
+            }
+            EXPECT_TRUE(IsWindow(preview)); // nothing printed: the preview stays
+            SendDlgItemMessageW(preview, IDCANCEL, BM_CLICK, 0, 0);
+            return true;
+        },
+        [&] { window->OnPrintPreview(); });
+    EXPECT_EQ(skin::SubclassCount(), subclassed_before);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, kNoPrinterMessage);
+    EXPECT_EQ(printers.chosen, 0);
+}
+
+TEST_F(ReportWindowTest, APrintDialogThatFindsNoPrinterGivesTheSameMessage) {
+    printers.installed = true;
+    printers.outcome = PrintChoice::Outcome::NoPrinter;
+    EXPECT_FALSE(window->PrintFrom(window->hwnd()));
+    printers.outcome = PrintChoice::Outcome::Cancelled;
+    EXPECT_FALSE(window->PrintFrom(window->hwnd()));
+    EXPECT_EQ(printers.chosen, 2);
+    ASSERT_EQ(boxes.shown.size(), 1u); // a cancel says nothing
+    EXPECT_EQ(boxes.shown[0].text, kNoPrinterMessage);
+}
+
+TEST(ReportCaptionTest, TheReportNamesEveryFieldAsTheWindowDoes) {
+    for (const calc::Field field : calc::kAllFields)
+        EXPECT_EQ(Widen(report::FieldCaption(field)), FieldCaption(field))
+            << calc::FieldIndex(field);
+}
+
+TEST(ReportMenuTest, TheReportCommandsAreInTheMenusWithTheirShortcuts) {
+    HMENU bar = CreateMenuBar();
+    ASSERT_NE(bar, nullptr);
+    for (const int id : {menu_ids::kExport, menu_ids::kReportInfo, menu_ids::kPrintPreview,
+                         menu_ids::kPrint, menu_ids::kCopyResult})
+        EXPECT_NE(GetMenuState(bar, static_cast<UINT>(id), MF_BYCOMMAND), 0xFFFFFFFFu) << id;
+    DestroyMenu(bar);
+
+    HACCEL table = CreateMenuAccelerators();
+    ACCEL entries[32]{};
+    const int count = CopyAcceleratorTableW(table, entries, 32);
+    DestroyAcceleratorTable(table);
+    const auto has = [&](BYTE modifiers, WORD key, int command) {
+        for (int i = 0; i < count; ++i)
+            if (entries[i].fVirt == (FVIRTKEY | modifiers) && entries[i].key == key &&
+                entries[i].cmd == command)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(has(FCONTROL, 'P', menu_ids::kPrint));
+    EXPECT_TRUE(has(FCONTROL | FSHIFT, 'C', menu_ids::kCopyResult));
+    EXPECT_FALSE(has(FCONTROL, 'C', menu_ids::kCopyResult)); // plain Ctrl+C stays the field's
+}
+
+} // namespace
+} // namespace mixora::ui::testing
