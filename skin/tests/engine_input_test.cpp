@@ -191,6 +191,17 @@ TEST_F(PushButtonInput, ASecondTimerIsNeverStarted) {
     EXPECT_TRUE(test::HasProp(button_, L"TIMERID"));
 }
 
+TEST_F(PushButtonInput, OnlyTheSkinsOwnTimerAdvancesTheFade) {
+    Send(WM_MOUSEMOVE);
+    for (int i = 0; i < 10; ++i)
+        Tick();
+    ASSERT_EQ(Level(), 30);
+    SendMessageW(button_, WM_TIMER, 77, 0);
+    EXPECT_EQ(Level(), 30);
+    Tick();
+    EXPECT_EQ(Level(), 33);
+}
+
 TEST(CheckAndOptionInput, AReleaseRedrawsEveryCheckBoxAndOptionButtonAround) {
     auto f = test::MakeDesignLikeForm();
     ASSERT_EQ(InstallSkin(f.form.get()), 1);
