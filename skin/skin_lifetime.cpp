@@ -51,4 +51,11 @@ void NoteReleased() {
     state.skin_ready = false;
 }
 
+void FreeSkinIfUnused() {
+    EngineState& state = State();
+    if (!state.skin_ready || state.subclass_count > 0) return;
+    FreeSkinBitmaps();
+    state.skin_ready = false;
+}
+
 } // namespace mixora::skin

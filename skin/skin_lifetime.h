@@ -12,5 +12,7 @@ void EnsureSkinReady();
 void NoteSubclassed();
 // Counts a window released; the last one frees the skin bitmaps.
 void NoteReleased();
+// Frees the skin bitmaps when no window is subclassed (an installation that took nothing over).
+void FreeSkinIfUnused();
 
 } // namespace mixora::skin

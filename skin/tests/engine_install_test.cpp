@@ -227,6 +227,9 @@ TEST(EngineKinds, ProbeLoadsOnlyWhatItMustAndReleasesIt) {
 }
 
 TEST_F(EngineInstall, NullAndForeignHandlesChangeNothing) {
+    EXPECT_EQ(InstallSkin(nullptr), 0);
+    EXPECT_FALSE(SkinReady()) << "a null window builds no bitmaps";
+    EXPECT_EQ(ButtonSkin(), nullptr);
     EXPECT_EQ(SubclassWindow(nullptr), 0);
     EXPECT_EQ(UnsubclassWindow(nullptr), 0);
     EXPECT_EQ(SkinWindowProc(nullptr, WM_NULL, 0, 0), 0);
@@ -380,6 +383,9 @@ TEST_F(EngineInstall, WindowOfAnotherProcessIsNeverTakenOver) {
     EXPECT_EQ(GetPropW(foreign, L"PROCADDR"), nullptr);
     EXPECT_EQ(SubclassCount(), 1);
     RemoveSkin(form.get());
+    // Alone, it builds nothing that would outlive the call.
+    EXPECT_EQ(InstallSkin(foreign), 0);
+    EXPECT_FALSE(SkinReady());
 
     PostMessageW(foreign, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process_handle.get(), 20000), WAIT_OBJECT_0);
