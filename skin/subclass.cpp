@@ -118,12 +118,25 @@ bool BelongsToThisProcess(HWND window) {
     return GetWindowThreadProcessId(window, &process) != 0 && process == GetCurrentProcessId();
 }
 
+bool WriteProcAddr(HWND window, LONG_PTR procedure) {
+    return props::Set(window, props::kProcAddr, procedure);
+}
+
+ProcAddrWriter& ProcAddrWriterInUse() {
+    static ProcAddrWriter writer = WriteProcAddr;
+    return writer;
+}
+
 void RepaintWhole(HWND window) {
     SendMessageW(window, WM_NCPAINT, 1, 0);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
 }
 
 } // namespace
+
+void SetProcAddrWriter(ProcAddrWriter writer) {
+    ProcAddrWriterInUse() = writer ? writer : WriteProcAddr;
+}
 
 bool IsSubclassed(HWND window) {
     return window && props::Get(window, props::kProcAddr) != 0;
@@ -140,8 +153,13 @@ int SubclassWindow(HWND window) {
         Release(window, kind);
         return 0;
     }
+    if (!ProcAddrWriterInUse()(window, previous)) {
+        // SkinWindowProc would find nothing to hand messages on to: undo this window.
+        SetWindowLongPtrW(window, GWLP_WNDPROC, previous);
+        Release(window, kind);
+        return 0;
+    }
     NoteSubclassed();
-    props::Set(window, props::kProcAddr, previous);
     RepaintWhole(window);
     return 1;
 }

@@ -22,4 +22,9 @@ BOOL CALLBACK UnsubclassChildProc(HWND window, LPARAM unused);
 // Whether the window runs SkinWindowProc now.
 bool IsSubclassed(HWND window);
 
+// How "PROCADDR" is written: props::Set unless a test puts a failing writer in its place
+// (null restores the default). A window whose "PROCADDR" cannot be written is given back.
+using ProcAddrWriter = bool (*)(HWND window, LONG_PTR procedure);
+void SetProcAddrWriter(ProcAddrWriter writer);
+
 } // namespace mixora::skin
