@@ -8,9 +8,12 @@ namespace mixora::skin {
 
 namespace {
 
+constexpr const wchar_t* kUser32 = L"User32";
+
 struct EngineState {
     bool skin_ready = false;
-    bool has_track_mouse_event = false;
+    TrackMouseEventProc track_mouse_event = nullptr;
+    const wchar_t* track_library = kUser32;
     std::int32_t subclass_count = 0;
 };
 
@@ -25,7 +28,10 @@ bool SkinReady() {
     return State().skin_ready;
 }
 bool HasTrackMouseEvent() {
-    return State().has_track_mouse_event;
+    return State().track_mouse_event != nullptr;
+}
+TrackMouseEventProc FoundTrackMouseEvent() {
+    return State().track_mouse_event;
 }
 std::int32_t SubclassCount() {
     return State().subclass_count;
@@ -35,8 +41,14 @@ void EnsureSkinReady() {
     EngineState& state = State();
     if (state.skin_ready) return;
     state.skin_ready = true;
-    state.has_track_mouse_event = IsProcAvailable("TrackMouseEvent", L"User32");
+    state.track_mouse_event = IsProcAvailable("TrackMouseEvent", state.track_library)
+                                  ? FindTrackMouseEvent(state.track_library)
+                                  : nullptr;
     BuildSkinBitmaps();
+}
+
+void SetTrackMouseEventLibrary(const wchar_t* library) {
+    State().track_library = library ? library : kUser32;
 }
 
 void NoteSubclassed() {
