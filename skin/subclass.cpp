@@ -10,6 +10,7 @@
 #include "skin_window_proc.h"
 
 #include <span>
+#include <unordered_map>
 
 namespace mixora::skin {
 
@@ -118,6 +119,12 @@ bool BelongsToThisProcess(HWND window) {
     return GetWindowThreadProcessId(window, &process) != 0 && process == GetCurrentProcessId();
 }
 
+// This process's copy of "PROCADDR" of every window it has taken over.
+std::unordered_map<HWND, WNDPROC>& Previous() {
+    static std::unordered_map<HWND, WNDPROC> previous;
+    return previous;
+}
+
 bool WriteProcAddr(HWND window, LONG_PTR procedure) {
     return props::Set(window, props::kProcAddr, procedure);
 }
@@ -139,7 +146,12 @@ void SetProcAddrWriter(ProcAddrWriter writer) {
 }
 
 bool IsSubclassed(HWND window) {
-    return window && props::Get(window, props::kProcAddr) != 0;
+    return PreviousProcedure(window) != nullptr;
+}
+
+WNDPROC PreviousProcedure(HWND window) {
+    const auto found = Previous().find(window);
+    return found == Previous().end() ? nullptr : found->second;
 }
 
 int SubclassWindow(HWND window) {
@@ -159,6 +171,7 @@ int SubclassWindow(HWND window) {
         Release(window, kind);
         return 0;
     }
+    Previous()[window] = reinterpret_cast<WNDPROC>(previous);
     NoteSubclassed();
     RepaintWhole(window);
     return 1;
@@ -166,11 +179,12 @@ int SubclassWindow(HWND window) {
 
 int UnsubclassWindow(HWND window) {
     if (!window || !BelongsToThisProcess(window)) return 0;
-    const LONG_PTR previous = props::Get(window, props::kProcAddr);
-    if (previous == 0) return 0;
+    const WNDPROC previous = PreviousProcedure(window);
+    if (!previous) return 0;
     Release(window, GetControlKind(window));
     props::Remove(window, props::kProcAddr);
-    SetWindowLongPtrW(window, GWLP_WNDPROC, previous);
+    Previous().erase(window);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     RepaintWhole(window);
     NoteReleased();
     return 1;
