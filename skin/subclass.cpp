@@ -135,6 +135,8 @@ ProcAddrWriter& ProcAddrWriterInUse() {
 }
 
 void RepaintWhole(HWND window) {
+    // A window not on screen is painted whole, frame and all, when it shows.
+    if (!IsWindowVisible(window)) return;
     SendMessageW(window, WM_NCPAINT, 1, 0);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
 }
