@@ -17,9 +17,25 @@ RECT MakeRect(int x, int y, int width, int height) {
     return {x, y, x + width, y + height};
 }
 
-base::unique_hdc OpenDisplayDC() {
-    return base::unique_hdc{CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)};
+HDC& HeldDisplay() {
+    static HDC held = nullptr;
+    return held;
 }
+
+// The display context images are made compatible with: the one held for the skin, else one
+// opened for this use only.
+class DisplayDC {
+  public:
+    DisplayDC()
+        : owned_(HeldDisplay() ? nullptr : CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)),
+          dc_(HeldDisplay() ? HeldDisplay() : owned_.get()) {}
+    HDC get() const noexcept { return dc_; }
+    explicit operator bool() const noexcept { return dc_ != nullptr; }
+
+  private:
+    base::unique_hdc owned_;
+    HDC dc_;
+};
 
 // One working image of BlitTransparent: a display-compatible bitmap in its own memory context
 // with the palette selected and realised. The selections are undone before the context and
@@ -35,6 +51,10 @@ struct WorkImage {
 };
 
 } // namespace
+
+void HoldDisplayDC(HDC display) {
+    HeldDisplay() = display;
+}
 
 int RoundHalfEven(double value) noexcept {
     if (!std::isfinite(value)) return 0;
@@ -58,7 +78,7 @@ int CentreOffset(int outer, int inner) noexcept {
 }
 
 MemoryDC CreateMemoryDC(int width, int height) {
-    const base::unique_hdc display = OpenDisplayDC();
+    const DisplayDC display;
     if (!display) return {};
     base::unique_hdc dc{CreateCompatibleDC(display.get())};
     if (!dc) return {};
@@ -129,7 +149,7 @@ void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC s
     // Release order: the three images (selections undone, contexts, bitmaps), then the display
     // context, then the halftone palette made here, once nothing has it selected.
     base::unique_hpalette halftone;
-    const base::unique_hdc display = OpenDisplayDC();
+    const DisplayDC display;
     if (!palette) {
         halftone.reset(CreateHalftonePalette(display.get()));
         palette = halftone.get();

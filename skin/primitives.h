@@ -33,6 +33,11 @@ int CentreOffset(int outer, int inner) noexcept;
 // A display-compatible memory context with a width × height bitmap selected; empty on failure.
 MemoryDC CreateMemoryDC(int width, int height);
 
+// The display context the images are made compatible with, held by its owner (the skin, while
+// it is installed) until it calls this again with null. Without one, every image opens and
+// closes a display context of its own, which under Wine takes several server round trips.
+void HoldDisplayDC(HDC display);
+
 // Nine-slice copy of the source cell onto the destination rectangle: corners unscaled, sides
 // stretched along their length only, the centre both ways. left/top/right/bottom are the fixed
 // strip widths. With a key colour, source pixels of that colour are left out. Returns 0 when a

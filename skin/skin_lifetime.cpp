@@ -2,7 +2,9 @@
 
 #include "bitmaps.h"
 #include "engine_state.h"
+#include "handles.h"
 #include "mouse_leave.h"
+#include "primitives.h"
 
 namespace mixora::skin {
 
@@ -15,6 +17,7 @@ struct EngineState {
     TrackMouseEventProc track_mouse_event = nullptr;
     const wchar_t* track_library = kUser32;
     std::int32_t subclass_count = 0;
+    base::unique_hdc display; // what the skin's images are made from, while it is ready
 };
 
 EngineState& State() {
@@ -44,8 +47,21 @@ void EnsureSkinReady() {
     state.track_mouse_event = IsProcAvailable("TrackMouseEvent", state.track_library)
                                   ? FindTrackMouseEvent(state.track_library)
                                   : nullptr;
+    state.display.reset(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
+    HoldDisplayDC(state.display.get());
     BuildSkinBitmaps();
 }
+
+namespace {
+
+void FreeSkin(EngineState& state) {
+    FreeSkinBitmaps();
+    HoldDisplayDC(nullptr);
+    state.display.reset();
+    state.skin_ready = false;
+}
+
+} // namespace
 
 void SetTrackMouseEventLibrary(const wchar_t* library) {
     State().track_library = library ? library : kUser32;
@@ -59,15 +75,13 @@ void NoteReleased() {
     EngineState& state = State();
     if (--state.subclass_count > 0) return;
     state.subclass_count = 0;
-    FreeSkinBitmaps();
-    state.skin_ready = false;
+    FreeSkin(state);
 }
 
 void FreeSkinIfUnused() {
     EngineState& state = State();
     if (!state.skin_ready || state.subclass_count > 0) return;
-    FreeSkinBitmaps();
-    state.skin_ready = false;
+    FreeSkin(state);
 }
 
 } // namespace mixora::skin
