@@ -2,9 +2,10 @@
 
 #include "bitmaps.h"
 #include "engine_state.h"
-#include "handles.h"
 #include "mouse_leave.h"
 #include "primitives.h"
+
+#include <optional>
 
 namespace mixora::skin {
 
@@ -17,7 +18,7 @@ struct EngineState {
     TrackMouseEventProc track_mouse_event = nullptr;
     const wchar_t* track_library = kUser32;
     std::int32_t subclass_count = 0;
-    base::unique_hdc display; // what the skin's images are made from, while it is ready
+    std::optional<DisplayHold> display; // what the skin's images are made from, while ready
 };
 
 EngineState& State() {
@@ -47,8 +48,7 @@ void EnsureSkinReady() {
     state.track_mouse_event = IsProcAvailable("TrackMouseEvent", state.track_library)
                                   ? FindTrackMouseEvent(state.track_library)
                                   : nullptr;
-    state.display.reset(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
-    HoldDisplayDC(state.display.get());
+    state.display.emplace();
     BuildSkinBitmaps();
 }
 
@@ -56,7 +56,6 @@ namespace {
 
 void FreeSkin(EngineState& state) {
     FreeSkinBitmaps();
-    HoldDisplayDC(nullptr);
     state.display.reset();
     state.skin_ready = false;
 }
