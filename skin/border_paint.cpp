@@ -12,6 +12,16 @@ LRESULT PassOn(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARA
     return previous ? CallWindowProcW(previous, window, message, wParam, lParam) : 0;
 }
 
+// The background colour of the window's client context. A common context is handed out in
+// its initial state (white background) every time; only a class with contexts of its own
+// (CS_OWNDC, CS_CLASSDC) can keep another, so only then is one taken to read it (under Wine,
+// taking one is a round trip to the server).
+COLORREF ClientBackground(HWND window) {
+    if (!(GetClassLongPtrW(window, GCL_STYLE) & (CS_OWNDC | CS_CLASSDC))) return kWhite;
+    const base::unique_window_dc client = base::GetDCScoped(window);
+    return GetBkColor(client.get());
+}
+
 } // namespace
 
 LRESULT PaintListFrame(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -42,15 +52,13 @@ LRESULT PaintFlatBorder(WNDPROC previous, HWND window, UINT message, WPARAM wPar
     GetBorderSize(window, border_width, border_height);
     const WindowBounds bounds = GetWindowBounds(window);
     const base::unique_window_dc dc = base::GetWindowDCScoped(window);
-    const base::unique_window_dc client = base::GetDCScoped(window);
+    const COLORREF background = ClientBackground(window);
 
     // The outer ring of the sunken edge becomes the flat frame; the rings inside it take the
     // client's background colour, so the edge disappears into the box.
     FrameSolid(dc.get(), 0, 0, bounds.Width, bounds.Height, BorderColourFor(window));
-    for (int d = 1; d <= border_width; ++d) {
-        const COLORREF background = GetBkColor(client.get());
+    for (int d = 1; d <= border_width; ++d)
         FrameSolid(dc.get(), d, d, bounds.Width - 1 - d, bounds.Height - 1 - d, background);
-    }
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "check_paint.h"
 #include "control_kind.h"
+#include "fade_timer.h"
 #include "handlers.h"
 #include "input_reactions.h"
 #include "props.h"
@@ -78,8 +79,10 @@ LRESULT OnKillFocus(WNDPROC previous, HWND window, UINT message, WPARAM wParam, 
 }
 
 LRESULT OnTimer(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // The fade step comes before the timer message is handed on.
-    if (GetControlKind(window) == ControlKind::PushButton) FadeTick(window);
+    // The fade step comes before the timer message is handed on; only the skin's own timer
+    // drives it, a timer the control set for itself passes on untouched.
+    if (wParam == kFadeTimerId && GetControlKind(window) == ControlKind::PushButton)
+        FadeTick(window);
     return PassOn(previous, window, message, wParam, lParam);
 }
 

@@ -18,14 +18,21 @@ bool IsProcAvailable(const char* functionName, const wchar_t* libraryName) {
     return GetProcAddress(module, functionName) != nullptr;
 }
 
+TrackMouseEventProc FindTrackMouseEvent(const wchar_t* libraryName) {
+    const HMODULE module = GetModuleHandleW(libraryName);
+    if (!module) return nullptr;
+    return reinterpret_cast<TrackMouseEventProc>(
+        reinterpret_cast<void (*)()>(GetProcAddress(module, "TrackMouseEvent")));
+}
+
 void TrackMouseLeave(HWND window) {
     TRACKMOUSEEVENT request{};
     request.cbSize = sizeof(request);
     request.dwFlags = TME_LEAVE;
     request.hwndTrack = window;
     request.dwHoverTime = 0;
-    if (HasTrackMouseEvent()) {
-        TrackMouseEvent(&request);
+    if (const TrackMouseEventProc track = FoundTrackMouseEvent()) {
+        track(&request);
     } else {
         _TrackMouseEvent(&request);
     }

@@ -17,16 +17,37 @@ RECT MakeRect(int x, int y, int width, int height) {
     return {x, y, x + width, y + height};
 }
 
-base::unique_hdc OpenDisplayDC() {
-    return base::unique_hdc{CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)};
+const DisplayHold*& CurrentHold() {
+    static const DisplayHold* hold = nullptr;
+    return hold;
 }
+
+// What one image is made from: the held display when there is one, else a display context
+// opened for this use only (bitmaps then made compatible with it directly).
+class DisplayDC {
+  public:
+    DisplayDC()
+        : owned_(CurrentHold() ? nullptr : CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)),
+          dc_(CurrentHold() ? CurrentHold()->display() : owned_.get()),
+          like_(CurrentHold() ? CurrentHold()->like_display() : owned_.get()) {}
+    HDC get() const noexcept { return dc_; }
+    explicit operator bool() const noexcept { return dc_ != nullptr; }
+    HBITMAP CreateBitmap(int width, int height) const {
+        return CreateCompatibleBitmap(like_, width, height);
+    }
+
+  private:
+    base::unique_hdc owned_;
+    HDC dc_;
+    HDC like_;
+};
 
 // One working image of BlitTransparent: a display-compatible bitmap in its own memory context
 // with the palette selected and realised. The selections are undone before the context and
 // the bitmap are deleted (members are destroyed in reverse order).
 struct WorkImage {
-    WorkImage(HDC display, HPALETTE palette, int width, int height)
-        : bitmap(CreateCompatibleBitmap(display, width, height)), dc(CreateCompatibleDC(display)),
+    WorkImage(const DisplayDC& display, HPALETTE palette, int width, int height)
+        : bitmap(display.CreateBitmap(width, height)), dc(CreateCompatibleDC(display.get())),
           select_bitmap(dc.get(), bitmap.get()), select_palette(dc.get(), palette) {}
     base::unique_hbitmap bitmap;
     base::unique_hdc dc;
@@ -35,6 +56,23 @@ struct WorkImage {
 };
 
 } // namespace
+
+DisplayHold::DisplayHold()
+    : display_(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)),
+      like_display_(base::unique_hdc{CreateCompatibleDC(display_.get())},
+                    base::unique_hbitmap{CreateCompatibleBitmap(display_.get(), 1, 1)}) {
+    SelectObject(like_display_.get(), like_display_.bitmap());
+    if (!CurrentHold() && display_ && like_display_.bitmap()) CurrentHold() = this;
+}
+
+DisplayHold::~DisplayHold() {
+    if (CurrentHold() == this) CurrentHold() = nullptr;
+}
+
+base::unique_hbitmap CreateDisplayBitmap(int width, int height) {
+    const DisplayDC display;
+    return base::unique_hbitmap{display.CreateBitmap(width, height)};
+}
 
 int RoundHalfEven(double value) noexcept {
     if (!std::isfinite(value)) return 0;
@@ -58,11 +96,11 @@ int CentreOffset(int outer, int inner) noexcept {
 }
 
 MemoryDC CreateMemoryDC(int width, int height) {
-    const base::unique_hdc display = OpenDisplayDC();
+    const DisplayDC display;
     if (!display) return {};
     base::unique_hdc dc{CreateCompatibleDC(display.get())};
     if (!dc) return {};
-    base::unique_hbitmap bitmap{CreateCompatibleBitmap(display.get(), width, height)};
+    base::unique_hbitmap bitmap{display.CreateBitmap(width, height)};
     if (!bitmap) return {};
     // The placeholder the selection hands back is the stock 1 × 1 bitmap, which needs no
     // deleting; the new bitmap stays selected for the context's life and is freed with it.
@@ -129,7 +167,7 @@ void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC s
     // Release order: the three images (selections undone, contexts, bitmaps), then the display
     // context, then the halftone palette made here, once nothing has it selected.
     base::unique_hpalette halftone;
-    const base::unique_hdc display = OpenDisplayDC();
+    const DisplayDC display;
     if (!palette) {
         halftone.reset(CreateHalftonePalette(display.get()));
         palette = halftone.get();
@@ -139,10 +177,10 @@ void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC s
     if (FAILED(OleTranslateColor(key_colour, palette, &key))) key = key_colour;
     key &= 0x00FFFFFF;
 
-    WorkImage result(display.get(), palette, width, height);
+    WorkImage result(display, palette, width, height);
     BitBlt(result.dc.get(), 0, 0, width, height, destination, x, y, SRCCOPY);
 
-    WorkImage image(display.get(), palette, width, height);
+    WorkImage image(display, palette, width, height);
     SetBkColor(image.dc.get(), GetBkColor(source));
     SetTextColor(image.dc.get(), GetTextColor(source));
     BitBlt(image.dc.get(), 0, 0, width, height, source, source_x, source_y, SRCCOPY);

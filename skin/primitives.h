@@ -33,6 +33,31 @@ int CentreOffset(int outer, int inner) noexcept;
 // A display-compatible memory context with a width × height bitmap selected; empty on failure.
 MemoryDC CreateMemoryDC(int width, int height);
 
+// A width × height bitmap compatible with the display, and so with every window's context
+// (made like the held display's bitmap when there is one, see DisplayHold).
+base::unique_hbitmap CreateDisplayBitmap(int width, int height);
+
+// While one is alive, every image is made from it: the display context, and a memory
+// context holding a 1 × 1 display-compatible bitmap that new bitmaps are made like. Without
+// one, every image opens and closes a display context of its own. Under Wine, opening one,
+// and making a bitmap compatible with the display itself (which asks the driver for its
+// depth), each take three round trips to the server; a bitmap made like a display-compatible
+// one is the same bitmap without asking. The skin holds one while it is installed.
+class DisplayHold {
+  public:
+    DisplayHold();
+    ~DisplayHold();
+    DisplayHold(const DisplayHold&) = delete;
+    DisplayHold& operator=(const DisplayHold&) = delete;
+
+    HDC display() const noexcept { return display_.get(); }
+    HDC like_display() const noexcept { return like_display_.get(); }
+
+  private:
+    base::unique_hdc display_;
+    MemoryDC like_display_;
+};
+
 // Nine-slice copy of the source cell onto the destination rectangle: corners unscaled, sides
 // stretched along their length only, the centre both ways. left/top/right/bottom are the fixed
 // strip widths. With a key colour, source pixels of that colour are left out. Returns 0 when a

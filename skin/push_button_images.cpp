@@ -25,8 +25,9 @@ ButtonCanvas OpenCanvas(HWND button) {
 }
 
 base::unique_hbitmap CreateImageBitmap(const ButtonCanvas& canvas) {
-    return base::unique_hbitmap(
-        CreateCompatibleBitmap(canvas.dc.get(), canvas.bounds.Width, canvas.bounds.Height));
+    // A window's context has the display's format; asking the window context for it would
+    // ask the display driver once more.
+    return CreateDisplayBitmap(canvas.bounds.Width, canvas.bounds.Height);
 }
 
 // Selects the bitmap into the context, deletes what it replaces and records it under "BMP" n.

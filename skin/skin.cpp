@@ -6,8 +6,12 @@
 namespace mixora::skin {
 
 int InstallSkin(HWND window) {
+    if (!window) return 0; // nothing to take over: nothing is built either
     EnsureSkinReady();
-    return SubclassWindow(window);
+    const int taken = SubclassWindow(window);
+    // A window that could not be taken over leaves nothing to hold the bitmaps.
+    FreeSkinIfUnused();
+    return taken;
 }
 
 int RemoveSkin(HWND window) {

@@ -1,13 +1,13 @@
 #include "skin_window_proc.h"
 
 #include "handlers.h"
-#include "props.h"
+#include "subclass.h"
 
 namespace mixora::skin {
 
 LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!window) return 0;
-    const auto previous = props::GetHandle<WNDPROC>(window, props::kProcAddr);
+    const WNDPROC previous = PreviousProcedure(window);
     if (!previous) return DefWindowProcW(window, message, wParam, lParam);
 
     switch (message) {

@@ -10,6 +10,7 @@
 #include "skin_window_proc.h"
 
 #include <span>
+#include <unordered_map>
 
 namespace mixora::skin {
 
@@ -118,15 +119,41 @@ bool BelongsToThisProcess(HWND window) {
     return GetWindowThreadProcessId(window, &process) != 0 && process == GetCurrentProcessId();
 }
 
+// This process's copy of "PROCADDR" of every window it has taken over.
+std::unordered_map<HWND, WNDPROC>& Previous() {
+    static std::unordered_map<HWND, WNDPROC> previous;
+    return previous;
+}
+
+bool WriteProcAddr(HWND window, LONG_PTR procedure) {
+    return props::Set(window, props::kProcAddr, procedure);
+}
+
+ProcAddrWriter& ProcAddrWriterInUse() {
+    static ProcAddrWriter writer = WriteProcAddr;
+    return writer;
+}
+
 void RepaintWhole(HWND window) {
+    // A window not on screen is painted whole, frame and all, when it shows.
+    if (!IsWindowVisible(window)) return;
     SendMessageW(window, WM_NCPAINT, 1, 0);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
 }
 
 } // namespace
 
+void SetProcAddrWriter(ProcAddrWriter writer) {
+    ProcAddrWriterInUse() = writer ? writer : WriteProcAddr;
+}
+
 bool IsSubclassed(HWND window) {
-    return window && props::Get(window, props::kProcAddr) != 0;
+    return PreviousProcedure(window) != nullptr;
+}
+
+WNDPROC PreviousProcedure(HWND window) {
+    const auto found = Previous().find(window);
+    return found == Previous().end() ? nullptr : found->second;
 }
 
 int SubclassWindow(HWND window) {
@@ -140,19 +167,26 @@ int SubclassWindow(HWND window) {
         Release(window, kind);
         return 0;
     }
+    if (!ProcAddrWriterInUse()(window, previous)) {
+        // SkinWindowProc would find nothing to hand messages on to: undo this window.
+        SetWindowLongPtrW(window, GWLP_WNDPROC, previous);
+        Release(window, kind);
+        return 0;
+    }
+    Previous()[window] = reinterpret_cast<WNDPROC>(previous);
     NoteSubclassed();
-    props::Set(window, props::kProcAddr, previous);
     RepaintWhole(window);
     return 1;
 }
 
 int UnsubclassWindow(HWND window) {
     if (!window || !BelongsToThisProcess(window)) return 0;
-    const LONG_PTR previous = props::Get(window, props::kProcAddr);
-    if (previous == 0) return 0;
+    const WNDPROC previous = PreviousProcedure(window);
+    if (!previous) return 0;
     Release(window, GetControlKind(window));
     props::Remove(window, props::kProcAddr);
-    SetWindowLongPtrW(window, GWLP_WNDPROC, previous);
+    Previous().erase(window);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     RepaintWhole(window);
     NoteReleased();
     return 1;

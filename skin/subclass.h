@@ -22,4 +22,15 @@ BOOL CALLBACK UnsubclassChildProc(HWND window, LPARAM unused);
 // Whether the window runs SkinWindowProc now.
 bool IsSubclassed(HWND window);
 
+// The procedure the window ran before it was taken over ("PROCADDR"); null when it is not
+// taken over. Read from this process's copy of the key, which is written and removed only
+// together with it: every message of a skinned window needs it, and under Wine each read of
+// the property itself is a round trip to the server.
+WNDPROC PreviousProcedure(HWND window);
+
+// How "PROCADDR" is written: props::Set unless a test puts a failing writer in its place
+// (null restores the default). A window whose "PROCADDR" cannot be written is given back.
+using ProcAddrWriter = bool (*)(HWND window, LONG_PTR procedure);
+void SetProcAddrWriter(ProcAddrWriter writer);
+
 } // namespace mixora::skin

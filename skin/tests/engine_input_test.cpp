@@ -4,8 +4,10 @@
 #include "handles.h"
 #include "window_dc.h"
 
+#include "engine_state.h"
 #include "fade_timer.h"
 #include "skin.h"
+#include "skin_lifetime.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -189,6 +191,40 @@ TEST_F(PushButtonInput, ASecondTimerIsNeverStarted) {
     EXPECT_FALSE(StopFadeTimer(button_));
     EXPECT_EQ(Timer(), 0);
     EXPECT_TRUE(test::HasProp(button_, L"TIMERID"));
+}
+
+TEST_F(PushButtonInput, OnlyTheSkinsOwnTimerAdvancesTheFade) {
+    Send(WM_MOUSEMOVE);
+    for (int i = 0; i < 10; ++i)
+        Tick();
+    ASSERT_EQ(Level(), 30);
+    SendMessageW(button_, WM_TIMER, 77, 0);
+    EXPECT_EQ(Level(), 30);
+    Tick();
+    EXPECT_EQ(Level(), 33);
+}
+
+TEST(MouseLeaveTracking, TheCommonControlsTrackTheLeaveWhereUser32LacksTrackMouseEvent) {
+    for (const bool user32 : {true, false}) {
+        SetTrackMouseEventLibrary(user32 ? nullptr : L"gdi32");
+        auto f = test::MakeDesignLikeForm();
+        ASSERT_EQ(InstallSkin(f.form.get()), 1);
+        EXPECT_EQ(HasTrackMouseEvent(), user32);
+        // In over the check box, then out: the system posts the leave at its next look.
+        const POINT inside = test::ClientCentre(f.check1);
+        test::MoveCursorTo(f.check1, inside);
+        SendMessageW(f.check1, WM_MOUSEMOVE, 0, test::MousePosition(inside));
+        EXPECT_EQ(Prop(f.check1, L"MOUSEFLAG"), 1);
+        test::MoveCursorTo(f.label, test::ClientCentre(f.label));
+        const ULONGLONG give_up = GetTickCount64() + 5000;
+        while (Prop(f.check1, L"MOUSEFLAG") != 0 && GetTickCount64() < give_up) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            test::PumpMessages();
+        }
+        EXPECT_EQ(Prop(f.check1, L"MOUSEFLAG"), 0) << "no WM_MOUSELEAVE, user32 " << user32;
+        RemoveSkin(f.form.get());
+    }
+    SetTrackMouseEventLibrary(nullptr);
 }
 
 TEST(CheckAndOptionInput, AReleaseRedrawsEveryCheckBoxAndOptionButtonAround) {

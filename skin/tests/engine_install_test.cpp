@@ -227,6 +227,9 @@ TEST(EngineKinds, ProbeLoadsOnlyWhatItMustAndReleasesIt) {
 }
 
 TEST_F(EngineInstall, NullAndForeignHandlesChangeNothing) {
+    EXPECT_EQ(InstallSkin(nullptr), 0);
+    EXPECT_FALSE(SkinReady()) << "a null window builds no bitmaps";
+    EXPECT_EQ(ButtonSkin(), nullptr);
     EXPECT_EQ(SubclassWindow(nullptr), 0);
     EXPECT_EQ(UnsubclassWindow(nullptr), 0);
     EXPECT_EQ(SkinWindowProc(nullptr, WM_NULL, 0, 0), 0);
@@ -236,6 +239,40 @@ TEST_F(EngineInstall, NullAndForeignHandlesChangeNothing) {
     // the default procedure.
     SetWindowTextW(plain.get(), L"abc");
     EXPECT_EQ(SkinWindowProc(plain.get(), WM_GETTEXTLENGTH, 0, 0), 3);
+}
+
+// The window whose "PROCADDR" cannot be written, for the writer below.
+HWND unwritable = nullptr;
+bool WriteExceptUnwritable(HWND window, LONG_PTR procedure) {
+    return window != unwritable &&
+           SetPropW(window, L"PROCADDR", reinterpret_cast<HANDLE>(procedure));
+}
+
+TEST_F(EngineInstall, AWindowWhosePreviousProcedureCannotBeKeptIsGivenBack) {
+    auto f = test::MakeDesignLikeForm();
+    const HWND button = f.command[1];
+    const LONG_PTR button_proc = GetWindowLongPtrW(button, GWLP_WNDPROC);
+    const LONG_PTR form_proc = GetWindowLongPtrW(f.form.get(), GWLP_WNDPROC);
+    const auto button_props = PropNames(button);
+    SetProcAddrWriter(WriteExceptUnwritable);
+
+    // One control: the others are skinned, that one runs its own procedure as before.
+    unwritable = button;
+    ASSERT_EQ(InstallSkin(f.form.get()), 1);
+    EXPECT_EQ(GetWindowLongPtrW(button, GWLP_WNDPROC), button_proc);
+    EXPECT_EQ(PropNames(button), button_props);
+    EXPECT_TRUE(IsSubclassed(f.command[0]));
+    RemoveSkin(f.form.get());
+    EXPECT_EQ(SubclassCount(), 0);
+
+    // The form itself: its descendants are given back with it and nothing stays built.
+    unwritable = f.form.get();
+    EXPECT_EQ(InstallSkin(f.form.get()), 0);
+    EXPECT_EQ(GetWindowLongPtrW(f.form.get(), GWLP_WNDPROC), form_proc);
+    EXPECT_EQ(GetWindowLongPtrW(button, GWLP_WNDPROC), button_proc);
+    EXPECT_FALSE(IsSubclassed(f.command[0]));
+    EXPECT_FALSE(SkinReady());
+    SetProcAddrWriter(nullptr);
 }
 
 TEST_F(EngineInstall, WindowDestroyedWhileSkinnedReleasesItselfFirst) {
@@ -380,6 +417,9 @@ TEST_F(EngineInstall, WindowOfAnotherProcessIsNeverTakenOver) {
     EXPECT_EQ(GetPropW(foreign, L"PROCADDR"), nullptr);
     EXPECT_EQ(SubclassCount(), 1);
     RemoveSkin(form.get());
+    // Alone, it builds nothing that would outlive the call.
+    EXPECT_EQ(InstallSkin(foreign), 0);
+    EXPECT_FALSE(SkinReady());
 
     PostMessageW(foreign, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process_handle.get(), 20000), WAIT_OBJECT_0);

@@ -1,9 +1,16 @@
 // Measures what the skin costs, skinned and plain side by side in one run under the same
-// conditions: creating and showing a window, repainting it, one fade tick of a push button, and
-// installing and removing the skin. Prints one table. Not a test: nothing is asserted.
+// conditions: creating and showing a window, repainting it, one fade tick of a push button,
+// installing and removing the skin, and the working set of a fresh process showing the window.
+// Prints one table, with the load the machine was under. Not a test: nothing is asserted.
 //   --window=design|gallery   the window to measure (default design)
-//   --runs=N                       repetitions of each measure (default 20)
+//   --runs=N                  repetitions of each measure (default 20)
+//   --count                   does each measured action once between markers instead, for
+//                             scripts/bench to count its Wine server round trips in a trace
+//   --round-trips=K:N,...     those counts, printed beside the times (keys as kPhases)
+//   --exe-size=BYTES --exe-label=TEXT   the size of the program, printed as a row
+//   --working-set=skinned|plain         (internal) shows the window and exits with its KiB
 #include "bench_windows.h"
+#include "machine_load.h"
 
 #include "button_paint.h"
 #include "fade_timer.h"
@@ -11,11 +18,15 @@
 #include "skin.h"
 
 #include <windows.h>
+#include <psapi.h>
 #include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <map>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +34,7 @@ namespace {
 
 using mixora::bench::BenchWindow;
 using mixora::bench::WindowBuilder;
+namespace props = mixora::skin::props;
 
 double Now() {
     static const double frequency = [] {
@@ -53,17 +65,185 @@ void PaintNow(HWND form) {
     GdiFlush();
 }
 
+// The measured actions. Each is timed in the timing run and, with --count, done once between
+// two markers: global atoms named "mixora-bench begin KEY" and "… end KEY", whose add_atom
+// requests scripts/bench finds in the Wine server's trace.
+constexpr const char* kCreateSkinned = "create-skinned";
+constexpr const char* kCreatePlain = "create-plain";
+constexpr const char* kRepaintSkinned = "repaint-skinned";
+constexpr const char* kRepaintPlain = "repaint-plain";
+constexpr const char* kFadeBlend = "fade-blend";
+constexpr const char* kFadeTick = "fade-tick";
+constexpr const char* kInstallRemove = "install-remove";
+
+class Marker {
+  public:
+    explicit Marker(bool on, const char* key) : on_(on), key_(key) {
+        if (on_) begin_ = GlobalAddAtomW(Name(L"begin").c_str());
+    }
+    ~Marker() {
+        if (!on_) return;
+        const ATOM end = GlobalAddAtomW(Name(L"end").c_str());
+        GlobalDeleteAtom(begin_);
+        GlobalDeleteAtom(end);
+    }
+    Marker(const Marker&) = delete;
+    Marker& operator=(const Marker&) = delete;
+
+  private:
+    std::wstring Name(const wchar_t* edge) const {
+        std::wstring name = L"mixora-bench ";
+        name += edge;
+        name += L' ';
+        for (const char* c = key_; *c; ++c)
+            name += static_cast<wchar_t>(*c);
+        return name;
+    }
+    bool on_;
+    const char* key_;
+    ATOM begin_ = 0;
+};
+
 // Builds, (skins,) shows and paints a window; the time it took.
-double CreateAndShow(WindowBuilder build, bool skinned, HINSTANCE instance) {
-    const double start = Now();
-    const BenchWindow window = build(instance);
-    if (skinned) mixora::skin::InstallSkin(window.form); // at load, before the window shows
-    ShowWindow(window.form, SW_SHOWNOACTIVATE);
-    PaintNow(window.form);
-    const double elapsed = Now() - start;
+double CreateAndShow(WindowBuilder build, bool skinned, HINSTANCE instance, bool mark = false) {
+    double elapsed = 0;
+    BenchWindow window;
+    {
+        const Marker marker(mark, skinned ? kCreateSkinned : kCreatePlain);
+        const double start = Now();
+        window = build(instance);
+        if (skinned) mixora::skin::InstallSkin(window.form); // at load, before the window shows
+        ShowWindow(window.form, SW_SHOWNOACTIVATE);
+        PaintNow(window.form);
+        elapsed = Now() - start;
+    }
     DestroyWindow(window.form);
     Pump();
     return elapsed;
+}
+
+double TimedRepaint(HWND form, bool skinned, bool mark = false) {
+    const Marker marker(mark, skinned ? kRepaintSkinned : kRepaintPlain);
+    const double start = Now();
+    PaintNow(form);
+    return Now() - start;
+}
+
+double TimedInstallRemove(HWND form, bool mark = false) {
+    const Marker marker(mark, kInstallRemove);
+    const double start = Now();
+    mixora::skin::InstallSkin(form);
+    mixora::skin::RemoveSkin(form);
+    return Now() - start;
+}
+
+// One fade tick at the level: the whole timer message around the blend.
+double TimedFadeTick(HWND button, int level, bool mark = false) {
+    props::Set(button, props::kAlphaLevel, level);
+    const Marker marker(mark, kFadeTick);
+    const double start = Now();
+    SendMessageW(button, WM_TIMER, mixora::skin::kFadeTimerId, 0);
+    GdiFlush();
+    return Now() - start;
+}
+
+// The blend alone.
+double TimedFadeBlend(HWND button, int level, bool mark = false) {
+    props::Set(button, props::kAlphaLevel, level);
+    const Marker marker(mark, kFadeBlend);
+    const double start = Now();
+    mixora::skin::PaintButtonFade(button);
+    GdiFlush();
+    return Now() - start;
+}
+
+int CountControls(HWND form) {
+    int controls = 0;
+    EnumChildWindows(
+        form,
+        [](HWND, LPARAM count) -> BOOL {
+            ++*reinterpret_cast<int*>(count);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&controls));
+    return controls;
+}
+
+// --count: every measured action once, after the same warm-up as the timing run.
+void CountOnce(WindowBuilder build, HINSTANCE instance) {
+    CreateAndShow(build, true, instance);
+    CreateAndShow(build, false, instance);
+    CreateAndShow(build, true, instance, true);
+    CreateAndShow(build, false, instance, true);
+
+    const BenchWindow window = build(instance);
+    ShowWindow(window.form, SW_SHOWNOACTIVATE);
+    PaintNow(window.form);
+    TimedRepaint(window.form, false, true);
+    TimedInstallRemove(window.form, true);
+    mixora::skin::InstallSkin(window.form);
+    PaintNow(window.form);
+    TimedRepaint(window.form, true, true);
+    props::Set(window.button, props::kOldState, 1);
+    TimedFadeTick(window.button, 102, true);
+    TimedFadeBlend(window.button, 102, true);
+    mixora::skin::RemoveSkin(window.form);
+    DestroyWindow(window.form);
+    Pump();
+}
+
+// --working-set: a fresh process that shows the window (skinned or not) and reports its
+// working set in KiB as its exit code.
+int ShowAndReportWorkingSet(WindowBuilder build, bool skinned, HINSTANCE instance) {
+    const BenchWindow window = build(instance);
+    if (skinned) mixora::skin::InstallSkin(window.form);
+    ShowWindow(window.form, SW_SHOWNOACTIVATE);
+    PaintNow(window.form);
+    Pump();
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters))) return 0;
+    return static_cast<int>(counters.WorkingSetSize / 1024);
+}
+
+// Runs this program again with --working-set; its answer in KiB, or 0.
+double ChildWorkingSet(std::wstring_view window_name, bool skinned) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(path) + L"\" --window=" +
+                           std::wstring(window_name) +
+                           (skinned ? L" --working-set=skinned" : L" --working-set=plain");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(path, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return 0;
+    DWORD code = 0;
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+// "create-skinned:123,create-plain:45" → key → count.
+std::map<std::string, long> ParseRoundTrips(std::wstring_view list) {
+    std::map<std::string, long> counts;
+    while (!list.empty()) {
+        const size_t comma = list.find(L',');
+        const std::wstring_view item = list.substr(0, comma);
+        const size_t colon = item.find(L':');
+        if (colon != std::wstring_view::npos) {
+            std::string key;
+            for (wchar_t c : item.substr(0, colon))
+                key += static_cast<char>(c);
+            counts[key] = std::wcstol(std::wstring(item.substr(colon + 1)).c_str(), nullptr, 10);
+        }
+        if (comma == std::wstring_view::npos) break;
+        list.remove_prefix(comma + 1);
+    }
+    return counts;
 }
 
 // How a row compares its measure: with the plain window, with the fade timer's period, or not
@@ -75,8 +255,32 @@ struct Row {
     const char* measure;
     double skinned;
     double plain; // AgainstPlain only
+    const char* skinned_key;
+    const char* plain_key;
     const char* note;
 };
+
+std::string Trips(const std::map<std::string, long>& counts, const char* key) {
+    if (!key) return "-";
+    const auto found = counts.find(key);
+    return found == counts.end() ? "?" : std::to_string(found->second);
+}
+
+void PrintLoad(std::optional<double> before, std::optional<double> after, int cores) {
+    if (!before && !after) {
+        std::printf("load: not known (no Z:\\proc\\loadavg: not under Wine on Linux), %d cores\n",
+                    cores);
+        return;
+    }
+    std::printf("load average (1 min, Linux): %.2f before, %.2f after the run, %d cores: %s\n",
+                before.value_or(0), after.value_or(0), cores,
+                mixora::bench::WasBusy(before, after, cores) ? "BUSY" : "quiet");
+    if (mixora::bench::WasBusy(before, after, cores)) {
+        std::printf("WARNING: other work loaded the machine while this ran; under Wine every "
+                    "server round trip then waits for a core and the times grow several times "
+                    "over. Do not publish these times; compare ratios and round trips only.\n");
+    }
+}
 
 } // namespace
 
@@ -85,11 +289,26 @@ int main() {
     WindowBuilder build = mixora::bench::kBuilders[0].build;
     std::wstring_view window_name = mixora::bench::kBuilders[0].name;
     int runs = 20;
+    bool count = false;
+    int working_set = -1; // 1 skinned, 0 plain
+    std::map<std::string, long> trips;
+    double exe_size = 0;
+    std::string exe_label = "program size (stripped, bytes)";
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     for (int i = 1; argv && i < argc; ++i) {
         const std::wstring_view arg = argv[i];
         if (arg.starts_with(L"--runs=")) runs = std::max(1, _wtoi(argv[i] + 7));
+        if (arg == L"--count") count = true;
+        if (arg == L"--working-set=skinned") working_set = 1;
+        if (arg == L"--working-set=plain") working_set = 0;
+        if (arg.starts_with(L"--round-trips=")) trips = ParseRoundTrips(arg.substr(14));
+        if (arg.starts_with(L"--exe-size=")) exe_size = _wtof(argv[i] + 11);
+        if (arg.starts_with(L"--exe-label=")) {
+            exe_label.clear();
+            for (wchar_t c : arg.substr(12))
+                exe_label += static_cast<char>(c);
+        }
         for (const auto& builder : mixora::bench::kBuilders) {
             if (arg.starts_with(L"--window=") && arg.substr(9) == builder.name) {
                 build = builder.build;
@@ -98,6 +317,14 @@ int main() {
         }
     }
     LocalFree(argv);
+
+    if (working_set >= 0) return ShowAndReportWorkingSet(build, working_set == 1, instance);
+    if (count) {
+        CountOnce(build, instance);
+        return 0;
+    }
+
+    const std::optional<double> load_before = mixora::bench::LoadAverage();
 
     // Creating and showing, skinned and plain in turn so both see the same conditions.
     std::vector<double> create_skinned, create_plain;
@@ -113,79 +340,71 @@ int main() {
     ShowWindow(window.form, SW_SHOWNOACTIVATE);
     PaintNow(window.form);
     std::vector<double> repaint_skinned, repaint_plain, install_remove, fade_blend, fade_tick;
-    int controls = 0;
-    EnumChildWindows(
-        window.form,
-        [](HWND, LPARAM count) -> BOOL {
-            ++*reinterpret_cast<int*>(count);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&controls));
+    const int controls = CountControls(window.form);
     for (int i = 0; i < runs; ++i) {
-        double start = Now();
-        PaintNow(window.form);
-        repaint_plain.push_back(Now() - start);
-
-        start = Now();
-        mixora::skin::InstallSkin(window.form);
-        mixora::skin::RemoveSkin(window.form);
-        install_remove.push_back(Now() - start);
+        repaint_plain.push_back(TimedRepaint(window.form, false));
+        install_remove.push_back(TimedInstallRemove(window.form));
 
         mixora::skin::InstallSkin(window.form);
         PaintNow(window.form);
-        start = Now();
-        PaintNow(window.form);
-        repaint_skinned.push_back(Now() - start);
+        repaint_skinned.push_back(TimedRepaint(window.form, true));
 
         // One fade tick: the blend alone, and the whole timer message around it.
-        namespace props = mixora::skin::props;
         props::Set(window.button, props::kOldState, 1);
         for (int level = 0; level < 255; level += 51) {
-            props::Set(window.button, props::kAlphaLevel, level);
-            start = Now();
-            SendMessageW(window.button, WM_TIMER, mixora::skin::kFadeTimerId, 0);
-            GdiFlush();
-            fade_tick.push_back(Now() - start);
-            props::Set(window.button, props::kAlphaLevel, level);
-            start = Now();
-            mixora::skin::PaintButtonFade(window.button);
-            GdiFlush();
-            fade_blend.push_back(Now() - start);
+            fade_tick.push_back(TimedFadeTick(window.button, level));
+            fade_blend.push_back(TimedFadeBlend(window.button, level));
         }
         mixora::skin::RemoveSkin(window.form);
         Pump();
     }
     DestroyWindow(window.form);
 
+    const double working_set_skinned = ChildWorkingSet(window_name, true);
+    const double working_set_plain = ChildWorkingSet(window_name, false);
+    const std::optional<double> load_after = mixora::bench::LoadAverage();
+
     const double period = mixora::skin::kFadePeriodMs;
     const Row rows[] = {
         {RowKind::AgainstPlain, "create and show the window", Median(create_skinned),
-         Median(create_plain), ""},
-        {RowKind::AgainstPlain, "full repaint", Median(repaint_skinned), Median(repaint_plain), ""},
+         Median(create_plain), kCreateSkinned, kCreatePlain, ""},
+        {RowKind::AgainstPlain, "full repaint", Median(repaint_skinned), Median(repaint_plain),
+         kRepaintSkinned, kRepaintPlain, ""},
         {RowKind::ShareOfFadePeriod, "fade tick: PaintButtonFade", Median(fade_blend), 0,
-         "of the 15 ms period"},
-        {RowKind::ShareOfFadePeriod, "fade tick: whole WM_TIMER", Median(fade_tick), 0,
-         "of the 15 ms period"},
-        {RowKind::Alone, "InstallSkin + RemoveSkin", Median(install_remove), 0, "whole window"},
+         kFadeBlend, nullptr, "of the 15 ms period"},
+        {RowKind::ShareOfFadePeriod, "fade tick: whole WM_TIMER", Median(fade_tick), 0, kFadeTick,
+         nullptr, "of the 15 ms period"},
+        {RowKind::Alone, "InstallSkin + RemoveSkin", Median(install_remove), 0, kInstallRemove,
+         nullptr, "whole window"},
+        {RowKind::AgainstPlain, "working set after start (KiB)", working_set_skinned,
+         working_set_plain, nullptr, nullptr, ""},
     };
-    std::printf("skin bench: window %ls, %d controls, median of %d runs (ms)\n",
+    std::printf("skin bench: window %ls, %d controls, median of %d runs (ms); trips: Wine "
+                "server round trips of one such action, skinned and plain\n",
                 std::wstring(window_name).c_str(), controls, runs);
-    std::printf("%-30s %10s %10s %10s\n", "measure", "skinned", "plain", "ratio");
+    std::printf("%-30s %10s %10s %10s %8s %8s\n", "measure", "skinned", "plain", "ratio", "trips",
+                "trips");
     for (const Row& row : rows) {
+        const std::string skinned_trips = Trips(trips, row.skinned_key);
+        const std::string plain_trips = Trips(trips, row.plain_key);
         switch (row.kind) {
         case RowKind::AgainstPlain:
-            std::printf("%-30s %10.3f %10.3f %9.2fx\n", row.measure, row.skinned, row.plain,
-                        row.plain > 0 ? row.skinned / row.plain : 0.0);
+            std::printf("%-30s %10.3f %10.3f %9.2fx %8s %8s\n", row.measure, row.skinned, row.plain,
+                        row.plain > 0 ? row.skinned / row.plain : 0.0, skinned_trips.c_str(),
+                        plain_trips.c_str());
             break;
         case RowKind::ShareOfFadePeriod:
-            std::printf("%-30s %10.3f %10s %9.1f%% %s\n", row.measure, row.skinned, "-",
-                        100.0 * row.skinned / period, row.note);
+            std::printf("%-30s %10.3f %10s %9.1f%% %8s %8s %s\n", row.measure, row.skinned, "-",
+                        100.0 * row.skinned / period, skinned_trips.c_str(), plain_trips.c_str(),
+                        row.note);
             break;
         case RowKind::Alone:
-            std::printf("%-30s %10.3f %10s %10s %s\n", row.measure, row.skinned, "-", "-",
-                        row.note);
+            std::printf("%-30s %10.3f %10s %10s %8s %8s %s\n", row.measure, row.skinned, "-", "-",
+                        skinned_trips.c_str(), plain_trips.c_str(), row.note);
             break;
         }
     }
+    if (exe_size > 0) std::printf("%-30s %10.0f\n", exe_label.c_str(), exe_size);
+    PrintLoad(load_before, load_after, mixora::bench::CoreCount());
     return 0;
 }
