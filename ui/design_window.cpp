@@ -12,6 +12,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace mixora::ui {
@@ -155,8 +156,9 @@ void DesignWindow::ApplyLayout(const RECT* suggested) {
         int width = TwipsToPixels(entry.width, dpi_);
         int height = TwipsToPixels(entry.height, dpi_);
         if (entry.width == 0) {
+            // A label keeps its place and ends before the control that follows it on its row.
             const SIZE size = CaptionSize(control, font_.get(), entry.caption);
-            width = size.cx;
+            width = std::min(static_cast<int>(size.cx), LabelRoom(entry, size.cy, dpi_));
             height = size.cy;
         }
         SetWindowPos(control, nullptr, TwipsToPixels(entry.left, dpi_),

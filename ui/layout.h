@@ -40,6 +40,10 @@ const ControlSpec* FindControl(int id);
 // description for the cells of the result frame, which have no label.
 std::wstring FieldCaption(calc::Field field);
 
+// How wide a label of the given height may be at a DPI: up to the next control on its row in its
+// group, so that its caption never paints over a field; unbounded when nothing follows it there.
+int LabelRoom(const ControlSpec& label, int height, int dpi);
+
 // Pixels for twips at a DPI (1440 twips an inch), rounded to the nearest pixel.
 int TwipsToPixels(int twips, int dpi);
 
