@@ -104,6 +104,7 @@ std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,
     window->dpi_ = static_cast<int>(GetDpiForWindow(hwnd));
     if (window->dpi_ <= 0) window->dpi_ = USER_DEFAULT_SCREEN_DPI;
     if (!window->CreateControls()) return nullptr;
+    window->NameCells();
     window->ApplyFont(window->dpi_);
     window->ApplyLayout(nullptr);
     window->Load();
@@ -187,6 +188,13 @@ void DesignWindow::ApplyLayout(const RECT* suggested) {
 void DesignWindow::Load() {
     if (options_.install_skin) skin::InstallSkin(hwnd_);
     calc::qk(sheet_);
+}
+
+// The result cells have no label: a screen reader names them by column and row.
+void DesignWindow::NameCells() {
+    for (const calc::Field field : calc::kAllFields)
+        if (const wchar_t* name = CellName(field))
+            accessible_names_.Name(Control(ids::Text(field)), name);
 }
 
 void DesignWindow::Show(int show_command) {
@@ -280,6 +288,7 @@ LRESULT DesignWindow::OnClose() {
 }
 
 LRESULT DesignWindow::OnDestroy() {
+    accessible_names_.Clear();
     if (options_.quit_on_destroy) PostQuitMessage(0);
     return 0;
 }

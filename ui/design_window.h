@@ -1,6 +1,7 @@
 #pragma once
 // The design window Form1: nine groups of fields, the method and aggregate options and the
 // four buttons, laid out from its table, with the calculator behind "计算".
+#include "accessible_names.h"
 #include "calc_error.h"
 #include "conversions.h"
 #include "design_file.h"
@@ -104,6 +105,7 @@ class DesignWindow {
     void ApplyFont(int dpi);
     void ApplyLayout(const RECT* suggested);
     void Load();
+    void NameCells();
     void ReportAbort(const calc::CalcError& error);
 
     DesignWindowOptions options_;
@@ -118,6 +120,7 @@ class DesignWindow {
     bool title_due_ = false;
     base::unique_haccel accelerators_;
     SystemFileDialogs system_dialogs_;
+    AccessibleNames accessible_names_;
 };
 
 } // namespace mixora::ui

@@ -27,7 +27,8 @@ inline constexpr int kClientHeightTwips = 4965;
 inline constexpr int kTextWidthTwips = 915;
 inline constexpr int kTextHeightTwips = 270;
 
-// All controls, groups first, each group before what it holds.
+// All controls, groups first, each group before what it holds, each label right before its field:
+// the system names a field for a screen reader after the static text created just before it.
 std::span<const ControlSpec> DesignLayout();
 
 // Identifiers in keyboard focus order.
