@@ -7,6 +7,7 @@
 #include "design_file.h"
 #include "file_dialogs.h"
 #include "handles.h"
+#include "high_contrast.h"
 #include "message_boxes.h"
 #include "window_sheet.h"
 
@@ -27,6 +28,9 @@ struct DesignWindowOptions {
     std::function<void()> exit_program = [] { ExitProcess(0); };
     bool quit_on_destroy = true; // post WM_QUIT when the window goes
     bool install_skin = true;    // false: the system's own look (benchmarks)
+    // Whether a high-contrast theme is on, asked at load and whenever a setting or the system
+    // colours change; while it is, the skin stays off.
+    std::function<bool()> high_contrast = HighContrastOn;
     calc::NumberFormat number_format;
     FileDialogs* file_dialogs = nullptr;             // nullptr: the system's common dialogs
     std::wstring settings_key = L"Software\\Mixora"; // under HKEY_CURRENT_USER
@@ -86,6 +90,7 @@ class DesignWindow {
     LRESULT OnActivate(WPARAM wparam, LPARAM lparam);
     LRESULT OnDropFiles(WPARAM wparam);
     LRESULT OnInitMenuPopup(WPARAM wparam, LPARAM lparam);
+    LRESULT OnSystemLookChange(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT OnTitleDue();
     void OnMenuCommand(int id);
     void OnEditCommand(UINT message, WPARAM wparam, LPARAM lparam);
@@ -105,6 +110,7 @@ class DesignWindow {
     void ApplyFont(int dpi);
     void ApplyLayout(const RECT* suggested);
     void Load();
+    void FollowHighContrast();
     void NameCells();
     void ReportAbort(const calc::CalcError& error);
 
@@ -120,6 +126,7 @@ class DesignWindow {
     bool title_due_ = false;
     base::unique_haccel accelerators_;
     SystemFileDialogs system_dialogs_;
+    bool skinned_ = false;
     AccessibleNames accessible_names_;
 };
 
