@@ -1,5 +1,5 @@
 #pragma once
-// Move-only owners for the GDI and USER handles the program creates, one type per kind of
+// Move-only owners for the GDI, USER and COM handles the program creates, one type per kind of
 // handle, in the manner of unique_ptr: no early return can leak one.
 #include <windows.h>
 
@@ -51,6 +51,9 @@ inline void free_library(HMODULE module) noexcept {
 template <typename H> inline void delete_gdi(H object) noexcept {
     DeleteObject(object);
 }
+template <typename I> inline void release_com(I* object) noexcept {
+    object->Release();
+}
 } // namespace detail
 
 using unique_hdc = unique_any<HDC, detail::delete_dc>; // a memory or display context of ours
@@ -65,5 +68,7 @@ using unique_hmodule = unique_any<HMODULE, detail::free_library>;
 using unique_haccel = unique_any<HACCEL, detail::destroy_accelerators>;
 // Global memory: clipboard data until the clipboard takes it, the print dialog's settings.
 using unique_hglobal = unique_any<HGLOBAL, detail::free_global>;
+// A reference we hold on a COM interface.
+template <typename I> using unique_com = unique_any<I*, detail::release_com<I>>;
 
 } // namespace mixora::base

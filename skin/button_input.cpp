@@ -1,5 +1,5 @@
 // Push buttons: hover, press and focus change the face, which fades in on the button's timer;
-// a press shows at once.
+// a press shows at once, and so does every change while client-area animation is off.
 #include "button_paint.h"
 #include "control_state.h"
 #include "fade_timer.h"
@@ -15,12 +15,29 @@ void SetFace(HWND button, int state, int level) {
     props::Set(button, props::kAlphaLevel, level);
 }
 
+bool ClientAreaAnimation() {
+    BOOL on = TRUE;
+    return !SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &on, 0) || on;
+}
+
+// The face of the button's state fades in, or shows outright when the user wants no animation.
+void ShowFace(HWND button) {
+    if (ClientAreaAnimation()) {
+        StartFadeTimer(button);
+        return;
+    }
+    StopFadeTimer(button);
+    props::Set(button, props::kAlphaLevel, kOpaqueLevel);
+    PaintButtonFade(button);
+    props::Set(button, props::kAlphaLevel, 0);
+}
+
 void MouseMove(HWND button, WPARAM, LPARAM) {
     if (props::GetInt(button, props::kMouseFlag) == 0) {
         props::Set(button, props::kMouseFlag, 1);
         TrackMouseLeave(button);
         SetFace(button, StateHover, 0);
-        StartFadeTimer(button);
+        ShowFace(button);
     } else if (!IsUnderCursor(button)) {
         // The button holds the capture with the pointer outside: show the face outright.
         StopFadeTimer(button);
@@ -35,7 +52,7 @@ void MouseLeave(HWND button, WPARAM, LPARAM) {
     SetFace(button, StateHover, kLeaveLevel);
     PaintButtonFade(button);
     SetFace(button, StateNormal, 0);
-    StartFadeTimer(button);
+    ShowFace(button);
 }
 
 void Press(HWND button, WPARAM, LPARAM) {
@@ -49,7 +66,7 @@ void Release(HWND button, WPARAM, LPARAM) {
     // The next movement over the button counts as entering again.
     props::Set(button, props::kMouseFlag, 0);
     SetFace(button, StateNormal, kReleaseLevel);
-    StartFadeTimer(button);
+    ShowFace(button);
 }
 
 void KeyDown(HWND button, WPARAM key, LPARAM lParam) {
@@ -60,14 +77,14 @@ void KeyUp(HWND button, WPARAM key, LPARAM) {
     if (!IsSpaceKey(key)) return;
     props::Set(button, props::kMouseFlag, 0);
     SetFace(button, StateNormal, 0);
-    StartFadeTimer(button);
+    ShowFace(button);
 }
 
 void FocusChange(HWND button, WPARAM, LPARAM) {
     // The focus rectangle is part of the images.
     RenderButtonStates(button);
     props::Set(button, props::kAlphaLevel, 0);
-    StartFadeTimer(button);
+    ShowFace(button);
 }
 
 } // namespace

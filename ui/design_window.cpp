@@ -1,6 +1,7 @@
 #include "design_window.h"
 
 #include "control_ids.h"
+#include "frame.h"
 #include "layout.h"
 #include "menu_bar.h"
 #include "menu_ids.h"
@@ -13,6 +14,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace mixora::ui {
@@ -104,6 +106,7 @@ std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,
     window->dpi_ = static_cast<int>(GetDpiForWindow(hwnd));
     if (window->dpi_ <= 0) window->dpi_ = USER_DEFAULT_SCREEN_DPI;
     if (!window->CreateControls()) return nullptr;
+    window->NameCells();
     window->ApplyFont(window->dpi_);
     window->ApplyLayout(nullptr);
     window->Load();
@@ -156,8 +159,9 @@ void DesignWindow::ApplyLayout(const RECT* suggested) {
         int width = TwipsToPixels(entry.width, dpi_);
         int height = TwipsToPixels(entry.height, dpi_);
         if (entry.width == 0) {
+            // A label keeps its place and ends before the control that follows it on its row.
             const SIZE size = CaptionSize(control, font_.get(), entry.caption);
-            width = size.cx;
+            width = std::min(static_cast<int>(size.cx), LabelRoom(entry, size.cy, dpi_));
             height = size.cy;
         }
         SetWindowPos(control, nullptr, TwipsToPixels(entry.left, dpi_),
@@ -182,10 +186,34 @@ void DesignWindow::ApplyLayout(const RECT* suggested) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-// Loading: the skin first, then the reset sheet.
+// Loading: the skin first (unless a high-contrast theme is on), then the reset sheet.
 void DesignWindow::Load() {
-    if (options_.install_skin) skin::InstallSkin(hwnd_);
+    FollowHighContrast();
     calc::qk(sheet_);
+}
+
+// The skin steps aside while a high-contrast theme is on and comes back when it goes; the groups
+// take the theme's colours meanwhile. Only the look changes: the sheet keeps everything on it.
+void DesignWindow::FollowHighContrast() {
+    const bool high_contrast = options_.high_contrast && options_.high_contrast();
+    for (const ControlSpec& entry : DesignLayout())
+        if (entry.type == ControlType::Frame)
+            SetFrameSystemColours(Control(entry.id), high_contrast);
+    const bool skin = options_.install_skin && !high_contrast;
+    if (skin == skinned_) return;
+    if (skin)
+        skin::InstallSkin(hwnd_);
+    else
+        skin::RemoveSkin(hwnd_);
+    skinned_ = skin;
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// The result cells have no label: a screen reader names them by column and row.
+void DesignWindow::NameCells() {
+    for (const calc::Field field : calc::kAllFields)
+        if (const wchar_t* name = CellName(field))
+            accessible_names_.Name(Control(ids::Text(field)), name);
 }
 
 void DesignWindow::Show(int show_command) {
@@ -212,6 +240,8 @@ LRESULT CALLBACK DesignWindow::Procedure(HWND window, UINT message, WPARAM wpara
     case WM_NCDESTROY: return self->OnNcDestroy();
     case WM_DROPFILES: return self->OnDropFiles(wparam);
     case WM_INITMENUPOPUP: return self->OnInitMenuPopup(wparam, lparam);
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE: return self->OnSystemLookChange(message, wparam, lparam);
     case kTitleDueMessage: return self->OnTitleDue();
     }
     return DefWindowProcW(window, message, wparam, lparam);
@@ -284,6 +314,7 @@ LRESULT DesignWindow::OnClose() {
 }
 
 LRESULT DesignWindow::OnDestroy() {
+    accessible_names_.Clear();
     if (options_.quit_on_destroy) PostQuitMessage(0);
     return 0;
 }
@@ -307,6 +338,12 @@ LRESULT DesignWindow::OnNcDestroy() {
     controls_.clear();
     last_focus_ = nullptr;
     return DefWindowProcW(window, WM_NCDESTROY, 0, 0);
+}
+
+// A high-contrast theme switched on or off comes with both messages.
+LRESULT DesignWindow::OnSystemLookChange(UINT message, WPARAM wparam, LPARAM lparam) {
+    FollowHighContrast();
+    return DefWindowProcW(hwnd_, message, wparam, lparam);
 }
 
 LRESULT DesignWindow::OnDpiChanged(WPARAM wparam, LPARAM lparam) {

@@ -1,11 +1,13 @@
 #pragma once
 // The design window Form1: nine groups of fields, the method and aggregate options and the
 // four buttons, laid out from its table, with the calculator behind "计算".
+#include "accessible_names.h"
 #include "calc_error.h"
 #include "conversions.h"
 #include "design_file.h"
 #include "file_dialogs.h"
 #include "handles.h"
+#include "high_contrast.h"
 #include "message_boxes.h"
 #include "printing.h"
 #include "report_info.h"
@@ -28,6 +30,9 @@ struct DesignWindowOptions {
     std::function<void()> exit_program = [] { ExitProcess(0); };
     bool quit_on_destroy = true; // post WM_QUIT when the window goes
     bool install_skin = true;    // false: the system's own look (benchmarks)
+    // Whether a high-contrast theme is on, asked at load and whenever a setting or the system
+    // colours change; while it is, the skin stays off.
+    std::function<bool()> high_contrast = HighContrastOn;
     calc::NumberFormat number_format;
     FileDialogs* file_dialogs = nullptr;             // nullptr: the system's common dialogs
     std::wstring settings_key = L"Software\\Mixora"; // under HKEY_CURRENT_USER
@@ -102,6 +107,7 @@ class DesignWindow {
     LRESULT OnActivate(WPARAM wparam, LPARAM lparam);
     LRESULT OnDropFiles(WPARAM wparam);
     LRESULT OnInitMenuPopup(WPARAM wparam, LPARAM lparam);
+    LRESULT OnSystemLookChange(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT OnTitleDue();
     void OnMenuCommand(int id);
     void OnEditCommand(UINT message, WPARAM wparam, LPARAM lparam);
@@ -124,6 +130,8 @@ class DesignWindow {
     void ApplyFont(int dpi);
     void ApplyLayout(const RECT* suggested);
     void Load();
+    void FollowHighContrast();
+    void NameCells();
     void ReportAbort(const calc::CalcError& error);
 
     DesignWindowOptions options_;
@@ -140,6 +148,8 @@ class DesignWindow {
     base::unique_haccel accelerators_;
     SystemFileDialogs system_dialogs_;
     SystemPrinters system_printers_;
+    bool skinned_ = false;
+    AccessibleNames accessible_names_;
 };
 
 } // namespace mixora::ui

@@ -21,6 +21,19 @@ HFONT FrameFont(HWND window) {
 constexpr COLORREF kBorderColour = RGB(150, 185, 215);
 constexpr COLORREF kCaptionColour = RGB(20, 70, 130);
 
+bool UsesSystemColours(HWND window) {
+    return GetWindowLongPtrW(window, 0) != 0;
+}
+
+// The labels beside the group are drawn in the window-text colour on the face colour: in a
+// high-contrast theme the group's border and caption match them.
+COLORREF BorderColour(HWND window) {
+    return UsesSystemColours(window) ? GetSysColor(COLOR_WINDOWTEXT) : kBorderColour;
+}
+COLORREF CaptionColour(HWND window) {
+    return UsesSystemColours(window) ? GetSysColor(COLOR_WINDOWTEXT) : kCaptionColour;
+}
+
 LRESULT OnPaint(HWND window) {
     // Declared before the selections into its context, so that they are undone before EndPaint
     // gives the context back.
@@ -35,7 +48,7 @@ LRESULT OnPaint(HWND window) {
     GetTextMetricsW(dc, &metrics);
     const int caption_middle = metrics.tmHeight / 2;
 
-    base::unique_hpen pen(CreatePen(PS_SOLID, 1, kBorderColour));
+    base::unique_hpen pen(CreatePen(PS_SOLID, 1, BorderColour(window)));
     {
         scoped_select select_pen(dc, pen.get());
         scoped_select no_fill(dc, GetStockObject(NULL_BRUSH));
@@ -50,7 +63,7 @@ LRESULT OnPaint(HWND window) {
         caption = L" " + caption + L" ";
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         SetBkMode(dc, OPAQUE);
-        SetTextColor(dc, kCaptionColour);
+        SetTextColor(dc, CaptionColour(window));
         const int indent = MulDiv(metrics.tmAveCharWidth, 3, 2);
         TextOutW(dc, indent, 0, caption.c_str(), static_cast<int>(caption.size()));
     }
@@ -77,6 +90,12 @@ LRESULT ForwardToOwner(HWND window, UINT message, WPARAM wparam, LPARAM lparam) 
 }
 
 } // namespace
+
+void SetFrameSystemColours(HWND frame, bool on) {
+    if (UsesSystemColours(frame) == on) return;
+    SetWindowLongPtrW(frame, 0, on ? 1 : 0);
+    InvalidateRect(frame, nullptr, TRUE);
+}
 
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {

@@ -2,7 +2,9 @@
 
 #include "control_ids.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <windows.h>
 
 namespace mixora::ui {
@@ -203,6 +205,22 @@ std::wstring FieldCaption(calc::Field field) {
         return caption;
     }
     return {};
+}
+
+int LabelRoom(const ControlSpec& label, int height, int dpi) {
+    const int left = TwipsToPixels(label.left, dpi);
+    const int top = TwipsToPixels(label.top, dpi);
+    int room = std::numeric_limits<int>::max();
+    for (const ControlSpec& other : kLayout) {
+        if (&other == &label || other.parent != label.parent) continue;
+        const int other_left = TwipsToPixels(other.left, dpi);
+        const int other_top = TwipsToPixels(other.top, dpi);
+        // Another label is as high as this one: both use the window's font.
+        const int other_height = other.height ? TwipsToPixels(other.height, dpi) : height;
+        const bool same_row = other_top < top + height && top < other_top + other_height;
+        if (same_row && other_left > left) room = std::min(room, other_left - left);
+    }
+    return room;
 }
 
 int TwipsToPixels(int twips, int dpi) {

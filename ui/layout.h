@@ -27,7 +27,8 @@ inline constexpr int kClientHeightTwips = 4965;
 inline constexpr int kTextWidthTwips = 915;
 inline constexpr int kTextHeightTwips = 270;
 
-// All controls, groups first, each group before what it holds.
+// All controls, groups first, each group before what it holds, each label right before its field:
+// the system names a field for a screen reader after the static text created just before it.
 std::span<const ControlSpec> DesignLayout();
 
 // Identifiers in keyboard focus order.
@@ -39,6 +40,10 @@ const ControlSpec* FindControl(int id);
 // What the user reads as a field's name: its label's caption without a trailing colon, or a
 // description for the cells of the result frame, which have no label.
 std::wstring FieldCaption(calc::Field field);
+
+// How wide a label of the given height may be at a DPI: up to the next control on its row in its
+// group, so that its caption never paints over a field; unbounded when nothing follows it there.
+int LabelRoom(const ControlSpec& label, int height, int dpi);
 
 // Pixels for twips at a DPI (1440 twips an inch), rounded to the nearest pixel.
 int TwipsToPixels(int twips, int dpi);

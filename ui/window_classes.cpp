@@ -39,6 +39,7 @@ bool RegisterWindowClasses(HINSTANCE instance, WNDPROC form_procedure) {
     WNDCLASSEXW frame{};
     frame.cbSize = sizeof(frame);
     frame.lpfnWndProc = FrameProc;
+    frame.cbWndExtra = kFrameExtraBytes;
     frame.hInstance = instance;
     frame.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     frame.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

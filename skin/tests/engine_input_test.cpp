@@ -227,6 +227,54 @@ TEST(MouseLeaveTracking, TheCommonControlsTrackTheLeaveWhereUser32LacksTrackMous
     SetTrackMouseEventLibrary(nullptr);
 }
 
+// Client-area animation switched off for the life of the object, as the user can set it; the
+// setting as it was comes back afterwards.
+class NoClientAreaAnimation {
+  public:
+    NoClientAreaAnimation() {
+        SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &before_, 0);
+        Set(FALSE);
+    }
+    ~NoClientAreaAnimation() { Set(before_); }
+    NoClientAreaAnimation(const NoClientAreaAnimation&) = delete;
+    NoClientAreaAnimation& operator=(const NoClientAreaAnimation&) = delete;
+
+  private:
+    static void Set(BOOL on) {
+        SystemParametersInfoW(SPI_SETCLIENTAREAANIMATION, 0,
+                              reinterpret_cast<void*>(static_cast<INT_PTR>(on)), 0);
+    }
+    BOOL before_ = TRUE;
+};
+
+TEST_F(PushButtonInput, WithoutClientAreaAnimationEveryFaceShowsAtOnce) {
+    const NoClientAreaAnimation no_animation;
+    BOOL on = TRUE;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &on, 0));
+    ASSERT_FALSE(on);
+
+    const auto expect_face = [&](int state, const char* after) {
+        EXPECT_EQ(State(), state) << after;
+        EXPECT_EQ(Timer(), 0) << after;
+        EXPECT_EQ(Level(), 0) << after;
+        EXPECT_EQ(Shown(), ImagePixel(button_, state, centre_)) << after;
+    };
+    Send(WM_MOUSEMOVE);
+    expect_face(1, "entering");
+    Send(WM_MOUSELEAVE);
+    expect_face(0, "leaving");
+    Send(WM_MOUSEMOVE);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON);
+    expect_face(2, "pressing");
+    Send(WM_LBUTTONUP);
+    expect_face(0, "releasing");
+    SetFocus(button_);
+    expect_face(0, "focusing");
+    Send(WM_KEYDOWN, VK_SPACE);
+    Send(WM_KEYUP, VK_SPACE);
+    expect_face(0, "space");
+}
+
 TEST(CheckAndOptionInput, AReleaseRedrawsEveryCheckBoxAndOptionButtonAround) {
     auto f = test::MakeDesignLikeForm();
     ASSERT_EQ(InstallSkin(f.form.get()), 1);
