@@ -114,15 +114,14 @@ bool DesignWindow::OnExport() {
 
 bool DesignWindow::OnReportInfo() {
     report::ReportInfo info = report_info();
-    if (!EditReportInfo(hwnd_, info, *options_.message_boxes, options_.install_skin)) return false;
+    if (!EditReportInfo(hwnd_, info, *options_.message_boxes, skinned_)) return false;
     set_report_info(std::move(info));
     return true;
 }
 
 void DesignWindow::OnPrintPreview() {
     const report::ReportPage page = report::BuildReport(doc::TakeSnapshot(sheet_), report_info());
-    ShowPrintPreview(hwnd_, page, options_.install_skin,
-                     [this](HWND owner) { return PrintFrom(owner); });
+    ShowPrintPreview(hwnd_, page, skinned_, [this](HWND owner) { return PrintFrom(owner); });
 }
 
 bool DesignWindow::PrintFrom(HWND owner) {
