@@ -59,6 +59,8 @@ class DesignWindow {
     // arrows move within an option group, Enter and Escape press nothing. True when the
     // message was handled and must not be dispatched.
     bool PreTranslateMessage(const MSG& message);
+    // The program's message loop around this window; the exit code WM_QUIT carries.
+    int RunMessageLoop();
     void MoveFocus(bool backward);
 
     // The button actions, as a click on each button runs them.

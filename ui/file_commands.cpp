@@ -16,15 +16,6 @@
 
 namespace mixora::ui {
 
-namespace {
-
-std::wstring FileNameOf(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
-
-} // namespace
-
 FileDialogs& DesignWindow::Dialogs() {
     return options_.file_dialogs ? *options_.file_dialogs : system_dialogs_;
 }

@@ -18,6 +18,9 @@ struct FileError {
     std::wstring Describe() const; // "“PATH”：REASON"
 };
 
+// The last part of a path: "C30梁.mixora" of "D:\\设计\\C30梁.mixora".
+std::wstring FileNameOf(const std::wstring& path);
+
 // The system's text for an error code, without the trailing line break.
 std::wstring SystemErrorText(DWORD code);
 

@@ -38,6 +38,16 @@ void DesignWindow::MoveFocus(bool backward) {
     if (ids::IsText(order[static_cast<size_t>(index)])) SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
+int DesignWindow::RunMessageLoop() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (PreTranslateMessage(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
 bool DesignWindow::PreTranslateMessage(const MSG& message) {
     if (!hwnd_ || !message.hwnd || (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)))
         return false;

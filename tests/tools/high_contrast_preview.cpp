@@ -14,11 +14,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     auto window = DesignWindow::Create(instance, std::move(options));
     if (!window) return 1;
     window->Show(show_command);
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (window->PreTranslateMessage(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return window->RunMessageLoop();
 }

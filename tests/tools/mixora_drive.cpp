@@ -34,8 +34,7 @@ constexpr const wchar_t* kUsage =
     L"usage: mixora_drive press | close | wait | set N TEXT | get N | click ID | menu ID "
     L"  N: 1 … 33 (field TextN); ID: a control or menu command identifier (README.md) ";
 
-    int
-    Usage() {
+int Usage() {
     fwprintf(stderr, L"%ls", kUsage);
     return 2;
 }

@@ -49,11 +49,6 @@ std::wstring SuggestedExportName(const std::optional<std::wstring>& design) {
     return *design;
 }
 
-std::wstring FileNameOf(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
-
 } // namespace
 
 Printers& DesignWindow::PrinterAccess() {
