@@ -45,6 +45,12 @@ inline void destroy_accelerators(HACCEL table) noexcept {
 inline void free_global(HGLOBAL memory) noexcept {
     GlobalFree(memory);
 }
+inline void close_handle(HANDLE handle) noexcept {
+    CloseHandle(handle);
+}
+inline void close_key(HKEY key) noexcept {
+    RegCloseKey(key);
+}
 inline void free_library(HMODULE module) noexcept {
     FreeLibrary(module);
 }
@@ -65,6 +71,14 @@ using unique_hrgn = unique_any<HRGN, detail::delete_gdi<HRGN>>;
 using unique_hpalette = unique_any<HPALETTE, detail::delete_gdi<HPALETTE>>;
 using unique_hwnd = unique_any<HWND, detail::destroy_window>;
 using unique_hmodule = unique_any<HMODULE, detail::free_library>;
+using unique_hkey = unique_any<HKEY, detail::close_key>;
+// A kernel handle; a file's "none" (INVALID_HANDLE_VALUE) is kept as empty, see OwnFile.
+using unique_hfile = unique_any<HANDLE, detail::close_handle>;
+
+// The owner of what CreateFileW returned: empty when it failed.
+inline unique_hfile OwnFile(HANDLE created) noexcept {
+    return unique_hfile(created == INVALID_HANDLE_VALUE ? nullptr : created);
+}
 using unique_haccel = unique_any<HACCEL, detail::destroy_accelerators>;
 // Global memory: clipboard data until the clipboard takes it, the print dialog's settings.
 using unique_hglobal = unique_any<HGLOBAL, detail::free_global>;

@@ -127,7 +127,7 @@ HWND DesignWindow::Control(int id) const {
 
 bool DesignWindow::CreateControls() {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
-    for (const ControlSpec& entry : DesignLayout()) {
+    for (const ControlEntry& entry : DesignLayout()) {
         const auto [class_name, style, ex_style] = ClassFor(entry.type);
         HWND parent = entry.parent ? Control(entry.parent) : hwnd_;
         HWND control =
@@ -154,7 +154,7 @@ void DesignWindow::ApplyFont(int dpi) {
 }
 
 void DesignWindow::ApplyLayout(const RECT* suggested) {
-    for (const ControlSpec& entry : DesignLayout()) {
+    for (const ControlEntry& entry : DesignLayout()) {
         HWND control = Control(entry.id);
         int width = TwipsToPixels(entry.width, dpi_);
         int height = TwipsToPixels(entry.height, dpi_);
@@ -196,7 +196,7 @@ void DesignWindow::Load() {
 // take the theme's colours meanwhile. Only the look changes: the sheet keeps everything on it.
 void DesignWindow::FollowHighContrast() {
     const bool high_contrast = options_.high_contrast && options_.high_contrast();
-    for (const ControlSpec& entry : DesignLayout())
+    for (const ControlEntry& entry : DesignLayout())
         if (entry.type == ControlType::Frame)
             SetFrameSystemColours(Control(entry.id), high_contrast);
     const bool skin = options_.install_skin && !high_contrast;

@@ -1,28 +1,10 @@
 #include "file_io.h"
 
-#include <utility>
+#include "handles.h"
 
 namespace mixora::ui {
 
 namespace {
-
-// A file handle of ours; INVALID_HANDLE_VALUE is the empty one.
-class unique_file {
-  public:
-    explicit unique_file(HANDLE file) noexcept : file_(file) {}
-    unique_file(const unique_file&) = delete;
-    unique_file& operator=(const unique_file&) = delete;
-    ~unique_file() { reset(); }
-    HANDLE get() const noexcept { return file_; }
-    explicit operator bool() const noexcept { return file_ != INVALID_HANDLE_VALUE; }
-    void reset(HANDLE file = INVALID_HANDLE_VALUE) noexcept {
-        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-        file_ = file;
-    }
-
-  private:
-    HANDLE file_;
-};
 
 FileError LastError(const std::wstring& path) {
     const DWORD code = GetLastError();
@@ -36,16 +18,13 @@ std::wstring FolderOf(const std::wstring& path) {
 
 // A new, empty temporary file beside the target: "<name>.~<n>.tmp".
 std::variant<std::wstring, FileError> CreateTemporaryBeside(const std::wstring& path,
-                                                            unique_file& file) {
+                                                            base::unique_hfile& file) {
     for (DWORD attempt = 0; attempt < 100; ++attempt) {
         const std::wstring temporary =
             path + L".~" + std::to_wstring(GetCurrentProcessId() + attempt) + L".tmp";
-        HANDLE created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (created != INVALID_HANDLE_VALUE) {
-            file.reset(created);
-            return temporary;
-        }
+        file = base::OwnFile(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) return temporary;
         if (GetLastError() != ERROR_FILE_EXISTS) return LastError(FolderOf(path));
     }
     return FileError{FolderOf(path), ERROR_FILE_EXISTS, SystemErrorText(ERROR_FILE_EXISTS)};
@@ -76,8 +55,9 @@ std::wstring SystemErrorText(DWORD code) {
 }
 
 std::variant<std::string, FileError> ReadWholeFile(const std::wstring& path, size_t limit) {
-    unique_file file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    base::unique_hfile file =
+        base::OwnFile(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return LastError(path);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) return LastError(path);
@@ -98,7 +78,7 @@ std::variant<std::string, FileError> ReadWholeFile(const std::wstring& path, siz
 }
 
 std::optional<FileError> WriteFileReplacing(const std::wstring& path, std::string_view bytes) {
-    unique_file file(INVALID_HANDLE_VALUE);
+    base::unique_hfile file;
     auto created = CreateTemporaryBeside(path, file);
     if (auto* error = std::get_if<FileError>(&created)) return *error;
     const std::wstring temporary = std::get<std::wstring>(created);

@@ -19,7 +19,7 @@ constexpr int W = kTextWidthTwips;
 constexpr int H = kTextHeightTwips;
 
 // clang-format off
-constexpr ControlSpec kLayout[] = {
+constexpr ControlEntry kLayout[] = {
     // Groups.
     {T::Frame, Frame(1), "Frame1", L"混凝土配置强度",   0,    0,    0, 3495, 1485},
     {T::Frame, Frame(4), "Frame4", L"确定水灰比(W/C)", 0, 3480,    0, 2655, 1815},
@@ -145,11 +145,11 @@ constexpr bool NamesMatch(const char* name, int number) {
 }
 constexpr bool EveryFieldOnceByItsName() {
     int seen = 0;
-    for (const ControlSpec& entry : kLayout) {
+    for (const ControlEntry& entry : kLayout) {
         if (entry.type != T::Text) continue;
         if (!ids::IsText(entry.id)) return false;
         if (!NamesMatch(entry.name, calc::FieldNumber(ids::FieldOfId(entry.id)))) return false;
-        for (const ControlSpec& other : kLayout)
+        for (const ControlEntry& other : kLayout)
             if (&other != &entry && other.id == entry.id) return false;
         ++seen;
     }
@@ -180,7 +180,7 @@ constexpr std::pair<calc::Field, int> kFieldLabels[] = {
 
 } // namespace
 
-std::span<const ControlSpec> DesignLayout() {
+std::span<const ControlEntry> DesignLayout() {
     return kLayout;
 }
 
@@ -188,7 +188,7 @@ std::span<const int> FocusOrder() {
     return kFocusOrder;
 }
 
-const ControlSpec* FindControl(int id) {
+const ControlEntry* FindControl(int id) {
     for (const auto& entry : kLayout)
         if (entry.id == id) return &entry;
     return nullptr;
@@ -199,7 +199,7 @@ std::wstring FieldCaption(calc::Field field) {
         if (cell.field == field) return cell.caption;
     for (const auto& [text, label] : kFieldLabels) {
         if (text != field) continue;
-        const ControlSpec* entry = FindControl(ids::Label(label));
+        const ControlEntry* entry = FindControl(ids::Label(label));
         std::wstring caption = entry ? entry->caption : L"";
         if (caption.ends_with(L"：")) caption.pop_back();
         return caption;
@@ -207,11 +207,11 @@ std::wstring FieldCaption(calc::Field field) {
     return {};
 }
 
-int LabelRoom(const ControlSpec& label, int height, int dpi) {
+int LabelRoom(const ControlEntry& label, int height, int dpi) {
     const int left = TwipsToPixels(label.left, dpi);
     const int top = TwipsToPixels(label.top, dpi);
     int room = std::numeric_limits<int>::max();
-    for (const ControlSpec& other : kLayout) {
+    for (const ControlEntry& other : kLayout) {
         if (&other == &label || other.parent != label.parent) continue;
         const int other_left = TwipsToPixels(other.left, dpi);
         const int other_top = TwipsToPixels(other.top, dpi);

@@ -10,7 +10,7 @@ namespace mixora::ui {
 
 enum class ControlType { Frame, Label, Text, Option, Check, Command };
 
-struct ControlSpec {
+struct ControlEntry {
     ControlType type;
     int id;           // control identifier (control_ids.h)
     const char* name; // control name: "Text5", "option1", "细砂" …
@@ -29,13 +29,13 @@ inline constexpr int kTextHeightTwips = 270;
 
 // All controls, groups first, each group before what it holds, each label right before its field:
 // the system names a field for a screen reader after the static text created just before it.
-std::span<const ControlSpec> DesignLayout();
+std::span<const ControlEntry> DesignLayout();
 
 // Identifiers in keyboard focus order.
 std::span<const int> FocusOrder();
 
 // The layout entry of one control, or nullptr.
-const ControlSpec* FindControl(int id);
+const ControlEntry* FindControl(int id);
 
 // What the user reads as a field's name: its label's caption without a trailing colon, or a
 // description for the cells of the result frame, which have no label.
@@ -43,7 +43,7 @@ std::wstring FieldCaption(calc::Field field);
 
 // How wide a label of the given height may be at a DPI: up to the next control on its row in its
 // group, so that its caption never paints over a field; unbounded when nothing follows it there.
-int LabelRoom(const ControlSpec& label, int height, int dpi);
+int LabelRoom(const ControlEntry& label, int height, int dpi);
 
 // Pixels for twips at a DPI (1440 twips an inch), rounded to the nearest pixel.
 int TwipsToPixels(int twips, int dpi);

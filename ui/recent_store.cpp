@@ -1,5 +1,6 @@
 #include "recent_store.h"
 
+#include "handles.h"
 #include "menu_ids.h"
 
 #include <windows.h>
@@ -12,30 +13,15 @@ std::wstring RecentKey(const std::wstring& settings_key) {
     return settings_key + L"\\Recent";
 }
 
-// The registry key of ours, closed with the scope.
-class unique_hkey {
-  public:
-    unique_hkey() = default;
-    unique_hkey(const unique_hkey&) = delete;
-    unique_hkey& operator=(const unique_hkey&) = delete;
-    ~unique_hkey() {
-        if (key_) RegCloseKey(key_);
-    }
-    HKEY get() const { return key_; }
-    HKEY* put() { return &key_; }
-
-  private:
-    HKEY key_ = nullptr;
-};
-
 } // namespace
 
 std::vector<std::wstring> LoadRecentDesigns(const std::wstring& settings_key) {
     std::vector<std::wstring> paths;
-    unique_hkey key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, RecentKey(settings_key).c_str(), 0, KEY_READ, key.put()) !=
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, RecentKey(settings_key).c_str(), 0, KEY_READ, &opened) !=
         ERROR_SUCCESS)
         return paths;
+    const base::unique_hkey key(opened);
     for (int i = 1; i <= menu_ids::kRecentCount; ++i) {
         wchar_t path[32768];
         DWORD size = sizeof(path);
@@ -53,10 +39,11 @@ std::vector<std::wstring> LoadRecentDesigns(const std::wstring& settings_key) {
 }
 
 bool SaveRecentDesigns(const std::wstring& settings_key, const std::vector<std::wstring>& paths) {
-    unique_hkey key;
+    HKEY created = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, RecentKey(settings_key).c_str(), 0, nullptr, 0,
-                        KEY_READ | KEY_WRITE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+                        KEY_READ | KEY_WRITE, nullptr, &created, nullptr) != ERROR_SUCCESS)
         return false;
+    const base::unique_hkey key(created);
     bool written = true;
     for (int i = 1; i <= menu_ids::kRecentCount; ++i) {
         const std::wstring name = std::to_wstring(i);

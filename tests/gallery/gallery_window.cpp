@@ -27,7 +27,7 @@ enum class Role {
     Progress,
 };
 
-struct ControlSpec {
+struct ControlEntry {
     const wchar_t* class_name;
     const wchar_t* text;
     DWORD style;
@@ -43,7 +43,7 @@ constexpr const wchar_t* kOption = L"ThunderRT6OptionButton";
 constexpr const wchar_t* kProgress = L"ProgressBar20WndClass";
 
 // The gallery, two columns of captioned groups.
-const ControlSpec kControls[] = {
+const ControlEntry kControls[] = {
     {L"Static", L"按钮 Push buttons", 0, 0, 20, 12, 300, 18, Role::None},
     {L"Button", L"计算", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 20, 34, 90, 30, Role::DefaultButton},
     {L"Button", L"帮助", BS_PUSHBUTTON | WS_TABSTOP, 0, 120, 34, 90, 30, Role::PushButton},
@@ -142,7 +142,7 @@ void AddStrings(HWND window, UINT message, const std::array<const wchar_t*, N>& 
     }
 }
 
-void Fill(HWND control, const ControlSpec& entry, GalleryWindow& gallery) {
+void Fill(HWND control, const ControlEntry& entry, GalleryWindow& gallery) {
     switch (entry.role) {
     case Role::PushButton: gallery.push_button = control; break;
     case Role::DefaultButton: gallery.default_button = control; break;
@@ -190,7 +190,7 @@ GalleryWindow BuildGalleryWindow(HINSTANCE instance, WNDPROC form_proc) {
                                    660, 480, nullptr, nullptr, instance, nullptr);
     if (!gallery.form) return gallery;
     SendMessageW(gallery.form, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
-    for (const ControlSpec& entry : kControls) {
+    for (const ControlEntry& entry : kControls) {
         const HWND control = CreateWindowExW(
             entry.ex_style, entry.class_name, entry.text, kChild | entry.style, entry.x, entry.y,
             entry.width, entry.height, gallery.form, nullptr, instance, nullptr);

@@ -47,22 +47,22 @@ MessageFont ReadMessageFont() {
 
 } // namespace
 
-std::vector<WORD> BuildDialogTemplate(const DialogSpec& spec) {
+std::vector<WORD> BuildDialogTemplate(const DialogLayout& dialog) {
     const MessageFont font = ReadMessageFont();
     std::vector<WORD> out;
-    PutDword(out, spec.style | DS_SETFONT);
+    PutDword(out, dialog.style | DS_SETFONT);
     PutDword(out, 0); // extended style
-    out.push_back(static_cast<WORD>(spec.items.size()));
+    out.push_back(static_cast<WORD>(dialog.items.size()));
     PutShort(out, 0);
     PutShort(out, 0);
-    PutShort(out, spec.cx);
-    PutShort(out, spec.cy);
+    PutShort(out, dialog.cx);
+    PutShort(out, dialog.cy);
     out.push_back(0); // no menu
     out.push_back(0); // the dialog class
-    PutString(out, spec.title);
+    PutString(out, dialog.title);
     out.push_back(font.points);
     PutString(out, font.face.c_str());
-    for (const DialogItem& item : spec.items) {
+    for (const DialogItem& item : dialog.items) {
         AlignToDword(out);
         PutDword(out, item.style | WS_CHILD | WS_VISIBLE);
         PutDword(out, 0);

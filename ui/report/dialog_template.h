@@ -17,7 +17,7 @@ struct DialogItem {
     short x, y, cx, cy; // dialog units
 };
 
-struct DialogSpec {
+struct DialogLayout {
     const wchar_t* title;
     DWORD style; // DS_SETFONT is added
     short cx, cy;
@@ -25,6 +25,6 @@ struct DialogSpec {
 };
 
 // The template, in the font the design window uses (the system's message font).
-std::vector<WORD> BuildDialogTemplate(const DialogSpec& spec);
+std::vector<WORD> BuildDialogTemplate(const DialogLayout& dialog);
 
 } // namespace mixora::ui

@@ -6,12 +6,12 @@ namespace mixora::ui {
 
 namespace {
 
-struct StyleSpec {
+struct TextStyleEntry {
     int tenth_points; // 90: 9 pt
     bool bold;
 };
 // In the order of TextStyle; the sizes of the HTML report's print styles.
-constexpr StyleSpec kStyles[kTextStyleCount] = {
+constexpr TextStyleEntry kStyles[kTextStyleCount] = {
     {160, true}, // Title
     {105, true}, // SectionTitle
     {90, false}, // Body

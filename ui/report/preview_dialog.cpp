@@ -31,7 +31,7 @@ constexpr DialogItem kItems[] = {
 };
 // clang-format on
 
-constexpr DialogSpec kDialog{
+constexpr DialogLayout kDialog{
     kPreviewTitle,
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
     434,

@@ -56,7 +56,7 @@ constexpr DialogItem kItems[] = {
 };
 // clang-format on
 
-constexpr DialogSpec kDialog{
+constexpr DialogLayout kDialog{
     kReportInfoTitle, DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 300, 221,
     kItems,
 };

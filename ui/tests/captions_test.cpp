@@ -29,7 +29,7 @@ TEST_F(DesignWindowTest, NoLabelCoversAControlOrIsCutAtAnyDpi) {
         RECT suggested{0, 0, 100, 100};
         SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&suggested));
-        for (const ControlSpec& label : DesignLayout()) {
+        for (const ControlEntry& label : DesignLayout()) {
             if (label.type != ControlType::Label) continue;
             const RECT place = PlaceInParent(Control(label.id));
             const SIZE caption = CaptionExtent(Control(label.id), label.caption);
@@ -40,7 +40,7 @@ TEST_F(DesignWindowTest, NoLabelCoversAControlOrIsCutAtAnyDpi) {
             RECT inside{};
             IntersectRect(&inside, &place, &group);
             EXPECT_TRUE(EqualRect(&inside, &place)) << label.name << " at " << dpi;
-            for (const ControlSpec& other : DesignLayout()) {
+            for (const ControlEntry& other : DesignLayout()) {
                 if (other.parent != label.parent || &other == &label) continue;
                 const RECT other_place = PlaceInParent(Control(other.id));
                 RECT overlap{};

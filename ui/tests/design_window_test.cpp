@@ -58,7 +58,7 @@ TEST_F(OpeningTest, OpensWithTitleAndResetValues) {
 
 TEST_F(DesignWindowTest, EveryControlHasItsIdCaptionAndClass) {
     int frames = 0, labels = 0, texts = 0, buttons = 0;
-    for (const ControlSpec& entry : DesignLayout()) {
+    for (const ControlEntry& entry : DesignLayout()) {
         HWND control = Control(entry.id);
         ASSERT_NE(control, nullptr) << entry.name;
         EXPECT_EQ(GetDlgCtrlID(control), entry.id) << entry.name;
@@ -106,7 +106,7 @@ TEST_F(DesignWindowTest, PlacesFollowTheLayoutInTwips) {
     EXPECT_EQ(client.right, TwipsToPixels(8100, dpi));
     EXPECT_EQ(client.bottom, TwipsToPixels(4965, dpi));
 
-    for (const ControlSpec& entry : DesignLayout()) {
+    for (const ControlEntry& entry : DesignLayout()) {
         const RECT place = PlaceInParent(Control(entry.id));
         EXPECT_EQ(place.left, TwipsToPixels(entry.left, dpi)) << entry.name;
         EXPECT_EQ(place.top, TwipsToPixels(entry.top, dpi)) << entry.name;
@@ -130,7 +130,7 @@ TEST_F(DesignWindowTest, WindowIsFixedSizeAndCanBeMinimised) {
 
 TEST_F(DesignWindowTest, LabelsFitTheirCaptions) {
     // A label sized to its caption never cuts it off.
-    for (const ControlSpec& entry : DesignLayout()) {
+    for (const ControlEntry& entry : DesignLayout()) {
         if (entry.type != ControlType::Label) continue;
         HWND label = Control(entry.id);
         HDC dc = GetDC(label);
