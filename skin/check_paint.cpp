@@ -51,7 +51,7 @@ int PaintCheckBox(HWND window, int state, bool force) {
     const WindowBounds bounds = GetWindowBounds(window);
 
     // Composed off screen and copied once, so the box never flickers.
-    const MemoryDC image = CreateMemoryDC(width, height);
+    const WorkingImage image = LendImage(width, height);
     ComposeCheckBox(image.get(), width, height, state, CheckState(window),
                     IsWindowEnabled(window) != FALSE);
     const base::unique_window_dc dc = base::GetWindowDCScoped(window);

@@ -42,7 +42,7 @@ void PaintComboButton(HWND window, HDC target, int& state, bool force) {
     const WindowBounds bounds = GetWindowBounds(window);
     const int button_width = GetSystemMetrics(SM_CXVSCROLL) + 1;
     const int button_height = bounds.Height - 2;
-    const MemoryDC image = CreateMemoryDC(button_width, button_height);
+    const WorkingImage image = LendImage(button_width, button_height);
     ComposeComboButton(image.get(), button_width, button_height, bounds.Height, state,
                        IsWindowEnabled(window) != FALSE);
 

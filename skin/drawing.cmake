@@ -3,6 +3,8 @@ add_library(mixora_skin_draw STATIC
     colours.h
     control_state.h
     memory_dc.h
+    working_image.h
+    working_image.cpp
     primitives.h
     primitives.cpp
     bitmaps.h
@@ -30,6 +32,7 @@ add_executable(skin_draw_tests
     tests/draw_test_support.h
     tests/draw_test_support.cpp
     tests/primitives_test.cpp
+    tests/working_image_test.cpp
     tests/bitmaps_test.cpp
     tests/button_paint_test.cpp
     tests/check_paint_test.cpp

@@ -50,7 +50,7 @@ int CellColumn(int state) {
 
 LRESULT PaintHeader(HWND window) {
     const WindowBounds bounds = GetWindowBounds(window);
-    const MemoryDC image = CreateMemoryDC(bounds.Width, bounds.Height);
+    const WorkingImage image = LendImage(bounds.Width, bounds.Height);
     const HDC dc = image.get();
     StretchBlt(dc, 0, 0, bounds.Width, bounds.Height, HeaderSkin(), 1, 0, 1, 20, SRCCOPY);
 
@@ -84,7 +84,7 @@ int PaintHeaderItem(HWND window, HDC target, int index, int state) {
     const int width = item.right - item.left;
     const int height = item.bottom - item.top;
 
-    const MemoryDC image = CreateMemoryDC(width, bounds.Height);
+    const WorkingImage image = LendImage(width, bounds.Height);
     const HDC dc = image.get();
     const base::scoped_select select_font(dc, Font(window));
     SetBkMode(dc, TRANSPARENT);

@@ -28,6 +28,10 @@ class MemoryDC {
     HBITMAP bitmap() const noexcept { return bitmap_.get(); }
     explicit operator bool() const noexcept { return static_cast<bool>(dc_); }
 
+    // For a context that now has this bitmap selected in place of its own: the old one, no
+    // longer selected anywhere, is deleted.
+    void ReplaceBitmap(base::unique_hbitmap bitmap) noexcept { bitmap_ = std::move(bitmap); }
+
     // Context first, then its bitmap.
     void reset() noexcept {
         dc_.reset();

@@ -17,8 +17,8 @@ RECT MakeRect(int x, int y, int width, int height) {
     return {x, y, x + width, y + height};
 }
 
-const DisplayHold*& CurrentHold() {
-    static const DisplayHold* hold = nullptr;
+DisplayHold*& CurrentHold() {
+    static DisplayHold* hold = nullptr;
     return hold;
 }
 
@@ -42,31 +42,42 @@ class DisplayDC {
     HDC like_;
 };
 
-// One working image of BlitTransparent: a display-compatible bitmap in its own memory context
-// with the palette selected and realised. The selections are undone before the context and
-// the bitmap are deleted (members are destroyed in reverse order).
+// One working image of BlitTransparent, with the palette selected and realised. The selection
+// is undone before the image is given back (members are destroyed in reverse order).
 struct WorkImage {
-    WorkImage(const DisplayDC& display, HPALETTE palette, int width, int height)
-        : bitmap(display.CreateBitmap(width, height)), dc(CreateCompatibleDC(display.get())),
-          select_bitmap(dc.get(), bitmap.get()), select_palette(dc.get(), palette) {}
-    base::unique_hbitmap bitmap;
-    base::unique_hdc dc;
-    base::scoped_select select_bitmap;
+    WorkImage(HPALETTE palette, int width, int height)
+        : image(LendImage(width, height)), select_palette(image.get(), palette) {}
+    HDC dc() const noexcept { return image.get(); }
+    WorkingImage image;
     base::scoped_palette select_palette;
 };
+
+// A memory context holding a 1 × 1 bitmap compatible with the display.
+MemoryDC LikeDisplay(HDC display) {
+    base::unique_hdc dc{display ? CreateCompatibleDC(display) : nullptr};
+    base::unique_hbitmap bitmap{display ? CreateCompatibleBitmap(display, 1, 1) : nullptr};
+    if (dc && bitmap) SelectObject(dc.get(), bitmap.get());
+    return MemoryDC{std::move(dc), std::move(bitmap)};
+}
 
 } // namespace
 
 DisplayHold::DisplayHold()
     : display_(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)),
-      like_display_(base::unique_hdc{CreateCompatibleDC(display_.get())},
-                    base::unique_hbitmap{CreateCompatibleBitmap(display_.get(), 1, 1)}) {
-    SelectObject(like_display_.get(), like_display_.bitmap());
+      like_display_(LikeDisplay(display_.get())), images_(display_.get(), like_display_.get()) {
     if (!CurrentHold() && display_ && like_display_.bitmap()) CurrentHold() = this;
 }
 
 DisplayHold::~DisplayHold() {
     if (CurrentHold() == this) CurrentHold() = nullptr;
+}
+
+WorkingImage LendImage(int width, int height) {
+    if (DisplayHold* hold = CurrentHold()) {
+        WorkingImage kept = hold->images().Lend(width, height);
+        if (kept) return kept;
+    }
+    return WorkingImage(CreateMemoryDC(width, height));
 }
 
 base::unique_hbitmap CreateDisplayBitmap(int width, int height) {
@@ -114,7 +125,7 @@ int BlitSliced(HDC destination, int x, int y, int width, int height, HDC source,
     if (width == 0 || height == 0 || source_width == 0 || source_height == 0) return 0;
     // Copies from a missing context draw nothing (rather than an empty working image).
     if (!destination || !source) return 0;
-    const MemoryDC work = CreateMemoryDC(width, height);
+    const WorkingImage work = LendImage(width, height);
     const HDC w = work.get();
 
     if (left <= 0 && top <= 0 && right <= 0 && bottom <= 0) {
@@ -164,8 +175,8 @@ void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC s
                      int source_y, COLORREF key_colour, HPALETTE palette) {
     // Copies from a missing context draw nothing (rather than an empty working image).
     if (!destination || !source) return;
-    // Release order: the three images (selections undone, contexts, bitmaps), then the display
-    // context, then the halftone palette made here, once nothing has it selected.
+    // Release order: the three images (selections undone, then given back or deleted), then the
+    // display context, then the halftone palette made here, once nothing has it selected.
     base::unique_hpalette halftone;
     const DisplayDC display;
     if (!palette) {
@@ -177,32 +188,32 @@ void BlitTransparent(HDC destination, int x, int y, int width, int height, HDC s
     if (FAILED(OleTranslateColor(key_colour, palette, &key))) key = key_colour;
     key &= 0x00FFFFFF;
 
-    WorkImage result(display, palette, width, height);
-    BitBlt(result.dc.get(), 0, 0, width, height, destination, x, y, SRCCOPY);
+    const WorkImage result(palette, width, height);
+    BitBlt(result.dc(), 0, 0, width, height, destination, x, y, SRCCOPY);
 
-    WorkImage image(display, palette, width, height);
-    SetBkColor(image.dc.get(), GetBkColor(source));
-    SetTextColor(image.dc.get(), GetTextColor(source));
-    BitBlt(image.dc.get(), 0, 0, width, height, source, source_x, source_y, SRCCOPY);
+    const WorkImage image(palette, width, height);
+    SetBkColor(image.dc(), GetBkColor(source));
+    SetTextColor(image.dc(), GetTextColor(source));
+    BitBlt(image.dc(), 0, 0, width, height, source, source_x, source_y, SRCCOPY);
 
     // Mask: 1 (white) where the source has the key colour, 0 elsewhere.
     const base::unique_hbitmap mask_bitmap{CreateBitmap(width, height, 1, 1, nullptr)};
     const base::unique_hdc mask{CreateCompatibleDC(display.get())};
     const base::scoped_select select_mask(mask.get(), mask_bitmap.get());
-    SetBkColor(image.dc.get(), key);
-    SetTextColor(image.dc.get(), RGB(255, 255, 255));
-    BitBlt(mask.get(), 0, 0, width, height, image.dc.get(), 0, 0, SRCCOPY);
+    SetBkColor(image.dc(), key);
+    SetTextColor(image.dc(), RGB(255, 255, 255));
+    BitBlt(mask.get(), 0, 0, width, height, image.dc(), 0, 0, SRCCOPY);
 
     // Key pixels of the source image become black …
-    SetTextColor(image.dc.get(), RGB(0, 0, 0));
-    SetBkColor(image.dc.get(), RGB(255, 255, 255));
-    BitBlt(image.dc.get(), 0, 0, width, height, mask.get(), 0, 0, 0x00220326);
+    SetTextColor(image.dc(), RGB(0, 0, 0));
+    SetBkColor(image.dc(), RGB(255, 255, 255));
+    BitBlt(image.dc(), 0, 0, width, height, mask.get(), 0, 0, 0x00220326);
     // … the background stays only where the key was …
-    BitBlt(result.dc.get(), 0, 0, width, height, mask.get(), 0, 0, SRCAND);
+    BitBlt(result.dc(), 0, 0, width, height, mask.get(), 0, 0, SRCAND);
     // … and the two are joined.
-    BitBlt(result.dc.get(), 0, 0, width, height, image.dc.get(), 0, 0, SRCPAINT);
+    BitBlt(result.dc(), 0, 0, width, height, image.dc(), 0, 0, SRCPAINT);
 
-    BitBlt(destination, x, y, width, height, result.dc.get(), 0, 0, SRCCOPY);
+    BitBlt(destination, x, y, width, height, result.dc(), 0, 0, SRCCOPY);
 }
 
 int FillSolid(HDC dc, int x, int y, int width, int height, COLORREF colour) {

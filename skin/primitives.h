@@ -2,6 +2,7 @@
 // The graphics operations every skinned control is painted with. Rectangles are x, y, width,
 // height; colours are COLORREFs. A null context or window makes an operation draw nothing.
 #include "memory_dc.h"
+#include "working_image.h"
 
 #include <windows.h>
 
@@ -33,6 +34,10 @@ int CentreOffset(int outer, int inner) noexcept;
 // A display-compatible memory context with a width × height bitmap selected; empty on failure.
 MemoryDC CreateMemoryDC(int width, int height);
 
+// A working image for one drawing (see WorkingImage): one of the held display's kept images
+// when one is free, else one of its own made as CreateMemoryDC makes it.
+WorkingImage LendImage(int width, int height);
+
 // A width × height bitmap compatible with the display, and so with every window's context
 // (made like the held display's bitmap when there is one, see DisplayHold).
 base::unique_hbitmap CreateDisplayBitmap(int width, int height);
@@ -42,7 +47,8 @@ base::unique_hbitmap CreateDisplayBitmap(int width, int height);
 // one, every image opens and closes a display context of its own. Under Wine, opening one,
 // and making a bitmap compatible with the display itself (which asks the driver for its
 // depth), each take three round trips to the server; a bitmap made like a display-compatible
-// one is the same bitmap without asking. The skin holds one while it is installed.
+// one is the same bitmap without asking. It also keeps the working images that LendImage lends.
+// The skin holds one while it is installed.
 class DisplayHold {
   public:
     DisplayHold();
@@ -52,10 +58,13 @@ class DisplayHold {
 
     HDC display() const noexcept { return display_.get(); }
     HDC like_display() const noexcept { return like_display_.get(); }
+    ImagePool& images() noexcept { return images_; }
 
   private:
+    // The kept images go first, then what they were made from.
     base::unique_hdc display_;
     MemoryDC like_display_;
+    ImagePool images_;
 };
 
 // Nine-slice copy of the source cell onto the destination rectangle: corners unscaled, sides

@@ -38,7 +38,7 @@ SIZE ClientSize(HWND window) {
 
 LRESULT PaintProgressBar(HWND window) {
     const SIZE client = ClientSize(window);
-    const MemoryDC image = CreateMemoryDC(client.cx, client.cy);
+    const WorkingImage image = LendImage(client.cx, client.cy);
     FillSolid(image.get(), 0, 0, client.cx, client.cy, kWhite);
 
     const float fraction = Fraction(window);
@@ -61,7 +61,7 @@ LRESULT PaintProgressFrame(HWND window) {
     GetBorderSize(window, border_width, border_height);
     const WindowBounds bounds = GetWindowBounds(window);
     const SIZE client = ClientSize(window);
-    const MemoryDC image = CreateMemoryDC(bounds.Width, bounds.Height);
+    const WorkingImage image = LendImage(bounds.Width, bounds.Height);
     const HDC dc = image.get();
 
     FillSolid(dc, 0, 0, bounds.Width, bounds.Height, BorderColour);
