@@ -28,7 +28,7 @@ void ShowFace(HWND button) {
     }
     StopFadeTimer(button);
     props::Set(button, props::kAlphaLevel, kOpaqueLevel);
-    PaintButtonFade(button);
+    PaintButtonFade(button, KnownFace{.level = kOpaqueLevel});
     props::Set(button, props::kAlphaLevel, 0);
 }
 
@@ -42,7 +42,7 @@ void MouseMove(HWND button, WPARAM, LPARAM) {
         // The button holds the capture with the pointer outside: show the face outright.
         StopFadeTimer(button);
         props::Set(button, props::kAlphaLevel, kOpaqueLevel);
-        PaintButtonFade(button);
+        PaintButtonFade(button, KnownFace{.level = kOpaqueLevel});
     }
 }
 
@@ -50,7 +50,7 @@ void MouseLeave(HWND button, WPARAM, LPARAM) {
     props::Set(button, props::kMouseFlag, 0);
     // A trace of the hover face first, then the normal face fades in over it.
     SetFace(button, StateHover, kLeaveLevel);
-    PaintButtonFade(button);
+    PaintButtonFade(button, KnownFace{.level = kLeaveLevel});
     SetFace(button, StateNormal, 0);
     ShowFace(button);
 }
@@ -58,7 +58,7 @@ void MouseLeave(HWND button, WPARAM, LPARAM) {
 void Press(HWND button, WPARAM, LPARAM) {
     StopFadeTimer(button);
     SetFace(button, StatePressed, kOpaqueLevel);
-    PaintButtonFade(button);
+    PaintButtonFade(button, KnownFace{.level = kOpaqueLevel});
     props::Set(button, props::kAlphaLevel, 0);
 }
 
@@ -103,7 +103,7 @@ const InputReactions kPushButtonReactions{
 
 void FadeTick(HWND button) {
     const int level = props::GetInt(button, props::kAlphaLevel);
-    PaintButtonFade(button);
+    PaintButtonFade(button, KnownFace{.level = level});
     const int next = level + kFadeStep;
     if (next > kOpaqueLevel) {
         StopFadeTimer(button);

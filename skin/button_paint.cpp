@@ -33,13 +33,21 @@ void RenderButtonStates(HWND button) {
     }
 }
 
-int PaintButtonFade(HWND button, HDC target) {
-    if (!IsWindowEnabled(button)) props::Set(button, props::kOldState, StateDisabled);
-    if (!IsSkinDrawnButtonStyle(props::Get(button, props::kOldStyle))) return 0;
+namespace {
 
+void MarkIfDisabled(HWND button) {
+    if (!IsWindowEnabled(button)) props::Set(button, props::kOldState, StateDisabled);
+}
+
+bool SkinDraws(HWND button) {
+    return IsSkinDrawnButtonStyle(props::Get(button, props::kOldStyle));
+}
+
+// The face of the state in "OLDSTATE", blended at the level.
+int BlendFace(HWND button, HDC target, int known_level) {
     const int state = props::GetInt(button, props::kOldState);
     const HDC image = props::GetHandle<HDC>(button, props::StateDcKey(state).c_str());
-    const int level = std::clamp(props::GetInt(button, props::kAlphaLevel), 0, 255);
+    const int level = std::clamp(known_level, 0, 255);
     if (!image) return 0; // nothing to blend: the window keeps its pixels
 
     base::unique_window_dc own;
@@ -52,6 +60,20 @@ int PaintButtonFade(HWND button, HDC target) {
     AlphaBlend(target, 0, 0, bounds.Width, bounds.Height, image, 0, 0, bounds.Width, bounds.Height,
                blend);
     return 0;
+}
+
+} // namespace
+
+int PaintButtonFade(HWND button, HDC target) {
+    MarkIfDisabled(button);
+    if (!SkinDraws(button)) return 0;
+    return BlendFace(button, target, props::GetInt(button, props::kAlphaLevel));
+}
+
+int PaintButtonFade(HWND button, KnownFace known, HDC target) {
+    MarkIfDisabled(button);
+    if (!known.skin_drawn && !SkinDraws(button)) return 0;
+    return BlendFace(button, target, known.level);
 }
 
 } // namespace mixora::skin

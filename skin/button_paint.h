@@ -15,4 +15,13 @@ void RenderButtonStates(HWND button);
 // buttons whose "OLDSTYLE" has bit 1 or 2 set are left alone. Returns 0.
 int PaintButtonFade(HWND button, HDC target = nullptr);
 
+// What a caller of PaintButtonFade already knows, so that it is not read again (each read is a
+// round trip to the server under Wine): the level it has just set in "ALPHALEVEL" or read from
+// it, and whether it has just found "OLDSTYLE" to be one the skin draws.
+struct KnownFace {
+    int level = 0;
+    bool skin_drawn = false;
+};
+int PaintButtonFade(HWND button, KnownFace known, HDC target = nullptr);
+
 } // namespace mixora::skin

@@ -11,10 +11,13 @@ namespace mixora::skin {
 
 namespace {
 
-// Records the state to be drawn; false when it is the one already drawn and not forced.
+// Records the state to be drawn; false when it is the one already drawn and not forced. A
+// state already recorded is not written again (a round trip to the server under Wine).
 bool TakeState(HWND window, int state, bool force) {
-    if (state == props::GetInt(window, props::kOldState) && !force) return false;
-    props::Set(window, props::kOldState, state);
+    if (state != props::GetInt(window, props::kOldState))
+        props::Set(window, props::kOldState, state);
+    else if (!force)
+        return false;
     return true;
 }
 

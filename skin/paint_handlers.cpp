@@ -29,7 +29,8 @@ LRESULT PaintButton(WNDPROC previous, HWND button, UINT message, WPARAM wParam, 
     StopFadeTimer(button);
     props::Set(button, props::kAlphaLevel, kOpaqueLevel);
     const base::paint_scope paint(button);
-    if (paint) PaintButtonFade(button, paint.hdc());
+    if (paint)
+        PaintButtonFade(button, KnownFace{.level = kOpaqueLevel, .skin_drawn = true}, paint.hdc());
     return 0;
 }
 
