@@ -29,12 +29,13 @@ WorkingImage::~WorkingImage() {
 }
 
 ImagePool::ImagePool(HDC display, HDC like) : like_(like) {
+    // Each context gets a placeholder bitmap, not selected (a selection costs round trips):
+    // the first drawing lent the context grows it, which selects a bitmap of its size and frees
+    // the placeholder. The skin's objects stay as many from installation to removal.
     for (Slot& slot : slots_) {
         base::unique_hdc dc{display ? CreateCompatibleDC(display) : nullptr};
         base::unique_hbitmap bitmap{like ? CreateCompatibleBitmap(like, 1, 1) : nullptr};
-        if (!dc || !bitmap || base::SelectFailed(SelectObject(dc.get(), bitmap.get()))) continue;
-        slot.image = MemoryDC{std::move(dc), std::move(bitmap)};
-        slot.width = slot.height = 1;
+        if (dc && bitmap) slot.image = MemoryDC{std::move(dc), std::move(bitmap)};
     }
 }
 
