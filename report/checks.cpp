@@ -18,7 +18,7 @@ struct FieldNumber {
     std::string problem;
 };
 
-FieldNumber ReadField(const doc::DesignSnapshot& snapshot, calc::Field field) {
+FieldNumber ReadField(const document::DesignSnapshot& snapshot, calc::Field field) {
     const std::string& text = snapshot.text(field);
     const ShownReading reading = ReadShownNumber(text);
     if (reading.number) return {reading.number, {}};
@@ -44,7 +44,7 @@ Verdict Judge(bool complies) {
     return complies ? Verdict::Complies : Verdict::Fails;
 }
 
-CheckLine WaterBinderCheck(const doc::DesignSnapshot& snapshot, const EnvironmentLimits& limits) {
+CheckLine WaterBinderCheck(const document::DesignSnapshot& snapshot, const EnvironmentLimits& limits) {
     CheckLine line{"最大水胶比",
                    snapshot.text(Text8),
                    "≤ " + std::string(limits.max_water_binder_ratio),
@@ -61,7 +61,7 @@ CheckLine WaterBinderCheck(const doc::DesignSnapshot& snapshot, const Environmen
     return line;
 }
 
-CheckLine GradeCheck(const doc::DesignSnapshot& snapshot, const EnvironmentLimits& limits) {
+CheckLine GradeCheck(const document::DesignSnapshot& snapshot, const EnvironmentLimits& limits) {
     const std::string& shown = snapshot.text(Text1);
     CheckLine line{"最低强度等级",
                    shown.empty() ? "" : GradeText(shown),
@@ -79,7 +79,7 @@ CheckLine GradeCheck(const doc::DesignSnapshot& snapshot, const EnvironmentLimit
     return line;
 }
 
-CheckLine MinimumBinderCheck(const doc::DesignSnapshot& snapshot, StructureType structure) {
+CheckLine MinimumBinderCheck(const document::DesignSnapshot& snapshot, StructureType structure) {
     const std::string& cement_text = snapshot.text(Text4);
     const std::string unit(FieldUnit(Text4));
     CheckLine line{"最小胶凝材料用量",
@@ -142,7 +142,7 @@ std::string ConclusionText(const CheckLine& line) {
     return {};
 }
 
-std::vector<CheckLine> RunChecks(const doc::DesignSnapshot& snapshot, EnvironmentClass environment,
+std::vector<CheckLine> RunChecks(const document::DesignSnapshot& snapshot, EnvironmentClass environment,
                                  StructureType structure) {
     const EnvironmentLimits& limits = kEnvironmentLimits.at(static_cast<std::size_t>(environment));
     return {WaterBinderCheck(snapshot, limits), GradeCheck(snapshot, limits),

@@ -31,7 +31,7 @@ struct CheckLine {
 // The conclusion as the report writes it: "符合", "不符合", "不适用（…）", "无法校核（…）".
 std::string ConclusionText(const CheckLine& line);
 
-std::vector<CheckLine> RunChecks(const doc::DesignSnapshot& snapshot, EnvironmentClass environment,
+std::vector<CheckLine> RunChecks(const document::DesignSnapshot& snapshot, EnvironmentClass environment,
                                  StructureType structure);
 
 } // namespace mixora::report

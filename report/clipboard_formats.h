@@ -9,10 +9,10 @@ namespace mixora::report {
 
 // Tab-separated rows with CRLF line ends, so each cell pastes into its own spreadsheet cell.
 // Tabs and line breaks inside a text become blanks.
-std::string ClipboardText(const doc::DesignSnapshot& snapshot);
+std::string ClipboardText(const document::DesignSnapshot& snapshot);
 
 // The "HTML Format" clipboard data: the Version 0.9 description with byte offsets into this
 // UTF-8 string, around an HTML table of the same rows.
-std::string ClipboardHtml(const doc::DesignSnapshot& snapshot);
+std::string ClipboardHtml(const document::DesignSnapshot& snapshot);
 
 } // namespace mixora::report

@@ -12,7 +12,7 @@ namespace {
 constexpr std::string_view kStartMarker = "<!--StartFragment-->";
 constexpr std::string_view kEndMarker = "<!--EndFragment-->";
 
-std::string Table(const doc::DesignSnapshot& snapshot) {
+std::string Table(const document::DesignSnapshot& snapshot) {
     std::string table = "<table border=\"1\" cellspacing=\"0\"><tr>";
     for (const std::string_view column : kSheetColumns)
         table += "<th>" + EscapeHtml(column) + "</th>";
@@ -31,7 +31,7 @@ std::string Offset(std::size_t offset) {
 
 } // namespace
 
-std::string ClipboardHtml(const doc::DesignSnapshot& snapshot) {
+std::string ClipboardHtml(const document::DesignSnapshot& snapshot) {
     const std::string before =
         "<html><head><meta charset=\"utf-8\"></head><body>\r\n" + std::string(kStartMarker);
     const std::string fragment = Table(snapshot);

@@ -20,7 +20,7 @@ std::string Line(std::string_view a, std::string_view b, std::string_view c) {
 
 } // namespace
 
-std::string ClipboardText(const doc::DesignSnapshot& snapshot) {
+std::string ClipboardText(const document::DesignSnapshot& snapshot) {
     std::string text = Line(kSheetColumns[0], kSheetColumns[1], kSheetColumns[2]);
     for (const SheetRow& row : SheetRows(snapshot))
         text += Line(row.caption, row.value, row.unit);

@@ -8,7 +8,7 @@ namespace {
 constexpr const char* kReportKey = "report";
 } // namespace
 
-StoredReportInfo ReadStoredReportInfo(const doc::DesignDocument& document) {
+StoredReportInfo ReadStoredReportInfo(const document::DesignDocument& document) {
     const nlohmann::json& extra = document.extra();
     const auto found = extra.find(kReportKey);
     if (found == extra.end()) return {};
@@ -19,7 +19,7 @@ StoredReportInfo ReadStoredReportInfo(const doc::DesignDocument& document) {
     }
 }
 
-doc::DesignDocument WithReportInfo(doc::DesignDocument document, const ReportInfo& info) {
+document::DesignDocument WithReportInfo(document::DesignDocument document, const ReportInfo& info) {
     nlohmann::json extra = document.extra();
     nlohmann::json& stored = extra[kReportKey];
     if (!stored.is_object()) stored = nlohmann::json::object();

@@ -13,10 +13,10 @@ struct StoredReportInfo {
     std::string problem;            // why it cannot be read (Chinese, naming the key); else empty
 };
 
-StoredReportInfo ReadStoredReportInfo(const doc::DesignDocument& document);
+StoredReportInfo ReadStoredReportInfo(const document::DesignDocument& document);
 
 // The document with this header stored; keys of the stored header this version does not know,
 // and everything else in "extra", are kept.
-doc::DesignDocument WithReportInfo(doc::DesignDocument document, const ReportInfo& info);
+document::DesignDocument WithReportInfo(document::DesignDocument document, const ReportInfo& info);
 
 } // namespace mixora::report

@@ -21,7 +21,7 @@ Row KeyValue(std::string_view caption, std::string value, std::string_view unit 
     return {RowKind::KeyValue, {std::string(caption), std::move(value), std::string(unit)}};
 }
 
-Row FieldRow(const doc::DesignSnapshot& snapshot, calc::Field field) {
+Row FieldRow(const document::DesignSnapshot& snapshot, calc::Field field) {
     return KeyValue(FieldCaption(field), snapshot.text(field), FieldUnit(field));
 }
 
@@ -37,7 +37,7 @@ std::string Joined(std::initializer_list<std::pair<bool, std::string_view>> part
 }
 
 // Why the result frame holds no result, or nothing when every cell is a number.
-std::optional<std::string> MissingResult(const doc::DesignSnapshot& snapshot) {
+std::optional<std::string> MissingResult(const document::DesignSnapshot& snapshot) {
     bool as_reset = true;
     for (std::size_t i = 0; i < kAmountFields.size(); ++i) {
         const std::string& text = snapshot.text(kAmountFields[i]);
@@ -70,7 +70,7 @@ Section HeaderSection(const ReportInfo& info) {
             2};
 }
 
-Section BasisSection(const doc::DesignSnapshot& snapshot) {
+Section BasisSection(const document::DesignSnapshot& snapshot) {
     return {"设计依据",
             {
                 KeyValue("设计规程", "JGJ 55-2011《普通混凝土配合比设计规程》"),
@@ -78,7 +78,7 @@ Section BasisSection(const doc::DesignSnapshot& snapshot) {
             }};
 }
 
-Section InputSection(const doc::DesignSnapshot& snapshot) {
+Section InputSection(const document::DesignSnapshot& snapshot) {
     Section section{"设计参数", {}, 3};
     for (const calc::Field field : kInputFields)
         section.rows.push_back(FieldRow(snapshot, field));
@@ -87,7 +87,7 @@ Section InputSection(const doc::DesignSnapshot& snapshot) {
     return section;
 }
 
-Section IntermediateSection(const doc::DesignSnapshot& snapshot) {
+Section IntermediateSection(const document::DesignSnapshot& snapshot) {
     Section section{"计算结果", {}, 2};
     bool any_empty = false;
     for (const calc::Field field : kIntermediateFields) {
@@ -101,7 +101,7 @@ Section IntermediateSection(const doc::DesignSnapshot& snapshot) {
     return section;
 }
 
-Section MixSection(const doc::DesignSnapshot& snapshot, const std::optional<std::string>& missing) {
+Section MixSection(const document::DesignSnapshot& snapshot, const std::optional<std::string>& missing) {
     Section section{"配合比（每立方米混凝土）", {}};
     if (missing) {
         section.rows.push_back(Note(*missing, true));
@@ -135,7 +135,7 @@ Section MixSection(const doc::DesignSnapshot& snapshot, const std::optional<std:
     return section;
 }
 
-Section TrialSection(const doc::DesignSnapshot& snapshot, const ReportInfo& info,
+Section TrialSection(const document::DesignSnapshot& snapshot, const ReportInfo& info,
                      const std::optional<std::string>& missing) {
     const TrialBatch batch = ComputeTrialBatch(snapshot, info.trial_volume_litres);
     Section section{"试拌", {KeyValue("试拌体积", batch.litres, "L")}};
@@ -157,7 +157,7 @@ Section TrialSection(const doc::DesignSnapshot& snapshot, const ReportInfo& info
     return section;
 }
 
-Section CheckSection(const doc::DesignSnapshot& snapshot, const ReportInfo& info) {
+Section CheckSection(const document::DesignSnapshot& snapshot, const ReportInfo& info) {
     Section section{"校核", {{RowKind::TableHeader, {"项目", "本配合比", "限值", "依据", "结论"}}}};
     for (const CheckLine& line : RunChecks(snapshot, info.environment, info.structure))
         section.rows.push_back(
@@ -179,20 +179,20 @@ Section SignatureSection(const ReportInfo& info) {
 
 } // namespace
 
-std::string MethodText(const doc::DesignSnapshot& snapshot) {
+std::string MethodText(const document::DesignSnapshot& snapshot) {
     return Joined(
         {{snapshot.is_on(Toggle::option1), "体积法"}, {snapshot.is_on(Toggle::option2), "质量法"}});
 }
 
-std::string AggregateText(const doc::DesignSnapshot& snapshot) {
+std::string AggregateText(const document::DesignSnapshot& snapshot) {
     return Joined({{snapshot.is_on(Toggle::卵石), "卵石"}, {snapshot.is_on(Toggle::碎石), "碎石"}});
 }
 
-std::string SandText(const doc::DesignSnapshot& snapshot) {
+std::string SandText(const document::DesignSnapshot& snapshot) {
     return Joined({{snapshot.is_on(Toggle::细砂), "细砂"}, {snapshot.is_on(Toggle::粗砂), "粗砂"}});
 }
 
-ReportPage BuildReport(const doc::DesignSnapshot& snapshot, const ReportInfo& info) {
+ReportPage BuildReport(const document::DesignSnapshot& snapshot, const ReportInfo& info) {
     const std::optional<std::string> missing = MissingResult(snapshot);
     return {std::string(kReportTitle),
             {

@@ -45,11 +45,11 @@ inline constexpr std::string_view kNoResult = "尚无计算结果";
 
 // The report of a design: the sheet's texts as shown, the header, the trial batch and the
 // checks. Builds for any snapshot, whatever its texts.
-ReportPage BuildReport(const doc::DesignSnapshot& snapshot, const ReportInfo& info);
+ReportPage BuildReport(const document::DesignSnapshot& snapshot, const ReportInfo& info);
 
 // The text of a toggle group as the sheet shows it: "体积法", "卵石、碎石", "" when none is on.
-std::string MethodText(const doc::DesignSnapshot& snapshot);
-std::string AggregateText(const doc::DesignSnapshot& snapshot);
-std::string SandText(const doc::DesignSnapshot& snapshot);
+std::string MethodText(const document::DesignSnapshot& snapshot);
+std::string AggregateText(const document::DesignSnapshot& snapshot);
+std::string SandText(const document::DesignSnapshot& snapshot);
 
 } // namespace mixora::report

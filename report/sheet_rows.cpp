@@ -5,7 +5,7 @@
 
 namespace mixora::report {
 
-std::vector<SheetRow> SheetRows(const doc::DesignSnapshot& snapshot) {
+std::vector<SheetRow> SheetRows(const document::DesignSnapshot& snapshot) {
     std::vector<SheetRow> rows;
     const auto add = [&](calc::Field field) {
         rows.push_back({std::string(FieldCaption(field)), snapshot.text(field),

@@ -19,6 +19,6 @@ struct SheetRow {
 // The column titles of the list.
 inline constexpr std::string_view kSheetColumns[] = {"项目", "数值", "单位"};
 
-std::vector<SheetRow> SheetRows(const doc::DesignSnapshot& snapshot);
+std::vector<SheetRow> SheetRows(const document::DesignSnapshot& snapshot);
 
 } // namespace mixora::report

@@ -12,7 +12,7 @@ namespace mixora::report {
 namespace {
 
 // The least volume for the stone size shown in Text29, when it is a number the table covers.
-std::optional<std::string> VolumeWarning(const doc::DesignSnapshot& snapshot,
+std::optional<std::string> VolumeWarning(const document::DesignSnapshot& snapshot,
                                          const std::optional<ShownNumber>& litres) {
     const ShownReading size = ReadShownNumber(snapshot.text(calc::Text29));
     if (!size.number || !litres) return std::nullopt;
@@ -34,7 +34,7 @@ std::string LitresText(double litres) {
     return std::string(buffer, written.ptr);
 }
 
-TrialBatch ComputeTrialBatch(const doc::DesignSnapshot& snapshot, double litres) {
+TrialBatch ComputeTrialBatch(const document::DesignSnapshot& snapshot, double litres) {
     TrialBatch batch;
     batch.litres = LitresText(litres);
     std::optional<ShownNumber> volume;

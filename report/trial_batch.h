@@ -35,7 +35,7 @@ inline constexpr std::string_view kTrialRoundingNote =
 // The shortest text that reads back as the volume: 20 → "20", 22.5 → "22.5".
 std::string LitresText(double litres);
 
-TrialBatch ComputeTrialBatch(const doc::DesignSnapshot& snapshot, double litres);
+TrialBatch ComputeTrialBatch(const document::DesignSnapshot& snapshot, double litres);
 
 // The standard's least trial volumes, for the report's note.
 std::string TrialMinimumNote();

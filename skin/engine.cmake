@@ -53,14 +53,14 @@ mixora_add_test(skin_engine_tests DESKTOP CONVERSION)
 # The skin gallery: one of every control kind, skinned, for screenshots (scripts/screenshot
 # --gallery). Built with the tests, never installed.
 add_library(skin_gallery_window STATIC
-    ${PROJECT_SOURCE_DIR}/tests/gallery/gallery_window.h
-    ${PROJECT_SOURCE_DIR}/tests/gallery/gallery_window.cpp
+    ${PROJECT_SOURCE_DIR}/tools/gallery/gallery_window.h
+    ${PROJECT_SOURCE_DIR}/tools/gallery/gallery_window.cpp
 )
-target_include_directories(skin_gallery_window PUBLIC ${PROJECT_SOURCE_DIR}/tests/gallery)
+target_include_directories(skin_gallery_window PUBLIC ${PROJECT_SOURCE_DIR}/tools/gallery)
 target_link_libraries(skin_gallery_window PUBLIC mixora_skin_draw)
 mixora_warnings(skin_gallery_window CONVERSION)
 
-add_executable(skin_gallery WIN32 ${PROJECT_SOURCE_DIR}/tests/gallery/gallery_main.cpp)
+add_executable(skin_gallery WIN32 ${PROJECT_SOURCE_DIR}/tools/gallery/gallery_main.cpp)
 mixora_unicode_entry(skin_gallery)
 target_link_libraries(skin_gallery PRIVATE skin_gallery_window mixora_skin shell32)
 mixora_warnings(skin_gallery CONVERSION)

@@ -144,7 +144,7 @@ class DesignWindow {
     HWND last_focus_ = nullptr; // the control that had the focus when the window was left
     WindowSheet sheet_;
     std::optional<std::wstring> path_;              // the design file the sheet is tied to
-    doc::DesignDocument document_;                  // as last read from or written to that file
+    document::DesignDocument document_;                  // as last read from or written to that file
     std::optional<report::ReportInfo> report_info_; // none: the file's (or the defaults)
     bool title_due_ = false;
     base::unique_haccel accelerators_;

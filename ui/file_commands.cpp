@@ -22,7 +22,7 @@ FileDialogs& DesignWindow::Dialogs() {
 
 // The sheet, and the report's header when it was given, against the file.
 bool DesignWindow::IsModified() const {
-    return path_ && (doc::TakeSnapshot(sheet_) != document_.snapshot() ||
+    return path_ && (document::TakeSnapshot(sheet_) != document_.snapshot() ||
                      report_info_ != StoredReportInfo());
 }
 
@@ -79,13 +79,13 @@ bool DesignWindow::OpenDesign(const std::wstring& path) {
                                      kProgramTitle, MB_OK | MB_ICONWARNING);
         return false;
     };
-    auto bytes = ReadWholeFile(path, doc::kMaxDesignFileBytes);
+    auto bytes = ReadWholeFile(path, document::kMaxDesignFileBytes);
     if (const auto* error = std::get_if<FileError>(&bytes)) return report(error->reason);
-    auto read = doc::ReadDesign(std::get<std::string>(bytes));
-    if (const auto* error = std::get_if<doc::DocumentError>(&read))
-        return report(Widen(doc::ErrorMessage(*error)));
-    document_ = std::move(std::get<doc::DesignDocument>(read));
-    doc::ApplySnapshot(document_.snapshot(), sheet_);
+    auto read = document::ReadDesign(std::get<std::string>(bytes));
+    if (const auto* error = std::get_if<document::DocumentError>(&read))
+        return report(Widen(document::ErrorMessage(*error)));
+    document_ = std::move(std::get<document::DesignDocument>(read));
+    document::ApplySnapshot(document_.snapshot(), sheet_);
     const auto stored = mixora::report::ReadStoredReportInfo(document_);
     report_info_ = stored.info;
     // The design opens all the same; the stored header stays in the file until 报告信息 replaces
@@ -114,10 +114,10 @@ bool DesignWindow::SaveDesignAs() {
 }
 
 bool DesignWindow::SaveTo(const std::wstring& path) {
-    doc::DesignDocument saved =
+    document::DesignDocument saved =
         report_info_ ? report::WithReportInfo(document_, *report_info_) : document_;
-    saved.set_snapshot(doc::TakeSnapshot(sheet_));
-    if (const auto error = WriteFileReplacing(path, doc::WriteDesign(saved))) {
+    saved.set_snapshot(document::TakeSnapshot(sheet_));
+    if (const auto error = WriteFileReplacing(path, document::WriteDesign(saved))) {
         options_.message_boxes->Show(hwnd_, L"无法保存设计文件" + error->Describe(), kProgramTitle,
                                      MB_OK | MB_ICONWARNING);
         return false;
@@ -134,7 +134,7 @@ void DesignWindow::Remember(const std::wstring& path) {
     std::vector<std::string> stored;
     for (const std::wstring& p : LoadRecentDesigns(options_.settings_key))
         stored.push_back(Narrow(p));
-    doc::RecentList recent(stored);
+    document::RecentList recent(stored);
     recent.add(Narrow(path));
     std::vector<std::wstring> paths;
     for (const std::string& p : recent.entries())

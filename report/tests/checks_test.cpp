@@ -8,7 +8,7 @@ namespace {
 
 using enum calc::Field;
 
-std::vector<std::string> Conclusions(const doc::DesignSnapshot& snapshot,
+std::vector<std::string> Conclusions(const document::DesignSnapshot& snapshot,
                                      EnvironmentClass environment,
                                      StructureType structure = StructureType::Reinforced) {
     std::vector<std::string> conclusions;

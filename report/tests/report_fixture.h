@@ -13,8 +13,8 @@
 
 namespace mixora::report {
 
-inline doc::DesignSnapshot ResetSnapshot() {
-    doc::DesignSnapshot snapshot;
+inline document::DesignSnapshot ResetSnapshot() {
+    document::DesignSnapshot snapshot;
     for (const calc::Field field : calc::kAllFields)
         snapshot.text(field) = golden::kResetTexts[calc::FieldIndex(field)];
     for (const calc::Toggle on : {calc::Toggle::option1, calc::Toggle::细砂, calc::Toggle::卵石})
@@ -22,8 +22,8 @@ inline doc::DesignSnapshot ResetSnapshot() {
     return snapshot;
 }
 
-inline doc::DesignSnapshot PressedSnapshot() {
-    doc::DesignSnapshot snapshot = ResetSnapshot();
+inline document::DesignSnapshot PressedSnapshot() {
+    document::DesignSnapshot snapshot = ResetSnapshot();
     using enum calc::Field;
     const calc::Field intermediates[] = {Text2, Text8, Text10, Text4};
     const calc::Field frame[] = {Text11, Text12, Text13, Text14, Text30, Text31, Text32, Text33};
@@ -34,7 +34,7 @@ inline doc::DesignSnapshot PressedSnapshot() {
     return snapshot;
 }
 
-inline doc::DesignSnapshot With(doc::DesignSnapshot snapshot,
+inline document::DesignSnapshot With(document::DesignSnapshot snapshot,
                                 std::initializer_list<std::pair<calc::Field, const char*>> texts) {
     for (const auto& [field, text] : texts)
         snapshot.text(field) = text;

@@ -71,10 +71,10 @@ TEST(ReportInfoTest, WrongTypesAndChoicesAreRefusedNamingTheKey) {
 }
 
 TEST(ReportInfoTest, StoredInDesignDocumentKeepsWhatItDoesNotKnow) {
-    doc::DesignDocument document;
+    document::DesignDocument document;
     EXPECT_FALSE(ReadStoredReportInfo(document).info);
     document.set_extra(json{{"report", {{"project", "旧"}, {"future_key", 7}}}, {"other", true}});
-    const doc::DesignDocument stored = WithReportInfo(document, Filled());
+    const document::DesignDocument stored = WithReportInfo(document, Filled());
     EXPECT_EQ(ReadStoredReportInfo(stored).info, Filled());
     EXPECT_EQ(stored.extra().at("report").at("future_key"), 7);
     EXPECT_EQ(stored.extra().at("other"), true);

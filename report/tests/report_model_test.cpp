@@ -20,7 +20,7 @@ TEST(ReportModelTest, TheKnownPressedSheetIsWhatOnePressGives) {
     calc::qk(sheet);
     IgnoredNotices notices;
     ASSERT_EQ(calc::Press(sheet, notices, calc::NumberFormat{}), std::nullopt);
-    EXPECT_EQ(doc::TakeSnapshot(sheet), PressedSnapshot());
+    EXPECT_EQ(document::TakeSnapshot(sheet), PressedSnapshot());
 }
 
 TEST(ReportModelTest, ResetSheetAfterOnePressShowsEveryNumberAsTheWindowDoes) {
@@ -52,7 +52,7 @@ TEST(ReportModelTest, ResetSheetAfterOnePressShowsEveryNumberAsTheWindowDoes) {
     EXPECT_EQ(RowsOf(page, "", RowKind::Signature).at(0).cells, (Cells{"试验", "张三"}));
 }
 
-Cells TrialMasses(const doc::DesignSnapshot& snapshot, double litres) {
+Cells TrialMasses(const document::DesignSnapshot& snapshot, double litres) {
     ReportInfo info;
     info.trial_volume_litres = litres;
     Cells masses;
@@ -95,7 +95,7 @@ TEST(ReportModelTest, CementRaisedToTheMinimumAndMoistureAdjustmentAreStated) {
 }
 
 // The mix and trial sections of a sheet without a result: the reason, and no number.
-void ExpectNoResult(const doc::DesignSnapshot& snapshot, const std::string& reason) {
+void ExpectNoResult(const document::DesignSnapshot& snapshot, const std::string& reason) {
     const ReportPage page = BuildReport(snapshot, ReportInfo{});
     const std::string mix = "配合比（每立方米混凝土）";
     EXPECT_TRUE(RowsOf(page, mix, RowKind::TableRow).empty());
@@ -110,7 +110,7 @@ void ExpectNoResult(const doc::DesignSnapshot& snapshot, const std::string& reas
 
 TEST(ReportModelTest, ASheetWithoutAResultSaysSoAndInventsNoValue) {
     ExpectNoResult(ResetSnapshot(), "尚无计算结果");
-    doc::DesignSnapshot empty;
+    document::DesignSnapshot empty;
     ExpectNoResult(empty, "尚无计算结果");
     ExpectNoResult(With(PressedSnapshot(), {{Text12, "砂"}}),
                    "尚无计算结果（砂用量（配合比）「砂」不是数）");
@@ -124,7 +124,7 @@ TEST(ReportModelTest, ASheetWithoutAResultSaysSoAndInventsNoValue) {
 }
 
 TEST(ReportModelTest, AnyTextsBuildAReport) {
-    doc::DesignSnapshot snapshot;
+    document::DesignSnapshot snapshot;
     const std::string odd[] = {
         "abc",    " ",    "1e999",   "-",  "\xFF\xFE", "99999999999999999999999",
         "1E+400", "<b>&", "0.5\r\n", "\"", "NaN",      "."};

@@ -29,7 +29,7 @@ std::wstring ProgramPath() {
 
 // Runs the automation client with these arguments; its exit code.
 DWORD RunDrive(const std::wstring& arguments) {
-    std::wstring command = L"\"" + BuildPath(L"tests\\mixora_drive.exe") + L"\" " + arguments;
+    std::wstring command = L"\"" + BuildPath(L"tools\\mixora_drive.exe") + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};

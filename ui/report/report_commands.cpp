@@ -72,7 +72,7 @@ void DesignWindow::set_report_info(report::ReportInfo info) {
 }
 
 void DesignWindow::OnCopyResult() {
-    const doc::DesignSnapshot snapshot = doc::TakeSnapshot(sheet_);
+    const document::DesignSnapshot snapshot = document::TakeSnapshot(sheet_);
     if (const auto problem =
             PutOnClipboard(hwnd_, report::ClipboardText(snapshot), report::ClipboardHtml(snapshot)))
         options_.message_boxes->Show(hwnd_, L"无法复制结果到剪贴板：" + *problem, kProgramTitle,
@@ -84,7 +84,7 @@ bool DesignWindow::OnExport() {
     const auto path = Dialogs().ChooseSave(hwnd_, SuggestedExportName(path_), kExportTypes,
                                            static_cast<int>(std::size(kExportTypes)), &type);
     if (!path) return false;
-    const report::ReportPage page = report::BuildReport(doc::TakeSnapshot(sheet_), report_info());
+    const report::ReportPage page = report::BuildReport(document::TakeSnapshot(sheet_), report_info());
     const std::string bytes =
         IsCsvPath(*path, type) ? report::ReportCsv(page) : report::ReportHtml(page);
     if (const auto error = WriteFileReplacing(*path, bytes)) {
@@ -115,7 +115,7 @@ bool DesignWindow::OnReportInfo() {
 }
 
 void DesignWindow::OnPrintPreview() {
-    const report::ReportPage page = report::BuildReport(doc::TakeSnapshot(sheet_), report_info());
+    const report::ReportPage page = report::BuildReport(document::TakeSnapshot(sheet_), report_info());
     ShowPrintPreview(hwnd_, page, skinned_, [this](HWND owner) { return PrintFrom(owner); });
 }
 
@@ -127,7 +127,7 @@ bool DesignWindow::PrintFrom(HWND owner) {
         return false;
     };
     if (!printers.AnyInstalled()) return no_printer();
-    const report::ReportPage page = report::BuildReport(doc::TakeSnapshot(sheet_), report_info());
+    const report::ReportPage page = report::BuildReport(document::TakeSnapshot(sheet_), report_info());
     const int page_count = static_cast<int>(LayOutReport(page, PaperSetup{}, PageFonts{}).size());
     PrintChoice choice = printers.Choose(owner, page_count);
     switch (choice.outcome) {

@@ -60,7 +60,7 @@ class PageRenderTest : public DesignWindowTest {
         report::ReportInfo info = window->report_info();
         info.remarks = std::move(remarks);
         info.project = "某住宅楼工程（二期）";
-        return report::BuildReport(doc::TakeSnapshot(sheet), info);
+        return report::BuildReport(document::TakeSnapshot(sheet), info);
     }
 
     // Checks every page; the number of pages.

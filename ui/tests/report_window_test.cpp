@@ -38,9 +38,9 @@ class ReportWindowTest : public DesignWindowTest {
   protected:
     void Configure(DesignWindowOptions& options) override { options.printers = &printers; }
 
-    doc::DesignSnapshot Snapshot() const {
+    document::DesignSnapshot Snapshot() const {
         WindowSheet sheet([this](int id) { return Control(id); });
-        return doc::TakeSnapshot(sheet);
+        return document::TakeSnapshot(sheet);
     }
 
     FakePrinters printers;
@@ -93,7 +93,7 @@ std::wstring ItemText(HWND window, int id) {
 TEST_F(ReportWindowTest, CopyResultPutsTheSheetAsTextAndAsAnHtmlTable) {
     PressCalculate();
     SendMessageW(window->hwnd(), WM_COMMAND, menu_ids::kCopyResult, 0);
-    const doc::DesignSnapshot snapshot = Snapshot();
+    const document::DesignSnapshot snapshot = Snapshot();
     // Under Wine the clipboard's X11 side holds the clipboard for a moment after a change.
     bool open = false;
     for (int attempt = 0; attempt < 100 && !open; ++attempt)

@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 inline constexpr int kToggleCount = 6;
 inline constexpr std::array<calc::Toggle, kToggleCount> kAllToggles = {
@@ -34,4 +34,4 @@ DesignSnapshot TakeSnapshot(const calc::Sheet& sheet);
 // all; afterwards TakeSnapshot(sheet) == snapshot whenever no exclusive pair is both on.
 void ApplySnapshot(const DesignSnapshot& snapshot, calc::Sheet& sheet);
 
-} // namespace mixora::doc
+} // namespace mixora::document

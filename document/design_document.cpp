@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 std::optional<calc::Toggle> BothOfAPairOn(const DesignSnapshot& snapshot) {
     for (const calc::Toggle first : {calc::Toggle::option1, calc::Toggle::细砂})
@@ -25,4 +25,4 @@ void DesignDocument::set_extra(nlohmann::json extra) {
     extra_ = std::move(extra);
 }
 
-} // namespace mixora::doc
+} // namespace mixora::document

@@ -1,7 +1,7 @@
 #include "document_error.h"
 #include "design_format.h"
 
-namespace mixora::doc {
+namespace mixora::document {
 
 namespace {
 
@@ -44,4 +44,4 @@ std::string ErrorMessage(const DocumentError& error) {
     return "无法读取的设计文件";
 }
 
-} // namespace mixora::doc
+} // namespace mixora::document

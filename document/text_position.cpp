@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 namespace {
 
@@ -61,4 +61,4 @@ std::size_t FindInvalidUtf8(std::string_view text) {
     return std::string_view::npos;
 }
 
-} // namespace mixora::doc
+} // namespace mixora::document

@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 namespace {
 
@@ -188,4 +188,4 @@ ReadResult ReadDesign(std::string_view bytes) {
     return DesignReader::Read(std::move(root.get_ref<Json::object_t&>()));
 }
 
-} // namespace mixora::doc
+} // namespace mixora::document

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 struct TextPosition {
     int line = 1;   // 1-based; a line ends at "\n"
@@ -18,4 +18,4 @@ TextPosition PositionOf(std::string_view text, std::size_t offset);
 // forms, surrogates and values above U+10FFFF are not), or npos when the whole text is.
 std::size_t FindInvalidUtf8(std::string_view text);
 
-} // namespace mixora::doc
+} // namespace mixora::document

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <variant>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 inline void PrintTo(const DocumentError& e, std::ostream* os) {
     *os << "{kind " << static_cast<int>(e.kind) << ", key \"" << e.key << "\", " << e.line << ":"
@@ -277,4 +277,4 @@ TEST(DesignFileTest, FilesAtTheLimitsAreRead) {
 }
 
 } // namespace
-} // namespace mixora::doc
+} // namespace mixora::document

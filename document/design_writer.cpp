@@ -3,7 +3,7 @@
 
 #include <utility>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 namespace {
 
@@ -46,4 +46,4 @@ std::string WriteDesign(const DesignDocument& document) {
     return Ordered(std::move(top)).dump(2, ' ', false, Ordered::error_handler_t::replace) + "\n";
 }
 
-} // namespace mixora::doc
+} // namespace mixora::document

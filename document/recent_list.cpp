@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 namespace {
 
@@ -33,4 +33,4 @@ void RecentList::remove(std::string_view path) {
     std::erase_if(entries_, [&](const std::string& entry) { return SamePath(entry, path); });
 }
 
-} // namespace mixora::doc
+} // namespace mixora::document

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace mixora::doc {
+namespace mixora::document {
 namespace {
 
 using Paths = std::vector<std::string>;
@@ -38,4 +38,4 @@ TEST(RecentListTest, StoredEntriesAreCleanedAsAddingWould) {
 }
 
 } // namespace
-} // namespace mixora::doc
+} // namespace mixora::document

@@ -1,6 +1,6 @@
 #include "design_snapshot.h"
 
-namespace mixora::doc {
+namespace mixora::document {
 
 static_assert(static_cast<std::size_t>(calc::Toggle::碎石) + 1 == kToggleCount);
 
@@ -24,4 +24,4 @@ void ApplySnapshot(const DesignSnapshot& snapshot, calc::Sheet& sheet) {
         if (snapshot.is_on(toggle)) sheet.set_on(toggle, true);
 }
 
-} // namespace mixora::doc
+} // namespace mixora::document

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 class RecentList {
   public:
@@ -34,4 +34,4 @@ class RecentList {
 // letters.
 bool SamePath(std::string_view a, std::string_view b);
 
-} // namespace mixora::doc
+} // namespace mixora::document

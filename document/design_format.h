@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 inline constexpr std::string_view kDesignFormatName = "mixora-design";
 // Files of a higher version come from a newer program and are refused rather than misread.
@@ -25,4 +25,4 @@ constexpr std::string_view ToggleKey(calc::Toggle toggle) {
     return kToggleKeys[static_cast<std::size_t>(toggle)];
 }
 
-} // namespace mixora::doc
+} // namespace mixora::document

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 class DesignDocument {
   public:
@@ -46,4 +46,4 @@ class DesignDocument {
 // Whether both options of an exclusive pair are on: the first of that pair, if so.
 std::optional<calc::Toggle> BothOfAPairOn(const DesignSnapshot& snapshot);
 
-} // namespace mixora::doc
+} // namespace mixora::document

@@ -10,7 +10,7 @@
 #include <variant>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace mixora::doc;
+    using namespace mixora::document;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const ReadResult read = ReadDesign(bytes);
     if (const auto* error = std::get_if<DocumentError>(&read)) {

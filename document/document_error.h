@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 enum class DocumentErrorKind {
     TooLarge,         // longer than kMaxDesignFileBytes; not read at all
@@ -42,4 +42,4 @@ struct DocumentError {
 // "字段 Text5 的值应为文本".
 std::string ErrorMessage(const DocumentError& error);
 
-} // namespace mixora::doc
+} // namespace mixora::document

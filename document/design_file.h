@@ -18,7 +18,7 @@
 #include <string_view>
 #include <variant>
 
-namespace mixora::doc {
+namespace mixora::document {
 
 using ReadResult = std::variant<DesignDocument, DocumentError>;
 
@@ -32,4 +32,4 @@ ReadResult ReadDesign(std::string_view bytes);
 // sheet gives, is written with U+FFFD in place of each bad byte).
 std::string WriteDesign(const DesignDocument& document);
 
-} // namespace mixora::doc
+} // namespace mixora::document
