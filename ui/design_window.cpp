@@ -1,20 +1,18 @@
 #include "design_window.h"
 
+#include "callback_guard.h"
+#include "cement_sheet.h"
 #include "control_ids.h"
-#include "frame.h"
 #include "layout.h"
 #include "menu_bar.h"
 #include "menu_ids.h"
-#include "press.h"
-#include "scoped_select.h"
+#include "open_windows.h"
 #include "skin.h"
 #include "version.h"
 #include "window_classes.h"
-#include "window_dc.h"
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <utility>
 
 namespace mixora::ui {
@@ -24,46 +22,9 @@ namespace {
 constexpr DWORD kFormStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-struct ClassAndStyle {
-    const wchar_t* class_name;
-    DWORD style;
-    DWORD ex_style;
-};
-
-ClassAndStyle ClassFor(ControlType type) {
-    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
-    switch (type) {
-    case ControlType::Frame:
-        return {kFrameClass, child | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
-    case ControlType::Label: return {L"Static", child | SS_LEFT | SS_NOPREFIX, 0};
-    case ControlType::Text:
-        return {L"Edit", child | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case ControlType::Option: return {kOptionClass, child | WS_TABSTOP | BS_AUTORADIOBUTTON, 0};
-    case ControlType::Check: return {kCheckClass, child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
-    case ControlType::Command: return {L"Button", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
-    }
-    return {L"Static", child, 0};
-}
-
-// The size of a label that fits its caption in the given font.
-SIZE CaptionSize(HWND window, HFONT font, const wchar_t* caption) {
-    SIZE size{0, 0};
-    base::unique_window_dc dc = base::GetDCScoped(window);
-    if (!dc) return size;
-    base::scoped_select select(dc.get(), font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc.get(), &metrics);
-    GetTextExtentPoint32W(dc.get(), caption, lstrlenW(caption), &size);
-    size.cx += 2;
-    size.cy = metrics.tmHeight;
-    return size;
-}
-
-// The window rectangle for a client area of the design size at a DPI, the menu bar above it.
-SIZE WindowSizeFor(HWND window, int dpi) {
-    const SIZE client{TwipsToPixels(kClientWidthTwips, dpi),
-                      TwipsToPixels(kClientHeightTwips, dpi)};
-    RECT rect{0, 0, client.cx, client.cy};
+// The window rectangle for a client area of the sheet's size at a DPI, the menu bar above it.
+SIZE WindowSizeFor(HWND window, SIZE client_twips, int dpi) {
+    RECT rect{0, 0, TwipsToPixels(client_twips.cx, dpi), TwipsToPixels(client_twips.cy, dpi)};
     AdjustWindowRectExForDpi(&rect, kFormStyle, GetMenu(window) != nullptr, 0,
                              static_cast<UINT>(dpi));
     return {rect.right - rect.left, rect.bottom - rect.top};
@@ -71,10 +32,10 @@ SIZE WindowSizeFor(HWND window, int dpi) {
 
 // A menu bar that wraps onto a second line takes more than one bar's height: grow the window
 // by whatever the client area still lacks.
-void KeepClientSize(HWND window, int dpi) {
+void KeepClientSize(HWND window, int client_height_twips, int dpi) {
     RECT client{};
     GetClientRect(window, &client);
-    const int lacking = TwipsToPixels(kClientHeightTwips, dpi) - (client.bottom - client.top);
+    const int lacking = TwipsToPixels(client_height_twips, dpi) - (client.bottom - client.top);
     if (lacking == 0) return;
     RECT outer{};
     GetWindowRect(window, &outer);
@@ -84,8 +45,10 @@ void KeepClientSize(HWND window, int dpi) {
 
 } // namespace
 
-DesignWindow::DesignWindow(DesignWindowOptions options)
-    : options_(std::move(options)), sheet_([this](int id) { return Control(id); }) {}
+DesignWindow::DesignWindow(DesignWindowOptions options) : options_(std::move(options)) {
+    SheetHost& host = *this;
+    sheet_ = std::make_unique<CementSheet>(host, options_.number_format);
+}
 
 std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,
                                                    DesignWindowOptions options) {
@@ -105,8 +68,7 @@ std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,
     DragAcceptFiles(hwnd, TRUE);
     window->dpi_ = static_cast<int>(GetDpiForWindow(hwnd));
     if (window->dpi_ <= 0) window->dpi_ = USER_DEFAULT_SCREEN_DPI;
-    if (!window->CreateControls()) return nullptr;
-    window->NameCells();
+    if (!window->sheet_->Create(hwnd)) return nullptr;
     window->ApplyFont(window->dpi_);
     window->ApplyLayout(nullptr);
     window->Load();
@@ -121,23 +83,7 @@ DesignWindow::~DesignWindow() {
 }
 
 HWND DesignWindow::Control(int id) const {
-    const auto found = controls_.find(id);
-    return found == controls_.end() ? nullptr : found->second;
-}
-
-bool DesignWindow::CreateControls() {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
-    for (const ControlEntry& entry : DesignLayout()) {
-        const auto [class_name, style, ex_style] = ClassFor(entry.type);
-        HWND parent = entry.parent ? Control(entry.parent) : hwnd_;
-        HWND control =
-            CreateWindowExW(ex_style, class_name, entry.caption, style, 0, 0, 0, 0, parent,
-                            reinterpret_cast<HMENU>(INT_PTR{entry.id}), instance, nullptr);
-        if (!control) return false;
-        if (entry.type == ControlType::Text) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
-        controls_[entry.id] = control;
-    }
-    return true;
+    return hwnd_ ? sheet_->Control(id) : nullptr;
 }
 
 void DesignWindow::ApplyFont(int dpi) {
@@ -148,26 +94,15 @@ void DesignWindow::ApplyFont(int dpi) {
                                    static_cast<UINT>(dpi)))
         font = CreateFontIndirectW(&metrics.lfMessageFont);
     if (!font) return; // keep the font we have
-    for (const auto& [id, control] : controls_)
+    for (HWND control : sheet_->Controls())
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     font_.reset(font); // after the controls have let go of the old one
 }
 
 void DesignWindow::ApplyLayout(const RECT* suggested) {
-    for (const ControlEntry& entry : DesignLayout()) {
-        HWND control = Control(entry.id);
-        int width = TwipsToPixels(entry.width, dpi_);
-        int height = TwipsToPixels(entry.height, dpi_);
-        if (entry.width == 0) {
-            // A label keeps its place and ends before the control that follows it on its row.
-            const SIZE size = CaptionSize(control, font_.get(), entry.caption);
-            width = std::min(static_cast<int>(size.cx), LabelRoom(entry, size.cy, dpi_));
-            height = size.cy;
-        }
-        SetWindowPos(control, nullptr, TwipsToPixels(entry.left, dpi_),
-                     TwipsToPixels(entry.top, dpi_), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    const SIZE size = WindowSizeFor(hwnd_, dpi_);
+    sheet_->Layout(font_.get(), dpi_);
+    const SIZE client = sheet_->ClientSizeTwips();
+    const SIZE size = WindowSizeFor(hwnd_, client, dpi_);
     int left = 0, top = 0;
     if (suggested) {
         left = suggested->left;
@@ -182,23 +117,21 @@ void DesignWindow::ApplyLayout(const RECT* suggested) {
         top = work.top + (work.bottom - work.top - size.cy) / 2;
     }
     SetWindowPos(hwnd_, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    KeepClientSize(hwnd_, dpi_);
+    KeepClientSize(hwnd_, client.cy, dpi_);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 // Loading: the skin first (unless a high-contrast theme is on), then the reset sheet.
 void DesignWindow::Load() {
     FollowHighContrast();
-    calc::qk(sheet_);
+    sheet_->Reset();
 }
 
 // The skin steps aside while a high-contrast theme is on and comes back when it goes; the groups
 // take the theme's colours meanwhile. Only the look changes: the sheet keeps everything on it.
 void DesignWindow::FollowHighContrast() {
     const bool high_contrast = options_.high_contrast && options_.high_contrast();
-    for (const ControlEntry& entry : DesignLayout())
-        if (entry.type == ControlType::Frame)
-            SetFrameSystemColours(Control(entry.id), high_contrast);
+    sheet_->FollowHighContrast(high_contrast);
     const bool skin = options_.install_skin && !high_contrast;
     if (skin == skinned_) return;
     if (skin)
@@ -209,42 +142,42 @@ void DesignWindow::FollowHighContrast() {
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-// The result cells have no label: a screen reader names them by column and row.
-void DesignWindow::NameCells() {
-    for (const calc::Field field : calc::kAllFields)
-        if (const wchar_t* name = CellName(field))
-            accessible_names_.Name(Control(ids::Text(field)), name);
-}
-
 void DesignWindow::Show(int show_command) {
     ShowWindow(hwnd_, show_command);
     UpdateWindow(hwnd_);
-    if (HWND first = Control(FocusOrder().front())) SetFocus(first);
+    if (HWND first = Control(sheet_->FocusOrder().front())) SetFocus(first);
 }
 
-LRESULT CALLBACK DesignWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK DesignWindow::Procedure(HWND window, UINT message, WPARAM wparam,
+                                         LPARAM lparam) noexcept {
     if (message == WM_NCCREATE) {
         auto* self =
             static_cast<DesignWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
         self->hwnd_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        OpenWindows().push_back(self);
     }
     auto* self = reinterpret_cast<DesignWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wparam, lparam);
+    return base::Guarded("设计窗口", LRESULT{0},
+                         [&] { return self->HandleMessage(message, wparam, lparam); });
+}
+
+LRESULT DesignWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_COMMAND: return self->OnCommand(wparam, lparam);
-    case WM_CLOSE: return self->OnClose();
-    case WM_DESTROY: return self->OnDestroy();
-    case WM_DPICHANGED: return self->OnDpiChanged(wparam, lparam);
-    case WM_ACTIVATE: return self->OnActivate(wparam, lparam);
-    case WM_NCDESTROY: return self->OnNcDestroy();
-    case WM_DROPFILES: return self->OnDropFiles(wparam);
-    case WM_INITMENUPOPUP: return self->OnInitMenuPopup(wparam, lparam);
+    case WM_COMMAND: return OnCommand(wparam, lparam);
+    case WM_CLOSE: return OnClose();
+    case WM_DESTROY: return OnDestroy();
+    case WM_DPICHANGED: return OnDpiChanged(wparam, lparam);
+    case WM_ACTIVATE: return OnActivate(wparam, lparam);
+    case WM_NCDESTROY: return OnNcDestroy();
+    case WM_DROPFILES: return OnDropFiles(wparam);
+    case WM_INITMENUPOPUP: return OnInitMenuPopup(wparam, lparam);
     case WM_SETTINGCHANGE:
-    case WM_SYSCOLORCHANGE: return self->OnSystemLookChange(message, wparam, lparam);
-    case kTitleDueMessage: return self->OnTitleDue();
+    case WM_SYSCOLORCHANGE: return OnSystemLookChange(message, wparam, lparam);
+    case kTitleDueMessage: return OnTitleDue();
     }
-    return DefWindowProcW(window, message, wparam, lparam);
+    return DefWindowProcW(hwnd_, message, wparam, lparam);
 }
 
 LRESULT DesignWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
@@ -253,17 +186,44 @@ LRESULT DesignWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
         OnMenuCommand(id);
         return 0;
     }
-    const UINT code = HIWORD(wparam);
-    // A field or an option changed: the title may gain or lose its asterisk.
-    if (code == EN_CHANGE || (code == BN_CLICKED && ToggleOfId(id))) ScheduleTitle();
-    if (code != BN_CLICKED) return 0;
-    switch (id) {
-    case ids::Calculate: OnCalculate(); break;
-    case ids::Help: OnHelp(); break;
-    case ids::Reset: OnReset(); break;
-    case ids::Exit: OnExit(); break;
+    bool changed = false;
+    sheet_->OnControl(id, HIWORD(wparam), changed);
+    if (changed) ScheduleTitle();
+    // A close asked for while the sheet was busy is carried out now that it is done.
+    if (close_due_ && !sheet_->Busy() && hwnd_) {
+        close_due_ = false;
+        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
     }
     return 0;
+}
+
+void DesignWindow::OnCalculate() {
+    bool changed = false;
+    sheet_->OnControl(ids::Calculate, BN_CLICKED, changed);
+}
+
+void DesignWindow::OnHelp() {
+    bool changed = false;
+    sheet_->OnControl(ids::Help, BN_CLICKED, changed);
+}
+
+void DesignWindow::OnReset() {
+    bool changed = false;
+    sheet_->OnControl(ids::Reset, BN_CLICKED, changed);
+}
+
+void DesignWindow::OnExit() {
+    ExitProgram();
+}
+
+// "退出" ends the program at once, but first asks about every open design that differs from
+// its file; 取消 for any of them stops it.
+void DesignWindow::ExitProgram() {
+    // A copy: a question runs a message loop, in which windows may come and go.
+    const std::vector<DesignWindow*> windows = OpenWindows();
+    for (DesignWindow* window : windows)
+        if (!window->ConfirmDiscard()) return;
+    options_.exit_program();
 }
 
 void DesignWindow::OnMenuCommand(int id) {
@@ -304,9 +264,14 @@ void DesignWindow::OnAbout() {
                                  L"关于 Mixora", MB_OK | MB_ICONINFORMATION);
 }
 
-// Unloading: the skin comes off the window and every control. The unload is refused only when
-// the sheet differs from its design file and the user chooses 取消.
+// Unloading: the skin comes off the window and every control. The unload waits while the sheet
+// is inside a command of its own, and is refused when the sheet differs from its design file
+// and the user chooses 取消.
 LRESULT DesignWindow::OnClose() {
+    if (sheet_->Busy()) {
+        close_due_ = true;
+        return 0;
+    }
     if (!ConfirmDiscard()) return 0;
     skin::RemoveSkin(hwnd_);
     DestroyWindow(hwnd_);
@@ -314,8 +279,9 @@ LRESULT DesignWindow::OnClose() {
 }
 
 LRESULT DesignWindow::OnDestroy() {
-    accessible_names_.Clear();
-    if (options_.quit_on_destroy) PostQuitMessage(0);
+    sheet_->Release();
+    std::erase(OpenWindows(), this);
+    if (options_.quit_on_destroy && OpenWindows().empty()) PostQuitMessage(0);
     return 0;
 }
 
@@ -335,7 +301,7 @@ LRESULT DesignWindow::OnActivate(WPARAM wparam, LPARAM lparam) {
 LRESULT DesignWindow::OnNcDestroy() {
     HWND window = std::exchange(hwnd_, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    controls_.clear();
+    std::erase(OpenWindows(), this);
     last_focus_ = nullptr;
     return DefWindowProcW(window, WM_NCDESTROY, 0, 0);
 }

@@ -1,20 +1,21 @@
 #pragma once
-// The design window Form1: nine groups of fields, the method and aggregate options and the
-// four buttons, laid out from its table, with the calculator behind "计算".
-#include "accessible_names.h"
-#include "calc_error.h"
-#include "conversions.h"
-#include "design_file.h"
+// A design window: the top-level window "Form" with its menu bar and shortcuts, the file and
+// report commands, the question before changes are lost, the title, drops, high contrast, DPI
+// changes and the message loop, around the sheet it shows (sheet_view.h). Several may be open
+// in one process; the process ends when the last one closes.
+#include "design_session.h"
 #include "file_dialogs.h"
 #include "handles.h"
 #include "high_contrast.h"
 #include "message_boxes.h"
 #include "printing.h"
 #include "report_info.h"
-#include "window_sheet.h"
+#include "sheet_host.h"
+#include "sheet_view.h"
+
+#include "conversions.h"
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,7 +29,7 @@ struct DesignWindowOptions {
     MessageBoxes* message_boxes = nullptr; // required; outlives the window
     // "退出": ends the program at once, without unloading the window.
     std::function<void()> exit_program = [] { ExitProcess(0); };
-    bool quit_on_destroy = true; // post WM_QUIT when the window goes
+    bool quit_on_destroy = true; // post WM_QUIT when the last window goes
     bool install_skin = true;    // false: the system's own look (benchmarks)
     // Whether a high-contrast theme is on, asked at load and whenever a setting or the system
     // colours change; while it is, the skin stays off.
@@ -39,12 +40,12 @@ struct DesignWindowOptions {
     Printers* printers = nullptr;                    // nullptr: the system's printers
 };
 
-class DesignWindow {
+class DesignWindow final : private SheetHost {
   public:
-    // Creates the window and its controls and loads it (skin, then reset); not yet shown.
-    // nullptr when the window cannot be created.
+    // Creates the window with the cement-only sheet and loads it (skin, then the reset sheet);
+    // not yet shown. nullptr when the window cannot be created.
     static std::unique_ptr<DesignWindow> Create(HINSTANCE instance, DesignWindowOptions options);
-    ~DesignWindow();
+    ~DesignWindow() override;
     DesignWindow(const DesignWindow&) = delete;
     DesignWindow& operator=(const DesignWindow&) = delete;
 
@@ -59,11 +60,11 @@ class DesignWindow {
     // arrows move within an option group, Enter and Escape press nothing. True when the
     // message was handled and must not be dispatched.
     bool PreTranslateMessage(const MSG& message);
-    // The program's message loop around this window; the exit code WM_QUIT carries.
+    // The program's message loop around its windows; the exit code WM_QUIT carries.
     int RunMessageLoop();
     void MoveFocus(bool backward);
 
-    // The button actions, as a click on each button runs them.
+    // The sheet's button actions, as a click on each button runs them.
     void OnCalculate();
     void OnHelp();
     void OnReset();
@@ -77,7 +78,7 @@ class DesignWindow {
     bool SaveDesign();
     bool SaveDesignAs();
     // The design file the sheet is tied to, and whether the sheet differs from it.
-    const std::optional<std::wstring>& design_path() const { return path_; }
+    const std::optional<std::wstring>& design_path() const { return session_.path(); }
     bool IsModified() const;
 
     // The report commands (report_commands.cpp). 复制结果 puts the sheet on the clipboard as text
@@ -100,7 +101,14 @@ class DesignWindow {
     // Posted so that a burst of changes (a press writes many fields) updates the title once.
     static constexpr UINT kTitleDueMessage = WM_APP + 1;
 
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    // SheetHost
+    HWND Window() const override { return hwnd_; }
+    MessageBoxes& Boxes() const override { return *options_.message_boxes; }
+    void ExitProgram() override;
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam,
+                                      LPARAM lparam) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT OnCommand(WPARAM wparam, LPARAM lparam);
     LRESULT OnClose();
     LRESULT OnDestroy();
@@ -125,33 +133,25 @@ class DesignWindow {
     void UpdateTitle();
     FileDialogs& Dialogs();
     Printers& PrinterAccess();
-    // The header kept in the design file that was last read or written, if it has one.
-    std::optional<report::ReportInfo> StoredReportInfo() const;
 
-    bool CreateControls();
     void ApplyFont(int dpi);
     void ApplyLayout(const RECT* suggested);
     void Load();
     void FollowHighContrast();
-    void NameCells();
-    void ReportAbort(const calc::CalcError& error);
 
     DesignWindowOptions options_;
     HWND hwnd_ = nullptr;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     base::unique_hfont font_;
-    std::map<int, HWND> controls_;
+    std::unique_ptr<SheetView> sheet_;
     HWND last_focus_ = nullptr; // the control that had the focus when the window was left
-    WindowSheet sheet_;
-    std::optional<std::wstring> path_;              // the design file the sheet is tied to
-    document::DesignDocument document_;                  // as last read from or written to that file
-    std::optional<report::ReportInfo> report_info_; // none: the file's (or the defaults)
+    session::DesignSession session_;
     bool title_due_ = false;
+    bool close_due_ = false; // a close asked for while the sheet was busy
     base::unique_haccel accelerators_;
     SystemFileDialogs system_dialogs_;
     SystemPrinters system_printers_;
     bool skinned_ = false;
-    AccessibleNames accessible_names_;
 };
 
 } // namespace mixora::ui

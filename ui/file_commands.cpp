@@ -2,6 +2,7 @@
 // question before the sheet's differences from its file are lost.
 #include "design_window.h"
 
+#include "design_file.h"
 #include "design_format.h"
 #include "file_io.h"
 #include "recent_list.h"
@@ -22,12 +23,11 @@ FileDialogs& DesignWindow::Dialogs() {
 
 // The sheet, and the report's header when it was given, against the file.
 bool DesignWindow::IsModified() const {
-    return path_ && (document::TakeSnapshot(sheet_) != document_.snapshot() ||
-                     report_info_ != StoredReportInfo());
+    return session_.IsModified(sheet_->Put(session_.stored()));
 }
 
 void DesignWindow::ScheduleTitle() {
-    if (!path_ || title_due_ || !hwnd_) return;
+    if (!session_.path() || title_due_ || !hwnd_) return;
     title_due_ = PostMessageW(hwnd_, kTitleDueMessage, 0, 0) != FALSE;
 }
 
@@ -37,12 +37,9 @@ LRESULT DesignWindow::OnTitleDue() {
     return 0;
 }
 
-// While no file is open the title is exactly the program's; with one, its name follows, with
-// an asterisk while the sheet differs from it.
 void DesignWindow::UpdateTitle() {
     if (!hwnd_) return;
-    std::wstring title = kWindowTitle;
-    if (path_) title += std::wstring(L" - ") + (IsModified() ? L"*" : L"") + FileNameOf(*path_);
+    const std::wstring title = session_.Title(kWindowTitle, IsModified());
     wchar_t current[1024]{};
     GetWindowTextW(hwnd_, current, 1024);
     if (title != current) SetWindowTextW(hwnd_, title.c_str());
@@ -50,7 +47,8 @@ void DesignWindow::UpdateTitle() {
 
 bool DesignWindow::ConfirmDiscard() {
     if (!IsModified()) return true;
-    const std::wstring question = L"设计“" + FileNameOf(*path_) + L"”已修改。\n\n是否保存更改？";
+    const std::wstring question =
+        L"设计“" + FileNameOf(*session_.path()) + L"”已修改。\n\n是否保存更改？";
     switch (options_.message_boxes->Show(hwnd_, question, kProgramTitle, kSavePromptStyle)) {
     case IDYES: return SaveDesign();
     case IDNO: return true;
@@ -60,10 +58,8 @@ bool DesignWindow::ConfirmDiscard() {
 
 bool DesignWindow::NewDesign() {
     if (!ConfirmDiscard()) return false;
-    calc::qk(sheet_);
-    path_.reset();
-    document_ = {};
-    report_info_.reset();
+    sheet_->Reset();
+    session_.Clear();
     UpdateTitle();
     return true;
 }
@@ -84,46 +80,40 @@ bool DesignWindow::OpenDesign(const std::wstring& path) {
     auto read = document::ReadDesign(std::get<std::string>(bytes));
     if (const auto* error = std::get_if<document::DocumentError>(&read))
         return report(Widen(document::ErrorMessage(*error)));
-    document_ = std::move(std::get<document::DesignDocument>(read));
-    document::ApplySnapshot(document_.snapshot(), sheet_);
-    const auto stored = mixora::report::ReadStoredReportInfo(document_);
-    report_info_ = stored.info;
+    session_.Opened(path, std::move(std::get<document::DesignDocument>(read)));
+    sheet_->Take(session_.stored());
     // The design opens all the same; the stored header stays in the file until 报告信息 replaces
     // it.
-    if (!stored.problem.empty())
+    if (const std::string problem = session_.StoredReportInfoProblem(); !problem.empty())
         options_.message_boxes->Show(hwnd_,
                                      L"设计文件“" + path + L"”中的报告信息无法读取：\n" +
-                                         Widen(stored.problem) +
-                                         L"。\n\n报告将使用默认的报告信息。",
+                                         Widen(problem) + L"。\n\n报告将使用默认的报告信息。",
                                      kProgramTitle, MB_OK | MB_ICONWARNING);
-    path_ = path;
     Remember(path);
     UpdateTitle();
     return true;
 }
 
 bool DesignWindow::SaveDesign() {
-    return path_ ? SaveTo(*path_) : SaveDesignAs();
+    return session_.path() ? SaveTo(*session_.path()) : SaveDesignAs();
 }
 
 bool DesignWindow::SaveDesignAs() {
     int type = 0;
-    const std::wstring suggested = path_ ? *path_ : L"设计." + std::wstring(kDesignExtension);
+    const std::wstring suggested =
+        session_.path() ? *session_.path() : L"设计." + std::wstring(kDesignExtension);
     const auto path = Dialogs().ChooseSave(hwnd_, suggested, &kDesignFileType, 1, &type);
     return path && SaveTo(*path);
 }
 
 bool DesignWindow::SaveTo(const std::wstring& path) {
-    document::DesignDocument saved =
-        report_info_ ? report::WithReportInfo(document_, *report_info_) : document_;
-    saved.set_snapshot(document::TakeSnapshot(sheet_));
+    document::DesignDocument saved = session_.ToSave(sheet_->Put(session_.stored()));
     if (const auto error = WriteFileReplacing(path, document::WriteDesign(saved))) {
         options_.message_boxes->Show(hwnd_, L"无法保存设计文件" + error->Describe(), kProgramTitle,
                                      MB_OK | MB_ICONWARNING);
         return false;
     }
-    document_ = std::move(saved);
-    path_ = path;
+    session_.Saved(path, std::move(saved));
     Remember(path);
     UpdateTitle();
     return true;

@@ -32,11 +32,6 @@ std::variant<std::wstring, FileError> CreateTemporaryBeside(const std::wstring& 
 
 } // namespace
 
-std::wstring FileNameOf(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
-
 std::wstring FileError::Describe() const {
     return L"“" + path + L"”：" + reason;
 }

@@ -2,6 +2,8 @@
 // Reading and writing whole files. A write goes to a temporary file in the target's folder,
 // is flushed, and replaces the target in one step: on any failure the old file is as it was
 // and the temporary file is gone.
+#include "design_session.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -18,8 +20,7 @@ struct FileError {
     std::wstring Describe() const; // "“PATH”：REASON"
 };
 
-// The last part of a path: "C30梁.mixora" of "D:\\设计\\C30梁.mixora".
-std::wstring FileNameOf(const std::wstring& path);
+using session::FileNameOf;
 
 // The system's text for an error code, without the trailing line break.
 std::wstring SystemErrorText(DWORD code);

@@ -1,5 +1,7 @@
 #include "frame.h"
 
+#include "callback_guard.h"
+
 #include "handles.h"
 #include "paint_scope.h"
 #include "scoped_select.h"
@@ -97,7 +99,9 @@ void SetFrameSystemColours(HWND frame, bool on) {
     InvalidateRect(frame, nullptr, TRUE);
 }
 
-LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+namespace {
+
+LRESULT HandleFrameMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_PAINT: return OnPaint(window);
     case WM_SETFONT: return OnSetFont(window, wparam, lparam);
@@ -113,6 +117,13 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_CTLCOLORLISTBOX: return ForwardToOwner(window, message, wparam, lparam);
     }
     return DefWindowProcW(window, message, wparam, lparam);
+}
+
+} // namespace
+
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    return base::Guarded("分组框", LRESULT{0},
+                         [&] { return HandleFrameMessage(window, message, wparam, lparam); });
 }
 
 } // namespace mixora::ui

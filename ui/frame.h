@@ -12,6 +12,6 @@ inline constexpr int kFrameExtraBytes = sizeof(LONG_PTR);
 // rather than in the skin's blues.
 void SetFrameSystemColours(HWND frame, bool on);
 
-LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
 
 } // namespace mixora::ui

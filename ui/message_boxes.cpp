@@ -11,7 +11,8 @@ namespace {
 // so its buttons are renamed as it is activated.
 thread_local HHOOK save_prompt_hook = nullptr;
 
-LRESULT CALLBACK RenameSaveButtons(int code, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK RenameSaveButtons(int code, WPARAM wparam, LPARAM lparam) noexcept {
+    // Only calls into the system: nothing here can throw.
     if (code == HCBT_ACTIVATE) {
         HWND box = reinterpret_cast<HWND>(wparam);
         SetDlgItemTextW(box, IDYES, L"保存(&S)");

@@ -1,21 +1,15 @@
-// Keyboard navigation of the design window: an explicit focus order across the groups.
+// Keyboard navigation of a design window: the sheet's explicit focus order across its groups,
+// and the message loop that gives every open window its shortcuts and keys.
 #include "design_window.h"
 
 #include "control_ids.h"
-#include "layout.h"
+#include "open_windows.h"
 
 #include <algorithm>
 
 namespace mixora::ui {
 
 namespace {
-
-// The control an arrow key moves to from an option button, 0 from anything else.
-int OptionPartner(int id) {
-    const auto toggle = ToggleOfId(id);
-    if (!toggle || calc::Partner(*toggle) == *toggle) return 0;
-    return ToggleId(calc::Partner(*toggle));
-}
 
 bool IsArrow(WPARAM key) {
     return key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT;
@@ -24,7 +18,7 @@ bool IsArrow(WPARAM key) {
 } // namespace
 
 void DesignWindow::MoveFocus(bool backward) {
-    const auto order = FocusOrder();
+    const auto order = sheet_->FocusOrder();
     const int count = static_cast<int>(order.size());
     const int current = GetDlgCtrlID(GetFocus());
     const auto found = std::find(order.begin(), order.end(), current);
@@ -41,7 +35,10 @@ void DesignWindow::MoveFocus(bool backward) {
 int DesignWindow::RunMessageLoop() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (PreTranslateMessage(message)) continue;
+        const std::vector<DesignWindow*> windows = OpenWindows();
+        if (std::any_of(windows.begin(), windows.end(),
+                        [&](DesignWindow* window) { return window->PreTranslateMessage(message); }))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -61,8 +58,9 @@ bool DesignWindow::PreTranslateMessage(const MSG& message) {
             MoveFocus(GetKeyState(VK_SHIFT) < 0);
             return true;
         }
-        if (IsArrow(message.wParam) && OptionPartner(id)) {
-            HWND partner = Control(OptionPartner(id));
+        if (const int partner_id = sheet_->ArrowPartner(id);
+            IsArrow(message.wParam) && partner_id) {
+            HWND partner = Control(partner_id);
             SetFocus(partner);
             SendMessageW(partner, BM_CLICK, 0, 0);
             return true;

@@ -1,5 +1,7 @@
 #include "page_fonts.h"
 
+#include "callback_guard.h"
+
 #include "window_dc.h"
 
 namespace mixora::ui {
@@ -24,11 +26,13 @@ constexpr TextStyleEntry kStyles[kTextStyleCount] = {
 constexpr const wchar_t* kPreferredFaces[] = {L"Microsoft YaHei", L"SimSun", L"WenQuanYi Micro Hei",
                                               L"Noto Sans CJK SC"};
 
-BOOL CALLBACK NoteFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM found) {
-    // Faces starting with "@" are the vertical forms.
-    if (font->lfFaceName[0] == L'@') return TRUE;
-    *reinterpret_cast<std::wstring*>(found) = font->lfFaceName;
-    return FALSE;
+BOOL CALLBACK NoteFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM found) noexcept {
+    return base::Guarded("字体", BOOL{FALSE}, [&] {
+        // Faces starting with "@" are the vertical forms.
+        if (font->lfFaceName[0] == L'@') return BOOL{TRUE};
+        *reinterpret_cast<std::wstring*>(found) = font->lfFaceName;
+        return BOOL{FALSE};
+    });
 }
 
 // `face` when it has the Chinese character set (an empty face: any that has it).

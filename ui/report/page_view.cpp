@@ -1,5 +1,7 @@
 #include "page_view.h"
 
+#include "callback_guard.h"
+
 #include "page_draw.h"
 #include "paint_scope.h"
 #include "scoped_select.h"
@@ -54,7 +56,13 @@ void PageView::Attach(HWND view) {
     InvalidateRect(view_, nullptr, FALSE);
 }
 
-LRESULT CALLBACK PageView::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK PageView::Procedure(HWND window, UINT message, WPARAM wparam,
+                                     LPARAM lparam) noexcept {
+    return base::Guarded("页面视图", LRESULT{0},
+                         [&] { return HandleMessage(window, message, wparam, lparam); });
+}
+
+LRESULT PageView::HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     auto* self = reinterpret_cast<PageView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wparam, lparam);
     switch (message) {

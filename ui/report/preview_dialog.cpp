@@ -1,5 +1,7 @@
 #include "preview_dialog.h"
 
+#include "callback_guard.h"
+
 #include "dialog_template.h"
 #include "page_view.h"
 #include "skin.h"
@@ -125,7 +127,7 @@ INT_PTR OnCommand(HWND dialog, PreviewState& state, WPARAM wparam) {
     return TRUE;
 }
 
-INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_INITDIALOG) {
         auto* state = reinterpret_cast<PreviewState*>(lparam);
         SetWindowLongPtrW(dialog, DWLP_USER, lparam);
@@ -150,6 +152,11 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
     }
     }
     return FALSE;
+}
+
+INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    return base::Guarded("打印预览", INT_PTR{FALSE},
+                         [&] { return HandleMessage(dialog, message, wparam, lparam); });
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // reads the sheet as it shows now and builds the one report model that every output draws.
 #include "design_window.h"
 
+#include "export_target.h"
+
 #include "clipboard.h"
 #include "clipboard_formats.h"
 #include "file_io.h"
@@ -22,32 +24,10 @@ constexpr FileType kExportTypes[] = {
     {L"CSV (*.csv)", L"*.csv", L"csv"},
     {L"报告 HTML (*.html)", L"*.html", L"html"},
 };
-constexpr int kCsvType = 0;
-constexpr int kHtmlType = 1;
-
-bool EndsWithNoCase(const std::wstring& text, std::wstring_view end) {
-    return text.size() >= end.size() &&
-           CompareStringOrdinal(text.c_str() + text.size() - end.size(),
-                                static_cast<int>(end.size()), end.data(),
-                                static_cast<int>(end.size()), TRUE) == CSTR_EQUAL;
-}
-
-// The name a file is saved under decides its format; the chosen type only when it says none.
-bool IsCsvPath(const std::wstring& path, int type) {
-    if (EndsWithNoCase(path, L".csv")) return true;
-    if (EndsWithNoCase(path, L".html") || EndsWithNoCase(path, L".htm")) return false;
-    return type == kCsvType;
-}
-
-// The design file's path without its extension, or the report's name.
-std::wstring SuggestedExportName(const std::optional<std::wstring>& design) {
-    if (!design) return L"配合比设计报告";
-    const size_t slash = design->find_last_of(L"\\/");
-    const size_t dot = design->rfind(L'.');
-    if (dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash))
-        return design->substr(0, dot);
-    return *design;
-}
+// The types in the order of kExportTypes.
+constexpr session::ExportKind kExportKinds[] = {session::ExportKind::Csv,
+                                                session::ExportKind::Html};
+constexpr int kDefaultExportType = 1; // HTML
 
 } // namespace
 
@@ -55,38 +35,36 @@ Printers& DesignWindow::PrinterAccess() {
     return options_.printers ? *options_.printers : system_printers_;
 }
 
-std::optional<report::ReportInfo> DesignWindow::StoredReportInfo() const {
-    return report::ReadStoredReportInfo(document_).info;
-}
-
 report::ReportInfo DesignWindow::report_info() const {
-    if (report_info_) return *report_info_;
-    report::ReportInfo defaults;
-    defaults.date = TodayText();
-    return defaults;
+    return session_.report_info(TodayText());
 }
 
 void DesignWindow::set_report_info(report::ReportInfo info) {
-    report_info_ = std::move(info);
+    session_.set_report_info(std::move(info));
     UpdateTitle();
 }
 
 void DesignWindow::OnCopyResult() {
-    const document::DesignSnapshot snapshot = document::TakeSnapshot(sheet_);
-    if (const auto problem =
-            PutOnClipboard(hwnd_, report::ClipboardText(snapshot), report::ClipboardHtml(snapshot)))
+    const CopiedResult copied = sheet_->CopyResult();
+    if (const auto problem = PutOnClipboard(hwnd_, copied.text, copied.html))
         options_.message_boxes->Show(hwnd_, L"无法复制结果到剪贴板：" + *problem, kProgramTitle,
                                      MB_OK | MB_ICONWARNING);
 }
 
 bool DesignWindow::OnExport() {
-    int type = kHtmlType;
-    const auto path = Dialogs().ChooseSave(hwnd_, SuggestedExportName(path_), kExportTypes,
-                                           static_cast<int>(std::size(kExportTypes)), &type);
+    int type = kDefaultExportType;
+    const auto path =
+        Dialogs().ChooseSave(hwnd_, session::SuggestedExportName(session_.path()), kExportTypes,
+                             static_cast<int>(std::size(kExportTypes)), &type);
     if (!path) return false;
-    const report::ReportPage page = report::BuildReport(document::TakeSnapshot(sheet_), report_info());
-    const std::string bytes =
-        IsCsvPath(*path, type) ? report::ReportCsv(page) : report::ReportHtml(page);
+    const session::ExportKind chosen =
+        kExportKinds[type >= 0 && type < static_cast<int>(std::size(kExportKinds))
+                         ? type
+                         : kDefaultExportType];
+    const report::ReportPage page = sheet_->Report(report_info());
+    const std::string bytes = session::ExportKindFor(*path, chosen) == session::ExportKind::Csv
+                                  ? report::ReportCsv(page)
+                                  : report::ReportHtml(page);
     if (const auto error = WriteFileReplacing(*path, bytes)) {
         options_.message_boxes->Show(hwnd_, L"无法导出报告" + error->Describe(), kProgramTitle,
                                      MB_OK | MB_ICONWARNING);
@@ -115,7 +93,7 @@ bool DesignWindow::OnReportInfo() {
 }
 
 void DesignWindow::OnPrintPreview() {
-    const report::ReportPage page = report::BuildReport(document::TakeSnapshot(sheet_), report_info());
+    const report::ReportPage page = sheet_->Report(report_info());
     ShowPrintPreview(hwnd_, page, skinned_, [this](HWND owner) { return PrintFrom(owner); });
 }
 
@@ -127,7 +105,7 @@ bool DesignWindow::PrintFrom(HWND owner) {
         return false;
     };
     if (!printers.AnyInstalled()) return no_printer();
-    const report::ReportPage page = report::BuildReport(document::TakeSnapshot(sheet_), report_info());
+    const report::ReportPage page = sheet_->Report(report_info());
     const int page_count = static_cast<int>(LayOutReport(page, PaperSetup{}, PageFonts{}).size());
     PrintChoice choice = printers.Choose(owner, page_count);
     switch (choice.outcome) {
@@ -141,7 +119,7 @@ bool DesignWindow::PrintFrom(HWND owner) {
     case PrintChoice::Outcome::Chosen: break;
     }
     std::wstring name = Widen(report::kReportTitle);
-    if (path_) name += L" - " + FileNameOf(*path_);
+    if (session_.path()) name += L" - " + FileNameOf(*session_.path());
     if (const auto problem =
             PrintPages(choice.dc.get(), page, name, choice.from_page, choice.to_page)) {
         options_.message_boxes->Show(owner, *problem, kProgramTitle, MB_OK | MB_ICONWARNING);

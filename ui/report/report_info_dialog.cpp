@@ -1,5 +1,7 @@
 #include "report_info_dialog.h"
 
+#include "callback_guard.h"
+
 #include "dialog_template.h"
 #include "skin.h"
 #include "trial_batch.h"
@@ -186,7 +188,7 @@ INT_PTR OnCommand(HWND dialog, const DialogState& state, int id) {
     return FALSE;
 }
 
-INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_INITDIALOG) {
         auto* state = reinterpret_cast<DialogState*>(lparam);
         SetWindowLongPtrW(dialog, DWLP_USER, lparam);
@@ -202,6 +204,11 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
         return FALSE;
     }
     return FALSE;
+}
+
+INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    return base::Guarded("报告信息", INT_PTR{FALSE},
+                         [&] { return HandleMessage(dialog, message, wparam, lparam); });
 }
 
 } // namespace

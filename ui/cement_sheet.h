@@ -1,0 +1,56 @@
+#pragma once
+// The cement-only sheet (Form1's 33 fields): nine groups of fields, the method and aggregate
+// options and the four buttons, laid out from its table, with the calculator behind "计算".
+#include "accessible_names.h"
+#include "calc_error.h"
+#include "conversions.h"
+#include "sheet_host.h"
+#include "sheet_view.h"
+#include "window_sheet.h"
+
+#include <vector>
+
+namespace mixora::ui {
+
+class CementSheet final : public SheetView {
+  public:
+    CementSheet(SheetHost& host, calc::NumberFormat number_format);
+
+    bool Create(HWND window) override;
+    SIZE ClientSizeTwips() const override;
+    void Layout(HFONT font, int dpi) override;
+    HWND Control(int id) const override;
+    std::span<const HWND> Controls() const override { return controls_; }
+    std::span<const int> FocusOrder() const override;
+    int ArrowPartner(int id) const override;
+    void FollowHighContrast(bool on) override;
+    void Release() override;
+
+    void OnControl(int id, UINT code, bool& changed) override;
+    bool Busy() const override { return pressing_; }
+
+    void Reset() override;
+    document::DesignDocument Put(document::DesignDocument base) const override;
+    void Take(const document::DesignDocument& document) override;
+    report::ReportPage Report(const report::ReportInfo& info) const override;
+    CopiedResult CopyResult() const override;
+
+    // The four buttons' actions, as a click on each runs them.
+    void OnCalculate();
+    void OnHelp();
+    void OnReset();
+    void OnExit();
+
+  private:
+    void NameCells();
+    void ReportAbort(const calc::CalcError& error);
+
+    SheetHost& host_;
+    calc::NumberFormat number_format_;
+    std::vector<HWND> controls_; // in layout order
+    WindowSheet sheet_;
+    AccessibleNames accessible_names_;
+    bool pressing_ = false;
+};
+
+} // namespace mixora::ui

@@ -1,0 +1,65 @@
+#pragma once
+// What a design window asks of the sheet it shows. The window (design_window.h) owns the
+// top-level window, the menu bar, the file and report commands, the title, the skin and the
+// message loop; a sheet owns its controls, their layout and what its buttons do. The window
+// never looks at a sheet's fields: it reads and writes the sheet's state through a document
+// and asks it for its report.
+#include "design_document.h"
+#include "report_info.h"
+#include "report_model.h"
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+
+namespace mixora::ui {
+
+// The clipboard contents of 复制结果: UTF-8 text and an HTML table.
+struct CopiedResult {
+    std::string text;
+    std::string html;
+};
+
+class SheetView {
+  public:
+    virtual ~SheetView() = default;
+
+    // Creates the sheet's controls in `window`'s client area; false when one cannot be made.
+    virtual bool Create(HWND window) = 0;
+    // The client area the sheet takes, in twips.
+    virtual SIZE ClientSizeTwips() const = 0;
+    // Places every control for a DPI, the controls already holding their font.
+    virtual void Layout(HFONT font, int dpi) = 0;
+    // The control with an identifier, or nullptr.
+    virtual HWND Control(int id) const = 0;
+    // Every control of the sheet, in creation order.
+    virtual std::span<const HWND> Controls() const = 0;
+    // Identifiers in keyboard focus order (Tab, Shift+Tab).
+    virtual std::span<const int> FocusOrder() const = 0;
+    // The control an arrow key moves to and clicks from control `id`, or 0.
+    virtual int ArrowPartner(int id) const = 0;
+    // Its groups draw in the system's colours while a high-contrast theme is on.
+    virtual void FollowHighContrast(bool on) = 0;
+    // Before the controls go: lets go of whatever refers to them.
+    virtual void Release() = 0;
+
+    // A notification from one of its controls. `changed` is set when the sheet's state may
+    // have changed (a field edited, an option clicked), so that the title can follow.
+    virtual void OnControl(int id, UINT code, bool& changed) = 0;
+    // Whether the sheet is inside a command of its own (a press showing a notice): its state
+    // may be half written and must not be saved or lost until the command returns.
+    virtual bool Busy() const = 0;
+
+    // The sheet as a new design has it (新建, and once when the window loads).
+    virtual void Reset() = 0;
+    // `base` with the sheet's state put in; and the sheet set to a document's state.
+    virtual document::DesignDocument Put(document::DesignDocument base) const = 0;
+    virtual void Take(const document::DesignDocument& document) = 0;
+
+    // The report of the sheet as it shows now, and 复制结果's contents.
+    virtual report::ReportPage Report(const report::ReportInfo& info) const = 0;
+    virtual CopiedResult CopyResult() const = 0;
+};
+
+} // namespace mixora::ui
