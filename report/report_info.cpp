@@ -1,5 +1,8 @@
 #include "report_info.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace mixora::report {
 
 namespace {
@@ -29,6 +32,17 @@ std::optional<StructureType> StructureTypeNamed(std::string_view name) {
     for (const StructureType structure : kStructureTypes)
         if (StructureTypeName(structure) == name) return structure;
     return std::nullopt;
+}
+
+std::optional<double> ReadTrialVolume(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (!std::isfinite(value) || value <= 0) return std::nullopt;
+    return value;
 }
 
 } // namespace mixora::report

@@ -27,6 +27,10 @@ std::optional<StructureType> StructureTypeNamed(std::string_view name);
 
 inline constexpr double kDefaultTrialVolumeLitres = 20.0;
 
+// A trial volume as typed in litres: a positive finite number, blanks around it allowed;
+// nothing for anything else.
+std::optional<double> ReadTrialVolume(std::string_view text);
+
 struct ReportInfo {
     std::string project;       // 工程名称
     std::string client;        // 委托单位

@@ -87,3 +87,15 @@ TEST(ReportInfoTest, StoredInDesignDocumentKeepsWhatItDoesNotKnow) {
 
 } // namespace
 } // namespace mixora::report
+
+namespace mixora::report {
+namespace {
+
+TEST(ReportInfoTest, ATrialVolumeIsAPositiveNumberOfLitres) {
+    EXPECT_EQ(ReadTrialVolume(" 22.5\t"), 22.5);
+    for (const char* bad : {"", "  ", "0", "-5", "2O", "1e999", "nan", "20 L", "20,5"})
+        EXPECT_EQ(ReadTrialVolume(bad), std::nullopt) << bad;
+}
+
+} // namespace
+} // namespace mixora::report

@@ -224,15 +224,7 @@ bool EditReportInfo(HWND owner, ReportInfo& info, MessageBoxes& boxes, bool skin
 }
 
 std::optional<double> ReadTrialVolume(std::wstring_view text) {
-    std::string narrow = Narrow(text);
-    const size_t first = narrow.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::nullopt;
-    narrow = narrow.substr(first, narrow.find_last_not_of(" \t") - first + 1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(narrow.data(), narrow.data() + narrow.size(), value);
-    if (error != std::errc() || end != narrow.data() + narrow.size()) return std::nullopt;
-    if (!std::isfinite(value) || value <= 0) return std::nullopt;
-    return value;
+    return report::ReadTrialVolume(Narrow(text));
 }
 
 std::string TodayText() {
