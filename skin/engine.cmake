@@ -29,6 +29,7 @@ add_library(mixora_skin STATIC
     combo_input.cpp
     header_input.cpp
     paint_handlers.cpp
+    code_change_handlers.cpp
 )
 target_link_libraries(mixora_skin PUBLIC mixora_skin_draw)
 mixora_warnings(mixora_skin CONVERSION)
@@ -44,6 +45,7 @@ add_executable(skin_engine_tests
     tests/engine_install_test.cpp
     tests/engine_input_test.cpp
     tests/engine_paint_test.cpp
+    tests/engine_set_from_code_test.cpp
     tests/engine_soak_test.cpp
 )
 target_link_libraries(skin_engine_tests PRIVATE mixora_skin skin_test_support)

@@ -39,6 +39,10 @@ LRESULT OnEnable(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPA
 LRESULT OnWindowPosChanging(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                             LPARAM lParam);
 
+// State set from code: a new caption, a new check (code_change_handlers.cpp).
+LRESULT OnSetText(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT OnSetCheck(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 // EnumChildWindows callback: redraws a skinned check box or option button in the normal state,
 // so that option buttons a click switched off show it. Always goes on.
 BOOL CALLBACK RefreshChecksProc(HWND window, LPARAM unused);

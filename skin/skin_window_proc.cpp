@@ -31,6 +31,8 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONUP: return OnLButtonUp(previous, window, message, wParam, lParam);
     case WM_LBUTTONDBLCLK: return OnLButtonDblClk(previous, window, message, wParam, lParam);
     case WM_MOUSELEAVE: return OnMouseLeave(previous, window, message, wParam, lParam);
+    case WM_SETTEXT: return OnSetText(previous, window, message, wParam, lParam);
+    case BM_SETCHECK: return OnSetCheck(previous, window, message, wParam, lParam);
     default: return PassOn(previous, window, message, wParam, lParam);
     }
 }
