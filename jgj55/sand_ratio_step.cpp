@@ -60,7 +60,7 @@ void DeriveSandRatio(const Inputs& inputs, Result& result) {
     if (water_binder < rows.front().water_binder || water_binder > rows.back().water_binder) {
         SetUnavailable(result, kQuantity,
                        "由试验确定：水胶比 " + result[Quantity::WaterBinder].text + " 不在" +
-                           std::string(kSandRatioTable.source) + "的 " +
+                           std::string(kSandRatioTable.source) + " 的 " +
                            Num(rows.front().water_binder, 2) + "～" +
                            Num(rows.back().water_binder, 2) + " 之间，请给定 βs");
         return;

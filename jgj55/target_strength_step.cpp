@@ -34,7 +34,7 @@ void SigmaFromResults(const Inputs& inputs, Result& result) {
         SetComputed(result, Quantity::Sigma, floor,
                     source + "，下限 " + Num(floor, decimals) + " MPa（" +
                         std::string(kSigmaFloor.source) + "）",
-                    "计算值 " + Num(*deviation, decimals) + " MPa 小于下限，取下限");
+                    "计算值 " + FormatFixed(*deviation, decimals) + " MPa 小于下限，取下限");
         return;
     }
     SetComputed(result, Quantity::Sigma, *deviation, std::move(source));
