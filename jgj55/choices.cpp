@@ -6,7 +6,7 @@ namespace {
 constexpr std::array<std::string_view, 14> kGradeNames = {"C15", "C20", "C25", "C30", "C35",
                                                           "C40", "C45", "C50", "C55", "C60",
                                                           "C65", "C70", "C75", "C80"};
-static_assert(kGradeNames.size() == (kHighestGrade - kLowestGrade) / kGradeStep + 1);
+static_assert(kGradeNames.size() == kGradeCount);
 
 struct SizeMm {
     MaxSize size;

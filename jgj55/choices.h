@@ -2,6 +2,7 @@
 // What the user chooses from a list in a JGJ 55-2011 design, with the Chinese name a combo box
 // shows and the key a file stores (ASCII, never changing with the wording).
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -82,6 +83,15 @@ inline constexpr std::array<Choice<Method>, 2> kMethods = {{
 inline constexpr int kLowestGrade = 15;
 inline constexpr int kHighestGrade = 80;
 inline constexpr int kGradeStep = 5;
+inline constexpr std::size_t kGradeCount =
+    static_cast<std::size_t>((kHighestGrade - kLowestGrade) / kGradeStep + 1);
+// The grades in order, for a combo box: 15, 20, … 80.
+inline constexpr std::array<int, kGradeCount> kStrengthGrades = [] {
+    std::array<int, kGradeCount> grades{};
+    for (std::size_t i = 0; i < kGradeCount; ++i)
+        grades[i] = kLowestGrade + static_cast<int>(i) * kGradeStep;
+    return grades;
+}();
 bool IsOfferedGrade(int grade);
 // "C30".
 std::string_view GradeName(int grade);

@@ -10,11 +10,12 @@ void SetComputed(Result& result, Quantity quantity, double raw, std::string sour
                  std::string note) {
     Parameter& parameter = result[quantity];
     const int decimals = InfoOf(quantity).decimals;
-    if (!std::isfinite(raw)) {
+    const double shown = RoundShown(raw, decimals);
+    if (!std::isfinite(shown)) {
         SetUnavailable(result, quantity, "计算结果不是有限数值，请检查输入");
         return;
     }
-    parameter.value = RoundShown(raw, decimals);
+    parameter.value = shown;
     parameter.text = FormatFixed(raw, decimals);
     parameter.origin = Origin::Automatic;
     parameter.source = std::move(source);

@@ -8,6 +8,8 @@ namespace mixora::jgj55 {
 namespace {
 
 constexpr int kMaxExtraDecimals = 6;
+// The largest double written in full, with its decimals.
+constexpr std::size_t kBufferSize = 400;
 
 // Products of short decimals land within a few units of the last binary place of a half;
 // this nudge is far above that and far below any difference a design value can have.
@@ -32,7 +34,7 @@ double RoundShown(double x, int decimals) {
 std::string FormatFixed(double x, int decimals) {
     double value = RoundShown(x, decimals);
     if (value == 0.0) value = 0.0; // no "-0"
-    std::array<char, 64> buffer{};
+    std::array<char, kBufferSize> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                             std::chars_format::fixed, decimals);
     if (error != std::errc{}) return {};

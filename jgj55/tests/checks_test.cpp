@@ -52,7 +52,7 @@ TEST(Checks, MineralLimitsOfTable3051ByCementAndWaterBinder) {
 TEST(Checks, TablesThisDesignDoesNotHoldAreNotChecked) {
     Inputs inputs = WorkedExample();
     inputs.structure = StructureType::Prestressed;
-    const Check& fly_ash = Find(ComputeDesign(inputs), "粉煤灰最大掺量");
+    const Check fly_ash = Find(ComputeDesign(inputs), "粉煤灰最大掺量");
     EXPECT_EQ(fly_ash.verdict, Verdict::NotChecked);
     EXPECT_TRUE(Contains(fly_ash.reason, "表 3.0.5-2")) << fly_ash.reason;
 

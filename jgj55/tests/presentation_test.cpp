@@ -44,7 +44,9 @@ TEST(Choices, NamesKeysAndTheSizesEachAggregateOffers) {
     EXPECT_EQ(NameOf(EnvironmentClass::TwoB), "二b");
     EXPECT_EQ(FromKey<SlagGrade>("S105"), SlagGrade::S105);
     EXPECT_EQ(FromKey<SlagGrade>("S110"), std::nullopt);
-    EXPECT_EQ(GradeName(80), "C80");
+    EXPECT_EQ(GradeName(kStrengthGrades.back()), "C80");
+    for (int grade : kStrengthGrades)
+        EXPECT_FALSE(GradeName(grade).empty()) << grade;
     EXPECT_EQ(GradeName(82), "");
     const auto gravel = MaxSizesOf(CoarseKind::Gravel);
     EXPECT_EQ(std::vector<MaxSize>(gravel.begin(), gravel.end()),
