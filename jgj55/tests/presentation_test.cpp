@@ -57,10 +57,5 @@ TEST(Choices, NamesKeysAndTheSizesEachAggregateOffers) {
             EXPECT_TRUE(ColumnOf(kWaterColumns, kind.value, size)) << kind.name;
 }
 
-TEST(Purity, TheSameInputsGiveTheSameResult) {
-    const Inputs inputs = WorkedExample();
-    EXPECT_EQ(ComputeDesign(inputs), ComputeDesign(inputs));
-}
-
 } // namespace
 } // namespace mixora::jgj55
