@@ -103,5 +103,27 @@ TEST(WorkedExample, TheMassMethodFillsTheAssumedMass) {
     EXPECT_EQ(result[Quantity::Density].text, "2400");
 }
 
+// C60 with what the tables cannot give: W/B 0.30, mw0 160, βs 36.
+//   mb0 160 / 0.30 = 533.3 → 533 (above 330); mf0 533 × 0.20 = 106.6 → 107; mc0 426
+//   426/3100 + 107/2200 + 160/1000 + 0.01 = 0.356056; 0.643944 / (0.36/2650 + 0.64/2700)
+//   = 1726.92 → 1727; ms0 0.36 × 1727 = 621.72 → 622; mg0 1105
+TEST(WorkedExample, HighStrengthWithTheGivenValuesItNeeds) {
+    Inputs inputs = WorkedExample();
+    inputs.grade = 60;
+    inputs.water_binder = 0.30;
+    inputs.water = 160;
+    inputs.sand_ratio = 36;
+    const Result result = ComputeDesign(inputs);
+    EXPECT_EQ(result[Quantity::TargetStrength].text, "69.0");
+    EXPECT_EQ(result[Quantity::Binder].text, "533");
+    EXPECT_EQ(result[Quantity::FlyAsh].text, "107");
+    EXPECT_EQ(result[Quantity::Cement].text, "426");
+    EXPECT_EQ(result[Quantity::Sand].text, "622");
+    EXPECT_EQ(result[Quantity::Stone].text, "1105");
+    EXPECT_EQ(result.mass_ratio, "1 : 1.17 : 2.07 : 0.30");
+    EXPECT_EQ(result.checks[3].limit, "≤ 40 %"); // fly ash, P·O, W/B ≤ 0.40
+    EXPECT_EQ(result.checks.back().verdict, Verdict::NotChecked);
+}
+
 } // namespace
 } // namespace mixora::jgj55
