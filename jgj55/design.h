@@ -1,0 +1,11 @@
+#pragma once
+// The JGJ 55-2011 mix design with fly ash, slag and a water reducer, from its inputs: pure,
+// never throws; what cannot be computed carries its reason in the result.
+#include "inputs.h"
+#include "result.h"
+
+namespace mixora::jgj55 {
+
+Result ComputeDesign(const Inputs& inputs);
+
+} // namespace mixora::jgj55

@@ -1,0 +1,28 @@
+#pragma once
+// The steps of a design in their order; each reads the inputs and what earlier steps wrote,
+// and writes its quantities (or why it cannot).
+#include "inputs.h"
+#include "result.h"
+
+#include <string>
+
+namespace mixora::jgj55 {
+
+void DeriveTargetStrength(const Inputs& inputs, Result& result);  // steps 1–2
+void DeriveBinderStrength(const Inputs& inputs, Result& result);  // steps 3–5
+void DeriveWaterBinder(const Inputs& inputs, Result& result);     // step 6
+void DeriveWater(const Inputs& inputs, Result& result);           // step 7
+void DeriveContents(const Inputs& inputs, Result& result);        // step 8
+void DeriveSandRatio(const Inputs& inputs, Result& result);       // step 9
+void DeriveAggregateMasses(const Inputs& inputs, Result& result); // step 10
+void DeriveMixSummary(Result& result);                            // step 11
+void RunChecks(const Inputs& inputs, Result& result);             // step 12
+
+// Why a grade cannot be designed: "强度等级 C33 不在 C15～C80（级差 5）之中".
+std::string GradeReason(int grade);
+// Why a share of the binder is refused, or empty when it is a number from 0 up to below 100.
+std::string ShareProblem(std::string_view what, double share);
+// Why a slump is refused, or empty when it is a number not below 0.
+std::string SlumpProblem(double slump);
+
+} // namespace mixora::jgj55

@@ -1,0 +1,69 @@
+#pragma once
+// Everything a JGJ 55-2011 design starts from. A std::optional is a value the user may give in
+// place of the one the design derives; absent, the design derives it (自动).
+#include "choices.h"
+#include "standard_tables.h"
+
+#include <optional>
+#include <vector>
+
+namespace mixora::jgj55 {
+
+struct VolumeMethodInputs {
+    double cement_density = kDefaultCementDensity;  // ρc, kg/m³
+    double fly_ash_density = kDefaultFlyAshDensity; // ρf
+    double slag_density = kDefaultSlagDensity;      // ρk
+    double sand_density = kDefaultSandDensity;      // ρs
+    double stone_density = kDefaultStoneDensity;    // ρg
+    double water_density = kDefaultWaterDensity;    // ρw
+    double air_percent = kDefaultAirPercent;        // α, %
+
+    friend bool operator==(const VolumeMethodInputs&, const VolumeMethodInputs&) = default;
+};
+
+struct Inputs {
+    int grade = 30; // fcu,k in MPa: C30 is 30
+
+    std::optional<double> sigma;          // σ, MPa
+    std::vector<double> strength_results; // fcu,i of past batches, MPa (σ from 30 or more)
+
+    CementKind cement_kind = CementKind::OrdinaryPortland;
+    CementGrade cement_grade = CementGrade::G42_5;
+    std::optional<double> cement_strength; // fce measured, MPa
+    std::optional<double> cement_surplus;  // γc
+
+    FlyAshGrade fly_ash_grade = FlyAshGrade::II;
+    double fly_ash_share = 0; // % of binder
+    SlagGrade slag_grade = SlagGrade::S95;
+    double slag_share = 0;                 // % of binder
+    std::optional<double> fly_ash_factor;  // γf
+    std::optional<double> slag_factor;     // γs
+    std::optional<double> binder_strength; // fb measured, MPa
+
+    std::optional<double> alpha_a;
+    std::optional<double> alpha_b;
+    std::optional<double> water_binder; // W/B, needed from C60
+
+    double admixture_dosage = 0; // % of binder
+    double water_reduction = 0;  // β, %
+
+    CoarseKind coarse = CoarseKind::Crushed;
+    MaxSize max_size = MaxSize::Mm20;
+    SandFineness sand = SandFineness::Medium;
+    double slump = 50; // mm
+
+    std::optional<double> water_before_reducer; // mw0′, kg/m³
+    std::optional<double> water;                // mw0, kg/m³
+    std::optional<double> sand_ratio;           // βs, %
+
+    EnvironmentClass environment = EnvironmentClass::One;
+    StructureType structure = StructureType::Reinforced;
+
+    Method method = Method::Volume;
+    VolumeMethodInputs volume;
+    double assumed_mass = kDefaultAssumedMass; // mcp, kg/m³ (mass method)
+
+    friend bool operator==(const Inputs&, const Inputs&) = default;
+};
+
+} // namespace mixora::jgj55

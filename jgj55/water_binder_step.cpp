@@ -1,0 +1,106 @@
+// Step 6: the water–binder ratio by strength (or given), the durability limit, the adopted one.
+#include "derivation.h"
+#include "design_steps.h"
+
+namespace mixora::jgj55 {
+namespace {
+
+const EnvironmentRow* EnvironmentRowFor(EnvironmentClass environment) {
+    for (const EnvironmentRow& row : kEnvironmentLimits.rows)
+        if (row.environment == environment) return &row;
+    return nullptr;
+}
+
+void DeriveRegression(const Inputs& inputs, Result& result, const std::string& not_needed) {
+    if (!not_needed.empty()) {
+        SetNotNeeded(result, Quantity::AlphaA, not_needed);
+        SetNotNeeded(result, Quantity::AlphaB, not_needed);
+        return;
+    }
+    const RegressionRow* row = nullptr;
+    for (const RegressionRow& candidate : kRegression.rows)
+        if (candidate.coarse == inputs.coarse) row = &candidate;
+    const std::string source =
+        std::string(kRegression.source) + "（" + std::string(NameOf(inputs.coarse)) + "）";
+    if (!TakeGiven(result, Quantity::AlphaA, inputs.alpha_a)) {
+        if (row == nullptr)
+            SetUnavailable(result, Quantity::AlphaA, "未选择粗骨料品种");
+        else
+            SetComputed(result, Quantity::AlphaA, row->alpha_a, source);
+    }
+    if (!TakeGiven(result, Quantity::AlphaB, inputs.alpha_b)) {
+        if (row == nullptr)
+            SetUnavailable(result, Quantity::AlphaB, "未选择粗骨料品种");
+        else
+            SetComputed(result, Quantity::AlphaB, row->alpha_b, source);
+    }
+}
+
+void DeriveByStrength(const Inputs& inputs, Result& result) {
+    const bool high_strength = IsOfferedGrade(inputs.grade) && inputs.grade >= kHighStrengthGrade;
+    std::string regression_not_needed;
+    if (inputs.water_binder)
+        regression_not_needed = "已给定水胶比";
+    else if (high_strength)
+        regression_not_needed = "C60 及以上水胶比由试验确定";
+    DeriveRegression(inputs, result, regression_not_needed);
+    if (TakeGiven(result, Quantity::WaterBinderByStrength, inputs.water_binder)) return;
+    if (high_strength) {
+        SetUnavailable(result, Quantity::WaterBinderByStrength,
+                       "由试验确定：C" + std::to_string(kHighStrengthGrade) +
+                           " 及以上高强混凝土的水胶比按" +
+                           std::string(kHighStrengthWaterBinderSource) +
+                           "经试验确定，请给定 W/B（表 7.3.2 未校核）");
+        return;
+    }
+    Needs needs(result);
+    const double fcu0 = needs(Quantity::TargetStrength);
+    const double fb = needs(Quantity::BinderStrength);
+    const double alpha_a = needs(Quantity::AlphaA);
+    const double alpha_b = needs(Quantity::AlphaB);
+    if (needs.Missing()) {
+        SetUnavailable(result, Quantity::WaterBinderByStrength, needs.Reason());
+        return;
+    }
+    SetComputed(result, Quantity::WaterBinderByStrength,
+                alpha_a * fb / (fcu0 + alpha_a * alpha_b * fb),
+                std::string(kWaterBinderFormulaSource));
+}
+
+} // namespace
+
+void DeriveWaterBinder(const Inputs& inputs, Result& result) {
+    DeriveByStrength(inputs, result);
+
+    const EnvironmentRow* row = EnvironmentRowFor(inputs.environment);
+    if (row == nullptr)
+        SetUnavailable(result, Quantity::WaterBinderLimit, "未选择环境类别");
+    else
+        SetComputed(result, Quantity::WaterBinderLimit, row->max_water_binder,
+                    std::string(kEnvironmentLimits.source) + "（环境类别 " +
+                        std::string(NameOf(inputs.environment)) + "）");
+
+    Needs needs(result);
+    const double by_strength = needs(Quantity::WaterBinderByStrength);
+    const double limit = needs(Quantity::WaterBinderLimit);
+    if (needs.Missing()) {
+        SetUnavailable(result, Quantity::WaterBinder, needs.Reason());
+        return;
+    }
+    const Parameter& chosen = result[Quantity::WaterBinderByStrength];
+    if (by_strength > limit) {
+        SetComputed(result, Quantity::WaterBinder, limit,
+                    std::string(kEnvironmentLimits.source) + " 限值",
+                    "最大水胶比起控制作用：" + chosen.text + " 大于限值 " +
+                        result[Quantity::WaterBinderLimit].text);
+        return;
+    }
+    Parameter adopted = chosen;
+    const std::string governs =
+        chosen.origin == Origin::Given ? "给定值起控制作用" : "强度要求起控制作用";
+    adopted.note = governs + "：不大于 " + std::string(kEnvironmentLimits.source) + " 限值 " +
+                   result[Quantity::WaterBinderLimit].text;
+    result[Quantity::WaterBinder] = std::move(adopted);
+}
+
+} // namespace mixora::jgj55

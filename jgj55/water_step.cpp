@@ -1,0 +1,107 @@
+// Step 7: the water content, from table 5.2.1-2 for the slump and the coarse aggregate, less
+// what the water reducer saves.
+#include "derivation.h"
+#include "design_steps.h"
+
+#include <cmath>
+
+namespace mixora::jgj55 {
+namespace {
+
+std::string SandHint(SandFineness sand) {
+    for (const SandWaterHint& hint : kSandWaterHint.rows) {
+        if (hint.sand != sand) continue;
+        const std::string change = hint.low > 0 ? "增加 " + Num(hint.low) + "～" + Num(hint.high)
+                                                : "减少 " + Num(-hint.high) + "～" + Num(-hint.low);
+        return std::string(NameOf(sand)) + "：用水量可" + change + " kg（" +
+               std::string(kSandWaterHint.source) + "），未自动调整";
+    }
+    return {};
+}
+
+void DeriveTableWater(const Inputs& inputs, Result& result) {
+    constexpr Quantity kQuantity = Quantity::WaterBeforeReducer;
+    if (const std::string problem = SlumpProblem(inputs.slump); !problem.empty()) {
+        SetUnavailable(result, kQuantity, problem);
+        return;
+    }
+    if (inputs.slump < kTableMinSlump.value) {
+        SetUnavailable(result, kQuantity,
+                       "由试验确定：坍落度小于 " + Num(kTableMinSlump.value) + " mm（" +
+                           std::string(kTableMinSlump.source) + "），请给定用水量");
+        return;
+    }
+    Needs needs(result);
+    const double water_binder = needs(Quantity::WaterBinder);
+    if (needs.Missing()) {
+        SetUnavailable(result, kQuantity, needs.Reason());
+        return;
+    }
+    if (water_binder < kWaterTableWaterBinder.low || water_binder > kWaterTableWaterBinder.high) {
+        SetUnavailable(result, kQuantity,
+                       "由试验确定：水胶比 " + result[Quantity::WaterBinder].text + " 不在 " +
+                           Num(kWaterTableWaterBinder.low, 2) + "～" +
+                           Num(kWaterTableWaterBinder.high, 2) + " 之间（" +
+                           std::string(kWaterTableWaterBinder.source) + "），请给定用水量");
+        return;
+    }
+    const auto column = ColumnOf(kWaterColumns, inputs.coarse, inputs.max_size);
+    if (!column) {
+        SetUnavailable(result, kQuantity,
+                       std::string(kWaterTable.source) + " 中没有" +
+                           std::string(NameOf(inputs.coarse)) + "最大公称粒径 " +
+                           std::string(NameOf(inputs.max_size)) + " 一栏，请给定用水量");
+        return;
+    }
+    const std::string at = std::string(kWaterTable.source) + "（" +
+                           std::string(NameOf(inputs.coarse)) + " " +
+                           std::string(NameOf(inputs.max_size)) + "，坍落度 ";
+    const std::string hint = SandHint(inputs.sand);
+    for (const WaterRow& row : kWaterTable.rows) {
+        if (inputs.slump <= row.max_slump) {
+            SetComputed(result, kQuantity, row.water[*column],
+                        at + Num(row.min_slump) + "～" + Num(row.max_slump) + " mm）", hint);
+            return;
+        }
+    }
+    const WaterRow& last = kWaterTable.rows.back();
+    const double extra =
+        (inputs.slump - last.max_slump) / kWaterSlumpStep.value * kWaterPerSlumpStep.value;
+    SetComputed(result, kQuantity, last.water[*column] + extra,
+                at + Num(last.max_slump) + " mm 为基础，每增大 " + Num(kWaterSlumpStep.value) +
+                    " mm 加 " + Num(kWaterPerSlumpStep.value) + " kg，" +
+                    std::string(kWaterSlumpStep.source) + "）",
+                hint);
+}
+
+} // namespace
+
+std::string SlumpProblem(double slump) {
+    if (std::isfinite(slump) && slump >= 0.0) return {};
+    return "坍落度须为不小于 0 的数";
+}
+
+void DeriveWater(const Inputs& inputs, Result& result) {
+    if (TakeGiven(result, Quantity::Water, inputs.water)) {
+        SetNotNeeded(result, Quantity::WaterBeforeReducer, "已给定用水量 mw0");
+        return;
+    }
+    if (!TakeGiven(result, Quantity::WaterBeforeReducer, inputs.water_before_reducer))
+        DeriveTableWater(inputs, result);
+
+    const double beta = inputs.water_reduction;
+    if (!std::isfinite(beta) || beta < 0.0 || beta >= 100.0) {
+        SetUnavailable(result, Quantity::Water, "外加剂减水率 β 须为 0～100 % 之间的数");
+        return;
+    }
+    Needs needs(result);
+    const double before = needs(Quantity::WaterBeforeReducer);
+    if (needs.Missing()) {
+        SetUnavailable(result, Quantity::Water, needs.Reason());
+        return;
+    }
+    SetComputed(result, Quantity::Water, before * (1.0 - beta / 100.0),
+                std::string(kWaterReducerFormulaSource) + "（β = " + Num(beta) + " %）");
+}
+
+} // namespace mixora::jgj55
