@@ -45,6 +45,6 @@ LRESULT OnSetCheck(WNDPROC previous, HWND window, UINT message, WPARAM wParam, L
 
 // EnumChildWindows callback: redraws a skinned check box or option button in the normal state,
 // so that option buttons a click switched off show it. Always goes on.
-BOOL CALLBACK RefreshChecksProc(HWND window, LPARAM unused);
+BOOL CALLBACK RefreshChecksProc(HWND window, LPARAM unused) noexcept;
 
 } // namespace mixora::skin

@@ -1,4 +1,6 @@
 #include "check_paint.h"
+
+#include "callback_guard.h"
 #include "control_kind.h"
 #include "fade_timer.h"
 #include "handlers.h"
@@ -86,14 +88,16 @@ LRESULT OnTimer(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
     return PassOn(previous, window, message, wParam, lParam);
 }
 
-BOOL CALLBACK RefreshChecksProc(HWND window, LPARAM) {
-    if (!IsSubclassed(window)) return TRUE;
-    switch (GetControlKind(window)) {
-    case ControlKind::CheckBox: PaintCheckBox(window, 0, true); break;
-    case ControlKind::OptionButton: PaintOptionButton(window, 0, true); break;
-    default: break;
-    }
-    return TRUE;
+BOOL CALLBACK RefreshChecksProc(HWND window, LPARAM) noexcept {
+    return base::Guarded("控件外观", BOOL{TRUE}, [&] {
+        if (!IsSubclassed(window)) return BOOL{TRUE};
+        switch (GetControlKind(window)) {
+        case ControlKind::CheckBox: PaintCheckBox(window, 0, true); break;
+        case ControlKind::OptionButton: PaintOptionButton(window, 0, true); break;
+        default: break;
+        }
+        return BOOL{TRUE};
+    });
 }
 
 } // namespace mixora::skin

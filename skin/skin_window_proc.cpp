@@ -1,12 +1,14 @@
 #include "skin_window_proc.h"
 
+#include "callback_guard.h"
 #include "handlers.h"
 #include "subclass.h"
 
 namespace mixora::skin {
 
-LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!window) return 0;
+namespace {
+
+LRESULT HandleSkinMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const WNDPROC previous = PreviousProcedure(window);
     if (!previous) return DefWindowProcW(window, message, wParam, lParam);
 
@@ -35,6 +37,14 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case BM_SETCHECK: return OnSetCheck(previous, window, message, wParam, lParam);
     default: return PassOn(previous, window, message, wParam, lParam);
     }
+}
+
+} // namespace
+
+LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (!window) return 0;
+    return base::Guarded("控件外观", LRESULT{0},
+                         [&] { return HandleSkinMessage(window, message, wParam, lParam); });
 }
 
 } // namespace mixora::skin

@@ -1,5 +1,7 @@
 #include "subclass.h"
 
+#include "callback_guard.h"
+
 #include "button_style.h"
 #include "control_kind.h"
 #include "control_state.h"
@@ -192,14 +194,18 @@ int UnsubclassWindow(HWND window) {
     return 1;
 }
 
-BOOL CALLBACK SubclassChildProc(HWND window, LPARAM) {
-    SubclassWindow(window);
-    return TRUE;
+BOOL CALLBACK SubclassChildProc(HWND window, LPARAM) noexcept {
+    return base::Guarded("控件外观", BOOL{TRUE}, [&] {
+        SubclassWindow(window);
+        return BOOL{TRUE};
+    });
 }
 
-BOOL CALLBACK UnsubclassChildProc(HWND window, LPARAM) {
-    UnsubclassWindow(window);
-    return TRUE;
+BOOL CALLBACK UnsubclassChildProc(HWND window, LPARAM) noexcept {
+    return base::Guarded("控件外观", BOOL{TRUE}, [&] {
+        UnsubclassWindow(window);
+        return BOOL{TRUE};
+    });
 }
 
 } // namespace mixora::skin

@@ -16,8 +16,8 @@ int SubclassWindow(HWND window);
 int UnsubclassWindow(HWND window);
 
 // EnumChildWindows callbacks; both go on through every descendant.
-BOOL CALLBACK SubclassChildProc(HWND window, LPARAM unused);
-BOOL CALLBACK UnsubclassChildProc(HWND window, LPARAM unused);
+BOOL CALLBACK SubclassChildProc(HWND window, LPARAM unused) noexcept;
+BOOL CALLBACK UnsubclassChildProc(HWND window, LPARAM unused) noexcept;
 
 // Whether the window runs SkinWindowProc now.
 bool IsSubclassed(HWND window);

@@ -47,7 +47,8 @@ void KeepClientSize(HWND window, int client_height_twips, int dpi) {
 
 DesignWindow::DesignWindow(DesignWindowOptions options) : options_(std::move(options)) {
     SheetHost& host = *this;
-    sheet_ = std::make_unique<CementSheet>(host, options_.number_format);
+    sheet_ = options_.make_sheet ? options_.make_sheet(host, options_.number_format)
+                                 : std::make_unique<CementSheet>(host, options_.number_format);
 }
 
 std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,

@@ -38,12 +38,15 @@ struct DesignWindowOptions {
     FileDialogs* file_dialogs = nullptr;             // nullptr: the system's common dialogs
     std::wstring settings_key = L"Software\\Mixora"; // under HKEY_CURRENT_USER
     Printers* printers = nullptr;                    // nullptr: the system's printers
+    // The sheet the window shows; nullptr: the cement-only sheet.
+    std::function<std::unique_ptr<SheetView>(SheetHost& host, const calc::NumberFormat& format)>
+        make_sheet;
 };
 
 class DesignWindow final : private SheetHost {
   public:
-    // Creates the window with the cement-only sheet and loads it (skin, then the reset sheet);
-    // not yet shown. nullptr when the window cannot be created.
+    // Creates the window with its sheet and loads it (skin, then the sheet as a new design has
+    // it); not yet shown. nullptr when the window cannot be created.
     static std::unique_ptr<DesignWindow> Create(HINSTANCE instance, DesignWindowOptions options);
     ~DesignWindow() override;
     DesignWindow(const DesignWindow&) = delete;
