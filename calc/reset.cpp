@@ -58,6 +58,12 @@ constexpr ResetEntry kReset[] = {
 
 } // namespace
 
+void ClearResults(Sheet& sheet) {
+    for (const Field field : kComputedFields)
+        for (const ResetEntry& entry : kReset)
+            if (!entry.select && entry.field == field) sheet.set_text(field, entry.text);
+}
+
 void qk(Sheet& sheet) {
     for (const ResetEntry& entry : kReset) {
         if (entry.select)

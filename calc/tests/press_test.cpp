@@ -27,6 +27,21 @@ TEST_F(PressTest, FilledIntermediatesAreKeptUntilEmptied) {
     EXPECT_EQ(intermediates(), (Texts{"36.58", "0.40", "2.50", "450.00"}));
 }
 
+TEST_F(PressTest, ClearingTheResultsKeepsTheInputsAndTheNextPressComputesEveryStep) {
+    ASSERT_EQ(press(), std::nullopt);
+    set({{Text1, "30"}, {Text21, "0.03"}});
+    const std::string fine = sheet.text(Text15);
+    ClearResults(sheet);
+    EXPECT_EQ(intermediates(), (Texts{"", "", "", ""}));
+    EXPECT_EQ(frame(), kResetFrame);
+    EXPECT_EQ(sheet.text(Text1), "30");
+    EXPECT_EQ(sheet.text(Text21), "0.03");
+    EXPECT_EQ(sheet.text(Text15), fine);
+    EXPECT_TRUE(sheet.is_on(Toggle::option1));
+    EXPECT_EQ(press(), std::nullopt);
+    EXPECT_EQ(intermediates(), (Texts{"36.58", "0.40", "2.50", "450.00"}));
+}
+
 TEST_F(PressTest, ATypedCementContentBelowTheMinimumIsUsedAsItIs) {
     set({{Text4, "200"}});
     EXPECT_EQ(press(), std::nullopt);
