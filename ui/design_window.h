@@ -6,6 +6,7 @@
 #include "conversions.h"
 #include "design_file.h"
 #include "file_dialogs.h"
+#include "file_io.h"
 #include "handles.h"
 #include "high_contrast.h"
 #include "message_boxes.h"
@@ -71,7 +72,9 @@ class DesignWindow {
 
     // The design file commands. Each asks first (保存 / 不保存 / 取消) when the sheet differs from
     // the file it is tied to; OpenDesign reports a file it cannot open in a message box and
-    // leaves the sheet as it was. True when the command was carried out.
+    // leaves the sheet as it was; SaveDesign asks (覆盖 / 另存为 / 取消) before it replaces a file
+    // another program has changed. A relative path is taken against the current folder and
+    // kept absolute. True when the command was carried out.
     bool NewDesign();
     bool OpenDesign(const std::wstring& path);
     bool SaveDesign();
@@ -144,7 +147,8 @@ class DesignWindow {
     HWND last_focus_ = nullptr; // the control that had the focus when the window was left
     WindowSheet sheet_;
     std::optional<std::wstring> path_;              // the design file the sheet is tied to
-    document::DesignDocument document_;                  // as last read from or written to that file
+    FileStamp disk_stamp_;                          // that file as last read or written here
+    document::DesignDocument document_;             // as last read from or written to that file
     std::optional<report::ReportInfo> report_info_; // none: the file's (or the defaults)
     bool title_due_ = false;
     base::unique_haccel accelerators_;

@@ -2,6 +2,7 @@
 // question before the sheet's differences from its file are lost.
 #include "design_window.h"
 
+#include "design_file_messages.h"
 #include "design_format.h"
 #include "file_io.h"
 #include "recent_list.h"
@@ -73,13 +74,17 @@ void DesignWindow::OnOpenCommand() {
     if (const auto path = Dialogs().ChooseOpen(hwnd_)) OpenDesign(*path);
 }
 
-bool DesignWindow::OpenDesign(const std::wstring& path) {
+bool DesignWindow::OpenDesign(const std::wstring& given) {
+    // Absolute, so that the path kept (and listed in the recent designs) names this file
+    // whatever the current folder is later.
+    const std::wstring path = FullPathOf(given);
     const auto report = [&](const std::wstring& problem) {
         options_.message_boxes->Show(hwnd_, L"无法打开设计文件“" + path + L"”：\n" + problem,
                                      kProgramTitle, MB_OK | MB_ICONWARNING);
         return false;
     };
-    auto bytes = ReadWholeFile(path, document::kMaxDesignFileBytes);
+    FileStamp stamp;
+    auto bytes = ReadWholeFile(path, document::kMaxDesignFileBytes, &stamp);
     if (const auto* error = std::get_if<FileError>(&bytes)) return report(error->reason);
     auto read = document::ReadDesign(std::get<std::string>(bytes));
     if (const auto* error = std::get_if<document::DocumentError>(&read))
@@ -97,13 +102,24 @@ bool DesignWindow::OpenDesign(const std::wstring& path) {
                                          L"。\n\n报告将使用默认的报告信息。",
                                      kProgramTitle, MB_OK | MB_ICONWARNING);
     path_ = path;
+    disk_stamp_ = stamp;
     Remember(path);
     UpdateTitle();
     return true;
 }
 
 bool DesignWindow::SaveDesign() {
-    return path_ ? SaveTo(*path_) : SaveDesignAs();
+    if (!path_) return SaveDesignAs();
+    // Another program wrote the file since this window read or saved it.
+    if (const auto now = StampOf(*path_); now && *now != disk_stamp_) {
+        switch (options_.message_boxes->Show(hwnd_, ChangedOnDiskQuestion(*path_), kProgramTitle,
+                                             kChangedOnDiskStyle)) {
+        case IDYES: break;
+        case IDNO: return SaveDesignAs();
+        default: return false;
+        }
+    }
+    return SaveTo(*path_);
 }
 
 bool DesignWindow::SaveDesignAs() {
@@ -113,17 +129,20 @@ bool DesignWindow::SaveDesignAs() {
     return path && SaveTo(*path);
 }
 
-bool DesignWindow::SaveTo(const std::wstring& path) {
+bool DesignWindow::SaveTo(const std::wstring& given) {
+    const std::wstring path = FullPathOf(given);
     document::DesignDocument saved =
         report_info_ ? report::WithReportInfo(document_, *report_info_) : document_;
     saved.set_snapshot(document::TakeSnapshot(sheet_));
-    if (const auto error = WriteFileReplacing(path, document::WriteDesign(saved))) {
-        options_.message_boxes->Show(hwnd_, L"无法保存设计文件" + error->Describe(), kProgramTitle,
+    FileStamp stamp;
+    if (const auto error = WriteFileReplacing(path, document::WriteDesign(saved), &stamp)) {
+        options_.message_boxes->Show(hwnd_, SaveFailureMessage(*error), kProgramTitle,
                                      MB_OK | MB_ICONWARNING);
         return false;
     }
     document_ = std::move(saved);
     path_ = path;
+    disk_stamp_ = stamp;
     Remember(path);
     UpdateTitle();
     return true;
