@@ -296,11 +296,15 @@ TEST_F(DesignFileSafetyTest, ARefusedFileLeavesTheSheetAndTheFileItIsTiedTo) {
     EXPECT_FALSE(window->OpenDesign(big));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, L"无法打开设计文件“" + big + L"”：\n文件过大（超过 1024 KiB）");
+    const std::wstring text = PathOf(L"text.mixora");
+    WriteBytes(text, "C30 梁");
+    EXPECT_FALSE(window->OpenDesign(text));
+    EXPECT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(Text(Text3), L"7");
     EXPECT_EQ(window->design_path(), good);
-    // The refused file's stamp was not taken for the open one's: 保存 asks nothing.
+    // The refused files' stamps were not taken for the open one's: 保存 asks nothing.
     ASSERT_TRUE(window->SaveDesign());
-    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown.size(), 2u);
 }
 
 // The real message box of the question names its buttons after what they do.
