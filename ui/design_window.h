@@ -5,6 +5,7 @@
 // in one process; the process ends when the last one closes.
 #include "design_session.h"
 #include "file_dialogs.h"
+#include "file_io.h"
 #include "handles.h"
 #include "high_contrast.h"
 #include "message_boxes.h"
@@ -75,7 +76,9 @@ class DesignWindow final : private SheetHost {
 
     // The design file commands. Each asks first (保存 / 不保存 / 取消) when the sheet differs from
     // the file it is tied to; OpenDesign reports a file it cannot open in a message box and
-    // leaves the sheet as it was. True when the command was carried out.
+    // leaves the sheet as it was; SaveDesign asks (覆盖 / 另存为 / 取消) before it replaces a file
+    // another program has changed. A relative path is taken against the current folder and
+    // kept absolute. True when the command was carried out.
     bool NewDesign();
     bool OpenDesign(const std::wstring& path);
     bool SaveDesign();
@@ -149,6 +152,7 @@ class DesignWindow final : private SheetHost {
     std::unique_ptr<SheetView> sheet_;
     HWND last_focus_ = nullptr; // the control that had the focus when the window was left
     session::DesignSession session_;
+    FileStamp disk_stamp_; // the file as last read or written here
     bool title_due_ = false;
     bool close_due_ = false; // a close asked for while the sheet was busy
     base::unique_haccel accelerators_;

@@ -3,6 +3,7 @@
 #include "design_window.h"
 
 #include "design_file.h"
+#include "design_file_messages.h"
 #include "design_format.h"
 #include "file_io.h"
 #include "recent_list.h"
@@ -69,13 +70,17 @@ void DesignWindow::OnOpenCommand() {
     if (const auto path = Dialogs().ChooseOpen(hwnd_)) OpenDesign(*path);
 }
 
-bool DesignWindow::OpenDesign(const std::wstring& path) {
+bool DesignWindow::OpenDesign(const std::wstring& given) {
+    // Absolute, so that the path kept (and listed in the recent designs) names this file
+    // whatever the current folder is later.
+    const std::wstring path = FullPathOf(given);
     const auto report = [&](const std::wstring& problem) {
         options_.message_boxes->Show(hwnd_, L"无法打开设计文件“" + path + L"”：\n" + problem,
                                      kProgramTitle, MB_OK | MB_ICONWARNING);
         return false;
     };
-    auto bytes = ReadWholeFile(path, document::kMaxDesignFileBytes);
+    FileStamp stamp;
+    auto bytes = ReadWholeFile(path, document::kMaxDesignFileBytes, &stamp);
     if (const auto* error = std::get_if<FileError>(&bytes)) return report(error->reason);
     auto read = document::ReadDesign(std::get<std::string>(bytes));
     if (const auto* error = std::get_if<document::DocumentError>(&read))
@@ -89,13 +94,25 @@ bool DesignWindow::OpenDesign(const std::wstring& path) {
                                      L"设计文件“" + path + L"”中的报告信息无法读取：\n" +
                                          Widen(problem) + L"。\n\n报告将使用默认的报告信息。",
                                      kProgramTitle, MB_OK | MB_ICONWARNING);
+    disk_stamp_ = stamp;
     Remember(path);
     UpdateTitle();
     return true;
 }
 
 bool DesignWindow::SaveDesign() {
-    return session_.path() ? SaveTo(*session_.path()) : SaveDesignAs();
+    const std::optional<std::wstring>& path = session_.path();
+    if (!path) return SaveDesignAs();
+    // Another program wrote the file since this window read or saved it.
+    if (const auto now = StampOf(*path); now && *now != disk_stamp_) {
+        switch (options_.message_boxes->Show(hwnd_, ChangedOnDiskQuestion(*path), kProgramTitle,
+                                             kChangedOnDiskStyle)) {
+        case IDYES: break;
+        case IDNO: return SaveDesignAs();
+        default: return false;
+        }
+    }
+    return SaveTo(*path);
 }
 
 bool DesignWindow::SaveDesignAs() {
@@ -106,14 +123,17 @@ bool DesignWindow::SaveDesignAs() {
     return path && SaveTo(*path);
 }
 
-bool DesignWindow::SaveTo(const std::wstring& path) {
+bool DesignWindow::SaveTo(const std::wstring& given) {
+    const std::wstring path = FullPathOf(given);
     document::DesignDocument saved = session_.ToSave(sheet_->Put(session_.stored()));
-    if (const auto error = WriteFileReplacing(path, document::WriteDesign(saved))) {
-        options_.message_boxes->Show(hwnd_, L"无法保存设计文件" + error->Describe(), kProgramTitle,
+    FileStamp stamp;
+    if (const auto error = WriteFileReplacing(path, document::WriteDesign(saved), &stamp)) {
+        options_.message_boxes->Show(hwnd_, SaveFailureMessage(*error), kProgramTitle,
                                      MB_OK | MB_ICONWARNING);
         return false;
     }
     session_.Saved(path, std::move(saved));
+    disk_stamp_ = stamp;
     Remember(path);
     UpdateTitle();
     return true;

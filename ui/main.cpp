@@ -1,5 +1,6 @@
 // The program: one design window and its message loop.
 #include "design_window.h"
+#include "file_io.h"
 #include "regional_format.h"
 
 #include <windows.h>
@@ -19,10 +20,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     }
     window->Show(show_command);
 
-    // Mixora.exe PATH: that design, opened over the reset sheet once the window is there.
+    // Mixora.exe PATH: that design, opened over the reset sheet once the window is there; a
+    // relative path is taken against the folder the program was started in.
     int argc = 0;
     if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc)) {
-        if (argc > 1) window->OpenDesign(argv[1]);
+        if (argc > 1) window->OpenDesign(FullPathOf(argv[1]));
         LocalFree(argv);
     }
 

@@ -23,6 +23,11 @@ class SystemMessageBoxes final : public MessageBoxes {
 // IDYES, IDNO and IDCANCEL.
 inline constexpr UINT kSavePromptStyle = MB_YESNOCANCEL | MB_ICONWARNING;
 
+// The question before 保存 replaces a design file another program has changed since it was read
+// or saved; its buttons read 覆盖, 另存为 and 取消 (the default) and answer IDYES, IDNO and
+// IDCANCEL.
+inline constexpr UINT kChangedOnDiskStyle = MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON3;
+
 // The program's default title for its message boxes.
 inline constexpr const wchar_t* kProgramTitle = L"Mixora";
 

@@ -1,5 +1,6 @@
 #include "recent_store.h"
 
+#include "file_io.h"
 #include "handles.h"
 #include "menu_ids.h"
 
@@ -33,7 +34,9 @@ std::vector<std::wstring> LoadRecentDesigns(const std::wstring& settings_key) {
         std::wstring value(path, size / sizeof(wchar_t));
         while (!value.empty() && value.back() == L'\0')
             value.pop_back();
-        if (!value.empty()) paths.push_back(value);
+        // A relative path (kept by an earlier version) names a different file in each folder
+        // the program starts in: it is not offered.
+        if (IsFullPath(value)) paths.push_back(value);
     }
     return paths;
 }

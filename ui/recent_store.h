@@ -1,6 +1,6 @@
 #pragma once
 // The recent designs kept in the registry: values "1" … "8" (most recent first) under
-// HKCU\<key>\Recent. The only thing the program keeps between runs.
+// HKCU\<key>\Recent, absolute paths only. The only thing the program keeps between runs.
 #include <string>
 #include <vector>
 
