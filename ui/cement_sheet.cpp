@@ -170,6 +170,10 @@ void CementSheet::Reset() {
     calc::qk(sheet_);
 }
 
+void CementSheet::ClearResults() {
+    calc::ClearResults(sheet_);
+}
+
 document::DesignDocument CementSheet::Put(document::DesignDocument base) const {
     base.set_snapshot(document::TakeSnapshot(sheet_));
     return base;

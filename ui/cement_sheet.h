@@ -30,6 +30,7 @@ class CementSheet final : public SheetView {
     bool Busy() const override { return pressing_; }
 
     void Reset() override;
+    void ClearResults() override;
     document::DesignDocument Put(document::DesignDocument base) const override;
     void Take(const document::DesignDocument& document) override;
     report::ReportPage Report(const report::ReportInfo& info) const override;

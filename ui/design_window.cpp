@@ -246,6 +246,7 @@ void DesignWindow::OnMenuCommand(int id) {
     case kPaste: OnEditCommand(WM_PASTE, 0, 0); break;
     case kSelectAll: OnEditCommand(EM_SETSEL, 0, -1); break;
     case kCopyResult: OnCopyResult(); break;
+    case kClearResults: sheet_->ClearResults(); break;
     case kHelp: OnHelp(); break;
     case kAbout: OnAbout(); break;
     }

@@ -45,6 +45,21 @@ std::optional<std::wstring> SystemFileDialogs::ChooseOpen(HWND owner) {
 std::optional<std::wstring> SystemFileDialogs::ChooseSave(HWND owner, const std::wstring& suggested,
                                                           const FileType* types, int type_count,
                                                           int* type) {
+    return Save(owner, nullptr, suggested, types, type_count, type);
+}
+
+std::optional<std::wstring> SystemFileDialogs::ChooseExport(HWND owner,
+                                                            const std::wstring& suggested,
+                                                            const FileType* types, int type_count,
+                                                            int* type) {
+    return Save(owner, L"导出", suggested, types, type_count, type);
+}
+
+// `title`: nullptr for the system's own ("另存为").
+std::optional<std::wstring> SystemFileDialogs::Save(HWND owner, const wchar_t* title,
+                                                    const std::wstring& suggested,
+                                                    const FileType* types, int type_count,
+                                                    int* type) {
     const std::wstring filter = Filter(types, type_count);
     std::vector<wchar_t> path(kPathCapacity, L'\0');
     suggested.copy(path.data(), std::min<size_t>(suggested.size(), kPathCapacity - 1));
@@ -56,6 +71,7 @@ std::optional<std::wstring> SystemFileDialogs::ChooseSave(HWND owner, const std:
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = kPathCapacity;
     dialog.lpstrDefExt = types[dialog.nFilterIndex - 1].extension;
+    dialog.lpstrTitle = title;
     dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
                    OFN_NOREADONLYRETURN;
     if (!GetSaveFileNameW(&dialog)) return std::nullopt;

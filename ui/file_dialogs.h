@@ -24,6 +24,12 @@ class FileDialogs {
     virtual std::optional<std::wstring> ChooseSave(HWND owner, const std::wstring& suggested,
                                                    const FileType* types, int type_count,
                                                    int* type) = 0;
+    // The save dialog of 导出, titled so; by default the plain save dialog.
+    virtual std::optional<std::wstring> ChooseExport(HWND owner, const std::wstring& suggested,
+                                                     const FileType* types, int type_count,
+                                                     int* type) {
+        return ChooseSave(owner, suggested, types, type_count, type);
+    }
 };
 
 inline constexpr const wchar_t* kDesignExtension = L"mixora";
@@ -36,6 +42,14 @@ class SystemFileDialogs final : public FileDialogs {
     std::optional<std::wstring> ChooseSave(HWND owner, const std::wstring& suggested,
                                            const FileType* types, int type_count,
                                            int* type) override;
+    std::optional<std::wstring> ChooseExport(HWND owner, const std::wstring& suggested,
+                                             const FileType* types, int type_count,
+                                             int* type) override;
+
+  private:
+    std::optional<std::wstring> Save(HWND owner, const wchar_t* title,
+                                     const std::wstring& suggested, const FileType* types,
+                                     int type_count, int* type);
 };
 
 } // namespace mixora::ui

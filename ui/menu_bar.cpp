@@ -40,6 +40,7 @@ constexpr MenuItem kEditItems[] = {
     {kSelectAll, L"全选(&A)"},
     {0, nullptr},
     {kCopyResult, L"复制结果(&R)\tCtrl+Shift+C"},
+    {kClearResults, L"清除计算结果(&L)\tCtrl+Shift+Del"},
 };
 constexpr MenuItem kHelpItems[] = {
     {kHelp, L"帮助(&H)"},
@@ -64,6 +65,7 @@ constexpr ACCEL kAccelerators[] = {
     {FVIRTKEY | FCONTROL, 'S', kSave},
     {FVIRTKEY | FCONTROL, 'P', kPrint},
     {FVIRTKEY | FCONTROL | FSHIFT, 'C', kCopyResult},
+    {FVIRTKEY | FCONTROL | FSHIFT, VK_DELETE, kClearResults},
 };
 
 HMENU BuildPopup(std::span<const MenuItem> items) {

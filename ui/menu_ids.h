@@ -22,6 +22,7 @@ inline constexpr int kCopy = 5203;
 inline constexpr int kPaste = 5204;
 inline constexpr int kSelectAll = 5205;
 inline constexpr int kCopyResult = 5206;
+inline constexpr int kClearResults = 5207;
 
 inline constexpr int kHelp = 5301;
 inline constexpr int kAbout = 5302;

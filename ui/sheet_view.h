@@ -53,6 +53,9 @@ class SheetView {
 
     // The sheet as a new design has it (新建, and once when the window loads).
     virtual void Reset() = 0;
+    // 清除计算结果: every computed value goes, every input stays. A sheet that is always
+    // current has nothing to clear.
+    virtual void ClearResults() {}
     // `base` with the sheet's state put in; and the sheet set to a document's state.
     virtual document::DesignDocument Put(document::DesignDocument base) const = 0;
     virtual void Take(const document::DesignDocument& document) = 0;

@@ -54,7 +54,7 @@ void DesignWindow::OnCopyResult() {
 bool DesignWindow::OnExport() {
     int type = kDefaultExportType;
     const auto path =
-        Dialogs().ChooseSave(hwnd_, session::SuggestedExportName(session_.path()), kExportTypes,
+        Dialogs().ChooseExport(hwnd_, session::SuggestedExportName(session_.path()), kExportTypes,
                              static_cast<int>(std::size(kExportTypes)), &type);
     if (!path) return false;
     const session::ExportKind chosen =

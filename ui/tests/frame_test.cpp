@@ -90,5 +90,25 @@ TEST_F(FrameTest, ACloseDuringANoticeWaitsForThePressAndSavesTheWholeResult) {
     EXPECT_NE(bytes.find("\"Text11\": \"260\""), std::string::npos) << bytes;
 }
 
+TEST_F(FrameTest, ClearingTheResultsEmptiesWhatThePressWroteAndMarksTheSheetChanged) {
+    dialogs.path = (std::filesystem::temp_directory_path() /
+                    ("mixora-clear-" + std::to_string(GetCurrentProcessId()) + ".mixora"))
+                       .wstring();
+    PressCalculate();
+    ASSERT_TRUE(window->SaveDesignAs());
+    Type(Text1, L"35");
+    SendMessageW(window->hwnd(), WM_COMMAND, menu_ids::kClearResults, 0);
+    Pump();
+    EXPECT_EQ(Text(Text2), L"");
+    EXPECT_EQ(Text(Text11), L"水泥");
+    EXPECT_EQ(Text(Text1), L"35");
+    EXPECT_TRUE(window->IsModified());
+    PressCalculate();
+    EXPECT_EQ(Text(Text2), L"41.58");
+    scripted.recorded.answers = {IDNO};
+    window.reset();
+    std::filesystem::remove(dialogs.path);
+}
+
 } // namespace
 } // namespace mixora::ui::testing
