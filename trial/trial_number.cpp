@@ -1,0 +1,116 @@
+#include "trial_number.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace mixora::trial {
+
+namespace {
+
+constexpr std::array<double, 7> kPowersOfTen = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+
+// Relative width of binary noise after a few operations on short decimals, far below any digit
+// a result shows.
+constexpr double kNoise = 1e-11;
+
+double Power(int decimals) {
+    if (decimals < 0) return 1;
+    if (decimals >= static_cast<int>(kPowersOfTen.size())) return kPowersOfTen.back();
+    return kPowersOfTen[static_cast<std::size_t>(decimals)];
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool IsPlainDecimal(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            ++digits;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0 && digits <= 17;
+}
+
+} // namespace
+
+double Round(double x, int decimals) {
+    if (!std::isfinite(x)) return x;
+    const double scale = Power(decimals);
+    const double scaled = std::fabs(x) * scale;
+    double whole = std::floor(scaled);
+    if (scaled - whole >= 0.5 - kNoise * std::fmax(1.0, scaled)) whole += 1;
+    const double rounded = whole / scale;
+    return x < 0 && whole != 0 ? -rounded : rounded;
+}
+
+double RoundUp(double x, int decimals) {
+    if (!std::isfinite(x)) return x;
+    const double scale = Power(decimals);
+    const double scaled = x * scale;
+    return std::ceil(scaled - kNoise * std::fmax(1.0, std::fabs(scaled))) / scale;
+}
+
+std::string Fixed(double x, int decimals) {
+    if (!std::isfinite(x)) return "—";
+    const double rounded = Round(x, decimals);
+    std::array<char, 64> buffer{};
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded == 0 ? 0.0 : rounded,
+                      std::chars_format::fixed, decimals < 0 ? 0 : decimals);
+    if (written.ec != std::errc()) return "—";
+    return std::string(buffer.data(), written.ptr);
+}
+
+bool Exceeds(double a, double b) {
+    return a - b > kNoise * std::fmax(1.0, std::fmax(std::fabs(a), std::fabs(b)));
+}
+
+Reading ReadNumber(std::string_view text, std::string_view caption) {
+    const std::string_view plain = Trim(text);
+    if (plain.empty()) return {std::nullopt, std::string(caption) + "未填写"};
+    if (!IsPlainDecimal(plain))
+        return {std::nullopt, std::string(caption) + "“" + std::string(text) + "”不是数字"};
+    const std::string_view unsigned_part = plain.front() == '+' ? plain.substr(1) : plain;
+    double value = 0;
+    const auto read =
+        std::from_chars(unsigned_part.data(), unsigned_part.data() + unsigned_part.size(), value,
+                        std::chars_format::fixed);
+    if (read.ec != std::errc() || read.ptr != unsigned_part.data() + unsigned_part.size())
+        return {std::nullopt, std::string(caption) + "“" + std::string(text) + "”不是数字"};
+    return {value == 0 ? 0.0 : value, {}};
+}
+
+Reading ReadPositive(std::string_view text, std::string_view caption) {
+    Reading reading = ReadNumber(text, caption);
+    if (reading.value && *reading.value <= 0) {
+        reading.problem = std::string(caption) + "“" + std::string(text) + "”应大于 0";
+        reading.value.reset();
+    }
+    return reading;
+}
+
+Reading ReadNotNegative(std::string_view text, std::string_view caption) {
+    Reading reading = ReadNumber(text, caption);
+    if (reading.value && *reading.value < 0) {
+        reading.problem = std::string(caption) + "“" + std::string(text) + "”不应小于 0";
+        reading.value.reset();
+    }
+    return reading;
+}
+
+} // namespace mixora::trial
