@@ -3,6 +3,7 @@
 #include "trial_number.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace mixora::trial {
@@ -11,6 +12,28 @@ namespace {
 
 // Room around the plot area for the tick labels and the axis titles.
 constexpr double kLeft = 56, kRight = 16, kTop = 40, kBottom = 44;
+
+// How each kind of mark looks, as presentation attributes: every SVG renderer (browsers, print
+// drivers, converters) honours them, where some ignore a style sheet.
+struct Look {
+    std::string_view kind;
+    std::string_view attributes;
+};
+constexpr std::array<Look, 6> kLooks = {{
+    {"grid", "stroke=\"#c8c8c8\" stroke-width=\"1\""},
+    {"axis", "stroke=\"#000\" stroke-width=\"1\""},
+    {"fit", "stroke=\"#1f4e9a\" stroke-width=\"1.5\""},
+    {"target", "stroke=\"#c00000\" stroke-width=\"1\" stroke-dasharray=\"6 3\""},
+    {"point", "fill=\"#1f4e9a\""},
+    {"chosen", "fill=\"#c00000\""},
+}};
+
+std::string Attributes(std::string_view kind) {
+    for (const Look& look : kLooks)
+        if (look.kind == kind)
+            return " class=\"" + std::string(kind) + "\" " + std::string(look.attributes);
+    return {};
+}
 
 class Canvas {
   public:
@@ -26,16 +49,16 @@ class Canvas {
     static std::string N(double v) { return Fixed(std::isfinite(v) ? v : 0, 2); }
 
     void Line(double x1, double y1, double x2, double y2, std::string_view cls) {
-        out_ += "<line class=\"" + std::string(cls) + "\" x1=\"" + N(x1) + "\" y1=\"" + N(y1) +
-                "\" x2=\"" + N(x2) + "\" y2=\"" + N(y2) + "\"/>\n";
+        out_ += "<line" + Attributes(cls) + " x1=\"" + N(x1) + "\" y1=\"" + N(y1) + "\" x2=\"" +
+                N(x2) + "\" y2=\"" + N(y2) + "\"/>\n";
     }
     void Text(double x, double y, std::string_view anchor, std::string_view text) {
         out_ += "<text x=\"" + N(x) + "\" y=\"" + N(y) + "\" text-anchor=\"" + std::string(anchor) +
                 "\">" + EscapeXml(text) + "</text>\n";
     }
     void Circle(double x, double y, double r, std::string_view cls) {
-        out_ += "<circle class=\"" + std::string(cls) + "\" cx=\"" + N(x) + "\" cy=\"" + N(y) +
-                "\" r=\"" + N(r) + "\"/>\n";
+        out_ += "<circle" + Attributes(cls) + " cx=\"" + N(x) + "\" cy=\"" + N(y) + "\" r=\"" +
+                N(r) + "\"/>\n";
     }
     std::string& out() { return out_; }
 
@@ -78,9 +101,6 @@ std::string StrengthPlotSvg(const StrengthPlot& plot, SvgSize size) {
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h +
            "\" viewBox=\"0 0 " + w + " " + h + "\" font-size=\"11\">\n";
     out += "<title>" + EscapeXml("抗压强度与胶水比：" + plot.equation) + "</title>\n";
-    out += "<style>line{stroke:#000;stroke-width:1}.grid{stroke:#ccc}.fit{stroke:#1f4e9a;"
-           "stroke-width:1.5}.target{stroke:#c00;stroke-dasharray:6 3}circle{fill:#1f4e9a}"
-           ".chosen{fill:#c00}</style>\n";
 
     const double left = c.X(plot.x.min), right = c.X(plot.x.max);
     const double bottom = c.Y(plot.y.min), top = c.Y(plot.y.max);
