@@ -36,6 +36,8 @@ Computed<DensityCorrection> ComputeDensityCorrection(const Computed<RatioChoice>
     if (!choice.value) return Computed<DensityCorrection>::Lacking("需先确定设计配合比");
     const Reading measured = ReadPositive(entry.measured, "拌合物表观密度实测值");
     if (!measured.value) return Computed<DensityCorrection>::Lacking(measured.problem);
+    if (!(choice.value->per_cubic_metre.without_admixture() > 0))
+        return Computed<DensityCorrection>::Lacking("设计配合比的材料用量合计不是正数");
     return Computed<DensityCorrection>::Of(
         CorrectForDensity(choice.value->per_cubic_metre, *measured.value));
 }

@@ -21,6 +21,7 @@ struct DensityCorrection {
     std::string rule;    // what was done and why, with the clause
 };
 
+// mix's materials without the admixture must add up to more than 0.
 DensityCorrection CorrectForDensity(const Mix& mix, double measured);
 
 Computed<DensityCorrection> ComputeDensityCorrection(const Computed<RatioChoice>& choice,

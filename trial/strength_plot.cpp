@@ -27,15 +27,18 @@ PlotAxis NiceAxis(double low, double high, int count, std::string title) {
     axis.title = std::move(title);
     if (!(std::isfinite(low) && std::isfinite(high))) return axis;
     if (low > high) std::swap(low, high);
+    const double size = std::max(1.0, std::max(std::fabs(low), std::fabs(high)));
+    // A span below what the labels can tell apart is drawn as a tenth of the value's size.
     double span = high - low;
-    if (span <= 1e-12 * std::max(1.0, std::fabs(high))) span = std::max(1.0, std::fabs(high)) / 10;
+    if (span < 1e-6 * size) span = size / 10;
     const double margin = span * 0.05;
-    const double step = NiceStep((span + 2 * margin) / std::max(1, count), axis.decimals);
+    const double step = NiceStep((span + 2 * margin) / std::clamp(count, 1, 20), axis.decimals);
+    if (!(step > 0) || !std::isfinite(step)) return axis;
     const double first = std::floor((low - margin) / step);
     const double last = std::ceil((high + margin) / step);
     axis.min = Round(first * step, axis.decimals);
     axis.max = Round(last * step, axis.decimals);
-    for (double k = first; k <= last + 0.5; ++k)
+    for (double k = first; k <= last + 0.5 && axis.ticks.size() < 64; ++k)
         axis.ticks.push_back(Round(k * step, axis.decimals));
     return axis;
 }

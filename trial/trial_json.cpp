@@ -119,17 +119,17 @@ void ReadAdjustment(Reader& r, const json& object, AdjustmentEntry& a) {
 
 void ReadStrength(Reader& r, const json& object, StrengthEntry& s) {
     const std::string path = "strength";
-    if (const auto found = object.find("specimen"); found != object.end()) {
-        std::string name;
-        r.Text(*found, name, path + ".specimen");
-        bool known = false;
-        for (const SpecimenSizeRow& row : kSpecimenSizes)
-            if (row.name == name) {
-                s.specimen = row.size;
-                known = true;
-            }
-        if (!known) r.Fail(path + ".specimen", "“" + name + "”不是可选的试件尺寸");
-    }
+    std::string name;
+    for (const SpecimenSizeRow& row : kSpecimenSizes)
+        if (row.size == s.specimen) name = row.name;
+    r.Text(object, "specimen", name, path);
+    bool known = false;
+    for (const SpecimenSizeRow& row : kSpecimenSizes)
+        if (row.name == name) {
+            s.specimen = row.size;
+            known = true;
+        }
+    if (!known) r.Fail(path + ".specimen", "“" + name + "”不是可选的试件尺寸");
     r.Text(object, "age_days", s.age_days, path);
     const json* groups = r.Array(object, "groups", s.groups.size(), path);
     if (!groups) return;

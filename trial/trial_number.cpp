@@ -1,5 +1,6 @@
 #include "trial_number.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -8,16 +9,17 @@ namespace mixora::trial {
 
 namespace {
 
-constexpr std::array<double, 7> kPowersOfTen = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+// Relative width of binary noise after a few operations on short decimals (about 1e-15), with
+// room to spare, and far below any digit a result shows.
+constexpr double kNoise = 1e-12;
 
-// Relative width of binary noise after a few operations on short decimals, far below any digit
-// a result shows.
-constexpr double kNoise = 1e-11;
+// The tolerance at a scaled value: relative, but never near a whole unit however large it is.
+double Tolerance(double scaled) {
+    return std::fmin(kNoise * std::fmax(1.0, std::fabs(scaled)), 1e-3);
+}
 
 double Power(int decimals) {
-    if (decimals < 0) return 1;
-    if (decimals >= static_cast<int>(kPowersOfTen.size())) return kPowersOfTen.back();
-    return kPowersOfTen[static_cast<std::size_t>(decimals)];
+    return std::pow(10.0, std::clamp(decimals, 0, 15));
 }
 
 std::string_view Trim(std::string_view text) {
@@ -53,7 +55,7 @@ double Round(double x, int decimals) {
     const double scale = Power(decimals);
     const double scaled = std::fabs(x) * scale;
     double whole = std::floor(scaled);
-    if (scaled - whole >= 0.5 - kNoise * std::fmax(1.0, scaled)) whole += 1;
+    if (scaled - whole >= 0.5 - Tolerance(scaled)) whole += 1;
     const double rounded = whole / scale;
     return x < 0 && whole != 0 ? -rounded : rounded;
 }
@@ -62,7 +64,7 @@ double RoundUp(double x, int decimals) {
     if (!std::isfinite(x)) return x;
     const double scale = Power(decimals);
     const double scaled = x * scale;
-    return std::ceil(scaled - kNoise * std::fmax(1.0, std::fabs(scaled))) / scale;
+    return std::ceil(scaled - Tolerance(scaled)) / scale;
 }
 
 std::string Fixed(double x, int decimals) {

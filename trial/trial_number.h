@@ -7,7 +7,7 @@
 
 namespace mixora::trial {
 
-// x to `decimals` places (0 … 6), half away from zero. A product of short decimals lands a
+// x to `decimals` places (0 … 15), half away from zero. A product of short decimals lands a
 // hair beside its exact half in binary; a tolerance far below any shown digit puts it back.
 double Round(double x, int decimals);
 

@@ -11,6 +11,7 @@ TEST(TrialNumberTest, RoundsDecimalHalvesAwayFromZero) {
     EXPECT_EQ(Round(-2.5, 0), -3);
     EXPECT_EQ(Round(0.149, 1), 0.1);
     EXPECT_EQ(Round(637 * 0.025, 2), 15.93); // 15.924999… as a product
+    EXPECT_EQ(Round(1e12 + 0.25, 0), 1e12);  // the tolerance stays far below a unit
     EXPECT_EQ(Fixed(-0.001, 2), "0.00");
     EXPECT_EQ(Fixed(6.9, 2), "6.90");
 }
