@@ -33,6 +33,12 @@ TEST(RatioChoiceTest, LineAndChoiceMatchTheHandComputation) {
     ExpectMix(choice.per_cubic_metre, Mix{266, 76, 38, 180, 644, 1196, 5.70});
     EXPECT_DOUBLE_EQ(choice.ratios.water_binder, 0.47);
     EXPECT_DOUBLE_EQ(choice.ratios.sand_ratio_percent, 35);
+
+    DesignBasis basis = C30();
+    basis.target_strength = 38.0; // (38.0 + 15.59) / 25.51 = 2.1008: above 2.10, so 2.11
+    EXPECT_DOUBLE_EQ(
+        RunTrial(basis, MassMethod2400(), EntriesThroughStrength()).choice.value->binder_water,
+        2.11);
 }
 
 TEST(RatioChoiceTest, TwoValidGroupsSufficeAndFewerAreNamed) {
