@@ -46,19 +46,19 @@ class Canvas {
         return size_.height - kBottom -
                Share(value, plot_.y.min, plot_.y.max) * (size_.height - kTop - kBottom);
     }
-    static std::string N(double v) { return Fixed(std::isfinite(v) ? v : 0, 2); }
+    static std::string Number(double v) { return Fixed(std::isfinite(v) ? v : 0, 2); }
 
     void Line(double x1, double y1, double x2, double y2, std::string_view cls) {
-        out_ += "<line" + Attributes(cls) + " x1=\"" + N(x1) + "\" y1=\"" + N(y1) + "\" x2=\"" +
-                N(x2) + "\" y2=\"" + N(y2) + "\"/>\n";
+        out_ += "<line" + Attributes(cls) + " x1=\"" + Number(x1) + "\" y1=\"" + Number(y1) +
+                "\" x2=\"" + Number(x2) + "\" y2=\"" + Number(y2) + "\"/>\n";
     }
     void Text(double x, double y, std::string_view anchor, std::string_view text) {
-        out_ += "<text x=\"" + N(x) + "\" y=\"" + N(y) + "\" text-anchor=\"" + std::string(anchor) +
-                "\">" + EscapeXml(text) + "</text>\n";
+        out_ += "<text x=\"" + Number(x) + "\" y=\"" + Number(y) + "\" text-anchor=\"" +
+                std::string(anchor) + "\">" + EscapeXml(text) + "</text>\n";
     }
     void Circle(double x, double y, double r, std::string_view cls) {
-        out_ += "<circle" + Attributes(cls) + " cx=\"" + N(x) + "\" cy=\"" + N(y) + "\" r=\"" +
-                N(r) + "\"/>\n";
+        out_ += "<circle" + Attributes(cls) + " cx=\"" + Number(x) + "\" cy=\"" + Number(y) +
+                "\" r=\"" + Number(r) + "\"/>\n";
     }
     std::string& out() { return out_; }
 
@@ -96,7 +96,7 @@ std::string StrengthPlotSvg(const StrengthPlot& plot, SvgSize size) {
     size.width = std::isfinite(size.width) ? std::max(size.width, kLeft + kRight + 40) : 480;
     size.height = std::isfinite(size.height) ? std::max(size.height, kTop + kBottom + 40) : 320;
     Canvas c(plot, size);
-    const std::string w = Canvas::N(size.width), h = Canvas::N(size.height);
+    const std::string w = Canvas::Number(size.width), h = Canvas::Number(size.height);
     std::string& out = c.out();
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h +
            "\" viewBox=\"0 0 " + w + " " + h + "\" font-size=\"11\">\n";

@@ -10,11 +10,11 @@ namespace {
 std::optional<std::string> VolumeWarning(double litres, double max_aggregate_mm) {
     const TrialVolumeMinimum* minimum = MinimumFor(max_aggregate_mm);
     if (!minimum)
-        return "粗骨料最大公称粒径 " + Fixed(max_aggregate_mm, 1) + " mm 超出" +
+        return "粗骨料最大公称粒径 " + Plain(max_aggregate_mm) + " mm 超出" +
                std::string(kTrialVolumeMinimum.back().clause) + "，未核对最小搅拌量";
     if (!Exceeds(minimum->min_litres, litres)) return std::nullopt;
-    return "试拌体积 " + Fixed(litres, 1) + " L 少于 " + Fixed(minimum->min_litres, 0) +
-           " L（粗骨料最大公称粒径 " + Fixed(max_aggregate_mm, 1) + " mm，" +
+    return "试拌体积 " + Plain(litres) + " L 少于 " + Plain(minimum->min_litres) +
+           " L（粗骨料最大公称粒径 " + Plain(max_aggregate_mm) + " mm，" +
            std::string(minimum->clause) + "）";
 }
 

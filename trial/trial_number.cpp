@@ -78,6 +78,14 @@ std::string Fixed(double x, int decimals) {
     return std::string(buffer.data(), written.ptr);
 }
 
+std::string Plain(double x) {
+    std::array<char, 64> buffer{};
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x == 0 ? 0.0 : x);
+    if (written.ec != std::errc() || !std::isfinite(x)) return "—";
+    return std::string(buffer.data(), written.ptr);
+}
+
 bool Exceeds(double a, double b) {
     return a - b > kNoise * std::fmax(1.0, std::fmax(std::fabs(a), std::fabs(b)));
 }

@@ -18,6 +18,9 @@ double RoundUp(double x, int decimals);
 // Exactly `decimals` places with ".", never "-0.00": Fixed(6.9, 2) is "6.90".
 std::string Fixed(double x, int decimals);
 
+// The shortest text that reads back as x, for values as entered: 40 → "40", 22.25 → "22.25".
+std::string Plain(double x);
+
 // a exceeds b by more than the tolerance Round uses: equal up to binary noise is not more.
 bool Exceeds(double a, double b);
 

@@ -1,3 +1,4 @@
+#include "trial_notes.h"
 #include "trial_procedure.h"
 #include "trial_fixture.h"
 
@@ -53,6 +54,15 @@ TEST(TrialProcedureTest, AMethodThatCannotSolveStopsTheMixesWithItsReason) {
     EXPECT_FALSE(record.strength_mixes.value);
     EXPECT_EQ(record.strength_mixes.missing.front(), "水胶比 0.40：石子表观密度未填写");
     EXPECT_EQ(Stages(record)[6].missing, std::vector<std::string>{"需先完成表观密度校正"});
+}
+
+TEST(TrialNotesTest, NotesStateTheRulesTheStagesApply) {
+    EXPECT_NE(
+        TrialBatchNote().find(
+            "20 L（粗骨料最大公称粒径不大于 31.5 mm），25 L（粗骨料最大公称粒径不大于 40 mm）"),
+        std::string::npos);
+    EXPECT_NE(StrengthGroupNote().find("100 mm × 0.95"), std::string::npos);
+    EXPECT_NE(DensityNote().find("超过计算值的 2% 时"), std::string::npos);
 }
 
 } // namespace
