@@ -1,0 +1,45 @@
+#include "density_correction.h"
+
+#include "trial_clauses.h"
+#include "trial_number.h"
+
+#include <cmath>
+
+namespace mixora::trial {
+
+DensityCorrection CorrectForDensity(const Mix& mix, double measured) {
+    DensityCorrection c;
+    c.computed = mix.without_admixture();
+    c.measured = measured;
+    c.delta = Round(measured / c.computed, 2);
+    const double gap = std::fabs(measured - c.computed);
+    c.difference_percent = Round(gap / c.computed * 100, 1);
+    c.corrected = Exceeds(gap * 100, c.computed * kDensityTolerancePercent);
+    const std::string limit = Fixed(kDensityTolerancePercent, 0) + "%";
+    const std::string clause = "（" + std::string(kDensityClause) + "）";
+    if (!c.corrected) {
+        c.per_cubic_metre = mix;
+        c.rule = "实测值与计算值之差不超过计算值的 " + limit + "，配合比维持不变" + clause;
+        return c;
+    }
+    const auto times = [&c](double kg, int decimals) { return Round(kg * c.delta, decimals); };
+    c.per_cubic_metre = Mix{times(mix.cement, 0),   times(mix.fly_ash, 0), times(mix.slag, 0),
+                            times(mix.water, 0),    times(mix.sand, 0),    times(mix.stone, 0),
+                            times(mix.admixture, 2)};
+    c.rule = "实测值与计算值之差超过计算值的 " + limit +
+             "，各材料用量乘以校正系数 δ = " + Fixed(c.delta, 2) + clause;
+    return c;
+}
+
+Computed<DensityCorrection> ComputeDensityCorrection(const Computed<RatioChoice>& choice,
+                                                     const DensityEntry& entry) {
+    if (!choice.value) return Computed<DensityCorrection>::Lacking("需先确定设计配合比");
+    const Reading measured = ReadPositive(entry.measured, "拌合物表观密度实测值");
+    if (!measured.value) return Computed<DensityCorrection>::Lacking(measured.problem);
+    if (!(choice.value->per_cubic_metre.without_admixture() > 0))
+        return Computed<DensityCorrection>::Lacking("设计配合比的材料用量合计不是正数");
+    return Computed<DensityCorrection>::Of(
+        CorrectForDensity(choice.value->per_cubic_metre, *measured.value));
+}
+
+} // namespace mixora::trial

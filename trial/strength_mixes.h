@@ -1,0 +1,32 @@
+#pragma once
+// Stage 2, 强度试验的配合比: the trial mix and two beside it, with the same water, the W/B
+// 0.05 lower and higher and the sand ratio 1 % lower and higher with it, each proportioned
+// by the design's method.
+#include "computed.h"
+#include "mix_types.h"
+#include "trial_batch.h"
+
+#include <array>
+
+namespace mixora::trial {
+
+struct StrengthMix {
+    MixRatios ratios;
+    Mix per_cubic_metre;
+    Computed<Mix> batch; // for the trial volume; lacking when the volume is
+};
+
+// Lower W/B first: W/B − 0.05, the trial mix's, W/B + 0.05.
+struct StrengthMixes {
+    std::array<StrengthMix, 3> mixes;
+};
+
+// The three mixes' ratios (W/B to 0.01 and sand ratio as shown, dosage and shares the trial
+// mix's).
+std::array<MixRatios, 3> StrengthMixRatios(const MixRatios& trial);
+
+Computed<StrengthMixes> ComputeStrengthMixes(const Computed<TrialMix>& trial,
+                                             const Computed<TrialBatch>& batch,
+                                             const AggregateMethod& method);
+
+} // namespace mixora::trial

@@ -1,0 +1,21 @@
+#pragma once
+// The strength chart as an SVG element, text to embed in the HTML report. Every text is
+// escaped; every coordinate is a finite number with two decimals.
+#include "strength_plot.h"
+
+#include <string>
+#include <string_view>
+
+namespace mixora::trial {
+
+struct SvgSize {
+    double width = 480;
+    double height = 320;
+};
+
+std::string StrengthPlotSvg(const StrengthPlot& plot, SvgSize size = {});
+
+// Text as XML character data or attribute value: & < > " ' become references.
+std::string EscapeXml(std::string_view text);
+
+} // namespace mixora::trial

@@ -1,0 +1,17 @@
+#pragma once
+// The trial's entries as a JSON object, for the design file to keep. Reading never throws: a
+// value of the wrong kind gives no entries and a Chinese reason naming its key.
+#include "computed.h"
+#include "trial_entries.h"
+
+#include <nlohmann/json.hpp>
+
+namespace mixora::trial {
+
+nlohmann::json TrialEntriesToJson(const TrialEntries& entries);
+
+// Missing keys keep their defaults and unknown keys are ignored; a number where a text is
+// expected reads as the number's text.
+Computed<TrialEntries> TrialEntriesFromJson(const nlohmann::json& object);
+
+} // namespace mixora::trial
