@@ -249,6 +249,7 @@ void DesignWindow::OnMenuCommand(int id) {
     case kClearResults: sheet_->ClearResults(); break;
     case kHelp: OnHelp(); break;
     case kAbout: OnAbout(); break;
+    case kGuide: OnGuide(); break;
     }
 }
 

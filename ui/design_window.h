@@ -24,6 +24,9 @@
 
 namespace mixora::ui {
 
+// ShellExecute's "open".
+bool OpenInShell(const std::wstring& path);
+
 inline constexpr const wchar_t* kWindowTitle = L"Mixora    2011423 Beta 1  By：Halvec";
 
 struct DesignWindowOptions {
@@ -39,6 +42,9 @@ struct DesignWindowOptions {
     FileDialogs* file_dialogs = nullptr;             // nullptr: the system's common dialogs
     std::wstring settings_key = L"Software\\Mixora"; // under HKEY_CURRENT_USER
     Printers* printers = nullptr;                    // nullptr: the system's printers
+    // Opens a document in the program the user has for it (the guide in a browser); false
+    // when it cannot.
+    std::function<bool(const std::wstring& path)> open_document = OpenInShell;
     // The sheet the window shows; nullptr: the cement-only sheet.
     std::function<std::unique_ptr<SheetView>(SheetHost& host, const calc::NumberFormat& format)>
         make_sheet;
@@ -128,6 +134,7 @@ class DesignWindow final : private SheetHost {
     void OnMenuCommand(int id);
     void OnEditCommand(UINT message, WPARAM wparam, LPARAM lparam);
     void OnAbout();
+    void OnGuide();
     void OnOpenCommand();
     void OnOpenRecent(int index);
 

@@ -43,6 +43,7 @@ constexpr MenuItem kEditItems[] = {
     {kClearResults, L"清除计算结果(&L)\tCtrl+Shift+Del"},
 };
 constexpr MenuItem kHelpItems[] = {
+    {kGuide, L"使用说明(&G)\tF1"},
     {kHelp, L"帮助(&H)"},
     {0, nullptr},
     {kAbout, L"关于 Mixora(&A)"},
@@ -66,6 +67,7 @@ constexpr ACCEL kAccelerators[] = {
     {FVIRTKEY | FCONTROL, 'P', kPrint},
     {FVIRTKEY | FCONTROL | FSHIFT, 'C', kCopyResult},
     {FVIRTKEY | FCONTROL | FSHIFT, VK_DELETE, kClearResults},
+    {FVIRTKEY, VK_F1, kGuide},
 };
 
 HMENU BuildPopup(std::span<const MenuItem> items) {

@@ -26,6 +26,7 @@ inline constexpr int kClearResults = 5207;
 
 inline constexpr int kHelp = 5301;
 inline constexpr int kAbout = 5302;
+inline constexpr int kGuide = 5303;
 
 inline constexpr bool IsRecent(int id) {
     return id >= kRecentFirst && id < kRecentFirst + kRecentCount;
