@@ -1,11 +1,11 @@
 #include "report_info_dialog.h"
 
+#include "decimal_text.h"
 #include "dialog_template.h"
 #include "skin.h"
 #include "trial_batch.h"
 #include "utf.h"
 
-#include <charconv>
 #include <cmath>
 #include <span>
 
@@ -40,8 +40,7 @@ constexpr DialogItem kItems[] = {
     {L"Static", kNoId, L"试拌体积：", kLabel, 8, 100, 46, 10},
     {L"Edit", kTrialVolume, L"", kEdit, 56, 98, 60, 13},
     {L"Static", kNoId, L"L", kLabel, 120, 100, 12, 10},
-    {L"Static", kNoId, L"粗骨料最大粒径 ≤ 31.5 mm 时不少于 20 L，40 mm 时不少于 25 L。", kLabel,
-     56, 114, 236, 10},
+    {L"Static", kTrialMinimum, L"", kLabel, 56, 114, 236, 10}, // the least volumes
     {L"Static", kNoId, L"试验：", kLabel, 8, 132, 46, 10},
     {L"Edit", kTestedBy, L"", kEdit, 56, 130, 56, 13},
     {L"Static", kNoId, L"审核：", kLabel, 120, 132, 26, 10},
@@ -136,6 +135,7 @@ void Fill(HWND dialog, const ReportInfo& info) {
               &report::EnvironmentClassName, info.environment);
     FillCombo(GetDlgItem(dialog, kStructure), report::kStructureTypes, &report::StructureTypeName,
               info.structure);
+    SetDlgItemTextW(dialog, kTrialMinimum, Widen(report::TrialMinimumHint()).c_str());
     SendDlgItemMessageW(dialog, kTrialVolume, EM_LIMITTEXT, 20, 0);
     SetDlgItemTextW(dialog, kTrialVolume,
                     Widen(report::LitresText(info.trial_volume_litres)).c_str());
@@ -221,9 +221,13 @@ std::optional<double> ReadTrialVolume(std::wstring_view text) {
     const size_t first = narrow.find_first_not_of(" \t");
     if (first == std::string::npos) return std::nullopt;
     narrow = narrow.substr(first, narrow.find_last_not_of(" \t") - first + 1);
+    // Digits with "." and an exponent, no sign: a volume is positive.
+    const auto parts = calc::ScanDecimal(narrow, {".", {}, false});
+    if (!parts || parts->length != narrow.size()) return std::nullopt;
     double value = 0;
-    const auto [end, error] = std::from_chars(narrow.data(), narrow.data() + narrow.size(), value);
-    if (error != std::errc() || end != narrow.data() + narrow.size()) return std::nullopt;
+    if (calc::ReadPlainDecimal(calc::PlainDecimal(*parts, {}), value) !=
+        calc::DecimalReading::Value)
+        return std::nullopt;
     if (!std::isfinite(value) || value <= 0) return std::nullopt;
     return value;
 }
