@@ -27,6 +27,13 @@ run_exit_steps() {
 }
 trap run_exit_steps EXIT
 
+# become COMMAND…: cleans up, then replaces the script with COMMAND (exec skips the EXIT trap).
+become() {
+    run_exit_steps
+    trap - EXIT
+    exec "$@"
+}
+
 # The logs of quiet steps, kept until the script ends.
 logs_dir="$(mktemp -d)"
 at_exit 'rm -rf "$logs_dir"'
