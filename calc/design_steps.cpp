@@ -1,5 +1,6 @@
 // The design steps. Each reads earlier results from the texts of their fields, as written
 // (rounded to hundredths) or as typed, never as unrounded numbers.
+#include "design_rules.h"
 #include "steps.h"
 
 #include <cmath>
@@ -47,9 +48,9 @@ void 第四步(const PressContext& press) {
     // A water content beyond any number is the one to correct; otherwise the ratio is.
     const double cement = s.div(water, ratio, std::isinf(water) ? Text26 : Text8);
     s.write(Text4, s.fixed2(cement));
-    if (s.single(Text4) < 260.0f) {
-        s.write(Text4, "260");
-        s.notify(kMinimumCementNotice);
+    if (s.single(Text4) < static_cast<float>(kMinimumCement)) {
+        s.write(Text4, MinimumCementText());
+        s.notify(MinimumCementNotice());
     }
 }
 

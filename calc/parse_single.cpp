@@ -19,10 +19,6 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t";
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 std::string_view Trim(std::string_view s) {
     const std::size_t first = s.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) return {};
@@ -64,46 +60,12 @@ SignedBody SplitSign(std::string_view s, const Separators& sep) {
     return {s, false};
 }
 
-std::size_t TakeDigits(std::string_view s, std::size_t i, std::string& out) {
-    while (i < s.size() && IsDigit(s[i]))
-        out += s[i++];
-    return i;
-}
-
 // The plain form of an unsigned number body, or nothing when the body is not one as a whole.
 std::optional<std::string> PlainForm(std::string_view body, bool negative, const Separators& sep) {
-    std::string plain = negative ? "-" : "";
-    std::size_t i = 0;
-    std::size_t digits = 0;
-    for (;;) {
-        const std::size_t before = plain.size();
-        i = TakeDigits(body, i, plain);
-        digits += plain.size() - before;
-        // A group separator stands between two digits of the integer part.
-        const std::size_t next = i + sep.group.size();
-        if (digits == 0 || sep.group.empty() || !body.substr(i).starts_with(sep.group) ||
-            next >= body.size() || !IsDigit(body[next]))
-            break;
-        i = next;
-    }
-    if (body.substr(i).starts_with(sep.decimal)) {
-        i += sep.decimal.size();
-        plain += '.';
-        const std::size_t before = plain.size();
-        i = TakeDigits(body, i, plain);
-        digits += plain.size() - before;
-    }
-    if (digits == 0) return std::nullopt;
-    if (i < body.size() && (body[i] == 'e' || body[i] == 'E')) {
-        plain += 'e';
-        ++i;
-        if (i < body.size() && (body[i] == '+' || body[i] == '-')) plain += body[i++];
-        const std::size_t before = plain.size();
-        i = TakeDigits(body, i, plain);
-        if (plain.size() == before) return std::nullopt;
-    }
-    if (i != body.size()) return std::nullopt;
-    return plain;
+    std::optional<DecimalParts> parts = ScanDecimal(body, {sep.decimal, sep.group, false});
+    if (!parts || parts->length != body.size()) return std::nullopt;
+    parts->negative = negative;
+    return PlainDecimal(*parts, sep.group);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // stage runs the chosen method and, when both moisture contents are given, the adjustment.
 // The first conversion error or arithmetic fault ends the press where it happens.
 #include "press.h"
+#include "design_rules.h"
 #include "steps.h"
 
 namespace mixora::calc {
@@ -15,11 +16,6 @@ struct DesignStep {
 };
 constexpr DesignStep kDesignSteps[] = {
     {Text2, 第一步}, {Text8, 第二步}, {Text10, 第三步}, {Text4, 第四步}};
-
-// A text of blanks counts as given; its conversion then fails.
-bool MoistureGiven(const Sheet& sheet) {
-    return !sheet.is_empty(Text21) && !sheet.is_empty(Text24);
-}
 
 // The proportions the method just wrote, the cement content and the two moisture contents,
 // converted last argument first.

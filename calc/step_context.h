@@ -12,8 +12,6 @@
 
 namespace mixora::calc {
 
-inline constexpr std::string_view kMinimumCementNotice = "水泥用量小于最小值 故取260";
-
 struct PressContext {
     Sheet& sheet;
     Notices& notices;

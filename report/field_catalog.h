@@ -1,8 +1,6 @@
 #pragma once
-// What each field of the design sheet is called and in which unit its number is read, for
-// everything that lists the sheet outside the window (reports, clipboard, CSV). The captions
-// are the window's own: a label's caption without its trailing colon, or for the cells of the
-// result frame, which have no label, their description.
+// The fields as the report lists them: their captions and units (calc/field_captions.h, the
+// window's own captions) and the groups they are listed in.
 #include "field.h"
 
 #include <array>
@@ -10,7 +8,7 @@
 
 namespace mixora::report {
 
-// The caption the window shows for a field, UTF-8.
+// The caption the window shows for a field, UTF-8; std::out_of_range for a value naming none.
 std::string_view FieldCaption(calc::Field field);
 
 // The unit of a field's number ("MPa", "kg/m³", "kg/L", "%", …); empty for ratios, coefficients

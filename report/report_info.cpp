@@ -1,6 +1,7 @@
 #include "report_info.h"
 
-#include <charconv>
+#include "decimal_text.h"
+
 #include <cmath>
 
 namespace mixora::report {
@@ -38,9 +39,13 @@ std::optional<double> ReadTrialVolume(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return std::nullopt;
     text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    // Digits with "." and an exponent, no sign: a volume is positive.
+    const auto parts = calc::ScanDecimal(text, {".", {}, false});
+    if (!parts || parts->length != text.size()) return std::nullopt;
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (calc::ReadPlainDecimal(calc::PlainDecimal(*parts, {}), value) !=
+        calc::DecimalReading::Value)
+        return std::nullopt;
     if (!std::isfinite(value) || value <= 0) return std::nullopt;
     return value;
 }

@@ -1,6 +1,7 @@
 #include "report_model.h"
 
 #include "checks.h"
+#include "design_rules.h"
 #include "field_catalog.h"
 #include "shown_number.h"
 #include "trial_batch.h"
@@ -13,9 +14,6 @@ namespace {
 
 using enum calc::Field;
 using calc::Toggle;
-
-// The text the cement step writes when the computed content is below the minimum.
-constexpr std::string_view kMinimumCementText = "260";
 
 Row KeyValue(std::string_view caption, std::string value, std::string_view unit = {}) {
     return {RowKind::KeyValue, {std::string(caption), std::move(value), std::string(unit)}};
@@ -94,9 +92,9 @@ Section IntermediateSection(const document::DesignSnapshot& snapshot) {
         section.rows.push_back(FieldRow(snapshot, field));
         any_empty = any_empty || snapshot.text(field).empty();
     }
-    if (snapshot.text(Text4) == kMinimumCementText)
-        section.rows.push_back(
-            Note("水泥用量为 260：计算所得水泥用量小于最小值 260 kg/m³ 时取 260。"));
+    if (const std::string minimum = calc::MinimumCementText(); snapshot.text(Text4) == minimum)
+        section.rows.push_back(Note("水泥用量为 " + minimum + "：计算所得水泥用量小于最小值 " +
+                                    minimum + " kg/m³ 时取 " + minimum + "。"));
     if (any_empty) section.rows.push_back(Note("空白项尚未计算。"));
     return section;
 }
@@ -124,8 +122,7 @@ Section MixSection(const document::DesignSnapshot& snapshot, const std::optional
         ratio += (ratio.empty() ? "" : " : ") + snapshot.text(field);
     section.rows.push_back(KeyValue("质量比（水泥 : 砂 : 石子 : 水）", ratio));
 
-    // The press adjusts for moisture when both moisture contents are given.
-    const bool moist = !snapshot.text(Text21).empty() && !snapshot.text(Text24).empty();
+    const bool moist = calc::MoistureGiven(snapshot);
     section.rows.push_back(KeyValue(
         "含水率调整", moist ? "已调整（" + std::string(FieldCaption(Text21)) + " " +
                                   snapshot.text(Text21) + "，" + std::string(FieldCaption(Text24)) +

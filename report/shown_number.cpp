@@ -1,5 +1,7 @@
 #include "shown_number.h"
 
+#include "decimal_text.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <vector>
@@ -10,10 +12,6 @@ namespace {
 
 constexpr std::size_t kMaxDigits = 19; // every 19-digit coefficient fits 64 bits
 constexpr int kMaxExponent = 400;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -29,15 +27,6 @@ bool WellGrouped(std::string_view whole) {
             whole.substr(at + 1, 3).find(',') != std::string_view::npos)
             return false;
     return true;
-}
-
-std::string_view TakeDigits(std::string_view& rest, bool commas) {
-    std::size_t n = 0;
-    while (n < rest.size() && (IsDigit(rest[n]) || (commas && rest[n] == ',')))
-        ++n;
-    const std::string_view taken = rest.substr(0, n);
-    rest.remove_prefix(n);
-    return taken;
 }
 
 std::string DigitsOf(std::uint64_t coefficient) {
@@ -85,35 +74,16 @@ ShownReading ReadShownNumber(std::string_view text) {
     while (!rest.empty() && IsBlank(rest.back()))
         rest.remove_suffix(1);
 
-    bool negative = false;
-    if (!rest.empty() && (rest.front() == '-' || rest.front() == '+')) {
-        negative = rest.front() == '-';
-        rest.remove_prefix(1);
-    }
-    const std::string_view whole = TakeDigits(rest, true);
-    std::string_view fraction;
-    if (!rest.empty() && rest.front() == '.') {
-        rest.remove_prefix(1);
-        fraction = TakeDigits(rest, false);
-    }
-    if (whole.empty() && fraction.empty()) return not_a_number;
-    if (!WellGrouped(whole)) return not_a_number;
+    const std::optional<calc::DecimalParts> parts = calc::ScanDecimal(rest, {".", ",", true});
+    if (!parts || parts->length != rest.size() || !WellGrouped(parts->whole)) return not_a_number;
+    const bool negative = parts->negative;
+    const std::string_view whole = parts->whole;
+    const std::string_view fraction = parts->fraction;
 
     long long exponent = 0;
-    if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
-        rest.remove_prefix(1);
-        bool exponent_negative = false;
-        if (!rest.empty() && (rest.front() == '-' || rest.front() == '+')) {
-            exponent_negative = rest.front() == '-';
-            rest.remove_prefix(1);
-        }
-        const std::string_view digits = TakeDigits(rest, false);
-        if (digits.empty()) return not_a_number;
-        for (const char c : digits)
-            exponent = std::min<long long>(exponent * 10 + (c - '0'), 1'000'000);
-        if (exponent_negative) exponent = -exponent;
-    }
-    if (!rest.empty()) return not_a_number;
+    for (const char c : parts->exponent)
+        if (calc::IsDigit(c)) exponent = std::min<long long>(exponent * 10 + (c - '0'), 1'000'000);
+    if (parts->exponent.starts_with('-')) exponent = -exponent;
 
     std::string digits;
     for (const char c : whole)

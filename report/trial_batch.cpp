@@ -70,4 +70,14 @@ std::string TrialMinimumNote() {
     return note + "。";
 }
 
+std::string TrialMinimumHint() {
+    std::string hint = "粗骨料最大粒径 ";
+    for (std::size_t i = 0; i < kTrialBatchMinimum.size(); ++i) {
+        const TrialBatchMinimum& row = kTrialBatchMinimum[i];
+        hint += (i == 0 ? "≤ " : "，") + std::string(row.max_aggregate_mm) + " mm 时不少于 " +
+                std::string(row.min_litres) + " L";
+    }
+    return hint + "。";
+}
+
 } // namespace mixora::report

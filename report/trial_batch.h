@@ -40,4 +40,8 @@ TrialBatch ComputeTrialBatch(const document::DesignSnapshot& snapshot, double li
 // The standard's least trial volumes, for the report's note.
 std::string TrialMinimumNote();
 
+// The same in a line, for the header dialog beside the trial volume:
+// "粗骨料最大粒径 ≤ 31.5 mm 时不少于 20 L，40 mm 时不少于 25 L。"
+std::string TrialMinimumHint();
+
 } // namespace mixora::report

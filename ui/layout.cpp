@@ -1,6 +1,8 @@
 #include "layout.h"
 
+#include "caption_text.h"
 #include "control_ids.h"
+#include "utf.h"
 
 #include <algorithm>
 #include <array>
@@ -32,38 +34,38 @@ constexpr ControlEntry kLayout[] = {
     {T::Frame, Frame(9), "Frame9", L"关于",            0, 5790, 2880, 2265, 2085},
 
     // 混凝土配置强度
-    {T::Label, Label(1),  "Label1",  L"混凝土强度等级(Fcu,k)：", Frame(1),  120,  360, 0, 0},
-    {T::Text,  Text(Text1),   "Text1",   L"",                        Frame(1), 2160,  330, W, H},
-    {T::Label, Label(2),  "Label2",  L"混凝土配置强度：",        Frame(1),  120,  720, 0, 0},
-    {T::Text,  Text(Text2),   "Text2",   L"",                        Frame(1), 2160,  660, W, H},
-    {T::Label, Label(3),  "Label3",  L"σ取值：",                 Frame(1),  120, 1080, 0, 0},
-    {T::Text,  Text(Text3),   "Text3",   L"",                        Frame(1),  810, 1020, W, H},
+    {T::Label, Label(1),  "Label1",  kLabelCaptionWithColon<Text1>, Frame(1),  120,  360, 0, 0},
+    {T::Text,  Text(Text1),   "Text1",   L"",                       Frame(1), 2160,  330, W, H},
+    {T::Label, Label(2),  "Label2",  kLabelCaptionWithColon<Text2>, Frame(1),  120,  720, 0, 0},
+    {T::Text,  Text(Text2),   "Text2",   L"",                       Frame(1), 2160,  660, W, H},
+    {T::Label, Label(3),  "Label3",  kLabelCaptionWithColon<Text3>, Frame(1),  120, 1080, 0, 0},
+    {T::Text,  Text(Text3),   "Text3",   L"",                       Frame(1),  810, 1020, W, H},
 
     // 确定水灰比(W/C)
-    {T::Label, Label(9),  "Label9",  L"水泥28天强度", Frame(4),  120,  240, 0, 0},
-    {T::Text,  Text(Text5),   "Text5",   L"",             Frame(4), 1440,  240, W, H},
-    {T::Label, Label(10), "Label10", L"A",            Frame(4),  180,  600, 0, 0},
-    {T::Text,  Text(Text6),   "Text6",   L"",             Frame(4),  360,  600, W, H},
-    {T::Label, Label(11), "Label11", L"B",            Frame(4), 1320,  660, 0, 0},
-    {T::Text,  Text(Text7),   "Text7",   L"",             Frame(4), 1470,  600, W, H},
-    {T::Label, Label(12), "Label12", L"水灰比",       Frame(4),  120, 1080, 0, 0},
-    {T::Text,  Text(Text8),   "Text8",   L"",             Frame(4),  720, 1050, W, H},
-    {T::Label, Label(14), "Label14", L"富裕系数",     Frame(4), 1770, 1050, 0, 0},
-    {T::Text,  Text(Text9),   "Text9",   L"",             Frame(4), 1680, 1410, W, H},
-    {T::Label, Label(13), "Label13", L"灰水比",       Frame(4),  120, 1440, 0, 0},
-    {T::Text,  Text(Text10),  "Text10",  L"",             Frame(4),  720, 1440, W, H},
+    {T::Label, Label(9),  "Label9",  kLabelCaption<Text5>,          Frame(4),  120,  240, 0, 0},
+    {T::Text,  Text(Text5),   "Text5",   L"",                       Frame(4), 1440,  240, W, H},
+    {T::Label, Label(10), "Label10", kLabelCaption<Text6>,          Frame(4),  180,  600, 0, 0},
+    {T::Text,  Text(Text6),   "Text6",   L"",                       Frame(4),  360,  600, W, H},
+    {T::Label, Label(11), "Label11", kLabelCaption<Text7>,          Frame(4), 1320,  660, 0, 0},
+    {T::Text,  Text(Text7),   "Text7",   L"",                       Frame(4), 1470,  600, W, H},
+    {T::Label, Label(12), "Label12", kLabelCaption<Text8>,          Frame(4),  120, 1080, 0, 0},
+    {T::Text,  Text(Text8),   "Text8",   L"",                       Frame(4),  720, 1050, W, H},
+    {T::Label, Label(14), "Label14", kLabelCaption<Text9>,          Frame(4), 1770, 1050, 0, 0},
+    {T::Text,  Text(Text9),   "Text9",   L"",                       Frame(4), 1680, 1410, W, H},
+    {T::Label, Label(13), "Label13", kLabelCaption<Text10>,         Frame(4),  120, 1440, 0, 0},
+    {T::Text,  Text(Text10),  "Text10",  L"",                       Frame(4),  720, 1440, W, H},
 
     // 确定砂率
-    {T::Label, Label(15), "Label15", L"砂率", Frame(5), 210,  360, 0, 0},
-    {T::Text,  Text(Text15),  "Text15",  L"",     Frame(5), 600,  360, W, H},
-    {T::Label, Label(16), "Label16", L"石子", Frame(5), 210,  780, 0, 0},
-    {T::Text,  Text(Text16),  "Text16",  L"",     Frame(5), 600,  720, W, H},
-    {T::Label, Label(17), "Label17", L"砂子", Frame(5), 240, 1200, 0, 0},
-    {T::Text,  Text(Text17),  "Text17",  L"",     Frame(5), 600, 1080, W, H},
+    {T::Label, Label(15), "Label15", kLabelCaption<Text15>,         Frame(5), 210,  360, 0, 0},
+    {T::Text,  Text(Text15),  "Text15",  L"",                       Frame(5), 600,  360, W, H},
+    {T::Label, Label(16), "Label16", kLabelCaption<Text16>,         Frame(5), 210,  780, 0, 0},
+    {T::Text,  Text(Text16),  "Text16",  L"",                       Frame(5), 600,  720, W, H},
+    {T::Label, Label(17), "Label17", kLabelCaption<Text17>,         Frame(5), 240, 1200, 0, 0},
+    {T::Text,  Text(Text17),  "Text17",  L"",                       Frame(5), 600, 1080, W, H},
 
     // 水泥用量
-    {T::Label, Label(8), "Label8", L"水泥用量", Frame(3), 120, 360, 0, 0},
-    {T::Text,  Text(Text4),  "Text4",  L"",         Frame(3), 900, 330, W, H},
+    {T::Label, Label(8), "Label8", kLabelCaption<Text4>,          Frame(3), 120, 360, 0, 0},
+    {T::Text,  Text(Text4),  "Text4",  L"",                       Frame(3), 900, 330, W, H},
 
     // 参数
     {T::Option, 细砂, "细砂", L"细砂", Frame(6), 120, 240, 735, 375},
@@ -82,34 +84,34 @@ constexpr ControlEntry kLayout[] = {
     {T::Text, Text(Text33), "Text33", L"", Frame(7), 3270, 720, W, H},
 
     // 确定单位用水量
-    {T::Label, Label(4), "Label4", L"用水量",   Frame(2), 360,  240, 0, 0},
-    {T::Text,  Text(Text26), "Text26", L"",         Frame(2), 960,  240, W, H},
-    {T::Label, Label(5), "Label5", L"维勃稠度", Frame(2), 210,  690, 0, 0},
-    {T::Text,  Text(Text27), "Text27", L"",         Frame(2), 960,  660, W, H},
-    {T::Label, Label(6), "Label6", L"塌落度",   Frame(2), 360, 1080, 0, 0},
-    {T::Text,  Text(Text28), "Text28", L"",         Frame(2), 960, 1080, W, H},
-    {T::Label, Label(7), "Label7", L"石子粒径", Frame(2), 180, 1470, 0, 0},
-    {T::Text,  Text(Text29), "Text29", L"",         Frame(2), 960, 1440, W, H},
+    {T::Label, Label(4), "Label4", kLabelCaption<Text26>,         Frame(2), 360,  240, 0, 0},
+    {T::Text,  Text(Text26), "Text26", L"",                       Frame(2), 960,  240, W, H},
+    {T::Label, Label(5), "Label5", kLabelCaption<Text27>,         Frame(2), 210,  690, 0, 0},
+    {T::Text,  Text(Text27), "Text27", L"",                       Frame(2), 960,  660, W, H},
+    {T::Label, Label(6), "Label6", kLabelCaption<Text28>,         Frame(2), 360, 1080, 0, 0},
+    {T::Text,  Text(Text28), "Text28", L"",                       Frame(2), 960, 1080, W, H},
+    {T::Label, Label(7), "Label7", kLabelCaption<Text29>,         Frame(2), 180, 1470, 0, 0},
+    {T::Text,  Text(Text29), "Text29", L"",                       Frame(2), 960, 1440, W, H},
 
     // 计算砂石用量
     {T::Option, option1,   "option1", L"体积法",   Frame(8),  120,  240, 855, 255},
     {T::Option, option2,   "option2", L"质量法",   Frame(8), 2640,  120, 855, 375},
-    {T::Label,  Label(18), "Label18", L"水泥密度", Frame(8),  120,  600, 0, 0},
-    {T::Text,   Text(Text18),  "Text18",  L"",         Frame(8),  900,  570, W, H},
-    {T::Label,  Label(19), "Label19", L"砂密度",   Frame(8),  240,  960, 0, 0},
-    {T::Text,   Text(Text19),  "Text19",  L"",         Frame(8),  900,  930, W, H},
-    {T::Label,  Label(20), "Label20", L"砼密度",   Frame(8),  240, 1320, 0, 0},
-    {T::Text,   Text(Text20),  "Text20",  L"",         Frame(8),  900, 1320, W, H},
-    {T::Label,  Label(21), "Label21", L"砂子w",    Frame(8),  360, 1680, 0, 0},
-    {T::Text,   Text(Text21),  "Text21",  L"",         Frame(8),  900, 1650, W, H},
-    {T::Label,  Label(22), "Label22", L"石子密度", Frame(8), 2040,  600, 0, 0},
-    {T::Text,   Text(Text22),  "Text22",  L"",         Frame(8), 2790,  570, W, H},
-    {T::Label,  Label(23), "Label23", L"水密度",   Frame(8), 2160,  960, 0, 0},
-    {T::Text,   Text(Text23),  "Text23",  L"",         Frame(8), 2790,  930, W, H},
-    {T::Label,  Label(24), "Label24", L"石子w",    Frame(8), 2220, 1260, 0, 0},
-    {T::Text,   Text(Text24),  "Text24",  L"",         Frame(8), 2790, 1260, W, H},
-    {T::Label,  Label(25), "Label25", L"砼含气量", Frame(8), 2040, 1680, 0, 0},
-    {T::Text,   Text(Text25),  "Text25",  L"",         Frame(8), 2790, 1620, W, H},
+    {T::Label,  Label(18), "Label18", kLabelCaption<Text18>,         Frame(8),  120,  600, 0, 0},
+    {T::Text,   Text(Text18),  "Text18",  L"",                       Frame(8),  900,  570, W, H},
+    {T::Label,  Label(19), "Label19", kLabelCaption<Text19>,         Frame(8),  240,  960, 0, 0},
+    {T::Text,   Text(Text19),  "Text19",  L"",                       Frame(8),  900,  930, W, H},
+    {T::Label,  Label(20), "Label20", kLabelCaption<Text20>,         Frame(8),  240, 1320, 0, 0},
+    {T::Text,   Text(Text20),  "Text20",  L"",                       Frame(8),  900, 1320, W, H},
+    {T::Label,  Label(21), "Label21", kLabelCaption<Text21>,         Frame(8),  360, 1680, 0, 0},
+    {T::Text,   Text(Text21),  "Text21",  L"",                       Frame(8),  900, 1650, W, H},
+    {T::Label,  Label(22), "Label22", kLabelCaption<Text22>,         Frame(8), 2040,  600, 0, 0},
+    {T::Text,   Text(Text22),  "Text22",  L"",                       Frame(8), 2790,  570, W, H},
+    {T::Label,  Label(23), "Label23", kLabelCaption<Text23>,         Frame(8), 2160,  960, 0, 0},
+    {T::Text,   Text(Text23),  "Text23",  L"",                       Frame(8), 2790,  930, W, H},
+    {T::Label,  Label(24), "Label24", kLabelCaption<Text24>,         Frame(8), 2220, 1260, 0, 0},
+    {T::Text,   Text(Text24),  "Text24",  L"",                       Frame(8), 2790, 1260, W, H},
+    {T::Label,  Label(25), "Label25", kLabelCaption<Text25>,         Frame(8), 2040, 1680, 0, 0},
+    {T::Text,   Text(Text25),  "Text25",  L"",                       Frame(8), 2790, 1620, W, H},
 
     // 关于
     {T::Command, Command(1), "Command1", L"计算",  Frame(9),  270,  360, 855, 375},
@@ -157,27 +159,6 @@ constexpr bool EveryFieldOnceByItsName() {
 }
 static_assert(EveryFieldOnceByItsName());
 
-// Names for the result cells, which have no label of their own.
-struct CellCaption {
-    calc::Field field;
-    const wchar_t* caption;
-};
-constexpr CellCaption kCellCaptions[] = {
-    {Text11, L"水泥用量（配合比）"}, {Text12, L"砂用量（配合比）"},
-    {Text13, L"石子用量（配合比）"}, {Text14, L"用水量（配合比）"},
-    {Text30, L"水泥比例（配合比）"}, {Text31, L"砂比例（配合比）"},
-    {Text32, L"石子比例（配合比）"}, {Text33, L"水比例（配合比）"},
-};
-
-// Which label names each field.
-constexpr std::pair<calc::Field, int> kFieldLabels[] = {
-    {Text1, 1},   {Text2, 2},   {Text3, 3},   {Text5, 9},   {Text6, 10},
-    {Text7, 11},  {Text8, 12},  {Text9, 14},  {Text10, 13}, {Text4, 8},
-    {Text26, 4},  {Text27, 5},  {Text28, 6},  {Text29, 7},  {Text15, 15},
-    {Text16, 16}, {Text17, 17}, {Text18, 18}, {Text19, 19}, {Text20, 20},
-    {Text21, 21}, {Text22, 22}, {Text23, 23}, {Text24, 24}, {Text25, 25},
-};
-
 } // namespace
 
 std::span<const ControlEntry> DesignLayout() {
@@ -195,16 +176,7 @@ const ControlEntry* FindControl(int id) {
 }
 
 std::wstring FieldCaption(calc::Field field) {
-    for (const auto& cell : kCellCaptions)
-        if (cell.field == field) return cell.caption;
-    for (const auto& [text, label] : kFieldLabels) {
-        if (text != field) continue;
-        const ControlEntry* entry = FindControl(ids::Label(label));
-        std::wstring caption = entry ? entry->caption : L"";
-        if (caption.ends_with(L"：")) caption.pop_back();
-        return caption;
-    }
-    return {};
+    return calc::IsField(field) ? Widen(calc::Caption(field)) : std::wstring();
 }
 
 int LabelRoom(const ControlEntry& label, int height, int dpi) {

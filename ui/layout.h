@@ -37,8 +37,8 @@ std::span<const int> FocusOrder();
 // The layout entry of one control, or nullptr.
 const ControlEntry* FindControl(int id);
 
-// What the user reads as a field's name: its label's caption without a trailing colon, or a
-// description for the cells of the result frame, which have no label.
+// What the user reads as a field's name (calc/field_captions.h): its label's caption without a
+// trailing colon, or a description for the cells of the result frame, which have no label.
 std::wstring FieldCaption(calc::Field field);
 
 // How wide a label of the given height may be at a DPI: up to the next control on its row in its

@@ -1,4 +1,5 @@
 #include "conversions.h"
+#include "decimal_text.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,42 @@ TEST(ParseSingle, FollowsADecimalCommaSetting) {
     EXPECT_EQ(ParseSingle("1,5E+10", kDecimalComma).value, 1.5e10f);
     EXPECT_EQ(ParseSingle("1.5", kDecimalComma).value, 15.0f); // "." groups digits here
     EXPECT_EQ(ParseSingle("1,2,3", kDecimalComma).ec, std::errc::invalid_argument);
+}
+
+// The one scanner every reader of a number uses: where a number's parts stand in a text.
+TEST(ScanDecimal, FindsTheLongestNumberAtTheStartAndItsParts) {
+    struct Case {
+        const char* text;
+        DecimalSyntax syntax;
+        const char* whole;
+        const char* fraction;
+        const char* exponent;
+        std::size_t length;
+    };
+    const DecimalSyntax grouped{".", ",", true};
+    const DecimalSyntax comma{",", ".", false};
+    const Case cases[] = {
+        {"12e", {}, "12", "", "", 2},                  // an exponent needs a digit
+        {"1.5E-3x", {}, "1", "5", "-3", 6},            // its sign is kept as written
+        {"-.5", {}, "", "5", "", 3},                   //
+        {"1,234,5.6", grouped, "1,234,5", "6", "", 9}, // group sizes are the reader's to check
+        {"1,,2", grouped, "1", "", "", 1},             // a separator only between two digits
+        {"1,", grouped, "1", "", "", 1},               //
+        {"1.234,5e+2", comma, "1.234", "5", "+2", 10},
+    };
+    for (const Case& c : cases) {
+        const auto parts = ScanDecimal(c.text, c.syntax);
+        ASSERT_TRUE(parts) << c.text;
+        EXPECT_EQ(parts->whole, c.whole) << c.text;
+        EXPECT_EQ(parts->fraction, c.fraction) << c.text;
+        EXPECT_EQ(parts->exponent, c.exponent) << c.text;
+        EXPECT_EQ(parts->length, c.length) << c.text;
+    }
+    for (const char* none : {"", ".", "-", "+.e5", ",5", "e5"})
+        EXPECT_FALSE(ScanDecimal(none, grouped)) << none;
+    EXPECT_FALSE(ScanDecimal("-5", comma)); // this reader takes its sign apart
+    EXPECT_EQ(PlainDecimal(*ScanDecimal("-1,234.50e+7", grouped), ","), "-1234.50e+7");
+    EXPECT_EQ(PlainDecimal(*ScanDecimal("1.234,", comma), "."), "1234.");
 }
 
 } // namespace

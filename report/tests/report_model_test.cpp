@@ -2,6 +2,7 @@
 
 #include "press.h"
 #include "report_writers.h"
+#include "trial_batch.h"
 
 #include <vector>
 
@@ -67,6 +68,13 @@ TEST(ReportModelTest, TrialBatchScalesTheShownAmountsToTheVolume) {
     EXPECT_EQ(TrialMasses(PressedSnapshot(), 22.5), (Cells{"7.79", "15.27", "27.15", "4.05"}));
 }
 
+TEST(ReportModelTest, TheLeastTrialVolumesAreStatedFromTheirTable) {
+    EXPECT_EQ(TrialMinimumNote(),
+              "JGJ 55-2011 表 6.1.2：每盘试拌量不少于 20 L（粗骨料最大公称粒径 ≤ "
+              "31.5 mm），25 L（粗骨料最大公称粒径 40 mm）。");
+    EXPECT_EQ(TrialMinimumHint(), "粗骨料最大粒径 ≤ 31.5 mm 时不少于 20 L，40 mm 时不少于 25 L。");
+}
+
 TEST(ReportModelTest, TrialVolumeBelowTheLeastForTheStoneSizeIsFlagged) {
     const auto warnings = [](const char* size, double litres) {
         ReportInfo info;
@@ -90,6 +98,8 @@ TEST(ReportModelTest, CementRaisedToTheMinimumAndMoistureAdjustmentAreStated) {
                     ReportInfo{});
     ASSERT_EQ(RowsOf(page, "计算结果", RowKind::Note).size(), 1u);
     EXPECT_NE(RowsOf(page, "计算结果", RowKind::Note)[0].cells[0].find("260"), std::string::npos);
+    EXPECT_EQ(RowsOf(page, "计算结果", RowKind::Note)[0].cells[0],
+              "水泥用量为 260：计算所得水泥用量小于最小值 260 kg/m³ 时取 260。");
     EXPECT_EQ(ValueOf(page, "配合比（每立方米混凝土）", "含水率调整"),
               "已调整（砂子w 0.03，石子w 0.01）");
 }

@@ -7,7 +7,6 @@
 #include "trial_batch.h"
 #include "utf.h"
 
-#include <charconv>
 #include <cmath>
 #include <span>
 
@@ -42,8 +41,7 @@ constexpr DialogItem kItems[] = {
     {L"Static", kNoId, L"试拌体积：", kLabel, 8, 100, 46, 10},
     {L"Edit", kTrialVolume, L"", kEdit, 56, 98, 60, 13},
     {L"Static", kNoId, L"L", kLabel, 120, 100, 12, 10},
-    {L"Static", kNoId, L"粗骨料最大粒径 ≤ 31.5 mm 时不少于 20 L，40 mm 时不少于 25 L。", kLabel,
-     56, 114, 236, 10},
+    {L"Static", kTrialMinimum, L"", kLabel, 56, 114, 236, 10}, // the least volumes
     {L"Static", kNoId, L"试验：", kLabel, 8, 132, 46, 10},
     {L"Edit", kTestedBy, L"", kEdit, 56, 130, 56, 13},
     {L"Static", kNoId, L"审核：", kLabel, 120, 132, 26, 10},
@@ -138,6 +136,7 @@ void Fill(HWND dialog, const ReportInfo& info) {
               &report::EnvironmentClassName, info.environment);
     FillCombo(GetDlgItem(dialog, kStructure), report::kStructureTypes, &report::StructureTypeName,
               info.structure);
+    SetDlgItemTextW(dialog, kTrialMinimum, Widen(report::TrialMinimumHint()).c_str());
     SendDlgItemMessageW(dialog, kTrialVolume, EM_LIMITTEXT, 20, 0);
     SetDlgItemTextW(dialog, kTrialVolume,
                     Widen(report::LitresText(info.trial_volume_litres)).c_str());

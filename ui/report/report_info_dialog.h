@@ -26,6 +26,7 @@ inline constexpr int kTestedBy = 109;
 inline constexpr int kReviewedBy = 110;
 inline constexpr int kApprovedBy = 111;
 inline constexpr int kRemarks = 112;
+inline constexpr int kTrialMinimum = 113; // the least trial volumes, beside the trial volume
 } // namespace report_info_ids
 
 inline constexpr const wchar_t* kReportInfoTitle = L"报告信息";

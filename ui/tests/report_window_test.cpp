@@ -3,7 +3,6 @@
 #include "clipboard.h"
 #include "clipboard_formats.h"
 #include "design_window_fixture.h"
-#include "field_catalog.h"
 #include "layout.h"
 #include "menu_bar.h"
 #include "menu_ids.h"
@@ -128,6 +127,8 @@ TEST_F(ReportWindowTest, ReportInfoDialogNamesABadVolumeAndKeepsWhatWasTyped) {
             if (stage++ == 0) {
                 skinned_while_up = skin::IsSubclassed(dialog);
                 EXPECT_EQ(ItemText(dialog, kTrialVolume), L"20");
+                EXPECT_EQ(ItemText(dialog, kTrialMinimum),
+                          L"粗骨料最大粒径 ≤ 31.5 mm 时不少于 20 L，40 mm 时不少于 25 L。");
                 EXPECT_EQ(ItemText(dialog, kDate), Widen(TodayText()));
                 SetDlgItemTextW(dialog, kProject, L"某工程");
                 SetDlgItemTextW(dialog, kTrialVolume, L"-5");
@@ -156,7 +157,10 @@ TEST_F(ReportWindowTest, ReportInfoDialogNamesABadVolumeAndKeepsWhatWasTyped) {
 
 TEST(TrialVolumeTest, OnlyAPositiveNumberIsAVolume) {
     EXPECT_EQ(ReadTrialVolume(L"22.5"), 22.5);
-    for (const wchar_t* bad : {L"", L" ", L"0", L"-1", L"2O", L"20L", L"inf", L"nan", L"1e999"})
+    EXPECT_EQ(ReadTrialVolume(L"\t2.5e1 "), 25.0);
+    EXPECT_EQ(ReadTrialVolume(L".5"), 0.5);
+    for (const wchar_t* bad : {L"", L" ", L"0", L"-1", L"2O", L"20L", L"inf", L"nan", L"1e999",
+                               L"+5", L"1e-999", L"0x10", L"1e", L"1,000", L"2 0"})
         EXPECT_EQ(ReadTrialVolume(bad), std::nullopt) << bad;
 }
 
@@ -198,12 +202,6 @@ TEST_F(ReportWindowTest, APrintDialogThatFindsNoPrinterGivesTheSameMessage) {
     EXPECT_EQ(printers.chosen, 2);
     ASSERT_EQ(boxes.shown.size(), 1u); // a cancel says nothing
     EXPECT_EQ(boxes.shown[0].text, kNoPrinterMessage);
-}
-
-TEST(ReportCaptionTest, TheReportNamesEveryFieldAsTheWindowDoes) {
-    for (const calc::Field field : calc::kAllFields)
-        EXPECT_EQ(Widen(report::FieldCaption(field)), FieldCaption(field))
-            << calc::FieldIndex(field);
 }
 
 TEST(ReportMenuTest, TheReportCommandsAreInTheMenusWithTheirShortcuts) {
