@@ -6,21 +6,30 @@ namespace mixora::ui {
 
 namespace {
 
+// The laid-out page's alignments are GDI's own flags.
+static_assert(report::AlignLeft == TA_LEFT && report::AlignRight == TA_RIGHT &&
+              report::AlignCenter == TA_CENTER);
+
 constexpr COLORREF kInk = RGB(0, 0, 0);
 constexpr COLORREF kAlertInk = RGB(176, 0, 0);
 constexpr COLORREF kFrameInk = RGB(119, 119, 119);
+
+RECT ToRect(const report::Rect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
 
 void DrawBoxes(HDC dc, const LaidOutPage& page) {
     base::unique_hpen pen(CreatePen(PS_SOLID, 1, kFrameInk));
     if (!pen) return;
     base::scoped_select select_pen(dc, pen.get());
     for (const PageBox& box : page.boxes) {
-        if (box.fill != CLR_INVALID) {
-            base::unique_hbrush brush(CreateSolidBrush(box.fill));
-            if (brush) FillRect(dc, &box.box, brush.get());
+        const RECT r = ToRect(box.box);
+        if (box.fill) {
+            base::unique_hbrush brush(
+                CreateSolidBrush(RGB(box.fill->red, box.fill->green, box.fill->blue)));
+            if (brush) FillRect(dc, &r, brush.get());
         }
         if (!box.framed) continue;
-        const RECT& r = box.box;
         const POINT corners[] = {{r.left, r.top},
                                  {r.right, r.top},
                                  {r.right, r.bottom},
@@ -33,8 +42,10 @@ void DrawBoxes(HDC dc, const LaidOutPage& page) {
 void DrawRules(HDC dc, const LaidOutPage& page) {
     base::unique_hbrush ink(CreateSolidBrush(kInk));
     if (!ink) return;
-    for (const RECT& rule : page.rules)
-        FillRect(dc, &rule, ink.get());
+    for (const report::Rect& rule : page.rules) {
+        const RECT r = ToRect(rule);
+        FillRect(dc, &r, ink.get());
+    }
 }
 
 void DrawTexts(HDC dc, const LaidOutPage& page, const PageFonts& fonts) {
@@ -45,10 +56,11 @@ void DrawTexts(HDC dc, const LaidOutPage& page, const PageFonts& fonts) {
         base::scoped_select select_font(dc, font);
         SetTextColor(dc, line.alert ? kAlertInk : kInk);
         SetTextAlign(dc, line.align | TA_TOP | TA_NOUPDATECP);
-        int x = line.box.left;
-        if (line.align == TA_CENTER) x = (line.box.left + line.box.right) / 2;
-        if (line.align == TA_RIGHT) x = line.box.right;
-        ExtTextOutW(dc, x, line.box.top, ETO_CLIPPED, &line.box, line.text.c_str(),
+        const RECT box = ToRect(line.box);
+        int x = box.left;
+        if (line.align == report::AlignCenter) x = (box.left + box.right) / 2;
+        if (line.align == report::AlignRight) x = box.right;
+        ExtTextOutW(dc, x, box.top, ETO_CLIPPED, &box, line.text.c_str(),
                     static_cast<UINT>(line.text.size()), nullptr);
     }
 }

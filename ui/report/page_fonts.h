@@ -4,6 +4,7 @@
 // layout alike. A printer's default font has no Chinese glyphs: the face is chosen among those
 // that have the Chinese (GB2312) character set.
 #include "handles.h"
+#include "text_measurer.h"
 
 #include <windows.h>
 
@@ -12,19 +13,16 @@
 
 namespace mixora::ui {
 
-enum class TextStyle { Title, SectionTitle, Body, BodyBold, Note, NoteBold, Footer };
-inline constexpr size_t kTextStyleCount = 7;
-
 class PageFonts {
   public:
     PageFonts();
     // Null only when the system could not make the font.
-    HFONT get(TextStyle style) const { return fonts_[static_cast<size_t>(style)].get(); }
+    HFONT get(report::TextStyle style) const { return fonts_[static_cast<size_t>(style)].get(); }
     const std::wstring& face() const { return face_; }
 
   private:
     std::wstring face_;
-    std::array<base::unique_hfont, kTextStyleCount> fonts_;
+    std::array<base::unique_hfont, report::kTextStyleCount> fonts_;
 };
 
 // The first face that has Chinese glyphs: the window's message font, the usual Chinese faces of

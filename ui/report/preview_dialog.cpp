@@ -4,6 +4,7 @@
 
 #include "dialog_template.h"
 #include "page_view.h"
+#include "report_layout.h"
 #include "skin.h"
 
 #include <algorithm>
@@ -55,8 +56,7 @@ int ToolbarHeight(HWND dialog) {
 }
 
 void Update(HWND dialog, const PageView& view) {
-    const std::wstring page = L"第 " + std::to_wstring(view.page() + 1) + L" 页，共 " +
-                              std::to_wstring(view.page_count()) + L" 页";
+    const std::wstring page = report::PageLabel(view.page() + 1, view.page_count());
     SetDlgItemTextW(dialog, kPageLabel, page.c_str());
     SetDlgItemTextW(dialog, kZoomLabel, view.ZoomText().c_str());
     const auto enable = [dialog](int id, bool on) {

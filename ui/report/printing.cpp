@@ -13,9 +13,6 @@ namespace mixora::ui {
 
 namespace {
 
-constexpr int kMargin = 150;           // tenths of a millimetre
-constexpr int kBeyondUnprintable = 20; // kept clear of what the printer cannot reach
-
 int ToUnits(int pixels, int pixels_per_inch) {
     return pixels_per_inch > 0 ? MulDiv(pixels, kUnitsPerInch, pixels_per_inch) : 0;
 }
@@ -39,6 +36,46 @@ PrintChoice Failed(DWORD error) {
     return choice;
 }
 
+// What the print dialog starts from: the default printer, with A4 chosen.
+struct DialogSettings {
+    base::unique_hglobal mode, names; // DEVMODEW, DEVNAMES
+    DWORD error = 0;                  // CommDlgExtendedError when there are none
+};
+
+DialogSettings DefaultSettings(HWND owner) {
+    PRINTDLGW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_RETURNDEFAULT;
+    DialogSettings settings;
+    if (!PrintDlgW(&dialog)) {
+        const DWORD error = CommDlgExtendedError();
+        settings.error = error == 0 ? PDERR_NODEFAULTPRN : error;
+        return settings;
+    }
+    settings.mode.reset(dialog.hDevMode);
+    settings.names.reset(dialog.hDevNames);
+    ChooseA4(settings.mode.get());
+    return settings;
+}
+
+// An information context of the printer the settings name, with their paper; null when there
+// is none.
+base::unique_hdc InformationContext(const DialogSettings& settings) {
+    if (!settings.names) return {};
+    const auto* names = static_cast<const DEVNAMES*>(GlobalLock(settings.names.get()));
+    if (!names) return {};
+    const auto* mode =
+        settings.mode ? static_cast<const DEVMODEW*>(GlobalLock(settings.mode.get())) : nullptr;
+    // The names are offsets, in characters, from the start of the block.
+    const auto* text = reinterpret_cast<const wchar_t*>(names);
+    base::unique_hdc context(
+        CreateICW(text + names->wDriverOffset, text + names->wDeviceOffset, nullptr, mode));
+    if (mode) GlobalUnlock(settings.mode.get());
+    GlobalUnlock(settings.names.get());
+    return context;
+}
+
 } // namespace
 
 bool SystemPrinters::AnyInstalled() {
@@ -48,17 +85,19 @@ bool SystemPrinters::AnyInstalled() {
     return needed > 0;
 }
 
+PaperSetup SystemPrinters::DialogPaper() {
+    const base::unique_hdc printer = InformationContext(DefaultSettings(nullptr));
+    return printer ? PaperOf(printer.get()) : PaperSetup{};
+}
+
 PrintChoice SystemPrinters::Choose(HWND owner, int page_count) {
+    DialogSettings settings = DefaultSettings(owner);
+    if (settings.error != 0) return Failed(settings.error);
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
-    dialog.Flags = PD_RETURNDEFAULT;
-    if (!PrintDlgW(&dialog)) {
-        const DWORD error = CommDlgExtendedError();
-        return Failed(error == 0 ? PDERR_NODEFAULTPRN : error);
-    }
-    base::unique_hglobal settings(dialog.hDevMode), names(dialog.hDevNames);
-    ChooseA4(settings.get());
+    dialog.hDevMode = settings.mode.get();
+    dialog.hDevNames = settings.names.get();
     dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
     dialog.nMinPage = 1;
     dialog.nMaxPage = static_cast<WORD>(std::clamp(page_count, 1, 0xFFFF));
@@ -67,10 +106,10 @@ PrintChoice SystemPrinters::Choose(HWND owner, int page_count) {
     dialog.nCopies = 1;
     const BOOL chosen = PrintDlgW(&dialog);
     // The dialog may have replaced the settings it was given.
-    settings.release();
-    names.release();
-    settings.reset(dialog.hDevMode);
-    names.reset(dialog.hDevNames);
+    settings.mode.release();
+    settings.names.release();
+    settings.mode.reset(dialog.hDevMode);
+    settings.names.reset(dialog.hDevNames);
     if (!chosen) {
         const DWORD error = CommDlgExtendedError();
         if (error == 0) return {};
@@ -88,22 +127,16 @@ PrintChoice SystemPrinters::Choose(HWND owner, int page_count) {
 }
 
 PaperSetup PaperOf(HDC printer) {
-    PaperSetup paper;
     const int dpi_x = GetDeviceCaps(printer, LOGPIXELSX),
               dpi_y = GetDeviceCaps(printer, LOGPIXELSY);
     const int width = GetDeviceCaps(printer, PHYSICALWIDTH);
     const int height = GetDeviceCaps(printer, PHYSICALHEIGHT);
-    if (width <= 0 || height <= 0 || dpi_x <= 0 || dpi_y <= 0) return paper;
-    paper.paper = {ToUnits(width, dpi_x), ToUnits(height, dpi_y)};
+    if (width <= 0 || height <= 0 || dpi_x <= 0 || dpi_y <= 0) return {};
     const int left = ToUnits(GetDeviceCaps(printer, PHYSICALOFFSETX), dpi_x);
     const int top = ToUnits(GetDeviceCaps(printer, PHYSICALOFFSETY), dpi_y);
-    const int right = left + ToUnits(GetDeviceCaps(printer, HORZRES), dpi_x);
-    const int bottom = top + ToUnits(GetDeviceCaps(printer, VERTRES), dpi_y);
-    paper.content = {std::max(kMargin, left + kBeyondUnprintable),
-                     std::max(kMargin, top + kBeyondUnprintable),
-                     std::min<int>(paper.paper.cx - kMargin, right - kBeyondUnprintable),
-                     std::min<int>(paper.paper.cy - kMargin, bottom - kBeyondUnprintable)};
-    return paper;
+    return report::PaperOnSheet({ToUnits(width, dpi_x), ToUnits(height, dpi_y)},
+                                {left, top, left + ToUnits(GetDeviceCaps(printer, HORZRES), dpi_x),
+                                 top + ToUnits(GetDeviceCaps(printer, VERTRES), dpi_y)});
 }
 
 std::optional<std::wstring> PrintPages(HDC printer, const report::ReportPage& report,

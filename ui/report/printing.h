@@ -26,7 +26,11 @@ class Printers {
     virtual ~Printers() = default;
     // Whether any printer is installed, here or as a connection.
     virtual bool AnyInstalled() = 0;
-    // The print dialog for a report of `page_count` pages, with A4 paper chosen.
+    // The paper the print dialog starts with, as its printer has it (PaperOf): the default
+    // printer's, with A4 chosen. A4 when there is no printer to ask.
+    virtual PaperSetup DialogPaper() { return {}; }
+    // The print dialog for a report of `page_count` pages (laid out on DialogPaper), with A4
+    // paper chosen.
     virtual PrintChoice Choose(HWND owner, int page_count) = 0;
 };
 
@@ -34,6 +38,7 @@ class Printers {
 class SystemPrinters final : public Printers {
   public:
     bool AnyInstalled() override;
+    PaperSetup DialogPaper() override;
     PrintChoice Choose(HWND owner, int page_count) override;
 };
 
@@ -41,8 +46,8 @@ inline constexpr const wchar_t* kNoPrinterMessage =
     L"没有安装打印机，无法打印。\n\n请先在系统中添加打印机；也可以用“文件 → 导出”把报告保存为 "
     L"HTML 文件，再用浏览器打印。";
 
-// The paper of a printer context: its sheet, and the report's margins of 15 mm moved inwards
-// where the printer cannot print so near the edge. A4 when the context is not a printer's.
+// The paper of a printer's context: its sheet and what the printer reaches of it, as the
+// printer reports them (report::PaperOnSheet). A4 when the context is not a printer's.
 PaperSetup PaperOf(HDC printer);
 
 // Prints pages from_page … to_page (1-based; to_page 0: the last) of the report as one document.

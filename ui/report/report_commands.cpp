@@ -106,7 +106,8 @@ bool DesignWindow::PrintFrom(HWND owner) {
     };
     if (!printers.AnyInstalled()) return no_printer();
     const report::ReportPage page = sheet_->Report(report_info());
-    const int page_count = static_cast<int>(LayOutReport(page, PaperSetup{}, PageFonts{}).size());
+    const int page_count =
+        static_cast<int>(LayOutReport(page, printers.DialogPaper(), PageFonts{}).size());
     PrintChoice choice = printers.Choose(owner, page_count);
     switch (choice.outcome) {
     case PrintChoice::Outcome::Cancelled: return false;
