@@ -33,8 +33,7 @@ void DesignWindow::OnCalculate() {
 
 // Says what stopped the press, then puts the user on the field to correct.
 void DesignWindow::ReportAbort(const calc::CalcError& error) {
-    const std::wstring field_text = error.field ? Widen(sheet_.text(*error.field)) : L"";
-    options_.message_boxes->Show(hwnd_, DescribeAbort(error, field_text), kProgramTitle,
+    options_.message_boxes->Show(hwnd_, DescribeAbort(error, sheet_), kProgramTitle,
                                  MB_OK | MB_ICONWARNING);
     if (!error.field) return;
     if (HWND field = Control(ids::Text(*error.field))) {

@@ -160,6 +160,28 @@ TEST_F(PressTest, NotANumberQuotesWhatTheFieldHolds) {
     EXPECT_EQ(Text(Text2), L"");
 }
 
+TEST_F(PressTest, AnOverflowNamesTheWaterContentTypedOutOfRange) {
+    Type(Text26, L"1e308");
+    PressCalculate();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    const std::wstring& text = boxes.shown[0].text;
+    EXPECT_NE(text.find(L"第四步"), std::wstring::npos) << text;
+    EXPECT_NE(text.find(L"由于“用水量”（Text26）的值，计算结果超出了数值范围。"), std::wstring::npos)
+        << text;
+    EXPECT_EQ(text.find(L"水灰比"), std::wstring::npos) << text;
+    EXPECT_EQ(GetFocus(), Control(ids::Text(Text26)));
+}
+
+TEST_F(PressTest, ALongTextIsQuotedByItsFirstCharacters) {
+    const std::wstring typed(5000, L'四');
+    Type(Text3, typed.c_str());
+    PressCalculate();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    const std::wstring& text = boxes.shown[0].text;
+    EXPECT_NE(text.find(L"“" + std::wstring(32, L'四') + L"…”不是一个数值"), std::wstring::npos);
+    EXPECT_LT(text.size(), 200u);
+}
+
 TEST_F(PressTest, InputsNoStepReadsChangeNoResult) {
     PressCalculate();
     const std::wstring sand = Text(Text12), stone = Text(Text13);
