@@ -160,6 +160,24 @@ TEST_F(PressTest, NotANumberQuotesWhatTheFieldHolds) {
     EXPECT_EQ(Text(Text2), L"");
 }
 
+// The notice after a press whose amounts make no mix; the press itself writes what it always did.
+TEST_F(PressTest, AMoistureTypedInPerCentIsNoticedAfterThePress) {
+    Type(Text21, L"3");
+    Type(Text24, L"0.01");
+    PressCalculate();
+    EXPECT_EQ(Text(Text14), L"-1867.443");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, L"计算结果无效：用水量为 -1867.443 kg/m³，用量应大于零。"
+                                   L"可能的原因：含水率以小数输入，3% 输入 0.03。");
+    EXPECT_EQ(boxes.shown[0].title, L"Mixora");
+    EXPECT_EQ(boxes.shown[0].style, static_cast<UINT>(MB_OK));
+
+    boxes.shown.clear();
+    Type(Text21, L"0.03");
+    PressCalculate();
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST_F(PressTest, AnOverflowNamesTheWaterContentTypedOutOfRange) {
     Type(Text26, L"1e308");
     PressCalculate();
