@@ -45,8 +45,8 @@ class StepContext {
     std::string fixed2(double value) const { return FormatFixed2(value, press_.format); }
     std::string plain(float value) const { return FormatSingle(value, press_.format); }
 
-    // Checked arithmetic; `field` is the one a fault is reported at.
-    // An overflow is reported at the operand of the step furthest out of range.
+    // Checked arithmetic; `field` is the one a fault is reported at, except an overflow: that
+    // is reported at the step's operand farthest out of range.
     double add(double a, double b, Field field) const { return CheckedAdd(a, b, site(field)); }
     double sub(double a, double b, Field field) const { return CheckedSub(a, b, site(field)); }
     double mul(double a, double b, Field field) const { return CheckedMul(a, b, site(field)); }
