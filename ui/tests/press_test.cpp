@@ -184,7 +184,8 @@ TEST_F(PressTest, AnOverflowNamesTheWaterContentTypedOutOfRange) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     const std::wstring& text = boxes.shown[0].text;
     EXPECT_NE(text.find(L"第四步"), std::wstring::npos) << text;
-    EXPECT_NE(text.find(L"由于“用水量”（Text26）的值，计算结果超出了数值范围。"), std::wstring::npos)
+    EXPECT_NE(text.find(L"由于“用水量”（Text26）的值，计算结果超出了数值范围。"),
+              std::wstring::npos)
         << text;
     EXPECT_EQ(text.find(L"水灰比"), std::wstring::npos) << text;
     EXPECT_EQ(GetFocus(), Control(ids::Text(Text26)));
