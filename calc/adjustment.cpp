@@ -8,6 +8,11 @@ namespace mixora::calc {
 void tiaozheng(const PressContext& press, float szzlb, float shizzlb, float snyzl, float szhsl,
                float shizhsl) {
     const StepContext s{press, Step::tiaozheng};
+    s.argument(Text31, szzlb);
+    s.argument(Text32, shizzlb);
+    s.argument(Text4, snyzl);
+    s.argument(Text21, szhsl);
+    s.argument(Text24, shizhsl);
     const float sand = s.store(s.mul(szzlb, snyzl, Text4), Text4);
     const float sand_water = s.store(s.mul(sand, szhsl, Text21), Text21);
     const float wet_sand = s.store(s.add(s.mul(sand, szhsl, Text21), sand, Text21), Text21);

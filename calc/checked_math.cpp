@@ -7,7 +7,8 @@ namespace mixora::calc {
 namespace {
 template <class T> T Checked(T result, FaultSite site) {
     if (std::isnan(result)) Abort(Fault::InvalidOperation, site);
-    if (std::isinf(result)) Abort(Fault::Overflow, site);
+    if (std::isinf(result))
+        Abort(Fault::Overflow, {site.step, site.overflow_field.value_or(site.field)});
     return result;
 }
 } // namespace

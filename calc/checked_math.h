@@ -15,10 +15,13 @@ struct PressAborted {
     CalcError error;
 };
 
-// Where a fault is reported: the step doing the operation and the field to correct.
+// Where a fault is reported: the step doing the operation and the field to correct. A result
+// beyond the range is the fault of an operand far out of its range, which need not be the
+// field the operation is about: overflow_field names it when it is known.
 struct FaultSite {
     Step step;
     Field field;
+    std::optional<Field> overflow_field = std::nullopt;
 };
 
 [[noreturn]] void Abort(Fault fault, FaultSite site);

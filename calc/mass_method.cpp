@@ -9,6 +9,10 @@ namespace mixora::calc {
 void zhiliangfa(const PressContext& press, float zlsl, float zlshuiniliang, float zlshuiliang,
                 float zlbanhewu) {
     const StepContext s{press, Step::zhiliangfa};
+    s.argument(Text15, zlsl);
+    s.argument(Text4, zlshuiniliang);
+    s.argument(Text26, zlshuiliang);
+    s.argument(Text20, zlbanhewu);
     const float aggregate =
         s.store(s.sub(s.sub(zlbanhewu, zlshuiniliang, Text20), zlshuiliang, Text20), Text20);
     const float sand = s.store(s.mul(aggregate, zlsl, Text15), Text15);

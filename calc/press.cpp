@@ -1,8 +1,10 @@
 // One press of "计算": the design stage fills the empty intermediate fields, the quantity
 // stage runs the chosen method and, when both moisture contents are given, the adjustment.
-// The first conversion error or arithmetic fault ends the press where it happens.
+// The first conversion error or arithmetic fault ends the press where it happens. A press that
+// ran through to amounts that make no mix says so after it.
 #include "press.h"
 #include "design_rules.h"
+#include "mix_soundness.h"
 #include "steps.h"
 
 namespace mixora::calc {
@@ -67,6 +69,10 @@ std::optional<CalcError> Press(Sheet& sheet, Notices& notices, const NumberForma
     } catch (const PressAborted& aborted) {
         return aborted.error;
     }
+    const bool method_ran = sheet.is_on(Toggle::option1) || sheet.is_on(Toggle::option2);
+    if (method_ran)
+        if (const auto unsound = FindUnsoundMix(sheet, format))
+            notices.notify(UnsoundMixMessage(*unsound));
     return std::nullopt;
 }
 

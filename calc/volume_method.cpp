@@ -22,6 +22,7 @@ float Volume(const StepContext& s, Field mass_field, Field density_field) {
 
 float tijifa(const PressContext& press, float tjfsl, std::string dx) {
     const StepContext s{press, Step::tijifa};
+    s.argument(Text15, tjfsl);
     const float k = s.store(s.sub(1.0, tjfsl, Text15), Text15);
     const float cement_volume = Volume(s, Text4, Text18); // cement content, cement density
     const float water_volume = Volume(s, Text26, Text23); // water content, water density

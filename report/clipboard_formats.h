@@ -8,7 +8,8 @@
 namespace mixora::report {
 
 // Tab-separated rows with CRLF line ends, so each cell pastes into its own spreadsheet cell.
-// Tabs and line breaks inside a text become blanks.
+// Tabs and line breaks inside a text become blanks; a text a spreadsheet would run as a
+// formula is made text (formula_guard.h).
 std::string ClipboardText(const document::DesignSnapshot& snapshot);
 
 // The "HTML Format" clipboard data: the Version 0.9 description with byte offsets into this

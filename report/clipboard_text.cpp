@@ -1,14 +1,15 @@
 #include "clipboard_formats.h"
 
+#include "formula_guard.h"
 #include "sheet_rows.h"
 
 namespace mixora::report {
 
 namespace {
 
-// A cell may not split its row or its column.
+// A cell may not split its row or its column, nor be pasted as a formula.
 std::string Cell(std::string_view text) {
-    std::string cell(text);
+    std::string cell = NeutralizeFormula(text);
     for (char& c : cell)
         if (c == '\t' || c == '\r' || c == '\n') c = ' ';
     return cell;

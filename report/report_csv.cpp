@@ -1,13 +1,17 @@
 #include "report_writers.h"
 
+#include "formula_guard.h"
+
 #include <vector>
 
 namespace mixora::report {
 
 namespace {
 
-std::string Field(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+// A semicolon or tab is quoted too: spreadsheets set to those separators split there.
+std::string Field(std::string_view typed) {
+    const std::string text = NeutralizeFormula(typed);
+    if (text.find_first_of(",;\t\"\r\n") == std::string::npos) return text;
     std::string quoted = "\"";
     for (const char c : text) {
         if (c == '"') quoted += '"';

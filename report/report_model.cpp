@@ -3,6 +3,7 @@
 #include "checks.h"
 #include "design_rules.h"
 #include "field_catalog.h"
+#include "mix_soundness.h"
 #include "shown_number.h"
 #include "trial_batch.h"
 
@@ -54,6 +55,30 @@ std::optional<std::string> MissingResult(const document::DesignSnapshot& snapsho
     return std::nullopt;
 }
 
+// Why the numbers of the frame make no mix (calc/mix_soundness.h), or nothing for a sound mix.
+// The texts are read as the Chinese (PRC) settings write them, as the report reads every number.
+std::optional<std::string> UnsoundResult(const document::DesignSnapshot& snapshot) {
+    calc::MemorySheet sheet;
+    document::ApplySnapshot(snapshot, sheet);
+    const std::optional<calc::UnsoundMix> unsound =
+        calc::FindUnsoundMix(sheet, calc::NumberFormat{});
+    if (!unsound) return std::nullopt;
+    return calc::UnsoundMixMessage(*unsound);
+}
+
+// What the mix and the trial batch say instead of their tables when there is no mix to show.
+struct NoMix {
+    std::string mix_note;
+    std::string trial_note;
+};
+
+std::optional<NoMix> NoMixOf(const std::optional<std::string>& missing, bool unsound) {
+    if (missing) return NoMix{*missing, std::string(kNoResult) + "，无法计算试拌用量。"};
+    if (unsound)
+        return NoMix{"计算结果无效，不列出配合比（见页首）。", "计算结果无效，无法计算试拌用量。"};
+    return std::nullopt;
+}
+
 Section HeaderSection(const ReportInfo& info) {
     return {"工程信息",
             {
@@ -99,10 +124,10 @@ Section IntermediateSection(const document::DesignSnapshot& snapshot) {
     return section;
 }
 
-Section MixSection(const document::DesignSnapshot& snapshot, const std::optional<std::string>& missing) {
+Section MixSection(const document::DesignSnapshot& snapshot, const std::optional<NoMix>& no_mix) {
     Section section{"配合比（每立方米混凝土）", {}};
-    if (missing) {
-        section.rows.push_back(Note(*missing, true));
+    if (no_mix) {
+        section.rows.push_back(Note(no_mix->mix_note, true));
         return section;
     }
     Row header{RowKind::TableHeader, {"项目"}};
@@ -133,11 +158,11 @@ Section MixSection(const document::DesignSnapshot& snapshot, const std::optional
 }
 
 Section TrialSection(const document::DesignSnapshot& snapshot, const ReportInfo& info,
-                     const std::optional<std::string>& missing) {
+                     const std::optional<NoMix>& no_mix) {
     const TrialBatch batch = ComputeTrialBatch(snapshot, info.trial_volume_litres);
     Section section{"试拌", {KeyValue("试拌体积", batch.litres, "L")}};
-    if (missing) {
-        section.rows.push_back(Note(std::string(kNoResult) + "，无法计算试拌用量。"));
+    if (no_mix) {
+        section.rows.push_back(Note(no_mix->trial_note));
     } else {
         section.rows.push_back(
             {RowKind::TableHeader, {"材料", "每立方米用量（kg/m³）", "试拌用量（kg）"}});
@@ -191,18 +216,23 @@ std::string SandText(const document::DesignSnapshot& snapshot) {
 
 ReportPage BuildReport(const document::DesignSnapshot& snapshot, const ReportInfo& info) {
     const std::optional<std::string> missing = MissingResult(snapshot);
-    return {std::string(kReportTitle),
-            {
-                HeaderSection(info),
-                BasisSection(snapshot),
-                InputSection(snapshot),
-                IntermediateSection(snapshot),
-                MixSection(snapshot, missing),
-                TrialSection(snapshot, info, missing),
-                CheckSection(snapshot, info),
-                {"备注", {Note(info.remarks)}},
-                SignatureSection(info),
-            }};
+    const std::optional<std::string> unsound = missing ? std::nullopt : UnsoundResult(snapshot);
+    const std::optional<NoMix> no_mix = NoMixOf(missing, unsound.has_value());
+    ReportPage page{std::string(kReportTitle),
+                    {
+                        HeaderSection(info),
+                        BasisSection(snapshot),
+                        InputSection(snapshot),
+                        IntermediateSection(snapshot),
+                        MixSection(snapshot, no_mix),
+                        TrialSection(snapshot, info, no_mix),
+                        CheckSection(snapshot, info),
+                        {"备注", {Note(info.remarks)}},
+                        SignatureSection(info),
+                    }};
+    // The first thing a reader sees: this sheet is no mix to use.
+    if (unsound) page.sections.insert(page.sections.begin(), Section{"", {Note(*unsound, true)}});
+    return page;
 }
 
 } // namespace mixora::report

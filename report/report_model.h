@@ -44,7 +44,8 @@ inline constexpr std::string_view kReportTitle = "混凝土配合比设计报告
 inline constexpr std::string_view kNoResult = "尚无计算结果";
 
 // The report of a design: the sheet's texts as shown, the header, the trial batch and the
-// checks. Builds for any snapshot, whatever its texts.
+// checks. Builds for any snapshot, whatever its texts. A frame whose amounts make no mix
+// (calc/mix_soundness.h) is never shown as a mix: a warning heads the page saying why.
 ReportPage BuildReport(const document::DesignSnapshot& snapshot, const ReportInfo& info);
 
 // The text of a toggle group as the sheet shows it: "体积法", "卵石、碎石", "" when none is on.

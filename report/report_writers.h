@@ -7,7 +7,8 @@
 namespace mixora::report {
 
 // Comma-separated values: a byte order mark (so spreadsheets read UTF-8), CRLF line ends,
-// a field with a comma, quote, CR or LF in quotes with its quotes doubled. One line for the
+// a field with a comma, semicolon, tab, quote, CR or LF in quotes with its quotes doubled, and
+// a field a spreadsheet would run as a formula made text (formula_guard.h). One line for the
 // title, one per section title (when it has one) and one per row with the row's cells.
 std::string ReportCsv(const ReportPage& page);
 

@@ -202,8 +202,7 @@ void CementSheet::OnCalculate() {
 
 // Says what stopped the press, then puts the user on the field to correct.
 void CementSheet::ReportAbort(const calc::CalcError& error) {
-    const std::wstring field_text = error.field ? Widen(sheet_.text(*error.field)) : L"";
-    host_.Boxes().Show(host_.Window(), DescribeAbort(error, field_text), kProgramTitle,
+    host_.Boxes().Show(host_.Window(), DescribeAbort(error, sheet_), kProgramTitle,
                        MB_OK | MB_ICONWARNING);
     if (!error.field) return;
     if (HWND field = Control(ids::Text(*error.field))) {

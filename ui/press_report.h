@@ -1,13 +1,13 @@
 #pragma once
-// The message that tells the user why a press of "计算" stopped.
+// The message that tells the user why a press of "计算" stopped (calc/abort_message.h), with
+// the field named by the caption the window shows for it.
 #include "calc_error.h"
+#include "sheet.h"
 
 #include <string>
-#include <string_view>
 
 namespace mixora::ui {
 
-// field_text is what the field named by the error holds now.
-std::wstring DescribeAbort(const calc::CalcError& error, std::wstring_view field_text);
+std::wstring DescribeAbort(const calc::CalcError& error, const calc::Sheet& sheet);
 
 } // namespace mixora::ui

@@ -57,6 +57,10 @@ TEST_F(Adjustment, FaultsOfItsOwnAreReportedAtTheirInput) {
     set({{Text21, "1e38"}, {Text24, "0.01"}});
     EXPECT_EQ(press(), (CalcError{Fault::Overflow, Step::tiaozheng, Text21}));
     EXPECT_EQ(sheet.text(Text30), "1.00"); // the method's, nothing of the adjustment
+    // Both moistures far out of range overflow the water to add: the farther one is named,
+    // not the water content the subtraction is reported at.
+    set({{Text21, "-4e35"}, {Text24, "-2.5e35"}});
+    EXPECT_EQ(press(), (CalcError{Fault::Overflow, Step::tiaozheng, Text21}));
 }
 
 } // namespace

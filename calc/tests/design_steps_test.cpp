@@ -92,8 +92,25 @@ TEST_F(DesignSteps, CementContentFailsOnARatioReadingAsZero) {
     EXPECT_EQ(run(第四步), (CalcError{Fault::InvalidOperation, Step::第四步, Text8}));
     set({{Text26, "1e999"}, {Text8, "0.52"}});
     EXPECT_EQ(run(第四步), (CalcError{Fault::Overflow, Step::第四步, Text26}));
-    set({{Text26, "1e300"}}); // its two-decimal text is beyond single range
-    EXPECT_EQ(run(第四步), (CalcError{Fault::OutOfRange, Step::第四步, Text4}));
+    set({{Text26, "1e300"}}); // its two-decimal text is beyond single range: the water's fault
+    EXPECT_EQ(run(第四步), (CalcError{Fault::Overflow, Step::第四步, Text26}));
+}
+
+// A result beyond the range names the operand far out of its range, wherever it sits in the
+// formula, never the ordinary neighbour the operation happens to be reported at.
+TEST_F(DesignSteps, AnOverflowNamesTheOperandOutOfRange) {
+    for (const char* water : {"1e308", "1e300", "3e38"}) {
+        set({{Text26, water}, {Text8, "0.52"}, {Text4, ""}});
+        EXPECT_EQ(run(第四步), (CalcError{Fault::Overflow, Step::第四步, Text26})) << water;
+    }
+    set({{Text2, "26.58"}, {Text5, "32.5"}, {Text6, "1e38"}});
+    EXPECT_EQ(run(第二步), (CalcError{Fault::Overflow, Step::第二步, Text6}));
+    set({{Text6, "0.48"}, {Text9, "1e38"}});
+    EXPECT_EQ(run(第二步), (CalcError{Fault::Overflow, Step::第二步, Text9}));
+
+    qk(sheet);
+    set({{Text26, "1e308"}});
+    EXPECT_EQ(press(), (CalcError{Fault::Overflow, Step::第四步, Text26}));
 }
 
 } // namespace

@@ -42,6 +42,13 @@ TEST_F(MassMethod, ALowConcreteDensityGivesNegativeAggregates) {
     EXPECT_EQ(frame(), (Frame{"350", "-46.8", "-83.2", "180", "1.00", "-0.13", "-0.24", "0.51"}));
 }
 
+TEST_F(MassMethod, AnOverflowNamesTheDensityOutOfRangeNotTheSandRatio) {
+    design("350");
+    set({{Text20, "3e38"}, {Text15, "2"}});
+    EXPECT_EQ(press(), (CalcError{Fault::Overflow, Step::zhiliangfa, Text20}));
+    EXPECT_EQ(frame(), kResetFrame);
+}
+
 TEST_F(MassMethod, AZeroCementTextFailsAtTheFirstProportion) {
     design("0.00");
     set({{Text20, "2400"}});

@@ -133,6 +133,40 @@ TEST(ReportModelTest, ASheetWithoutAResultSaysSoAndInventsNoValue) {
     EXPECT_EQ(RowsOf(page, "计算结果", RowKind::Note).at(0).cells[0], "空白项尚未计算。");
 }
 
+// A moisture typed in per cent gives a negative water amount: the page says the result is
+// invalid before anything else, and shows neither a mix nor a trial batch.
+TEST(ReportModelTest, AmountsThatMakeNoMixAreNeverShownAsAMix) {
+    calc::MemorySheet sheet;
+    calc::qk(sheet);
+    sheet.set_text(Text21, "3");
+    sheet.set_text(Text24, "0.01");
+    IgnoredNotices notices;
+    ASSERT_EQ(calc::Press(sheet, notices, calc::NumberFormat{}), std::nullopt);
+    const ReportPage page = BuildReport(document::TakeSnapshot(sheet), ReportInfo{});
+
+    ASSERT_FALSE(page.sections.empty());
+    const Section& warning = page.sections.front();
+    ASSERT_EQ(warning.rows.size(), 1u);
+    EXPECT_EQ(warning.rows[0], (Row{RowKind::Note,
+                                    {"计算结果无效：用水量为 -1867.443 kg/m³，用量应大于零。"
+                                     "可能的原因：含水率以小数输入，3% 输入 0.03。"},
+                                    true}));
+    const std::string mix = "配合比（每立方米混凝土）";
+    EXPECT_TRUE(RowsOf(page, mix, RowKind::TableRow).empty());
+    EXPECT_TRUE(RowsOf(page, mix, RowKind::Note).at(0).alert);
+    EXPECT_TRUE(RowsOf(page, "试拌", RowKind::TableRow).empty());
+    EXPECT_NE(ReportCsv(page).find("计算结果无效"), std::string::npos);
+
+    // A sound mix has no such section: the page starts with the header, as always.
+    EXPECT_EQ(BuildReport(PressedSnapshot(), ReportInfo{}).sections.front().title, "工程信息");
+    EXPECT_EQ(BuildReport(With(PressedSnapshot(), {{Text12, "0"}}), ReportInfo{})
+                  .sections.front()
+                  .rows.at(0)
+                  .cells.at(0)
+                  .rfind("计算结果无效：砂用量为 0 kg/m³", 0),
+              0u);
+}
+
 TEST(ReportModelTest, AnyTextsBuildAReport) {
     document::DesignSnapshot snapshot;
     const std::string odd[] = {

@@ -1,6 +1,7 @@
 #include "report_fixture.h"
 
 #include "clipboard_formats.h"
+#include "formula_guard.h"
 #include "report_writers.h"
 
 #include <string>
@@ -87,6 +88,42 @@ TEST(WritersTest, HtmlReportIsSelfContainedAndEscapesEveryText) {
     EXPECT_NE(html.find("&lt;img src=x&gt;"), std::string::npos);
     for (const char* external : {"<script", "<img", "<link", "src=\"", "url(", "http"})
         EXPECT_EQ(html.find(external), std::string::npos) << external;
+}
+
+TEST(FormulaGuardTest, TextsASpreadsheetWouldRunBecomeTextAndNumbersStayNumbers) {
+    for (const char* formula : {"=HYPERLINK(\"http://x\",\"y\")", "+1+1", "-2+3", "@SUM(A1)",
+                                "\t=1+1", "\r=1+1", "-", "+", "-A1", "--2", "- 2", "-2 +3"})
+        EXPECT_EQ(NeutralizeFormula(formula), "'" + std::string(formula)) << formula;
+    for (const char* plain : {"-2", "346.15", "+5", "-3052.465", "-1,234.5", "-1.5E+07", "", "水泥",
+                              "a=b", " =1", "'=1"})
+        EXPECT_EQ(NeutralizeFormula(plain), plain) << plain;
+}
+
+// A header field, an input and a typed intermediate, each as a spreadsheet would run it.
+TEST(WritersTest, CsvAndClipboardTextNeverCarryAFormula) {
+    ReportInfo info;
+    info.project = "=HYPERLINK(\"http://x\",\"y\")";
+    info.client = "@SUM(A1)";
+    info.location = "a;=1+1";
+    const document::DesignSnapshot snapshot =
+        With(PressedSnapshot(), {{Text16, "+1+1"}, {Text17, "\t=1"}, {Text28, "-2"}});
+    const std::string csv = ReportCsv(BuildReport(snapshot, info));
+    EXPECT_NE(csv.find("\r\n工程名称,\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",\r\n"),
+              std::string::npos);
+    EXPECT_NE(csv.find("\r\n委托单位,'@SUM(A1),\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n使用部位,\"a;=1+1\",\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n石子,'+1+1,\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n砂子,\"'\t=1\",\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n塌落度,-2,mm\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n水泥,346.15,6.92\r\n"), std::string::npos);
+    for (const char* start : {",=", ",+", ",@", ",\"=", ",\"+", ",\"@", ",\"\t"})
+        EXPECT_EQ(csv.find(start), std::string::npos) << start;
+
+    const std::string text = ClipboardText(snapshot);
+    EXPECT_NE(text.find("\r\n石子\t'+1+1\t\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n砂子\t' =1\t\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n塌落度\t-2\tmm\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n水泥用量（配合比）\t346.15\tkg/m³\r\n"), std::string::npos);
 }
 
 } // namespace

@@ -160,6 +160,47 @@ TEST_F(PressTest, NotANumberQuotesWhatTheFieldHolds) {
     EXPECT_EQ(Text(Text2), L"");
 }
 
+// The notice after a press whose amounts make no mix; the press itself writes what it always did.
+TEST_F(PressTest, AMoistureTypedInPerCentIsNoticedAfterThePress) {
+    Type(Text21, L"3");
+    Type(Text24, L"0.01");
+    PressCalculate();
+    EXPECT_EQ(Text(Text14), L"-1867.443");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, L"计算结果无效：用水量为 -1867.443 kg/m³，用量应大于零。"
+                                   L"可能的原因：含水率以小数输入，3% 输入 0.03。");
+    EXPECT_EQ(boxes.shown[0].title, L"Mixora");
+    EXPECT_EQ(boxes.shown[0].style, static_cast<UINT>(MB_OK));
+
+    boxes.shown.clear();
+    Type(Text21, L"0.03");
+    PressCalculate();
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(PressTest, AnOverflowNamesTheWaterContentTypedOutOfRange) {
+    Type(Text26, L"1e308");
+    PressCalculate();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    const std::wstring& text = boxes.shown[0].text;
+    EXPECT_NE(text.find(L"第四步"), std::wstring::npos) << text;
+    EXPECT_NE(text.find(L"由于“用水量”（Text26）的值，计算结果超出了数值范围。"),
+              std::wstring::npos)
+        << text;
+    EXPECT_EQ(text.find(L"水灰比"), std::wstring::npos) << text;
+    EXPECT_EQ(GetFocus(), Control(ids::Text(Text26)));
+}
+
+TEST_F(PressTest, ALongTextIsQuotedByItsFirstCharacters) {
+    const std::wstring typed(5000, L'四');
+    Type(Text3, typed.c_str());
+    PressCalculate();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    const std::wstring& text = boxes.shown[0].text;
+    EXPECT_NE(text.find(L"“" + std::wstring(32, L'四') + L"…”不是一个数值"), std::wstring::npos);
+    EXPECT_LT(text.size(), 200u);
+}
+
 TEST_F(PressTest, InputsNoStepReadsChangeNoResult) {
     PressCalculate();
     const std::wstring sand = Text(Text12), stone = Text(Text13);
