@@ -117,7 +117,14 @@ bool DesignWindow::SaveTo(const std::wstring& path) {
     document::DesignDocument saved =
         report_info_ ? report::WithReportInfo(document_, *report_info_) : document_;
     saved.set_snapshot(document::TakeSnapshot(sheet_));
-    if (const auto error = WriteFileReplacing(path, document::WriteDesign(saved))) {
+    const document::WriteResult written = document::WriteDesign(saved);
+    if (const auto* refused = std::get_if<document::DocumentError>(&written)) {
+        options_.message_boxes->Show(
+            hwnd_, L"无法保存设计文件“" + path + L"”：\n" + Widen(document::ErrorMessage(*refused)),
+            kProgramTitle, MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    if (const auto error = WriteFileReplacing(path, std::get<std::string>(written))) {
         options_.message_boxes->Show(hwnd_, L"无法保存设计文件" + error->Describe(), kProgramTitle,
                                      MB_OK | MB_ICONWARNING);
         return false;

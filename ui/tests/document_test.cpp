@@ -215,7 +215,8 @@ TEST_F(DocumentTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
 TEST_F(DocumentTest, KeysOfANewerProgramSurviveASave) {
     const std::wstring path = PathOf(L"extra.mixora");
     WriteBytes(path, R"({"format": "mixora-design", "version": 1,
-        "fields": {"Text1": "25"}, "extra": {"report": {"工程名称": "大桥"}},
+        "fields": {"Text1": "25"}, "options": {"option1": true},
+        "extra": {"report": {"工程名称": "大桥"}},
         "future": {"kept": [1, 2]}})");
     ASSERT_TRUE(window->OpenDesign(path));
     EXPECT_EQ(Text(Text1), L"25");
