@@ -97,12 +97,12 @@ std::string_view TextOf(const std::vector<RawMember>& members, std::string_view 
     return {};
 }
 
-// The members whose key is not among the known ones, as written.
-template <class IsKnown>
-std::vector<KeptMember> Unknown(const std::vector<RawMember>& members, IsKnown is_known) {
+// The members whose key is not among the known ones (all without is_known), as written.
+std::vector<KeptMember> Kept(const std::vector<RawMember>& members,
+                             bool (*is_known)(std::string_view) = nullptr) {
     std::vector<KeptMember> kept;
     for (const RawMember& member : members)
-        if (!is_known(member.key))
+        if (is_known == nullptr || !is_known(member.key))
             kept.push_back(
                 {member.key, std::string(member.key_text), std::string(member.value_text)});
     return kept;
@@ -168,7 +168,7 @@ std::optional<DocumentError> DesignReader::ReadFields(std::optional<Json> fields
             return DocumentError{DocumentErrorKind::TextTooLong, name};
         document.snapshot_.text(field) = std::move(shown);
     }
-    document.unknown_fields_ = Unknown(MembersOf(text), IsFieldName);
+    document.unknown_fields_ = Kept(MembersOf(text), IsFieldName);
     return std::nullopt;
 }
 
@@ -185,7 +185,7 @@ std::optional<DocumentError> DesignReader::ReadOptions(std::optional<Json> optio
             if (!on->is_boolean()) return DocumentError{DocumentErrorKind::OptionNotBoolean, name};
             document.snapshot_.toggles[static_cast<std::size_t>(toggle)] = on->get<bool>();
         }
-        document.unknown_options_ = Unknown(MembersOf(text), IsToggleKey);
+        document.unknown_options_ = Kept(MembersOf(text), IsToggleKey);
     }
     if (const auto first = BothOfAPairOn(document.snapshot_))
         return DocumentError{DocumentErrorKind::BothOptionsOn, std::string(ToggleKey(*first))};
@@ -206,8 +206,7 @@ ReadResult DesignReader::Read(Json::object_t top, std::string_view text) {
     DesignDocument document;
     if (std::optional<Json> extra = Take(top, "extra")) {
         if (!extra->is_object()) return DocumentError{DocumentErrorKind::NotAnObject, "extra"};
-        document.extra_as_written_ =
-            Unknown(MembersOf(TextOf(members, "extra")), [](std::string_view) { return false; });
+        document.extra_as_written_ = Kept(MembersOf(TextOf(members, "extra")));
         document.extra_as_read_ = *extra;
         document.extra_ = std::move(*extra);
     }
@@ -215,7 +214,7 @@ ReadResult DesignReader::Read(Json::object_t top, std::string_view text) {
         return *error;
     if (auto error = ReadOptions(Take(top, "options"), TextOf(members, "options"), document))
         return *error;
-    document.unknown_keys_ = Unknown(members, IsTopKey);
+    document.unknown_keys_ = Kept(members, IsTopKey);
     return document;
 }
 
