@@ -1,14 +1,26 @@
 #pragma once
 // A design as its file holds it: the sheet's snapshot, the "extra" object where other features
-// keep their data, and every key this version does not know, so that a file written by a newer
-// or extended program loses nothing when it is opened and saved again.
+// keep their data, and everything this version does not know, as the file spelled it, so that a
+// file written by a newer or extended program loses and changes nothing when it is opened and
+// saved again.
 #include "design_snapshot.h"
 
 #include <nlohmann/json.hpp>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace mixora::document {
+
+// A member of an object kept exactly as the file wrote it.
+struct KeptMember {
+    std::string key;        // the key itself, its escapes decoded
+    std::string key_text;   // as written, quotes included
+    std::string value_text; // as written: a number keeps its digits, an object its key order
+
+    friend bool operator==(const KeptMember&, const KeptMember&) = default;
+};
 
 class DesignDocument {
   public:
@@ -25,22 +37,35 @@ class DesignDocument {
     // Throws std::invalid_argument for anything but an object.
     void set_extra(nlohmann::json extra);
 
-    // Keys the reader did not know, written back after the known ones: at the top level, and
-    // inside "fields" and "options".
-    const nlohmann::json& unknown_keys() const { return unknown_keys_; }
-    const nlohmann::json& unknown_fields() const { return unknown_fields_; }
-    const nlohmann::json& unknown_options() const { return unknown_options_; }
+    // Members the reader did not know, in the file's order, written back after the known ones:
+    // at the top level, and inside "fields" and "options".
+    const std::vector<KeptMember>& unknown_keys() const { return unknown_keys_; }
+    const std::vector<KeptMember>& unknown_fields() const { return unknown_fields_; }
+    const std::vector<KeptMember>& unknown_options() const { return unknown_options_; }
 
-    friend bool operator==(const DesignDocument&, const DesignDocument&) = default;
+    // "extra" as the file it was read from held it: its members as written, in order, and its
+    // value then. A member whose value has not changed since is written back as it was.
+    const std::vector<KeptMember>& extra_as_written() const { return extra_as_written_; }
+    const nlohmann::json& extra_as_read() const { return extra_as_read_; }
+
+    // The same design: the same snapshot, extra and unknown members. How "extra" was spelled
+    // in a file does not count.
+    friend bool operator==(const DesignDocument& a, const DesignDocument& b) {
+        return a.snapshot_ == b.snapshot_ && a.extra_ == b.extra_ &&
+               a.unknown_keys_ == b.unknown_keys_ && a.unknown_fields_ == b.unknown_fields_ &&
+               a.unknown_options_ == b.unknown_options_;
+    }
 
   private:
     friend class DesignReader;
 
     DesignSnapshot snapshot_;
     nlohmann::json extra_ = nlohmann::json::object();
-    nlohmann::json unknown_keys_ = nlohmann::json::object();
-    nlohmann::json unknown_fields_ = nlohmann::json::object();
-    nlohmann::json unknown_options_ = nlohmann::json::object();
+    std::vector<KeptMember> unknown_keys_;
+    std::vector<KeptMember> unknown_fields_;
+    std::vector<KeptMember> unknown_options_;
+    std::vector<KeptMember> extra_as_written_;
+    nlohmann::json extra_as_read_ = nlohmann::json::object();
 };
 
 // Whether both options of an exclusive pair are on: the first of that pair, if so.

@@ -26,10 +26,16 @@ using ReadResult = std::variant<DesignDocument, DocumentError>;
 // kMaxDesignFileBytes before reading it into memory; longer bytes are refused here too.
 ReadResult ReadDesign(std::string_view bytes);
 
-// The whole file: every field in order Text1 … Text33 and every option, then the keys the
-// document kept from the file it was read from; two-space indent, non-ASCII written as is,
-// ending with a newline. Never throws for any text (a text that is not valid UTF-8, which no
-// sheet gives, is written with U+FFFD in place of each bad byte).
-std::string WriteDesign(const DesignDocument& document);
+using WriteResult = std::variant<std::string, DocumentError>;
+
+// The whole file: every field in order Text1 … Text33 and every option, then the members the
+// document kept from the file it was read from, each exactly as that file wrote it; two-space
+// indent, non-ASCII written as is, ending with a newline. When that would be over
+// kMaxDesignFileBytes, the compact form instead (no space; empty texts, options that are off
+// and empty objects left out, as they read the same). Gives the reader's error instead of a
+// file the reader would refuse (TooLarge, TextTooLong, NoMethod …), so that whatever is written
+// opens again. Never throws for any text (a text that is not valid UTF-8, which no sheet gives,
+// is written with U+FFFD in place of each bad byte); only running out of memory can throw.
+WriteResult WriteDesign(const DesignDocument& document);
 
 } // namespace mixora::document

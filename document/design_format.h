@@ -13,6 +13,9 @@ inline constexpr std::string_view kDesignFormatName = "mixora-design";
 inline constexpr int kDesignFormatVersion = 1;
 // A design is a few kilobytes; anything near this is not one, and is refused unread.
 inline constexpr std::size_t kMaxDesignFileBytes = 1024 * 1024;
+// The longest text of a field or of the report's header, in characters (code points): far more
+// than any value or name needs, and short enough for an edit control to show at once.
+inline constexpr std::size_t kMaxDesignTextLength = 4096;
 // Deeper nesting serves no design and would make copying or writing recurse without bound.
 inline constexpr int kMaxDesignDepth = 100;
 

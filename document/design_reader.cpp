@@ -1,7 +1,9 @@
 #include "design_file.h"
 #include "design_format.h"
+#include "json_members.h"
 #include "text_position.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -88,6 +90,39 @@ std::optional<Json> Take(Json::object_t& object, const std::string& key) {
     return value;
 }
 
+// The text of the member named key; the parsed value says that there is one.
+std::string_view TextOf(const std::vector<RawMember>& members, std::string_view key) {
+    for (const RawMember& member : members)
+        if (member.key == key) return member.value_text;
+    return {};
+}
+
+// The members whose key is not among the known ones (all without is_known), as written.
+std::vector<KeptMember> Kept(const std::vector<RawMember>& members,
+                             bool (*is_known)(std::string_view) = nullptr) {
+    std::vector<KeptMember> kept;
+    for (const RawMember& member : members)
+        if (is_known == nullptr || !is_known(member.key))
+            kept.push_back(
+                {member.key, std::string(member.key_text), std::string(member.value_text)});
+    return kept;
+}
+
+bool IsFieldName(std::string_view key) {
+    for (const calc::Field field : calc::kAllFields)
+        if (calc::FieldName(field) == key) return true;
+    return false;
+}
+
+bool IsToggleKey(std::string_view key) {
+    return std::find(kToggleKeys.begin(), kToggleKeys.end(), key) != kToggleKeys.end();
+}
+
+bool IsTopKey(std::string_view key) {
+    return key == "format" || key == "version" || key == "fields" || key == "options" ||
+           key == "extra";
+}
+
 // Whether a "version" value is one this program can read; the error when not.
 std::optional<DocumentError> CheckVersion(const std::optional<Json>& version) {
     using enum DocumentErrorKind;
@@ -104,35 +139,41 @@ std::optional<DocumentError> CheckVersion(const std::optional<Json>& version) {
 
 } // namespace
 
-// Builds the document in a local and hands it out only when every check has passed.
+// Builds the document in a local and hands it out only when every check has passed. Values
+// are checked on the parsed object; what is kept as written comes from the members' texts.
 class DesignReader {
   public:
-    static ReadResult Read(Json::object_t top);
+    static ReadResult Read(Json::object_t top, std::string_view text);
 
   private:
     static std::optional<DocumentError> ReadFields(std::optional<Json> fields,
-                                                   DesignDocument& document);
-    static std::optional<DocumentError> ReadOptions(std::optional<Json> options,
-                                                    DesignDocument& document);
+                                                   std::string_view text, DesignDocument& document);
+    static std::optional<DocumentError>
+    ReadOptions(std::optional<Json> options, std::string_view text, DesignDocument& document);
 };
 
 std::optional<DocumentError> DesignReader::ReadFields(std::optional<Json> fields,
+                                                      std::string_view text,
                                                       DesignDocument& document) {
     if (!fields) return std::nullopt;
     if (!fields->is_object()) return DocumentError{DocumentErrorKind::NotAnObject, "fields"};
     auto& object = fields->get_ref<Json::object_t&>();
     for (const calc::Field field : calc::kAllFields) {
         const std::string name = calc::FieldName(field);
-        std::optional<Json> text = Take(object, name);
-        if (!text) continue;
-        if (!text->is_string()) return DocumentError{DocumentErrorKind::FieldNotText, name};
-        document.snapshot_.text(field) = std::move(text->get_ref<std::string&>());
+        std::optional<Json> value = Take(object, name);
+        if (!value) continue;
+        if (!value->is_string()) return DocumentError{DocumentErrorKind::FieldNotText, name};
+        std::string& shown = value->get_ref<std::string&>();
+        if (CountCharacters(shown) > kMaxDesignTextLength)
+            return DocumentError{DocumentErrorKind::TextTooLong, name};
+        document.snapshot_.text(field) = std::move(shown);
     }
-    document.unknown_fields_ = std::move(*fields);
+    document.unknown_fields_ = Kept(MembersOf(text), IsFieldName);
     return std::nullopt;
 }
 
 std::optional<DocumentError> DesignReader::ReadOptions(std::optional<Json> options,
+                                                       std::string_view text,
                                                        DesignDocument& document) {
     if (options) {
         if (!options->is_object()) return DocumentError{DocumentErrorKind::NotAnObject, "options"};
@@ -144,28 +185,36 @@ std::optional<DocumentError> DesignReader::ReadOptions(std::optional<Json> optio
             if (!on->is_boolean()) return DocumentError{DocumentErrorKind::OptionNotBoolean, name};
             document.snapshot_.toggles[static_cast<std::size_t>(toggle)] = on->get<bool>();
         }
-        document.unknown_options_ = std::move(*options);
+        document.unknown_options_ = Kept(MembersOf(text), IsToggleKey);
     }
     if (const auto first = BothOfAPairOn(document.snapshot_))
         return DocumentError{DocumentErrorKind::BothOptionsOn, std::string(ToggleKey(*first))};
+    if (!document.snapshot_.is_on(calc::Toggle::option1) &&
+        !document.snapshot_.is_on(calc::Toggle::option2))
+        return DocumentError{DocumentErrorKind::NoMethod};
     return std::nullopt;
 }
 
-ReadResult DesignReader::Read(Json::object_t top) {
+ReadResult DesignReader::Read(Json::object_t top, std::string_view text) {
     const std::optional<Json> format = Take(top, "format");
     if (!format || !format->is_string() ||
         format->get_ref<const std::string&>() != kDesignFormatName)
         return DocumentError{DocumentErrorKind::NotADesign};
     if (auto error = CheckVersion(Take(top, "version"))) return *error;
 
+    const std::vector<RawMember> members = MembersOf(text);
     DesignDocument document;
     if (std::optional<Json> extra = Take(top, "extra")) {
         if (!extra->is_object()) return DocumentError{DocumentErrorKind::NotAnObject, "extra"};
+        document.extra_as_written_ = Kept(MembersOf(TextOf(members, "extra")));
+        document.extra_as_read_ = *extra;
         document.extra_ = std::move(*extra);
     }
-    if (auto error = ReadFields(Take(top, "fields"), document)) return *error;
-    if (auto error = ReadOptions(Take(top, "options"), document)) return *error;
-    document.unknown_keys_ = Json(std::move(top));
+    if (auto error = ReadFields(Take(top, "fields"), TextOf(members, "fields"), document))
+        return *error;
+    if (auto error = ReadOptions(Take(top, "options"), TextOf(members, "options"), document))
+        return *error;
+    document.unknown_keys_ = Kept(members, IsTopKey);
     return document;
 }
 
@@ -184,8 +233,16 @@ ReadResult ReadDesign(std::string_view bytes) {
     } catch (const Json::exception&) {
         return SyntaxError(bytes);
     }
+    // The parser takes a NUL byte for the end of its input: one inside the value is an error
+    // there, so one that is left stands after the value, where nothing but space may.
+    if (const auto at = bytes.find('\0'); at != std::string_view::npos)
+        return At(NotJson, bytes, at);
+    if (const auto repeated = FindRepeatedKey(bytes)) {
+        const TextPosition position = PositionOf(bytes, repeated->offset);
+        return DocumentError{RepeatedKey, repeated->key, position.line, position.column};
+    }
     if (!root.is_object()) return DocumentError{NotAnObject};
-    return DesignReader::Read(std::move(root.get_ref<Json::object_t&>()));
+    return DesignReader::Read(std::move(root.get_ref<Json::object_t&>()), TrimJsonSpace(bytes));
 }
 
 } // namespace mixora::document

@@ -17,6 +17,17 @@ std::string_view PartnerKey(std::string_view first) {
     return first;
 }
 
+// A key as a message shows it: a key read from a file may be of any length, so a long one is cut
+// after kShownKeyLength characters (on a character boundary of its UTF-8).
+constexpr std::size_t kShownKeyLength = 40;
+std::string Shown(const std::string& key) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < key.size(); ++i)
+        if ((static_cast<unsigned char>(key[i]) & 0xC0) != 0x80 && ++characters > kShownKeyLength)
+            return key.substr(0, i) + "…";
+    return key;
+}
+
 } // namespace
 
 std::string ErrorMessage(const DocumentError& error) {
@@ -26,6 +37,8 @@ std::string ErrorMessage(const DocumentError& error) {
     case DocumentErrorKind::TooDeep: return "嵌套层数过多" + Where(error);
     case DocumentErrorKind::NotJson: return "不是有效的 JSON" + Where(error);
     case DocumentErrorKind::NumberOutOfRange: return "数值超出范围" + Where(error);
+    case DocumentErrorKind::RepeatedKey:
+        return "键 " + Shown(error.key) + " 重复出现" + Where(error);
     case DocumentErrorKind::NotAnObject:
         if (error.key.empty()) return "顶层不是 JSON 对象";
         return "键 " + error.key + " 的值应为对象";
@@ -35,11 +48,15 @@ std::string ErrorMessage(const DocumentError& error) {
     case DocumentErrorKind::BadVersion: return "版本号（version）应为正整数";
     case DocumentErrorKind::NewerVersion: return "由更新版本的 Mixora 保存";
     case DocumentErrorKind::FieldNotText: return "字段 " + error.key + " 的值应为文本";
+    case DocumentErrorKind::TextTooLong:
+        return "字段 " + error.key + " 的文本过长（超过 " + std::to_string(kMaxDesignTextLength) +
+               " 个字符）";
     case DocumentErrorKind::OptionNotBoolean:
         return "选项 " + error.key + " 的值应为 true 或 false";
     case DocumentErrorKind::BothOptionsOn:
         return "选项 " + error.key + " 与 " + std::string(PartnerKey(error.key)) +
                " 不能同时为 true";
+    case DocumentErrorKind::NoMethod: return "缺少计算方法（option1 或 option2 应为 true）";
     }
     return "无法读取的设计文件";
 }

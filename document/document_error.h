@@ -1,7 +1,8 @@
 #pragma once
 // The one error type of the design file: what is wrong with a file, and where (the key, or the
 // line and column), with the Chinese text the window shows after
-// "无法打开设计文件“PATH”：".
+// "无法打开设计文件“PATH”：". The writer gives the same errors for a design it will not write
+// because the reader would refuse it (too large, a text too long, no method).
 #include <string>
 #include <utility>
 
@@ -11,16 +12,19 @@ enum class DocumentErrorKind {
     TooLarge,         // longer than kMaxDesignFileBytes; not read at all
     NotUtf8,          // an invalid UTF-8 byte sequence (line, column)
     TooDeep,          // arrays and objects nested deeper than kMaxDesignDepth (line, column)
-    NotJson,          // the JSON parser's syntax error (line, column)
+    NotJson,          // the JSON parser's syntax error, or anything after the value (line, column)
     NumberOutOfRange, // a number beyond the range of a double (line, column)
+    RepeatedKey,      // a key written twice in one object, at any depth (key, line, column)
     NotAnObject,      // the top level (key "") or the value of "fields", "options", "extra"
     NotADesign,       // "format" missing or not "mixora-design"
     MissingVersion,   // no "version"
     BadVersion,       // "version" not a positive integer
     NewerVersion,     // "version" above kDesignFormatVersion
     FieldNotText,     // a field's value is not a string (key "TextN")
+    TextTooLong,      // a field's text is longer than kMaxDesignTextLength (key "TextN")
     OptionNotBoolean, // an option's value is not true or false (key: the option's name)
     BothOptionsOn,    // both options of an exclusive pair are on (key: the first of the pair)
+    NoMethod,         // neither option1 nor option2 is on: no method to compute the mix with
 };
 
 struct DocumentError {

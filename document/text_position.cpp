@@ -51,6 +51,12 @@ TextPosition PositionOf(std::string_view text, std::size_t offset) {
     return position;
 }
 
+std::size_t CountCharacters(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return !IsContinuation(static_cast<unsigned char>(c));
+    }));
+}
+
 std::size_t FindInvalidUtf8(std::string_view text) {
     std::size_t offset = 0;
     while (offset < text.size()) {

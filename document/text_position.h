@@ -14,6 +14,9 @@ struct TextPosition {
 // The text before offset must be valid UTF-8 for the column to count characters.
 TextPosition PositionOf(std::string_view text, std::size_t offset);
 
+// The number of characters (code points) of a valid UTF-8 text.
+std::size_t CountCharacters(std::string_view text);
+
 // The offset of the first byte that is not part of a well-formed UTF-8 sequence (overlong
 // forms, surrogates and values above U+10FFFF are not), or npos when the whole text is.
 std::size_t FindInvalidUtf8(std::string_view text);

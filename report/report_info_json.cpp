@@ -1,5 +1,8 @@
 #include "report_info_json.h"
 
+#include "design_format.h"
+#include "text_position.h"
+
 namespace mixora::report {
 
 namespace {
@@ -89,7 +92,15 @@ ReportInfo ReportInfoFromJson(const json& object) {
         const auto found = object.find(entry.key);
         if (found == object.end()) continue;
         if (!found->is_string()) Refuse(entry.key, entry.caption, "文字", *found);
-        info.*entry.member = found->get<std::string>();
+        const std::string& text = found->get_ref<const std::string&>();
+        // The same limit as a field's: a header is never near it, and an edit control showing
+        // a far longer text holds the window up.
+        if (document::CountCharacters(text) > document::kMaxDesignTextLength)
+            throw ReportInfoError(entry.key, "报告信息「" + std::string(entry.caption) + "」（" +
+                                                 entry.key + "）的文字过长（超过 " +
+                                                 std::to_string(document::kMaxDesignTextLength) +
+                                                 " 个字符）");
+        info.*entry.member = text;
     }
     ReadChoice(object, kEnvironmentKey, "环境类别", kEnvironmentClasses, EnvironmentClassName,
                EnvironmentClassNamed, info.environment);

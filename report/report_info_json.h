@@ -24,7 +24,8 @@ class ReportInfoError : public std::runtime_error {
 nlohmann::json ReportInfoToJson(const ReportInfo& info);
 
 // A missing key keeps its default and unknown keys are ignored; a value of the wrong type or
-// outside its choices throws ReportInfoError.
+// outside its choices, or a text longer than document::kMaxDesignTextLength characters, throws
+// ReportInfoError.
 ReportInfo ReportInfoFromJson(const nlohmann::json& object);
 
 } // namespace mixora::report

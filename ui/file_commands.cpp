@@ -126,8 +126,15 @@ bool DesignWindow::SaveDesignAs() {
 bool DesignWindow::SaveTo(const std::wstring& given) {
     const std::wstring path = FullPathOf(given);
     document::DesignDocument saved = session_.ToSave(sheet_->Put(session_.stored()));
+    const document::WriteResult written = document::WriteDesign(saved);
+    if (const auto* refused = std::get_if<document::DocumentError>(&written)) {
+        options_.message_boxes->Show(
+            hwnd_, L"无法保存设计文件“" + path + L"”：\n" + Widen(document::ErrorMessage(*refused)),
+            kProgramTitle, MB_OK | MB_ICONWARNING);
+        return false;
+    }
     FileStamp stamp;
-    if (const auto error = WriteFileReplacing(path, document::WriteDesign(saved), &stamp)) {
+    if (const auto error = WriteFileReplacing(path, std::get<std::string>(written), &stamp)) {
         options_.message_boxes->Show(hwnd_, SaveFailureMessage(*error), kProgramTitle,
                                      MB_OK | MB_ICONWARNING);
         return false;

@@ -1,19 +1,16 @@
-#include "design_file.h"
+#include "design_file_support.h"
 #include "design_format.h"
 #include "design_values.h"
 #include "press.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 #include <variant>
 
 namespace mixora::document {
-
-inline void PrintTo(const DocumentError& e, std::ostream* os) {
-    *os << "{kind " << static_cast<int>(e.kind) << ", key \"" << e.key << "\", " << e.line << ":"
-        << e.column << "} " << ErrorMessage(e);
-}
 
 namespace {
 
@@ -75,19 +72,6 @@ const DesignDocument* Document(const ReadResult& result) {
     return std::get_if<DesignDocument>(&result);
 }
 
-DesignDocument ReadOk(std::string_view bytes) {
-    ReadResult result = ReadDesign(bytes);
-    if (const auto* error = std::get_if<DocumentError>(&result)) {
-        ADD_FAILURE() << ErrorMessage(*error) << "\n" << bytes;
-        return {};
-    }
-    return std::get<DesignDocument>(std::move(result));
-}
-
-std::string File(std::string_view body) {
-    return R"({"format": "mixora-design", "version": 1)" + std::string(body) + "}";
-}
-
 struct NoNotices final : calc::Notices {
     void notify(std::string_view message) override { ADD_FAILURE() << message; }
 };
@@ -100,7 +84,7 @@ TEST(DesignFileTest, TheExampleIsThePressedResetSheet) {
     const DesignSnapshot pressed = TakeSnapshot(sheet);
     EXPECT_EQ(pressed.text(Text2), golden::kResetIntermediates[0]);
 
-    EXPECT_EQ(WriteDesign(DesignDocument(pressed)), kExample);
+    EXPECT_EQ(WriteOk(DesignDocument(pressed)), kExample);
     const DesignDocument read = ReadOk(kExample);
     EXPECT_EQ(read, DesignDocument(pressed));
     calc::MemorySheet opened;
@@ -133,19 +117,27 @@ TEST(DesignFileTest, EveryTextAndEveryAllowedOptionStateSurvivesAWriteAndRead) {
         for (std::size_t i = 0; i < calc::kFieldCount; ++i)
             snapshot.texts[i] = std::string(kTexts[(i + states) % std::size(kTexts)]) +
                                 (i % 3 == 0 ? "" : std::to_string(i));
-        const std::string written = WriteDesign(DesignDocument(snapshot));
+        if (!snapshot.is_on(Toggle::option1) && !snapshot.is_on(Toggle::option2)) {
+            // No file may be without a method, so none is written.
+            EXPECT_EQ(WriteDesign(DesignDocument(snapshot)),
+                      WriteResult(DocumentError{DocumentErrorKind::NoMethod}));
+            continue;
+        }
+        const std::string written = WriteOk(DesignDocument(snapshot));
         EXPECT_EQ(ReadOk(written).snapshot(), snapshot) << written;
     }
 }
 
 TEST(DesignFileTest, WhatIsMissingReadsAsEmptyOffAndAnEmptyExtra) {
-    EXPECT_EQ(ReadOk(File("")), DesignDocument{});
-    EXPECT_EQ(ReadOk("\xEF\xBB\xBF" + File("")), DesignDocument{}); // byte-order mark
+    const DesignDocument volume_method(OnlyOption1());
+    EXPECT_EQ(ReadOk(File(kOption1)), volume_method);
+    EXPECT_EQ(ReadOk("\xEF\xBB\xBF" + File(kOption1)), volume_method); // byte-order mark
     DesignSnapshot expected;
     expected.text(Text5) = "42.5";
+    expected.toggles[static_cast<std::size_t>(Toggle::option2)] = true;
     expected.toggles[static_cast<std::size_t>(Toggle::碎石)] = true;
-    const DesignDocument read =
-        ReadOk(File(R"(, "fields": {"Text5": "42.5"}, "options": {"碎石": true}, "extra": {})"));
+    const DesignDocument read = ReadOk(File(
+        R"(, "fields": {"Text5": "42.5"}, "options": {"option2": true, "碎石": true}, "extra": {})"));
     EXPECT_EQ(read.snapshot(), expected);
     EXPECT_EQ(read.extra(), nlohmann::json::object());
 }
@@ -167,7 +159,7 @@ TEST(DesignFileTest, UnknownKeysAndExtraSurviveAReadAndWrite) {
     nlohmann::json extra = document.extra();
     extra["report"]["title"] = "C35 梁";
     document.set_extra(extra);
-    const std::string written = WriteDesign(document);
+    const std::string written = WriteOk(document);
     EXPECT_EQ(ReadOk(written), document) << written;
     EXPECT_NE(written.find(R"("Text34": 7)"), std::string::npos) << written;
     EXPECT_NE(written.find(R"("粉煤灰": true)"), std::string::npos) << written;
@@ -258,7 +250,114 @@ TEST(DesignFileTest, AValueOfTheWrongKindIsRefusedNamingItsKey) {
     });
 }
 
+// The line and column of the n-th (from 1) appearance of what in text, which is ASCII up to it.
+std::pair<int, int> PlaceOf(const std::string& text, std::string_view what, int n) {
+    std::size_t at = std::string::npos;
+    for (int i = 0; i < n; ++i)
+        at = text.find(what, at + 1);
+    const std::size_t line_start = text.rfind('\n', at) + 1; // npos + 1 == 0
+    return {
+        1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n')),
+        1 + static_cast<int>(at - line_start)};
+}
+
+DocumentError RepeatedAt(const std::string& text, const std::string& key, std::string_view what,
+                         int n = 2) {
+    const auto [line, column] = PlaceOf(text, what, n);
+    return {RepeatedKey, key, line, column};
+}
+
+TEST(DesignFileTest, AKeyWrittenTwiceInOneObjectIsRefusedNamingItAndItsPlace) {
+    const std::string in_fields = File(std::string(kOption1) + R"(, "fields": {"Text1": "20",)" +
+                                       "\n" + R"( "Text1": "25"})");
+    const std::string top =
+        R"({"format": "mixora-design", "version": 1, "format": "mixora-design"})";
+    const std::string in_options = File(R"(, "options": {"option1": true, "option1": false})");
+    const std::string in_extra =
+        File(std::string(kOption1) + R"(, "extra": {"report": {}, "report": {}})");
+    const std::string deep =
+        File(std::string(kOption1) + R"(, "extra": {"a": [{"k": {"k": 1}, "k": 2}]})");
+    const std::string escaped =
+        File(std::string(kOption1) + R"(, "fields": {"Text1": "20", "\u0054ext1": "25"})");
+    ExpectRefused({
+        {in_fields, RepeatedAt(in_fields, "Text1", "\"Text1\"")},
+        {top, RepeatedAt(top, "format", "\"format\"")},
+        {in_options, RepeatedAt(in_options, "option1", "\"option1\"")},
+        {in_extra, RepeatedAt(in_extra, "report", "\"report\"")},
+        {deep, RepeatedAt(deep, "k", "\"k\"", 3)},
+        {escaped, RepeatedAt(escaped, "Text1", "\"\\u0054ext1\"", 1)},
+    });
+    // The same key in sibling and nested objects, or as a value, is no repetition.
+    ReadOk(
+        File(std::string(kOption1) +
+             R"(, "extra": {"a": {"k": 1}, "b": [{"k": 1}, {"k": 2}], "k": "k", "c": {"a": 0}})"));
+}
+
+TEST(DesignFileTest, NothingButSpaceMayFollowTheValueNotEvenAfterANulByte) {
+    const std::string design = File(kOption1);
+    const int end = static_cast<int>(design.size()) + 1;
+    ExpectRefused({
+        {design + std::string("\0garbage", 8), {NotJson, {}, 1, end}},
+        {design + " \n\t" + std::string("\0", 1), {NotJson, {}, 2, 2}},
+        {design + "\n" + std::string("\0{}", 3), {NotJson, {}, 2, 1}},
+        {"{\n\"a\": \"水" + std::string("\0", 1) + "\"}", {NotJson, {}, 2, 8}}, // in a string
+        {"{\"a\": 1" + std::string("\0}", 2), {NotJson, {}, 1, 8}},
+        {design + " x", {NotJson, {}, 1, end + 1}},
+    });
+    EXPECT_EQ(ReadOk(design + " \r\n\t "), ReadOk(design));
+}
+
+TEST(DesignFileTest, ADesignWithoutAMethodIsRefused) {
+    ExpectRefused({
+        {File(""), {NoMethod}},
+        {File(R"(, "options": {})"), {NoMethod}},
+        {File(R"(, "options": {"option1": false, "option2": false, "细砂": true, "卵石": true})"),
+         {NoMethod}},
+    });
+    EXPECT_TRUE(
+        ReadOk(File(R"(, "options": {"option2": true})")).snapshot().is_on(Toggle::option2));
+}
+
+// count characters "水" (three bytes each) and one more of extra.
+std::string Characters(std::size_t count, std::string_view extra = "") {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        text += "水";
+    return text + std::string(extra);
+}
+
+TEST(DesignFileTest, AFieldTextLongerThanTheLimitIsNeitherReadNorWritten) {
+    const auto with_text = [](std::string_view field, const std::string& text) {
+        return File(std::string(kOption1) + R"(, "fields": {")" + std::string(field) + R"(": ")" +
+                    text + R"("})");
+    };
+    // The limit counts characters, not bytes.
+    const std::string longest = Characters(kMaxDesignTextLength);
+    EXPECT_EQ(ReadOk(with_text("Text1", longest)).snapshot().text(Text1), longest);
+    std::string escaped; // six bytes a character in the file
+    for (std::size_t i = 0; i <= kMaxDesignTextLength; ++i)
+        escaped += "\\u6c34";
+    ExpectRefused({
+        {with_text("Text1", Characters(kMaxDesignTextLength, "x")), {TextTooLong, "Text1"}},
+        {with_text("Text33", std::string(500000, '8')), {TextTooLong, "Text33"}},
+        {with_text("Text7", escaped), {TextTooLong, "Text7"}},
+    });
+
+    DesignSnapshot snapshot = OnlyOption1();
+    snapshot.text(Text7) = longest;
+    EXPECT_EQ(ReadOk(WriteOk(DesignDocument(snapshot))).snapshot(), snapshot);
+    snapshot.text(Text7) += "0";
+    EXPECT_EQ(WriteDesign(DesignDocument(snapshot)),
+              WriteResult(DocumentError{TextTooLong, "Text7"}));
+}
+
 TEST(DesignFileTest, ErrorsReadAsChineseMessagesNamingWhatAndWhere) {
+    EXPECT_EQ(ErrorMessage({RepeatedKey, "Text1", 3, 5}), "键 Text1 重复出现（第 3 行，第 5 列）");
+    EXPECT_EQ(ErrorMessage({TextTooLong, "Text1"}), "字段 Text1 的文本过长（超过 4096 个字符）");
+    EXPECT_EQ(ErrorMessage({NoMethod}), "缺少计算方法（option1 或 option2 应为 true）");
+    // A key from a file is shown cut after 40 characters, on a character's boundary.
+    EXPECT_EQ(ErrorMessage({RepeatedKey, Characters(1000), 1, 2}),
+              "键 " + Characters(40) + "… 重复出现（第 1 行，第 2 列）");
     EXPECT_EQ(ErrorMessage({NotJson, {}, 3, 7}), "不是有效的 JSON（第 3 行，第 7 列）");
     EXPECT_EQ(ErrorMessage({FieldNotText, "Text5"}), "字段 Text5 的值应为文本");
     EXPECT_EQ(ErrorMessage({NewerVersion}), "由更新版本的 Mixora 保存");
@@ -267,13 +366,14 @@ TEST(DesignFileTest, ErrorsReadAsChineseMessagesNamingWhatAndWhere) {
 }
 
 TEST(DesignFileTest, FilesAtTheLimitsAreRead) {
-    std::string file = File("");
+    std::string file = File(kOption1);
     file.resize(kMaxDesignFileBytes, '\n');
-    EXPECT_EQ(ReadOk(file), DesignDocument{});
+    EXPECT_EQ(ReadOk(file), DesignDocument(OnlyOption1()));
     const std::size_t arrays = kMaxDesignDepth - 2; // inside the top level and "extra"
-    const DesignDocument deepest = ReadOk(
-        File(R"(, "extra": {"a": )" + std::string(arrays, '[') + std::string(arrays, ']') + "}"));
-    EXPECT_EQ(ReadOk(WriteDesign(deepest)), deepest);
+    const DesignDocument deepest =
+        ReadOk(File(std::string(kOption1) + R"(, "extra": {"a": )" + std::string(arrays, '[') +
+                    std::string(arrays, ']') + "}"));
+    EXPECT_EQ(ReadOk(WriteOk(deepest)), deepest);
 }
 
 } // namespace

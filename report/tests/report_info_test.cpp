@@ -1,3 +1,4 @@
+#include "design_format.h"
 #include "report_document.h"
 #include "report_info_json.h"
 
@@ -68,6 +69,18 @@ TEST(ReportInfoTest, WrongTypesAndChoicesAreRefusedNamingTheKey) {
               "报告信息「试拌体积」（trial_volume_litres）应为大于 0 的数（升），而不是文字");
     EXPECT_EQ(Refusal(json{{"trial_volume_litres", 0}}, "trial_volume_litres"),
               "报告信息「试拌体积」（trial_volume_litres）的值 0 无效，应为大于 0 的数（升）");
+}
+
+TEST(ReportInfoTest, ATextOverTheLimitIsRefusedNamingTheKey) {
+    // Counted in characters: 4096 Chinese characters are 12288 bytes and still within it.
+    std::string longest;
+    for (std::size_t i = 0; i < document::kMaxDesignTextLength; ++i)
+        longest += "梁";
+    EXPECT_EQ(ReportInfoFromJson(json{{"remarks", longest}}).remarks, longest);
+    EXPECT_EQ(Refusal(json{{"remarks", longest + "x"}}, "remarks"),
+              "报告信息「备注」（remarks）的文字过长（超过 4096 个字符）");
+    EXPECT_EQ(Refusal(json{{"project", std::string(500000, 'x')}}, "project"),
+              "报告信息「工程名称」（project）的文字过长（超过 4096 个字符）");
 }
 
 TEST(ReportInfoTest, StoredInDesignDocumentKeepsWhatItDoesNotKnow) {

@@ -212,10 +212,26 @@ TEST_F(DocumentTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
     if (search != INVALID_HANDLE_VALUE) FindClose(search);
 }
 
+TEST_F(DocumentTest, ADesignThatCouldNotBeOpenedAgainIsNotSaved) {
+    const std::wstring path = PathOf(L"long.mixora");
+    ASSERT_TRUE(SaveAs(path));
+    const std::string old = ReadBytes(path);
+    Type(Text1, std::wstring(5000, L'水').c_str());
+    EXPECT_FALSE(window->SaveDesign());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find(path), std::wstring::npos);
+    EXPECT_NE(boxes.shown[0].text.find(L"字段 Text1 的文本过长（超过 4096 个字符）"),
+              std::wstring::npos)
+        << Narrow(boxes.shown[0].text);
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_TRUE(window->IsModified());
+}
+
 TEST_F(DocumentTest, KeysOfANewerProgramSurviveASave) {
     const std::wstring path = PathOf(L"extra.mixora");
     WriteBytes(path, R"({"format": "mixora-design", "version": 1,
-        "fields": {"Text1": "25"}, "extra": {"report": {"工程名称": "大桥"}},
+        "fields": {"Text1": "25"}, "options": {"option1": true},
+        "extra": {"report": {"工程名称": "大桥"}},
         "future": {"kept": [1, 2]}})");
     ASSERT_TRUE(window->OpenDesign(path));
     EXPECT_EQ(Text(Text1), L"25");
