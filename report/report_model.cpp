@@ -1,6 +1,8 @@
 #include "report_model.h"
 
 #include "checks.h"
+#include "design_sections.h"
+#include "report_terms.h"
 #include "field_catalog.h"
 #include "shown_number.h"
 #include "trial_batch.h"
@@ -14,15 +16,8 @@ namespace {
 using enum calc::Field;
 using calc::Toggle;
 
-// The text the cement step writes when the computed content is below the minimum.
-constexpr std::string_view kMinimumCementText = "260";
-
 Row KeyValue(std::string_view caption, std::string value, std::string_view unit = {}) {
     return {RowKind::KeyValue, {std::string(caption), std::move(value), std::string(unit)}};
-}
-
-Row FieldRow(const document::DesignSnapshot& snapshot, calc::Field field) {
-    return KeyValue(FieldCaption(field), snapshot.text(field), FieldUnit(field));
 }
 
 Row Note(std::string text, bool alert = false) {
@@ -70,50 +65,24 @@ Section HeaderSection(const ReportInfo& info) {
             2};
 }
 
-Section BasisSection(const document::DesignSnapshot& snapshot) {
-    return {"设计依据",
-            {
-                KeyValue("设计规程", "JGJ 55-2011《普通混凝土配合比设计规程》"),
-                KeyValue("计算方法", MethodText(snapshot)),
-            }};
-}
-
-Section InputSection(const document::DesignSnapshot& snapshot) {
-    Section section{"设计参数", {}, 3};
-    for (const calc::Field field : kInputFields)
-        section.rows.push_back(FieldRow(snapshot, field));
-    section.rows.push_back(KeyValue("石子种类", AggregateText(snapshot)));
-    section.rows.push_back(KeyValue("砂子种类", SandText(snapshot)));
-    return section;
-}
-
-Section IntermediateSection(const document::DesignSnapshot& snapshot) {
-    Section section{"计算结果", {}, 2};
-    bool any_empty = false;
-    for (const calc::Field field : kIntermediateFields) {
-        section.rows.push_back(FieldRow(snapshot, field));
-        any_empty = any_empty || snapshot.text(field).empty();
-    }
-    if (snapshot.text(Text4) == kMinimumCementText)
-        section.rows.push_back(
-            Note("水泥用量为 260：计算所得水泥用量小于最小值 260 kg/m³ 时取 260。"));
-    if (any_empty) section.rows.push_back(Note("空白项尚未计算。"));
-    return section;
-}
-
-Section MixSection(const document::DesignSnapshot& snapshot, const std::optional<std::string>& missing) {
+Section MixSection(const document::DesignSnapshot& snapshot,
+                   const std::optional<std::string>& missing, const ConsistencyAudit& audit) {
     Section section{"配合比（每立方米混凝土）", {}};
     if (missing) {
         section.rows.push_back(Note(*missing, true));
         return section;
     }
     Row header{RowKind::TableHeader, {"项目"}};
-    Row amounts{RowKind::TableRow, {"用量（kg/m³）"}};
+    // The press adjusts for moisture when both moisture contents are given.
+    const bool moist = !snapshot.text(Text21).empty() && !snapshot.text(Text24).empty();
+    Row amounts{RowKind::TableRow, {moist ? "调整后用量（kg/m³）" : "用量（kg/m³）"}};
     Row proportions{RowKind::TableRow, {"比例（水泥为 1）"}};
     for (std::size_t i = 0; i < kAmountFields.size(); ++i) {
         header.cells.emplace_back(kMaterialNames[i]);
-        amounts.cells.push_back(snapshot.text(kAmountFields[i]));
-        proportions.cells.push_back(snapshot.text(kProportionFields[i]));
+        amounts.cells.push_back(AuditedText(snapshot, audit, kAmountFields[i], {}));
+        proportions.cells.push_back(AuditedText(snapshot, audit, kProportionFields[i], {}));
+        amounts.alert = amounts.alert || audit.Find(kAmountFields[i]);
+        proportions.alert = proportions.alert || audit.Find(kProportionFields[i]);
     }
     section.rows.push_back(std::move(header));
     section.rows.push_back(std::move(amounts));
@@ -124,14 +93,12 @@ Section MixSection(const document::DesignSnapshot& snapshot, const std::optional
         ratio += (ratio.empty() ? "" : " : ") + snapshot.text(field);
     section.rows.push_back(KeyValue("质量比（水泥 : 砂 : 石子 : 水）", ratio));
 
-    // The press adjusts for moisture when both moisture contents are given.
-    const bool moist = !snapshot.text(Text21).empty() && !snapshot.text(Text24).empty();
     section.rows.push_back(KeyValue(
-        "含水率调整", moist ? "已调整（" + std::string(FieldCaption(Text21)) + " " +
-                                  snapshot.text(Text21) + "，" + std::string(FieldCaption(Text24)) +
+        "含水率调整", moist ? "已调整（" + std::string(TermOf(Text21).term) + " " +
+                                  snapshot.text(Text21) + "，" + std::string(TermOf(Text24).term) +
                                   " " + snapshot.text(Text24) + "）"
-                            : "未调整（" + std::string(FieldCaption(Text21)) + "、" +
-                                  std::string(FieldCaption(Text24)) + "未同时填写）"));
+                            : "未调整（" + std::string(TermOf(Text21).term) + "、" +
+                                  std::string(TermOf(Text24).term) + "未同时填写）"));
     return section;
 }
 
@@ -194,18 +161,22 @@ std::string SandText(const document::DesignSnapshot& snapshot) {
 
 ReportPage BuildReport(const document::DesignSnapshot& snapshot, const ReportInfo& info) {
     const std::optional<std::string> missing = MissingResult(snapshot);
-    return {std::string(kReportTitle),
-            {
-                HeaderSection(info),
-                BasisSection(snapshot),
-                InputSection(snapshot),
-                IntermediateSection(snapshot),
-                MixSection(snapshot, missing),
-                TrialSection(snapshot, info, missing),
-                CheckSection(snapshot, info),
-                {"备注", {Note(info.remarks)}},
-                SignatureSection(info),
-            }};
+    const ConsistencyAudit audit = AuditConsistency(snapshot);
+    ReportPage page{std::string(kReportTitle),
+                    {
+                        HeaderSection(info),
+                        BasisSection(snapshot),
+                        InputSection(snapshot),
+                        IntermediateSection(snapshot, audit),
+                        MixSection(snapshot, missing, audit),
+                        TrialSection(snapshot, info, missing),
+                        CheckSection(snapshot, info),
+                        {"备注", {Note(info.remarks)}},
+                        SignatureSection(info),
+                    }};
+    if (std::optional<Section> warning = AuditWarningSection(audit))
+        page.sections.insert(page.sections.begin(), std::move(*warning));
+    return page;
 }
 
 } // namespace mixora::report

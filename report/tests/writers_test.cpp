@@ -78,7 +78,7 @@ TEST(WritersTest, HtmlReportIsSelfContainedAndEscapesEveryText) {
     info.project = "<script>alert(1)</script>";
     info.client = "A & B 'C'";
     const std::string html =
-        ReportHtml(BuildReport(With(PressedSnapshot(), {{Text16, "<img src=x>"}}), info));
+        ReportHtml(BuildReport(With(PressedSnapshot(), {{Text28, "<img src=x>"}}), info));
     EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
     EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
     EXPECT_NE(html.find("@page"), std::string::npos);
