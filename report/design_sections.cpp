@@ -28,6 +28,11 @@ Row TermRow(const document::DesignSnapshot& snapshot, calc::Field field) {
     return KeyValue(term.term, snapshot.text(field), term.unit);
 }
 
+// A coefficient as entered, "—" when it is not.
+std::string Given(const document::DesignSnapshot& snapshot, calc::Field field) {
+    return snapshot.text(field).empty() ? "—" : snapshot.text(field);
+}
+
 std::string TwoDecimals(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", value);
@@ -70,8 +75,8 @@ Section BasisSection(const document::DesignSnapshot& snapshot) {
             KeyValue("设计方法",
                      "仅用水泥的配合比（不掺矿物掺合料和外加剂）：W/C = αa·γc·fce,g / (fcu,0 + "
                      "αa·αb·γc·fce,g)，回归系数 αa = " +
-                         snapshot.text(Text6) + "、αb = " + snapshot.text(Text7) +
-                         "，水泥强度富余系数 γc = " + snapshot.text(Text9) + "，均按输入取用"),
+                         Given(snapshot, Text6) + "、αb = " + Given(snapshot, Text7) +
+                         "，水泥强度富余系数 γc = " + Given(snapshot, Text9) + "，均按输入取用"),
             KeyValue("计算方法", MethodText(snapshot)),
             KeyValue("校核依据",
                      "GB 50010-2010《混凝土结构设计规范》、JGJ 55-2011《普通混凝土配合比"
