@@ -50,12 +50,11 @@ std::string RegressionNote() {
     std::string gravel, crushed;
     for (const jgj55::RegressionRow& row : jgj55::kRegression.rows) {
         std::string& text = row.coarse == jgj55::CoarseKind::Gravel ? gravel : crushed;
-        text = "αa = " + TwoDecimals(row.alpha_a) + "、αb = " + TwoDecimals(row.alpha_b);
+        text = TwoDecimals(row.alpha_a) + "、" + TwoDecimals(row.alpha_b);
     }
-    return "回归系数 αa = " + ResetText(Text6) + "、αb = " + ResetText(Text7) +
-           " 为本程序的默认值（旧规程的卵石取值）；JGJ 55-2011 " +
-           std::string(jgj55::kRegression.source) + " 取卵石 " + gravel + "，碎石 " + crushed +
-           "。";
+    return "αa = " + ResetText(Text6) + "、αb = " + ResetText(Text7) +
+           " 为本程序默认值（旧规程的卵石取值）；JGJ 55-2011 " +
+           std::string(jgj55::kRegression.source) + "：卵石 " + gravel + "，碎石 " + crushed + "。";
 }
 
 } // namespace
@@ -72,11 +71,9 @@ Section BasisSection(const document::DesignSnapshot& snapshot) {
     Section section{
         "设计依据",
         {
-            KeyValue("设计方法",
-                     "仅用水泥的配合比（不掺矿物掺合料和外加剂）：W/C = αa·γc·fce,g / (fcu,0 + "
-                     "αa·αb·γc·fce,g)，回归系数 αa = " +
-                         Given(snapshot, Text6) + "、αb = " + Given(snapshot, Text7) +
-                         "，水泥强度富余系数 γc = " + Given(snapshot, Text9) + "，均按输入取用"),
+            KeyValue("设计方法", "仅用水泥，不掺矿物掺合料和外加剂；回归系数 αa = " +
+                                     Given(snapshot, Text6) + "、αb = " + Given(snapshot, Text7) +
+                                     "，富余系数 γc = " + Given(snapshot, Text9) + "，按输入取用"),
             KeyValue("计算方法", MethodText(snapshot)),
             KeyValue("校核依据",
                      "GB 50010-2010《混凝土结构设计规范》、JGJ 55-2011《普通混凝土配合比"

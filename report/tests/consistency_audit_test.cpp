@@ -150,11 +150,13 @@ TEST(ConsistencyAuditTest, TheReportUsesTheStandardsTermsAndListsWhatTheMethodRe
     EXPECT_EQ(ValueOf(by_mass, "设计参数", "坍落度"), "180");
 
     // The basis says the method and notes the older default coefficients.
-    EXPECT_NE(ValueOf(page, "设计依据", "设计方法").find("仅用水泥"), std::string::npos);
+    EXPECT_EQ(ValueOf(page, "设计依据", "设计方法"),
+              "仅用水泥，不掺矿物掺合料和外加剂；回归系数 αa = 0.48、αb = 0.33，富余系数 γc = "
+              "1.07，按输入取用");
     EXPECT_NE(ValueOf(page, "设计依据", "校核依据").find("GB 50010-2010"), std::string::npos);
     const auto notes = [](const ReportPage& p) { return RowsOf(p, "设计依据", RowKind::Note); };
     ASSERT_EQ(notes(page).size(), 1u);
-    EXPECT_NE(notes(page)[0].cells[0].find("卵石 αa = 0.49、αb = 0.13，碎石 αa = 0.53、αb = 0.20"),
+    EXPECT_NE(notes(page)[0].cells[0].find("表 5.1.2：卵石 0.49、0.13，碎石 0.53、0.20"),
               std::string::npos);
     EXPECT_TRUE(notes(BuildReport(With(PressedSnapshot(), {{Text6, "0.49"}, {Text7, "0.13"}}), {}))
                     .empty());
