@@ -2,6 +2,8 @@
 
 #include "checks.h"
 #include "design_rules.h"
+#include "design_sections.h"
+#include "report_terms.h"
 #include "field_catalog.h"
 #include "mix_soundness.h"
 #include "shown_number.h"
@@ -18,10 +20,6 @@ using calc::Toggle;
 
 Row KeyValue(std::string_view caption, std::string value, std::string_view unit = {}) {
     return {RowKind::KeyValue, {std::string(caption), std::move(value), std::string(unit)}};
-}
-
-Row FieldRow(const document::DesignSnapshot& snapshot, calc::Field field) {
-    return KeyValue(FieldCaption(field), snapshot.text(field), FieldUnit(field));
 }
 
 Row Note(std::string text, bool alert = false) {
@@ -93,50 +91,23 @@ Section HeaderSection(const ReportInfo& info) {
             2};
 }
 
-Section BasisSection(const document::DesignSnapshot& snapshot) {
-    return {"设计依据",
-            {
-                KeyValue("设计规程", "JGJ 55-2011《普通混凝土配合比设计规程》"),
-                KeyValue("计算方法", MethodText(snapshot)),
-            }};
-}
-
-Section InputSection(const document::DesignSnapshot& snapshot) {
-    Section section{"设计参数", {}, 3};
-    for (const calc::Field field : kInputFields)
-        section.rows.push_back(FieldRow(snapshot, field));
-    section.rows.push_back(KeyValue("石子种类", AggregateText(snapshot)));
-    section.rows.push_back(KeyValue("砂子种类", SandText(snapshot)));
-    return section;
-}
-
-Section IntermediateSection(const document::DesignSnapshot& snapshot) {
-    Section section{"计算结果", {}, 2};
-    bool any_empty = false;
-    for (const calc::Field field : kIntermediateFields) {
-        section.rows.push_back(FieldRow(snapshot, field));
-        any_empty = any_empty || snapshot.text(field).empty();
-    }
-    if (const std::string minimum = calc::MinimumCementText(); snapshot.text(Text4) == minimum)
-        section.rows.push_back(Note("水泥用量为 " + minimum + "：计算所得水泥用量小于最小值 " +
-                                    minimum + " kg/m³ 时取 " + minimum + "。"));
-    if (any_empty) section.rows.push_back(Note("空白项尚未计算。"));
-    return section;
-}
-
-Section MixSection(const document::DesignSnapshot& snapshot, const std::optional<NoMix>& no_mix) {
+Section MixSection(const document::DesignSnapshot& snapshot, const std::optional<NoMix>& no_mix,
+                   const ConsistencyAudit& audit) {
     Section section{"配合比（每立方米混凝土）", {}};
     if (no_mix) {
         section.rows.push_back(Note(no_mix->mix_note, true));
         return section;
     }
     Row header{RowKind::TableHeader, {"项目"}};
-    Row amounts{RowKind::TableRow, {"用量（kg/m³）"}};
+    const bool moist = calc::MoistureGiven(snapshot);
+    Row amounts{RowKind::TableRow, {moist ? "调整后用量（kg/m³）" : "用量（kg/m³）"}};
     Row proportions{RowKind::TableRow, {"比例（水泥为 1）"}};
     for (std::size_t i = 0; i < kAmountFields.size(); ++i) {
         header.cells.emplace_back(kMaterialNames[i]);
-        amounts.cells.push_back(snapshot.text(kAmountFields[i]));
-        proportions.cells.push_back(snapshot.text(kProportionFields[i]));
+        amounts.cells.push_back(AuditedText(snapshot, audit, kAmountFields[i], {}));
+        proportions.cells.push_back(AuditedText(snapshot, audit, kProportionFields[i], {}));
+        amounts.alert = amounts.alert || audit.Find(kAmountFields[i]);
+        proportions.alert = proportions.alert || audit.Find(kProportionFields[i]);
     }
     section.rows.push_back(std::move(header));
     section.rows.push_back(std::move(amounts));
@@ -147,13 +118,12 @@ Section MixSection(const document::DesignSnapshot& snapshot, const std::optional
         ratio += (ratio.empty() ? "" : " : ") + snapshot.text(field);
     section.rows.push_back(KeyValue("质量比（水泥 : 砂 : 石子 : 水）", ratio));
 
-    const bool moist = calc::MoistureGiven(snapshot);
     section.rows.push_back(KeyValue(
-        "含水率调整", moist ? "已调整（" + std::string(FieldCaption(Text21)) + " " +
-                                  snapshot.text(Text21) + "，" + std::string(FieldCaption(Text24)) +
+        "含水率调整", moist ? "已调整（" + std::string(TermOf(Text21).term) + " " +
+                                  snapshot.text(Text21) + "，" + std::string(TermOf(Text24).term) +
                                   " " + snapshot.text(Text24) + "）"
-                            : "未调整（" + std::string(FieldCaption(Text21)) + "、" +
-                                  std::string(FieldCaption(Text24)) + "未同时填写）"));
+                            : "未调整（" + std::string(TermOf(Text21).term) + "、" +
+                                  std::string(TermOf(Text24).term) + "未同时填写）"));
     return section;
 }
 
@@ -218,18 +188,21 @@ ReportPage BuildReport(const document::DesignSnapshot& snapshot, const ReportInf
     const std::optional<std::string> missing = MissingResult(snapshot);
     const std::optional<std::string> unsound = missing ? std::nullopt : UnsoundResult(snapshot);
     const std::optional<NoMix> no_mix = NoMixOf(missing, unsound.has_value());
+    const ConsistencyAudit audit = AuditConsistency(snapshot);
     ReportPage page{std::string(kReportTitle),
                     {
                         HeaderSection(info),
                         BasisSection(snapshot),
                         InputSection(snapshot),
-                        IntermediateSection(snapshot),
-                        MixSection(snapshot, no_mix),
+                        IntermediateSection(snapshot, audit),
+                        MixSection(snapshot, no_mix, audit),
                         TrialSection(snapshot, info, no_mix),
                         CheckSection(snapshot, info),
                         {"备注", {Note(info.remarks)}},
                         SignatureSection(info),
                     }};
+    if (std::optional<Section> warning = AuditWarningSection(audit))
+        page.sections.insert(page.sections.begin(), std::move(*warning));
     // The first thing a reader sees: this sheet is no mix to use.
     if (unsound) page.sections.insert(page.sections.begin(), Section{"", {Note(*unsound, true)}});
     return page;

@@ -1,6 +1,8 @@
 #pragma once
 // The sheet as a list for the clipboard: every input, the option choices, the intermediate
-// results and the result frame, each with its caption, its text as shown and its unit.
+// results and the result frame, each with its caption, its text as shown and its unit. After
+// a moisture adjustment the frame's sand, stone and water are named "调整后…"; a result that
+// does not follow from the inputs is named "（给定值）" and followed by what it should be.
 #include "design_snapshot.h"
 
 #include <string>

@@ -33,13 +33,13 @@ TEST(ReportModelTest, ResetSheetAfterOnePressShowsEveryNumberAsTheWindowDoes) {
     EXPECT_EQ(page.title, "混凝土配合比设计报告");
     EXPECT_EQ(ValueOf(page, "工程信息", "工程名称"), "示例工程");
     EXPECT_EQ(ValueOf(page, "设计依据", "计算方法"), "体积法");
-    EXPECT_EQ(ValueOf(page, "设计参数", "混凝土强度等级(Fcu,k)"), "20");
-    EXPECT_EQ(ValueOf(page, "设计参数", "砂率"), "0.36");
+    EXPECT_EQ(ValueOf(page, "设计参数", "强度等级"), "C20");
+    EXPECT_EQ(ValueOf(page, "设计参数", "砂率 βs"), "0.36");
     EXPECT_EQ(ValueOf(page, "设计参数", "石子种类"), "卵石");
-    EXPECT_EQ(ValueOf(page, "计算结果", "混凝土配置强度"), "26.58");
-    EXPECT_EQ(ValueOf(page, "计算结果", "水灰比"), "0.52");
-    EXPECT_EQ(ValueOf(page, "计算结果", "灰水比"), "1.92");
-    EXPECT_EQ(ValueOf(page, "计算结果", "水泥用量"), "346.15");
+    EXPECT_EQ(ValueOf(page, "计算结果", "配制强度 fcu,0"), "26.58");
+    EXPECT_EQ(ValueOf(page, "计算结果", "水灰比 W/C"), "0.52");
+    EXPECT_EQ(ValueOf(page, "计算结果", "灰水比 C/W"), "1.92");
+    EXPECT_EQ(ValueOf(page, "计算结果", "水泥用量 mc0"), "346.15");
 
     const std::string mix = "配合比（每立方米混凝土）";
     EXPECT_EQ(RowsOf(page, mix, RowKind::TableRow),
@@ -47,7 +47,7 @@ TEST(ReportModelTest, ResetSheetAfterOnePressShowsEveryNumberAsTheWindowDoes) {
                   {RowKind::TableRow, {"用量（kg/m³）", "346.15", "678.7865", "1206.731", "180"}},
                   {RowKind::TableRow, {"比例（水泥为 1）", "1.00", "1.96", "3.49", "0.52"}}}));
     EXPECT_EQ(ValueOf(page, mix, "质量比（水泥 : 砂 : 石子 : 水）"), "1.00 : 1.96 : 3.49 : 0.52");
-    EXPECT_EQ(ValueOf(page, mix, "含水率调整"), "未调整（砂子w、石子w未同时填写）");
+    EXPECT_EQ(ValueOf(page, mix, "含水率调整"), "未调整（砂含水率、石子含水率未同时填写）");
     EXPECT_TRUE(RowsOf(page, "计算结果", RowKind::Note).empty()); // all computed, above 260
 
     EXPECT_EQ(RowsOf(page, "", RowKind::Signature).at(0).cells, (Cells{"试验", "张三"}));
@@ -93,15 +93,22 @@ TEST(ReportModelTest, TrialVolumeBelowTheLeastForTheStoneSizeIsFlagged) {
 }
 
 TEST(ReportModelTest, CementRaisedToTheMinimumAndMoistureAdjustmentAreStated) {
-    const ReportPage page =
-        BuildReport(With(PressedSnapshot(), {{Text4, "260"}, {Text21, "0.03"}, {Text24, "0.01"}}),
-                    ReportInfo{});
+    // A water content whose cement falls below the minimum, pressed with both moisture contents.
+    calc::MemorySheet sheet;
+    calc::qk(sheet);
+    sheet.set_text(Text26, "120");
+    sheet.set_text(Text21, "0.03");
+    sheet.set_text(Text24, "0.01");
+    IgnoredNotices notices;
+    ASSERT_EQ(calc::Press(sheet, notices, calc::NumberFormat{}), std::nullopt);
+    ASSERT_EQ(sheet.text(Text4), "260");
+    const ReportPage page = BuildReport(document::TakeSnapshot(sheet), ReportInfo{});
     ASSERT_EQ(RowsOf(page, "计算结果", RowKind::Note).size(), 1u);
     EXPECT_NE(RowsOf(page, "计算结果", RowKind::Note)[0].cells[0].find("260"), std::string::npos);
     EXPECT_EQ(RowsOf(page, "计算结果", RowKind::Note)[0].cells[0],
               "水泥用量为 260：计算所得水泥用量小于最小值 260 kg/m³ 时取 260。");
     EXPECT_EQ(ValueOf(page, "配合比（每立方米混凝土）", "含水率调整"),
-              "已调整（砂子w 0.03，石子w 0.01）");
+              "已调整（砂含水率 0.03，石子含水率 0.01）");
 }
 
 // The mix and trial sections of a sheet without a result: the reason, and no number.
@@ -129,7 +136,7 @@ TEST(ReportModelTest, ASheetWithoutAResultSaysSoAndInventsNoValue) {
                    "尚无计算结果（石子用量（配合比）「1,20」不是数）");
 
     const ReportPage page = BuildReport(ResetSnapshot(), ReportInfo{});
-    EXPECT_EQ(ValueOf(page, "计算结果", "水泥用量"), "");
+    EXPECT_EQ(ValueOf(page, "计算结果", "水泥用量 mc0"), "");
     EXPECT_EQ(RowsOf(page, "计算结果", RowKind::Note).at(0).cells[0], "空白项尚未计算。");
 }
 

@@ -79,7 +79,7 @@ TEST(WritersTest, HtmlReportIsSelfContainedAndEscapesEveryText) {
     info.project = "<script>alert(1)</script>";
     info.client = "A & B 'C'";
     const std::string html =
-        ReportHtml(BuildReport(With(PressedSnapshot(), {{Text16, "<img src=x>"}}), info));
+        ReportHtml(BuildReport(With(PressedSnapshot(), {{Text28, "<img src=x>"}}), info));
     EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
     EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
     EXPECT_NE(html.find("@page"), std::string::npos);
@@ -106,15 +106,19 @@ TEST(WritersTest, CsvAndClipboardTextNeverCarryAFormula) {
     info.client = "@SUM(A1)";
     info.location = "a;=1+1";
     const document::DesignSnapshot snapshot =
-        With(PressedSnapshot(), {{Text16, "+1+1"}, {Text17, "\t=1"}, {Text28, "-2"}});
+        With(PressedSnapshot(), {{Text16, "+1+1"},
+                                 {Text17, "\t=1"},
+                                 {Text27, "+1+1"},
+                                 {Text29, "\t=1"},
+                                 {Text28, "-2"}});
     const std::string csv = ReportCsv(BuildReport(snapshot, info));
     EXPECT_NE(csv.find("\r\n工程名称,\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",\r\n"),
               std::string::npos);
     EXPECT_NE(csv.find("\r\n委托单位,'@SUM(A1),\r\n"), std::string::npos);
     EXPECT_NE(csv.find("\r\n使用部位,\"a;=1+1\",\r\n"), std::string::npos);
-    EXPECT_NE(csv.find("\r\n石子,'+1+1,\r\n"), std::string::npos);
-    EXPECT_NE(csv.find("\r\n砂子,\"'\t=1\",\r\n"), std::string::npos);
-    EXPECT_NE(csv.find("\r\n塌落度,-2,mm\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n维勃稠度,'+1+1,s\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n石子最大粒径,\"'\t=1\",mm\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n坍落度,-2,mm\r\n"), std::string::npos);
     EXPECT_NE(csv.find("\r\n水泥,346.15,6.92\r\n"), std::string::npos);
     for (const char* start : {",=", ",+", ",@", ",\"=", ",\"+", ",\"@", ",\"\t"})
         EXPECT_EQ(csv.find(start), std::string::npos) << start;
