@@ -2,6 +2,7 @@
 
 #include "clipboard_formats.h"
 #include "control_ids.h"
+#include "design_format.h"
 #include "frame.h"
 #include "layout.h"
 #include "press.h"
@@ -93,7 +94,10 @@ bool CementSheet::Create(HWND window) {
             CreateWindowExW(ex_style, class_name, entry.caption, style, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(INT_PTR{entry.id}), instance, nullptr);
         if (!control) return false;
-        if (entry.type == ControlType::Text) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+        // No value needs more; a longer text (a huge paste) would only slow the edit control
+        // down and could not be saved.
+        if (entry.type == ControlType::Text)
+            SendMessageW(control, EM_SETLIMITTEXT, document::kMaxDesignTextLength, 0);
         controls_.push_back(control);
     }
     NameCells();

@@ -2,6 +2,8 @@
 
 #include "scoped_select.h"
 
+#include <vector>
+
 namespace mixora::ui {
 
 namespace {
@@ -39,13 +41,28 @@ void DrawBoxes(HDC dc, const LaidOutPage& page) {
     }
 }
 
+// A rule is at least one device pixel thick: at a small zoom a line to sign on would otherwise
+// map to no pixel at all.
 void DrawRules(HDC dc, const LaidOutPage& page) {
     base::unique_hbrush ink(CreateSolidBrush(kInk));
     if (!ink) return;
+    std::vector<RECT> device;
     for (const report::Rect& rule : page.rules) {
-        const RECT r = ToRect(rule);
-        FillRect(dc, &r, ink.get());
+        POINT corners[2] = {{rule.left, rule.top}, {rule.right, rule.bottom}};
+        if (!LPtoDP(dc, corners, 2)) return;
+        RECT r{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+        if (r.bottom <= r.top) r.bottom = r.top + 1;
+        if (r.right <= r.left) r.right = r.left + 1;
+        device.push_back(r);
     }
+    const int saved = SaveDC(dc);
+    if (saved == 0) return;
+    SetMapMode(dc, MM_TEXT);
+    SetWindowOrgEx(dc, 0, 0, nullptr);
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+    for (const RECT& r : device)
+        FillRect(dc, &r, ink.get());
+    RestoreDC(dc, saved);
 }
 
 void DrawTexts(HDC dc, const LaidOutPage& page, const PageFonts& fonts) {

@@ -132,5 +132,42 @@ TEST_F(PageRenderTest, LongRemarksAndTextsWrapOntoFurtherPages) {
     EXPECT_GE(CheckPages(PressedReport(remarks)), 3u);
 }
 
+// At the preview's smaller zooms a line to sign on (0.3 mm) is under a pixel: it still shows.
+TEST(PageRules, ARuleThinnerThanAPixelStillLeavesInk) {
+    constexpr int kWidth = 640, kHeight = 900;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = kWidth;
+    info.bmiHeader.biHeight = -kHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    base::unique_hdc dc(CreateCompatibleDC(nullptr));
+    base::unique_hbitmap bitmap(
+        CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ASSERT_TRUE(dc && bitmap);
+    base::scoped_select select(dc.get(), bitmap.get());
+    PatBlt(dc.get(), 0, 0, kWidth, kHeight, WHITENESS);
+    LaidOutPage page;
+    for (int top = 1000; top < 2000; top += 97)
+        page.rules.push_back({200, top, 1200, top + 3});
+    for (const int zoom : {50, 75}) {
+        MapPaper(dc.get(), 96, 96, zoom, {0, 0});
+        DrawPage(dc.get(), page, PageFonts{});
+    }
+    GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (const int zoom : {50, 75})
+        for (const auto& rule : page.rules) {
+            const int x = MulDiv((rule.left + rule.right) / 2, 96 * zoom, kUnitsPerInch * 100);
+            const int y = MulDiv(rule.top, 96 * zoom, kUnitsPerInch * 100);
+            bool ink = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                ink = ink ||
+                      (pixels[static_cast<size_t>((y + dy) * kWidth + x)] & 0xFFFFFF) != 0xFFFFFF;
+            EXPECT_TRUE(ink) << "zoom " << zoom << " rule at " << rule.top;
+        }
+}
+
 } // namespace
 } // namespace mixora::ui::testing
