@@ -1,5 +1,6 @@
 #include "design_fixture.h"
 #include "jgj55_report.h"
+#include "step_catalog.h"
 
 #include <gtest/gtest.h>
 
@@ -93,7 +94,7 @@ TEST(Jgj55Report, AMixThatCannotBeComputedSaysWhyAndHasNoTrialMasses) {
     EXPECT_EQ(RowStarting(*Find(page, "试拌"), "材料"), nullptr);
 }
 
-TEST(Jgj55Report, ClipboardRowsAreTabSeparatedAndTheTableEscaped) {
+TEST(Jgj55Report, ClipboardRowsAreTabSeparatedTextAndAnHtmlTable) {
     const jgj55::Result result = jgj55::ComputeDesign(WorkedExample());
     const std::string text = Jgj55ClipboardText(result);
     EXPECT_TRUE(text.starts_with("名称\t数值\t单位\t来源\r\n"));
@@ -101,8 +102,10 @@ TEST(Jgj55Report, ClipboardRowsAreTabSeparatedAndTheTableEscaped) {
     EXPECT_TRUE(Contains(text, "1 : 1.94 : 3.04 : 0.47"));
     const std::string html = Jgj55ClipboardHtml(result);
     EXPECT_TRUE(html.starts_with("Version:0.9"));
-    EXPECT_TRUE(Contains(html, "<td>≤ C45") || Contains(html, "&lt;") ||
-                Contains(html, "表 4.0.2"));
+    const jgj55::QuantityInfo& cement = jgj55::InfoOf(jgj55::Quantity::Cement);
+    EXPECT_TRUE(Contains(html, "<tr><td>" + std::string(cement.name) + " " +
+                                   std::string(cement.symbol) + "</td><td>296</td>"));
+    EXPECT_TRUE(Contains(html, "自动（表 4.0.2（≤ C45））"));
 }
 
 } // namespace
