@@ -120,14 +120,16 @@ Section StepSection(const jgj55::StepInfo& step, const jgj55::Result& result) {
     Section section{"步骤 " + std::to_string(step.number) + "　" + step.title,
                     {Note("公式：" + step.formula),
                      Note("依据：" + step.source),
-                     {RowKind::TableHeader, {"参数", "数值", "单位", "来源", "说明"}}}};
+                     {RowKind::TableHeader, {"参数", "数值", "单位", "来源"}}}};
     for (const Quantity quantity : step.quantities) {
         const jgj55::QuantityInfo& info = jgj55::InfoOf(quantity);
         const jgj55::Parameter& parameter = result[quantity];
         section.rows.push_back(
             {RowKind::TableRow,
              {Text(info.name) + " " + Text(info.symbol), parameter.value ? parameter.text : "—",
-              Text(info.unit), SourceText(parameter), parameter.note},
+              Text(info.unit),
+              parameter.note.empty() ? SourceText(parameter)
+                                     : SourceText(parameter) + "；" + parameter.note},
              parameter.origin == Origin::Unavailable});
     }
     return section;

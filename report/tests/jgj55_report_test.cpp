@@ -41,12 +41,20 @@ TEST(Jgj55Report, EveryStepListsItsValuesWithTheirSource) {
     bool given_found = false;
     for (const Section& section : page.sections)
         for (const Row& row : section.rows)
-            if (row.kind == RowKind::TableRow && Contains(row.cells[0], "γf")) {
+            if (row.kind == RowKind::TableRow && row.cells.size() == 4 &&
+                Contains(row.cells[0], "γf")) {
                 EXPECT_EQ(row.cells[1], "0.80");
                 EXPECT_EQ(row.cells[3], "给定");
                 given_found = true;
             }
     EXPECT_TRUE(given_found);
+    // What governed a value follows its source.
+    bool governed = false;
+    for (const Section& section : page.sections)
+        for (const Row& row : section.rows)
+            governed = governed || (row.kind == RowKind::TableRow && row.cells.size() == 4 &&
+                                    Contains(row.cells[3], "自动（式 5.1.1）；强度要求起控制作用"));
+    EXPECT_TRUE(governed);
     std::size_t steps = 0;
     for (const Section& section : page.sections)
         steps += section.title.starts_with("步骤 ");
