@@ -5,6 +5,8 @@
 #include "jgj55_sheet.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace mixora::ui::testing {
 namespace {
@@ -200,6 +202,28 @@ TEST_F(Jgj55SheetTest, AFileWrittenAndReadBackGivesTheSameSheet) {
     Set(j::Slump, L"170");
     EXPECT_TRUE(window->IsModified());
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Jgj55SheetTest, InputsThatCannotBeReadGiveTheDefaults) {
+    EnterWorkedExample();
+    ASSERT_TRUE(window->SaveDesignAs());
+    std::string bytes;
+    {
+        std::ifstream file(dialogs.path->c_str(), std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(file), {});
+    }
+    const auto at = bytes.find("\"slump\":");
+    ASSERT_NE(at, std::string::npos) << bytes;
+    bytes.insert(at + 8, "\"soft\",\"ignored\":"); // "slump": "soft", "ignored": 160
+    {
+        std::ofstream file(dialogs.path->c_str(), std::ios::binary | std::ios::trunc);
+        file << bytes;
+    }
+    ASSERT_TRUE(window->NewDesign());
+    window->OpenDesign(*dialogs.path);
+    EXPECT_EQ(Get(j::Grade), L"C30");
+    EXPECT_EQ(Get(j::Slump), L"50");
+    EXPECT_TRUE(Get(j::Status).starts_with(L"计算完成")) << Get(j::Status);
 }
 
 } // namespace
