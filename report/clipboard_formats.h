@@ -4,6 +4,7 @@
 #include "design_snapshot.h"
 
 #include <string>
+#include <string_view>
 
 namespace mixora::report {
 
@@ -15,5 +16,8 @@ std::string ClipboardText(const document::DesignSnapshot& snapshot);
 // The "HTML Format" clipboard data: the Version 0.9 description with byte offsets into this
 // UTF-8 string, around an HTML table of the same rows.
 std::string ClipboardHtml(const document::DesignSnapshot& snapshot);
+
+// The "HTML Format" clipboard data around any HTML fragment.
+std::string ClipboardHtmlAround(std::string_view fragment);
 
 } // namespace mixora::report

@@ -32,9 +32,12 @@ std::string Offset(std::size_t offset) {
 } // namespace
 
 std::string ClipboardHtml(const document::DesignSnapshot& snapshot) {
+    return ClipboardHtmlAround(Table(snapshot));
+}
+
+std::string ClipboardHtmlAround(std::string_view fragment) {
     const std::string before =
         "<html><head><meta charset=\"utf-8\"></head><body>\r\n" + std::string(kStartMarker);
-    const std::string fragment = Table(snapshot);
     const std::string after = std::string(kEndMarker) + "\r\n</body></html>";
 
     // The description has the same length whatever its numbers, so it is measured first.
@@ -48,8 +51,8 @@ std::string ClipboardHtml(const document::DesignSnapshot& snapshot) {
     const std::size_t start_fragment = start_html + before.size();
     const std::size_t end_fragment = start_fragment + fragment.size();
     const std::size_t end_html = end_fragment + after.size();
-    return description(start_html, end_html, start_fragment, end_fragment) + before + fragment +
-           after;
+    return description(start_html, end_html, start_fragment, end_fragment) + before +
+           std::string(fragment) + after;
 }
 
 } // namespace mixora::report

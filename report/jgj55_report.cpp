@@ -1,0 +1,273 @@
+#include "jgj55_report.h"
+
+#include "check_limits.h"
+#include "clipboard_formats.h"
+#include "html_escape.h"
+#include "shown_value.h"
+#include "step_catalog.h"
+#include "trial_batch.h"
+
+#include <charconv>
+#include <optional>
+
+namespace mixora::report {
+
+namespace {
+
+using jgj55::Origin;
+using jgj55::Quantity;
+using jgj55::Verdict;
+
+Row KeyValue(std::string_view caption, std::string value, std::string_view unit = {}) {
+    return {RowKind::KeyValue, {std::string(caption), std::move(value), std::string(unit)}};
+}
+
+Row Note(std::string text, bool alert = false) {
+    return {RowKind::Note, {std::move(text)}, alert};
+}
+
+std::string Text(std::string_view text) {
+    return std::string(text);
+}
+
+std::string Number(double value, int decimals) {
+    return jgj55::FormatGiven(value, decimals);
+}
+
+// "自动（表 4.0.2（≤ C45））", "给定", "无法计算：等待 fb（…）".
+std::string SourceText(const jgj55::Parameter& parameter) {
+    switch (parameter.origin) {
+    case Origin::Automatic: return "自动（" + parameter.source + "）";
+    case Origin::Given: return "给定";
+    case Origin::NotNeeded:
+    case Origin::Unavailable:
+        return Text(jgj55::OriginName(parameter.origin)) + "：" + parameter.reason;
+    }
+    return {};
+}
+
+// The materials of the mix in the order the report and the clipboard list them.
+struct Material {
+    std::string_view name;
+    Quantity quantity;
+};
+constexpr Material kMaterials[] = {
+    {"水泥", Quantity::Cement},      {"粉煤灰", Quantity::FlyAsh}, {"矿粉", Quantity::Slag},
+    {"水", Quantity::Water},         {"砂", Quantity::Sand},       {"石", Quantity::Stone},
+    {"外加剂", Quantity::Admixture},
+};
+
+// Why the mix cannot be given, or nothing when every material is known.
+std::optional<std::string> MissingMix(const jgj55::Result& result) {
+    for (const Material& material : kMaterials) {
+        const jgj55::Parameter& parameter = result[material.quantity];
+        if (!parameter.value)
+            return Text(kNoResult) + "（" + Text(material.name) + "：" + parameter.reason + "）";
+    }
+    return std::nullopt;
+}
+
+Section HeaderSection(const jgj55::Inputs& inputs, const ReportInfo& info) {
+    return {"工程信息",
+            {
+                KeyValue("工程名称", info.project),
+                KeyValue("委托单位", info.client),
+                KeyValue("使用部位", info.location),
+                KeyValue("报告编号", info.report_number),
+                KeyValue("环境类别", Text(jgj55::NameOf(inputs.environment))),
+                KeyValue("结构类型", Text(jgj55::NameOf(inputs.structure))),
+                KeyValue("日期", info.date),
+            },
+            2};
+}
+
+Section InputSection(const jgj55::Inputs& inputs) {
+    Section section{"设计参数",
+                    {
+                        KeyValue("设计规程", "JGJ 55-2011《普通混凝土配合比设计规程》"),
+                        KeyValue("计算方法", Text(jgj55::NameOf(inputs.method))),
+                        KeyValue("强度等级", Text(jgj55::GradeName(inputs.grade))),
+                        KeyValue("坍落度", Number(inputs.slump, 0), "mm"),
+                        KeyValue("水泥", Text(jgj55::NameOf(inputs.cement_kind)) + " " +
+                                             Text(jgj55::NameOf(inputs.cement_grade))),
+                        KeyValue("粉煤灰", Text(jgj55::NameOf(inputs.fly_ash_grade)) + "，掺量 " +
+                                               Number(inputs.fly_ash_share, 0) + " %"),
+                        KeyValue("矿粉", Text(jgj55::NameOf(inputs.slag_grade)) + "，掺量 " +
+                                             Number(inputs.slag_share, 0) + " %"),
+                        KeyValue("粗骨料", Text(jgj55::NameOf(inputs.coarse)) + "，最大粒径 " +
+                                               Text(jgj55::NameOf(inputs.max_size))),
+                        KeyValue("砂", Text(jgj55::NameOf(inputs.sand))),
+                        KeyValue("外加剂掺量", Number(inputs.admixture_dosage, 1), "%"),
+                        KeyValue("外加剂减水率", Number(inputs.water_reduction, 0), "%"),
+                    },
+                    3};
+    if (inputs.method == jgj55::Method::Mass) {
+        section.rows.push_back(KeyValue("假定容重", Number(inputs.assumed_mass, 0), "kg/m³"));
+    } else {
+        const jgj55::VolumeMethodInputs& v = inputs.volume;
+        section.rows.push_back(KeyValue("水泥密度", Number(v.cement_density, 0), "kg/m³"));
+        section.rows.push_back(KeyValue("粉煤灰密度", Number(v.fly_ash_density, 0), "kg/m³"));
+        section.rows.push_back(KeyValue("矿粉密度", Number(v.slag_density, 0), "kg/m³"));
+        section.rows.push_back(KeyValue("砂表观密度", Number(v.sand_density, 0), "kg/m³"));
+        section.rows.push_back(KeyValue("石表观密度", Number(v.stone_density, 0), "kg/m³"));
+        section.rows.push_back(KeyValue("水密度", Number(v.water_density, 0), "kg/m³"));
+        section.rows.push_back(KeyValue("含气量 α", Number(v.air_percent, 0), "%"));
+    }
+    return section;
+}
+
+Section StepSection(const jgj55::StepInfo& step, const jgj55::Result& result) {
+    Section section{"步骤 " + std::to_string(step.number) + "　" + step.title,
+                    {Note("公式：" + step.formula),
+                     Note("依据：" + step.source),
+                     {RowKind::TableHeader, {"参数", "数值", "单位", "来源"}}}};
+    for (const Quantity quantity : step.quantities) {
+        const jgj55::QuantityInfo& info = jgj55::InfoOf(quantity);
+        const jgj55::Parameter& parameter = result[quantity];
+        section.rows.push_back(
+            {RowKind::TableRow,
+             {Text(info.name) + " " + Text(info.symbol), parameter.value ? parameter.text : "—",
+              Text(info.unit),
+              parameter.note.empty() ? SourceText(parameter)
+                                     : SourceText(parameter) + "；" + parameter.note},
+             parameter.origin == Origin::Unavailable});
+    }
+    return section;
+}
+
+Section MixSection(const jgj55::Result& result, const std::optional<std::string>& missing) {
+    Section section{"配合比（每立方米混凝土）", {}};
+    if (missing) {
+        section.rows.push_back(Note(*missing, true));
+        return section;
+    }
+    Row header{RowKind::TableHeader, {"项目"}};
+    Row amounts{RowKind::TableRow, {"用量（kg/m³）"}};
+    for (const Material& material : kMaterials) {
+        header.cells.emplace_back(material.name);
+        amounts.cells.push_back(result[material.quantity].text);
+    }
+    section.rows.push_back(std::move(header));
+    section.rows.push_back(std::move(amounts));
+    section.rows.push_back(KeyValue("胶凝材料", result[Quantity::Binder].text, "kg/m³"));
+    section.rows.push_back(KeyValue("计算密度", result[Quantity::Density].text, "kg/m³"));
+    section.rows.push_back(KeyValue("质量比（胶凝材料 : 砂 : 石 : 水）", result.mass_ratio));
+    return section;
+}
+
+double Literal(std::string_view text) {
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+Section TrialSection(const jgj55::Inputs& inputs, const jgj55::Result& result,
+                     const std::optional<std::string>& missing) {
+    const std::string litres = Jgj55TrialLitres(inputs.max_size);
+    Section section{"试拌", {KeyValue("试拌体积", litres, "L")}};
+    if (missing) {
+        section.rows.push_back(Note(Text(kNoResult) + "，无法计算试拌用量。"));
+    } else {
+        section.rows.push_back(
+            {RowKind::TableHeader, {"材料", "每立方米用量（kg/m³）", "试拌用量（kg）"}});
+        const double volume = Literal(litres);
+        for (const Material& material : kMaterials) {
+            const jgj55::Parameter& parameter = result[material.quantity];
+            const double kg = jgj55::RoundShown(*parameter.value * volume / 1000, 2);
+            section.rows.push_back(
+                {RowKind::TableRow,
+                 {Text(material.name), parameter.text, jgj55::FormatFixed(kg, 2)}});
+        }
+        section.rows.push_back(Note(Text(kTrialRoundingNote)));
+    }
+    section.rows.push_back(Note(TrialMinimumNote()));
+    return section;
+}
+
+Section CheckSection(const jgj55::Result& result) {
+    Section section{"校核", {{RowKind::TableHeader, {"项目", "本配合比", "限值", "依据", "结论"}}}};
+    for (const jgj55::Check& check : result.checks) {
+        std::string verdict = Text(jgj55::VerdictName(check.verdict));
+        if (!check.reason.empty()) verdict += "（" + check.reason + "）";
+        section.rows.push_back({RowKind::TableRow,
+                                {check.item, check.value, check.limit, check.source, verdict},
+                                check.verdict == Verdict::Fails});
+    }
+    section.rows.push_back(Note("以上为提示性校核，按显示的数值核对，不代替设计审核。"));
+    return section;
+}
+
+Section SignatureSection(const ReportInfo& info) {
+    return {"",
+            {
+                {RowKind::Signature, {"试验", info.tested_by}},
+                {RowKind::Signature, {"审核", info.reviewed_by}},
+                {RowKind::Signature, {"批准", info.approved_by}},
+            }};
+}
+
+// The rows 复制结果 copies: every quantity, then the mass ratio.
+struct CopiedRow {
+    std::string name, value, unit, source;
+};
+std::vector<CopiedRow> CopiedRows(const jgj55::Result& result) {
+    std::vector<CopiedRow> rows;
+    for (const jgj55::QuantityInfo& info : jgj55::AllQuantities()) {
+        const jgj55::Parameter& parameter = result[info.quantity];
+        rows.push_back({Text(info.name) + " " + Text(info.symbol), parameter.text, Text(info.unit),
+                        SourceText(parameter)});
+    }
+    rows.push_back({"质量比（胶凝材料 : 砂 : 石 : 水）", result.mass_ratio, "", ""});
+    return rows;
+}
+
+// A cell of tab-separated text: tabs and line breaks become blanks.
+std::string Cell(std::string text) {
+    for (char& c : text)
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+} // namespace
+
+std::string Jgj55TrialLitres(jgj55::MaxSize size) {
+    const double mm = jgj55::MaxSizeMm(size);
+    for (const TrialBatchMinimum& row : kTrialBatchMinimum)
+        if (mm <= Literal(row.max_aggregate_mm)) return Text(row.min_litres);
+    return Text(kTrialBatchMinimum.back().min_litres);
+}
+
+ReportPage BuildJgj55Report(const jgj55::Inputs& inputs, const jgj55::Result& result,
+                            const ReportInfo& info) {
+    const std::optional<std::string> missing = MissingMix(result);
+    ReportPage page{Text(kJgj55ReportTitle), {HeaderSection(inputs, info), InputSection(inputs)}};
+    for (const jgj55::StepInfo& step : jgj55::DesignSteps())
+        page.sections.push_back(StepSection(step, result));
+    page.sections.push_back(MixSection(result, missing));
+    page.sections.push_back(TrialSection(inputs, result, missing));
+    page.sections.push_back(CheckSection(result));
+    page.sections.push_back({"备注", {Note(info.remarks)}});
+    page.sections.push_back(SignatureSection(info));
+    return page;
+}
+
+std::string Jgj55ClipboardText(const jgj55::Result& result) {
+    std::string text = "名称\t数值\t单位\t来源\r\n";
+    for (const CopiedRow& row : CopiedRows(result))
+        text += Cell(row.name) + "\t" + Cell(row.value) + "\t" + Cell(row.unit) + "\t" +
+                Cell(row.source) + "\r\n";
+    return text;
+}
+
+std::string Jgj55ClipboardHtml(const jgj55::Result& result) {
+    std::string table =
+        "<table border=\"1\" cellspacing=\"0\"><tr><th>名称</th><th>数值</th><th>单位</th>"
+        "<th>来源</th></tr>";
+    for (const CopiedRow& row : CopiedRows(result))
+        table += "<tr><td>" + EscapeHtml(row.name) + "</td><td>" + EscapeHtml(row.value) +
+                 "</td><td>" + EscapeHtml(row.unit) + "</td><td>" + EscapeHtml(row.source) +
+                 "</td></tr>";
+    return ClipboardHtmlAround(table + "</table>");
+}
+
+} // namespace mixora::report

@@ -1,0 +1,76 @@
+#pragma once
+// Control identifiers of the JGJ 55-2011 sheet: its part of the automation interface (see
+// README.md). Inputs 6001 …, results 6201 …, each source mark 400 above its field, labels
+// 6801 …, groups 6901 ….
+namespace mixora::ui::jgj55_ids {
+
+// Inputs. The derived ones (σ, γc, fce, γf, γs, fb, αa, αb, W/B, mw0′, mw0, βs) show the
+// computed value until the user types one.
+inline constexpr int Grade = 6001; // combo: C15 … C80
+inline constexpr int Sigma = 6002;
+inline constexpr int CementKind = 6003;  // combo
+inline constexpr int CementGrade = 6004; // combo
+inline constexpr int CementSurplus = 6005;
+inline constexpr int CementStrength = 6006;
+inline constexpr int FlyAshGrade = 6007; // combo
+inline constexpr int FlyAshShare = 6008;
+inline constexpr int SlagGrade = 6009; // combo
+inline constexpr int SlagShare = 6010;
+inline constexpr int FlyAshFactor = 6011;
+inline constexpr int SlagFactor = 6012;
+inline constexpr int BinderStrength = 6013;
+inline constexpr int AlphaA = 6014;
+inline constexpr int AlphaB = 6015;
+inline constexpr int WaterBinder = 6016;
+inline constexpr int Dosage = 6017;
+inline constexpr int WaterReduction = 6018;
+inline constexpr int Gravel = 6019;     // option 卵石
+inline constexpr int Crushed = 6020;    // option 碎石
+inline constexpr int MaxSize = 6021;    // combo; its list follows 卵石/碎石
+inline constexpr int FineSand = 6022;   // option 细砂
+inline constexpr int MediumSand = 6023; // option 中砂
+inline constexpr int CoarseSand = 6024; // option 粗砂
+inline constexpr int Slump = 6025;
+inline constexpr int WaterBeforeReducer = 6026;
+inline constexpr int Water = 6027;
+inline constexpr int SandRatio = 6028;
+inline constexpr int Environment = 6029;  // combo
+inline constexpr int Structure = 6030;    // combo
+inline constexpr int VolumeMethod = 6031; // option 体积法
+inline constexpr int MassMethod = 6032;   // option 质量法
+inline constexpr int CementDensity = 6033;
+inline constexpr int FlyAshDensity = 6034;
+inline constexpr int SlagDensity = 6035;
+inline constexpr int SandDensity = 6036;
+inline constexpr int StoneDensity = 6037;
+inline constexpr int WaterDensity = 6038;
+inline constexpr int AirPercent = 6039;
+inline constexpr int AssumedMass = 6040;
+
+// Results, read-only.
+inline constexpr int TargetStrength = 6201;
+inline constexpr int Cement = 6202;
+inline constexpr int FlyAsh = 6203;
+inline constexpr int Slag = 6204;
+inline constexpr int WaterAmount = 6205;
+inline constexpr int Sand = 6206;
+inline constexpr int Stone = 6207;
+inline constexpr int Admixture = 6208;
+inline constexpr int Binder = 6209;
+inline constexpr int Density = 6210;
+inline constexpr int MassRatio = 6211;
+inline constexpr int Checks = 6212; // multi-line: one check a line
+inline constexpr int Status = 6213; // the status line at the bottom
+
+// The source mark beside a field: "自动 · 表 4.0.2（≤ C45）", "给定", "无法计算：…".
+inline constexpr int Mark(int field) {
+    return field + 400;
+}
+inline constexpr int Label(int n) {
+    return 6800 + n;
+}
+inline constexpr int Group(int n) {
+    return 6900 + n;
+} // 设计要求, 原材料, 计算参数, 每立方米用量, 校核
+
+} // namespace mixora::ui::jgj55_ids

@@ -1,0 +1,60 @@
+#pragma once
+// The JGJ 55-2011 design sheet: the design's inputs in lists, options and fields, and the
+// result recomputed on every change. Each derived value shows where it comes from beside it
+// (自动 with its clause, 给定 when the user typed it) or why it cannot be computed; the mix per
+// m³, the checks and a status line follow.
+#include "inputs.h"
+#include "result.h"
+#include "sheet_host.h"
+#include "sheet_view.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mixora::ui {
+
+class Jgj55Sheet final : public SheetView {
+  public:
+    explicit Jgj55Sheet(SheetHost& host);
+
+    bool Create(HWND window) override;
+    SIZE ClientSizeTwips() const override;
+    void Layout(HFONT font, int dpi) override;
+    HWND Control(int id) const override;
+    std::span<const HWND> Controls() const override { return controls_; }
+    std::span<const int> FocusOrder() const override;
+    int ArrowPartner(int id) const override;
+    void FollowHighContrast(bool on) override;
+    void Release() override {}
+
+    void OnControl(int id, UINT code, bool& changed) override;
+    bool Busy() const override { return false; }
+
+    void Reset() override;
+    document::DesignDocument Put(document::DesignDocument base) const override;
+    void Take(const document::DesignDocument& document) override;
+    report::ReportPage Report(const report::ReportInfo& info) const override;
+    CopiedResult CopyResult() const override;
+
+  private:
+    void FillLists();
+    void FillMaxSizes(jgj55::CoarseKind kind, jgj55::MaxSize wanted);
+    void ShowInputs(const jgj55::Inputs& inputs);
+    // The inputs as the controls hold them, or what is wrong with one of them.
+    std::optional<jgj55::Inputs> ReadInputs(std::string& problem) const;
+    void Recompute();
+    void ShowResult(const jgj55::Result& result, const std::string& problem);
+    void Write(int id, const std::string& text);
+    std::wstring TextOf(int id) const;
+
+    SheetHost& host_;
+    std::vector<HWND> controls_; // in layout order
+    std::map<int, bool> given_;  // derived field → the user typed its value
+    bool writing_ = false;       // the sheet itself is writing: no EN_CHANGE is the user's
+    jgj55::Inputs inputs_;       // the last inputs that could be read
+    jgj55::Result result_;
+};
+
+} // namespace mixora::ui

@@ -1,0 +1,230 @@
+// The JGJ 55-2011 sheet in a design window: the worked example as shown, recomputing while
+// the user types, where each value comes from, and a design file written and read back.
+#include "design_window_fixture.h"
+#include "jgj55_ids.h"
+#include "jgj55_sheet.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace mixora::ui::testing {
+namespace {
+
+namespace j = jgj55_ids;
+
+class OneFileDialogs final : public FileDialogs {
+  public:
+    std::optional<std::wstring> ChooseOpen(HWND) override { return path; }
+    std::optional<std::wstring> ChooseSave(HWND, const std::wstring&, const FileType*, int,
+                                           int* type) override {
+        if (type) *type = 0;
+        return path;
+    }
+    std::optional<std::wstring> path;
+};
+
+class Jgj55SheetTest : public DesignWindowTest {
+  protected:
+    void Configure(DesignWindowOptions& options) override {
+        options.make_sheet = [](SheetHost& host, const calc::NumberFormat&) {
+            return std::unique_ptr<SheetView>(std::make_unique<Jgj55Sheet>(host));
+        };
+        wchar_t temp[MAX_PATH]{};
+        GetTempPathW(MAX_PATH, temp);
+        dialogs.path = std::wstring(temp) + L"mixora-jgj55-" +
+                       std::to_wstring(GetCurrentProcessId()) + L".mixora";
+        settings_key = L"Software\\MixoraTests\\jgj55-" + std::to_wstring(GetCurrentProcessId());
+        options.file_dialogs = &dialogs;
+        options.settings_key = settings_key;
+    }
+
+    void TearDown() override {
+        DesignWindowTest::TearDown();
+        RegDeleteTreeW(HKEY_CURRENT_USER, settings_key.c_str());
+        std::error_code ignored;
+        std::filesystem::remove(*dialogs.path, ignored);
+    }
+
+    std::wstring Get(int id) const {
+        wchar_t buffer[1024]{};
+        GetWindowTextW(Control(id), buffer, 1024);
+        return buffer;
+    }
+    std::wstring Mark(int id) const { return Get(j::Mark(id)); }
+    void Set(int id, const wchar_t* text) {
+        SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    // Picks an item of a drop-down list as the user does: the list tells its window.
+    void Choose(int id, const wchar_t* item) {
+        HWND combo = Control(id);
+        const auto index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(item));
+        ASSERT_NE(index, CB_ERR) << item;
+        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+    }
+
+    // C35, P·O 42.5, fly ash Ⅱ 20 %, no slag, 碎石 20 mm, 中砂, slump 160, β 25 %, dosage
+    // 1.2 %, 一, 钢筋混凝土, 体积法 with the default densities.
+    void EnterWorkedExample() {
+        Choose(j::Grade, L"C35");
+        Choose(j::CementKind, L"普通硅酸盐水泥 P·O");
+        Choose(j::CementGrade, L"42.5");
+        Choose(j::FlyAshGrade, L"Ⅱ级");
+        Set(j::FlyAshShare, L"20");
+        Set(j::SlagShare, L"0");
+        Click(j::Crushed);
+        Choose(j::MaxSize, L"20 mm");
+        Click(j::MediumSand);
+        Set(j::Slump, L"160");
+        Set(j::WaterReduction, L"25");
+        Set(j::Dosage, L"1.2");
+        Choose(j::Environment, L"一");
+        Choose(j::Structure, L"钢筋混凝土");
+        Click(j::VolumeMethod);
+    }
+
+    OneFileDialogs dialogs;
+    std::wstring settings_key;
+};
+
+TEST_F(Jgj55SheetTest, WorkedExampleShowsEveryValueAndWhereItComesFrom) {
+    EnterWorkedExample();
+    const std::pair<int, const wchar_t*> expected[] = {
+        {j::Sigma, L"5.0"},
+        {j::TargetStrength, L"43.2"},
+        {j::CementStrength, L"49.3"},
+        {j::FlyAshFactor, L"0.85"},
+        {j::SlagFactor, L"1.00"},
+        {j::BinderStrength, L"41.9"},
+        {j::WaterBinder, L"0.47"},
+        {j::Water, L"174"},
+        {j::Binder, L"370"},
+        {j::FlyAsh, L"74"},
+        {j::Cement, L"296"},
+        {j::Admixture, L"4.44"},
+        {j::SandRatio, L"39"},
+        {j::Sand, L"718"},
+        {j::Stone, L"1123"},
+        {j::WaterAmount, L"174"},
+        {j::MassRatio, L"1 : 1.94 : 3.04 : 0.47"},
+    };
+    for (const auto& [id, text] : expected)
+        EXPECT_EQ(Get(id), text) << id;
+    EXPECT_EQ(Mark(j::Sigma), L"自动 · 表 4.0.2（≤ C45）");
+    EXPECT_TRUE(Mark(j::FlyAshFactor).starts_with(L"自动 · 表 5.1.3")) << Mark(j::FlyAshFactor);
+    EXPECT_TRUE(Get(j::Status).starts_with(L"计算完成")) << Get(j::Status);
+    EXPECT_NE(Get(j::Checks).find(L"【符合】最大水胶比"), std::wstring::npos) << Get(j::Checks);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Jgj55SheetTest, TypingRecomputesAndAValueThatCannotBeComputedSaysWhy) {
+    EnterWorkedExample();
+    Set(j::Slump, L"180");            // more water, more binder, less aggregate
+    EXPECT_EQ(Get(j::Water), L"178"); // (215 + 90 / 20 × 5) × 0.75 = 178.1
+    EXPECT_NE(Get(j::Sand), L"718");
+
+    Set(j::Slump, L"abc");
+    EXPECT_NE(Get(j::Status).find(L"坍落度"), std::wstring::npos) << Get(j::Status);
+    EXPECT_EQ(Get(j::Sand), L""); // never a stale result
+    EXPECT_EQ(Get(j::Sigma), L"");
+    EXPECT_TRUE(boxes.shown.empty()); // no box while typing
+    Set(j::Slump, L"160");
+    EXPECT_EQ(Get(j::Sand), L"718");
+
+    Choose(j::Grade, L"C60"); // from C60 the water–binder ratio is found by trial
+    EXPECT_TRUE(Mark(j::WaterBinder).starts_with(L"无法计算")) << Mark(j::WaterBinder);
+    EXPECT_EQ(Get(j::Cement), L"");
+    EXPECT_TRUE(Get(j::Status).starts_with(L"无法计算")) << Get(j::Status);
+    Set(j::WaterBinder, L"0.30");
+    EXPECT_EQ(Mark(j::WaterBinder), L"给定");
+    // Below 0.40 the water table does not hold: the water is found by trial and given.
+    EXPECT_TRUE(Mark(j::WaterBeforeReducer).starts_with(L"无法计算：由试验确定"))
+        << Mark(j::WaterBeforeReducer);
+    EXPECT_EQ(Get(j::Cement), L"");
+    Set(j::Water, L"170");
+    EXPECT_EQ(Get(j::Binder), L"567"); // 170 / 0.30
+    EXPECT_EQ(Get(j::Cement), L"454"); // less 20 % fly ash
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Jgj55SheetTest, TypingADerivedValueMakesItGivenAndClearingItAutomatic) {
+    EnterWorkedExample();
+    Set(j::Sigma, L"4.0");
+    EXPECT_EQ(Mark(j::Sigma), L"给定");
+    EXPECT_EQ(Get(j::TargetStrength), L"41.6"); // 35 + 1.645 × 4.0
+    Set(j::Sigma, L"");
+    EXPECT_EQ(Get(j::Sigma), L"5.0");
+    EXPECT_EQ(Mark(j::Sigma), L"自动 · 表 4.0.2（≤ C45）");
+    EXPECT_EQ(Get(j::TargetStrength), L"43.2");
+    // A computed value written by the sheet is not the user's: it stays 自动 as inputs change.
+    Choose(j::Grade, L"C50");
+    EXPECT_EQ(Get(j::Sigma), L"6.0");
+    EXPECT_TRUE(Mark(j::Sigma).starts_with(L"自动"));
+}
+
+TEST_F(Jgj55SheetTest, TheCoarseKindDecidesTheSizesOffered) {
+    Click(j::Gravel);
+    HWND sizes = Control(j::MaxSize);
+    const auto find = [sizes](const wchar_t* item) {
+        return SendMessageW(sizes, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(item)) != CB_ERR;
+    };
+    EXPECT_TRUE(find(L"10 mm"));
+    EXPECT_FALSE(find(L"16 mm"));
+    Click(j::Crushed);
+    EXPECT_TRUE(find(L"16 mm"));
+    EXPECT_FALSE(find(L"10 mm"));
+    EXPECT_EQ(Get(j::MaxSize), L"20 mm");
+}
+
+TEST_F(Jgj55SheetTest, AFileWrittenAndReadBackGivesTheSameSheet) {
+    EnterWorkedExample();
+    Set(j::FlyAshFactor, L"0.80");
+    const std::wstring sand = Get(j::Sand);
+    ASSERT_TRUE(window->SaveDesignAs());
+    EXPECT_FALSE(window->IsModified());
+
+    ASSERT_TRUE(window->NewDesign());
+    EXPECT_EQ(Get(j::Grade), L"C30");
+    EXPECT_EQ(Mark(j::FlyAshFactor).substr(0, 2), L"自动");
+
+    ASSERT_TRUE(window->OpenDesign(*dialogs.path));
+    EXPECT_EQ(Get(j::Grade), L"C35");
+    EXPECT_EQ(Get(j::Slump), L"160");
+    EXPECT_EQ(Get(j::Dosage), L"1.2");
+    EXPECT_EQ(Get(j::FlyAshFactor), L"0.80");
+    EXPECT_EQ(Mark(j::FlyAshFactor), L"给定");
+    EXPECT_EQ(Get(j::Sand), sand);
+    EXPECT_FALSE(window->IsModified());
+    Set(j::Slump, L"170");
+    EXPECT_TRUE(window->IsModified());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Jgj55SheetTest, InputsThatCannotBeReadGiveTheDefaults) {
+    EnterWorkedExample();
+    ASSERT_TRUE(window->SaveDesignAs());
+    std::string bytes;
+    {
+        std::ifstream file(dialogs.path->c_str(), std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(file), {});
+    }
+    const auto at = bytes.find("\"slump\":");
+    ASSERT_NE(at, std::string::npos) << bytes;
+    bytes.insert(at + 8, "\"soft\",\"ignored\":"); // "slump": "soft", "ignored": 160
+    {
+        std::ofstream file(dialogs.path->c_str(), std::ios::binary | std::ios::trunc);
+        file << bytes;
+    }
+    ASSERT_TRUE(window->NewDesign());
+    window->OpenDesign(*dialogs.path);
+    EXPECT_EQ(Get(j::Grade), L"C30");
+    EXPECT_EQ(Get(j::Slump), L"50");
+    EXPECT_TRUE(Get(j::Status).starts_with(L"计算完成")) << Get(j::Status);
+}
+
+} // namespace
+} // namespace mixora::ui::testing
