@@ -1,24 +1,11 @@
 #include "guide_page.h"
 
 #include "field_guide.h"
+#include "html_escape.h"
 
 namespace mixora::help {
 
 namespace {
-
-std::string Escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 std::string_view FilledByText(FilledBy filled_by) {
     switch (filled_by) {
@@ -34,12 +21,12 @@ std::string FieldTable(const std::function<std::string(calc::Field)>& caption) {
                         "<th>单位</th><th>输入与常用范围</th><th>来源</th></tr>\n";
     for (const calc::Field field : calc::kAllFields) {
         const FieldGuide& guide = GuideOf(field);
-        table += "<tr><td>" + Escaped(caption(field)) + "</td><td>Text" +
+        table += "<tr><td>" + report::EscapeHtml(caption(field)) + "</td><td>Text" +
                  std::to_string(calc::FieldIndex(field) + 1) + "</td><td>" +
-                 Escaped(guide.meaning) + "</td><td>" +
-                 (guide.unit.empty() ? std::string("—") : Escaped(guide.unit)) + "</td><td>" +
-                 Escaped(guide.entry) + "</td><td>" + std::string(FilledByText(guide.filled_by)) +
-                 "</td></tr>\n";
+                 report::EscapeHtml(guide.meaning) + "</td><td>" +
+                 (guide.unit.empty() ? std::string("—") : report::EscapeHtml(guide.unit)) +
+                 "</td><td>" + report::EscapeHtml(guide.entry) + "</td><td>" +
+                 std::string(FilledByText(guide.filled_by)) + "</td></tr>\n";
     }
     return table + "</table>\n";
 }

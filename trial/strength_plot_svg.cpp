@@ -1,5 +1,7 @@
 #include "strength_plot_svg.h"
 
+#include "html_escape.h"
+
 #include "trial_number.h"
 
 #include <algorithm>
@@ -54,7 +56,7 @@ class Canvas {
     }
     void Text(double x, double y, std::string_view anchor, std::string_view text) {
         out_ += "<text x=\"" + Number(x) + "\" y=\"" + Number(y) + "\" text-anchor=\"" +
-                std::string(anchor) + "\">" + EscapeXml(text) + "</text>\n";
+                std::string(anchor) + "\">" + report::EscapeHtml(text) + "</text>\n";
     }
     void Circle(double x, double y, double r, std::string_view cls) {
         out_ += "<circle" + Attributes(cls) + " cx=\"" + Number(x) + "\" cy=\"" + Number(y) +
@@ -76,22 +78,6 @@ class Canvas {
 
 } // namespace
 
-std::string EscapeXml(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
 std::string StrengthPlotSvg(const StrengthPlot& plot, SvgSize size) {
     size.width = std::isfinite(size.width) ? std::max(size.width, kLeft + kRight + 40) : 480;
     size.height = std::isfinite(size.height) ? std::max(size.height, kTop + kBottom + 40) : 320;
@@ -100,7 +86,7 @@ std::string StrengthPlotSvg(const StrengthPlot& plot, SvgSize size) {
     std::string& out = c.out();
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h +
            "\" viewBox=\"0 0 " + w + " " + h + "\" font-size=\"11\">\n";
-    out += "<title>" + EscapeXml("抗压强度与胶水比：" + plot.equation) + "</title>\n";
+    out += "<title>" + report::EscapeHtml("抗压强度与胶水比：" + plot.equation) + "</title>\n";
 
     const double left = c.X(plot.x.min), right = c.X(plot.x.max);
     const double bottom = c.Y(plot.y.min), top = c.Y(plot.y.max);

@@ -15,7 +15,4 @@ struct SvgSize {
 
 std::string StrengthPlotSvg(const StrengthPlot& plot, SvgSize size = {});
 
-// Text as XML character data or attribute value: & < > " ' become references.
-std::string EscapeXml(std::string_view text);
-
 } // namespace mixora::trial
