@@ -497,6 +497,13 @@ document::DesignDocument Jgj55Sheet::Put(document::DesignDocument base) const {
     nlohmann::json extra = base.extra();
     extra["jgj55"] = jgj55::InputsToJson(inputs_);
     base.set_extra(std::move(extra));
+    // Until this design has a file kind of its own it travels in a design file, which must
+    // name a method to be read again.
+    document::DesignSnapshot snapshot = base.snapshot();
+    if (!snapshot.is_on(calc::Toggle::option1) && !snapshot.is_on(calc::Toggle::option2)) {
+        snapshot.toggles[static_cast<std::size_t>(calc::Toggle::option1)] = true;
+        base.set_snapshot(snapshot);
+    }
     return base;
 }
 

@@ -248,7 +248,7 @@ TEST_F(DesignFileSafetyTest, ADesignChangedByAnotherProgramIsReplacedOnlyWhenThe
     ASSERT_TRUE(SaveAs(path));
     Type(Text3, L"9");
     const std::string theirs = R"({"format": "mixora-design", "version": 1,
-        "fields": {"Text1": "另一个程序写的"}})";
+        "fields": {"Text1": "另一个程序写的"}, "options": {"option1": true}})";
     WriteBytes(path, theirs);
 
     // 取消: nothing is written.
