@@ -4,7 +4,9 @@
 #include "inputs.h"
 #include "result.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace mixora::jgj55 {
 
@@ -24,5 +26,10 @@ std::string GradeReason(int grade);
 std::string ShareProblem(std::string_view what, double share);
 // Why a slump is refused, or empty when it is a number not below 0.
 std::string SlumpProblem(double slump);
+// The W/B that a table read by slump (5.2.1-2, 5.4.2) starts from; nothing, after saying on
+// `quantity` why, for a refused slump, one under the tables' least or no W/B yet. `give` names
+// what the user must give instead ("βs", "用水量").
+std::optional<double> TableWaterBinder(const Inputs& inputs, Result& result, Quantity quantity,
+                                       std::string_view give);
 
 } // namespace mixora::jgj55

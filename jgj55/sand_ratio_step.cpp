@@ -40,22 +40,10 @@ double MiddleAt(const SandRatioRow& row, const ColumnBlend& blend) {
 void DeriveSandRatio(const Inputs& inputs, Result& result) {
     constexpr Quantity kQuantity = Quantity::SandRatio;
     if (TakeGiven(result, kQuantity, inputs.sand_ratio, 100.0)) return;
-    if (const std::string problem = SlumpProblem(inputs.slump); !problem.empty()) {
-        SetUnavailable(result, kQuantity, problem);
-        return;
-    }
-    if (inputs.slump < kTableMinSlump.value) {
-        SetUnavailable(result, kQuantity,
-                       "由试验确定：坍落度小于 " + Num(kTableMinSlump.value) + " mm（" +
-                           std::string(kTableMinSlump.source) + "），请给定 βs");
-        return;
-    }
-    Needs needs(result);
-    const double water_binder = needs(Quantity::WaterBinder);
-    if (needs.Missing()) {
-        SetUnavailable(result, kQuantity, needs.Reason());
-        return;
-    }
+    const std::optional<double> table_water_binder =
+        TableWaterBinder(inputs, result, kQuantity, " βs");
+    if (!table_water_binder) return;
+    const double water_binder = *table_water_binder;
     const auto& rows = kSandRatioTable.rows;
     if (water_binder < rows.front().water_binder || water_binder > rows.back().water_binder) {
         SetUnavailable(result, kQuantity,

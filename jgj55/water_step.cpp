@@ -21,22 +21,10 @@ std::string SandHint(SandFineness sand) {
 
 void DeriveTableWater(const Inputs& inputs, Result& result) {
     constexpr Quantity kQuantity = Quantity::WaterBeforeReducer;
-    if (const std::string problem = SlumpProblem(inputs.slump); !problem.empty()) {
-        SetUnavailable(result, kQuantity, problem);
-        return;
-    }
-    if (inputs.slump < kTableMinSlump.value) {
-        SetUnavailable(result, kQuantity,
-                       "由试验确定：坍落度小于 " + Num(kTableMinSlump.value) + " mm（" +
-                           std::string(kTableMinSlump.source) + "），请给定用水量");
-        return;
-    }
-    Needs needs(result);
-    const double water_binder = needs(Quantity::WaterBinder);
-    if (needs.Missing()) {
-        SetUnavailable(result, kQuantity, needs.Reason());
-        return;
-    }
+    const std::optional<double> table_water_binder =
+        TableWaterBinder(inputs, result, kQuantity, "用水量");
+    if (!table_water_binder) return;
+    const double water_binder = *table_water_binder;
     if (water_binder < kWaterTableWaterBinder.low || water_binder > kWaterTableWaterBinder.high) {
         SetUnavailable(result, kQuantity,
                        "由试验确定：水胶比 " + result[Quantity::WaterBinder].text + " 不在 " +
@@ -79,6 +67,27 @@ void DeriveTableWater(const Inputs& inputs, Result& result) {
 std::string SlumpProblem(double slump) {
     if (std::isfinite(slump) && slump >= 0.0) return {};
     return "坍落度须为不小于 0 的数";
+}
+
+std::optional<double> TableWaterBinder(const Inputs& inputs, Result& result, Quantity quantity,
+                                       std::string_view give) {
+    if (const std::string problem = SlumpProblem(inputs.slump); !problem.empty()) {
+        SetUnavailable(result, quantity, problem);
+        return std::nullopt;
+    }
+    if (inputs.slump < kTableMinSlump.value) {
+        SetUnavailable(result, quantity,
+                       "由试验确定：坍落度小于 " + Num(kTableMinSlump.value) + " mm（" +
+                           std::string(kTableMinSlump.source) + "），请给定" + std::string(give));
+        return std::nullopt;
+    }
+    Needs needs(result);
+    const double water_binder = needs(Quantity::WaterBinder);
+    if (needs.Missing()) {
+        SetUnavailable(result, quantity, needs.Reason());
+        return std::nullopt;
+    }
+    return water_binder;
 }
 
 void DeriveWater(const Inputs& inputs, Result& result) {

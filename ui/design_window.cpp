@@ -149,19 +149,19 @@ void DesignWindow::Show(int show_command) {
     if (HWND first = Control(sheet_->FocusOrder().front())) SetFocus(first);
 }
 
-LRESULT CALLBACK DesignWindow::Procedure(HWND window, UINT message, WPARAM wparam,
-                                         LPARAM lparam) noexcept {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<DesignWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-        self->hwnd_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        OpenWindows().push_back(self);
-    }
-    auto* self = reinterpret_cast<DesignWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wparam, lparam);
-    return base::Guarded("设计窗口", LRESULT{0},
-                         [&] { return self->HandleMessage(message, wparam, lparam); });
+LRESULT CALLBACK DesignWindow::Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) noexcept {
+    return base::Guarded("设计窗口", LRESULT{0}, [&] {
+        if (message == WM_NCCREATE) {
+            auto* self =
+                static_cast<DesignWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+            self->hwnd_ = window;
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+            OpenWindows().push_back(self);
+        }
+        auto* self = reinterpret_cast<DesignWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (!self) return DefWindowProcW(window, message, wp, lp);
+        return self->HandleMessage(message, wp, lp);
+    });
 }
 
 LRESULT DesignWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -118,8 +118,7 @@ class DesignWindow final : private SheetHost {
     MessageBoxes& Boxes() const override { return *options_.message_boxes; }
     void ExitProgram() override;
 
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam,
-                                      LPARAM lparam) noexcept;
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT OnCommand(WPARAM wparam, LPARAM lparam);
     LRESULT OnClose();

@@ -8,6 +8,7 @@
 //   --close-after=MS closes the window (removing the skin) after MS milliseconds
 //   --no-skin        the same window without the skin, for comparison
 #include "gallery_window.h"
+#include "callback_guard.h"
 
 #include "fade_timer.h"
 #include "skin.h"
@@ -61,7 +62,7 @@ Options ParseOptions() {
     return options;
 }
 
-LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleFormMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TIMER:
         if (wParam == kCloseTimer) PostMessageW(window, WM_CLOSE, 0, 0);
@@ -74,6 +75,11 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: return DefWindowProcW(window, message, wParam, lParam);
     }
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    return mixora::base::Guarded(
+        "控件样本", LRESULT{0}, [&] { return HandleFormMessage(window, message, wParam, lParam); });
 }
 
 POINT CentreOnScreen(HWND window) {

@@ -56,10 +56,9 @@ void PageView::Attach(HWND view) {
     InvalidateRect(view_, nullptr, FALSE);
 }
 
-LRESULT CALLBACK PageView::Procedure(HWND window, UINT message, WPARAM wparam,
-                                     LPARAM lparam) noexcept {
+LRESULT CALLBACK PageView::Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) noexcept {
     return base::Guarded("页面视图", LRESULT{0},
-                         [&] { return HandleMessage(window, message, wparam, lparam); });
+                         [&] { return HandleMessage(window, message, wp, lp); });
 }
 
 LRESULT PageView::HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -41,8 +41,7 @@ class PageView {
     std::wstring ZoomText() const; // "整页", "100%"
 
   private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam,
-                                      LPARAM lparam) noexcept;
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) noexcept;
     static LRESULT HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT OnPaint();
     LRESULT OnKeyDown(WPARAM key);
