@@ -2,9 +2,11 @@
 // The design report as plain data: one page of sections made of rows of cells. Every renderer
 // (the HTML writer here, the window's page renderer) draws the same rows; none of them reads
 // the sheet itself.
+#include "chart.h"
 #include "design_snapshot.h"
 #include "report_info.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,7 @@ struct Section {
     std::string title; // may be empty: no heading is drawn
     std::vector<Row> rows;
     int pairs_per_line = 1; // how many key/value rows a renderer may set side by side
+    std::optional<Chart> chart = std::nullopt; // drawn after the rows
 
     friend bool operator==(const Section&, const Section&) = default;
 };

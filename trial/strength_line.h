@@ -1,6 +1,7 @@
 #pragma once
 // The least-squares line of strength against the binder–water ratio (胶水比 B/W):
 // f = a·(B/W) + b, with its R².
+#include "chart.h"
 #include "computed.h"
 
 #include <string>
@@ -8,11 +9,7 @@
 
 namespace mixora::trial {
 
-struct PlotPoint {
-    double x = 0;
-    double y = 0;
-    friend bool operator==(const PlotPoint&, const PlotPoint&) = default;
-};
+using PlotPoint = report::ChartPoint; // (B/W, MPa)
 
 struct StrengthLine {
     double slope = 0;     // a, to 0.01 MPa

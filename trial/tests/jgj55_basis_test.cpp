@@ -1,0 +1,42 @@
+#include "jgj55_basis.h"
+
+#include "design.h"
+#include "design_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace mixora::trial {
+namespace {
+
+TEST(Jgj55Basis, TheWorkedExampleHandsOverItsShownMixAndReproducesItsAggregates) {
+    const jgj55::Inputs inputs = jgj55::WorkedExample();
+    const Computed<DesignBasis> basis = DesignBasisOf(inputs, jgj55::ComputeDesign(inputs));
+    ASSERT_TRUE(basis.value) << (basis.missing.empty() ? "" : basis.missing.front());
+    EXPECT_EQ(basis.value->mix, (Mix{296, 74, 0, 174, 718, 1123, 4.44}));
+    EXPECT_DOUBLE_EQ(basis.value->ratios.water_binder, 0.47);
+    EXPECT_DOUBLE_EQ(basis.value->ratios.sand_ratio_percent, 39);
+    EXPECT_DOUBLE_EQ(basis.value->ratios.fly_ash_percent, 20);
+    EXPECT_DOUBLE_EQ(basis.value->max_aggregate_mm, 20);
+    EXPECT_DOUBLE_EQ(basis.value->target_strength, 43.2);
+
+    const Computed<Aggregates> again = AggregateMethodOf(inputs)({296, 74, 0}, 174, 39);
+    ASSERT_TRUE(again.value);
+    EXPECT_DOUBLE_EQ(again.value->sand, 718);
+    EXPECT_DOUBLE_EQ(again.value->stone, 1123);
+}
+
+TEST(Jgj55Basis, ADesignThatCannotBeComputedSaysWhyAndAnImpossibleMixHasNoAggregates) {
+    jgj55::Inputs inputs = jgj55::WorkedExample();
+    inputs.grade = 60; // from C60 the user gives W/B
+    const Computed<DesignBasis> basis = DesignBasisOf(inputs, jgj55::ComputeDesign(inputs));
+    EXPECT_FALSE(basis.value);
+    ASSERT_FALSE(basis.missing.empty());
+    EXPECT_NE(basis.missing.front().find("W/B"), std::string::npos) << basis.missing.front();
+
+    const Computed<Aggregates> none = AggregateMethodOf(inputs)({2000, 0, 0}, 900, 39);
+    EXPECT_FALSE(none.value);
+    EXPECT_FALSE(none.missing.empty());
+}
+
+} // namespace
+} // namespace mixora::trial
