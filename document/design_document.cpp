@@ -20,6 +20,12 @@ void DesignDocument::set_snapshot(DesignSnapshot snapshot) {
     snapshot_ = std::move(snapshot);
 }
 
+void DesignDocument::set_content(DesignKind kind, nlohmann::json content) {
+    if (!content.is_object()) throw std::invalid_argument("content must be an object");
+    kind_ = kind;
+    content_ = std::move(content);
+}
+
 void DesignDocument::set_extra(nlohmann::json extra) {
     if (!extra.is_object()) throw std::invalid_argument("extra must be an object");
     extra_ = std::move(extra);

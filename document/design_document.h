@@ -3,6 +3,7 @@
 // keep their data, and everything this version does not know, as the file spelled it, so that a
 // file written by a newer or extended program loses and changes nothing when it is opened and
 // saved again.
+#include "design_format.h"
 #include "design_snapshot.h"
 
 #include <nlohmann/json.hpp>
@@ -32,6 +33,14 @@ class DesignDocument {
     const DesignSnapshot& snapshot() const { return snapshot_; }
     void set_snapshot(DesignSnapshot snapshot); // throws as the constructor does
 
+    // Which design the file holds. A cement design's state is its snapshot; another kind's is
+    // its content, an object of that kind's own members ("design", "trial"), and its snapshot
+    // stays empty and is not written.
+    DesignKind kind() const { return kind_; }
+    const nlohmann::json& content() const { return content_; }
+    // Throws std::invalid_argument for a content that is not an object.
+    void set_content(DesignKind kind, nlohmann::json content);
+
     // Always an object ("extra": {"report": {...}} …).
     const nlohmann::json& extra() const { return extra_; }
     // Throws std::invalid_argument for anything but an object.
@@ -51,15 +60,17 @@ class DesignDocument {
     // The same design: the same snapshot, extra and unknown members. How "extra" was spelled
     // in a file does not count.
     friend bool operator==(const DesignDocument& a, const DesignDocument& b) {
-        return a.snapshot_ == b.snapshot_ && a.extra_ == b.extra_ &&
-               a.unknown_keys_ == b.unknown_keys_ && a.unknown_fields_ == b.unknown_fields_ &&
-               a.unknown_options_ == b.unknown_options_;
+        return a.kind_ == b.kind_ && a.snapshot_ == b.snapshot_ && a.content_ == b.content_ &&
+               a.extra_ == b.extra_ && a.unknown_keys_ == b.unknown_keys_ &&
+               a.unknown_fields_ == b.unknown_fields_ && a.unknown_options_ == b.unknown_options_;
     }
 
   private:
     friend class DesignReader;
 
+    DesignKind kind_ = DesignKind::Cement;
     DesignSnapshot snapshot_;
+    nlohmann::json content_ = nlohmann::json::object();
     nlohmann::json extra_ = nlohmann::json::object();
     std::vector<KeptMember> unknown_keys_;
     std::vector<KeptMember> unknown_fields_;

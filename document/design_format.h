@@ -9,8 +9,21 @@
 namespace mixora::document {
 
 inline constexpr std::string_view kDesignFormatName = "mixora-design";
-// Files of a higher version come from a newer program and are refused rather than misread.
+// Files of a higher version than the newest come from a newer program and are refused rather
+// than misread. The cement-only sheet's designs are version 1 and stay so; a design of another
+// kind is version 2 and names its kind, so that a program that knows only version 1 refuses it
+// instead of opening it as the other sheet.
 inline constexpr int kDesignFormatVersion = 1;
+inline constexpr int kKindFormatVersion = 2;
+inline constexpr int kNewestFormatVersion = kKindFormatVersion;
+
+// What a design file holds, and the window that shows it.
+enum class DesignKind {
+    Cement, // version 1: "fields" and "options" of the cement-only sheet
+    Jgj55,  // version 2, "kind": "jgj55-2011": "design" (the inputs) and "trial" (the trial's
+            // entries), each an object
+};
+inline constexpr std::string_view kJgj55KindName = "jgj55-2011";
 // A design is a few kilobytes; anything near this is not one, and is refused unread.
 inline constexpr std::size_t kMaxDesignFileBytes = 1024 * 1024;
 // The longest text of a field or of the report's header, in characters (code points): far more

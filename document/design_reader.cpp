@@ -1,12 +1,15 @@
 #include "design_file.h"
 #include "design_format.h"
+#include "inputs_json.h"
 #include "json_members.h"
 #include "text_position.h"
+#include "trial_json.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <utility>
+#include <variant>
 
 namespace mixora::document {
 
@@ -123,18 +126,45 @@ bool IsTopKey(std::string_view key) {
            key == "extra";
 }
 
-// Whether a "version" value is one this program can read; the error when not.
-std::optional<DocumentError> CheckVersion(const std::optional<Json>& version) {
+bool IsKindTopKey(std::string_view key) {
+    return key == "format" || key == "version" || key == "kind" || key == "design" ||
+           key == "trial" || key == "extra";
+}
+
+// The version of a file this program can read, or the error.
+std::variant<int, DocumentError> CheckVersion(const std::optional<Json>& version) {
     using enum DocumentErrorKind;
     if (!version) return DocumentError{MissingVersion};
     if (version->is_number_unsigned()) {
         const auto number = version->get<std::uint64_t>();
         if (number == 0) return DocumentError{BadVersion};
-        if (number > static_cast<std::uint64_t>(kDesignFormatVersion))
+        if (number > static_cast<std::uint64_t>(kNewestFormatVersion))
             return DocumentError{NewerVersion};
-        return std::nullopt;
+        return static_cast<int>(number);
     }
     return DocumentError{BadVersion}; // not an integer, or negative
+}
+
+// A member of a kind's content: absent, or an object its own reader accepts.
+std::optional<DocumentError> CheckContentMember(const std::optional<Json>& member,
+                                                const std::string& key,
+                                                std::string (*problem_of)(const Json&)) {
+    if (!member) return std::nullopt;
+    if (!member->is_object()) return DocumentError{DocumentErrorKind::NotAnObject, key};
+    if (std::string problem = problem_of(*member); !problem.empty())
+        return DocumentError{DocumentErrorKind::BadContent, key, 0, 0, std::move(problem)};
+    return std::nullopt;
+}
+
+std::string DesignProblem(const Json& design) {
+    jgj55::InputsReading reading = jgj55::InputsFromJson(design);
+    return reading.inputs ? std::string{} : std::move(reading.problem);
+}
+
+std::string TrialProblem(const Json& trial) {
+    auto reading = trial::TrialEntriesFromJson(trial);
+    if (reading.value) return {};
+    return reading.missing.empty() ? "无法读取" : std::move(reading.missing.front());
 }
 
 } // namespace
@@ -146,6 +176,9 @@ class DesignReader {
     static ReadResult Read(Json::object_t top, std::string_view text);
 
   private:
+    static ReadResult ReadKind(Json::object_t top, std::string_view text);
+    static std::optional<DocumentError>
+    ReadExtra(Json::object_t& top, const std::vector<RawMember>& members, DesignDocument& document);
     static std::optional<DocumentError> ReadFields(std::optional<Json> fields,
                                                    std::string_view text, DesignDocument& document);
     static std::optional<DocumentError>
@@ -200,21 +233,54 @@ ReadResult DesignReader::Read(Json::object_t top, std::string_view text) {
     if (!format || !format->is_string() ||
         format->get_ref<const std::string&>() != kDesignFormatName)
         return DocumentError{DocumentErrorKind::NotADesign};
-    if (auto error = CheckVersion(Take(top, "version"))) return *error;
+    const auto version = CheckVersion(Take(top, "version"));
+    if (const auto* error = std::get_if<DocumentError>(&version)) return *error;
+    if (std::get<int>(version) >= kKindFormatVersion) return ReadKind(std::move(top), text);
 
     const std::vector<RawMember> members = MembersOf(text);
     DesignDocument document;
-    if (std::optional<Json> extra = Take(top, "extra")) {
-        if (!extra->is_object()) return DocumentError{DocumentErrorKind::NotAnObject, "extra"};
-        document.extra_as_written_ = Kept(MembersOf(TextOf(members, "extra")));
-        document.extra_as_read_ = *extra;
-        document.extra_ = std::move(*extra);
-    }
+    if (auto error = ReadExtra(top, members, document)) return *error;
     if (auto error = ReadFields(Take(top, "fields"), TextOf(members, "fields"), document))
         return *error;
     if (auto error = ReadOptions(Take(top, "options"), TextOf(members, "options"), document))
         return *error;
     document.unknown_keys_ = Kept(members, IsTopKey);
+    return document;
+}
+
+std::optional<DocumentError> DesignReader::ReadExtra(Json::object_t& top,
+                                                     const std::vector<RawMember>& members,
+                                                     DesignDocument& document) {
+    std::optional<Json> extra = Take(top, "extra");
+    if (!extra) return std::nullopt;
+    if (!extra->is_object()) return DocumentError{DocumentErrorKind::NotAnObject, "extra"};
+    document.extra_as_written_ = Kept(MembersOf(TextOf(members, "extra")));
+    document.extra_as_read_ = *extra;
+    document.extra_ = std::move(*extra);
+    return std::nullopt;
+}
+
+// A file that names its kind. Its members are checked by the kind's own readers here, so that a
+// document handed out always opens in its window.
+ReadResult DesignReader::ReadKind(Json::object_t top, std::string_view text) {
+    const std::optional<Json> kind = Take(top, "kind");
+    if (!kind || !kind->is_string()) return DocumentError{DocumentErrorKind::NoKind};
+    if (kind->get_ref<const std::string&>() != kJgj55KindName)
+        return DocumentError{DocumentErrorKind::UnknownKind, kind->get<std::string>()};
+
+    const std::vector<RawMember> members = MembersOf(text);
+    DesignDocument document;
+    if (auto error = ReadExtra(top, members, document)) return *error;
+    Json content = Json::object();
+    std::optional<Json> design = Take(top, "design");
+    if (auto error = CheckContentMember(design, "design", DesignProblem)) return *error;
+    if (design) content["design"] = std::move(*design);
+    std::optional<Json> trial = Take(top, "trial");
+    if (auto error = CheckContentMember(trial, "trial", TrialProblem)) return *error;
+    if (trial) content["trial"] = std::move(*trial);
+    document.kind_ = DesignKind::Jgj55;
+    document.content_ = std::move(content);
+    document.unknown_keys_ = Kept(members, IsKindTopKey);
     return document;
 }
 

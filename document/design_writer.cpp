@@ -89,7 +89,24 @@ void AddKept(ObjectText& object, const std::vector<KeptMember>& kept) {
         object.Add(member.key_text, member.value_text);
 }
 
+// A design of a kind of its own: its content's members after "kind", each as its value now.
+std::string ComposeKind(const DesignDocument& document, Layout layout) {
+    const bool compact = layout == Layout::Compact;
+    std::string extra = ExtraText(document, layout);
+    ObjectText top(layout, 0);
+    top.Add(R"("format")", Quoted(kDesignFormatName));
+    top.Add(R"("version")", std::to_string(kKindFormatVersion));
+    top.Add(R"("kind")", Quoted(kJgj55KindName));
+    for (const char* key : {"design", "trial"})
+        if (const auto member = document.content().find(key); member != document.content().end())
+            top.Add(Quoted(key), Dumped(*member, layout, 1));
+    if (!compact || extra != "{}") top.Add(R"("extra")", extra);
+    AddKept(top, document.unknown_keys());
+    return std::move(top).Finish() + "\n";
+}
+
 std::string Compose(const DesignDocument& document, Layout layout) {
+    if (document.kind() != DesignKind::Cement) return ComposeKind(document, layout);
     const bool compact = layout == Layout::Compact;
     const DesignSnapshot& snapshot = document.snapshot();
 

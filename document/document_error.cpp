@@ -57,6 +57,10 @@ std::string ErrorMessage(const DocumentError& error) {
         return "选项 " + error.key + " 与 " + std::string(PartnerKey(error.key)) +
                " 不能同时为 true";
     case DocumentErrorKind::NoMethod: return "缺少计算方法（option1 或 option2 应为 true）";
+    case DocumentErrorKind::NoKind: return "缺少设计种类（kind 应为文本）";
+    case DocumentErrorKind::UnknownKind:
+        return "由更新版本的 Mixora 保存（设计种类 " + Shown(error.key) + " 本版本不能打开）";
+    case DocumentErrorKind::BadContent: return "键 " + error.key + " 的内容有误：" + error.detail;
     }
     return "无法读取的设计文件";
 }

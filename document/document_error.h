@@ -19,25 +19,31 @@ enum class DocumentErrorKind {
     NotADesign,       // "format" missing or not "mixora-design"
     MissingVersion,   // no "version"
     BadVersion,       // "version" not a positive integer
-    NewerVersion,     // "version" above kDesignFormatVersion
+    NewerVersion,     // "version" above kNewestFormatVersion
     FieldNotText,     // a field's value is not a string (key "TextN")
     TextTooLong,      // a field's text is longer than kMaxDesignTextLength (key "TextN")
     OptionNotBoolean, // an option's value is not true or false (key: the option's name)
     BothOptionsOn,    // both options of an exclusive pair are on (key: the first of the pair)
     NoMethod,         // neither option1 nor option2 is on: no method to compute the mix with
+    NoKind,           // a version 2 file without "kind", or with one that is not a text
+    UnknownKind,      // a "kind" this version does not know, from a newer program (key: the kind)
+    BadContent,       // a member of a kind's content that cannot be read (key: the member;
+                      // detail: what is wrong with it, in Chinese)
 };
 
 struct DocumentError {
     // A constructor rather than aggregate braces, so that the kinds without a key or a place
     // are written as {kind} without warnings about the members left out.
     DocumentError(DocumentErrorKind what, std::string which = {}, int at_line = 0,
-                  int at_column = 0)
-        : kind(what), key(std::move(which)), line(at_line), column(at_column) {}
+                  int at_column = 0, std::string what_is_wrong = {})
+        : kind(what), key(std::move(which)), line(at_line), column(at_column),
+          detail(std::move(what_is_wrong)) {}
 
     DocumentErrorKind kind;
-    std::string key; // the key concerned, when the kind names one
-    int line = 0;    // 1-based, counted in characters, for the kinds with a place in the text;
-    int column = 0;  // 0 otherwise
+    std::string key;    // the key concerned, when the kind names one
+    int line = 0;       // 1-based, counted in characters, for the kinds with a place in the text;
+    int column = 0;     // 0 otherwise
+    std::string detail; // BadContent: what is wrong inside the member
 
     friend bool operator==(const DocumentError&, const DocumentError&) = default;
 };

@@ -231,7 +231,15 @@ TEST(DesignFileTest, JsonThatIsNotADesignOfThisVersionIsRefused) {
         {R"({"format": "mixora-design", "version": "1"})", {BadVersion}},
         {R"({"format": "mixora-design", "version": 0})", {BadVersion}},
         {R"({"format": "mixora-design", "version": -1})", {BadVersion}},
-        {R"({"format": "mixora-design", "version": 2})", {NewerVersion}},
+        {R"({"format": "mixora-design", "version": 3})", {NewerVersion}},
+        {R"({"format": "mixora-design", "version": 2})", {NoKind}},
+        {R"({"format": "mixora-design", "version": 2, "kind": 55})", {NoKind}},
+        {R"({"format": "mixora-design", "version": 2, "kind": "gb-2030"})",
+         {UnknownKind, "gb-2030"}},
+        {R"({"format": "mixora-design", "version": 2, "kind": "jgj55-2011", "design": []})",
+         {NotAnObject, "design"}},
+        {R"({"format": "mixora-design", "version": 2, "kind": "jgj55-2011", "trial": 1})",
+         {NotAnObject, "trial"}},
         {R"({"format": "mixora-design", "version": 18446744073709551615})", {NewerVersion}},
     });
 }

@@ -1,0 +1,70 @@
+// A design of a kind of its own (JGJ 55-2011): written as version 2 with its kind, read back the
+// same, and refused whole when one of its members cannot be read.
+#include "design_file_support.h"
+#include "design_fixture.h"
+#include "inputs_json.h"
+#include "trial_json.h"
+
+#include <gtest/gtest.h>
+
+namespace mixora::document {
+namespace {
+
+using nlohmann::json;
+
+DesignDocument Jgj55Design() {
+    trial::TrialEntries entries;
+    entries.strength.groups[0].strengths = {"41.2", "40.8", "43.0"};
+    entries.production.measured_at = "2026-12-07 07:30";
+    DesignDocument document;
+    document.set_content(DesignKind::Jgj55,
+                         {{"design", jgj55::InputsToJson(jgj55::WorkedExample())},
+                          {"trial", trial::TrialEntriesToJson(entries)}});
+    document.set_extra({{"report", {{"project", "滨江大桥"}}}});
+    return document;
+}
+
+TEST(DesignKindTest, AJgj55DesignIsWrittenAsVersionTwoOfItsKindAndReadsBackTheSame) {
+    const DesignDocument design = Jgj55Design();
+    const std::string written = WriteOk(design);
+    EXPECT_TRUE(written.starts_with(
+        "{\n  \"format\": \"mixora-design\",\n  \"version\": 2,\n  \"kind\": \"jgj55-2011\",\n"))
+        << written;
+    EXPECT_EQ(written.find("\"fields\""), std::string::npos) << "no cement sheet in it";
+    const DesignDocument read = ReadOk(written);
+    EXPECT_EQ(read, design);
+    EXPECT_EQ(read.kind(), DesignKind::Jgj55);
+    EXPECT_EQ(WriteOk(read), written);
+}
+
+TEST(DesignKindTest, MembersThisVersionDoesNotKnowAreKeptAndTheCementSheetsKeysAreNotItsOwn) {
+    const std::string file = R"({"format": "mixora-design", "version": 2, "kind": "jgj55-2011",
+        "fields": {"Text1": "30"}, "design": {"grade": 40}, "来自新版本": [1, 2.50]})";
+    const DesignDocument read = ReadOk(file);
+    EXPECT_EQ(read.content().at("design").at("grade"), 40);
+    const std::string written = WriteOk(read);
+    EXPECT_NE(written.find(R"("fields": {"Text1": "30"})"), std::string::npos) << written;
+    EXPECT_NE(written.find(R"("来自新版本": [1, 2.50])"), std::string::npos) << written;
+}
+
+TEST(DesignKindTest, AMemberItsKindCannotReadRefusesTheFileNamingTheMemberAndTheValue) {
+    const auto refused = [](std::string_view file) {
+        const ReadResult read = ReadDesign(file);
+        const auto* error = std::get_if<DocumentError>(&read);
+        return error ? ErrorMessage(*error) : std::string("(opened)");
+    };
+    const std::string design = refused(
+        R"({"format": "mixora-design", "version": 2, "kind": "jgj55-2011",
+            "design": {"slump": "很大"}})");
+    EXPECT_NE(design.find("design"), std::string::npos) << design;
+    EXPECT_NE(design.find("slump"), std::string::npos) << design;
+    const std::string trial = refused(
+        R"({"format": "mixora-design", "version": 2, "kind": "jgj55-2011",
+            "trial": {"strength": {"groups": 3}}})");
+    EXPECT_NE(trial.find("trial"), std::string::npos) << trial;
+    EXPECT_EQ(refused(R"({"format": "mixora-design", "version": 2, "kind": "gb-2030"})"),
+              "由更新版本的 Mixora 保存（设计种类 gb-2030 本版本不能打开）");
+}
+
+} // namespace
+} // namespace mixora::document
