@@ -18,10 +18,14 @@ bool EndsWithNoCase(std::wstring_view text, std::wstring_view end) {
 
 } // namespace
 
-ExportKind ExportKindFor(std::wstring_view path, ExportKind chosen_type) {
+std::optional<ExportKind> ExportKindOfName(std::wstring_view path) {
     if (EndsWithNoCase(path, L".csv")) return ExportKind::Csv;
     if (EndsWithNoCase(path, L".html") || EndsWithNoCase(path, L".htm")) return ExportKind::Html;
-    return chosen_type;
+    return std::nullopt;
+}
+
+ExportKind ExportKindFor(std::wstring_view path, ExportKind chosen_type) {
+    return ExportKindOfName(path).value_or(chosen_type);
 }
 
 std::wstring SuggestedExportName(const std::optional<std::wstring>& design_path) {

@@ -4,6 +4,7 @@
 #include "accessible_names.h"
 #include "calc_error.h"
 #include "conversions.h"
+#include "program_titles.h"
 #include "sheet_host.h"
 #include "sheet_view.h"
 #include "window_sheet.h"
@@ -17,6 +18,8 @@ class CementSheet final : public SheetView {
     CementSheet(SheetHost& host, calc::NumberFormat number_format);
 
     bool Create(HWND window) override;
+    document::DesignKind Kind() const override { return document::DesignKind::Cement; }
+    std::wstring_view ProgramTitle() const override { return kWindowTitle; }
     SIZE ClientSizeTwips() const override;
     void Layout(HFONT font, int dpi) override;
     HWND Control(int id) const override;

@@ -58,8 +58,9 @@ std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,
     std::unique_ptr<DesignWindow> window(new DesignWindow(std::move(options)));
     // The window owns its menu bar from here on and destroys it with itself.
     HMENU menu = CreateMenuBar();
+    const std::wstring title(window->sheet_->ProgramTitle());
     HWND hwnd =
-        CreateWindowExW(0, kFormClass, kWindowTitle, kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+        CreateWindowExW(0, kFormClass, title.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, window.get());
     if (!hwnd) {
         if (menu) DestroyMenu(menu);
@@ -213,6 +214,43 @@ void DesignWindow::OnReset() {
     sheet_->OnControl(ids::Reset, BN_CLICKED, changed);
 }
 
+namespace {
+
+// The windows opened from another (新建 of another kind, a file of another kind): each lives
+// until it is closed, and is let go of by the message loop once it is.
+std::vector<std::unique_ptr<DesignWindow>>& KeptWindows() {
+    static std::vector<std::unique_ptr<DesignWindow>> windows;
+    return windows;
+}
+
+} // namespace
+
+void ReleaseClosedWindows() {
+    std::erase_if(KeptWindows(), [](const auto& window) { return window->hwnd() == nullptr; });
+}
+
+DesignWindow* DesignWindow::OpenWindowOf(document::DesignKind kind) {
+    ReleaseClosedWindows();
+    DesignWindowOptions options = options_;
+    options.make_sheet = SheetFactoryFor(kind);
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    std::unique_ptr<DesignWindow> window = Create(instance, std::move(options));
+    if (!window) {
+        options_.message_boxes->Show(hwnd_, L"无法创建新的设计窗口。", kProgramTitle,
+                                     MB_OK | MB_ICONWARNING);
+        return nullptr;
+    }
+    // A little below and to the right of this one, so that both can be seen.
+    RECT here{};
+    GetWindowRect(hwnd_, &here);
+    const int step = GetSystemMetricsForDpi(SM_CYCAPTION, static_cast<UINT>(dpi_)) +
+                     GetSystemMetricsForDpi(SM_CYFRAME, static_cast<UINT>(dpi_));
+    SetWindowPos(window->hwnd(), nullptr, here.left + step, here.top + step, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    window->Show(SW_SHOWNORMAL);
+    return KeptWindows().emplace_back(std::move(window)).get();
+}
+
 void DesignWindow::OnExit() {
     ExitProgram();
 }
@@ -232,6 +270,7 @@ void DesignWindow::OnMenuCommand(int id) {
     if (IsRecent(id)) return OnOpenRecent(id - kRecentFirst);
     switch (id) {
     case kNew: NewDesign(); break;
+    case kNewJgj55: OpenWindowOf(document::DesignKind::Jgj55); break;
     case kOpen: OnOpenCommand(); break;
     case kSave: SaveDesign(); break;
     case kSaveAs: SaveDesignAs(); break;

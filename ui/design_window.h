@@ -10,8 +10,10 @@
 #include "high_contrast.h"
 #include "message_boxes.h"
 #include "printing.h"
+#include "program_titles.h"
 #include "report_info.h"
 #include "sheet_host.h"
+#include "sheet_kinds.h"
 #include "sheet_view.h"
 
 #include "conversions.h"
@@ -27,7 +29,9 @@ namespace mixora::ui {
 // ShellExecute's "open".
 bool OpenInShell(const std::wstring& path);
 
-inline constexpr const wchar_t* kWindowTitle = L"Mixora    2011423 Beta 1  By：Halvec";
+// Lets go of the windows opened from another that have been closed since (the message loop
+// calls it).
+void ReleaseClosedWindows();
 
 struct DesignWindowOptions {
     MessageBoxes* message_boxes = nullptr; // required; outlives the window
@@ -46,8 +50,7 @@ struct DesignWindowOptions {
     // when it cannot.
     std::function<bool(const std::wstring& path)> open_document = OpenInShell;
     // The sheet the window shows; nullptr: the cement-only sheet.
-    std::function<std::unique_ptr<SheetView>(SheetHost& host, const calc::NumberFormat& format)>
-        make_sheet;
+    SheetFactory make_sheet;
 };
 
 class DesignWindow final : private SheetHost {
@@ -86,7 +89,13 @@ class DesignWindow final : private SheetHost {
     // another program has changed. A relative path is taken against the current folder and
     // kept absolute. True when the command was carried out.
     bool NewDesign();
+    // A file of another kind than the sheet's opens in a new window of its kind, this one
+    // staying as it was.
     bool OpenDesign(const std::wstring& path);
+    // A new window with the same options, showing a new design of `kind`; it lives until it is
+    // closed. nullptr (the user told) when it cannot be made.
+    DesignWindow* OpenWindowOf(document::DesignKind kind);
+    document::DesignKind kind() const { return sheet_->Kind(); }
     bool SaveDesign();
     bool SaveDesignAs();
     // The design file the sheet is tied to, and whether the sheet differs from it.
@@ -136,6 +145,11 @@ class DesignWindow final : private SheetHost {
     void OnGuide();
     void OnOpenCommand();
     void OnOpenRecent(int index);
+    // A file named by the user (a recent design, a drop): the question first when it would
+    // replace this sheet's design, none when it opens in a window of its own.
+    void OpenAsked(const std::wstring& path);
+    // The file read and shown in this window, which shows its kind.
+    bool Adopt(const std::wstring& path, document::DesignDocument document, FileStamp stamp);
 
     // False when the user chose 取消 or the save failed: the command that asked must stop.
     bool ConfirmDiscard();

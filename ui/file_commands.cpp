@@ -4,6 +4,7 @@
 
 #include "design_file.h"
 #include "design_file_messages.h"
+#include "design_file_read.h"
 #include "design_format.h"
 #include "file_io.h"
 #include "recent_list.h"
@@ -40,7 +41,7 @@ LRESULT DesignWindow::OnTitleDue() {
 
 void DesignWindow::UpdateTitle() {
     if (!hwnd_) return;
-    const std::wstring title = session_.Title(kWindowTitle, IsModified());
+    const std::wstring title = session_.Title(sheet_->ProgramTitle(), IsModified());
     wchar_t current[1024]{};
     GetWindowTextW(hwnd_, current, 1024);
     if (title != current) SetWindowTextW(hwnd_, title.c_str());
@@ -65,6 +66,8 @@ bool DesignWindow::NewDesign() {
     return true;
 }
 
+// The question comes before the dialog, as the sheet may be replaced; a file of another kind
+// then opens in a window of its own all the same.
 void DesignWindow::OnOpenCommand() {
     if (!ConfirmDiscard()) return;
     if (const auto path = Dialogs().ChooseOpen(hwnd_)) OpenDesign(*path);
@@ -74,18 +77,34 @@ bool DesignWindow::OpenDesign(const std::wstring& given) {
     // Absolute, so that the path kept (and listed in the recent designs) names this file
     // whatever the current folder is later.
     const std::wstring path = FullPathOf(given);
-    const auto report = [&](const std::wstring& problem) {
-        options_.message_boxes->Show(hwnd_, L"无法打开设计文件“" + path + L"”：\n" + problem,
+    FileStamp stamp;
+    auto read = ReadDesignFile(path, &stamp);
+    if (const auto* problem = std::get_if<std::wstring>(&read)) {
+        options_.message_boxes->Show(hwnd_, L"无法打开设计文件“" + path + L"”：\n" + *problem,
                                      kProgramTitle, MB_OK | MB_ICONWARNING);
         return false;
-    };
-    FileStamp stamp;
-    auto bytes = ReadWholeFile(path, document::kMaxDesignFileBytes, &stamp);
-    if (const auto* error = std::get_if<FileError>(&bytes)) return report(error->reason);
-    auto read = document::ReadDesign(std::get<std::string>(bytes));
-    if (const auto* error = std::get_if<document::DocumentError>(&read))
-        return report(Widen(document::ErrorMessage(*error)));
-    session_.Opened(path, std::move(std::get<document::DesignDocument>(read)));
+    }
+    auto& document = std::get<document::DesignDocument>(read);
+    if (document.kind() == kind()) return Adopt(path, std::move(document), stamp);
+    DesignWindow* other = OpenWindowOf(document.kind());
+    return other && other->Adopt(path, std::move(document), stamp);
+}
+
+void DesignWindow::OpenAsked(const std::wstring& path) {
+    // Read once to learn the kind; the window that shows it reads it again after the question,
+    // since saving this design may have written that very file.
+    const auto read = ReadDesignFile(FullPathOf(path), nullptr);
+    const auto* document = std::get_if<document::DesignDocument>(&read);
+    if (document && document->kind() != kind()) {
+        OpenDesign(path);
+        return;
+    }
+    if (ConfirmDiscard()) OpenDesign(path);
+}
+
+bool DesignWindow::Adopt(const std::wstring& path, document::DesignDocument document,
+                         FileStamp stamp) {
+    session_.Opened(path, std::move(document));
     sheet_->Take(session_.stored());
     // The design opens all the same; the stored header stays in the file until 报告信息 replaces
     // it.
@@ -174,7 +193,7 @@ void DesignWindow::OnOpenRecent(int index) {
             return;
         }
     }
-    if (ConfirmDiscard()) OpenDesign(path);
+    OpenAsked(path);
 }
 
 LRESULT DesignWindow::OnDropFiles(WPARAM wparam) {
@@ -185,7 +204,7 @@ LRESULT DesignWindow::OnDropFiles(WPARAM wparam) {
         path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
     }
     DragFinish(drop);
-    if (!path.empty() && ConfirmDiscard()) OpenDesign(path);
+    if (!path.empty()) OpenAsked(path);
     return 0;
 }
 

@@ -5,7 +5,9 @@
 // m³, the checks and a status line follow.
 #include "inputs.h"
 #include "result.h"
+#include "program_titles.h"
 #include "sheet_host.h"
+#include "trial_entries.h"
 #include "sheet_view.h"
 
 #include <map>
@@ -20,6 +22,8 @@ class Jgj55Sheet final : public SheetView {
     explicit Jgj55Sheet(SheetHost& host);
 
     bool Create(HWND window) override;
+    document::DesignKind Kind() const override { return document::DesignKind::Jgj55; }
+    std::wstring_view ProgramTitle() const override { return kJgj55WindowTitle; }
     SIZE ClientSizeTwips() const override;
     void Layout(HFONT font, int dpi) override;
     HWND Control(int id) const override;
@@ -55,6 +59,7 @@ class Jgj55Sheet final : public SheetView {
     bool writing_ = false;       // the sheet itself is writing: no EN_CHANGE is the user's
     jgj55::Inputs inputs_;       // the last inputs that could be read
     jgj55::Result result_;
+    trial::TrialEntries trial_entries_; // as the trial was recorded
 };
 
 } // namespace mixora::ui

@@ -1,4 +1,7 @@
-// The program: one design window and its message loop.
+// The program: a design window and its message loop; or, with --export, a design's report
+// written without a window.
+#include "command_line_export.h"
+#include "design_file_read.h"
 #include "design_window.h"
 #include "file_io.h"
 #include "regional_format.h"
@@ -7,26 +10,58 @@
 
 #include <shellapi.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace mixora::ui;
+
+std::vector<std::wstring> Arguments() {
+    std::vector<std::wstring> arguments;
+    int argc = 0;
+    if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc)) {
+        for (int i = 1; i < argc; ++i)
+            arguments.emplace_back(argv[i]);
+        LocalFree(argv);
+    }
+    return arguments;
+}
+
+// The window for a design named on the command line is of the design's kind; a file that
+// cannot be read opens nothing but the cement-only sheet, which then says why.
+mixora::document::DesignKind KindOf(const std::wstring& path) {
+    const auto read = ReadDesignFile(path, nullptr);
+    const auto* document = std::get_if<mixora::document::DesignDocument>(&read);
+    return document ? document->kind() : mixora::document::DesignKind::Cement;
+}
+
+} // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
-    using namespace mixora::ui;
+    const std::vector<std::wstring> arguments = Arguments();
+    if (!arguments.empty() && arguments.front() == kExportOption)
+        return ExportFromCommandLine(arguments);
+
     SystemMessageBoxes message_boxes;
     DesignWindowOptions options;
     options.message_boxes = &message_boxes;
     options.number_format = ReadUserNumberFormat();
+    // Mixora.exe PATH: that design, opened over the reset sheet once the window is there; a
+    // relative path is taken against the folder the program was started in.
+    const std::wstring path = arguments.empty() ? std::wstring() : FullPathOf(arguments.front());
+    if (!path.empty()) {
+        const auto kind = KindOf(path);
+        if (kind != mixora::document::DesignKind::Cement)
+            options.make_sheet = SheetFactoryFor(kind);
+    }
     auto window = DesignWindow::Create(instance, std::move(options));
     if (!window) {
         MessageBoxW(nullptr, L"无法创建程序窗口。", kProgramTitle, MB_OK | MB_ICONERROR);
         return 1;
     }
     window->Show(show_command);
-
-    // Mixora.exe PATH: that design, opened over the reset sheet once the window is there; a
-    // relative path is taken against the folder the program was started in.
-    int argc = 0;
-    if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc)) {
-        if (argc > 1) window->OpenDesign(FullPathOf(argv[1]));
-        LocalFree(argv);
-    }
-
+    if (!path.empty()) window->OpenDesign(path);
     return window->RunMessageLoop();
 }

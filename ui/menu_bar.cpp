@@ -18,6 +18,7 @@ struct MenuItem {
 // clang-format off
 constexpr MenuItem kFileItems[] = {
     {kNew, L"新建(&N)\tCtrl+N"},
+    {kNewJgj55, L"新建 JGJ 55-2011 配合比设计(&J)\tCtrl+Shift+N"},
     {kOpen, L"打开(&O)...\tCtrl+O"},
     {kSave, L"保存(&S)\tCtrl+S"},
     {kSaveAs, L"另存为(&A)..."},
@@ -62,6 +63,7 @@ constexpr Popup kPopups[] = {
 
 constexpr ACCEL kAccelerators[] = {
     {FVIRTKEY | FCONTROL, 'N', kNew},
+    {FVIRTKEY | FCONTROL | FSHIFT, 'N', kNewJgj55},
     {FVIRTKEY | FCONTROL, 'O', kOpen},
     {FVIRTKEY | FCONTROL, 'S', kSave},
     {FVIRTKEY | FCONTROL, 'P', kPrint},

@@ -12,6 +12,8 @@ inline constexpr int kReportInfo = 5106;
 inline constexpr int kPrintPreview = 5107;
 inline constexpr int kPrint = 5108;
 inline constexpr int kExitProgram = 5109;
+// A new JGJ 55-2011 design, in a window of its own.
+inline constexpr int kNewJgj55 = 5110;
 // The recent designs, most recent first.
 inline constexpr int kRecentFirst = 5111;
 inline constexpr int kRecentCount = 8;

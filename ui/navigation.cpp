@@ -41,6 +41,7 @@ int DesignWindow::RunMessageLoop() {
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
+        ReleaseClosedWindows();
     }
     return static_cast<int>(message.wParam);
 }

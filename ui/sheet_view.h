@@ -5,6 +5,7 @@
 // never looks at a sheet's fields: it reads and writes the sheet's state through a document
 // and asks it for its report.
 #include "design_document.h"
+#include "design_format.h"
 #include "report_info.h"
 #include "report_model.h"
 
@@ -12,6 +13,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace mixora::ui {
 
@@ -24,6 +26,10 @@ struct CopiedResult {
 class SheetView {
   public:
     virtual ~SheetView() = default;
+
+    // The kind of design it shows, which files it opens, and the program's title in its window.
+    virtual document::DesignKind Kind() const = 0;
+    virtual std::wstring_view ProgramTitle() const = 0;
 
     // Creates the sheet's controls in `window`'s client area; false when one cannot be made.
     virtual bool Create(HWND window) = 0;

@@ -3,6 +3,7 @@
 #include "control_ids.h"
 #include "design_values.h"
 #include "design_window.h"
+#include "open_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,10 @@ class DesignWindowTest : public ::testing::Test {
 
     void TearDown() override {
         window.reset();
+        // The windows a test opened from this one.
+        for (DesignWindow* other : std::vector<DesignWindow*>(OpenWindows()))
+            DestroyWindow(other->hwnd());
+        ReleaseClosedWindows();
         Pump();
     }
 

@@ -1,8 +1,10 @@
 // The JGJ 55-2011 sheet in a design window: the worked example as shown, recomputing while
 // the user types, where each value comes from, and a design file written and read back.
+#include "command_line_export.h"
 #include "design_window_fixture.h"
 #include "jgj55_ids.h"
 #include "jgj55_sheet.h"
+#include "menu_ids.h"
 
 #include <filesystem>
 #include <fstream>
@@ -204,7 +206,7 @@ TEST_F(Jgj55SheetTest, AFileWrittenAndReadBackGivesTheSameSheet) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(Jgj55SheetTest, InputsThatCannotBeReadGiveTheDefaults) {
+TEST_F(Jgj55SheetTest, AFileWhoseInputsCannotBeReadIsRefusedNamingThemAndTheSheetKeepsItsDesign) {
     EnterWorkedExample();
     ASSERT_TRUE(window->SaveDesignAs());
     std::string bytes;
@@ -220,10 +222,87 @@ TEST_F(Jgj55SheetTest, InputsThatCannotBeReadGiveTheDefaults) {
         file << bytes;
     }
     ASSERT_TRUE(window->NewDesign());
-    window->OpenDesign(*dialogs.path);
+    Set(j::Slump, L"120");
+    EXPECT_FALSE(window->OpenDesign(*dialogs.path));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find(L"design"), std::wstring::npos) << boxes.shown[0].text;
+    EXPECT_NE(boxes.shown[0].text.find(L"slump"), std::wstring::npos) << boxes.shown[0].text;
     EXPECT_EQ(Get(j::Grade), L"C30");
-    EXPECT_EQ(Get(j::Slump), L"50");
-    EXPECT_TRUE(Get(j::Status).starts_with(L"计算完成")) << Get(j::Status);
+    EXPECT_EQ(Get(j::Slump), L"120");
+    EXPECT_FALSE(window->design_path());
+}
+
+// The window that shows each kind of design, in the order the windows were opened.
+std::vector<std::pair<document::DesignKind, std::optional<std::wstring>>> Windows() {
+    std::vector<std::pair<document::DesignKind, std::optional<std::wstring>>> windows;
+    for (DesignWindow* window : OpenWindows())
+        windows.emplace_back(window->kind(), window->design_path());
+    return windows;
+}
+
+TEST_F(Jgj55SheetTest, EachFileOpensInAWindowOfItsKindAndTheWindowsLiveSideBySide) {
+    using enum document::DesignKind;
+    EnterWorkedExample();
+    ASSERT_TRUE(window->SaveDesignAs());
+    const std::wstring path = *window->design_path();
+
+    // 新建 JGJ 55-2011 from the cement-only sheet's menu: a second window, under its own title.
+    DesignWindow* cement = window->OpenWindowOf(Cement);
+    ASSERT_NE(cement, nullptr);
+    SendMessageW(cement->hwnd(), WM_COMMAND, menu_ids::kNewJgj55, 0);
+    ASSERT_EQ(OpenWindows().size(), 3u);
+    DesignWindow* fresh = OpenWindows().back();
+    wchar_t title[256]{};
+    GetWindowTextW(fresh->hwnd(), title, 256);
+    EXPECT_STREQ(title, kJgj55WindowTitle);
+
+    // The JGJ file opened from the cement window goes to a new JGJ window; the cement window
+    // stays as it was.
+    HWND cement_field = cement->Control(ids::Text(calc::Field::Text1));
+    SetWindowTextW(cement_field, L"25");
+    EXPECT_TRUE(cement->OpenDesign(path));
+    EXPECT_EQ(Windows(),
+              (decltype(Windows()){
+                  {Jgj55, path}, {Cement, std::nullopt}, {Jgj55, std::nullopt}, {Jgj55, path}}));
+    GetWindowTextW(OpenWindows().back()->hwnd(), title, 256);
+    EXPECT_EQ(std::wstring(title),
+              std::wstring(kJgj55WindowTitle) + L" - " + session::FileNameOf(path));
+    GetWindowTextW(OpenWindows().back()->Control(j::Grade), title, 256);
+    EXPECT_STREQ(title, L"C35");
+    GetWindowTextW(cement_field, title, 256);
+    EXPECT_STREQ(title, L"25");
+
+    // Closing one leaves the others.
+    SendMessageW(fresh->hwnd(), WM_CLOSE, 0, 0);
+    ReleaseClosedWindows();
+    EXPECT_EQ(OpenWindows().size(), 3u);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Jgj55SheetTest, ExportOnTheCommandLineWritesTheReportOrSaysWhyNot) {
+    EnterWorkedExample();
+    ASSERT_TRUE(window->SaveDesignAs());
+    const std::wstring design = *window->design_path();
+    const std::wstring out = design + L".html";
+    const ExportOutcome written = ExportDesignReport({kExportOption, design, out});
+    EXPECT_EQ(written.exit_code, 0) << written.reason;
+    std::string html;
+    {
+        std::ifstream file(out.c_str(), std::ios::binary);
+        html.assign(std::istreambuf_iterator<char>(file), {});
+    }
+    std::filesystem::remove(out);
+    for (const char* shown : {"C35", "718", "1123", "4.44", "表 5.1.3"})
+        EXPECT_NE(html.find(shown), std::string::npos) << shown;
+
+    const ExportOutcome text = ExportDesignReport({kExportOption, design, design + L".txt"});
+    EXPECT_EQ(text.exit_code, 1);
+    EXPECT_NE(text.reason.find(L".html 或 .csv"), std::wstring::npos) << text.reason;
+    const ExportOutcome missing = ExportDesignReport({kExportOption, design + L"x", out});
+    EXPECT_EQ(missing.exit_code, 1);
+    EXPECT_TRUE(missing.reason.starts_with(L"无法打开设计文件")) << missing.reason;
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(ExportDesignReport({kExportOption, design}).exit_code, 1);
 }
 
 } // namespace
