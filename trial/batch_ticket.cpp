@@ -69,7 +69,7 @@ Section MoistureSection(const Jgj55Trial& trial, const ProductionEntry& entry) {
             for (const std::string& reason : production.missing)
                 section.rows.push_back(Note("尚缺：" + reason, true));
         else
-            section.rows.push_back(Note("待设计配合比确定后填写", false));
+            section.rows.push_back(Note("设计配合比确定后给出"));
         return section;
     }
     section.rows.push_back(KeyValue("砂含水率", Typed(entry.sand_moisture_percent), "%"));

@@ -68,6 +68,7 @@ std::vector<Row> BatchRows(const DesignBasis& basis, const TrialBatch& batch,
     std::vector<Row> rows{SourcedHeader(), Sourced("试拌体积", Typed(entries.batch.litres), "L",
                                                    std::string(kGiven))};
     if (batch.volume_warning) rows.push_back(Note(*batch.volume_warning, true));
+    rows.push_back(Heading("试拌用量"));
     rows.push_back(MixHeader("项目"));
     rows.push_back(MixRow("设计每立方米用量（kg/m³）", basis.mix, 0, 2));
     rows.push_back(MixRow("试拌用量（kg）", batch.masses, 2, 3));
@@ -101,6 +102,7 @@ std::vector<Row> TrialMixRows(const TrialMix& mix, const TrialEntries& entries) 
                                                                    : "设计"));
     rows.push_back(Sourced("外加剂掺量", Plain(mix.ratios.admixture_percent), "%",
                            new_dosage ? Automatic("外加剂 ÷ 胶凝材料") : "设计"));
+    rows.push_back(Heading("试拌配合比"));
     rows.push_back(MixHeader("项目"));
     if (from_masses)
         rows.push_back(TextRow("实际试拌用量（kg，给定）", TextsOf(entry.batch_masses)));
@@ -142,6 +144,7 @@ std::vector<Row> StrengthResultRows(const StrengthResults& results, const Streng
         Sourced("试件尺寸", std::string(size.name), "", given),
         Sourced("尺寸换算系数", Fixed(size.factor, 2), "", Automatic(kSpecimenSizeClause)),
         Sourced("试验龄期", Typed(entries.strength.age_days), "d", given),
+        Heading("各组抗压强度"),
         {RowKind::TableHeader,
          {"组别", "水胶比", "胶水比", "试件强度（MPa，给定）", "取值", "代表值（MPa）",
           "换算值（MPa）", "表观密度（kg/m³，给定）"}},
@@ -191,6 +194,7 @@ std::vector<Row> ChoiceRows(const RatioChoice& choice, const DesignBasis& basis)
         Sourced("外加剂掺量", Plain(choice.ratios.admixture_percent), "%", "试拌配合比"),
     };
     if (choice.extrapolation) rows.push_back(Note(*choice.extrapolation, true));
+    rows.push_back(Heading("设计配合比"));
     rows.push_back(MixHeader("项目"));
     rows.push_back(MixRow("设计配合比（kg/m³）", choice.per_cubic_metre, 0, 2));
     return rows;
@@ -206,6 +210,7 @@ std::vector<Row> DensityRows(const DensityCorrection& density, const TrialEntrie
                 Automatic("|ρc,t − ρc,c| ÷ ρc,c")),
         Sourced("校正系数 δ", Fixed(density.delta, 2), "", Automatic("ρc,t ÷ ρc,c")),
         Note(density.rule, density.corrected),
+        Heading(density.corrected ? "校正后的设计配合比" : "设计配合比"),
         MixHeader("项目"),
         MixRow(density.corrected ? "校正后设计配合比（kg/m³）" : "设计配合比（kg/m³）",
                density.per_cubic_metre, 0, 2),
@@ -223,6 +228,7 @@ std::vector<Row> ProductionRows(const ProductionMix& production, const TrialEntr
     };
     if (production.per_batch.value)
         rows.push_back(Sourced("搅拌机每盘方量", Typed(entry.mixer_capacity_m3), "m³", given));
+    rows.push_back(Heading("施工配合比"));
     rows.push_back(MixHeader("项目"));
     rows.push_back(MixRow("施工配合比（kg/m³）", production.per_cubic_metre, 0, 2));
     if (production.per_batch.value)

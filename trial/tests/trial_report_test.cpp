@@ -57,6 +57,11 @@ TEST(TrialReportTest, AWholeC30TrialShowsEachStageWithTheValuesItsStageComputed)
         EXPECT_TRUE(Has(TextOf(stage), "|方法："));
         EXPECT_EQ(Has(TextOf(stage), "|依据："), i < 6);
         EXPECT_EQ(stage.chart.has_value(), i == 4);
+        // The renderers join adjacent table rows into one table: another table needs a heading.
+        for (std::size_t r = 1; r < stage.rows.size(); ++r)
+            EXPECT_FALSE(stage.rows[r - 1].kind == RowKind::TableRow &&
+                         stage.rows[r].kind == RowKind::TableHeader)
+                << "row " << r;
     }
 
     // 20 L of the design mix; the slump as measured.
