@@ -34,12 +34,6 @@ bool Inside(const report::Rect& inner, const report::Rect& outer) {
            inner.bottom <= outer.bottom;
 }
 
-bool HasTable(const Section& section) {
-    for (const report::Row& row : section.rows)
-        if (row.kind == RowKind::TableRow) return true;
-    return false;
-}
-
 TEST(BatchTicketTest, AWholeTrialGivesOneSignedSheetWithinTheMargins) {
     const ReportPage ticket = Ticket(WholeTrial());
     EXPECT_EQ(ticket.title, "混凝土配合比通知单");

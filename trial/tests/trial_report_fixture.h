@@ -68,6 +68,12 @@ inline std::string TextOf(const report::Section& section) {
     return text;
 }
 
+inline bool HasTable(const report::Section& section) {
+    for (const report::Row& row : section.rows)
+        if (row.kind == report::RowKind::TableRow) return true;
+    return false;
+}
+
 inline bool Has(const std::string& text, std::string_view part) {
     return text.find(part) != std::string::npos;
 }

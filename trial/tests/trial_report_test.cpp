@@ -27,12 +27,6 @@ const Section& Stage(const ReportPage& page, std::size_t index) {
     return *section;
 }
 
-bool HasTable(const Section& section) {
-    for (const report::Row& row : section.rows)
-        if (row.kind == RowKind::TableRow) return true;
-    return false;
-}
-
 TEST(TrialReportTest, AWholeC30TrialShowsEachStageWithTheValuesItsStageComputed) {
     const jgj55::Inputs inputs = C30Inputs();
     const jgj55::Result result = jgj55::ComputeDesign(inputs);
