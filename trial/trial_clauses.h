@@ -18,6 +18,9 @@ inline constexpr std::array<TrialVolumeMinimum, 2> kTrialVolumeMinimum = {{
     {40, 25, "JGJ 55-2011 表 6.1.2"},
 }};
 
+// The trial mix: the computed mix adjusted until the fresh concrete works.
+inline constexpr std::string_view kTrialMixClause = "JGJ 55-2011 第 6.1 节";
+
 // The strength mixes: the water–binder ratio and the sand ratio of the other two mixes beside
 // the trial mix, with the same water.
 inline constexpr double kStrengthMixWaterBinderStep = 0.05;

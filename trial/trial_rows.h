@@ -1,0 +1,56 @@
+#pragma once
+// The rows the trial's report sections and the batch ticket are made of: a value with where it
+// comes from (给定 for what the laboratory recorded, 自动 with its rule for what was computed),
+// a mix across the materials, what a stage still lacks.
+#include "mix_types.h"
+#include "report_model.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mixora::trial {
+
+inline constexpr std::string_view kGiven = "给定";
+
+// The materials of a mix in the order the design report lists them.
+struct MaterialColumn {
+    std::string_view name;
+    double Mix::*amount;
+};
+inline constexpr std::array<MaterialColumn, 7> kMaterialColumns = {{
+    {"水泥", &Mix::cement},
+    {"粉煤灰", &Mix::fly_ash},
+    {"矿粉", &Mix::slag},
+    {"水", &Mix::water},
+    {"砂", &Mix::sand},
+    {"石", &Mix::stone},
+    {"外加剂", &Mix::admixture},
+}};
+
+report::Row KeyValue(std::string_view caption, std::string value, std::string_view unit = {});
+report::Row Note(std::string text, bool alert = false);
+report::Row Heading(std::string text);
+
+// A table of values with their sources: the header, then one row per value.
+report::Row SourcedHeader();
+report::Row Sourced(std::string_view caption, std::string value, std::string_view unit,
+                    std::string source);
+// "自动（rule）".
+std::string Automatic(std::string_view rule);
+
+// A table of mixes: the header (first, then the materials) and one row per mix, each material
+// to `decimals` places and the admixture to `admixture_decimals`.
+report::Row MixHeader(std::string_view first);
+report::Row MixRow(std::string label, const Mix& mix, int decimals, int admixture_decimals);
+// A mix as typed, one text per material in kMaterialColumns' order.
+report::Row TextRow(std::string label, const std::array<std::string, 7>& texts);
+
+// What the user typed, without the blanks around it.
+std::string Typed(std::string_view text);
+
+// Reasons joined with "；".
+std::string Joined(const std::vector<std::string>& reasons);
+
+} // namespace mixora::trial
