@@ -57,7 +57,7 @@ std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,
     if (!RegisterWindowClasses(instance, &DesignWindow::Procedure)) return nullptr;
     std::unique_ptr<DesignWindow> window(new DesignWindow(std::move(options)));
     // The window owns its menu bar from here on and destroys it with itself.
-    HMENU menu = CreateMenuBar();
+    HMENU menu = CreateMenuBar(window->sheet_->HasBatchTicket());
     const std::wstring title(window->sheet_->ProgramTitle());
     HWND hwnd =
         CreateWindowExW(0, kFormClass, title.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -278,6 +278,8 @@ void DesignWindow::OnMenuCommand(int id) {
     case kReportInfo: OnReportInfo(); break;
     case kPrintPreview: OnPrintPreview(); break;
     case kPrint: PrintFrom(hwnd_); break;
+    case kBatchTicket: OnPrintPreview(ReportKind::BatchTicket); break;
+    case kExportBatchTicket: OnExport(ReportKind::BatchTicket); break;
     case kExitProgram: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
     case kUndo: OnEditCommand(WM_UNDO, 0, 0); break;
     case kCut: OnEditCommand(WM_CUT, 0, 0); break;

@@ -53,6 +53,10 @@ struct DesignWindowOptions {
     SheetFactory make_sheet;
 };
 
+// The pages the report commands act on: the design's report, or its batch ticket
+// (配合比通知单) when the sheet has one.
+enum class ReportKind { Design, BatchTicket };
+
 class DesignWindow final : private SheetHost {
   public:
     // Creates the window with its sheet and loads it (skin, then the sheet as a new design has
@@ -107,10 +111,10 @@ class DesignWindow final : private SheetHost {
     // edits the report's header (true when the user chose 确定); 打印预览 shows the pages as they
     // will print; 打印 prints them (true when they were sent), from `owner`'s point of view.
     void OnCopyResult();
-    bool OnExport();
+    bool OnExport(ReportKind kind = ReportKind::Design);
     bool OnReportInfo();
-    void OnPrintPreview();
-    bool PrintFrom(HWND owner);
+    void OnPrintPreview(ReportKind kind = ReportKind::Design);
+    bool PrintFrom(HWND owner, ReportKind kind = ReportKind::Design);
     // The report's header: as given in 报告信息 or read from the design file, otherwise the
     // defaults with today's date. Setting it makes the sheet differ from its file.
     report::ReportInfo report_info() const;
@@ -159,6 +163,7 @@ class DesignWindow final : private SheetHost {
     void UpdateTitle();
     FileDialogs& Dialogs();
     Printers& PrinterAccess();
+    report::ReportPage PageOf(ReportKind kind) const;
 
     void ApplyFont(int dpi);
     void ApplyLayout(const RECT* suggested);

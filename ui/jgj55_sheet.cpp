@@ -9,7 +9,7 @@
 #include "jgj55_report.h"
 #include "layout.h"
 #include "shown_value.h"
-#include "trial_json.h"
+#include "jgj55_content.h"
 #include "utf.h"
 #include "window_classes.h"
 
@@ -496,61 +496,24 @@ void Jgj55Sheet::Reset() {
     Recompute();
 }
 
-namespace {
-
-// The document's member `key` with `now` written in: kept exactly as read while it reads as
-// `now` (so a file another program wrote with other spellings or defaults left out does not
-// count as changed), otherwise its members of this version replaced and the others kept.
-template <class Value, class Reader>
-nlohmann::json Written(const nlohmann::json& content, const char* key, const Value& now,
-                       nlohmann::json now_json, Reader read) {
-    const auto found = content.find(key);
-    if (found == content.end() || !found->is_object()) return now_json;
-    if (const std::optional<Value> before = read(*found); before && *before == now) return *found;
-    nlohmann::json merged = *found;
-    merged.update(now_json);
-    return merged;
-}
-
-} // namespace
-
 document::DesignDocument Jgj55Sheet::Put(document::DesignDocument base) const {
-    const nlohmann::json stored =
-        base.kind() == document::DesignKind::Jgj55 ? base.content() : nlohmann::json::object();
-    nlohmann::json content = stored;
-    content["design"] =
-        Written(stored, "design", inputs_, jgj55::InputsToJson(inputs_),
-                [](const nlohmann::json& json) { return jgj55::InputsFromJson(json).inputs; });
-    content["trial"] =
-        Written(stored, "trial", trial_entries_, trial::TrialEntriesToJson(trial_entries_),
-                [](const nlohmann::json& json) { return trial::TrialEntriesFromJson(json).value; });
-    base.set_content(document::DesignKind::Jgj55, std::move(content));
-    return base;
+    return session::WithJgj55Content(std::move(base), {inputs_, trial_entries_});
 }
 
-// The reader has checked the document's members: what is there reads; what is missing keeps its
-// default.
 void Jgj55Sheet::Take(const document::DesignDocument& document) {
-    Inputs inputs;
-    trial::TrialEntries entries;
-    const nlohmann::json& content = document.content();
-    if (document.kind() == document::DesignKind::Jgj55) {
-        if (const auto found = content.find("design"); found != content.end())
-            if (auto reading = jgj55::InputsFromJson(*found); reading.inputs)
-                inputs = std::move(*reading.inputs);
-        if (const auto found = content.find("trial"); found != content.end())
-            if (auto reading = trial::TrialEntriesFromJson(*found); reading.value)
-                entries = std::move(*reading.value);
-    }
-    inputs_ = inputs;
-    trial_entries_ = std::move(entries);
-    ShowInputs(inputs);
+    session::Jgj55Content content = session::Jgj55ContentOf(document);
+    trial_entries_ = std::move(content.trial);
+    inputs_ = content.inputs;
+    ShowInputs(inputs_);
     Recompute();
 }
 
-// Through the document, as `Mixora.exe --export` builds it: the same report either way.
 report::ReportPage Jgj55Sheet::Report(const report::ReportInfo& info) const {
     return session::DesignReport(Put({}), info);
+}
+
+report::ReportPage Jgj55Sheet::BatchTicket(const report::ReportInfo& info) const {
+    return session::BatchTicket(Put({}), info).value_or(report::ReportPage{});
 }
 
 CopiedResult Jgj55Sheet::CopyResult() const {

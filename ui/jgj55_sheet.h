@@ -41,6 +41,8 @@ class Jgj55Sheet final : public SheetView {
     void Take(const document::DesignDocument& document) override;
     report::ReportPage Report(const report::ReportInfo& info) const override;
     CopiedResult CopyResult() const override;
+    bool HasBatchTicket() const override { return true; }
+    report::ReportPage BatchTicket(const report::ReportInfo& info) const override;
 
   private:
     void FillLists();

@@ -13,6 +13,7 @@ using namespace menu_ids;
 struct MenuItem {
     int id; // 0: a separator
     const wchar_t* text;
+    bool batch_ticket = false; // only in the windows of designs that have one
 };
 
 // clang-format off
@@ -28,6 +29,8 @@ constexpr MenuItem kFileItems[] = {
     {0, nullptr},
     {kPrintPreview, L"打印预览(&V)..."},
     {kPrint, L"打印(&P)...\tCtrl+P"},
+    {kBatchTicket, L"配合比通知单(&T)...", true},
+    {kExportBatchTicket, L"导出配合比通知单(&K)...", true},
     {0, nullptr},
     // the recent designs go here
     {kExitProgram, L"退出(&X)"},
@@ -72,10 +75,11 @@ constexpr ACCEL kAccelerators[] = {
     {FVIRTKEY, VK_F1, kGuide},
 };
 
-HMENU BuildPopup(std::span<const MenuItem> items) {
+HMENU BuildPopup(std::span<const MenuItem> items, bool batch_ticket) {
     HMENU popup = CreatePopupMenu();
     if (!popup) return nullptr;
     for (const MenuItem& item : items) {
+        if (item.batch_ticket && !batch_ticket) continue;
         if (item.id == 0)
             AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
         else
@@ -93,11 +97,11 @@ int PositionOf(HMENU menu, UINT id) {
 
 } // namespace
 
-HMENU CreateMenuBar() {
+HMENU CreateMenuBar(bool batch_ticket) {
     HMENU bar = CreateMenu();
     if (!bar) return nullptr;
     for (const Popup& popup : kPopups) {
-        HMENU items = BuildPopup(popup.items);
+        HMENU items = BuildPopup(popup.items, batch_ticket);
         if (!items || !AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(items), popup.text)) {
             if (items) DestroyMenu(items);
             DestroyMenu(bar);

@@ -7,8 +7,9 @@
 
 namespace mixora::ui {
 
-// The menu bar: 文件, 编辑, 帮助. nullptr when it cannot be made.
-HMENU CreateMenuBar();
+// The menu bar: 文件, 编辑, 帮助, with the batch ticket's commands when the design has one.
+// nullptr when it cannot be made.
+HMENU CreateMenuBar(bool batch_ticket = false);
 
 // The shortcuts that are commands of the menu (Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+P,
 // Ctrl+Shift+C); plain Ctrl+C, Ctrl+X, Ctrl+V and Ctrl+Z stay the fields' own.

@@ -14,6 +14,10 @@ inline constexpr int kPrint = 5108;
 inline constexpr int kExitProgram = 5109;
 // A new JGJ 55-2011 design, in a window of its own.
 inline constexpr int kNewJgj55 = 5110;
+// The batch ticket (配合比通知单) of a design with a trial procedure: its print preview, from
+// which it prints, and its export.
+inline constexpr int kBatchTicket = 5120;
+inline constexpr int kExportBatchTicket = 5121;
 // The recent designs, most recent first.
 inline constexpr int kRecentFirst = 5111;
 inline constexpr int kRecentCount = 8;

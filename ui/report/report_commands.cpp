@@ -44,6 +44,11 @@ void DesignWindow::set_report_info(report::ReportInfo info) {
     UpdateTitle();
 }
 
+report::ReportPage DesignWindow::PageOf(ReportKind kind) const {
+    return kind == ReportKind::BatchTicket ? sheet_->BatchTicket(report_info())
+                                           : sheet_->Report(report_info());
+}
+
 void DesignWindow::OnCopyResult() {
     const CopiedResult copied = sheet_->CopyResult();
     if (const auto problem = PutOnClipboard(hwnd_, copied.text, copied.html))
@@ -51,17 +56,18 @@ void DesignWindow::OnCopyResult() {
                                      MB_OK | MB_ICONWARNING);
 }
 
-bool DesignWindow::OnExport() {
+bool DesignWindow::OnExport(ReportKind kind) {
     int type = kDefaultExportType;
-    const auto path =
-        Dialogs().ChooseExport(hwnd_, session::SuggestedExportName(session_.path()), kExportTypes,
-                             static_cast<int>(std::size(kExportTypes)), &type);
+    std::wstring suggested = session::SuggestedExportName(session_.path());
+    if (kind == ReportKind::BatchTicket) suggested += L" 配合比通知单";
+    const auto path = Dialogs().ChooseExport(hwnd_, suggested, kExportTypes,
+                                             static_cast<int>(std::size(kExportTypes)), &type);
     if (!path) return false;
     const session::ExportKind chosen =
         kExportKinds[type >= 0 && type < static_cast<int>(std::size(kExportKinds))
                          ? type
                          : kDefaultExportType];
-    const report::ReportPage page = sheet_->Report(report_info());
+    const report::ReportPage page = PageOf(kind);
     const std::string bytes = session::ExportKindFor(*path, chosen) == session::ExportKind::Csv
                                   ? report::ReportCsv(page)
                                   : report::ReportHtml(page);
@@ -92,12 +98,13 @@ bool DesignWindow::OnReportInfo() {
     return true;
 }
 
-void DesignWindow::OnPrintPreview() {
-    const report::ReportPage page = sheet_->Report(report_info());
-    ShowPrintPreview(hwnd_, page, skinned_, [this](HWND owner) { return PrintFrom(owner); });
+void DesignWindow::OnPrintPreview(ReportKind kind) {
+    const report::ReportPage page = PageOf(kind);
+    ShowPrintPreview(hwnd_, page, skinned_,
+                     [this, kind](HWND owner) { return PrintFrom(owner, kind); });
 }
 
-bool DesignWindow::PrintFrom(HWND owner) {
+bool DesignWindow::PrintFrom(HWND owner, ReportKind kind) {
     Printers& printers = PrinterAccess();
     const auto no_printer = [&] {
         options_.message_boxes->Show(owner, kNoPrinterMessage, kProgramTitle,
@@ -105,7 +112,7 @@ bool DesignWindow::PrintFrom(HWND owner) {
         return false;
     };
     if (!printers.AnyInstalled()) return no_printer();
-    const report::ReportPage page = sheet_->Report(report_info());
+    const report::ReportPage page = PageOf(kind);
     const int page_count =
         static_cast<int>(LayOutReport(page, printers.DialogPaper(), PageFonts{}).size());
     PrintChoice choice = printers.Choose(owner, page_count);
@@ -119,7 +126,7 @@ bool DesignWindow::PrintFrom(HWND owner) {
         return false;
     case PrintChoice::Outcome::Chosen: break;
     }
-    std::wstring name = Widen(report::kReportTitle);
+    std::wstring name = Widen(page.title.empty() ? report::kReportTitle : page.title);
     if (session_.path()) name += L" - " + FileNameOf(*session_.path());
     if (const auto problem =
             PrintPages(choice.dc.get(), page, name, choice.from_page, choice.to_page)) {

@@ -305,5 +305,32 @@ TEST_F(Jgj55SheetTest, ExportOnTheCommandLineWritesTheReportOrSaysWhyNot) {
     EXPECT_EQ(ExportDesignReport({kExportOption, design}).exit_code, 1);
 }
 
+TEST_F(Jgj55SheetTest, TheBatchTicketIsOfferedHereOnlyAndExportsSayingWhatItStillLacks) {
+    EnterWorkedExample();
+    EXPECT_NE(GetMenuState(GetMenu(window->hwnd()), menu_ids::kBatchTicket, MF_BYCOMMAND),
+              static_cast<UINT>(-1));
+    DesignWindow* cement = window->OpenWindowOf(document::DesignKind::Cement);
+    ASSERT_NE(cement, nullptr);
+    EXPECT_EQ(GetMenuState(GetMenu(cement->hwnd()), menu_ids::kBatchTicket, MF_BYCOMMAND),
+              static_cast<UINT>(-1));
+
+    const std::wstring design = *dialogs.path;
+    dialogs.path = design + L".html";
+    boxes.answers = {IDNO}; // not opened in the browser
+    SendMessageW(window->hwnd(), WM_COMMAND, menu_ids::kExportBatchTicket, 0);
+    std::string html;
+    {
+        std::ifstream file(dialogs.path->c_str(), std::ios::binary);
+        html.assign(std::istreambuf_iterator<char>(file), {});
+    }
+    std::filesystem::remove(*dialogs.path);
+    dialogs.path = design;
+    EXPECT_NE(html.find("混凝土配合比通知单"), std::string::npos);
+    EXPECT_NE(html.find("试验"), std::string::npos);
+    EXPECT_NE(html.find("签发"), std::string::npos);
+    // No strengths, no moisture: the production mix is not shown, its absence is said.
+    EXPECT_EQ(html.find("每盘"), std::string::npos);
+}
+
 } // namespace
 } // namespace mixora::ui::testing

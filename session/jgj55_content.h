@@ -1,0 +1,26 @@
+#pragma once
+// A JGJ 55-2011 design's state in its document: the inputs ("design") and the trial's entries
+// ("trial"), read from a document and put into one.
+#include "design_document.h"
+#include "inputs.h"
+#include "trial_entries.h"
+
+namespace mixora::session {
+
+struct Jgj55Content {
+    jgj55::Inputs inputs;
+    trial::TrialEntries trial;
+    friend bool operator==(const Jgj55Content&, const Jgj55Content&) = default;
+};
+
+// What the document holds; the defaults for what it lacks (or for a document of another kind).
+// The reader has checked every member, so what is there reads.
+Jgj55Content Jgj55ContentOf(const document::DesignDocument& document);
+
+// `base` holding `content`. A member that reads as its value now is kept exactly as it is (so a
+// file another program wrote with other spellings or defaults left out does not count as
+// changed); otherwise its members of this version are replaced and the others kept.
+document::DesignDocument WithJgj55Content(document::DesignDocument base,
+                                          const Jgj55Content& content);
+
+} // namespace mixora::session
