@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace mixora::trial {
 
@@ -27,6 +28,26 @@ enum class AdjustmentKind {
     WaterAndAdmixture, // water and admixture per m³, the W/B kept
     SandRatio,         // another sand ratio
 };
+
+// Each adjustment as the file names it and as people read it.
+struct AdjustmentKindName {
+    AdjustmentKind kind;
+    std::string_view key;  // "batch_masses"
+    std::string_view name; // "按实际试拌用量"
+};
+inline constexpr std::array<AdjustmentKindName, 4> kAdjustmentKinds = {{
+    {AdjustmentKind::Unchanged, "unchanged", "按计算配合比，未调整"},
+    {AdjustmentKind::BatchMasses, "batch_masses", "按实际试拌用量"},
+    {AdjustmentKind::WaterAndAdmixture, "water_and_admixture",
+     "调整用水量和外加剂用量，水胶比不变"},
+    {AdjustmentKind::SandRatio, "sand_ratio", "调整砂率"},
+}};
+
+constexpr const AdjustmentKindName& NamesOf(AdjustmentKind kind) {
+    for (const AdjustmentKindName& row : kAdjustmentKinds)
+        if (row.kind == kind) return row;
+    return kAdjustmentKinds.front();
+}
 
 struct AdjustmentEntry {
     AdjustmentKind kind = AdjustmentKind::Unchanged;

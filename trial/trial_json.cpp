@@ -9,17 +9,6 @@ namespace {
 
 using nlohmann::json;
 
-struct KindName {
-    AdjustmentKind kind;
-    std::string_view name;
-};
-constexpr std::array<KindName, 4> kKindNames = {{
-    {AdjustmentKind::Unchanged, "unchanged"},
-    {AdjustmentKind::BatchMasses, "batch_masses"},
-    {AdjustmentKind::WaterAndAdmixture, "water_and_admixture"},
-    {AdjustmentKind::SandRatio, "sand_ratio"},
-}};
-
 // The members of a MixTexts with their keys, for writing and reading alike.
 template <class Texts> auto MixMembers(Texts& t) {
     return std::array{std::pair{"cement", &t.cement},      std::pair{"fly_ash", &t.fly_ash},
@@ -29,9 +18,7 @@ template <class Texts> auto MixMembers(Texts& t) {
 }
 
 std::string_view KindText(AdjustmentKind kind) {
-    for (const KindName& row : kKindNames)
-        if (row.kind == kind) return row.name;
-    return kKindNames.front().name;
+    return NamesOf(kind).key;
 }
 
 json MixToJson(const MixTexts& texts) {
@@ -102,8 +89,8 @@ void ReadAdjustment(Reader& r, const json& object, AdjustmentEntry& a) {
     std::string kind(KindText(a.kind));
     r.Text(object, "kind", kind, path);
     bool known = false;
-    for (const KindName& row : kKindNames)
-        if (row.name == kind) {
+    for (const AdjustmentKindName& row : kAdjustmentKinds)
+        if (row.key == kind) {
             a.kind = row.kind;
             known = true;
         }

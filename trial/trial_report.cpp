@@ -33,23 +33,6 @@ constexpr std::array<StageText, 7> kStageTexts = {{
     {ProductionNote, {}},
 }};
 
-struct AdjustmentName {
-    AdjustmentKind kind;
-    std::string_view name;
-};
-constexpr std::array<AdjustmentName, 4> kAdjustmentNames = {{
-    {AdjustmentKind::Unchanged, "按计算配合比，未调整"},
-    {AdjustmentKind::BatchMasses, "按实际试拌用量"},
-    {AdjustmentKind::WaterAndAdmixture, "调整用水量和外加剂用量，水胶比不变"},
-    {AdjustmentKind::SandRatio, "调整砂率"},
-}};
-
-std::string NameOf(AdjustmentKind kind) {
-    for (const AdjustmentName& row : kAdjustmentNames)
-        if (row.kind == kind) return std::string(row.name);
-    return {};
-}
-
 std::string RuleName(GroupRule rule) {
     switch (rule) {
     case GroupRule::Mean: return "平均值";
@@ -78,7 +61,8 @@ std::vector<Row> BatchRows(const DesignBasis& basis, const TrialBatch& batch,
 std::vector<Row> TrialMixRows(const TrialMix& mix, const TrialEntries& entries) {
     const AdjustmentEntry& entry = entries.adjustment;
     const std::string given(kGiven);
-    std::vector<Row> rows{SourcedHeader(), Sourced("调整方式", NameOf(mix.kind), "", given)};
+    std::vector<Row> rows{SourcedHeader(),
+                          Sourced("调整方式", std::string(NamesOf(mix.kind).name), "", given)};
     switch (mix.kind) {
     case AdjustmentKind::Unchanged:
     case AdjustmentKind::BatchMasses: break;
