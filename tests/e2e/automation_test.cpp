@@ -220,5 +220,66 @@ TEST_F(ProgramTest, ADesignSavedThroughTheDialogOpensAgainFromTheDialogAndTheCom
     DeleteFileW(path.c_str());
 }
 
+// Runs the program with these arguments and no window expected; its exit code and what it
+// wrote on standard error.
+DWORD RunProgram(const std::wstring& arguments, std::string& error_text) {
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!CreatePipe(&read, &write, &inherit, 0)) return 0xFFFFFFFF;
+    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    std::wstring command = L"\"" + ProgramPath() + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdError = write;
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    CloseHandle(write);
+    DWORD code = 0xFFFFFFFF;
+    if (started) {
+        char buffer[4096];
+        DWORD got = 0;
+        while (ReadFile(read, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+            error_text.append(buffer, got);
+        WaitForSingleObject(process.hProcess, 60000);
+        GetExitCodeProcess(process.hProcess, &code);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(read);
+    return code;
+}
+
+TEST(CommandLineExport, WritesTheReportOfADesignFileOrSaysWhyOnStandardError) {
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring base =
+        std::wstring(temp) + L"mixora-export-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring design = base + L".mixora", report = base + L".csv";
+    {
+        const std::string text = R"({"format": "mixora-design", "version": 2,
+            "kind": "jgj55-2011", "design": {"grade": 35, "slump": 160}})";
+        HANDLE file = CreateFileW(design.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    std::string error_text;
+    EXPECT_EQ(RunProgram(L"--export \"" + design + L"\" \"" + report + L"\"", error_text), 0u)
+        << error_text;
+    EXPECT_NE(GetFileAttributesW(report.c_str()), INVALID_FILE_ATTRIBUTES) << "no report";
+    DeleteFileW(report.c_str());
+
+    error_text.clear();
+    EXPECT_EQ(RunProgram(L"--export \"" + base + L".missing\" \"" + report + L"\"", error_text),
+              1u);
+    EXPECT_NE(error_text.find("无法打开设计文件"), std::string::npos) << error_text;
+    EXPECT_EQ(GetFileAttributesW(report.c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileW(design.c_str());
+}
+
 } // namespace
 } // namespace mixora::automation
