@@ -1,10 +1,13 @@
 // The design report of a sample design, written out as a user would get it, for looking at
-// (scripts/report-look): the reset sheet after one press of "计算", or a design file.
+// (scripts/report-look): the reset sheet after one press of "计算", or a design file of any kind
+// in the window of its kind.
 //   report_sample [--design PATH] [--environment 一|二a|二b|三a|三b] [--html OUT.html]
-//                 [--printer NAME]
+//                 [--printer NAME] [--ticket]
 // --html writes what 文件 → 导出 writes; --printer prints through the window's 打印 on that
-// printer (no dialog). Exit code 0 on success, 1 when something fails (said on stderr), 2 (with
-// the usage) for a command line it does not know.
+// printer (no dialog); --ticket does both for the batch ticket (配合比通知单) instead. Exit code 0
+// on success, 1 when something fails (said on stderr), 2 (with the usage) for a command line it
+// does not know.
+#include "design_file_read.h"
 #include "design_window.h"
 #include "file_io.h"
 #include "utf.h"
@@ -18,7 +21,7 @@ using namespace mixora;
 
 constexpr const wchar_t* kUsage =
     L"usage: report_sample [--design PATH] [--environment 一|二a|二b|三a|三b] [--html OUT.html] "
-    L"[--printer NAME]\n";
+    L"[--printer NAME] [--ticket]\n";
 
 // Every message box is written to stderr and answered "no".
 class ConsoleBoxes final : public ui::MessageBoxes {
@@ -73,8 +76,14 @@ int Usage() {
 
 int wmain(int argc, wchar_t** argv) {
     std::optional<std::wstring> design, environment, html, printer;
+    auto pages = ui::ReportKind::Design;
     for (int i = 1; i < argc; i += 2) {
         const std::wstring option = argv[i];
+        if (option == L"--ticket") {
+            pages = ui::ReportKind::BatchTicket;
+            --i;
+            continue;
+        }
         if (i + 1 >= argc) return Usage();
         if (option == L"--design")
             design = argv[i + 1];
@@ -97,6 +106,11 @@ int wmain(int argc, wchar_t** argv) {
     options.quit_on_destroy = false;
     options.file_dialogs = &dialogs;
     options.printers = &named;
+    if (design) {
+        const auto read = ui::ReadDesignFile(ui::FullPathOf(*design), nullptr);
+        if (const auto* document = std::get_if<document::DesignDocument>(&read))
+            options.make_sheet = ui::SheetFactoryFor(document->kind());
+    }
     auto window = ui::DesignWindow::Create(GetModuleHandleW(nullptr), options);
     if (!window) {
         fwprintf(stderr, L"report_sample: cannot create the design window\n");
@@ -115,8 +129,8 @@ int wmain(int argc, wchar_t** argv) {
         window->set_report_info(info);
     }
     const int before = boxes.shown;
-    if (html && !window->OnExport()) return 1;
-    if (printer && !window->PrintFrom(window->hwnd())) return 1;
+    if (html && !window->OnExport(pages)) return 1;
+    if (printer && !window->PrintFrom(window->hwnd(), pages)) return 1;
     // The export's offer to open the file is the one box expected.
     return boxes.shown - before > (html ? 1 : 0) ? 1 : 0;
 }

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 namespace mixora::document {
 namespace {
 
@@ -64,6 +67,19 @@ TEST(DesignKindTest, AMemberItsKindCannotReadRefusesTheFileNamingTheMemberAndThe
     EXPECT_NE(trial.find("trial"), std::string::npos) << trial;
     EXPECT_EQ(refused(R"({"format": "mixora-design", "version": 2, "kind": "gb-2030"})"),
               "由更新版本的 Mixora 保存（设计种类 gb-2030 本版本不能打开）");
+}
+
+// The example README gives is a file this version writes exactly so.
+TEST(DesignKindTest, TheDocumentedExampleReadsAndIsWrittenBackAsDocumented) {
+    std::ifstream file(MIXORA_README, std::ios::binary);
+    const std::string readme(std::istreambuf_iterator<char>(file), {});
+    const std::size_t heading = readme.find("A complete JGJ 55-2011 design");
+    ASSERT_NE(heading, std::string::npos);
+    const std::size_t start = readme.find("```json\n", heading) + 8;
+    const std::string example = readme.substr(start, readme.find("```", start) - start);
+    const DesignDocument read = ReadOk(example);
+    EXPECT_EQ(read.kind(), DesignKind::Jgj55);
+    EXPECT_EQ(WriteOk(read), example);
 }
 
 } // namespace
