@@ -21,7 +21,7 @@ inline constexpr int kNewestFormatVersion = kKindFormatVersion;
 enum class DesignKind {
     Cement, // version 1: "fields" and "options" of the cement-only sheet
     Jgj55,  // version 2, "kind": "jgj55-2011": "design" (the inputs) and "trial" (the trial's
-            // entries), each an object
+            // entries), each an object its kind's own reader reads (session/design_reading.h)
 };
 inline constexpr std::string_view kJgj55KindName = "jgj55-2011";
 // A design is a few kilobytes; anything near this is not one, and is refused unread.

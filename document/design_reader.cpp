@@ -1,9 +1,7 @@
 #include "design_file.h"
 #include "design_format.h"
-#include "inputs_json.h"
 #include "json_members.h"
 #include "text_position.h"
-#include "trial_json.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -145,26 +143,11 @@ std::variant<int, DocumentError> CheckVersion(const std::optional<Json>& version
     return DocumentError{BadVersion}; // not an integer, or negative
 }
 
-// A member of a kind's content: absent, or an object its own reader accepts.
+// A member of a kind's content: absent, or an object (what is inside is its kind's to read).
 std::optional<DocumentError> CheckContentMember(const std::optional<Json>& member,
-                                                const std::string& key,
-                                                std::string (*problem_of)(const Json&)) {
-    if (!member) return std::nullopt;
-    if (!member->is_object()) return DocumentError{DocumentErrorKind::NotAnObject, key};
-    if (std::string problem = problem_of(*member); !problem.empty())
-        return DocumentError{DocumentErrorKind::BadContent, key, 0, 0, std::move(problem)};
+                                                const std::string& key) {
+    if (member && !member->is_object()) return DocumentError{DocumentErrorKind::NotAnObject, key};
     return std::nullopt;
-}
-
-std::string DesignProblem(const Json& design) {
-    jgj55::InputsReading reading = jgj55::InputsFromJson(design);
-    return reading.inputs ? std::string{} : std::move(reading.problem);
-}
-
-std::string TrialProblem(const Json& trial) {
-    auto reading = trial::TrialEntriesFromJson(trial);
-    if (reading.value) return {};
-    return reading.missing.empty() ? "无法读取" : std::move(reading.missing.front());
 }
 
 } // namespace
@@ -260,8 +243,8 @@ std::optional<DocumentError> DesignReader::ReadExtra(Json::object_t& top,
     return std::nullopt;
 }
 
-// A file that names its kind. Its members are checked by the kind's own readers here, so that a
-// document handed out always opens in its window.
+// A file that names its kind. What its members hold is read by the kind's own readers
+// (session/design_reading.h), which refuse the file in turn when they cannot.
 ReadResult DesignReader::ReadKind(Json::object_t top, std::string_view text) {
     const std::optional<Json> kind = Take(top, "kind");
     if (!kind || !kind->is_string()) return DocumentError{DocumentErrorKind::NoKind};
@@ -273,10 +256,10 @@ ReadResult DesignReader::ReadKind(Json::object_t top, std::string_view text) {
     if (auto error = ReadExtra(top, members, document)) return *error;
     Json content = Json::object();
     std::optional<Json> design = Take(top, "design");
-    if (auto error = CheckContentMember(design, "design", DesignProblem)) return *error;
+    if (auto error = CheckContentMember(design, "design")) return *error;
     if (design) content["design"] = std::move(*design);
     std::optional<Json> trial = Take(top, "trial");
-    if (auto error = CheckContentMember(trial, "trial", TrialProblem)) return *error;
+    if (auto error = CheckContentMember(trial, "trial")) return *error;
     if (trial) content["trial"] = std::move(*trial);
     document.kind_ = DesignKind::Jgj55;
     document.content_ = std::move(content);

@@ -1,6 +1,6 @@
 #include "design_file_read.h"
 
-#include "design_file.h"
+#include "design_reading.h"
 #include "design_format.h"
 #include "utf.h"
 
@@ -10,7 +10,7 @@ std::variant<document::DesignDocument, std::wstring> ReadDesignFile(const std::w
                                                                     FileStamp* stamp) {
     auto bytes = ReadWholeFile(path, document::kMaxDesignFileBytes, stamp);
     if (auto* error = std::get_if<FileError>(&bytes)) return std::move(error->reason);
-    auto read = document::ReadDesign(std::get<std::string>(bytes));
+    auto read = session::ReadDesignDocument(std::get<std::string>(bytes));
     if (const auto* error = std::get_if<document::DocumentError>(&read))
         return Widen(document::ErrorMessage(*error));
     return std::get<document::DesignDocument>(std::move(read));
