@@ -113,8 +113,11 @@ class ChartLayouter {
     }
 
   private:
+    // With room to spare: a screen's small fonts run wider than the paper's measure.
     int Width(TextStyle style, const std::wstring& text) const {
-        return text.empty() ? 0 : measurer_.Width(style, text) + 2;
+        if (text.empty()) return 0;
+        const int measured = measurer_.Width(style, text);
+        return measured + measured / 8 + 4;
     }
 
     // A line of text within the chart's area: moved into it, cut to it when wider.
@@ -158,7 +161,7 @@ class ChartLayouter {
             Label(
                 {area_.left, top + height - label_height_, area_.left + title_width, top + height},
                 title, AlignLeft);
-            Text({area_.right - equation_width, top, area_.right, top + equation_height},
+            Text({area_.left + title_width + kGap, top, area_.right, top + equation_height},
                  kChartEquationStyle, equation, AlignRight);
             return top + height;
         }

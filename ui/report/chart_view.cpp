@@ -8,6 +8,8 @@ namespace mixora::ui {
 
 namespace {
 
+constexpr int kInset = 15; // tenths of a millimetre
+
 // The context's state from here to the end of the scope.
 class scoped_dc_state {
   public:
@@ -42,8 +44,10 @@ void DrawChart(HDC dc, const RECT& area, const report::Chart& chart, const PageF
     const int dpi_x = GetDeviceCaps(dc, LOGPIXELSX), dpi_y = GetDeviceCaps(dc, LOGPIXELSY);
     if (dpi_x <= 0 || dpi_y <= 0) return;
     MapPaper(dc, dpi_x, dpi_y, 100, {area.left, area.top});
-    const report::Rect units{0, 0, MulDiv(area.right - area.left, kUnitsPerInch, dpi_x),
-                             MulDiv(area.bottom - area.top, kUnitsPerInch, dpi_y)};
+    // A little white all round, as on paper.
+    const report::Rect units{kInset, kInset,
+                             MulDiv(area.right - area.left, kUnitsPerInch, dpi_x) - kInset,
+                             MulDiv(area.bottom - area.top, kUnitsPerInch, dpi_y) - kInset};
     LaidOutPage page;
     report::LayOutChart(chart, units, measurer, page);
     DrawPage(dc, page, fonts);

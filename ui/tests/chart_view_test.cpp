@@ -98,8 +98,8 @@ TEST(ChartViewTest, DrawsWithinItsRectangleWhereTheLayoutSays) {
     };
     report::LaidOutPage page;
     report::LayOutChart(chart,
-                        {0, 0, MulDiv(area.right - area.left, kUnitsPerInch, dpi),
-                         MulDiv(area.bottom - area.top, kUnitsPerInch, dpi)},
+                        {15, 15, MulDiv(area.right - area.left, kUnitsPerInch, dpi) - 15,
+                         MulDiv(area.bottom - area.top, kUnitsPerInch, dpi) - 15},
                         measurer, page);
     int fitted = 0;
     for (const report::PageLine& line : page.lines)
