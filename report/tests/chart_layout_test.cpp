@@ -154,8 +154,10 @@ TEST(ChartLayoutTest, NothingLeavesTheAreaWhateverItsSize) {
     EXPECT_EQ(page.markers[3].centre.y, plot.bottom);
     for (const PageLine& line : page.lines)
         if (line.width == 5) {
-            EXPECT_GE(line.from.y, plot.top);
-            EXPECT_LE(line.from.y, plot.bottom);
+            // Where the line from (0, −100) crosses the x axis at 30.
+            const double rise = off_axes.line_to.y + 100;
+            EXPECT_NEAR(line.from.x, plot.X(off_axes.line_to.x * 130 / rise), 1.0);
+            EXPECT_EQ(line.from.y, plot.bottom);
             EXPECT_NEAR(line.to.y, plot.Y(off_axes.line_to.y), 1.0);
         }
 }
