@@ -8,6 +8,8 @@
 #include "jgj55_report.h"
 #include "layout.h"
 #include "shown_value.h"
+#include "subclass.h"
+#include "trial_dialog.h"
 #include "utf.h"
 #include "window_classes.h"
 
@@ -123,6 +125,8 @@ ClassAndStyle ClassFor(const Jgj55Entry& entry) {
     case Jgj55Control::Option:
         return {kOptionClass,
                 child | WS_TABSTOP | BS_AUTORADIOBUTTON | (entry.first_option ? WS_GROUP : 0u), 0};
+    case Jgj55Control::Command:
+        return {L"Button", child | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0};
     case Jgj55Control::Checks:
         return {L"Edit",
                 child | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
@@ -468,6 +472,10 @@ void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& prob
 
 void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
     if (writing_) return;
+    if (id == ids::Trial) {
+        if (code == BN_CLICKED) OnTrial(changed);
+        return;
+    }
     switch (code) {
     case EN_CHANGE: {
         const Jgj55Entry* entry = FindJgj55Entry(id);
@@ -488,7 +496,19 @@ void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
     Recompute();
 }
 
+void Jgj55Sheet::OnTrial(bool& changed) {
+    // The design as the sheet shows it: when it cannot be computed the dialog still opens,
+    // its entries editable, and says why its stages lack a basis.
+    const TrialDesign design{trial::DesignBasisOf(inputs_, result_),
+                             trial::AggregateMethodOf(inputs_)};
+    trial::TrialEntries entries = trial_entries_;
+    if (!EditTrial(host_.Window(), design, entries, skin::IsSubclassed(host_.Window()))) return;
+    trial_entries_ = std::move(entries);
+    changed = true;
+}
+
 void Jgj55Sheet::Reset() {
+    trial_entries_ = {};
     ShowInputs(Inputs{});
     Recompute();
 }

@@ -7,10 +7,12 @@
 #include "result.h"
 #include "sheet_host.h"
 #include "sheet_view.h"
+#include "trial_entries.h"
 
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mixora::ui {
@@ -38,6 +40,10 @@ class Jgj55Sheet final : public SheetView {
     report::ReportPage Report(const report::ReportInfo& info) const override;
     CopiedResult CopyResult() const override;
 
+    // What the laboratory recorded of the design's trial (试配与调整), as typed.
+    const trial::TrialEntries& trial_entries() const { return trial_entries_; }
+    void set_trial_entries(trial::TrialEntries entries) { trial_entries_ = std::move(entries); }
+
   private:
     void FillLists();
     void FillMaxSizes(jgj55::CoarseKind kind, jgj55::MaxSize wanted);
@@ -45,6 +51,8 @@ class Jgj55Sheet final : public SheetView {
     // The inputs as the controls hold them, or what is wrong with one of them.
     std::optional<jgj55::Inputs> ReadInputs(std::string& problem) const;
     void Recompute();
+    // 试配与调整…: the trial dialog on a copy of the entries; 确定 keeps them.
+    void OnTrial(bool& changed);
     void ShowResult(const jgj55::Result& result, const std::string& problem);
     void Write(int id, const std::string& text);
     std::wstring TextOf(int id) const;
@@ -55,6 +63,7 @@ class Jgj55Sheet final : public SheetView {
     bool writing_ = false;       // the sheet itself is writing: no EN_CHANGE is the user's
     jgj55::Inputs inputs_;       // the last inputs that could be read
     jgj55::Result result_;
+    trial::TrialEntries trial_entries_;
 };
 
 } // namespace mixora::ui
