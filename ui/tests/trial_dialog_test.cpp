@@ -179,6 +179,45 @@ TEST_F(TrialDialogTest, CancelDropsTheEntriesAndOkKeepsThem) {
     EXPECT_EQ(sheet->trial_entries(), expected);
 }
 
+TEST_F(TrialDialogTest, TabFollowsTheReadingOrderAndSkipsTheFieldsTheKindDoesNotRead) {
+    OpenTrial([](HWND dialog) {
+        const int expected[] = {
+            t::Litres,
+            t::Unchanged,
+            t::Slump,
+            t::Specimen,
+            t::AgeDays,
+            t::Cube(0, 0),
+            t::Cube(0, 1),
+            t::Cube(0, 2),
+            t::FreshDensity(0),
+            t::Cube(1, 0),
+            t::Cube(1, 1),
+            t::Cube(1, 2),
+            t::FreshDensity(1),
+            t::Cube(2, 0),
+            t::Cube(2, 1),
+            t::Cube(2, 2),
+            t::FreshDensity(2),
+            t::MeasuredDensity,
+            t::SandMoisture,
+            t::StoneMoisture,
+            t::MeasuredAt,
+            t::MixerCapacity,
+            IDOK,
+            IDCANCEL,
+            t::Litres,
+        };
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), t::Litres);
+        for (std::size_t i = 1; i < std::size(expected); ++i) {
+            SendMessageW(dialog, WM_NEXTDLGCTL, 0, FALSE);
+            EXPECT_EQ(GetDlgCtrlID(GetFocus()), expected[i]) << "after " << expected[i - 1];
+        }
+        Press(dialog, IDCANCEL);
+        return true;
+    });
+}
+
 TEST_F(TrialDialogTest, ADesignThatCannotBeComputedStillOpensAndSaysWhy) {
     Set(j::Slump, L"abc");
     OpenTrial([](HWND dialog) {
