@@ -2,7 +2,10 @@
 
 #include "callback_guard.h"
 
+#include "accessible_names.h"
 #include "dialog_template.h"
+#include "frame.h"
+#include "high_contrast.h"
 #include "skin.h"
 #include "trial_fields.h"
 #include "trial_ids.h"
@@ -21,12 +24,13 @@ namespace ids = trial_ids;
 using T = TrialControl;
 
 struct DialogState {
-    const TrialDesign* design;
+    const TrialDesign* design = nullptr;
     trial::TrialEntries entries;
     trial::TrialRecord record;
     bool skinned = false;
     bool writing = false;       // the dialog writes a text: its EN_CHANGE is not the user's
     std::vector<HWND> controls; // in layout order
+    AccessibleNames names;      // of the cells that have no label
 };
 
 struct ClassAndStyle {
@@ -169,7 +173,19 @@ void DrawChartItem(const DRAWITEMSTRUCT& item, const DialogState& state) {
     (void)state;
 }
 
-void Close(HWND dialog, const DialogState& state, INT_PTR result) {
+// The cells of the rows are named by column and row; the groups follow a high-contrast theme.
+void Annotate(DialogState& state) {
+    const bool high_contrast = HighContrastOn();
+    for (const TrialLayoutEntry& entry : TrialLayout()) {
+        HWND control = Control(state, entry.id);
+        if (entry.type == T::Group) SetFrameSystemColours(control, high_contrast);
+        if (const std::wstring name = TrialCellName(entry.id); !name.empty())
+            state.names.Name(control, name.c_str());
+    }
+}
+
+void Close(HWND dialog, DialogState& state, INT_PTR result) {
+    state.names.Clear();
     if (state.skinned) skin::RemoveSkin(dialog);
     EndDialog(dialog, result);
 }
@@ -181,6 +197,7 @@ INT_PTR OnInit(HWND dialog, DialogState& state) {
         return TRUE;
     }
     ShowEntries(state);
+    Annotate(state);
     Recompute(state);
     if (state.skinned) skin::InstallSkin(dialog);
     SetFocus(Control(state, ids::Litres));
@@ -237,7 +254,10 @@ constexpr DialogLayout kDialog{
 
 bool EditTrial(HWND owner, const TrialDesign& design, trial::TrialEntries& entries, bool skinned) {
     const std::vector<WORD> dialog_template = BuildDialogTemplate(kDialog);
-    DialogState state{&design, entries, {}, skinned, false, {}};
+    DialogState state;
+    state.design = &design;
+    state.entries = entries;
+    state.skinned = skinned;
     const INT_PTR result = DialogBoxIndirectParamW(
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE)),
         reinterpret_cast<const DLGTEMPLATE*>(dialog_template.data()), owner, &Procedure,

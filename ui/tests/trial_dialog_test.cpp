@@ -179,7 +179,7 @@ TEST_F(TrialDialogTest, CancelDropsTheEntriesAndOkKeepsThem) {
     EXPECT_EQ(sheet->trial_entries(), expected);
 }
 
-TEST_F(TrialDialogTest, TabFollowsTheReadingOrderAndSkipsTheFieldsTheKindDoesNotRead) {
+TEST_F(TrialDialogTest, ItFitsTheScreenAndTabFollowsTheReadingOrder) {
     OpenTrial([](HWND dialog) {
         const int expected[] = {
             t::Litres,
@@ -208,6 +208,11 @@ TEST_F(TrialDialogTest, TabFollowsTheReadingOrderAndSkipsTheFieldsTheKindDoesNot
             IDCANCEL,
             t::Litres,
         };
+        // It fits a 1280 × 1024 screen at 96 DPI, a taskbar's height left over.
+        RECT frame{};
+        GetWindowRect(dialog, &frame);
+        EXPECT_LE(frame.right - frame.left, 1280);
+        EXPECT_LE(frame.bottom - frame.top, 1024 - 48);
         EXPECT_EQ(GetDlgCtrlID(GetFocus()), t::Litres);
         for (std::size_t i = 1; i < std::size(expected); ++i) {
             SendMessageW(dialog, WM_NEXTDLGCTL, 0, FALSE);
