@@ -3,6 +3,8 @@
 #include "trial_ids.h"
 #include "trial_number.h"
 
+#include <string_view>
+
 namespace mixora::ui {
 
 namespace {
@@ -118,6 +120,26 @@ void PutProduction(Texts& texts, const trial::TrialRecord& record) {
     if (production.per_batch.value) PutMix(texts, ids::PerBatch, *production.per_batch.value, 0, 2);
 }
 
+// The fields not yet filled in are told as one, where the first of them stands: "第 1 组（水胶比
+// 0.47）试件 1 抗压强度 等 9 项未填写", so that the other reasons still fit the line.
+std::vector<std::string> Summarised(const std::vector<std::string>& reasons) {
+    constexpr std::string_view kUnfilled = "未填写";
+    std::vector<std::string> shown;
+    std::size_t first = 0, unfilled = 0;
+    for (const std::string& reason : reasons) {
+        if (!reason.ends_with(kUnfilled)) {
+            shown.push_back(reason);
+        } else if (unfilled++ == 0) {
+            first = shown.size();
+            shown.push_back(reason);
+        }
+    }
+    if (unfilled > 1)
+        shown[first] = shown[first].substr(0, shown[first].size() - kUnfilled.size()) + " 等 " +
+                       std::to_string(unfilled) + " 项" + std::string(kUnfilled);
+    return shown;
+}
+
 } // namespace
 
 trial::TrialRecord RunTrialOn(const trial::Computed<trial::DesignBasis>& basis,
@@ -158,7 +180,7 @@ std::string StageLine(const trial::StageState& stage) {
     const std::string name(stage.name);
     if (stage.filled) return name + "：已填写";
     if (stage.missing.empty()) return name + "：未完成";
-    return name + "：" + Joined(stage.missing);
+    return name + "：" + Joined(Summarised(stage.missing));
 }
 
 } // namespace mixora::ui

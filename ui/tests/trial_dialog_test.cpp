@@ -94,6 +94,9 @@ TEST_F(TrialDialogTest, TheButtonOpensTheTrialAndTheStrengthsChooseTheRatio) {
         EXPECT_EQ(Text(dialog, t::MixWaterBinder(0)), L"0.42");
         EXPECT_EQ(Text(dialog, t::MixWaterBinder(2)), L"0.52");
         EXPECT_EQ(Text(dialog, t::BinderWater), L"");
+        // The cubes not yet broken are told as one, the line keeps room for other reasons.
+        EXPECT_EQ(Text(dialog, t::Stage(3)),
+                  L"强度试验结果：第 1 组（水胶比 0.42）试件 1 抗压强度 等 9 项未填写");
 
         // B/W 2.381, 2.128 and 1.923 against 42.6, 37.6 and 30.0 MPa; fcu,0 43.2 MPa.
         TypeGroup(dialog, 0, L"42.6", L"42.6", L"42.6");
