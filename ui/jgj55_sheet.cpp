@@ -502,7 +502,17 @@ void Jgj55Sheet::OnTrial(bool& changed) {
     const TrialDesign design{trial::DesignBasisOf(inputs_, result_),
                              trial::AggregateMethodOf(inputs_)};
     trial::TrialEntries entries = trial_entries_;
-    if (!EditTrial(host_.Window(), design, entries, skin::IsSubclassed(host_.Window()))) return;
+    struct OpenWhile {
+        bool& open;
+        explicit OpenWhile(bool& flag) : open(flag) { open = true; }
+        ~OpenWhile() { open = false; }
+    };
+    bool accepted = false;
+    {
+        const OpenWhile up(trial_open_);
+        accepted = EditTrial(host_.Window(), design, entries, skin::IsSubclassed(host_.Window()));
+    }
+    if (!accepted) return;
     trial_entries_ = std::move(entries);
     changed = true;
 }

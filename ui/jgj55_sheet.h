@@ -32,7 +32,8 @@ class Jgj55Sheet final : public SheetView {
     void Release() override {}
 
     void OnControl(int id, UINT code, bool& changed) override;
-    bool Busy() const override { return false; }
+    // While the trial dialog is up the sheet must stay: the dialog returns to it.
+    bool Busy() const override { return trial_open_; }
 
     void Reset() override;
     document::DesignDocument Put(document::DesignDocument base) const override;
@@ -64,6 +65,7 @@ class Jgj55Sheet final : public SheetView {
     jgj55::Inputs inputs_;       // the last inputs that could be read
     jgj55::Result result_;
     trial::TrialEntries trial_entries_;
+    bool trial_open_ = false; // the trial dialog is up
 };
 
 } // namespace mixora::ui

@@ -226,6 +226,21 @@ TEST_F(TrialDialogTest, ItFitsTheScreenAndTabFollowsTheReadingOrder) {
     });
 }
 
+TEST_F(TrialDialogTest, AWindowClosedWhileTheDialogIsUpClosesWhenItIsDone) {
+    HWND frame = window->hwnd();
+    OpenTrial([frame](HWND dialog) {
+        PostMessageW(frame, WM_CLOSE, 0, 0);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        EXPECT_TRUE(IsWindow(dialog)) << "the sheet went from under its dialog";
+        Press(dialog, IDCANCEL);
+        return true;
+    });
+    Pump();
+    EXPECT_FALSE(IsWindow(frame));
+}
+
 TEST_F(TrialDialogTest, ADesignThatCannotBeComputedStillOpensAndSaysWhy) {
     Set(j::Slump, L"abc");
     OpenTrial([](HWND dialog) {
