@@ -1,7 +1,7 @@
 #pragma once
-// A page of the report laid out on paper: boxes, rules and lines of text placed in tenths of a
-// millimetre from the sheet's top left corner (page_geometry.h). The preview and the printer
-// draw these same pages, so what the preview shows is what prints.
+// A page of the report laid out on paper: boxes, rules, lines of text and a chart's strokes and
+// markers placed in tenths of a millimetre from the sheet's top left corner (page_geometry.h). The
+// preview and the printer draw these same pages, so what the preview shows is what prints.
 #include "page_geometry.h"
 #include "text_measurer.h"
 
@@ -29,9 +29,34 @@ struct PageBox {
     bool framed = true;         // a thin grey border
 };
 
+// A straight stroke, such as a chart's axis, grid line or fitted line. A dashed one is drawn as
+// dashes of kDash with gaps of kDashGap, the same length on paper and on screen.
+struct PageLine {
+    Point from, to;
+    int width = 0; // how thick; 0: as thin as the device draws
+    Colour colour;
+    bool dashed = false;
+
+    static constexpr int kDash = 20;
+    static constexpr int kDashGap = 12;
+};
+
+enum class MarkerShape { Circle, Square };
+
+// A filled mark centred on a point: a chart's measured or chosen point.
+struct PageMarker {
+    Point centre;
+    int radius = 0; // half the mark's width
+    Colour colour;
+    MarkerShape shape = MarkerShape::Circle;
+};
+
+// Drawn in this order: boxes, rules, lines, markers, texts.
 struct LaidOutPage {
     std::vector<PageBox> boxes;
     std::vector<Rect> rules; // solid black bars: underlines, lines to sign on
+    std::vector<PageLine> lines;
+    std::vector<PageMarker> markers;
     std::vector<PageText> texts;
 };
 

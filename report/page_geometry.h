@@ -5,6 +5,13 @@
 
 namespace mixora::report {
 
+struct Point {
+    int x = 0;
+    int y = 0;
+
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
 struct Size {
     int cx = 0; // across
     int cy = 0; // down

@@ -35,6 +35,9 @@ std::string ReportCsv(const ReportPage& page) {
         if (!section.title.empty()) csv += Record({section.title});
         for (const Row& row : section.rows)
             csv += Record(row.cells);
+        // A chart cannot be a cell: its equation stands for it.
+        if (section.chart && !section.chart->equation.empty())
+            csv += Record({section.chart->equation});
     }
     return csv;
 }

@@ -1,5 +1,6 @@
 #include "report_writers.h"
 
+#include "chart_svg.h"
 #include "html_escape.h"
 
 namespace mixora::report {
@@ -27,11 +28,12 @@ table.pairs.many th { width: auto; white-space: normal; }
 p.note { margin: 0.5mm 0; font-size: 8.5pt; }
 .signatures { display: flex; justify-content: space-between; margin-top: 5mm; }
 .signature { flex: 1; }
+figure.chart { margin: 2mm 0; text-align: center; }
 .signature .line { display: inline-block; min-width: 30mm; border-bottom: 1px solid #000;
                    padding: 0 1mm; }
 @media print {
   body { margin: 0; max-width: none; }
-  section { break-inside: avoid; }
+  section, figure.chart { break-inside: avoid; }
   h2 { break-after: avoid; }
 }
 )";
@@ -127,6 +129,8 @@ std::string SectionHtml(const Section& section) {
         if (block == Block::Grid) html += Grid(run);
         if (block == Block::Signatures) html += Signatures(run);
     }
+    if (section.chart)
+        html += "<figure class=\"chart\">\n" + ChartSvg(*section.chart) + "</figure>\n";
     return html + "</section>\n";
 }
 

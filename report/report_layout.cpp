@@ -1,5 +1,6 @@
 #include "report_layout.h"
 
+#include "chart_layout.h"
 #include "column_widths.h"
 #include "text_wrap.h"
 #include "wide_text.h"
@@ -23,6 +24,9 @@ constexpr int kSignatureGap = 40;   // above the lines to sign on
 constexpr int kSignatureSpace = 40; // between one line to sign on and the next
 constexpr int kSignatureRule = 3;   // how thick that line is
 constexpr int kFooterGap = 20;      // between the last row and the page label
+constexpr int kChartWidth = 1600;   // a chart at most, centred
+constexpr int kChartHeight = 850;
+constexpr int kChartGap = 20; // above and below a chart
 
 constexpr Colour kHeaderFill{236, 236, 236};
 constexpr Colour kCaptionFill{244, 244, 244};
@@ -58,7 +62,10 @@ class Layouter {
     }
 
     void SectionOf(const Section& section) {
-        if (!section.title.empty()) SectionTitle(WideText(section.title));
+        if (!section.title.empty())
+            SectionTitle(WideText(section.title), section.rows.empty() && section.chart
+                                                      ? ChartHeight() + kChartGap
+                                                      : 3 * LineHeight(TextStyle::Body));
         const std::vector<Row>& rows = section.rows;
         for (std::size_t i = 0; i < rows.size();) {
             std::size_t end = i + 1;
@@ -75,6 +82,7 @@ class Layouter {
             }
             i = end;
         }
+        if (section.chart) ChartBlock(*section.chart);
     }
 
   private:
@@ -128,11 +136,11 @@ class Layouter {
         return WrapText(measurer_, style, text, width);
     }
 
-    void SectionTitle(const std::wstring& title) {
+    // `keep`: how much of what follows stays on the title's page.
+    void SectionTitle(const std::wstring& title, int keep) {
         const int height = LineHeight(TextStyle::SectionTitle);
         // Kept with the first lines that follow it.
-        if (!AtTop())
-            Need(kSectionGap + height + kUnderline + kAfterTitle + 3 * LineHeight(TextStyle::Body));
+        if (!AtTop()) Need(kSectionGap + height + kUnderline + kAfterTitle + keep);
         if (!AtTop()) y_ += kSectionGap;
         Text({Left(), y_, Right(), y_ + height}, TextStyle::SectionTitle, title, AlignLeft);
         y_ += height;
@@ -317,6 +325,20 @@ class Layouter {
                 {name.left, name.bottom, name.right, name.bottom + kSignatureRule});
         }
         y_ += height + kUnderline;
+    }
+
+    // A page's room at most, so that a chart always fits on a fresh page.
+    int ChartHeight() const { return std::max(std::min(kChartHeight, PageRoom() - kChartGap), 0); }
+
+    // A chart after a section's rows, whole on one page.
+    void ChartBlock(const Chart& chart) {
+        const int height = ChartHeight();
+        Need(kChartGap + height);
+        if (!AtTop()) y_ += kChartGap;
+        const int width = std::min(kChartWidth, Width());
+        const int left = Left() + (Width() - width) / 2;
+        LayOutChart(chart, {left, y_, left + width, y_ + height}, measurer_, Page());
+        y_ += height + kChartGap;
     }
 
     const PaperSetup& paper_;

@@ -3,6 +3,7 @@
 // within the margins of whatever paper it is laid out on.
 #include "fixed_width_measurer.h"
 #include "report_fixture.h"
+#include "sample_chart.h"
 
 #include "report_layout.h"
 
@@ -44,6 +45,16 @@ void CheckPages(const std::vector<LaidOutPage>& pages, const PaperSetup& paper) 
         }
         for (const Rect& rule : page.rules)
             EXPECT_TRUE(Inside(rule, paper.content));
+        for (const PageLine& line : page.lines)
+            for (const Point end : {line.from, line.to})
+                EXPECT_TRUE(Inside({end.x, end.y, end.x, end.y}, paper.content) &&
+                            end.y < label.box.top);
+        for (const PageMarker& marker : page.markers) {
+            const Point c = marker.centre;
+            const int r = marker.radius;
+            EXPECT_TRUE(Inside({c.x - r, c.y - r, c.x + r, c.y + r}, paper.content) &&
+                        c.y + r < label.box.top);
+        }
     }
 }
 
@@ -124,6 +135,72 @@ TEST(ReportLayoutTest, EveryPageEndsWithItsLabelAndMoreTextTakesMorePages) {
     const std::vector<LaidOutPage> longer = LayOut(BuildReport(PressedSnapshot(), info));
     CheckPages(longer, PaperSetup{});
     EXPECT_GT(longer.size(), plain);
+}
+
+// The top of a page's chart strokes and the bottom of its last text above them.
+struct ChartPlace {
+    int chart_top = 1 << 30;
+    int text_bottom = 0;
+};
+
+ChartPlace PlaceOfChart(const LaidOutPage& page) {
+    ChartPlace place;
+    for (const PageLine& line : page.lines)
+        place.chart_top = std::min({place.chart_top, line.from.y, line.to.y});
+    for (const PageText& text : page.texts)
+        if (text.box.bottom <= place.chart_top - 100) // not the chart's own texts
+            place.text_bottom = std::max(place.text_bottom, text.box.bottom);
+    return place;
+}
+
+TEST(ReportLayoutTest, AChartFollowsItsSectionsRowsWholeOnOnePage) {
+    Section trial{"试配",
+                  {{RowKind::KeyValue, {"配制强度", "38.2", "MPa"}},
+                   {RowKind::KeyValue, {"胶水比", "2.11"}}}};
+    trial.chart = SampleChart();
+    const std::vector<LaidOutPage> one = LayOut({"标题", {trial}});
+    CheckPages(one, PaperSetup{});
+    ASSERT_EQ(one.size(), 1u);
+    EXPECT_EQ(one[0].markers.size(), 4u);
+    const ChartPlace place = PlaceOfChart(one[0]);
+    EXPECT_GT(place.chart_top, place.text_bottom); // below the rows
+    EXPECT_LT(place.chart_top - place.text_bottom, 300);
+
+    // Rows that leave too little room: the chart goes whole to the next page.
+    Section notes{"说明", {}};
+    for (int i = 0; i < 50; ++i)
+        notes.rows.push_back({RowKind::Note, {"第" + std::to_string(i + 1) + "条"}});
+    Section both = notes;
+    both.chart = SampleChart();
+    const std::vector<LaidOutPage> two = LayOut({"标题", {both}});
+    CheckPages(two, PaperSetup{});
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_TRUE(two[0].lines.empty() && two[0].markers.empty());
+    EXPECT_EQ(two[1].markers.size(), 4u);
+
+    // A section with nothing but a chart keeps its title with it.
+    Section chart_only{"强度与胶水比", {}};
+    chart_only.chart = SampleChart();
+    const std::vector<LaidOutPage> kept = LayOut({"标题", {notes, chart_only}});
+    CheckPages(kept, PaperSetup{});
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[1].texts.front().text, L"强度与胶水比");
+    EXPECT_EQ(kept[1].markers.size(), 4u);
+
+    // Three charts: two to a page at most, none cut.
+    const std::vector<LaidOutPage> three = LayOut({"标题", {trial, trial, trial}});
+    CheckPages(three, PaperSetup{});
+    std::size_t markers = 0;
+    for (const LaidOutPage& page : three) {
+        EXPECT_EQ(page.markers.size() % 4, 0u);
+        markers += page.markers.size();
+    }
+    EXPECT_EQ(markers, 12u);
+    EXPECT_EQ(three.size(), 2u);
+
+    // On paper too short for a whole chart it shrinks to the page.
+    const PaperSetup small = PaperOnSheet({1480, 1000}, {40, 40, 1440, 960});
+    CheckPages(LayOut({"标题", {trial}}, small), small);
 }
 
 TEST(PaperTest, ThePrintableAreaMovesTheMarginsInwardsOnly) {

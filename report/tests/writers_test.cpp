@@ -3,6 +3,7 @@
 #include "clipboard_formats.h"
 #include "formula_guard.h"
 #include "report_writers.h"
+#include "sample_chart.h"
 
 #include <string>
 
@@ -90,6 +91,27 @@ TEST(WritersTest, HtmlReportIsSelfContainedAndEscapesEveryText) {
         EXPECT_EQ(html.find(external), std::string::npos) << external;
 }
 
+TEST(WritersTest, ASectionsChartIsOneSvgInTheHtmlAndItsEquationInTheCsv) {
+    Section first{"试配 <一>", {{RowKind::KeyValue, {"胶水比", "2.11"}}}};
+    first.chart = SampleChart();
+    first.chart->chosen_label = "B/W = 2.11 & <b>";
+    Section second = first;
+    second.chart->equation = "=1+1";
+    const ReportPage page{"报告", {first, {"无图", {{RowKind::Note, {"说明"}}}}, second}};
+    const std::string html = ReportHtml(page);
+    EXPECT_EQ(Count(html, "<svg "), 2u);
+    EXPECT_EQ(Count(html, "</svg>"), 2u);
+    EXPECT_NE(html.find(">B/W = 2.11 &amp; &lt;b&gt;</text>"), std::string::npos);
+    EXPECT_EQ(html.find("<b>"), std::string::npos);
+    // After the rows of its own section.
+    EXPECT_LT(html.find("胶水比"), html.find("<svg "));
+    EXPECT_LT(html.find("<svg "), html.find("无图"));
+
+    const std::string csv = ReportCsv(page);
+    EXPECT_NE(csv.find("\r\nf = 25.51·(B/W) − 15.59，R² = 0.9969\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n'=1+1\r\n"), std::string::npos);
+}
+
 TEST(FormulaGuardTest, TextsASpreadsheetWouldRunBecomeTextAndNumbersStayNumbers) {
     for (const char* formula : {"=HYPERLINK(\"http://x\",\"y\")", "+1+1", "-2+3", "@SUM(A1)",
                                 "\t=1+1", "\r=1+1", "-", "+", "-A1", "--2", "- 2", "-2 +3"})
@@ -105,12 +127,9 @@ TEST(WritersTest, CsvAndClipboardTextNeverCarryAFormula) {
     info.project = "=HYPERLINK(\"http://x\",\"y\")";
     info.client = "@SUM(A1)";
     info.location = "a;=1+1";
-    const document::DesignSnapshot snapshot =
-        With(PressedSnapshot(), {{Text16, "+1+1"},
-                                 {Text17, "\t=1"},
-                                 {Text27, "+1+1"},
-                                 {Text29, "\t=1"},
-                                 {Text28, "-2"}});
+    const document::DesignSnapshot snapshot = With(
+        PressedSnapshot(),
+        {{Text16, "+1+1"}, {Text17, "\t=1"}, {Text27, "+1+1"}, {Text29, "\t=1"}, {Text28, "-2"}});
     const std::string csv = ReportCsv(BuildReport(snapshot, info));
     EXPECT_NE(csv.find("\r\n工程名称,\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",\r\n"),
               std::string::npos);

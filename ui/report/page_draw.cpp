@@ -2,6 +2,7 @@
 
 #include "scoped_select.h"
 
+#include <cmath>
 #include <vector>
 
 namespace mixora::ui {
@@ -65,6 +66,57 @@ void DrawRules(HDC dc, const LaidOutPage& page) {
     RestoreDC(dc, saved);
 }
 
+COLORREF ToColorref(report::Colour c) {
+    return RGB(c.red, c.green, c.blue);
+}
+
+// A dashed line as short solid strokes, so that its dashes have the same length on paper and
+// on screen whatever the pen's width.
+void DrawDashes(HDC dc, const report::PageLine& line) {
+    const double dx = line.to.x - line.from.x, dy = line.to.y - line.from.y;
+    const double length = std::hypot(dx, dy);
+    if (!(length > 0)) return;
+    const auto at = [&](double along) {
+        return POINT{line.from.x + static_cast<LONG>(std::lround(dx * along / length)),
+                     line.from.y + static_cast<LONG>(std::lround(dy * along / length))};
+    };
+    for (double start = 0; start < length;
+         start += report::PageLine::kDash + report::PageLine::kDashGap) {
+        const POINT dash[2] = {at(start), at(std::min(start + report::PageLine::kDash, length))};
+        Polyline(dc, dash, 2);
+    }
+}
+
+void DrawLines(HDC dc, const LaidOutPage& page) {
+    for (const report::PageLine& line : page.lines) {
+        base::unique_hpen pen(CreatePen(PS_SOLID, line.width, ToColorref(line.colour)));
+        if (!pen) continue;
+        base::scoped_select select_pen(dc, pen.get());
+        if (line.dashed) {
+            DrawDashes(dc, line);
+            continue;
+        }
+        const POINT ends[2] = {{line.from.x, line.from.y}, {line.to.x, line.to.y}};
+        Polyline(dc, ends, 2);
+    }
+}
+
+void DrawMarkers(HDC dc, const LaidOutPage& page) {
+    for (const report::PageMarker& marker : page.markers) {
+        base::unique_hpen pen(CreatePen(PS_SOLID, 0, ToColorref(marker.colour)));
+        base::unique_hbrush brush(CreateSolidBrush(ToColorref(marker.colour)));
+        if (!pen || !brush) continue;
+        base::scoped_select select_pen(dc, pen.get());
+        base::scoped_select select_brush(dc, brush.get());
+        const int r = marker.radius;
+        const report::Point c = marker.centre;
+        if (marker.shape == report::MarkerShape::Circle)
+            Ellipse(dc, c.x - r, c.y - r, c.x + r, c.y + r);
+        else
+            Rectangle(dc, c.x - r, c.y - r, c.x + r, c.y + r);
+    }
+}
+
 void DrawTexts(HDC dc, const LaidOutPage& page, const PageFonts& fonts) {
     SetBkMode(dc, TRANSPARENT);
     for (const PageText& line : page.texts) {
@@ -98,6 +150,8 @@ void DrawPage(HDC dc, const LaidOutPage& page, const PageFonts& fonts) {
     if (!dc) return;
     DrawBoxes(dc, page);
     DrawRules(dc, page);
+    DrawLines(dc, page);
+    DrawMarkers(dc, page);
     DrawTexts(dc, page, fonts);
 }
 
