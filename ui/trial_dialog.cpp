@@ -3,6 +3,7 @@
 #include "callback_guard.h"
 
 #include "accessible_names.h"
+#include "chart_view.h"
 #include "dialog_template.h"
 #include "frame.h"
 #include "high_contrast.h"
@@ -169,8 +170,12 @@ void Recompute(DialogState& state) {
 void DrawChartItem(const DRAWITEMSTRUCT& item, const DialogState& state) {
     RECT area = item.rcItem;
     FillRect(item.hDC, &area, GetSysColorBrush(COLOR_WINDOW));
+    if (const auto& choice = state.record.choice.value) {
+        RECT inside = area;
+        InflateRect(&inside, -1, -1);
+        DrawChart(item.hDC, inside, choice->plot);
+    }
     FrameRect(item.hDC, &area, GetSysColorBrush(COLOR_BTNSHADOW));
-    (void)state;
 }
 
 // The cells of the rows are named by column and row; the groups follow a high-contrast theme.
