@@ -70,6 +70,22 @@ class TrialDialogTest : public DesignWindowTest {
     static void Press(HWND dialog, int id) {
         SendMessageW(ModalDriver::Find(dialog, id), BM_CLICK, 0, 0);
     }
+    // Pixels of the chart as it shows now, in the red of the fcu,0 level and the chosen point.
+    static int RedPixels(HWND dialog) {
+        HWND chart = ModalDriver::Find(dialog, t::Chart);
+        UpdateWindow(chart);
+        RECT area{};
+        GetClientRect(chart, &area);
+        HDC dc = GetDC(chart);
+        int red = 0;
+        for (int y = 0; y < area.bottom; y += 2)
+            for (int x = 0; x < area.right; ++x) {
+                const COLORREF c = GetPixel(dc, x, y);
+                red += GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100;
+            }
+        ReleaseDC(chart, dc);
+        return red;
+    }
     static bool Enabled(HWND dialog, int id) {
         return IsWindowEnabled(ModalDriver::Find(dialog, id)) != FALSE;
     }
@@ -100,7 +116,9 @@ TEST_F(TrialDialogTest, TheButtonOpensTheTrialAndTheStrengthsChooseTheRatio) {
 
         // B/W 2.381, 2.128 and 1.923 against 42.6, 37.6 and 30.0 MPa; fcu,0 43.2 MPa.
         TypeGroup(dialog, 0, L"42.6", L"42.6", L"42.6");
+        EXPECT_EQ(RedPixels(dialog), 0); // an empty box until there is a ratio
         TypeGroup(dialog, 1, L"37.6", L"37.6", L"37.6");
+        EXPECT_GT(RedPixels(dialog), 20);
         EXPECT_EQ(Text(dialog, t::BinderWater), L"2.42（由 2.412 向上取至 0.01）");
         EXPECT_EQ(Text(dialog, t::ChosenWaterBinder), L"0.41"); // 174 ÷ 421
         TypeGroup(dialog, 2, L"30", L"30", L"30");
