@@ -61,6 +61,7 @@ inline constexpr int Density = 6210;
 inline constexpr int MassRatio = 6211;
 inline constexpr int Checks = 6212; // multi-line: one check a line
 inline constexpr int Status = 6213; // the status line at the bottom
+inline constexpr int Trial = 6214; // button 试配与调整…: the laboratory's trial of the design
 
 // The source mark beside a field: "自动 · 表 4.0.2（≤ C45）", "给定", "无法计算：…".
 inline constexpr int Mark(int field) {

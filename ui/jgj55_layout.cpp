@@ -112,6 +112,8 @@ constexpr Jgj55Entry kLayout[] = {
     MIXORA_PARAM(12, 34, L"胶凝材料 mb0",      Binder,             T::Output),
     MIXORA_PARAM(13, 35, L"砂率 βs %",         SandRatio,          T::Input),
 #undef MIXORA_PARAM
+    // Below 计算参数, above 校核.
+    {T::Command, Trial, L"试配与调整…", 0, 8500, 5035, 1700, 360},
 
     // 每立方米用量 (kg/m³)
     {T::Label,  Label(36), L"水泥",       kMix, kLabel1, R(0) + 30, 1000, H},
@@ -152,7 +154,7 @@ std::vector<int> MakeFocusOrder() {
     std::vector<int> order;
     for (const auto& entry : kLayout)
         if (entry.type == T::Input || entry.type == T::Output || entry.type == T::Choice ||
-            entry.type == T::Option || entry.type == T::Checks)
+            entry.type == T::Option || entry.type == T::Checks || entry.type == T::Command)
             order.push_back(entry.id);
     return order;
 }

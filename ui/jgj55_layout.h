@@ -6,15 +6,16 @@
 namespace mixora::ui {
 
 enum class Jgj55Control {
-    Group,  // a frame with a caption
-    Label,  // the name of the field after it
-    Input,  // an edit field the user types a number into
-    Output, // a read-only edit field
-    Mark,   // a static text: where the value beside it comes from, or why there is none
-    Choice, // a drop-down list
-    Option, // an option button; the first of a set starts a group
-    Checks, // the read-only multi-line list of checks
-    Status, // the status line at the bottom
+    Group,   // a frame with a caption
+    Label,   // the name of the field after it
+    Input,   // an edit field the user types a number into
+    Output,  // a read-only edit field
+    Mark,    // a static text: where the value beside it comes from, or why there is none
+    Choice,  // a drop-down list
+    Option,  // an option button; the first of a set starts a group
+    Checks,  // the read-only multi-line list of checks
+    Status,  // the status line at the bottom
+    Command, // a push button
 };
 
 struct Jgj55Entry {

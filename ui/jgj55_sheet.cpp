@@ -10,6 +10,8 @@
 #include "layout.h"
 #include "shown_value.h"
 #include "jgj55_content.h"
+#include "subclass.h"
+#include "trial_dialog.h"
 #include "utf.h"
 #include "window_classes.h"
 
@@ -125,6 +127,8 @@ ClassAndStyle ClassFor(const Jgj55Entry& entry) {
     case Jgj55Control::Option:
         return {kOptionClass,
                 child | WS_TABSTOP | BS_AUTORADIOBUTTON | (entry.first_option ? WS_GROUP : 0u), 0};
+    case Jgj55Control::Command:
+        return {L"Button", child | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0};
     case Jgj55Control::Checks:
         return {L"Edit",
                 child | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
@@ -470,6 +474,10 @@ void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& prob
 
 void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
     if (writing_) return;
+    if (id == ids::Trial) {
+        if (code == BN_CLICKED) OnTrial(changed);
+        return;
+    }
     switch (code) {
     case EN_CHANGE: {
         const Jgj55Entry* entry = FindJgj55Entry(id);
@@ -488,6 +496,27 @@ void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
     }
     changed = true;
     Recompute();
+}
+
+void Jgj55Sheet::OnTrial(bool& changed) {
+    // The design as the sheet shows it: when it cannot be computed the dialog still opens,
+    // its entries editable, and says why its stages lack a basis.
+    const TrialDesign design{trial::DesignBasisOf(inputs_, result_),
+                             trial::AggregateMethodOf(inputs_)};
+    trial::TrialEntries entries = trial_entries_;
+    struct OpenWhile {
+        bool& open;
+        explicit OpenWhile(bool& flag) : open(flag) { open = true; }
+        ~OpenWhile() { open = false; }
+    };
+    bool accepted = false;
+    {
+        const OpenWhile up(trial_open_);
+        accepted = EditTrial(host_.Window(), design, entries, skin::IsSubclassed(host_.Window()));
+    }
+    if (!accepted) return;
+    trial_entries_ = std::move(entries);
+    changed = true;
 }
 
 void Jgj55Sheet::Reset() {

@@ -7,12 +7,13 @@
 #include "result.h"
 #include "program_titles.h"
 #include "sheet_host.h"
-#include "trial_entries.h"
 #include "sheet_view.h"
+#include "trial_entries.h"
 
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mixora::ui {
@@ -34,7 +35,8 @@ class Jgj55Sheet final : public SheetView {
     void Release() override {}
 
     void OnControl(int id, UINT code, bool& changed) override;
-    bool Busy() const override { return false; }
+    // While the trial dialog is up the sheet must stay: the dialog returns to it.
+    bool Busy() const override { return trial_open_; }
 
     void Reset() override;
     document::DesignDocument Put(document::DesignDocument base) const override;
@@ -44,6 +46,10 @@ class Jgj55Sheet final : public SheetView {
     bool HasBatchTicket() const override { return true; }
     report::ReportPage BatchTicket(const report::ReportInfo& info) const override;
 
+    // What the laboratory recorded of the design's trial (试配与调整), as typed.
+    const trial::TrialEntries& trial_entries() const { return trial_entries_; }
+    void set_trial_entries(trial::TrialEntries entries) { trial_entries_ = std::move(entries); }
+
   private:
     void FillLists();
     void FillMaxSizes(jgj55::CoarseKind kind, jgj55::MaxSize wanted);
@@ -51,6 +57,8 @@ class Jgj55Sheet final : public SheetView {
     // The inputs as the controls hold them, or what is wrong with one of them.
     std::optional<jgj55::Inputs> ReadInputs(std::string& problem) const;
     void Recompute();
+    // 试配与调整…: the trial dialog on a copy of the entries; 确定 keeps them.
+    void OnTrial(bool& changed);
     void ShowResult(const jgj55::Result& result, const std::string& problem);
     void Write(int id, const std::string& text);
     std::wstring TextOf(int id) const;
@@ -62,6 +70,7 @@ class Jgj55Sheet final : public SheetView {
     jgj55::Inputs inputs_;       // the last inputs that could be read
     jgj55::Result result_;
     trial::TrialEntries trial_entries_; // as the trial was recorded
+    bool trial_open_ = false;           // the trial dialog is up
 };
 
 } // namespace mixora::ui

@@ -1,0 +1,279 @@
+// 试配与调整 from the JGJ 55-2011 sheet: the dialog opens from the sheet's button on the design as
+// shown, recomputes every stage as the user types, names an invalid cube group, and hands its
+// entries back only on 确定.
+#include "design_window_fixture.h"
+#include "jgj55_ids.h"
+#include "jgj55_sheet.h"
+#include "modal_driver.h"
+#include "trial_dialog.h"
+#include "trial_ids.h"
+
+namespace mixora::ui::testing {
+namespace {
+
+namespace j = jgj55_ids;
+namespace t = trial_ids;
+
+class TrialDialogTest : public DesignWindowTest {
+  protected:
+    void Configure(DesignWindowOptions& options) override {
+        options.make_sheet = [this](SheetHost& host, const calc::NumberFormat&) {
+            auto made = std::make_unique<Jgj55Sheet>(host);
+            sheet = made.get();
+            return std::unique_ptr<SheetView>(std::move(made));
+        };
+    }
+
+    void Set(int id, const wchar_t* text) {
+        SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    void Choose(int id, const wchar_t* item) {
+        HWND combo = Control(id);
+        const auto index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(item));
+        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+    }
+    // C35, fly ash 20 %, 碎石 20 mm, slump 160 mm, β 25 %, dosage 1.2 %: W/B 0.47, water 174,
+    // cement 296, admixture 4.44 kg/m³, fcu,0 43.2 MPa.
+    void EnterWorkedExample() {
+        Choose(j::Grade, L"C35");
+        Set(j::FlyAshShare, L"20");
+        Set(j::Slump, L"160");
+        Set(j::WaterReduction, L"25");
+        Set(j::Dosage, L"1.2");
+    }
+
+    // Clicks 试配与调整… with `step` driving the dialog.
+    void OpenTrial(std::function<bool(HWND)> step) {
+        ModalDriver::Drive(kTrialDialogTitle, std::move(step),
+                           [this] { SendMessageW(Control(j::Trial), BM_CLICK, 0, 0); });
+    }
+
+    static std::wstring Text(HWND dialog, int id) {
+        wchar_t buffer[1024]{};
+        GetWindowTextW(ModalDriver::Find(dialog, id), buffer, 1024);
+        return buffer;
+    }
+    static void Type(HWND dialog, int id, const wchar_t* text) {
+        HWND field = ModalDriver::Find(dialog, id);
+        ASSERT_NE(field, nullptr) << id;
+        SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    static void TypeGroup(HWND dialog, int n, const wchar_t* a, const wchar_t* b,
+                          const wchar_t* c) {
+        Type(dialog, t::Cube(n, 0), a);
+        Type(dialog, t::Cube(n, 1), b);
+        Type(dialog, t::Cube(n, 2), c);
+    }
+    static void Press(HWND dialog, int id) {
+        SendMessageW(ModalDriver::Find(dialog, id), BM_CLICK, 0, 0);
+    }
+    // Pixels of the chart as it shows now, in the red of the fcu,0 level and the chosen point.
+    static int RedPixels(HWND dialog) {
+        HWND chart = ModalDriver::Find(dialog, t::Chart);
+        UpdateWindow(chart);
+        RECT area{};
+        GetClientRect(chart, &area);
+        HDC dc = GetDC(chart);
+        int red = 0;
+        for (int y = 0; y < area.bottom; y += 2)
+            for (int x = 0; x < area.right; ++x) {
+                const COLORREF c = GetPixel(dc, x, y);
+                red += GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100;
+            }
+        ReleaseDC(chart, dc);
+        return red;
+    }
+    static bool Enabled(HWND dialog, int id) {
+        return IsWindowEnabled(ModalDriver::Find(dialog, id)) != FALSE;
+    }
+
+    Jgj55Sheet* sheet = nullptr;
+};
+
+TEST_F(TrialDialogTest, TheButtonOpensTheTrialAndTheStrengthsChooseTheRatio) {
+    EnterWorkedExample();
+    OpenTrial([](HWND dialog) {
+        EXPECT_EQ(Text(dialog, t::Litres), L"20");
+        EXPECT_EQ(Text(dialog, t::LitresNote),
+                  L"不少于 20 L（粗骨料最大公称粒径 20 mm，JGJ 55-2011 表 6.1.2）");
+        EXPECT_EQ(Text(dialog, t::BatchMasses + 0), L"5.92");  // 296 × 20 ÷ 1000
+        EXPECT_EQ(Text(dialog, t::BatchMasses + 6), L"0.089"); // 4.44 × 0.02, to 1 g
+        EXPECT_EQ(Text(dialog, t::Stage(0)), L"试拌：已填写");
+        // Nothing after the trial mix is computed before its slump is measured.
+        EXPECT_EQ(Text(dialog, t::Stage(1)), L"试拌配合比：实测坍落度未填写");
+        EXPECT_EQ(Text(dialog, t::MixWaterBinder(0)), L"");
+        Type(dialog, t::Slump, L"160");
+        EXPECT_EQ(Text(dialog, t::Stage(1)), L"试拌配合比：已填写");
+        EXPECT_EQ(Text(dialog, t::MixWaterBinder(0)), L"0.42");
+        EXPECT_EQ(Text(dialog, t::MixWaterBinder(2)), L"0.52");
+        EXPECT_EQ(Text(dialog, t::BinderWater), L"");
+        // The cubes not yet broken are told as one, the line keeps room for other reasons.
+        EXPECT_EQ(Text(dialog, t::Stage(3)),
+                  L"强度试验结果：第 1 组（水胶比 0.42）试件 1 抗压强度 等 9 项未填写");
+
+        // B/W 2.381, 2.128 and 1.923 against 42.6, 37.6 and 30.0 MPa; fcu,0 43.2 MPa.
+        TypeGroup(dialog, 0, L"42.6", L"42.6", L"42.6");
+        EXPECT_EQ(RedPixels(dialog), 0); // an empty box until there is a ratio
+        TypeGroup(dialog, 1, L"37.6", L"37.6", L"37.6");
+        EXPECT_GT(RedPixels(dialog), 20);
+        EXPECT_EQ(Text(dialog, t::BinderWater), L"2.42（由 2.412 向上取至 0.01）");
+        EXPECT_EQ(Text(dialog, t::ChosenWaterBinder), L"0.41"); // 174 ÷ 421
+        TypeGroup(dialog, 2, L"30", L"30", L"30");
+        EXPECT_EQ(Text(dialog, t::Equation), L"f = 27.21·(B/W) − 21.61");
+        EXPECT_EQ(Text(dialog, t::RSquared), L"0.9683");
+        EXPECT_EQ(Text(dialog, t::BinderWater), L"2.39（由 2.382 向上取至 0.01）");
+        EXPECT_EQ(Text(dialog, t::ChosenWaterBinder), L"0.42"); // 174 ÷ 416
+        EXPECT_EQ(Text(dialog, t::DesignMix + 3), L"174");
+        EXPECT_EQ(Text(dialog, t::Stage(4)), L"设计配合比：已填写");
+        EXPECT_EQ(Text(dialog, t::Stage(5)), L"表观密度校正：拌合物表观密度实测值未填写");
+        Press(dialog, IDOK);
+        return true;
+    });
+    const trial::TrialEntries& kept = sheet->trial_entries();
+    EXPECT_EQ(kept.adjustment.slump_mm, "160");
+    EXPECT_EQ(kept.strength.groups[2].strengths[1], "30");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(TrialDialogTest, AGroupIsNamedInvalidWhenBothOuterCubesLieFarFromTheMiddle) {
+    EnterWorkedExample();
+    OpenTrial([](HWND dialog) {
+        Type(dialog, t::Slump, L"160");
+        TypeGroup(dialog, 0, L"30", L"40", L"50"); // both 25 % from 40
+        EXPECT_EQ(Text(dialog, t::GroupValue(0)),
+                  L"最大值和最小值与中间值之差均超过中间值的 15%，该组试验结果无效（GB/T 50081）");
+        TypeGroup(dialog, 1, L"30", L"40", L"42"); // only the smallest
+        EXPECT_EQ(Text(dialog, t::GroupValue(1)), L"代表值 40.0 MPa（取中间值，GB/T 50081）");
+        // One valid group: no line, so no ratio, and the invalid group is named.
+        EXPECT_EQ(Text(dialog, t::BinderWater), L"");
+        EXPECT_NE(Text(dialog, t::Stage(4)).find(L"该组试验结果无效"), std::wstring::npos);
+        EXPECT_NE(Text(dialog, t::Stage(4)).find(L"有效强度组少于 2 组"), std::wstring::npos)
+            << Text(dialog, t::Stage(4));
+        TypeGroup(dialog, 2, L"36", L"37", L"38.2");
+        EXPECT_EQ(Text(dialog, t::GroupValue(2)), L"代表值 37.1 MPa（平均值）");
+        EXPECT_NE(Text(dialog, t::BinderWater), L"");
+        Press(dialog, IDCANCEL);
+        return true;
+    });
+}
+
+TEST_F(TrialDialogTest, CancelDropsTheEntriesAndOkKeepsThem) {
+    EnterWorkedExample();
+    OpenTrial([](HWND dialog) {
+        Type(dialog, t::Litres, L"25");
+        Press(dialog, IDCANCEL);
+        return true;
+    });
+    EXPECT_EQ(sheet->trial_entries(), trial::TrialEntries{});
+
+    OpenTrial([](HWND dialog) {
+        EXPECT_EQ(Text(dialog, t::Litres), L"20");
+        EXPECT_FALSE(Enabled(dialog, t::AdjustedSandRatio));
+        Type(dialog, t::Litres, L"25");
+        Press(dialog, t::SandRatioKind);
+        EXPECT_TRUE(Enabled(dialog, t::AdjustedSandRatio));
+        EXPECT_FALSE(Enabled(dialog, t::ActualMass));
+        Type(dialog, t::AdjustedSandRatio, L"40");
+        Type(dialog, t::MeasuredAt, L"2026-12-07 08:30");
+        Press(dialog, IDOK);
+        return true;
+    });
+    trial::TrialEntries expected;
+    expected.batch.litres = "25";
+    expected.adjustment.kind = trial::AdjustmentKind::SandRatio;
+    expected.adjustment.sand_ratio_percent = "40";
+    expected.production.measured_at = "2026-12-07 08:30";
+    EXPECT_EQ(sheet->trial_entries(), expected);
+
+    // The dialog opens again on what was kept.
+    OpenTrial([](HWND dialog) {
+        EXPECT_EQ(Text(dialog, t::Litres), L"25");
+        EXPECT_EQ(SendMessageW(ModalDriver::Find(dialog, t::SandRatioKind), BM_GETCHECK, 0, 0),
+                  BST_CHECKED);
+        EXPECT_EQ(Text(dialog, t::MeasuredAt), L"2026-12-07 08:30");
+        Press(dialog, IDCANCEL);
+        return true;
+    });
+    EXPECT_EQ(sheet->trial_entries(), expected);
+}
+
+TEST_F(TrialDialogTest, ItFitsTheScreenAndTabFollowsTheReadingOrder) {
+    OpenTrial([](HWND dialog) {
+        const int expected[] = {
+            t::Litres,
+            t::Unchanged,
+            t::Slump,
+            t::Specimen,
+            t::AgeDays,
+            t::Cube(0, 0),
+            t::Cube(0, 1),
+            t::Cube(0, 2),
+            t::FreshDensity(0),
+            t::Cube(1, 0),
+            t::Cube(1, 1),
+            t::Cube(1, 2),
+            t::FreshDensity(1),
+            t::Cube(2, 0),
+            t::Cube(2, 1),
+            t::Cube(2, 2),
+            t::FreshDensity(2),
+            t::MeasuredDensity,
+            t::SandMoisture,
+            t::StoneMoisture,
+            t::MeasuredAt,
+            t::MixerCapacity,
+            IDOK,
+            IDCANCEL,
+            t::Litres,
+        };
+        // It fits a 1280 × 1024 screen at 96 DPI, a taskbar's height left over.
+        RECT frame{};
+        GetWindowRect(dialog, &frame);
+        EXPECT_LE(frame.right - frame.left, 1280);
+        EXPECT_LE(frame.bottom - frame.top, 1024 - 48);
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), t::Litres);
+        for (std::size_t i = 1; i < std::size(expected); ++i) {
+            SendMessageW(dialog, WM_NEXTDLGCTL, 0, FALSE);
+            EXPECT_EQ(GetDlgCtrlID(GetFocus()), expected[i]) << "after " << expected[i - 1];
+        }
+        Press(dialog, IDCANCEL);
+        return true;
+    });
+}
+
+TEST_F(TrialDialogTest, AWindowClosedWhileTheDialogIsUpClosesWhenItIsDone) {
+    HWND frame = window->hwnd();
+    OpenTrial([frame](HWND dialog) {
+        PostMessageW(frame, WM_CLOSE, 0, 0);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        EXPECT_TRUE(IsWindow(dialog)) << "the sheet went from under its dialog";
+        Press(dialog, IDCANCEL);
+        return true;
+    });
+    Pump();
+    EXPECT_FALSE(IsWindow(frame));
+}
+
+TEST_F(TrialDialogTest, ADesignThatCannotBeComputedStillOpensAndSaysWhy) {
+    Set(j::Slump, L"abc");
+    OpenTrial([](HWND dialog) {
+        EXPECT_TRUE(Text(dialog, t::Basis).starts_with(L"设计尚不能计算"))
+            << Text(dialog, t::Basis);
+        EXPECT_TRUE(Text(dialog, t::Stage(0)).starts_with(L"试拌：设计尚不能计算"))
+            << Text(dialog, t::Stage(0));
+        EXPECT_EQ(Text(dialog, t::BatchMasses), L"");
+        Type(dialog, t::Litres, L"30");
+        Press(dialog, IDOK);
+        return true;
+    });
+    EXPECT_EQ(sheet->trial_entries().batch.litres, "30");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+} // namespace
+} // namespace mixora::ui::testing

@@ -1,0 +1,24 @@
+#pragma once
+// 试配与调整: the laboratory's trial of a JGJ 55-2011 design, stage after stage, recomputed as
+// the user types. The dialog edits a copy of the entries; 确定 hands them back.
+#include "jgj55_basis.h"
+#include "trial_entries.h"
+
+#include <windows.h>
+
+namespace mixora::ui {
+
+inline constexpr const wchar_t* kTrialDialogTitle = L"试配与调整";
+
+// What the trial rests on: the design's mix and ratios (or why there are none) and its way of
+// proportioning the aggregates.
+struct TrialDesign {
+    trial::Computed<trial::DesignBasis> basis;
+    trial::AggregateMethod method;
+};
+
+// Shows the modal dialog over `owner`, skinned when `skinned` is set. True when the user chose
+// 确定: `entries` then holds what the dialog shows; otherwise it is untouched.
+bool EditTrial(HWND owner, const TrialDesign& design, trial::TrialEntries& entries, bool skinned);
+
+} // namespace mixora::ui

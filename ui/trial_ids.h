@@ -1,0 +1,92 @@
+#pragma once
+// Control identifiers of the 试配与调整 dialog: its part of the automation interface (see
+// README.md). A row of the seven materials (水泥, 粉煤灰, 矿渣粉, 水, 砂, 石, 外加剂) takes seven
+// identifiers from its first one, in that order.
+namespace mixora::ui::trial_ids {
+
+inline constexpr int kMaterials = 7; // the columns of a mix row
+
+// What the trial rests on: the design's mix and ratios, or why there is none.
+inline constexpr int Basis = 7000;
+
+// 试拌
+inline constexpr int Litres = 7001;      // edit, L
+inline constexpr int LitresNote = 7002;  // the least volume for the aggregate, or a warning
+inline constexpr int BatchMasses = 7011; // … 7017, kg
+
+// 试拌配合比
+inline constexpr int Unchanged = 7021;         // option 不调整
+inline constexpr int ActualMasses = 7022;      // option 试拌实际用量
+inline constexpr int WaterAndAdmixture = 7023; // option 调整用水量和外加剂
+inline constexpr int SandRatioKind = 7024;     // option 调整砂率
+inline constexpr int ActualMass = 7031;        // … 7037, edits, kg in the batch
+inline constexpr int AdjustedWater = 7041;     // edit, kg/m³
+inline constexpr int AdjustedAdmixture = 7042; // edit, kg/m³
+inline constexpr int AdjustedSandRatio = 7043; // edit, %
+inline constexpr int Slump = 7044;             // edit, mm
+inline constexpr int TrialMix = 7051;          // … 7057, kg/m³
+inline constexpr int TrialWaterBinder = 7058;
+inline constexpr int TrialSandRatio = 7059; // %
+
+// 强度试验: mix n (0, 1, 2: W/B − 0.05, the trial's, + 0.05) and its cubes.
+inline constexpr int MixWaterBinder(int n) {
+    return 7101 + 20 * n;
+}
+inline constexpr int MixSandRatio(int n) {
+    return 7102 + 20 * n;
+}
+inline constexpr int MixBatch(int n) { // … + 6, kg in the trial batch
+    return 7103 + 20 * n;
+}
+inline constexpr int Specimen = 7161;     // combo: 100 mm, 150 mm, 200 mm
+inline constexpr int AgeDays = 7162;      // edit, d
+inline constexpr int Cube(int n, int k) { // edit, MPa; k = 0, 1, 2
+    return 7171 + 10 * n + k;
+}
+inline constexpr int FreshDensity(int n) { // edit, kg/m³
+    return 7174 + 10 * n;
+}
+inline constexpr int GroupValue(int n) { // the group's value, or why it is invalid
+    return 7175 + 10 * n;
+}
+
+// 水胶比选定
+inline constexpr int Equation = 7201;    // "f = 25.31·(B/W) − 18.23"
+inline constexpr int RSquared = 7202;    // R²
+inline constexpr int BinderWater = 7203; // the chosen B/W
+inline constexpr int ChosenWaterBinder = 7204;
+inline constexpr int Extrapolation = 7205; // the chosen B/W outside the tested ones
+inline constexpr int DesignMix = 7211;     // … 7217, kg/m³
+inline constexpr int Chart = 7220;         // drawn by the dialog
+
+// 表观密度校正
+inline constexpr int MeasuredDensity = 7301; // edit, kg/m³
+inline constexpr int ComputedDensity = 7302; // ρc,c
+inline constexpr int Delta = 7303;           // δ
+inline constexpr int Difference = 7304;      // %
+inline constexpr int DensityRule = 7305;     // whether the correction applies, and why
+inline constexpr int CorrectedMix = 7311;    // … 7317, kg/m³
+
+// 施工配合比
+inline constexpr int SandMoisture = 7401;  // edit, %
+inline constexpr int StoneMoisture = 7402; // edit, %
+inline constexpr int MeasuredAt = 7403;    // edit: date and time of the moisture test
+inline constexpr int MixerCapacity = 7404; // edit, m³
+inline constexpr int ProductionMix = 7411; // … 7417, kg/m³
+inline constexpr int PerBatch = 7421;      // … 7427, kg
+
+// 已填写, or what the stage lacks: 试拌, 试拌配合比, 强度试验配合比, 强度试验结果, 设计配合比,
+// 表观密度校正, 施工配合比.
+inline constexpr int Stage(int n) {
+    return 7501 + n;
+}
+
+inline constexpr int Label(int n) {
+    return 7600 + n;
+}
+// 试拌, 试拌配合比, 强度试验, 水胶比选定, 表观密度校正, 施工配合比
+inline constexpr int Group(int n) {
+    return 7900 + n;
+}
+
+} // namespace mixora::ui::trial_ids

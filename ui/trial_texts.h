@@ -1,0 +1,26 @@
+#pragma once
+// What the 试配与调整 dialog shows of a trial: the text of every computed control by its
+// identifier, in the sheet's way of writing numbers (fixed decimals, "."), and each stage's
+// line. A value a stage could not compute has no text.
+#include "jgj55_basis.h"
+#include "trial_procedure.h"
+
+#include <map>
+#include <string>
+
+namespace mixora::ui {
+
+// The trial on the design's basis. While the design cannot be computed every stage lacks it,
+// and the first two say why.
+trial::TrialRecord RunTrialOn(const trial::Computed<trial::DesignBasis>& basis,
+                              const trial::AggregateMethod& method,
+                              const trial::TrialEntries& entries);
+
+// The texts of the computed controls that have one; the others show nothing.
+std::map<int, std::string> TrialTexts(const trial::Computed<trial::DesignBasis>& basis,
+                                      const trial::TrialRecord& record);
+
+// "试拌：已填写", or the stage's name with what it lacks ("试拌配合比：实测坍落度未填写").
+std::string StageLine(const trial::StageState& stage);
+
+} // namespace mixora::ui
