@@ -1,9 +1,7 @@
 // The JGJ 55-2011 sheet in a design window: the worked example as shown, recomputing while
 // the user types, where each value comes from, and a design file written and read back.
 #include "command_line_export.h"
-#include "design_window_fixture.h"
-#include "jgj55_ids.h"
-#include "jgj55_sheet.h"
+#include "jgj55_window_fixture.h"
 #include "menu_ids.h"
 
 #include <filesystem>
@@ -12,8 +10,6 @@
 
 namespace mixora::ui::testing {
 namespace {
-
-namespace j = jgj55_ids;
 
 class OneFileDialogs final : public FileDialogs {
   public:
@@ -26,12 +22,10 @@ class OneFileDialogs final : public FileDialogs {
     std::optional<std::wstring> path;
 };
 
-class Jgj55SheetTest : public DesignWindowTest {
+class Jgj55SheetTest : public Jgj55WindowTest {
   protected:
     void Configure(DesignWindowOptions& options) override {
-        options.make_sheet = [](SheetHost& host, const calc::NumberFormat&) {
-            return std::unique_ptr<SheetView>(std::make_unique<Jgj55Sheet>(host));
-        };
+        Jgj55WindowTest::Configure(options);
         wchar_t temp[MAX_PATH]{};
         GetTempPathW(MAX_PATH, temp);
         dialogs.path = std::wstring(temp) + L"mixora-jgj55-" +
@@ -48,45 +42,7 @@ class Jgj55SheetTest : public DesignWindowTest {
         std::filesystem::remove(*dialogs.path, ignored);
     }
 
-    std::wstring Get(int id) const {
-        wchar_t buffer[1024]{};
-        GetWindowTextW(Control(id), buffer, 1024);
-        return buffer;
-    }
     std::wstring Mark(int id) const { return Get(j::Mark(id)); }
-    void Set(int id, const wchar_t* text) {
-        SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    }
-    // Picks an item of a drop-down list as the user does: the list tells its window.
-    void Choose(int id, const wchar_t* item) {
-        HWND combo = Control(id);
-        const auto index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                        reinterpret_cast<LPARAM>(item));
-        ASSERT_NE(index, CB_ERR) << item;
-        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(combo));
-    }
-
-    // C35, P·O 42.5, fly ash Ⅱ 20 %, no slag, 碎石 20 mm, 中砂, slump 160, β 25 %, dosage
-    // 1.2 %, 一, 钢筋混凝土, 体积法 with the default densities.
-    void EnterWorkedExample() {
-        Choose(j::Grade, L"C35");
-        Choose(j::CementKind, L"普通硅酸盐水泥 P·O");
-        Choose(j::CementGrade, L"42.5");
-        Choose(j::FlyAshGrade, L"Ⅱ级");
-        Set(j::FlyAshShare, L"20");
-        Set(j::SlagShare, L"0");
-        Click(j::Crushed);
-        Choose(j::MaxSize, L"20 mm");
-        Click(j::MediumSand);
-        Set(j::Slump, L"160");
-        Set(j::WaterReduction, L"25");
-        Set(j::Dosage, L"1.2");
-        Choose(j::Environment, L"一");
-        Choose(j::Structure, L"钢筋混凝土");
-        Click(j::VolumeMethod);
-    }
 
     OneFileDialogs dialogs;
     std::wstring settings_key;
@@ -186,6 +142,10 @@ TEST_F(Jgj55SheetTest, AFileWrittenAndReadBackGivesTheSameSheet) {
     EnterWorkedExample();
     Set(j::FlyAshFactor, L"0.80");
     const std::wstring sand = Get(j::Sand);
+    trial::TrialEntries trial;
+    trial.strength.groups[2] = {{"35.2", "35.0", "35.4"}, "2390"};
+    trial.production.measured_at = "2026-12-07 07:30";
+    sheet->set_trial_entries(trial);
     ASSERT_TRUE(window->SaveDesignAs());
     EXPECT_FALSE(window->IsModified());
 
@@ -200,6 +160,7 @@ TEST_F(Jgj55SheetTest, AFileWrittenAndReadBackGivesTheSameSheet) {
     EXPECT_EQ(Get(j::FlyAshFactor), L"0.80");
     EXPECT_EQ(Mark(j::FlyAshFactor), L"给定");
     EXPECT_EQ(Get(j::Sand), sand);
+    EXPECT_EQ(sheet->trial_entries(), trial);
     EXPECT_FALSE(window->IsModified());
     Set(j::Slump, L"170");
     EXPECT_TRUE(window->IsModified());

@@ -1,9 +1,7 @@
 // 试配与调整 from the JGJ 55-2011 sheet: the dialog opens from the sheet's button on the design as
 // shown, recomputes every stage as the user types, names an invalid cube group, and hands its
 // entries back only on 确定.
-#include "design_window_fixture.h"
-#include "jgj55_ids.h"
-#include "jgj55_sheet.h"
+#include "jgj55_window_fixture.h"
 #include "modal_driver.h"
 #include "trial_dialog.h"
 #include "trial_ids.h"
@@ -11,40 +9,10 @@
 namespace mixora::ui::testing {
 namespace {
 
-namespace j = jgj55_ids;
 namespace t = trial_ids;
 
-class TrialDialogTest : public DesignWindowTest {
+class TrialDialogTest : public Jgj55WindowTest {
   protected:
-    void Configure(DesignWindowOptions& options) override {
-        options.make_sheet = [this](SheetHost& host, const calc::NumberFormat&) {
-            auto made = std::make_unique<Jgj55Sheet>(host);
-            sheet = made.get();
-            return std::unique_ptr<SheetView>(std::move(made));
-        };
-    }
-
-    void Set(int id, const wchar_t* text) {
-        SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    }
-    void Choose(int id, const wchar_t* item) {
-        HWND combo = Control(id);
-        const auto index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                        reinterpret_cast<LPARAM>(item));
-        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(combo));
-    }
-    // C35, fly ash 20 %, 碎石 20 mm, slump 160 mm, β 25 %, dosage 1.2 %: W/B 0.47, water 174,
-    // cement 296, admixture 4.44 kg/m³, fcu,0 43.2 MPa.
-    void EnterWorkedExample() {
-        Choose(j::Grade, L"C35");
-        Set(j::FlyAshShare, L"20");
-        Set(j::Slump, L"160");
-        Set(j::WaterReduction, L"25");
-        Set(j::Dosage, L"1.2");
-    }
-
     // Clicks 试配与调整… with `step` driving the dialog.
     void OpenTrial(std::function<bool(HWND)> step) {
         ModalDriver::Drive(kTrialDialogTitle, std::move(step),
@@ -89,8 +57,6 @@ class TrialDialogTest : public DesignWindowTest {
     static bool Enabled(HWND dialog, int id) {
         return IsWindowEnabled(ModalDriver::Find(dialog, id)) != FALSE;
     }
-
-    Jgj55Sheet* sheet = nullptr;
 };
 
 TEST_F(TrialDialogTest, TheButtonOpensTheTrialAndTheStrengthsChooseTheRatio) {
