@@ -161,8 +161,11 @@ class ChartLayouter {
             Label(
                 {area_.left, top + height - label_height_, area_.left + title_width, top + height},
                 title, AlignLeft);
-            Text({area_.left + title_width + kGap, top, area_.right, top + equation_height},
-                 kChartEquationStyle, equation, AlignRight);
+            // Set from its left at the measured width from the right edge: a printer whose font
+            // runs wider than the measure then spends the spare room, where text anchored at
+            // the right edge would be cut there.
+            Text({area_.right - equation_width, top, area_.right, top + equation_height},
+                 kChartEquationStyle, equation, AlignLeft);
             return top + height;
         }
         if (!equation.empty()) {
