@@ -9,6 +9,7 @@
 #include "preview_dialog.h"
 #include "report_info_dialog.h"
 #include "engine_state.h"
+#include "modal_driver.h"
 #include "subclass.h"
 #include "utf.h"
 #include "window_sheet.h"
@@ -44,44 +45,6 @@ class ReportWindowTest : public DesignWindowTest {
 
     FakePrinters printers;
 };
-
-// A modal window of this thread, driven from a timer while it is up: `step` runs on each tick
-// with the window until it returns true.
-struct ModalDriver {
-    std::wstring title;
-    std::function<bool(HWND)> step;
-    bool done = false;
-};
-ModalDriver* g_driver = nullptr;
-
-BOOL CALLBACK FindTitled(HWND window, LPARAM found) {
-    wchar_t name[16]{}, title[64]{};
-    GetClassNameW(window, name, 16);
-    GetWindowTextW(window, title, 64);
-    if (lstrcmpW(name, L"#32770") != 0 || g_driver->title != title || !IsWindowVisible(window))
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (!g_driver || g_driver->done) return;
-    HWND window = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindTitled, reinterpret_cast<LPARAM>(&window));
-    if (window) g_driver->done = g_driver->step(window);
-}
-
-// Runs `open` (which returns when the modal window closes) with `step` driving the window.
-void DriveModal(const wchar_t* title, std::function<bool(HWND)> step,
-                const std::function<void()>& open) {
-    ModalDriver driver{title, std::move(step)};
-    g_driver = &driver;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, Tick);
-    open();
-    KillTimer(nullptr, timer);
-    g_driver = nullptr;
-    EXPECT_TRUE(driver.done) << "the window was not driven to its end";
-}
 
 std::wstring ItemText(HWND window, int id) {
     wchar_t text[256]{};
@@ -120,7 +83,7 @@ TEST_F(ReportWindowTest, ReportInfoDialogNamesABadVolumeAndKeepsWhatWasTyped) {
     bool skinned_while_up = false;
     int stage = 0;
     bool accepted = false;
-    DriveModal(
+    ModalDriver::Drive(
         kReportInfoTitle,
         [&](HWND dialog) {
             using namespace report_info_ids;
@@ -168,7 +131,7 @@ TEST_F(ReportWindowTest, PreviewShowsThePagesAndPrintingWithoutAPrinterSaysSo) {
     PressCalculate();
     const int subclassed_before = skin::SubclassCount();
     int stage = 0;
-    DriveModal(
+    ModalDriver::Drive(
         kPreviewTitle,
         [&](HWND preview) {
             using namespace preview_ids;
