@@ -2,6 +2,7 @@
 // files and folders refused by name, saves through a symbolic link reaching its target, and a
 // question before replacing a file another program has changed.
 #include "design_window_fixture.h"
+#include "file_fakes.h"
 #include "file_io.h"
 #include "menu_ids.h"
 #include "recent_store.h"
@@ -13,27 +14,6 @@
 
 namespace mixora::ui::testing {
 namespace {
-
-class AnsweringDialogs final : public FileDialogs {
-  public:
-    std::optional<std::wstring> ChooseOpen(HWND) override { return std::nullopt; }
-    std::optional<std::wstring> ChooseSave(HWND, const std::wstring&, const FileType*, int,
-                                           int* type) override {
-        if (type) *type = 0;
-        return save_path;
-    }
-    std::optional<std::wstring> save_path;
-};
-
-std::string ReadBytes(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
-void WriteBytes(const std::wstring& path, std::string_view bytes) {
-    std::ofstream file(path.c_str(), std::ios::binary);
-    file << bytes;
-}
 
 bool Contains(const std::wstring& text, const std::wstring& part) {
     return text.find(part) != std::wstring::npos;

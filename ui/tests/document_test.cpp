@@ -1,6 +1,7 @@
 // The design as a document on the real window: files written and read back, the title, the
 // question before changes are lost, bad files, failed saves, the recent designs and a drop.
 #include "design_window_fixture.h"
+#include "file_fakes.h"
 #include "menu_bar.h"
 #include "menu_ids.h"
 #include "recent_store.h"
@@ -16,27 +17,6 @@
 
 namespace mixora::ui::testing {
 namespace {
-
-class AnsweringDialogs final : public FileDialogs {
-  public:
-    std::optional<std::wstring> ChooseOpen(HWND) override { return open_path; }
-    std::optional<std::wstring> ChooseSave(HWND, const std::wstring&, const FileType*, int,
-                                           int* type) override {
-        if (type) *type = 0;
-        return save_path;
-    }
-    std::optional<std::wstring> open_path, save_path;
-};
-
-std::string ReadBytes(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
-void WriteBytes(const std::wstring& path, std::string_view bytes) {
-    std::ofstream file(path.c_str(), std::ios::binary);
-    file << bytes;
-}
 
 class DocumentTest : public DesignWindowTest {
   protected:

@@ -1,26 +1,14 @@
 // The JGJ 55-2011 sheet in a design window: the worked example as shown, recomputing while
 // the user types, where each value comes from, and a design file written and read back.
 #include "command_line_export.h"
+#include "file_fakes.h"
 #include "jgj55_window_fixture.h"
 #include "menu_ids.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace mixora::ui::testing {
 namespace {
-
-class OneFileDialogs final : public FileDialogs {
-  public:
-    std::optional<std::wstring> ChooseOpen(HWND) override { return path; }
-    std::optional<std::wstring> ChooseSave(HWND, const std::wstring&, const FileType*, int,
-                                           int* type) override {
-        if (type) *type = 0;
-        return path;
-    }
-    std::optional<std::wstring> path;
-};
 
 class Jgj55SheetTest : public Jgj55WindowTest {
   protected:
@@ -28,8 +16,9 @@ class Jgj55SheetTest : public Jgj55WindowTest {
         Jgj55WindowTest::Configure(options);
         wchar_t temp[MAX_PATH]{};
         GetTempPathW(MAX_PATH, temp);
-        dialogs.path = std::wstring(temp) + L"mixora-jgj55-" +
-                       std::to_wstring(GetCurrentProcessId()) + L".mixora";
+        path = std::wstring(temp) + L"mixora-jgj55-" + std::to_wstring(GetCurrentProcessId()) +
+               L".mixora";
+        dialogs.open_path = dialogs.save_path = path;
         settings_key = L"Software\\MixoraTests\\jgj55-" + std::to_wstring(GetCurrentProcessId());
         options.file_dialogs = &dialogs;
         options.settings_key = settings_key;
@@ -39,12 +28,13 @@ class Jgj55SheetTest : public Jgj55WindowTest {
         DesignWindowTest::TearDown();
         RegDeleteTreeW(HKEY_CURRENT_USER, settings_key.c_str());
         std::error_code ignored;
-        std::filesystem::remove(*dialogs.path, ignored);
+        std::filesystem::remove(path, ignored);
     }
 
     std::wstring Mark(int id) const { return Get(j::Mark(id)); }
 
-    OneFileDialogs dialogs;
+    AnsweringDialogs dialogs;
+    std::wstring path; // where 打开 and 保存 go
     std::wstring settings_key;
 };
 
@@ -153,7 +143,7 @@ TEST_F(Jgj55SheetTest, AFileWrittenAndReadBackGivesTheSameSheet) {
     EXPECT_EQ(Get(j::Grade), L"C30");
     EXPECT_EQ(Mark(j::FlyAshFactor).substr(0, 2), L"自动");
 
-    ASSERT_TRUE(window->OpenDesign(*dialogs.path));
+    ASSERT_TRUE(window->OpenDesign(path));
     EXPECT_EQ(Get(j::Grade), L"C35");
     EXPECT_EQ(Get(j::Slump), L"160");
     EXPECT_EQ(Get(j::Dosage), L"1.2");
@@ -170,21 +160,14 @@ TEST_F(Jgj55SheetTest, AFileWrittenAndReadBackGivesTheSameSheet) {
 TEST_F(Jgj55SheetTest, AFileWhoseInputsCannotBeReadIsRefusedNamingThemAndTheSheetKeepsItsDesign) {
     EnterWorkedExample();
     ASSERT_TRUE(window->SaveDesignAs());
-    std::string bytes;
-    {
-        std::ifstream file(dialogs.path->c_str(), std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(file), {});
-    }
+    std::string bytes = ReadBytes(path);
     const auto at = bytes.find("\"slump\":");
     ASSERT_NE(at, std::string::npos) << bytes;
     bytes.insert(at + 8, "\"soft\",\"ignored\":"); // "slump": "soft", "ignored": 160
-    {
-        std::ofstream file(dialogs.path->c_str(), std::ios::binary | std::ios::trunc);
-        file << bytes;
-    }
+    WriteBytes(path, bytes);
     ASSERT_TRUE(window->NewDesign());
     Set(j::Slump, L"120");
-    EXPECT_FALSE(window->OpenDesign(*dialogs.path));
+    EXPECT_FALSE(window->OpenDesign(path));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_NE(boxes.shown[0].text.find(L"design"), std::wstring::npos) << boxes.shown[0].text;
     EXPECT_NE(boxes.shown[0].text.find(L"slump"), std::wstring::npos) << boxes.shown[0].text;
@@ -205,7 +188,7 @@ TEST_F(Jgj55SheetTest, EachFileOpensInAWindowOfItsKindAndTheWindowsLiveSideBySid
     using enum document::DesignKind;
     EnterWorkedExample();
     ASSERT_TRUE(window->SaveDesignAs());
-    const std::wstring path = *window->design_path();
+    const std::wstring saved = *window->design_path();
 
     // 新建 JGJ 55-2011 from the cement-only sheet's menu: a second window, under its own title.
     DesignWindow* cement = window->OpenWindowOf(Cement);
@@ -221,13 +204,13 @@ TEST_F(Jgj55SheetTest, EachFileOpensInAWindowOfItsKindAndTheWindowsLiveSideBySid
     // stays as it was.
     HWND cement_field = cement->Control(ids::Text(calc::Field::Text1));
     SetWindowTextW(cement_field, L"25");
-    EXPECT_TRUE(cement->OpenDesign(path));
+    EXPECT_TRUE(cement->OpenDesign(saved));
     EXPECT_EQ(Windows(),
               (decltype(Windows()){
-                  {Jgj55, path}, {Cement, std::nullopt}, {Jgj55, std::nullopt}, {Jgj55, path}}));
+                  {Jgj55, saved}, {Cement, std::nullopt}, {Jgj55, std::nullopt}, {Jgj55, saved}}));
     GetWindowTextW(OpenWindows().back()->hwnd(), title, 256);
     EXPECT_EQ(std::wstring(title),
-              std::wstring(kJgj55WindowTitle) + L" - " + session::FileNameOf(path));
+              std::wstring(kJgj55WindowTitle) + L" - " + session::FileNameOf(saved));
     GetWindowTextW(OpenWindows().back()->Control(j::Grade), title, 256);
     EXPECT_STREQ(title, L"C35");
     GetWindowTextW(cement_field, title, 256);
@@ -247,11 +230,7 @@ TEST_F(Jgj55SheetTest, ExportOnTheCommandLineWritesTheReportOrSaysWhyNot) {
     const std::wstring out = design + L".html";
     const ExportOutcome written = ExportDesignReport({kExportOption, design, out});
     EXPECT_EQ(written.exit_code, 0) << written.reason;
-    std::string html;
-    {
-        std::ifstream file(out.c_str(), std::ios::binary);
-        html.assign(std::istreambuf_iterator<char>(file), {});
-    }
+    const std::string html = ReadBytes(out);
     std::filesystem::remove(out);
     for (const char* shown : {"C35", "718", "1123", "4.44", "表 5.1.3"})
         EXPECT_NE(html.find(shown), std::string::npos) << shown;
@@ -275,17 +254,11 @@ TEST_F(Jgj55SheetTest, TheBatchTicketIsOfferedHereOnlyAndExportsSayingWhatItStil
     EXPECT_EQ(GetMenuState(GetMenu(cement->hwnd()), menu_ids::kBatchTicket, MF_BYCOMMAND),
               static_cast<UINT>(-1));
 
-    const std::wstring design = *dialogs.path;
-    dialogs.path = design + L".html";
+    dialogs.save_path = path + L".html";
     boxes.answers = {IDNO}; // not opened in the browser
     SendMessageW(window->hwnd(), WM_COMMAND, menu_ids::kExportBatchTicket, 0);
-    std::string html;
-    {
-        std::ifstream file(dialogs.path->c_str(), std::ios::binary);
-        html.assign(std::istreambuf_iterator<char>(file), {});
-    }
-    std::filesystem::remove(*dialogs.path);
-    dialogs.path = design;
+    const std::string html = ReadBytes(*dialogs.save_path);
+    std::filesystem::remove(*dialogs.save_path);
     EXPECT_NE(html.find("混凝土配合比通知单"), std::string::npos);
     EXPECT_NE(html.find("试验"), std::string::npos);
     EXPECT_NE(html.find("签发"), std::string::npos);
