@@ -1,6 +1,7 @@
 #include "density_correction.h"
 
 #include "trial_clauses.h"
+#include "proportioning.h"
 #include "trial_number.h"
 
 #include <cmath>
@@ -22,10 +23,7 @@ DensityCorrection CorrectForDensity(const Mix& mix, double measured) {
         c.rule = "实测值与计算值之差不超过计算值的 " + limit + "，配合比维持不变" + clause;
         return c;
     }
-    const auto times = [&c](double kg, int decimals) { return Round(kg * c.delta, decimals); };
-    c.per_cubic_metre = Mix{times(mix.cement, 0),   times(mix.fly_ash, 0), times(mix.slag, 0),
-                            times(mix.water, 0),    times(mix.sand, 0),    times(mix.stone, 0),
-                            times(mix.admixture, 2)};
+    c.per_cubic_metre = Scaled(mix, c.delta, 0, 2);
     c.rule = "实测值与计算值之差超过计算值的 " + limit +
              "，各材料用量乘以校正系数 δ = " + Fixed(c.delta, 2) + clause;
     return c;

@@ -1,5 +1,6 @@
 #include "production_mix.h"
 
+#include "proportioning.h"
 #include "trial_number.h"
 
 namespace mixora::trial {
@@ -18,16 +19,7 @@ Computed<Mix> MoistureAdjusted(const Mix& design, double sand_percent, double st
 }
 
 Mix PerBatch(const Mix& m, double capacity_m3) {
-    const auto kg = [capacity_m3](double per_cubic_metre) {
-        return Round(per_cubic_metre * capacity_m3, 0);
-    };
-    return Mix{kg(m.cement),
-               kg(m.fly_ash),
-               kg(m.slag),
-               kg(m.water),
-               kg(m.sand),
-               kg(m.stone),
-               Round(m.admixture * capacity_m3, 2)};
+    return Scaled(m, capacity_m3, 0, 2);
 }
 
 Computed<ProductionMix> ComputeProductionMix(const Computed<DensityCorrection>& design,

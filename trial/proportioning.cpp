@@ -36,9 +36,13 @@ Computed<Mix> Proportion(double water, const MixRatios& ratios, const AggregateM
     if (!(ratios.water_binder > 0))
         return Computed<Mix>::Lacking("水胶比 " + Fixed(ratios.water_binder, 2) + " 不是正数");
     if (!(water > 0)) return Computed<Mix>::Lacking("用水量不是正数");
+    return ProportionBinder(water, Round(water / ratios.water_binder, 0), ratios, method);
+}
+
+Computed<Mix> ProportionBinder(double water, double binder, const MixRatios& ratios,
+                               const AggregateMethod& method) {
     Mix mix;
     mix.water = water;
-    const double binder = Round(water / ratios.water_binder, 0);
     const BinderParts parts = SplitBinder(binder, ratios);
     mix.cement = parts.cement;
     mix.fly_ash = parts.fly_ash;
@@ -51,17 +55,19 @@ Computed<Mix> Proportion(double water, const MixRatios& ratios, const AggregateM
     return Computed<Mix>::Of(mix);
 }
 
-Mix BatchOf(const Mix& m, double litres) {
-    const auto kg = [litres](double per_cubic_metre) {
-        return Round(per_cubic_metre * litres / 1000, 2);
-    };
+Mix Scaled(const Mix& m, double factor, int decimals, int admixture_decimals) {
+    const auto kg = [factor, decimals](double amount) { return Round(amount * factor, decimals); };
     return Mix{kg(m.cement),
                kg(m.fly_ash),
                kg(m.slag),
                kg(m.water),
                kg(m.sand),
                kg(m.stone),
-               Round(m.admixture * litres / 1000, 3)};
+               Round(m.admixture * factor, admixture_decimals)};
+}
+
+Mix BatchOf(const Mix& m, double litres) {
+    return Scaled(m, litres / 1000, 2, 3);
 }
 
 std::vector<std::string> CheckBasis(const DesignBasis& basis) {

@@ -17,9 +17,17 @@ BinderParts SplitBinder(double binder, const MixRatios& ratios);
 // The mix of ratios.water_binder and ratios.sand_ratio_percent with this water.
 Computed<Mix> Proportion(double water, const MixRatios& ratios, const AggregateMethod& method);
 
+// The mix of this water and binder (kg/m³, as rounded): the binder split by the shares of ratios,
+// the admixture by its dosage, sand and stone at ratios.sand_ratio_percent through the method.
+Computed<Mix> ProportionBinder(double water, double binder, const MixRatios& ratios,
+                               const AggregateMethod& method);
+
 // Sand and stone for the binder parts and water of mix at this sand ratio, through the method.
 Computed<Aggregates> SolveAggregates(const Mix& mix, double sand_ratio_percent,
                                      const AggregateMethod& method);
+
+// Each material × factor, to `decimals`, the admixture to `admixture_decimals`.
+Mix Scaled(const Mix& mix, double factor, int decimals, int admixture_decimals);
 
 // Each material × litres ÷ 1000: to 0.01 kg, the admixture to 0.001 kg (1 g).
 Mix BatchOf(const Mix& per_cubic_metre, double litres);

@@ -52,22 +52,13 @@ Computed<RatioChoice> ChooseRatio(const Computed<StrengthResults>& results,
                                Fixed(high->x, 3) + "（外推），宜补做试验";
 
     const TrialMix& t = *trial.value;
-    Mix mix;
-    mix.water = t.per_cubic_metre.water;
-    const double binder = Round(mix.water * choice.binder_water, 0);
-    const BinderParts parts = SplitBinder(binder, t.ratios);
-    mix.cement = parts.cement;
-    mix.fly_ash = parts.fly_ash;
-    mix.slag = parts.slag;
-    mix.admixture = Round(binder * t.ratios.admixture_percent / 100, 2);
-    const Computed<Aggregates> aggregates =
-        SolveAggregates(mix, t.ratios.sand_ratio_percent, method);
-    if (!aggregates.value) return Computed<RatioChoice>::Lacking(aggregates.missing);
-    mix.sand = aggregates.value->sand;
-    mix.stone = aggregates.value->stone;
-    choice.per_cubic_metre = mix;
+    const double water = t.per_cubic_metre.water;
+    const double binder = Round(water * choice.binder_water, 0);
+    const Computed<Mix> mix = ProportionBinder(water, binder, t.ratios, method);
+    if (!mix.value) return Computed<RatioChoice>::Lacking(mix.missing);
+    choice.per_cubic_metre = *mix.value;
     choice.ratios = t.ratios;
-    choice.ratios.water_binder = Round(mix.water / binder, 2);
+    choice.ratios.water_binder = Round(water / binder, 2);
     choice.plot =
         MakeStrengthPlot(choice.points, choice.line, target_strength, choice.binder_water);
     return Computed<RatioChoice>::Of(choice);
