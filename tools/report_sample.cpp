@@ -106,11 +106,8 @@ int wmain(int argc, wchar_t** argv) {
     options.quit_on_destroy = false;
     options.file_dialogs = &dialogs;
     options.printers = &named;
-    if (design) {
-        const auto read = ui::ReadDesignFile(ui::FullPathOf(*design), nullptr);
-        if (const auto* document = std::get_if<document::DesignDocument>(&read))
-            options.make_sheet = ui::SheetFactoryFor(document->kind());
-    }
+    if (design)
+        options.make_sheet = ui::SheetFactoryFor(ui::KindOfDesignFile(ui::FullPathOf(*design)));
     auto window = ui::DesignWindow::Create(GetModuleHandleW(nullptr), options);
     if (!window) {
         fwprintf(stderr, L"report_sample: cannot create the design window\n");

@@ -16,4 +16,10 @@ std::variant<document::DesignDocument, std::wstring> ReadDesignFile(const std::w
     return std::get<document::DesignDocument>(std::move(read));
 }
 
+document::DesignKind KindOfDesignFile(const std::wstring& path) {
+    const auto read = ReadDesignFile(path, nullptr);
+    const auto* document = std::get_if<document::DesignDocument>(&read);
+    return document ? document->kind() : document::DesignKind::Cement;
+}
+
 } // namespace mixora::ui

@@ -13,4 +13,8 @@ namespace mixora::ui {
 std::variant<document::DesignDocument, std::wstring> ReadDesignFile(const std::wstring& path,
                                                                     FileStamp* stamp);
 
+// The kind of design a file holds, to make its window before opening it there; a file that
+// cannot be read gives the cement-only sheet, whose window then says why.
+document::DesignKind KindOfDesignFile(const std::wstring& path);
+
 } // namespace mixora::ui

@@ -29,14 +29,6 @@ std::vector<std::wstring> Arguments() {
     return arguments;
 }
 
-// The window for a design named on the command line is of the design's kind; a file that
-// cannot be read opens nothing but the cement-only sheet, which then says why.
-mixora::document::DesignKind KindOf(const std::wstring& path) {
-    const auto read = ReadDesignFile(path, nullptr);
-    const auto* document = std::get_if<mixora::document::DesignDocument>(&read);
-    return document ? document->kind() : mixora::document::DesignKind::Cement;
-}
-
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
@@ -51,11 +43,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     // Mixora.exe PATH: that design, opened over the reset sheet once the window is there; a
     // relative path is taken against the folder the program was started in.
     const std::wstring path = arguments.empty() ? std::wstring() : FullPathOf(arguments.front());
-    if (!path.empty()) {
-        const auto kind = KindOf(path);
-        if (kind != mixora::document::DesignKind::Cement)
-            options.make_sheet = SheetFactoryFor(kind);
-    }
+    // The window for a design named there is of the design's kind.
+    if (!path.empty()) options.make_sheet = SheetFactoryFor(KindOfDesignFile(path));
     auto window = DesignWindow::Create(instance, std::move(options));
     if (!window) {
         MessageBoxW(nullptr, L"无法创建程序窗口。", kProgramTitle, MB_OK | MB_ICONERROR);
