@@ -23,6 +23,14 @@ template <class T> struct Computed {
     }
 };
 
+// Reasons as one line: "…；…".
+inline std::string Joined(const std::vector<std::string>& reasons) {
+    std::string text;
+    for (const std::string& reason : reasons)
+        text += (text.empty() ? "" : "；") + reason;
+    return text;
+}
+
 // The reasons of several inputs, in order, for a stage that needs them all.
 inline void AddReasons(std::vector<std::string>& into, const std::vector<std::string>& from) {
     into.insert(into.end(), from.begin(), from.end());

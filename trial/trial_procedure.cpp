@@ -40,6 +40,17 @@ TrialRecord RunTrial(const DesignBasis& basis, const AggregateMethod& method,
     return record;
 }
 
+TrialRecord RunTrial(const Computed<DesignBasis>& basis, const AggregateMethod& method,
+                     const TrialEntries& entries) {
+    if (basis.value) return RunTrial(*basis.value, method, entries);
+    // An empty basis lacks everything; the design's own reasons say it better.
+    TrialRecord record = RunTrial(DesignBasis{}, method, entries);
+    const std::vector<std::string> why{"设计尚不能计算（" + Joined(basis.missing) + "）"};
+    record.batch = Computed<TrialBatch>::Lacking(why);
+    record.trial_mix = Computed<TrialMix>::Lacking(why);
+    return record;
+}
+
 std::array<StageState, 7> Stages(const TrialRecord& record) {
     return {State("试拌", record.batch),
             State("试拌配合比", record.trial_mix),

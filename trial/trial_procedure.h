@@ -29,6 +29,11 @@ struct TrialRecord {
 TrialRecord RunTrial(const DesignBasis& basis, const AggregateMethod& method,
                      const TrialEntries& entries);
 
+// The trial on a design's basis, whether or not the design can be computed: while it cannot,
+// every stage lacks it and the first two say why, so that what is entered still shows its state.
+TrialRecord RunTrial(const Computed<DesignBasis>& basis, const AggregateMethod& method,
+                     const TrialEntries& entries);
+
 struct StageState {
     std::string_view name; // "试拌", "试拌配合比" …
     bool filled = false;

@@ -62,11 +62,4 @@ std::string Typed(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::string Joined(const std::vector<std::string>& reasons) {
-    std::string text;
-    for (const std::string& reason : reasons)
-        text += (text.empty() ? "" : "；") + reason;
-    return text;
-}
-
 } // namespace mixora::trial

@@ -50,7 +50,4 @@ report::Row TextRow(std::string label, const std::array<std::string, 7>& texts);
 // What the user typed, without the blanks around it.
 std::string Typed(std::string_view text);
 
-// Reasons joined with "；".
-std::string Joined(const std::vector<std::string>& reasons);
-
 } // namespace mixora::trial

@@ -154,7 +154,7 @@ void EnableAdjustmentFields(const DialogState& state) {
 }
 
 void Recompute(DialogState& state) {
-    state.record = RunTrialOn(state.design->basis, state.design->method, state.entries);
+    state.record = trial::RunTrial(state.design->basis, state.design->method, state.entries);
     const std::map<int, std::string> texts = TrialTexts(state.design->basis, state.record);
     for (const TrialLayoutEntry& entry : TrialLayout()) {
         if (entry.type != T::Output && entry.type != T::Note && entry.type != T::Stage) continue;

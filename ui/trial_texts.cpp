@@ -11,16 +11,10 @@ namespace {
 
 namespace ids = trial_ids;
 using trial::Fixed;
+using trial::Joined;
 using trial::Mix;
 
 using Texts = std::map<int, std::string>;
-
-std::string Joined(const std::vector<std::string>& reasons) {
-    std::string text;
-    for (const std::string& reason : reasons)
-        text += (text.empty() ? "" : "；") + reason;
-    return text;
-}
 
 // The seven materials from `first` on: kg to `decimals`, the admixture to `admixture`.
 void PutMix(Texts& texts, int first, const Mix& mix, int decimals, int admixture) {
@@ -141,18 +135,6 @@ std::vector<std::string> Summarised(const std::vector<std::string>& reasons) {
 }
 
 } // namespace
-
-trial::TrialRecord RunTrialOn(const trial::Computed<trial::DesignBasis>& basis,
-                              const trial::AggregateMethod& method,
-                              const trial::TrialEntries& entries) {
-    if (basis.value) return trial::RunTrial(*basis.value, method, entries);
-    // An empty basis lacks everything; the design's own reasons say it better.
-    trial::TrialRecord record = trial::RunTrial(trial::DesignBasis{}, method, entries);
-    const std::vector<std::string> why{"设计尚不能计算（" + Joined(basis.missing) + "）"};
-    record.batch = trial::Computed<trial::TrialBatch>::Lacking(why);
-    record.trial_mix = trial::Computed<trial::TrialMix>::Lacking(why);
-    return record;
-}
 
 Texts TrialTexts(const trial::Computed<trial::DesignBasis>& basis,
                  const trial::TrialRecord& record) {

@@ -10,12 +10,6 @@
 
 namespace mixora::ui {
 
-// The trial on the design's basis. While the design cannot be computed every stage lacks it,
-// and the first two say why.
-trial::TrialRecord RunTrialOn(const trial::Computed<trial::DesignBasis>& basis,
-                              const trial::AggregateMethod& method,
-                              const trial::TrialEntries& entries);
-
 // The texts of the computed controls that have one; the others show nothing.
 std::map<int, std::string> TrialTexts(const trial::Computed<trial::DesignBasis>& basis,
                                       const trial::TrialRecord& record);
