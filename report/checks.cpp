@@ -1,7 +1,8 @@
 #include "checks.h"
 
-#include "check_limits.h"
 #include "field_catalog.h"
+#include "gb50010_2010.h"
+#include "jgj55_2011.h"
 #include "shown_number.h"
 
 #include <optional>
@@ -11,6 +12,13 @@ namespace mixora::report {
 namespace {
 
 using enum calc::Field;
+using standards::Cited;
+using standards::NameOf;
+namespace gb50010_2010 = standards::gb50010_2010;
+namespace jgj55_2011 = standards::jgj55_2011;
+using EnvironmentLimits = gb50010_2010::EnvironmentRow;
+constexpr const auto& kEnvironmentLimits = gb50010_2010::kEnvironmentLimits.rows;
+constexpr const auto& kMinimumBinder = jgj55_2011::kMinimumBinder;
 
 // A field's number, or the reason it has none.
 struct FieldNumber {
@@ -35,21 +43,28 @@ std::string GradeText(std::string_view shown) {
 
 constexpr bool LimitsInEnumOrder() {
     for (std::size_t i = 0; i < kEnvironmentLimits.size(); ++i)
-        if (kEnvironmentLimits[i].environment != kEnvironmentClasses[i]) return false;
-    return kEnvironmentLimits.size() == kEnvironmentClasses.size();
+        if (kEnvironmentLimits[i].environment != standards::kEnvironmentClasses[i].value)
+            return false;
+    return kEnvironmentLimits.size() == standards::kEnvironmentClasses.size();
 }
 static_assert(LimitsInEnumOrder());
+
+// "GB 50010-2010 表 3.5.3，环境类别 一".
+std::string EnvironmentSource(EnvironmentClass environment) {
+    return Cited(gb50010_2010::kName, gb50010_2010::kEnvironmentLimits.source) + "，环境类别 " +
+           std::string(NameOf(environment));
+}
 
 Verdict Judge(bool complies) {
     return complies ? Verdict::Complies : Verdict::Fails;
 }
 
-CheckLine WaterBinderCheck(const document::DesignSnapshot& snapshot, const EnvironmentLimits& limits) {
+CheckLine WaterBinderCheck(const document::DesignSnapshot& snapshot,
+                           const EnvironmentLimits& limits) {
     CheckLine line{"最大水胶比",
                    snapshot.text(Text8),
-                   "≤ " + std::string(limits.max_water_binder_ratio),
-                   std::string(kEnvironmentLimitsSource) + "，环境类别 " +
-                       std::string(EnvironmentClassName(limits.environment)),
+                   "≤ " + std::string(limits.max_water_binder.text),
+                   EnvironmentSource(limits.environment),
                    Verdict::CannotCheck,
                    {}};
     const FieldNumber ratio = ReadField(snapshot, Text8);
@@ -57,7 +72,7 @@ CheckLine WaterBinderCheck(const document::DesignSnapshot& snapshot, const Envir
         line.reason = ratio.problem;
         return line;
     }
-    line.verdict = Judge(Compare(*ratio.number, LiteralNumber(limits.max_water_binder_ratio)) <= 0);
+    line.verdict = Judge(Compare(*ratio.number, LiteralNumber(limits.max_water_binder.text)) <= 0);
     return line;
 }
 
@@ -66,8 +81,7 @@ CheckLine GradeCheck(const document::DesignSnapshot& snapshot, const Environment
     CheckLine line{"最低强度等级",
                    shown.empty() ? "" : GradeText(shown),
                    "≥ C" + std::to_string(limits.min_grade),
-                   std::string(kEnvironmentLimitsSource) + "，环境类别 " +
-                       std::string(EnvironmentClassName(limits.environment)),
+                   EnvironmentSource(limits.environment),
                    Verdict::CannotCheck,
                    {}};
     const FieldNumber grade = ReadField(snapshot, Text1);
@@ -85,8 +99,8 @@ CheckLine MinimumBinderCheck(const document::DesignSnapshot& snapshot, Structure
     CheckLine line{"最小胶凝材料用量",
                    cement_text.empty() ? "" : cement_text + " " + unit,
                    "",
-                   std::string(kMinimumBinderSource) + "，" +
-                       std::string(StructureTypeName(structure)),
+                   Cited(jgj55_2011::kName, kMinimumBinder.source) + "，" +
+                       std::string(NameOf(structure)),
                    Verdict::CannotCheck,
                    {}};
 
@@ -95,9 +109,10 @@ CheckLine MinimumBinderCheck(const document::DesignSnapshot& snapshot, Structure
         line.reason = grade.problem + "，不能确定是否适用";
         return line;
     }
-    if (Compare(*grade.number, Grade(kMinimumBinderExemptUpToGrade)) <= 0) {
+    if (Compare(*grade.number, Grade(jgj55_2011::kMinimumBinderExemptUpToGrade)) <= 0) {
         line.verdict = Verdict::NotApplicable;
-        line.reason = "C" + std::to_string(kMinimumBinderExemptUpToGrade) + " 及以下不适用此表";
+        line.reason =
+            "C" + std::to_string(jgj55_2011::kMinimumBinderExemptUpToGrade) + " 及以下不适用此表";
         return line;
     }
     const FieldNumber ratio = ReadField(snapshot, Text8);
@@ -105,9 +120,9 @@ CheckLine MinimumBinderCheck(const document::DesignSnapshot& snapshot, Structure
         line.reason = ratio.problem + "，不能确定表中的行";
         return line;
     }
-    const MinimumBinderRow* row = nullptr;
-    for (const MinimumBinderRow& candidate : kMinimumBinder) {
-        if (Compare(*ratio.number, LiteralNumber(candidate.max_water_binder_ratio)) <= 0) {
+    const jgj55_2011::MinimumBinderRow* row = nullptr;
+    for (const jgj55_2011::MinimumBinderRow& candidate : kMinimumBinder.rows) {
+        if (Compare(*ratio.number, LiteralNumber(candidate.max_water_binder.text)) <= 0) {
             row = &candidate;
             break;
         }
@@ -115,12 +130,12 @@ CheckLine MinimumBinderCheck(const document::DesignSnapshot& snapshot, Structure
     if (!row) {
         line.verdict = Verdict::NotApplicable;
         line.reason = "表中无水胶比大于 " +
-                      std::string(kMinimumBinder.back().max_water_binder_ratio) + " 的行";
+                      std::string(kMinimumBinder.rows.back().max_water_binder.text) + " 的行";
         return line;
     }
-    const std::string_view minimum = row->min_binder[static_cast<std::size_t>(structure)];
+    const std::string_view minimum = row->min_binder[static_cast<std::size_t>(structure)].text;
     line.limit = "≥ " + std::string(minimum) + " " + unit;
-    line.source += "，水胶比 ≤ " + std::string(row->max_water_binder_ratio);
+    line.source += "，水胶比 ≤ " + std::string(row->max_water_binder.text);
     const FieldNumber cement = ReadField(snapshot, Text4);
     if (!cement.number) {
         line.reason = cement.problem;
@@ -142,8 +157,8 @@ std::string ConclusionText(const CheckLine& line) {
     return {};
 }
 
-std::vector<CheckLine> RunChecks(const document::DesignSnapshot& snapshot, EnvironmentClass environment,
-                                 StructureType structure) {
+std::vector<CheckLine> RunChecks(const document::DesignSnapshot& snapshot,
+                                 EnvironmentClass environment, StructureType structure) {
     const EnvironmentLimits& limits = kEnvironmentLimits.at(static_cast<std::size_t>(environment));
     return {WaterBinderCheck(snapshot, limits), GradeCheck(snapshot, limits),
             MinimumBinderCheck(snapshot, structure)};

@@ -1,7 +1,7 @@
 #pragma once
-// The advisory checks of a design against the limits of check_limits.h, from the texts the
-// sheet shows: the water–cement ratio (Text8), the strength grade (Text1, 30 meaning C30) and
-// the cement content (Text4).
+// The advisory checks of a design against the limits of GB 50010-2010 表 3.5.3 and JGJ 55-2011
+// 表 3.0.4 (standards/), compared digit for digit with the texts the sheet shows: the water–cement
+// ratio (Text8), the strength grade (Text1, 30 meaning C30) and the cement content (Text4).
 #include "design_snapshot.h"
 #include "report_info.h"
 
@@ -31,7 +31,7 @@ struct CheckLine {
 // The conclusion as the report writes it: "符合", "不符合", "不适用（…）", "无法校核（…）".
 std::string ConclusionText(const CheckLine& line);
 
-std::vector<CheckLine> RunChecks(const document::DesignSnapshot& snapshot, EnvironmentClass environment,
-                                 StructureType structure);
+std::vector<CheckLine> RunChecks(const document::DesignSnapshot& snapshot,
+                                 EnvironmentClass environment, StructureType structure);
 
 } // namespace mixora::report

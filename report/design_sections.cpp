@@ -4,7 +4,8 @@
 
 #include "press.h"
 #include "report_terms.h"
-#include "standard_tables.h"
+#include "gb50010_2010.h"
+#include "jgj55_2011.h"
 
 #include <cstdio>
 
@@ -48,13 +49,15 @@ std::string ResetText(calc::Field field) {
 
 std::string RegressionNote() {
     std::string gravel, crushed;
-    for (const jgj55::RegressionRow& row : jgj55::kRegression.rows) {
-        std::string& text = row.coarse == jgj55::CoarseKind::Gravel ? gravel : crushed;
+    namespace jgj55_2011 = standards::jgj55_2011;
+    for (const jgj55_2011::RegressionRow& row : jgj55_2011::kRegression.rows) {
+        std::string& text = row.coarse == standards::CoarseKind::Gravel ? gravel : crushed;
         text = TwoDecimals(row.alpha_a) + "、" + TwoDecimals(row.alpha_b);
     }
     return "αa = " + ResetText(Text6) + "、αb = " + ResetText(Text7) +
-           " 为本程序默认值（旧规程的卵石取值）；JGJ 55-2011 " +
-           std::string(jgj55::kRegression.source) + "：卵石 " + gravel + "，碎石 " + crushed + "。";
+           " 为本程序默认值（旧规程的卵石取值）；" +
+           standards::Cited(jgj55_2011::kName, jgj55_2011::kRegression.source) + "：卵石 " +
+           gravel + "，碎石 " + crushed + "。";
 }
 
 } // namespace
@@ -75,9 +78,10 @@ Section BasisSection(const document::DesignSnapshot& snapshot) {
                                      Given(snapshot, Text6) + "、αb = " + Given(snapshot, Text7) +
                                      "，富余系数 γc = " + Given(snapshot, Text9) + "，按输入取用"),
             KeyValue("计算方法", MethodText(snapshot)),
-            KeyValue("校核依据",
-                     "GB 50010-2010《混凝土结构设计规范》、JGJ 55-2011《普通混凝土配合比"
-                     "设计规程》"),
+            KeyValue("校核依据", std::string(standards::gb50010_2010::kName) +
+                                     std::string(standards::gb50010_2010::kTitle) + "、" +
+                                     std::string(standards::jgj55_2011::kName) +
+                                     std::string(standards::jgj55_2011::kTitle)),
         }};
     if (snapshot.text(Text6) == ResetText(Text6) && snapshot.text(Text7) == ResetText(Text7))
         section.rows.push_back(Note(RegressionNote()));

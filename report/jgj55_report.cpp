@@ -1,13 +1,12 @@
 #include "jgj55_report.h"
 
-#include "check_limits.h"
 #include "clipboard_formats.h"
 #include "html_escape.h"
+#include "jgj55_2011.h"
 #include "shown_value.h"
 #include "step_catalog.h"
 #include "trial_batch.h"
 
-#include <charconv>
 #include <optional>
 
 namespace mixora::report {
@@ -84,7 +83,8 @@ Section HeaderSection(const jgj55::Inputs& inputs, const ReportInfo& info) {
 Section InputSection(const jgj55::Inputs& inputs) {
     Section section{"设计参数",
                     {
-                        KeyValue("设计规程", "JGJ 55-2011《普通混凝土配合比设计规程》"),
+                        KeyValue("设计规程", Text(standards::jgj55_2011::kName) +
+                                                 Text(standards::jgj55_2011::kTitle)),
                         KeyValue("计算方法", Text(jgj55::NameOf(inputs.method))),
                         KeyValue("强度等级", Text(jgj55::GradeName(inputs.grade))),
                         KeyValue("坍落度", Number(inputs.slump, 0), "mm"),
@@ -155,22 +155,25 @@ Section MixSection(const jgj55::Result& result, const std::optional<std::string>
     return section;
 }
 
-double Literal(std::string_view text) {
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+// The least trial batch for the largest aggregate size (表 6.1.2); the last row's above it.
+const standards::Limit& TrialLitres(jgj55::MaxSize size) {
+    const auto& rows = standards::jgj55_2011::kTrialBatchMinimum.rows;
+    const double mm = jgj55::MaxSizeMm(size);
+    for (const auto& row : rows)
+        if (mm <= row.max_aggregate_mm.value) return row.min_litres;
+    return rows.back().min_litres;
 }
 
 Section TrialSection(const jgj55::Inputs& inputs, const jgj55::Result& result,
                      const std::optional<std::string>& missing) {
-    const std::string litres = Jgj55TrialLitres(inputs.max_size);
-    Section section{"试拌", {KeyValue("试拌体积", litres, "L")}};
+    const standards::Limit& litres = TrialLitres(inputs.max_size);
+    Section section{"试拌", {KeyValue("试拌体积", Text(litres.text), "L")}};
     if (missing) {
         section.rows.push_back(Note(Text(kNoResult) + "，无法计算试拌用量。"));
     } else {
         section.rows.push_back(
             {RowKind::TableHeader, {"材料", "每立方米用量（kg/m³）", "试拌用量（kg）"}});
-        const double volume = Literal(litres);
+        const double volume = litres.value;
         for (const Material& material : kMaterials) {
             const jgj55::Parameter& parameter = result[material.quantity];
             const double kg = jgj55::RoundShown(*parameter.value * volume / 1000, 2);
@@ -231,10 +234,7 @@ std::string Cell(std::string text) {
 } // namespace
 
 std::string Jgj55TrialLitres(jgj55::MaxSize size) {
-    const double mm = jgj55::MaxSizeMm(size);
-    for (const TrialBatchMinimum& row : kTrialBatchMinimum)
-        if (mm <= Literal(row.max_aggregate_mm)) return Text(row.min_litres);
-    return Text(kTrialBatchMinimum.back().min_litres);
+    return Text(TrialLitres(size).text);
 }
 
 ReportPage BuildJgj55Report(const jgj55::Inputs& inputs, const jgj55::Result& result,

@@ -84,8 +84,8 @@ Section HeaderSection(const ReportInfo& info) {
                 KeyValue("委托单位", info.client),
                 KeyValue("使用部位", info.location),
                 KeyValue("报告编号", info.report_number),
-                KeyValue("环境类别", std::string(EnvironmentClassName(info.environment))),
-                KeyValue("结构类型", std::string(StructureTypeName(info.structure))),
+                KeyValue("环境类别", std::string(standards::NameOf(info.environment))),
+                KeyValue("结构类型", std::string(standards::NameOf(info.structure))),
                 KeyValue("日期", info.date),
             },
             2};

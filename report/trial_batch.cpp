@@ -1,7 +1,7 @@
 #include "trial_batch.h"
 
-#include "check_limits.h"
 #include "field_catalog.h"
+#include "jgj55_2011.h"
 #include "shown_number.h"
 
 #include <charconv>
@@ -11,17 +11,25 @@ namespace mixora::report {
 
 namespace {
 
+namespace jgj55_2011 = standards::jgj55_2011;
+constexpr const auto& kTrialBatchMinimum = jgj55_2011::kTrialBatchMinimum.rows;
+
+// "JGJ 55-2011 表 6.1.2".
+std::string TrialBatchSource() {
+    return standards::Cited(jgj55_2011::kName, jgj55_2011::kTrialBatchMinimum.source);
+}
+
 // The least volume for the stone size shown in Text29, when it is a number the table covers.
 std::optional<std::string> VolumeWarning(const document::DesignSnapshot& snapshot,
                                          const std::optional<ShownNumber>& litres) {
     const ShownReading size = ReadShownNumber(snapshot.text(calc::Text29));
     if (!size.number || !litres) return std::nullopt;
-    for (const TrialBatchMinimum& row : kTrialBatchMinimum) {
-        if (Compare(*size.number, LiteralNumber(row.max_aggregate_mm)) > 0) continue;
-        if (Compare(*litres, LiteralNumber(row.min_litres)) >= 0) return std::nullopt;
-        return "试拌体积少于 " + std::string(row.min_litres) + " L（" +
+    for (const jgj55_2011::TrialBatchRow& row : kTrialBatchMinimum) {
+        if (Compare(*size.number, LiteralNumber(row.max_aggregate_mm.text)) > 0) continue;
+        if (Compare(*litres, LiteralNumber(row.min_litres.text)) >= 0) return std::nullopt;
+        return "试拌体积少于 " + std::string(row.min_litres.text) + " L（" +
                std::string(FieldCaption(calc::Text29)) + " " + snapshot.text(calc::Text29) +
-               " mm，" + std::string(kTrialBatchSource) + "）";
+               " mm，" + TrialBatchSource() + "）";
     }
     return std::nullopt;
 }
@@ -61,11 +69,12 @@ TrialBatch ComputeTrialBatch(const document::DesignSnapshot& snapshot, double li
 }
 
 std::string TrialMinimumNote() {
-    std::string note = std::string(kTrialBatchSource) + "：每盘试拌量不少于 ";
+    std::string note = TrialBatchSource() + "：每盘试拌量不少于 ";
     for (std::size_t i = 0; i < kTrialBatchMinimum.size(); ++i) {
-        const TrialBatchMinimum& row = kTrialBatchMinimum[i];
-        note += (i == 0 ? "" : "，") + std::string(row.min_litres) + " L（粗骨料最大公称粒径 " +
-                (i == 0 ? "≤ " : "") + std::string(row.max_aggregate_mm) + " mm）";
+        const jgj55_2011::TrialBatchRow& row = kTrialBatchMinimum[i];
+        note += (i == 0 ? "" : "，") + std::string(row.min_litres.text) +
+                " L（粗骨料最大公称粒径 " + (i == 0 ? "≤ " : "") +
+                std::string(row.max_aggregate_mm.text) + " mm）";
     }
     return note + "。";
 }
@@ -73,9 +82,9 @@ std::string TrialMinimumNote() {
 std::string TrialMinimumHint() {
     std::string hint = "粗骨料最大粒径 ";
     for (std::size_t i = 0; i < kTrialBatchMinimum.size(); ++i) {
-        const TrialBatchMinimum& row = kTrialBatchMinimum[i];
-        hint += (i == 0 ? "≤ " : "，") + std::string(row.max_aggregate_mm) + " mm 时不少于 " +
-                std::string(row.min_litres) + " L";
+        const jgj55_2011::TrialBatchRow& row = kTrialBatchMinimum[i];
+        hint += (i == 0 ? "≤ " : "，") + std::string(row.max_aggregate_mm.text) + " mm 时不少于 " +
+                std::string(row.min_litres.text) + " L";
     }
     return hint + "。";
 }

@@ -2,7 +2,7 @@
 
 #include "jgj55_basis.h"
 #include "jgj55_report.h"
-#include "trial_clauses.h"
+#include "trial_sources.h"
 #include "trial_notes.h"
 #include "trial_number.h"
 #include "trial_rows.h"
@@ -21,16 +21,17 @@ using report::Section;
 // Each stage's method in words and the clause it rests on (none where the method cites none).
 struct StageText {
     std::string (*note)();
+    std::string_view standard;
     std::string_view clause;
 };
 constexpr std::array<StageText, 7> kStageTexts = {{
-    {TrialBatchNote, kTrialVolumeMinimum.front().clause},
-    {TrialMixNote, kTrialMixClause},
-    {StrengthMixNote, kStrengthMixClause},
-    {StrengthGroupNote, kGroupClause},
-    {RatioChoiceNote, kRatioChoiceClause},
-    {DensityNote, kDensityClause},
-    {ProductionNote, {}},
+    {TrialBatchNote, jgj55_2011::kName, jgj55_2011::kTrialBatchMinimum.source},
+    {TrialMixNote, jgj55_2011::kName, jgj55_2011::kTrialMixSource},
+    {StrengthMixNote, jgj55_2011::kName, jgj55_2011::kStrengthMixWaterBinderStep.source},
+    {StrengthGroupNote, gbt50081::kName, {}},
+    {RatioChoiceNote, jgj55_2011::kName, jgj55_2011::kRatioChoiceSource},
+    {DensityNote, jgj55_2011::kName, jgj55_2011::kDensityTolerancePercent.source},
+    {ProductionNote, {}, {}},
 }};
 
 std::string RuleName(GroupRule rule) {
@@ -126,7 +127,7 @@ std::vector<Row> StrengthResultRows(const StrengthResults& results, const Streng
     std::vector<Row> rows{
         SourcedHeader(),
         Sourced("试件尺寸", std::string(size.name), "", given),
-        Sourced("尺寸换算系数", Fixed(size.factor, 2), "", Automatic(kSpecimenSizeClause)),
+        Sourced("尺寸换算系数", Fixed(size.factor, 2), "", Automatic(kGroupClause)),
         Sourced("试验龄期", Typed(entries.strength.age_days), "d", given),
         Heading("各组抗压强度"),
         {RowKind::TableHeader,
@@ -244,7 +245,7 @@ std::string StageTitle(std::size_t stage, std::string_view name) {
 }
 
 Section Overview(const DesignBasis& basis, const std::array<StageState, 7>& stages) {
-    Section section{"试配、调整与确定（JGJ 55-2011 第 6 章）",
+    Section section{"试配、调整与确定（" + Jgj55Clause(jgj55_2011::kTrialChapterSource) + "）",
                     {KeyValue("配制强度 fcu,0", Fixed(basis.target_strength, 1), "MPa"),
                      {RowKind::TableHeader, {"阶段", "状态"}}}};
     for (std::size_t i = 0; i < stages.size(); ++i)
@@ -277,8 +278,8 @@ std::vector<Section> TrialSections(const DesignBasis& basis, const TrialRecord& 
         Section section{StageTitle(i, stage.name),
                         {KeyValue("状态", stage.filled ? "已完成" : "未完成"),
                          Note("方法：" + kStageTexts[i].note())}};
-        if (!kStageTexts[i].clause.empty())
-            section.rows.push_back(Note("依据：" + std::string(kStageTexts[i].clause)));
+        if (const StageText& text = kStageTexts[i]; !text.standard.empty())
+            section.rows.push_back(Note("依据：" + standards::Cited(text.standard, text.clause)));
         if (stage.filled) {
             std::vector<Row> values = ValueRows(i, basis, record, entries);
             section.rows.insert(section.rows.end(), values.begin(), values.end());
@@ -304,7 +305,7 @@ report::ReportPage BuildJgj55ReportWithTrial(const jgj55::Inputs& inputs,
         sections = TrialSections(*trial.basis.value, trial.record, entries);
     else
         sections.push_back(
-            {"试配、调整与确定（JGJ 55-2011 第 6 章）",
+            {"试配、调整与确定（" + Jgj55Clause(jgj55_2011::kTrialChapterSource) + "）",
              {Note("设计配合比尚无计算结果，无法试配：" + Joined(trial.basis.missing), true)}});
     // The remarks and the signatures close the whole report, the trial included.
     const auto remarks = std::find_if(page.sections.begin(), page.sections.end(),

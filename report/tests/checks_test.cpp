@@ -1,12 +1,14 @@
 #include "report_fixture.h"
 
-#include "check_limits.h"
 #include "checks.h"
+#include "gb50010_2010.h"
+#include "jgj55_2011.h"
 
 namespace mixora::report {
 namespace {
 
 using enum calc::Field;
+using standards::NameOf;
 
 std::vector<std::string> Conclusions(const document::DesignSnapshot& snapshot,
                                      EnvironmentClass environment,
@@ -36,9 +38,9 @@ TEST(ChecksTest, ResetSheetAfterOnePressInClassOneAndClassThreeB) {
 }
 
 TEST(ChecksTest, EachEnvironmentLimitHoldsAtItsValueAndFailsJustBeyond) {
-    for (const EnvironmentLimits& limits : kEnvironmentLimits) {
-        SCOPED_TRACE(std::string(EnvironmentClassName(limits.environment)));
-        const std::string ratio(limits.max_water_binder_ratio);
+    for (const auto& limits : standards::gb50010_2010::kEnvironmentLimits.rows) {
+        SCOPED_TRACE(std::string(NameOf(limits.environment)));
+        const std::string ratio(limits.max_water_binder.text);
         const std::string above = ratio + "01"; // "0.6001"
         const std::string grade = std::to_string(limits.min_grade);
         const std::string below = std::to_string(limits.min_grade - 5);
@@ -56,13 +58,12 @@ TEST(ChecksTest, EachEnvironmentLimitHoldsAtItsValueAndFailsJustBeyond) {
 }
 
 TEST(ChecksTest, MinimumBinderByRowOfTheRatioAndStructureType) {
-    for (const MinimumBinderRow& row : kMinimumBinder) {
-        for (const StructureType structure : kStructureTypes) {
-            SCOPED_TRACE(std::string(row.max_water_binder_ratio) + " " +
-                         std::string(StructureTypeName(structure)));
-            const std::string minimum(row.min_binder[static_cast<std::size_t>(structure)]);
+    for (const auto& row : standards::jgj55_2011::kMinimumBinder.rows) {
+        for (const auto& [structure, key, name] : standards::kStructureTypes) {
+            SCOPED_TRACE(std::string(row.max_water_binder.text) + " " + std::string(name));
+            const std::string minimum(row.min_binder[static_cast<std::size_t>(structure)].text);
             const std::string short_of = std::to_string(std::stoi(minimum) - 1) + ".99";
-            const std::string ratio(row.max_water_binder_ratio);
+            const std::string ratio(row.max_water_binder.text);
             const auto at = RunChecks(
                 With(PressedSnapshot(), {{Text8, ratio.c_str()}, {Text4, minimum.c_str()}}),
                 EnvironmentClass::One, structure);

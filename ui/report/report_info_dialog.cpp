@@ -110,20 +110,19 @@ std::wstring ToEdit(const std::string& text) {
     return shown;
 }
 
-template <typename Choice, size_t N>
-void FillCombo(HWND combo, const std::array<Choice, N>& choices, std::string_view (*name)(Choice),
-               Choice chosen) {
+template <typename E, size_t N>
+void FillCombo(HWND combo, const std::array<standards::Choice<E>, N>& choices, E chosen) {
     for (size_t i = 0; i < N; ++i) {
         SendMessageW(combo, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(Widen(name(choices[i])).c_str()));
-        if (choices[i] == chosen) SendMessageW(combo, CB_SETCURSEL, i, 0);
+                     reinterpret_cast<LPARAM>(Widen(choices[i].name).c_str()));
+        if (choices[i].value == chosen) SendMessageW(combo, CB_SETCURSEL, i, 0);
     }
 }
 
-template <typename Choice, size_t N>
-Choice ComboChoice(HWND combo, const std::array<Choice, N>& choices, Choice fallback) {
+template <typename E, size_t N>
+E ComboChoice(HWND combo, const std::array<standards::Choice<E>, N>& choices, E fallback) {
     const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    return index >= 0 && static_cast<size_t>(index) < N ? choices[static_cast<size_t>(index)]
+    return index >= 0 && static_cast<size_t>(index) < N ? choices[static_cast<size_t>(index)].value
                                                         : fallback;
 }
 
@@ -132,10 +131,8 @@ void Fill(HWND dialog, const ReportInfo& info) {
         SendDlgItemMessageW(dialog, field.id, EM_LIMITTEXT, static_cast<WPARAM>(field.limit), 0);
         SetDlgItemTextW(dialog, field.id, ToEdit(info.*field.member).c_str());
     }
-    FillCombo(GetDlgItem(dialog, kEnvironment), report::kEnvironmentClasses,
-              &report::EnvironmentClassName, info.environment);
-    FillCombo(GetDlgItem(dialog, kStructure), report::kStructureTypes, &report::StructureTypeName,
-              info.structure);
+    FillCombo(GetDlgItem(dialog, kEnvironment), standards::kEnvironmentClasses, info.environment);
+    FillCombo(GetDlgItem(dialog, kStructure), standards::kStructureTypes, info.structure);
     SetDlgItemTextW(dialog, kTrialMinimum, Widen(report::TrialMinimumHint()).c_str());
     SendDlgItemMessageW(dialog, kTrialVolume, EM_LIMITTEXT, 20, 0);
     SetDlgItemTextW(dialog, kTrialVolume,
@@ -159,10 +156,10 @@ std::optional<ReportInfo> Collect(HWND dialog, const DialogState& state) {
     info.trial_volume_litres = *litres;
     for (const TextField& field : kTextFields)
         info.*field.member = FromEdit(ItemText(dialog, field.id));
-    info.environment = ComboChoice(GetDlgItem(dialog, kEnvironment), report::kEnvironmentClasses,
+    info.environment = ComboChoice(GetDlgItem(dialog, kEnvironment), standards::kEnvironmentClasses,
                                    info.environment);
     info.structure =
-        ComboChoice(GetDlgItem(dialog, kStructure), report::kStructureTypes, info.structure);
+        ComboChoice(GetDlgItem(dialog, kStructure), standards::kStructureTypes, info.structure);
     return info;
 }
 

@@ -1,26 +1,60 @@
 #pragma once
-// Every number the design takes from a standard, each table and constant with the clause it
-// comes from. Data only: the steps read these and repeat none of them; a table or clause not
-// here is one this design does not check (it says "未校核").
-// Sources without a standard's name are JGJ 55-2011 《普通混凝土配合比设计规程》.
-#include "choices.h"
+// JGJ 55-2011《普通混凝土配合比设计规程》: every table and number of it that the designs, the
+// trial and the reports use, each with the clause it comes from, written as the standard numbers
+// it ("表 5.1.2"); Cited(kName, …) adds the standard's name for a reader outside its design.
+// Data only: a table or clause not here is one nothing checks (the design says "未校核").
+#include "conditions.h"
+#include "materials.h"
+#include "table.h"
 
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <string_view>
 
-namespace mixora::jgj55 {
+namespace mixora::standards::jgj55_2011 {
 
-struct Constant {
-    double value;
-    std::string_view source;
-};
+inline constexpr std::string_view kName = "JGJ 55-2011";
+inline constexpr std::string_view kTitle = "《普通混凝土配合比设计规程》";
 
-template <class Row, std::size_t N> struct Table {
-    std::string_view source;
-    std::array<Row, N> rows;
+// ---- 3 基本规定 ---------------------------------------------------------------------------
+
+// The least binder in kg/m³ by structure type (in the order of kStructureTypes), in the row of
+// the largest water–binder ratio the mix does not exceed; rows from the smallest ratio up, and
+// above the last row there is none.
+struct MinimumBinderRow {
+    Limit max_water_binder;
+    std::array<Limit, kStructureTypes.size()> min_binder;
 };
+inline constexpr Table<MinimumBinderRow, 4> kMinimumBinder = {
+    "表 3.0.4",
+    {{{{"0.45", 0.45}, {{{"330", 330}, {"330", 330}, {"330", 330}}}},
+      {{"0.50", 0.50}, {{{"320", 320}, {"320", 320}, {"320", 320}}}},
+      {{"0.55", 0.55}, {{{"280", 280}, {"300", 300}, {"300", 300}}}},
+      {{"0.60", 0.60}, {{{"250", 250}, {"280", 280}, {"300", 300}}}}}}};
+// The table applies above this grade: C15 and below have no least binder content.
+inline constexpr int kMinimumBinderExemptUpToGrade = 15;
+
+// The largest share (%) of mineral admixtures in reinforced concrete, by cement kind, for a
+// water–binder ratio up to the boundary and above it.
+enum class Mineral { FlyAsh, Slag, Compound };
+struct MineralLimitRow {
+    CementKind cement;
+    Mineral mineral;
+    double up_to_boundary;
+    double above_boundary;
+};
+inline constexpr double kMineralLimitBoundary = 0.40;
+inline constexpr Table<MineralLimitRow, 6> kMineralLimits = {
+    "表 3.0.5-1",
+    {{{CementKind::Portland, Mineral::FlyAsh, 45, 35},
+      {CementKind::OrdinaryPortland, Mineral::FlyAsh, 40, 30},
+      {CementKind::Portland, Mineral::Slag, 65, 55},
+      {CementKind::OrdinaryPortland, Mineral::Slag, 55, 45},
+      {CementKind::Portland, Mineral::Compound, 65, 55},
+      {CementKind::OrdinaryPortland, Mineral::Compound, 55, 45}}}};
+// The limits for prestressed concrete are in this table, which this design does not hold.
+inline constexpr std::string_view kPrestressedMineralSource = "表 3.0.5-2";
 
 // ---- 4 配制强度 --------------------------------------------------------------------------
 
@@ -80,7 +114,24 @@ inline constexpr Table<InfluenceRow, 6> kSlagFactor = {"表 5.1.3",
                                                          {30, 0.90, 1.00},
                                                          {40, 0.80, 0.90},
                                                          {50, 0.70, 0.85}}}};
-// S105 slag takes the upper value plus this (rows with a range only).
+// Which value of a row's range each grade takes (表 5.1.3 注): fly ash Ⅰ and Ⅱ the upper, Ⅲ the
+// lower; slag S75 the lower, S95 the upper, S105 the upper plus kS105Bonus (rows with a range
+// only).
+enum class RangePick { Lower, Upper, UpperPlusBonus };
+template <class Grade> struct PickRow {
+    Grade grade;
+    RangePick pick;
+};
+inline constexpr std::array<PickRow<FlyAshGrade>, 3> kFlyAshPicks = {{
+    {FlyAshGrade::I, RangePick::Upper},
+    {FlyAshGrade::II, RangePick::Upper},
+    {FlyAshGrade::III, RangePick::Lower},
+}};
+inline constexpr std::array<PickRow<SlagGrade>, 3> kSlagPicks = {{
+    {SlagGrade::S75, RangePick::Lower},
+    {SlagGrade::S95, RangePick::Upper},
+    {SlagGrade::S105, RangePick::UpperPlusBonus},
+}};
 inline constexpr Constant kS105Bonus = {0.05, "表 5.1.3 注"};
 inline constexpr std::string_view kBinderStrengthFormulaSource = "式 5.1.3";
 
@@ -95,20 +146,6 @@ inline constexpr Table<CementSurplusRow, 3> kCementSurplus = {"表 5.1.4",
                                                                 {CementGrade::G42_5, 42.5, 1.16},
                                                                 {CementGrade::G52_5, 52.5, 1.10}}}};
 inline constexpr std::string_view kCementStrengthFormulaSource = "式 5.1.4";
-
-// The largest water–binder ratio and the lowest grade by environment class.
-struct EnvironmentRow {
-    EnvironmentClass environment;
-    double max_water_binder;
-    int min_grade;
-};
-inline constexpr Table<EnvironmentRow, 5> kEnvironmentLimits = {
-    "GB 50010-2010 表 3.5.3",
-    {{{EnvironmentClass::One, 0.60, 20},
-      {EnvironmentClass::TwoA, 0.55, 25},
-      {EnvironmentClass::TwoB, 0.50, 30},
-      {EnvironmentClass::ThreeA, 0.45, 35},
-      {EnvironmentClass::ThreeB, 0.40, 40}}}};
 
 // ---- 5.2 用水量和外加剂用量 -----------------------------------------------------------------
 
@@ -159,45 +196,11 @@ struct SandWaterHint {
 inline constexpr Table<SandWaterHint, 2> kSandWaterHint = {
     "表 5.2.1-2 注", {{{SandFineness::Fine, 5, 10}, {SandFineness::Coarse, -10, -5}}}};
 
-// ---- 3.0.4 / 5.3 胶凝材料 ---------------------------------------------------------------
+// ---- 5.3 胶凝材料、矿物掺合料和水泥用量 ---------------------------------------------------
 
-// The least binder in kg/m³ by structure type (素, 钢筋, 预应力), in the row of the
-// largest water–binder ratio the mix does not exceed; above the last row there is none.
-struct MinimumBinderRow {
-    double max_water_binder;
-    std::array<double, kStructureTypes.size()> min_binder;
-};
-inline constexpr Table<MinimumBinderRow, 4> kMinimumBinder = {"表 3.0.4",
-                                                              {{{0.45, {330, 330, 330}},
-                                                                {0.50, {320, 320, 320}},
-                                                                {0.55, {280, 300, 300}},
-                                                                {0.60, {250, 280, 300}}}}};
-// Grades up to this one have no least binder content.
-inline constexpr int kMinimumBinderExemptUpToGrade = 15;
 inline constexpr std::string_view kBinderFormulaSource = "式 5.3.1";
 inline constexpr std::string_view kMineralFormulaSource = "式 5.3.2";
 inline constexpr std::string_view kCementFormulaSource = "式 5.3.3";
-
-// The largest share (%) of mineral admixtures in reinforced concrete, by cement kind, for a
-// water–binder ratio up to the boundary and above it.
-enum class Mineral { FlyAsh, Slag, Compound };
-struct MineralLimitRow {
-    CementKind cement;
-    Mineral mineral;
-    double up_to_boundary;
-    double above_boundary;
-};
-inline constexpr double kMineralLimitBoundary = 0.40;
-inline constexpr Table<MineralLimitRow, 6> kMineralLimits = {
-    "表 3.0.5-1",
-    {{{CementKind::Portland, Mineral::FlyAsh, 45, 35},
-      {CementKind::OrdinaryPortland, Mineral::FlyAsh, 40, 30},
-      {CementKind::Portland, Mineral::Slag, 65, 55},
-      {CementKind::OrdinaryPortland, Mineral::Slag, 55, 45},
-      {CementKind::Portland, Mineral::Compound, 65, 55},
-      {CementKind::OrdinaryPortland, Mineral::Compound, 55, 45}}}};
-// The limits for prestressed concrete are in this table, which this design does not hold.
-inline constexpr std::string_view kPrestressedMineralSource = "表 3.0.5-2";
 
 // ---- 5.4 砂率 ---------------------------------------------------------------------------
 
@@ -248,9 +251,35 @@ inline constexpr double kDefaultWaterDensity = 1000;
 inline constexpr double kDefaultAirPercent = 1;
 inline constexpr double kDefaultAssumedMass = 2400;
 
-// ---- 第 7 章 有特殊要求的混凝土 -----------------------------------------------------------
+// ---- 6 试配、调整与确定 ------------------------------------------------------------------
+
+inline constexpr std::string_view kTrialChapterSource = "第 6 章";
+
+// The least volume of one trial batch by the largest nominal size of the coarse aggregate (a
+// size up to a row's limit takes that row); above the last row the table says nothing.
+struct TrialBatchRow {
+    Limit max_aggregate_mm;
+    Limit min_litres;
+};
+inline constexpr Table<TrialBatchRow, 2> kTrialBatchMinimum = {
+    "表 6.1.2", {{{{"31.5", 31.5}, {"20", 20}}, {{"40", 40}, {"25", 25}}}}};
+
+// The trial mix: the computed mix adjusted until the fresh concrete works.
+inline constexpr std::string_view kTrialMixSource = "第 6.1 节";
+// The strength mixes: the water–binder ratio and the sand ratio of the other two mixes beside
+// the trial mix, with the same water.
+inline constexpr Constant kStrengthMixWaterBinderStep = {0.05, "第 6.1 节"};
+inline constexpr Constant kStrengthMixSandRatioStepPercent = {1, "第 6.1 节"};
+// Choosing the ratio from the strength line, and the density correction: the mix is corrected
+// when the measured density differs from the computed one by more than this share of it.
+inline constexpr std::string_view kRatioChoiceSource = "第 6.2 节";
+inline constexpr Constant kDensityTolerancePercent = {2, "第 6.2 节"};
+
+// ---- 7 有特殊要求的混凝土 -----------------------------------------------------------------
 
 inline constexpr std::string_view kHighStrengthChapterSource = "第 7.3 节";
+// The water–binder ratios of high-strength concrete, which this design does not hold.
+inline constexpr std::string_view kHighStrengthWaterBinderTable = "表 7.3.2";
 
 // ---- Lookups ------------------------------------------------------------------------------
 
@@ -263,4 +292,4 @@ constexpr std::optional<std::size_t> ColumnOf(const std::array<AggregateColumn, 
     return std::nullopt;
 }
 
-} // namespace mixora::jgj55
+} // namespace mixora::standards::jgj55_2011
