@@ -9,6 +9,11 @@
 
 namespace mixora::report {
 
+using page::LiteralNumber;
+using page::ReadShownNumber;
+using page::ShownNumber;
+using page::ShownReading;
+
 namespace {
 
 using enum calc::Field;

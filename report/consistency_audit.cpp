@@ -13,6 +13,9 @@
 
 namespace mixora::report {
 
+using page::ReadShownNumber;
+using page::ShownReading;
+
 namespace {
 
 using enum calc::Field;

@@ -15,13 +15,8 @@ namespace {
 
 using enum calc::Field;
 
-Row KeyValue(std::string_view caption, std::string value, std::string_view unit = {}) {
-    return {RowKind::KeyValue, {std::string(caption), std::move(value), std::string(unit)}};
-}
-
-Row Note(std::string text, bool alert = false) {
-    return {RowKind::Note, {std::move(text)}, alert};
-}
+using page::KeyValue;
+using page::Note;
 
 Row TermRow(const document::DesignSnapshot& snapshot, calc::Field field) {
     const ReportTerm term = TermOf(field);

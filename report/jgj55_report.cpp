@@ -1,7 +1,6 @@
 #include "jgj55_report.h"
 
-#include "clipboard_formats.h"
-#include "html_escape.h"
+#include "clipboard_table.h"
 #include "jgj55_2011.h"
 #include "shown_value.h"
 #include "step_catalog.h"
@@ -17,13 +16,8 @@ using jgj55::Origin;
 using jgj55::Quantity;
 using jgj55::Verdict;
 
-Row KeyValue(std::string_view caption, std::string value, std::string_view unit = {}) {
-    return {RowKind::KeyValue, {std::string(caption), std::move(value), std::string(unit)}};
-}
-
-Row Note(std::string text, bool alert = false) {
-    return {RowKind::Note, {std::move(text)}, alert};
-}
+using page::KeyValue;
+using page::Note;
 
 std::string Text(std::string_view text) {
     return std::string(text);
@@ -210,25 +204,15 @@ Section SignatureSection(const ReportInfo& info) {
 }
 
 // The rows 复制结果 copies: every quantity, then the mass ratio.
-struct CopiedRow {
-    std::string name, value, unit, source;
-};
-std::vector<CopiedRow> CopiedRows(const jgj55::Result& result) {
-    std::vector<CopiedRow> rows;
+page::ClipboardTable CopiedRows(const jgj55::Result& result) {
+    page::ClipboardTable table{{"名称", "数值", "单位", "来源"}, {}};
     for (const jgj55::QuantityInfo& info : jgj55::AllQuantities()) {
         const jgj55::Parameter& parameter = result[info.quantity];
-        rows.push_back({Text(info.name) + " " + Text(info.symbol), parameter.text, Text(info.unit),
-                        SourceText(parameter)});
+        table.rows.push_back({Text(info.name) + " " + Text(info.symbol), parameter.text,
+                              Text(info.unit), SourceText(parameter)});
     }
-    rows.push_back({"质量比（胶凝材料 : 砂 : 石 : 水）", result.mass_ratio, "", ""});
-    return rows;
-}
-
-// A cell of tab-separated text: tabs and line breaks become blanks.
-std::string Cell(std::string text) {
-    for (char& c : text)
-        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-    return text;
+    table.rows.push_back({"质量比（胶凝材料 : 砂 : 石 : 水）", result.mass_ratio, "", ""});
+    return table;
 }
 
 } // namespace
@@ -252,22 +236,11 @@ ReportPage BuildJgj55Report(const jgj55::Inputs& inputs, const jgj55::Result& re
 }
 
 std::string Jgj55ClipboardText(const jgj55::Result& result) {
-    std::string text = "名称\t数值\t单位\t来源\r\n";
-    for (const CopiedRow& row : CopiedRows(result))
-        text += Cell(row.name) + "\t" + Cell(row.value) + "\t" + Cell(row.unit) + "\t" +
-                Cell(row.source) + "\r\n";
-    return text;
+    return page::ClipboardText(CopiedRows(result));
 }
 
 std::string Jgj55ClipboardHtml(const jgj55::Result& result) {
-    std::string table =
-        "<table border=\"1\" cellspacing=\"0\"><tr><th>名称</th><th>数值</th><th>单位</th>"
-        "<th>来源</th></tr>";
-    for (const CopiedRow& row : CopiedRows(result))
-        table += "<tr><td>" + EscapeHtml(row.name) + "</td><td>" + EscapeHtml(row.value) +
-                 "</td><td>" + EscapeHtml(row.unit) + "</td><td>" + EscapeHtml(row.source) +
-                 "</td></tr>";
-    return ClipboardHtmlAround(table + "</table>");
+    return page::ClipboardHtml(CopiedRows(result));
 }
 
 } // namespace mixora::report

@@ -13,18 +13,16 @@
 
 namespace mixora::report {
 
+using page::ReadShownNumber;
+using page::ShownReading;
+
 namespace {
 
 using enum calc::Field;
 using calc::Toggle;
 
-Row KeyValue(std::string_view caption, std::string value, std::string_view unit = {}) {
-    return {RowKind::KeyValue, {std::string(caption), std::move(value), std::string(unit)}};
-}
-
-Row Note(std::string text, bool alert = false) {
-    return {RowKind::Note, {std::move(text)}, alert};
-}
+using page::KeyValue;
+using page::Note;
 
 std::string Joined(std::initializer_list<std::pair<bool, std::string_view>> parts) {
     std::string text;

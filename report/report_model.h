@@ -1,47 +1,17 @@
 #pragma once
-// The design report as plain data: one page of sections made of rows of cells. Every renderer
-// (the HTML writer here, the window's page renderer) draws the same rows; none of them reads
-// the sheet itself.
-#include "chart.h"
+// The design report of the cement-only sheet as a page (page/report_page.h).
 #include "design_snapshot.h"
 #include "report_info.h"
+#include "report_page.h"
 
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace mixora::report {
 
-enum class RowKind {
-    Heading,     // {text}: a heading inside a section
-    KeyValue,    // {caption, value, unit}; the unit belongs after a value, not alone
-    TableHeader, // the column titles of the table rows that follow
-    TableRow,    // one cell per column
-    Note,        // {text}
-    Signature,   // {role, name}: a line to sign on
-};
-
-struct Row {
-    RowKind kind;
-    std::vector<std::string> cells; // UTF-8, never escaped
-    bool alert = false;             // a finding the reader must not miss (不符合, …)
-
-    friend bool operator==(const Row&, const Row&) = default;
-};
-
-struct Section {
-    std::string title; // may be empty: no heading is drawn
-    std::vector<Row> rows;
-    int pairs_per_line = 1; // how many key/value rows a renderer may set side by side
-    std::optional<Chart> chart = std::nullopt; // drawn after the rows
-
-    friend bool operator==(const Section&, const Section&) = default;
-};
-
-struct ReportPage {
-    std::string title;
-    std::vector<Section> sections;
-};
+using page::ReportPage;
+using page::Row;
+using page::RowKind;
+using page::Section;
 
 inline constexpr std::string_view kReportTitle = "混凝土配合比设计报告";
 inline constexpr std::string_view kNoResult = "尚无计算结果";

@@ -8,6 +8,8 @@
 
 namespace mixora::report {
 
+using page::ReadShownNumber;
+
 namespace {
 
 using enum calc::Field;

@@ -9,6 +9,12 @@
 
 namespace mixora::report {
 
+using page::LiteralNumber;
+using page::ReadShownNumber;
+using page::ShownNumber;
+using page::ShownReading;
+using page::ThousandthOfProductToHundredths;
+
 namespace {
 
 namespace jgj55_2011 = standards::jgj55_2011;

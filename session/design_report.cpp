@@ -7,8 +7,8 @@
 
 namespace mixora::session {
 
-report::ReportPage DesignReport(const document::DesignDocument& document,
-                                const report::ReportInfo& info) {
+page::ReportPage DesignReport(const document::DesignDocument& document,
+                              const report::ReportInfo& info) {
     switch (document.kind()) {
     case document::DesignKind::Jgj55: {
         const Jgj55Content content = Jgj55ContentOf(document);
@@ -20,8 +20,8 @@ report::ReportPage DesignReport(const document::DesignDocument& document,
     return report::BuildReport(document.snapshot(), info);
 }
 
-std::optional<report::ReportPage> BatchTicket(const document::DesignDocument& document,
-                                              const report::ReportInfo& info) {
+std::optional<page::ReportPage> BatchTicket(const document::DesignDocument& document,
+                                            const report::ReportInfo& info) {
     if (document.kind() != document::DesignKind::Jgj55) return std::nullopt;
     const Jgj55Content content = Jgj55ContentOf(document);
     return trial::BuildBatchTicket(content.inputs, jgj55::ComputeDesign(content.inputs),

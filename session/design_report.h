@@ -10,12 +10,12 @@
 namespace mixora::session {
 
 // The document must be one the reader accepted.
-report::ReportPage DesignReport(const document::DesignDocument& document,
-                                const report::ReportInfo& info);
+page::ReportPage DesignReport(const document::DesignDocument& document,
+                              const report::ReportInfo& info);
 
 // The batch ticket (配合比通知单) of a design that has a trial procedure; none for a cement-only
 // design.
-std::optional<report::ReportPage> BatchTicket(const document::DesignDocument& document,
-                                              const report::ReportInfo& info);
+std::optional<page::ReportPage> BatchTicket(const document::DesignDocument& document,
+                                            const report::ReportInfo& info);
 
 } // namespace mixora::session

@@ -10,9 +10,9 @@ namespace mixora::trial {
 
 namespace {
 
-using report::Row;
-using report::RowKind;
-using report::Section;
+using page::Row;
+using page::RowKind;
+using page::Section;
 
 // The stages the ticket's parts rest on (Stages' order).
 constexpr std::size_t kDensityStage = 5;
@@ -110,8 +110,8 @@ Section SignatureSection(const report::ReportInfo& info) {
 
 } // namespace
 
-report::ReportPage BuildBatchTicket(const jgj55::Inputs& inputs, const jgj55::Result& result,
-                                    const TrialEntries& entries, const report::ReportInfo& info) {
+page::ReportPage BuildBatchTicket(const jgj55::Inputs& inputs, const jgj55::Result& result,
+                                  const TrialEntries& entries, const report::ReportInfo& info) {
     const Jgj55Trial trial = RunJgj55Trial(inputs, result, entries);
     return {std::string(kBatchTicketTitle),
             {HeaderSection(inputs, info), DesignMixSection(trial),

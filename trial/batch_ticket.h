@@ -6,7 +6,7 @@
 // filled in.
 #include "inputs.h"
 #include "report_info.h"
-#include "report_model.h"
+#include "report_page.h"
 #include "result.h"
 #include "trial_entries.h"
 
@@ -16,7 +16,7 @@ namespace mixora::trial {
 
 inline constexpr std::string_view kBatchTicketTitle = "混凝土配合比通知单";
 
-report::ReportPage BuildBatchTicket(const jgj55::Inputs& inputs, const jgj55::Result& result,
-                                    const TrialEntries& entries, const report::ReportInfo& info);
+page::ReportPage BuildBatchTicket(const jgj55::Inputs& inputs, const jgj55::Result& result,
+                                  const TrialEntries& entries, const report::ReportInfo& info);
 
 } // namespace mixora::trial

@@ -14,9 +14,9 @@ namespace mixora::trial {
 
 namespace {
 
-using report::Row;
-using report::RowKind;
-using report::Section;
+using page::Row;
+using page::RowKind;
+using page::Section;
 
 // Each stage's method in words and the clause it rests on (none where the method cites none).
 struct StageText {
@@ -293,11 +293,10 @@ std::vector<Section> TrialSections(const DesignBasis& basis, const TrialRecord& 
     return sections;
 }
 
-report::ReportPage BuildJgj55ReportWithTrial(const jgj55::Inputs& inputs,
-                                             const jgj55::Result& result,
-                                             const TrialEntries& entries,
-                                             const report::ReportInfo& info) {
-    report::ReportPage page = report::BuildJgj55Report(inputs, result, info);
+page::ReportPage BuildJgj55ReportWithTrial(const jgj55::Inputs& inputs, const jgj55::Result& result,
+                                           const TrialEntries& entries,
+                                           const report::ReportInfo& info) {
+    page::ReportPage page = report::BuildJgj55Report(inputs, result, info);
     if (!TrialStarted(entries)) return page;
     const Jgj55Trial trial = RunJgj55Trial(inputs, result, entries);
     std::vector<Section> sections;

@@ -5,7 +5,7 @@
 // it still lacks; and the JGJ 55-2011 design report with those sections.
 #include "inputs.h"
 #include "report_info.h"
-#include "report_model.h"
+#include "report_page.h"
 #include "result.h"
 #include "trial_procedure.h"
 
@@ -27,14 +27,13 @@ Jgj55Trial RunJgj55Trial(const jgj55::Inputs& inputs, const jgj55::Result& resul
                          const TrialEntries& entries);
 
 // The overview of the stages, then one section per stage.
-std::vector<report::Section> TrialSections(const DesignBasis& basis, const TrialRecord& record,
-                                           const TrialEntries& entries);
+std::vector<page::Section> TrialSections(const DesignBasis& basis, const TrialRecord& record,
+                                         const TrialEntries& entries);
 
 // The design report with the trial's sections before its remarks and signatures (which close
 // the whole report); exactly BuildJgj55Report while the trial has not been started.
-report::ReportPage BuildJgj55ReportWithTrial(const jgj55::Inputs& inputs,
-                                             const jgj55::Result& result,
-                                             const TrialEntries& entries,
-                                             const report::ReportInfo& info);
+page::ReportPage BuildJgj55ReportWithTrial(const jgj55::Inputs& inputs, const jgj55::Result& result,
+                                           const TrialEntries& entries,
+                                           const report::ReportInfo& info);
 
 } // namespace mixora::trial

@@ -4,20 +4,8 @@
 
 namespace mixora::trial {
 
-using report::Row;
-using report::RowKind;
-
-Row KeyValue(std::string_view caption, std::string value, std::string_view unit) {
-    return {RowKind::KeyValue, {std::string(caption), std::move(value), std::string(unit)}};
-}
-
-Row Note(std::string text, bool alert) {
-    return {RowKind::Note, {std::move(text)}, alert};
-}
-
-Row Heading(std::string text) {
-    return {RowKind::Heading, {std::move(text)}};
-}
+using page::Row;
+using page::RowKind;
 
 Row SourcedHeader() {
     return {RowKind::TableHeader, {"项目", "数值", "单位", "来源"}};

@@ -3,7 +3,7 @@
 // comes from (给定 for what the laboratory recorded, 自动 with its rule for what was computed),
 // a mix across the materials, what a stage still lacks.
 #include "mix_types.h"
-#include "report_model.h"
+#include "report_page.h"
 
 #include <array>
 #include <string>
@@ -29,23 +29,23 @@ inline constexpr std::array<MaterialColumn, 7> kMaterialColumns = {{
     {"外加剂", &Mix::admixture},
 }};
 
-report::Row KeyValue(std::string_view caption, std::string value, std::string_view unit = {});
-report::Row Note(std::string text, bool alert = false);
-report::Row Heading(std::string text);
+using page::Heading;
+using page::KeyValue;
+using page::Note;
 
 // A table of values with their sources: the header, then one row per value.
-report::Row SourcedHeader();
-report::Row Sourced(std::string_view caption, std::string value, std::string_view unit,
-                    std::string source);
+page::Row SourcedHeader();
+page::Row Sourced(std::string_view caption, std::string value, std::string_view unit,
+                  std::string source);
 // "自动（rule）".
 std::string Automatic(std::string_view rule);
 
 // A table of mixes: the header (first, then the materials) and one row per mix, each material
 // to `decimals` places and the admixture to `admixture_decimals`.
-report::Row MixHeader(std::string_view first);
-report::Row MixRow(std::string label, const Mix& mix, int decimals, int admixture_decimals);
+page::Row MixHeader(std::string_view first);
+page::Row MixRow(std::string label, const Mix& mix, int decimals, int admixture_decimals);
 // A mix as typed, one text per material in kMaterialColumns' order.
-report::Row TextRow(std::string label, const std::array<std::string, 7>& texts);
+page::Row TextRow(std::string label, const std::array<std::string, 7>& texts);
 
 // What the user typed, without the blanks around it.
 std::string Typed(std::string_view text);

@@ -187,7 +187,7 @@ void CementSheet::Take(const document::DesignDocument& document) {
     document::ApplySnapshot(document.snapshot(), sheet_);
 }
 
-report::ReportPage CementSheet::Report(const report::ReportInfo& info) const {
+page::ReportPage CementSheet::Report(const report::ReportInfo& info) const {
     return report::BuildReport(document::TakeSnapshot(sheet_), info);
 }
 

@@ -163,7 +163,7 @@ class DesignWindow final : private SheetHost {
     void UpdateTitle();
     FileDialogs& Dialogs();
     Printers& PrinterAccess();
-    report::ReportPage PageOf(ReportKind kind) const;
+    page::ReportPage PageOf(ReportKind kind) const;
 
     void ApplyFont(int dpi);
     void ApplyLayout(const RECT* suggested);

@@ -537,12 +537,12 @@ void Jgj55Sheet::Take(const document::DesignDocument& document) {
     Recompute();
 }
 
-report::ReportPage Jgj55Sheet::Report(const report::ReportInfo& info) const {
+page::ReportPage Jgj55Sheet::Report(const report::ReportInfo& info) const {
     return session::DesignReport(Put({}), info);
 }
 
-report::ReportPage Jgj55Sheet::BatchTicket(const report::ReportInfo& info) const {
-    return session::BatchTicket(Put({}), info).value_or(report::ReportPage{});
+page::ReportPage Jgj55Sheet::BatchTicket(const report::ReportInfo& info) const {
+    return session::BatchTicket(Put({}), info).value_or(page::ReportPage{});
 }
 
 CopiedResult Jgj55Sheet::CopyResult() const {

@@ -8,9 +8,9 @@
 namespace mixora::trial {
 namespace {
 
-using report::ReportPage;
-using report::RowKind;
-using report::Section;
+using page::ReportPage;
+using page::RowKind;
+using page::Section;
 
 report::ReportInfo Info() {
     report::ReportInfo info;
@@ -29,7 +29,7 @@ ReportPage Ticket(const TrialEntries& entries) {
     return BuildBatchTicket(inputs, jgj55::ComputeDesign(inputs), entries, Info());
 }
 
-bool Inside(const report::Rect& inner, const report::Rect& outer) {
+bool Inside(const page::Rect& inner, const page::Rect& outer) {
     return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
            inner.bottom <= outer.bottom;
 }
@@ -60,7 +60,7 @@ TEST(BatchTicketTest, AWholeTrialGivesOneSignedSheetWithinTheMargins) {
                                         "905", "4.28"}));
     const Section& signatures = ticket.sections.back();
     ASSERT_EQ(signatures.rows.size(), 3u);
-    EXPECT_EQ(signatures.rows[2], (report::Row{RowKind::Signature, {"签发", "王工"}}));
+    EXPECT_EQ(signatures.rows[2], (page::Row{RowKind::Signature, {"签发", "王工"}}));
 
     // A measured density 2.5 % above: the ticket carries the corrected mix (× 1.03).
     TrialEntries corrected = WholeTrial();
@@ -69,16 +69,16 @@ TEST(BatchTicketTest, AWholeTrialGivesOneSignedSheetWithinTheMargins) {
         CellOf(*SectionTitled(Ticket(corrected), "设计配合比（每立方米混凝土）"), "用量（kg/m³）"),
         "274");
 
-    const report::PaperSetup a4;
-    const std::vector<report::LaidOutPage> pages =
-        report::LayOutReport(ticket, a4, report::FixedWidthMeasurer());
+    const page::PaperSetup a4;
+    const std::vector<page::LaidOutPage> pages =
+        page::LayOutReport(ticket, a4, page::FixedWidthMeasurer());
     ASSERT_EQ(pages.size(), 1u);
-    for (const report::PageText& text : pages[0].texts)
+    for (const page::PageText& text : pages[0].texts)
         EXPECT_TRUE(Inside(text.box, a4.content))
             << std::string(text.text.begin(), text.text.end());
-    for (const report::PageBox& box : pages[0].boxes)
+    for (const page::PageBox& box : pages[0].boxes)
         EXPECT_TRUE(Inside(box.box, a4.content));
-    for (const report::Rect& rule : pages[0].rules)
+    for (const page::Rect& rule : pages[0].rules)
         EXPECT_TRUE(Inside(rule, a4.content));
 }
 
@@ -112,7 +112,7 @@ TEST(BatchTicketTest, WhatIsNotKnownIsSaidAndNoNumberStandsForIt) {
         SCOPED_TRACE(std::string(title));
         const Section& section = *SectionTitled(ticket, title);
         EXPECT_FALSE(HasTable(section));
-        for (const report::Row& row : section.rows)
+        for (const page::Row& row : section.rows)
             EXPECT_NE(row.kind, RowKind::KeyValue);
     }
     EXPECT_TRUE(Has(TextOf(*SectionTitled(ticket, "设计配合比（每立方米混凝土）")),

@@ -38,39 +38,38 @@ inline TrialEntries WholeTrial() {
     return e;
 }
 
-inline const report::Section* SectionTitled(const report::ReportPage& page,
-                                            std::string_view title) {
-    for (const report::Section& section : page.sections)
+inline const page::Section* SectionTitled(const page::ReportPage& page, std::string_view title) {
+    for (const page::Section& section : page.sections)
         if (section.title == title) return &section;
     return nullptr;
 }
 
 // The cells of the first row of `section` that starts with `first`; none when there is none.
-inline std::vector<std::string> RowOf(const report::Section& section, std::string_view first) {
-    for (const report::Row& row : section.rows)
+inline std::vector<std::string> RowOf(const page::Section& section, std::string_view first) {
+    for (const page::Row& row : section.rows)
         if (!row.cells.empty() && row.cells.front() == first) return row.cells;
     return {};
 }
 
 // Cell `index` of that row; "（无）" when there is no such row or cell.
-inline std::string CellOf(const report::Section& section, std::string_view first,
+inline std::string CellOf(const page::Section& section, std::string_view first,
                           std::size_t index = 1) {
     const std::vector<std::string> cells = RowOf(section, first);
     return index < cells.size() ? cells[index] : "（无）";
 }
 
 // All the texts of a section, one cell after another, to look for words in.
-inline std::string TextOf(const report::Section& section) {
+inline std::string TextOf(const page::Section& section) {
     std::string text = section.title;
-    for (const report::Row& row : section.rows)
+    for (const page::Row& row : section.rows)
         for (const std::string& cell : row.cells)
             text += "|" + cell;
     return text;
 }
 
-inline bool HasTable(const report::Section& section) {
-    for (const report::Row& row : section.rows)
-        if (row.kind == report::RowKind::TableRow) return true;
+inline bool HasTable(const page::Section& section) {
+    for (const page::Row& row : section.rows)
+        if (row.kind == page::RowKind::TableRow) return true;
     return false;
 }
 

@@ -9,9 +9,9 @@
 namespace mixora::trial {
 namespace {
 
-using report::ReportPage;
-using report::RowKind;
-using report::Section;
+using page::ReportPage;
+using page::RowKind;
+using page::Section;
 
 const std::array<std::string, 7> kStageTitles = {
     "试配 1　试拌",       "试配 2　试拌配合比",   "试配 3　强度试验配合比", "试配 4　强度试验结果",

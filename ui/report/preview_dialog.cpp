@@ -56,7 +56,7 @@ int ToolbarHeight(HWND dialog) {
 }
 
 void Update(HWND dialog, const PageView& view) {
-    const std::wstring page = report::PageLabel(view.page() + 1, view.page_count());
+    const std::wstring page = page::PageLabel(view.page() + 1, view.page_count());
     SetDlgItemTextW(dialog, kPageLabel, page.c_str());
     SetDlgItemTextW(dialog, kZoomLabel, view.ZoomText().c_str());
     const auto enable = [dialog](int id, bool on) {
@@ -161,7 +161,7 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
 
 } // namespace
 
-void ShowPrintPreview(HWND owner, const report::ReportPage& report, bool skinned,
+void ShowPrintPreview(HWND owner, const page::ReportPage& report, bool skinned,
                       const std::function<bool(HWND owner)>& print) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
     if (!PageView::Register(instance)) return;

@@ -25,7 +25,7 @@ inline constexpr int kPages = 208;
 
 // Shows the modal preview over `owner`, skinned when `skinned` is set, until it is closed.
 // 打印 calls `print` with the preview as owner; the preview closes when that returns true.
-void ShowPrintPreview(HWND owner, const report::ReportPage& report, bool skinned,
+void ShowPrintPreview(HWND owner, const page::ReportPage& report, bool skinned,
                       const std::function<bool(HWND owner)>& print);
 
 } // namespace mixora::ui

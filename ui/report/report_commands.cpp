@@ -44,7 +44,7 @@ void DesignWindow::set_report_info(report::ReportInfo info) {
     UpdateTitle();
 }
 
-report::ReportPage DesignWindow::PageOf(ReportKind kind) const {
+page::ReportPage DesignWindow::PageOf(ReportKind kind) const {
     return kind == ReportKind::BatchTicket ? sheet_->BatchTicket(report_info())
                                            : sheet_->Report(report_info());
 }
@@ -67,10 +67,10 @@ bool DesignWindow::OnExport(ReportKind kind) {
         kExportKinds[type >= 0 && type < static_cast<int>(std::size(kExportKinds))
                          ? type
                          : kDefaultExportType];
-    const report::ReportPage page = PageOf(kind);
+    const page::ReportPage page = PageOf(kind);
     const std::string bytes = session::ExportKindFor(*path, chosen) == session::ExportKind::Csv
-                                  ? report::ReportCsv(page)
-                                  : report::ReportHtml(page);
+                                  ? page::ReportCsv(page)
+                                  : page::ReportHtml(page);
     if (const auto error = WriteFileReplacing(*path, bytes)) {
         options_.message_boxes->Show(hwnd_, L"无法导出报告" + error->Describe(), kProgramTitle,
                                      MB_OK | MB_ICONWARNING);
@@ -99,7 +99,7 @@ bool DesignWindow::OnReportInfo() {
 }
 
 void DesignWindow::OnPrintPreview(ReportKind kind) {
-    const report::ReportPage page = PageOf(kind);
+    const page::ReportPage page = PageOf(kind);
     ShowPrintPreview(hwnd_, page, skinned_,
                      [this, kind](HWND owner) { return PrintFrom(owner, kind); });
 }
@@ -112,7 +112,7 @@ bool DesignWindow::PrintFrom(HWND owner, ReportKind kind) {
         return false;
     };
     if (!printers.AnyInstalled()) return no_printer();
-    const report::ReportPage page = PageOf(kind);
+    const page::ReportPage page = PageOf(kind);
     const int page_count =
         static_cast<int>(LayOutReport(page, printers.DialogPaper(), PageFonts{}).size());
     PrintChoice choice = printers.Choose(owner, page_count);

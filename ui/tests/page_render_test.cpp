@@ -54,7 +54,7 @@ RenderedPage Render(const LaidOutPage& page, const PaperSetup& paper, const Page
 
 class PageRenderTest : public DesignWindowTest {
   protected:
-    report::ReportPage PressedReport(std::string remarks = {}) {
+    page::ReportPage PressedReport(std::string remarks = {}) {
         PressCalculate();
         WindowSheet sheet([this](int id) { return Control(id); });
         report::ReportInfo info = window->report_info();
@@ -64,7 +64,7 @@ class PageRenderTest : public DesignWindowTest {
     }
 
     // Checks every page; the number of pages.
-    size_t CheckPages(const report::ReportPage& report) {
+    size_t CheckPages(const page::ReportPage& report) {
         const PaperSetup paper;
         const PageFonts fonts;
         const std::vector<LaidOutPage> pages = LayOutReport(report, paper, fonts);
@@ -111,7 +111,7 @@ class PageRenderTest : public DesignWindowTest {
 };
 
 TEST_F(PageRenderTest, TheReportOfAPressFitsOneA4SheetWithinItsMargins) {
-    const report::ReportPage report = PressedReport();
+    const page::ReportPage report = PressedReport();
     EXPECT_EQ(CheckPages(report), 1u);
     // The title leads the page, centred.
     const PaperSetup paper;
