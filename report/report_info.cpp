@@ -2,9 +2,16 @@
 
 #include "decimal_text.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace mixora::report {
+
+std::string LitresText(double litres) {
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, litres);
+    return std::string(buffer, written.ptr);
+}
 
 std::optional<double> ReadTrialVolume(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t");

@@ -18,6 +18,9 @@ using standards::StructureType;
 inline constexpr double kDefaultTrialVolumeLitres =
     standards::jgj55_2011::kTrialBatchMinimum.rows.front().min_litres.value;
 
+// The shortest text that reads back as a volume: 20 → "20", 22.5 → "22.5".
+std::string LitresText(double litres);
+
 // A trial volume as typed in litres: a positive finite number, blanks around it allowed;
 // nothing for anything else.
 std::optional<double> ReadTrialVolume(std::string_view text);

@@ -3,7 +3,7 @@
 // builder behind the window's report and `Mixora.exe --export`.
 #include "design_document.h"
 #include "report_info.h"
-#include "report_model.h"
+#include "report_page.h"
 
 #include <optional>
 

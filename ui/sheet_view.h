@@ -7,7 +7,7 @@
 #include "design_document.h"
 #include "design_format.h"
 #include "report_info.h"
-#include "report_model.h"
+#include "report_page.h"
 
 #include <windows.h>
 

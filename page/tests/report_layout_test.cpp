@@ -15,8 +15,8 @@ namespace mixora::page {
 namespace {
 
 // The cement-only sheet's report, as the layout meets it.
-using report::BuildReport;
-using report::PressedSnapshot;
+using cement_report::BuildReport;
+using cement_report::PressedSnapshot;
 using report::ReportInfo;
 
 bool Inside(const Rect& inner, const Rect& outer) {

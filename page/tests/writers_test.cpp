@@ -1,6 +1,6 @@
 #include "report_fixture.h"
 
-#include "clipboard_formats.h"
+#include "cement_clipboard.h"
 #include "formula_guard.h"
 #include "report_writers.h"
 #include "sample_chart.h"
@@ -11,12 +11,12 @@ namespace mixora::page {
 namespace {
 
 // The cement-only sheet's report and 复制结果, as the writers meet them.
-using report::BuildReport;
-using report::ClipboardHtml;
-using report::ClipboardText;
-using report::PressedSnapshot;
+using cement_report::BuildReport;
+using cement_report::ClipboardHtml;
+using cement_report::ClipboardText;
+using cement_report::PressedSnapshot;
+using cement_report::With;
 using report::ReportInfo;
-using report::With;
 
 using enum calc::Field;
 

@@ -1,7 +1,7 @@
 #pragma once
 // 文件 → 打印预览: the report's pages as they will print, in a resizable dialog with 打印,
 // 上一页, 下一页, 放大, 缩小 and 关闭.
-#include "report_model.h"
+#include "report_page.h"
 
 #include <windows.h>
 

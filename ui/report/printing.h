@@ -3,7 +3,7 @@
 // report's laid-out pages sent to a printer context.
 #include "handles.h"
 #include "page_layout.h"
-#include "report_model.h"
+#include "report_page.h"
 
 #include <windows.h>
 

@@ -4,8 +4,8 @@
 
 #include "export_target.h"
 
+#include "cement_report.h"
 #include "clipboard.h"
-#include "clipboard_formats.h"
 #include "file_io.h"
 #include "page_layout.h"
 #include "preview_dialog.h"
@@ -126,7 +126,7 @@ bool DesignWindow::PrintFrom(HWND owner, ReportKind kind) {
         return false;
     case PrintChoice::Outcome::Chosen: break;
     }
-    std::wstring name = Widen(page.title.empty() ? report::kReportTitle : page.title);
+    std::wstring name = Widen(page.title.empty() ? cement_report::kReportTitle : page.title);
     if (session_.path()) name += L" - " + FileNameOf(*session_.path());
     if (const auto problem =
             PrintPages(choice.dc.get(), page, name, choice.from_page, choice.to_page)) {

@@ -4,7 +4,7 @@
 
 #include "dialog_template.h"
 #include "skin.h"
-#include "trial_batch.h"
+#include "least_batch.h"
 #include "utf.h"
 
 #include <cmath>
