@@ -87,6 +87,9 @@ TEST_F(Jgj55SheetTest, TypingRecomputesAndAValueThatCannotBeComputedSaysWhy) {
     EXPECT_EQ(Get(j::Water), L"178");
     Set(j::Water, L"1e3");
     EXPECT_EQ(Get(j::Status), L"输入有误：用水量 mw0“1e3”不是数字");
+    Set(j::Water, L""); // 自动 again
+    Set(j::Slump, L"160");
+    EXPECT_EQ(Get(j::Sand), L"718");
 
     Choose(j::Grade, L"C60"); // from C60 the water–binder ratio is found by trial
     EXPECT_TRUE(Mark(j::WaterBinder).starts_with(L"无法计算")) << Mark(j::WaterBinder);
