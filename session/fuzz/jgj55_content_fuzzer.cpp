@@ -1,13 +1,16 @@
 // Fuzzes the readers of a JGJ 55-2011 design's members: the inputs ("design") and the trial's
 // entries ("trial") alone and in a design file. No input may crash or hang them; a member that
 // is refused says why; one that is read writes back to what reads as the same and is written
-// again the same; a design saved unchanged keeps its members as they were, and one saved with
+// again the same, and the design computed from it shows every value or says why not; a design
+// saved unchanged keeps its members as they were, and one saved with
 // other values reads back as those values.
+#include "design.h"
 #include "design_reading.h"
 #include "inputs_json.h"
 #include "jgj55_content.h"
 #include "trial_json.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -33,6 +36,12 @@ void CheckInputs(const Json& json) {
     const jgj55::InputsReading again = jgj55::InputsFromJson(Reparsed(written));
     Expect(again.inputs && *again.inputs == *read.inputs);
     Expect(jgj55::InputsToJson(*again.inputs).dump() == written.dump());
+
+    // Whatever a file holds, the design shows each value with its text or says why not.
+    const jgj55::Result result = jgj55::ComputeDesign(*read.inputs);
+    for (const jgj55::Parameter& parameter : result.parameters)
+        Expect(parameter.value ? std::isfinite(*parameter.value) && !parameter.text.empty()
+                               : !parameter.reason.empty());
 }
 
 void CheckTrial(const Json& json) {
