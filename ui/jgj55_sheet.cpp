@@ -12,10 +12,10 @@
 #include "jgj55_content.h"
 #include "subclass.h"
 #include "trial_dialog.h"
+#include "typed_number.h"
 #include "utf.h"
 #include "window_classes.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace mixora::ui {
@@ -140,31 +140,6 @@ ClassAndStyle ClassFor(const Jgj55Entry& entry) {
 
 // How far a drop-down list reaches below its box.
 constexpr int kListDropTwips = 3600;
-
-std::string Trimmed(std::string text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.back()))
-        text.pop_back();
-    std::size_t start = 0;
-    while (start < text.size() && blank(text[start]))
-        ++start;
-    return text.substr(start);
-}
-
-// A finite number written in full ("12", "0.47", "-3"), or nothing.
-std::optional<double> ParseNumber(const std::string& text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc{} || stop != end || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-std::string NumberProblem(std::string_view name, const std::string& text) {
-    if (text.empty()) return "“" + std::string(name) + "”未填写";
-    return "“" + std::string(name) + "”须为数字（现为“" + text + "”）";
-}
 
 // "自动 · 表 5.1.3（…）", "给定", "无法计算：等待 fb（…）"; a note follows.
 std::string MarkText(const jgj55::Parameter& parameter) {
@@ -410,24 +385,24 @@ std::optional<Inputs> Jgj55Sheet::ReadInputs(std::string& problem) const {
         IsChecked(Control(ids::MassMethod)) ? jgj55::Method::Mass : jgj55::Method::Volume;
 
     for (const PlainField& field : kPlainFields) {
-        const std::string text = Trimmed(Narrow(TextOf(field.id)));
-        const auto number = ParseNumber(text);
-        if (!number) {
-            problem = NumberProblem(field.name, text);
+        calc::TypedNumber read = calc::ReadTypedNumber(Narrow(TextOf(field.id)), field.name);
+        if (!read.value) {
+            problem = std::move(read.problem);
             return std::nullopt;
         }
-        field.member(inputs) = *number;
+        field.member(inputs) = *read.value;
     }
     for (const DerivedField& field : kDerivedFields) {
         const auto given = given_.find(field.id);
         if (given == given_.end() || !given->second) continue;
-        const std::string text = Trimmed(Narrow(TextOf(field.id)));
-        const auto number = ParseNumber(text);
-        if (!number) {
-            problem = NumberProblem(jgj55::InfoOf(field.shown).symbol, text);
+        const jgj55::QuantityInfo& info = jgj55::InfoOf(field.shown);
+        calc::TypedNumber read = calc::ReadTypedNumber(
+            Narrow(TextOf(field.id)), std::string(info.name) + " " + std::string(info.symbol));
+        if (!read.value) {
+            problem = std::move(read.problem);
             return std::nullopt;
         }
-        inputs.*field.member = *number;
+        inputs.*field.member = *read.value;
     }
     return inputs;
 }
