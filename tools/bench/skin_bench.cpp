@@ -1,7 +1,8 @@
 // Measures what the skin costs, skinned and plain side by side in one run under the same
 // conditions: creating and showing a window, repainting it, one fade tick of a push button,
-// installing and removing the skin, and the working set of a fresh process showing the window.
-// Prints one table, with the load the machine was under. Not a test: nothing is asserted.
+// installing and removing the skin, and the working set of a fresh process showing the window;
+// and one keystroke in a field of the JGJ 55-2011 window against a full repaint of that window.
+// Prints the tables, with the load the machine was under. Not a test: nothing is asserted.
 //   --window=design|gallery   the window to measure (default design)
 //   --runs=N                  repetitions of each measure (default 20)
 //   --count                   does each measured action once between markers instead, for
@@ -75,6 +76,10 @@ constexpr const char* kRepaintPlain = "repaint-plain";
 constexpr const char* kFadeBlend = "fade-blend";
 constexpr const char* kFadeTick = "fade-tick";
 constexpr const char* kInstallRemove = "install-remove";
+constexpr const char* kKeystrokeSkinned = "keystroke-skinned";
+constexpr const char* kKeystrokePlain = "keystroke-plain";
+constexpr const char* kJgjRepaintSkinned = "jgj-repaint-skinned";
+constexpr const char* kJgjRepaintPlain = "jgj-repaint-plain";
 
 class Marker {
   public:
@@ -157,6 +162,62 @@ double TimedFadeBlend(HWND button, int level, bool mark = false) {
     return Now() - start;
 }
 
+// One keystroke into the window's field as the user types it over the field's last digit
+// ("50" → "55", then back to "50"): the sheet recomputes and writes what changed, and the window
+// repaints what that invalidated.
+double TimedKeystroke(const BenchWindow& window, int n, bool skinned, bool mark = false) {
+    const int length = GetWindowTextLengthW(window.field);
+    SendMessageW(window.field, EM_SETSEL, static_cast<WPARAM>(length - 1),
+                 static_cast<LPARAM>(length));
+    const Marker marker(mark, skinned ? kKeystrokeSkinned : kKeystrokePlain);
+    const double start = Now();
+    SendMessageW(window.field, WM_CHAR, n % 2 == 0 ? L'5' : L'0', 1);
+    RedrawWindow(window.form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
+    return Now() - start;
+}
+
+double TimedJgjRepaint(HWND form, bool skinned, bool mark = false) {
+    const Marker marker(mark, skinned ? kJgjRepaintSkinned : kJgjRepaintPlain);
+    const double start = Now();
+    PaintNow(form);
+    return Now() - start;
+}
+
+struct KeystrokeTimes {
+    std::vector<double> keystroke_skinned, keystroke_plain, repaint_skinned, repaint_plain;
+};
+
+// Keystrokes and full repaints of one shown JGJ 55-2011 window, plain and skinned in turn; with
+// `mark`, each once between markers (an even number of keystrokes, so the field ends as it
+// began).
+KeystrokeTimes MeasureKeystrokes(HINSTANCE instance, int runs, bool mark) {
+    KeystrokeTimes times;
+    const BenchWindow window = mixora::bench::BuildJgj55(instance);
+    if (!window.form || !window.field) return times;
+    ShowWindow(window.form, SW_SHOWNOACTIVATE);
+    SetFocus(window.field);
+    PaintNow(window.form);
+    for (const bool skinned : {false, true}) {
+        if (skinned) mixora::skin::InstallSkin(window.form);
+        PaintNow(window.form);
+        auto& keystrokes = skinned ? times.keystroke_skinned : times.keystroke_plain;
+        auto& repaints = skinned ? times.repaint_skinned : times.repaint_plain;
+        for (int n = 0; n < 2; ++n) // warm-up
+            TimedKeystroke(window, n, skinned);
+        for (int i = 0; i < (mark ? 1 : runs); ++i) {
+            for (int n = 0; n < 2; ++n)
+                keystrokes.push_back(TimedKeystroke(window, n, skinned, mark && n == 0));
+            repaints.push_back(TimedJgjRepaint(window.form, skinned, mark));
+        }
+        Pump();
+    }
+    mixora::skin::RemoveSkin(window.form);
+    DestroyWindow(window.form);
+    Pump();
+    return times;
+}
+
 int CountControls(HWND form) {
     int controls = 0;
     EnumChildWindows(
@@ -190,6 +251,7 @@ void CountOnce(WindowBuilder build, HINSTANCE instance) {
     mixora::skin::RemoveSkin(window.form);
     DestroyWindow(window.form);
     Pump();
+    MeasureKeystrokes(instance, 1, true);
 }
 
 // --working-set: a fresh process that shows the window (skinned or not) and reports its
@@ -282,6 +344,30 @@ void PrintLoad(std::optional<double> before, std::optional<double> after, int co
     }
 }
 
+// The keystroke's cost as a share of a full repaint of the same window, skinned and plain.
+void PrintKeystrokes(const KeystrokeTimes& times, const std::map<std::string, long>& trips,
+                     int runs) {
+    const double keystroke_skinned = Median(times.keystroke_skinned);
+    const double keystroke_plain = Median(times.keystroke_plain);
+    const double repaint_skinned = Median(times.repaint_skinned);
+    const double repaint_plain = Median(times.repaint_plain);
+    std::printf("\nJGJ 55-2011 window: one keystroke in the slump field against a full repaint, "
+                "median of "
+                "%d runs (ms)\n",
+                runs);
+    std::printf("%-30s %10s %10s %10s %8s %8s\n", "measure", "skinned", "plain", "", "trips",
+                "trips");
+    std::printf("%-30s %10.3f %10.3f %10s %8s %8s\n", "keystroke (recompute, paint)",
+                keystroke_skinned, keystroke_plain, "", Trips(trips, kKeystrokeSkinned).c_str(),
+                Trips(trips, kKeystrokePlain).c_str());
+    std::printf("%-30s %10.3f %10.3f %10s %8s %8s\n", "full repaint", repaint_skinned,
+                repaint_plain, "", Trips(trips, kJgjRepaintSkinned).c_str(),
+                Trips(trips, kJgjRepaintPlain).c_str());
+    std::printf("%-30s %10.2f %10.2f %10s %8s %8s goal <= 0.10\n", "keystroke / full repaint",
+                repaint_skinned > 0 ? keystroke_skinned / repaint_skinned : 0.0,
+                repaint_plain > 0 ? keystroke_plain / repaint_plain : 0.0, "", "-", "-");
+}
+
 } // namespace
 
 int main() {
@@ -360,6 +446,8 @@ int main() {
     }
     DestroyWindow(window.form);
 
+    const KeystrokeTimes keystrokes = MeasureKeystrokes(instance, runs, false);
+
     const double working_set_skinned = ChildWorkingSet(window_name, true);
     const double working_set_plain = ChildWorkingSet(window_name, false);
     const std::optional<double> load_after = mixora::bench::LoadAverage();
@@ -405,6 +493,7 @@ int main() {
         }
     }
     if (exe_size > 0) std::printf("%-30s %10.0f\n", exe_label.c_str(), exe_size);
+    PrintKeystrokes(keystrokes, trips, runs);
     PrintLoad(load_before, load_after, mixora::bench::CoreCount());
     return 0;
 }
