@@ -3,55 +3,13 @@
 #include "clipboard_formats.h"
 #include "control_ids.h"
 #include "design_format.h"
-#include "frame.h"
-#include "layout.h"
 #include "press.h"
 #include "press_report.h"
-#include "scoped_select.h"
 #include "utf.h"
-#include "window_classes.h"
-#include "window_dc.h"
-
-#include <algorithm>
 
 namespace mixora::ui {
 
 namespace {
-
-struct ClassAndStyle {
-    const wchar_t* class_name;
-    DWORD style;
-    DWORD ex_style;
-};
-
-ClassAndStyle ClassFor(ControlType type) {
-    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
-    switch (type) {
-    case ControlType::Frame:
-        return {kFrameClass, child | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
-    case ControlType::Label: return {L"Static", child | SS_LEFT | SS_NOPREFIX, 0};
-    case ControlType::Text:
-        return {L"Edit", child | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case ControlType::Option: return {kOptionClass, child | WS_TABSTOP | BS_AUTORADIOBUTTON, 0};
-    case ControlType::Check: return {kCheckClass, child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
-    case ControlType::Command: return {L"Button", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
-    }
-    return {L"Static", child, 0};
-}
-
-// The size of a label that fits its caption in the given font.
-SIZE CaptionSize(HWND window, HFONT font, const wchar_t* caption) {
-    SIZE size{0, 0};
-    base::unique_window_dc dc = base::GetDCScoped(window);
-    if (!dc) return size;
-    base::scoped_select select(dc.get(), font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc.get(), &metrics);
-    GetTextExtentPoint32W(dc.get(), caption, lstrlenW(caption), &size);
-    size.cx += 2;
-    size.cy = metrics.tmHeight;
-    return size;
-}
 
 // The calculator's notices as message boxes with the program's title.
 class WindowNotices final : public calc::Notices {
@@ -82,57 +40,16 @@ class ScopedFlag {
 
 CementSheet::CementSheet(SheetHost& host, calc::NumberFormat number_format)
     : host_(host), number_format_(std::move(number_format)),
-      sheet_([this](int id) { return Control(id); }) {}
+      sheet_([this](int id) { return form_.Control(id); }) {}
 
 bool CementSheet::Create(HWND window) {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    controls_.clear();
-    for (const ControlEntry& entry : DesignLayout()) {
-        const auto [class_name, style, ex_style] = ClassFor(entry.type);
-        HWND parent = entry.parent ? Control(entry.parent) : window;
-        HWND control =
-            CreateWindowExW(ex_style, class_name, entry.caption, style, 0, 0, 0, 0, parent,
-                            reinterpret_cast<HMENU>(INT_PTR{entry.id}), instance, nullptr);
-        if (!control) return false;
-        // No value needs more; a longer text (a huge paste) would only slow the edit control
-        // down and could not be saved.
-        if (entry.type == ControlType::Text)
-            SendMessageW(control, EM_SETLIMITTEXT, document::kMaxDesignTextLength, 0);
-        controls_.push_back(control);
-    }
-    NameCells();
+    if (!form_.Create(window)) return false;
+    // No value needs more; a longer text (a huge paste) would only slow the edit control down
+    // and could not be saved.
+    for (const calc::Field field : calc::kAllFields)
+        SendMessageW(form_.Control(ids::Text(field)), EM_SETLIMITTEXT,
+                     document::kMaxDesignTextLength, 0);
     return true;
-}
-
-HWND CementSheet::Control(int id) const {
-    const ControlEntry* entry = FindControl(id);
-    if (!entry) return nullptr;
-    const auto index = static_cast<size_t>(entry - DesignLayout().data());
-    return index < controls_.size() ? controls_[index] : nullptr;
-}
-
-SIZE CementSheet::ClientSizeTwips() const {
-    return {kClientWidthTwips, kClientHeightTwips};
-}
-
-void CementSheet::Layout(HFONT font, int dpi) {
-    for (const ControlEntry& entry : DesignLayout()) {
-        HWND control = Control(entry.id);
-        int width = TwipsToPixels(entry.width, dpi);
-        int height = TwipsToPixels(entry.height, dpi);
-        if (entry.width == 0) {
-            // A label keeps its place and ends before the control that follows it on its row.
-            const SIZE size = CaptionSize(control, font, entry.caption);
-            width = std::min(static_cast<int>(size.cx), LabelRoom(entry, size.cy, dpi));
-            height = size.cy;
-        }
-        SetWindowPos(control, nullptr, TwipsToPixels(entry.left, dpi),
-                     TwipsToPixels(entry.top, dpi), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
-std::span<const int> CementSheet::FocusOrder() const {
-    return ui::FocusOrder();
 }
 
 // Arrows move within an option pair, and click the option they reach.
@@ -140,22 +57,6 @@ int CementSheet::ArrowPartner(int id) const {
     const auto toggle = ToggleOfId(id);
     if (!toggle || calc::Partner(*toggle) == *toggle) return 0;
     return ToggleId(calc::Partner(*toggle));
-}
-
-void CementSheet::FollowHighContrast(bool on) {
-    for (const ControlEntry& entry : DesignLayout())
-        if (entry.type == ControlType::Frame) SetFrameSystemColours(Control(entry.id), on);
-}
-
-// The result cells have no label: a screen reader names them by column and row.
-void CementSheet::NameCells() {
-    for (const calc::Field field : calc::kAllFields)
-        if (const wchar_t* name = CellName(field))
-            accessible_names_.Name(Control(ids::Text(field)), name);
-}
-
-void CementSheet::Release() {
-    accessible_names_.Clear();
 }
 
 void CementSheet::OnControl(int id, UINT code, bool& changed) {
@@ -209,7 +110,7 @@ void CementSheet::ReportAbort(const calc::CalcError& error) {
     host_.Boxes().Show(host_.Window(), DescribeAbort(error, sheet_), kProgramTitle,
                        MB_OK | MB_ICONWARNING);
     if (!error.field) return;
-    if (HWND field = Control(ids::Text(*error.field))) {
+    if (HWND field = form_.Control(ids::Text(*error.field))) {
         SetFocus(field);
         SendMessageW(field, EM_SETSEL, 0, -1);
     }

@@ -1,15 +1,14 @@
 #pragma once
 // The cement-only sheet (Form1's 33 fields): nine groups of fields, the method and aggregate
 // options and the four buttons, laid out from its table, with the calculator behind "计算".
-#include "accessible_names.h"
 #include "calc_error.h"
 #include "conversions.h"
+#include "form.h"
+#include "layout.h"
 #include "program_titles.h"
 #include "sheet_host.h"
 #include "sheet_view.h"
 #include "window_sheet.h"
-
-#include <vector>
 
 namespace mixora::ui {
 
@@ -20,14 +19,9 @@ class CementSheet final : public SheetView {
     bool Create(HWND window) override;
     document::DesignKind Kind() const override { return document::DesignKind::Cement; }
     std::wstring_view ProgramTitle() const override { return kWindowTitle; }
-    SIZE ClientSizeTwips() const override;
-    void Layout(HFONT font, int dpi) override;
-    HWND Control(int id) const override;
-    std::span<const HWND> Controls() const override { return controls_; }
-    std::span<const int> FocusOrder() const override;
+    Form& form() override { return form_; }
+    const Form& form() const override { return form_; }
     int ArrowPartner(int id) const override;
-    void FollowHighContrast(bool on) override;
-    void Release() override;
 
     void OnControl(int id, UINT code, bool& changed) override;
     bool Busy() const override { return pressing_; }
@@ -46,14 +40,12 @@ class CementSheet final : public SheetView {
     void OnExit();
 
   private:
-    void NameCells();
     void ReportAbort(const calc::CalcError& error);
 
     SheetHost& host_;
     calc::NumberFormat number_format_;
-    std::vector<HWND> controls_; // in layout order
-    WindowSheet sheet_;
-    AccessibleNames accessible_names_;
+    Form form_{CementForm()};
+    WindowSheet sheet_; // the fields of form_
     bool pressing_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "window_sheet.h"
 
 #include "control_ids.h"
+#include "control_text.h"
 #include "utf.h"
 
 namespace mixora::ui {
@@ -28,28 +29,22 @@ std::optional<Toggle> ToggleOfId(int id) {
 
 std::string WindowSheet::text(calc::Field n) const {
     calc::CheckedFieldIndex(n); // the same contract as every sheet
-    HWND field = control_(ids::Text(n));
-    const int length = GetWindowTextLengthW(field);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(field, text.data(), length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return Narrow(text);
+    return Narrow(ReadText(control_(ids::Text(n))));
 }
 
+// A press writes every result it reaches, as it always has: writing ends the field's undo.
 void WindowSheet::set_text(calc::Field n, std::string_view text) {
     calc::CheckedFieldIndex(n);
-    SetWindowTextW(control_(ids::Text(n)), Widen(text).c_str());
+    WriteText(control_(ids::Text(n)), Widen(text));
 }
 
 bool WindowSheet::is_on(Toggle t) const {
-    return SendMessageW(control_(ToggleId(t)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return IsChecked(control_(ToggleId(t)));
 }
 
 void WindowSheet::set_on(Toggle t, bool on) {
-    SendMessageW(control_(ToggleId(t)), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (on && calc::Partner(t) != t)
-        SendMessageW(control_(ToggleId(calc::Partner(t))), BM_SETCHECK, BST_UNCHECKED, 0);
+    SetChecked(control_(ToggleId(t)), on);
+    if (on && calc::Partner(t) != t) SetChecked(control_(ToggleId(calc::Partner(t))), false);
 }
 
 } // namespace mixora::ui

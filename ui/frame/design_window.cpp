@@ -3,16 +3,15 @@
 #include "callback_guard.h"
 #include "cement_sheet.h"
 #include "control_ids.h"
-#include "layout.h"
 #include "menu_bar.h"
 #include "menu_ids.h"
 #include "open_windows.h"
 #include "skin.h"
-#include "version.h"
 #include "window_classes.h"
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace mixora::ui {
@@ -45,10 +44,17 @@ void KeepClientSize(HWND window, int client_height_twips, int dpi) {
 
 } // namespace
 
-DesignWindow::DesignWindow(DesignWindowOptions options) : options_(std::move(options)) {
+DesignWindow::DesignWindow(DesignWindowOptions options)
+    : frame_(std::move(options)), files_(frame_,
+                                         [this](document::DesignKind kind) -> FileCommands* {
+                                             DesignWindow* other = OpenWindowOf(kind);
+                                             return other ? &other->files() : nullptr;
+                                         }),
+      reports_(frame_, files_), edits_(frame_), help_(frame_), keys_(frame_) {
     SheetHost& host = *this;
-    sheet_ = options_.make_sheet ? options_.make_sheet(host, options_.number_format)
-                                 : std::make_unique<CementSheet>(host, options_.number_format);
+    const DesignWindowOptions& made = frame_.options;
+    frame_.sheet = made.make_sheet ? made.make_sheet(host, made.number_format)
+                                   : std::make_unique<CementSheet>(host, made.number_format);
 }
 
 std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,
@@ -57,8 +63,9 @@ std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,
     if (!RegisterWindowClasses(instance, &DesignWindow::Procedure)) return nullptr;
     std::unique_ptr<DesignWindow> window(new DesignWindow(std::move(options)));
     // The window owns its menu bar from here on and destroys it with itself.
-    HMENU menu = CreateMenuBar(window->sheet_->HasBatchTicket());
-    const std::wstring title(window->sheet_->ProgramTitle());
+    SheetView& sheet = *window->frame_.sheet;
+    HMENU menu = CreateMenuBar(sheet.HasBatchTicket());
+    const std::wstring title(sheet.ProgramTitle());
     HWND hwnd =
         CreateWindowExW(0, kFormClass, title.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, window.get());
@@ -66,26 +73,27 @@ std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,
         if (menu) DestroyMenu(menu);
         return nullptr;
     }
-    window->accelerators_.reset(CreateMenuAccelerators());
     DragAcceptFiles(hwnd, TRUE);
     window->dpi_ = static_cast<int>(GetDpiForWindow(hwnd));
     if (window->dpi_ <= 0) window->dpi_ = USER_DEFAULT_SCREEN_DPI;
-    if (!window->sheet_->Create(hwnd)) return nullptr;
+    if (!sheet.Create(hwnd)) return nullptr;
     window->ApplyFont(window->dpi_);
     window->ApplyLayout(nullptr);
-    window->Load();
+    // Loading: the skin first (unless a high-contrast theme is on), then the reset sheet.
+    window->FollowHighContrast();
+    sheet.Reset();
     return window;
 }
 
 DesignWindow::~DesignWindow() {
-    if (hwnd_) {
-        options_.quit_on_destroy = false;
-        DestroyWindow(hwnd_);
+    if (frame_.hwnd) {
+        frame_.options.quit_on_destroy = false;
+        DestroyWindow(frame_.hwnd);
     }
 }
 
 HWND DesignWindow::Control(int id) const {
-    return hwnd_ ? sheet_->Control(id) : nullptr;
+    return frame_.hwnd ? frame_.sheet->form().Control(id) : nullptr;
 }
 
 void DesignWindow::ApplyFont(int dpi) {
@@ -96,15 +104,16 @@ void DesignWindow::ApplyFont(int dpi) {
                                    static_cast<UINT>(dpi)))
         font = CreateFontIndirectW(&metrics.lfMessageFont);
     if (!font) return; // keep the font we have
-    for (HWND control : sheet_->Controls())
+    for (HWND control : frame_.sheet->form().Controls())
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     font_.reset(font); // after the controls have let go of the old one
 }
 
 void DesignWindow::ApplyLayout(const RECT* suggested) {
-    sheet_->Layout(font_.get(), dpi_);
-    const SIZE client = sheet_->ClientSizeTwips();
-    const SIZE size = WindowSizeFor(hwnd_, client, dpi_);
+    Form& form = frame_.sheet->form();
+    form.Place(font_.get(), dpi_);
+    const SIZE client = form.Size();
+    const SIZE size = WindowSizeFor(frame_.hwnd, client, dpi_);
     int left = 0, top = 0;
     if (suggested) {
         left = suggested->left;
@@ -113,41 +122,36 @@ void DesignWindow::ApplyLayout(const RECT* suggested) {
         // Centred in the work area of its monitor.
         MONITORINFO monitor{};
         monitor.cbSize = sizeof(monitor);
-        GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        GetMonitorInfoW(MonitorFromWindow(frame_.hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
         const RECT& work = monitor.rcWork;
         left = work.left + (work.right - work.left - size.cx) / 2;
         top = work.top + (work.bottom - work.top - size.cy) / 2;
     }
-    SetWindowPos(hwnd_, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    KeepClientSize(hwnd_, client.cy, dpi_);
-    InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-// Loading: the skin first (unless a high-contrast theme is on), then the reset sheet.
-void DesignWindow::Load() {
-    FollowHighContrast();
-    sheet_->Reset();
+    SetWindowPos(frame_.hwnd, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepClientSize(frame_.hwnd, client.cy, dpi_);
+    InvalidateRect(frame_.hwnd, nullptr, TRUE);
 }
 
 // The skin steps aside while a high-contrast theme is on and comes back when it goes; the groups
 // take the theme's colours meanwhile. Only the look changes: the sheet keeps everything on it.
 void DesignWindow::FollowHighContrast() {
-    const bool high_contrast = options_.high_contrast && options_.high_contrast();
-    sheet_->FollowHighContrast(high_contrast);
-    const bool skin = options_.install_skin && !high_contrast;
-    if (skin == skinned_) return;
+    const bool high_contrast = frame_.options.high_contrast && frame_.options.high_contrast();
+    frame_.sheet->form().FollowHighContrast(high_contrast);
+    const bool skin = frame_.options.install_skin && !high_contrast;
+    if (skin == frame_.skinned) return;
     if (skin)
-        skin::InstallSkin(hwnd_);
+        skin::InstallSkin(frame_.hwnd);
     else
-        skin::RemoveSkin(hwnd_);
-    skinned_ = skin;
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        skin::RemoveSkin(frame_.hwnd);
+    frame_.skinned = skin;
+    RedrawWindow(frame_.hwnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void DesignWindow::Show(int show_command) {
-    ShowWindow(hwnd_, show_command);
-    UpdateWindow(hwnd_);
-    if (HWND first = Control(sheet_->FocusOrder().front())) SetFocus(first);
+    ShowWindow(frame_.hwnd, show_command);
+    UpdateWindow(frame_.hwnd);
+    if (HWND first = Control(frame_.sheet->form().FocusOrder().front())) SetFocus(first);
 }
 
 LRESULT CALLBACK DesignWindow::Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) noexcept {
@@ -155,7 +159,7 @@ LRESULT CALLBACK DesignWindow::Procedure(HWND window, UINT message, WPARAM wp, L
         if (message == WM_NCCREATE) {
             auto* self =
                 static_cast<DesignWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-            self->hwnd_ = window;
+            self->frame_.hwnd = window;
             SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
             OpenWindows().push_back(self);
         }
@@ -177,9 +181,9 @@ LRESULT DesignWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_INITMENUPOPUP: return OnInitMenuPopup(wparam, lparam);
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE: return OnSystemLookChange(message, wparam, lparam);
-    case kTitleDueMessage: return OnTitleDue();
+    case FileCommands::kTitleDueMessage: files_.OnTitleDue(); return 0;
     }
-    return DefWindowProcW(hwnd_, message, wparam, lparam);
+    return DefWindowProcW(frame_.hwnd, message, wparam, lparam);
 }
 
 LRESULT DesignWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
@@ -189,29 +193,31 @@ LRESULT DesignWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
         return 0;
     }
     bool changed = false;
-    sheet_->OnControl(id, HIWORD(wparam), changed);
-    if (changed) ScheduleTitle();
+    frame_.sheet->OnControl(id, HIWORD(wparam), changed);
+    if (changed) files_.ScheduleTitle();
     // A close asked for while the sheet was busy is carried out now that it is done.
-    if (close_due_ && !sheet_->Busy() && hwnd_) {
+    if (close_due_ && !frame_.sheet->Busy() && frame_.hwnd) {
         close_due_ = false;
-        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+        PostMessageW(frame_.hwnd, WM_CLOSE, 0, 0);
     }
     return 0;
 }
 
-void DesignWindow::OnCalculate() {
+void DesignWindow::ClickSheetButton(int id) {
     bool changed = false;
-    sheet_->OnControl(ids::Calculate, BN_CLICKED, changed);
+    frame_.sheet->OnControl(id, BN_CLICKED, changed);
+}
+
+void DesignWindow::OnCalculate() {
+    ClickSheetButton(ids::Calculate);
 }
 
 void DesignWindow::OnHelp() {
-    bool changed = false;
-    sheet_->OnControl(ids::Help, BN_CLICKED, changed);
+    ClickSheetButton(ids::Help);
 }
 
 void DesignWindow::OnReset() {
-    bool changed = false;
-    sheet_->OnControl(ids::Reset, BN_CLICKED, changed);
+    ClickSheetButton(ids::Reset);
 }
 
 namespace {
@@ -231,18 +237,18 @@ void ReleaseClosedWindows() {
 
 DesignWindow* DesignWindow::OpenWindowOf(document::DesignKind kind) {
     ReleaseClosedWindows();
-    DesignWindowOptions options = options_;
+    DesignWindowOptions options = frame_.options;
     options.make_sheet = SheetFactoryFor(kind);
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    const auto instance =
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(frame_.hwnd, GWLP_HINSTANCE));
     std::unique_ptr<DesignWindow> window = Create(instance, std::move(options));
     if (!window) {
-        options_.message_boxes->Show(hwnd_, L"无法创建新的设计窗口。", kProgramTitle,
-                                     MB_OK | MB_ICONWARNING);
+        frame_.Say(L"无法创建新的设计窗口。", MB_OK | MB_ICONWARNING);
         return nullptr;
     }
     // A little below and to the right of this one, so that both can be seen.
     RECT here{};
-    GetWindowRect(hwnd_, &here);
+    GetWindowRect(frame_.hwnd, &here);
     const int step = GetSystemMetricsForDpi(SM_CYCAPTION, static_cast<UINT>(dpi_)) +
                      GetSystemMetricsForDpi(SM_CYFRAME, static_cast<UINT>(dpi_));
     SetWindowPos(window->hwnd(), nullptr, here.left + step, here.top + step, 0, 0,
@@ -251,81 +257,43 @@ DesignWindow* DesignWindow::OpenWindowOf(document::DesignKind kind) {
     return KeptWindows().emplace_back(std::move(window)).get();
 }
 
-void DesignWindow::OnExit() {
-    ExitProgram();
-}
-
 // "退出" ends the program at once, but first asks about every open design that differs from
 // its file; 取消 for any of them stops it.
 void DesignWindow::ExitProgram() {
     // A copy: a question runs a message loop, in which windows may come and go.
     const std::vector<DesignWindow*> windows = OpenWindows();
     for (DesignWindow* window : windows)
-        if (!window->ConfirmDiscard()) return;
-    options_.exit_program();
+        if (!window->files_.ConfirmDiscard()) return;
+    frame_.options.exit_program();
 }
 
+// A menu command or a shortcut goes to the command object that has it.
 void DesignWindow::OnMenuCommand(int id) {
-    using namespace menu_ids;
-    if (IsRecent(id)) return OnOpenRecent(id - kRecentFirst);
-    switch (id) {
-    case kNew: NewDesign(); break;
-    case kNewJgj55: OpenWindowOf(document::DesignKind::Jgj55); break;
-    case kOpen: OnOpenCommand(); break;
-    case kSave: SaveDesign(); break;
-    case kSaveAs: SaveDesignAs(); break;
-    case kExport: OnExport(); break;
-    case kReportInfo: OnReportInfo(); break;
-    case kPrintPreview: OnPrintPreview(); break;
-    case kPrint: PrintFrom(hwnd_); break;
-    case kBatchTicket: OnPrintPreview(ReportKind::BatchTicket); break;
-    case kExportBatchTicket: OnExport(ReportKind::BatchTicket); break;
-    case kExitProgram: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
-    case kUndo: OnEditCommand(WM_UNDO, 0, 0); break;
-    case kCut: OnEditCommand(WM_CUT, 0, 0); break;
-    case kCopy: OnEditCommand(WM_COPY, 0, 0); break;
-    case kPaste: OnEditCommand(WM_PASTE, 0, 0); break;
-    case kSelectAll: OnEditCommand(EM_SETSEL, 0, -1); break;
-    case kCopyResult: OnCopyResult(); break;
-    case kClearResults: sheet_->ClearResults(); break;
-    case kHelp: OnHelp(); break;
-    case kAbout: OnAbout(); break;
-    case kGuide: OnGuide(); break;
+    if (id == menu_ids::kExitProgram) {
+        PostMessageW(frame_.hwnd, WM_CLOSE, 0, 0);
+        return;
     }
-}
-
-// The 编辑 menu acts on the field that has the focus, as its own shortcuts do.
-void DesignWindow::OnEditCommand(UINT message, WPARAM wparam, LPARAM lparam) {
-    HWND focus = GetFocus();
-    if (focus && ids::IsText(GetDlgCtrlID(focus)) && IsChild(hwnd_, focus))
-        SendMessageW(focus, message, wparam, lparam);
-}
-
-void DesignWindow::OnAbout() {
-    options_.message_boxes->Show(hwnd_,
-                                 std::wstring(L"Mixora ") + kVersionText +
-                                     L"\n普通混凝土配合比设计\n\n设计文件：*.mixora",
-                                 L"关于 Mixora", MB_OK | MB_ICONINFORMATION);
+    files_.Run(id) || reports_.Run(id) || edits_.Run(id) || help_.Run(id);
 }
 
 // Unloading: the skin comes off the window and every control. The unload waits while the sheet
 // is inside a command of its own, and is refused when the sheet differs from its design file
 // and the user chooses 取消.
 LRESULT DesignWindow::OnClose() {
-    if (sheet_->Busy()) {
+    if (frame_.sheet->Busy()) {
         close_due_ = true;
         return 0;
     }
-    if (!ConfirmDiscard()) return 0;
-    skin::RemoveSkin(hwnd_);
-    DestroyWindow(hwnd_);
+    if (!files_.ConfirmDiscard()) return 0;
+    skin::RemoveSkin(frame_.hwnd);
+    DestroyWindow(frame_.hwnd);
     return 0;
 }
 
 LRESULT DesignWindow::OnDestroy() {
-    sheet_->Release();
+    frame_.sheet->form().Release();
     std::erase(OpenWindows(), this);
-    if (options_.quit_on_destroy && OpenWindows().empty()) PostQuitMessage(0);
+    if (frame_.options.quit_on_destroy && OpenWindows().empty()) PostQuitMessage(0);
     return 0;
 }
 
@@ -333,17 +301,17 @@ LRESULT DesignWindow::OnDestroy() {
 // they were, not on the window itself.
 LRESULT DesignWindow::OnActivate(WPARAM wparam, LPARAM lparam) {
     if (LOWORD(wparam) == WA_INACTIVE) {
-        if (HWND focus = GetFocus(); focus && IsChild(hwnd_, focus)) last_focus_ = focus;
-    } else if (!HIWORD(wparam) && last_focus_ && IsChild(hwnd_, last_focus_)) {
+        if (HWND focus = GetFocus(); focus && IsChild(frame_.hwnd, focus)) last_focus_ = focus;
+    } else if (!HIWORD(wparam) && last_focus_ && IsChild(frame_.hwnd, last_focus_)) {
         SetFocus(last_focus_);
         return 0;
     }
-    return DefWindowProcW(hwnd_, WM_ACTIVATE, wparam, lparam);
+    return DefWindowProcW(frame_.hwnd, WM_ACTIVATE, wparam, lparam);
 }
 
 // The window is gone: the object forgets it (it may outlive it, as in the tests).
 LRESULT DesignWindow::OnNcDestroy() {
-    HWND window = std::exchange(hwnd_, nullptr);
+    HWND window = std::exchange(frame_.hwnd, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     std::erase(OpenWindows(), this);
     last_focus_ = nullptr;
@@ -353,7 +321,34 @@ LRESULT DesignWindow::OnNcDestroy() {
 // A high-contrast theme switched on or off comes with both messages.
 LRESULT DesignWindow::OnSystemLookChange(UINT message, WPARAM wparam, LPARAM lparam) {
     FollowHighContrast();
-    return DefWindowProcW(hwnd_, message, wparam, lparam);
+    return DefWindowProcW(frame_.hwnd, message, wparam, lparam);
+}
+
+LRESULT DesignWindow::OnDropFiles(WPARAM wparam) {
+    files_.OnDrop(reinterpret_cast<HDROP>(wparam));
+    return 0;
+}
+
+// The recent designs are read when the 文件 menu opens: nothing is read at start.
+LRESULT DesignWindow::OnInitMenuPopup(WPARAM wparam, LPARAM lparam) {
+    HMENU bar = GetMenu(frame_.hwnd);
+    if (bar && reinterpret_cast<HMENU>(wparam) == GetSubMenu(bar, 0) && !HIWORD(lparam))
+        files_.ShowRecent(bar);
+    return 0;
+}
+
+int DesignWindow::RunMessageLoop() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        const std::vector<DesignWindow*> windows = OpenWindows();
+        if (std::any_of(windows.begin(), windows.end(),
+                        [&](DesignWindow* window) { return window->PreTranslateMessage(message); }))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+        ReleaseClosedWindows();
+    }
+    return static_cast<int>(message.wParam);
 }
 
 LRESULT DesignWindow::OnDpiChanged(WPARAM wparam, LPARAM lparam) {

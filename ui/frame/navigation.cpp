@@ -1,9 +1,7 @@
-// Keyboard navigation of a design window: the sheet's explicit focus order across its groups,
-// and the message loop that gives every open window its shortcuts and keys.
-#include "design_window.h"
+#include "navigation.h"
 
-#include "control_ids.h"
-#include "open_windows.h"
+#include "field_commands.h"
+#include "menu_bar.h"
 
 #include <algorithm>
 
@@ -17,40 +15,30 @@ bool IsArrow(WPARAM key) {
 
 } // namespace
 
-void DesignWindow::MoveFocus(bool backward) {
-    const auto order = sheet_->FocusOrder();
+KeyboardNavigation::KeyboardNavigation(FrameState& frame)
+    : frame_(frame), accelerators_(CreateMenuAccelerators()) {}
+
+void KeyboardNavigation::MoveFocus(bool backward) {
+    const Form& form = frame_.sheet->form();
+    const auto order = form.FocusOrder();
     const int count = static_cast<int>(order.size());
     const int current = GetDlgCtrlID(GetFocus());
     const auto found = std::find(order.begin(), order.end(), current);
     int index =
         found == order.end() ? (backward ? 0 : count - 1) : static_cast<int>(found - order.begin());
     index = (index + (backward ? count - 1 : 1)) % count;
-    HWND next = Control(order[static_cast<size_t>(index)]);
+    HWND next = form.Control(order[static_cast<size_t>(index)]);
     if (!next) return;
     SetFocus(next);
-    // As in a dialog, a field reached with Tab has its text selected for typing over.
-    if (ids::IsText(order[static_cast<size_t>(index)])) SendMessageW(next, EM_SETSEL, 0, -1);
+    SelectForTyping(next);
 }
 
-int DesignWindow::RunMessageLoop() {
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        const std::vector<DesignWindow*> windows = OpenWindows();
-        if (std::any_of(windows.begin(), windows.end(),
-                        [&](DesignWindow* window) { return window->PreTranslateMessage(message); }))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-        ReleaseClosedWindows();
-    }
-    return static_cast<int>(message.wParam);
-}
-
-bool DesignWindow::PreTranslateMessage(const MSG& message) {
-    if (!hwnd_ || !message.hwnd || (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)))
+bool KeyboardNavigation::PreTranslate(const MSG& message) {
+    HWND window = frame_.hwnd;
+    if (!window || !message.hwnd || (message.hwnd != window && !IsChild(window, message.hwnd)))
         return false;
     if (accelerators_ &&
-        TranslateAcceleratorW(hwnd_, accelerators_.get(), const_cast<MSG*>(&message)))
+        TranslateAcceleratorW(window, accelerators_.get(), const_cast<MSG*>(&message)))
         return true;
     const int id = GetDlgCtrlID(message.hwnd);
     switch (message.message) {
@@ -59,9 +47,9 @@ bool DesignWindow::PreTranslateMessage(const MSG& message) {
             MoveFocus(GetKeyState(VK_SHIFT) < 0);
             return true;
         }
-        if (const int partner_id = sheet_->ArrowPartner(id);
+        if (const int partner_id = frame_.sheet->ArrowPartner(id);
             IsArrow(message.wParam) && partner_id) {
-            HWND partner = Control(partner_id);
+            HWND partner = frame_.sheet->form().Control(partner_id);
             SetFocus(partner);
             SendMessageW(partner, BM_CLICK, 0, 0);
             return true;

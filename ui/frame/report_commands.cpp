@@ -1,12 +1,10 @@
-// The report commands of the design window: 复制结果, 导出, 报告信息, 打印预览 and 打印. Each
-// reads the sheet as it shows now and builds the one report model that every output draws.
-#include "design_window.h"
-
-#include "export_target.h"
+#include "report_commands.h"
 
 #include "clipboard.h"
 #include "clipboard_formats.h"
+#include "export_target.h"
 #include "file_io.h"
+#include "menu_ids.h"
 #include "page_layout.h"
 #include "preview_dialog.h"
 #include "report_document.h"
@@ -31,37 +29,46 @@ constexpr int kDefaultExportType = 1; // HTML
 
 } // namespace
 
-Printers& DesignWindow::PrinterAccess() {
-    return options_.printers ? *options_.printers : system_printers_;
+bool ReportCommands::Run(int id) {
+    using namespace menu_ids;
+    switch (id) {
+    case kExport: Export(ReportKind::Design); return true;
+    case kReportInfo: EditInfo(); return true;
+    case kPrintPreview: PrintPreview(ReportKind::Design); return true;
+    case kPrint: PrintFrom(frame_.hwnd, ReportKind::Design); return true;
+    case kBatchTicket: PrintPreview(ReportKind::BatchTicket); return true;
+    case kExportBatchTicket: Export(ReportKind::BatchTicket); return true;
+    case kCopyResult: CopyResult(); return true;
+    }
+    return false;
 }
 
-report::ReportInfo DesignWindow::report_info() const {
-    return session_.report_info(TodayText());
+report::ReportInfo ReportCommands::info() const {
+    return frame_.session.report_info(TodayText());
 }
 
-void DesignWindow::set_report_info(report::ReportInfo info) {
-    session_.set_report_info(std::move(info));
-    UpdateTitle();
+void ReportCommands::set_info(report::ReportInfo info) {
+    frame_.session.set_report_info(std::move(info));
+    files_.UpdateTitle();
 }
 
-report::ReportPage DesignWindow::PageOf(ReportKind kind) const {
-    return kind == ReportKind::BatchTicket ? sheet_->BatchTicket(report_info())
-                                           : sheet_->Report(report_info());
+report::ReportPage ReportCommands::PageOf(ReportKind kind) const {
+    return kind == ReportKind::BatchTicket ? frame_.sheet->BatchTicket(info())
+                                           : frame_.sheet->Report(info());
 }
 
-void DesignWindow::OnCopyResult() {
-    const CopiedResult copied = sheet_->CopyResult();
-    if (const auto problem = PutOnClipboard(hwnd_, copied.text, copied.html))
-        options_.message_boxes->Show(hwnd_, L"无法复制结果到剪贴板：" + *problem, kProgramTitle,
-                                     MB_OK | MB_ICONWARNING);
+void ReportCommands::CopyResult() {
+    const CopiedResult copied = frame_.sheet->CopyResult();
+    if (const auto problem = PutOnClipboard(frame_.hwnd, copied.text, copied.html))
+        frame_.Say(L"无法复制结果到剪贴板：" + *problem, MB_OK | MB_ICONWARNING);
 }
 
-bool DesignWindow::OnExport(ReportKind kind) {
+bool ReportCommands::Export(ReportKind kind) {
     int type = kDefaultExportType;
-    std::wstring suggested = session::SuggestedExportName(session_.path());
+    std::wstring suggested = session::SuggestedExportName(frame_.session.path());
     if (kind == ReportKind::BatchTicket) suggested += L" 配合比通知单";
-    const auto path = Dialogs().ChooseExport(hwnd_, suggested, kExportTypes,
-                                             static_cast<int>(std::size(kExportTypes)), &type);
+    const auto path = frame_.Dialogs().ChooseExport(
+        frame_.hwnd, suggested, kExportTypes, static_cast<int>(std::size(kExportTypes)), &type);
     if (!path) return false;
     const session::ExportKind chosen =
         kExportKinds[type >= 0 && type < static_cast<int>(std::size(kExportKinds))
@@ -72,43 +79,40 @@ bool DesignWindow::OnExport(ReportKind kind) {
                                   ? report::ReportCsv(page)
                                   : report::ReportHtml(page);
     if (const auto error = WriteFileReplacing(*path, bytes)) {
-        options_.message_boxes->Show(hwnd_, L"无法导出报告" + error->Describe(), kProgramTitle,
-                                     MB_OK | MB_ICONWARNING);
+        frame_.Say(L"无法导出报告" + error->Describe(), MB_OK | MB_ICONWARNING);
         return false;
     }
     const int answer =
-        options_.message_boxes->Show(hwnd_, L"报告已导出到“" + *path + L"”。\n\n现在打开它吗？",
-                                     kProgramTitle, MB_YESNO | MB_ICONQUESTION);
+        frame_.Say(L"报告已导出到“" + *path + L"”。\n\n现在打开它吗？", MB_YESNO | MB_ICONQUESTION);
     if (answer == IDYES) {
         const auto result = reinterpret_cast<INT_PTR>(
-            ShellExecuteW(hwnd_, L"open", path->c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+            ShellExecuteW(frame_.hwnd, L"open", path->c_str(), nullptr, nullptr, SW_SHOWNORMAL));
         if (result <= 32)
-            options_.message_boxes->Show(hwnd_,
-                                         L"报告已导出，但无法打开“" + *path + L"”（错误代码 " +
-                                             std::to_wstring(result) + L"）。",
-                                         kProgramTitle, MB_OK | MB_ICONWARNING);
+            frame_.Say(L"报告已导出，但无法打开“" + *path + L"”（错误代码 " +
+                           std::to_wstring(result) + L"）。",
+                       MB_OK | MB_ICONWARNING);
     }
     return true;
 }
 
-bool DesignWindow::OnReportInfo() {
-    report::ReportInfo info = report_info();
-    if (!EditReportInfo(hwnd_, info, *options_.message_boxes, skinned_)) return false;
-    set_report_info(std::move(info));
+bool ReportCommands::EditInfo() {
+    report::ReportInfo edited = info();
+    if (!EditReportInfo(frame_.hwnd, edited, *frame_.options.message_boxes, frame_.skinned))
+        return false;
+    set_info(std::move(edited));
     return true;
 }
 
-void DesignWindow::OnPrintPreview(ReportKind kind) {
+void ReportCommands::PrintPreview(ReportKind kind) {
     const report::ReportPage page = PageOf(kind);
-    ShowPrintPreview(hwnd_, page, skinned_,
+    ShowPrintPreview(frame_.hwnd, page, frame_.skinned,
                      [this, kind](HWND owner) { return PrintFrom(owner, kind); });
 }
 
-bool DesignWindow::PrintFrom(HWND owner, ReportKind kind) {
-    Printers& printers = PrinterAccess();
+bool ReportCommands::PrintFrom(HWND owner, ReportKind kind) {
+    Printers& printers = frame_.PrinterAccess();
     const auto no_printer = [&] {
-        options_.message_boxes->Show(owner, kNoPrinterMessage, kProgramTitle,
-                                     MB_OK | MB_ICONINFORMATION);
+        frame_.Say(kNoPrinterMessage, MB_OK | MB_ICONINFORMATION, owner);
         return false;
     };
     if (!printers.AnyInstalled()) return no_printer();
@@ -120,17 +124,16 @@ bool DesignWindow::PrintFrom(HWND owner, ReportKind kind) {
     case PrintChoice::Outcome::Cancelled: return false;
     case PrintChoice::Outcome::NoPrinter: return no_printer();
     case PrintChoice::Outcome::Failed:
-        options_.message_boxes->Show(
-            owner, L"无法打开打印对话框（错误代码 " + std::to_wstring(choice.error) + L"）。",
-            kProgramTitle, MB_OK | MB_ICONWARNING);
+        frame_.Say(L"无法打开打印对话框（错误代码 " + std::to_wstring(choice.error) + L"）。",
+                   MB_OK | MB_ICONWARNING, owner);
         return false;
     case PrintChoice::Outcome::Chosen: break;
     }
     std::wstring name = Widen(page.title.empty() ? report::kReportTitle : page.title);
-    if (session_.path()) name += L" - " + FileNameOf(*session_.path());
+    if (frame_.session.path()) name += L" - " + FileNameOf(*frame_.session.path());
     if (const auto problem =
             PrintPages(choice.dc.get(), page, name, choice.from_page, choice.to_page)) {
-        options_.message_boxes->Show(owner, *problem, kProgramTitle, MB_OK | MB_ICONWARNING);
+        frame_.Say(*problem, MB_OK | MB_ICONWARNING, owner);
         return false;
     }
     return true;

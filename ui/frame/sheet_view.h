@@ -1,17 +1,17 @@
 #pragma once
 // What a design window asks of the sheet it shows. The window (design_window.h) owns the
-// top-level window, the menu bar, the file and report commands, the title, the skin and the
-// message loop; a sheet owns its controls, their layout and what its buttons do. The window
-// never looks at a sheet's fields: it reads and writes the sheet's state through a document
-// and asks it for its report.
+// top-level window, the menu bar, the title, the skin and the message loop, and its command
+// objects the file and report commands; a sheet owns its form (its controls, made from its
+// layout table) and what its controls do. The window never looks at a sheet's fields: it reads
+// and writes the sheet's state through a document and asks it for its report.
 #include "design_document.h"
 #include "design_format.h"
+#include "form.h"
 #include "report_info.h"
 #include "report_model.h"
 
 #include <windows.h>
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -31,24 +31,13 @@ class SheetView {
     virtual document::DesignKind Kind() const = 0;
     virtual std::wstring_view ProgramTitle() const = 0;
 
+    // Its controls: found, placed, focused and written through its form.
+    virtual Form& form() = 0;
+    virtual const Form& form() const = 0;
     // Creates the sheet's controls in `window`'s client area; false when one cannot be made.
     virtual bool Create(HWND window) = 0;
-    // The client area the sheet takes, in twips.
-    virtual SIZE ClientSizeTwips() const = 0;
-    // Places every control for a DPI, the controls already holding their font.
-    virtual void Layout(HFONT font, int dpi) = 0;
-    // The control with an identifier, or nullptr.
-    virtual HWND Control(int id) const = 0;
-    // Every control of the sheet, in creation order.
-    virtual std::span<const HWND> Controls() const = 0;
-    // Identifiers in keyboard focus order (Tab, Shift+Tab).
-    virtual std::span<const int> FocusOrder() const = 0;
     // The control an arrow key moves to and clicks from control `id`, or 0.
     virtual int ArrowPartner(int id) const = 0;
-    // Its groups draw in the system's colours while a high-contrast theme is on.
-    virtual void FollowHighContrast(bool on) = 0;
-    // Before the controls go: lets go of whatever refers to them.
-    virtual void Release() = 0;
 
     // A notification from one of its controls. `changed` is set when the sheet's state may
     // have changed (a field edited, an option clicked), so that the title can follow.

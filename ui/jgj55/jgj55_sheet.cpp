@@ -1,19 +1,15 @@
 #include "jgj55_sheet.h"
 
+#include "control_text.h"
 #include "design.h"
 #include "design_report.h"
-#include "frame.h"
 #include "inputs_json.h"
-#include "jgj55_ids.h"
-#include "jgj55_layout.h"
-#include "jgj55_report.h"
-#include "layout.h"
-#include "shown_value.h"
 #include "jgj55_content.h"
-#include "subclass.h"
+#include "jgj55_ids.h"
+#include "jgj55_report.h"
+#include "shown_value.h"
 #include "trial_dialog.h"
 #include "utf.h"
-#include "window_classes.h"
 
 #include <charconv>
 #include <cmath>
@@ -101,46 +97,6 @@ constexpr int kSandOptions[] = {ids::FineSand, ids::MediumSand, ids::CoarseSand}
 constexpr int kMethodOptions[] = {ids::VolumeMethod, ids::MassMethod};
 constexpr std::span<const int> kOptionSets[] = {kCoarseOptions, kSandOptions, kMethodOptions};
 
-struct ClassAndStyle {
-    const wchar_t* class_name;
-    DWORD style;
-    DWORD ex_style;
-};
-
-ClassAndStyle ClassFor(const Jgj55Entry& entry) {
-    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
-    constexpr DWORD line = SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_ENDELLIPSIS;
-    switch (entry.type) {
-    case Jgj55Control::Group:
-        return {kFrameClass, child | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
-    case Jgj55Control::Label: return {L"Static", child | SS_LEFT | SS_NOPREFIX, 0};
-    case Jgj55Control::Input:
-        return {L"Edit", child | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL,
-                WS_EX_CLIENTEDGE};
-    case Jgj55Control::Output:
-        return {L"Edit", child | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY,
-                WS_EX_CLIENTEDGE};
-    case Jgj55Control::Mark:
-    case Jgj55Control::Status: return {L"Static", child | line, 0};
-    case Jgj55Control::Choice:
-        return {L"ComboBox", child | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
-    case Jgj55Control::Option:
-        return {kOptionClass,
-                child | WS_TABSTOP | BS_AUTORADIOBUTTON | (entry.first_option ? WS_GROUP : 0u), 0};
-    case Jgj55Control::Command:
-        return {L"Button", child | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0};
-    case Jgj55Control::Checks:
-        return {L"Edit",
-                child | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
-                    ES_AUTOVSCROLL,
-                WS_EX_CLIENTEDGE};
-    }
-    return {L"Static", child, 0};
-}
-
-// How far a drop-down list reaches below its box.
-constexpr int kListDropTwips = 3600;
-
 std::string Trimmed(std::string text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.back()))
@@ -218,34 +174,13 @@ jgj55::Result Unreadable() {
     return result;
 }
 
-template <class E> void AddChoices(HWND combo, E current) {
-    for (const auto& choice : jgj55::ChoicesOf(current)) {
-        const auto index = SendMessageW(combo, CB_ADDSTRING, 0,
-                                        reinterpret_cast<LPARAM>(Widen(choice.name).c_str()));
-        SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(index),
-                     static_cast<LPARAM>(choice.value));
-    }
+template <class E> void AddChoices(HWND list, E current) {
+    for (const auto& choice : jgj55::ChoicesOf(current))
+        AddChoice(list, Widen(choice.name), static_cast<LPARAM>(choice.value));
 }
 
-// Selects the item whose data is `value`.
-void Select(HWND combo, LPARAM value) {
-    const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i)
-        if (SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) == value)
-            SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
-}
-
-LRESULT Selected(HWND combo) {
-    const auto index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    return index == CB_ERR ? 0 : SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
-}
-
-template <class E> E SelectedChoice(HWND combo) {
-    return static_cast<E>(Selected(combo));
-}
-
-bool IsChecked(HWND option) {
-    return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
+template <class E> E SelectedChoice(HWND list) {
+    return static_cast<E>(SelectedValue(list));
 }
 
 } // namespace
@@ -255,43 +190,9 @@ Jgj55Sheet::Jgj55Sheet(SheetHost& host) : host_(host) {
 }
 
 bool Jgj55Sheet::Create(HWND window) {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    controls_.clear();
-    for (const Jgj55Entry& entry : Jgj55Layout()) {
-        const auto [class_name, style, ex_style] = ClassFor(entry);
-        HWND parent = entry.parent ? Control(entry.parent) : window;
-        HWND control =
-            CreateWindowExW(ex_style, class_name, entry.caption, style, 0, 0, 0, 0, parent,
-                            reinterpret_cast<HMENU>(INT_PTR{entry.id}), instance, nullptr);
-        if (!control) return false;
-        controls_.push_back(control);
-    }
+    if (!form_.Create(window)) return false;
     FillLists();
     return true;
-}
-
-SIZE Jgj55Sheet::ClientSizeTwips() const {
-    return {kJgj55ClientWidthTwips, kJgj55ClientHeightTwips};
-}
-
-void Jgj55Sheet::Layout(HFONT, int dpi) {
-    for (const Jgj55Entry& entry : Jgj55Layout()) {
-        const int drop = entry.type == Jgj55Control::Choice ? kListDropTwips : 0;
-        SetWindowPos(Control(entry.id), nullptr, TwipsToPixels(entry.left, dpi),
-                     TwipsToPixels(entry.top, dpi), TwipsToPixels(entry.width, dpi),
-                     TwipsToPixels(entry.height + drop, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
-HWND Jgj55Sheet::Control(int id) const {
-    const Jgj55Entry* entry = FindJgj55Entry(id);
-    if (!entry) return nullptr;
-    const auto index = static_cast<std::size_t>(entry - Jgj55Layout().data());
-    return index < controls_.size() ? controls_[index] : nullptr;
-}
-
-std::span<const int> Jgj55Sheet::FocusOrder() const {
-    return Jgj55FocusOrder();
 }
 
 // Arrows move to the next option of a set, round to its first.
@@ -302,19 +203,9 @@ int Jgj55Sheet::ArrowPartner(int id) const {
     return 0;
 }
 
-void Jgj55Sheet::FollowHighContrast(bool on) {
-    for (const Jgj55Entry& entry : Jgj55Layout())
-        if (entry.type == Jgj55Control::Group) SetFrameSystemColours(Control(entry.id), on);
-}
-
 void Jgj55Sheet::FillLists() {
-    HWND grade = Control(ids::Grade);
-    for (const int value : jgj55::kStrengthGrades) {
-        const auto index =
-            SendMessageW(grade, CB_ADDSTRING, 0,
-                         reinterpret_cast<LPARAM>(Widen(jgj55::GradeName(value)).c_str()));
-        SendMessageW(grade, CB_SETITEMDATA, static_cast<WPARAM>(index), value);
-    }
+    for (const int value : jgj55::kStrengthGrades)
+        AddChoice(Control(ids::Grade), Widen(jgj55::GradeName(value)), value);
     AddChoices(Control(ids::CementKind), jgj55::CementKind{});
     AddChoices(Control(ids::CementGrade), jgj55::CementGrade{});
     AddChoices(Control(ids::FlyAshGrade), jgj55::FlyAshGrade{});
@@ -330,47 +221,28 @@ void Jgj55Sheet::FillMaxSizes(jgj55::CoarseKind kind, jgj55::MaxSize wanted) {
     const auto sizes = jgj55::MaxSizesOf(kind);
     jgj55::MaxSize chosen = sizes.empty() ? wanted : sizes.front();
     for (const jgj55::MaxSize size : sizes) {
-        const auto index = SendMessageW(
-            combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(jgj55::NameOf(size)).c_str()));
-        SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(size));
+        AddChoice(combo, Widen(jgj55::NameOf(size)), static_cast<LPARAM>(size));
         if (std::abs(jgj55::MaxSizeMm(size) - jgj55::MaxSizeMm(wanted)) <
             std::abs(jgj55::MaxSizeMm(chosen) - jgj55::MaxSizeMm(wanted)))
             chosen = size;
     }
-    Select(combo, static_cast<LPARAM>(chosen));
+    SelectValue(combo, static_cast<LPARAM>(chosen));
 }
 
 void Jgj55Sheet::Write(int id, const std::string& text) {
-    HWND control = Control(id);
-    const std::wstring wide = Widen(text);
-    if (!control || TextOf(id) == wide) return;
-    // The field's EN_CHANGE comes back while we write: it is not the user typing.
-    writing_ = true;
-    SetWindowTextW(control, wide.c_str());
-    writing_ = false;
-}
-
-std::wstring Jgj55Sheet::TextOf(int id) const {
-    HWND control = Control(id);
-    if (!control) return {};
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
+    form_.Write(id, Widen(text));
 }
 
 void Jgj55Sheet::ShowInputs(const Inputs& inputs) {
-    Select(Control(ids::Grade), inputs.grade);
-    Select(Control(ids::CementKind), static_cast<LPARAM>(inputs.cement_kind));
-    Select(Control(ids::CementGrade), static_cast<LPARAM>(inputs.cement_grade));
-    Select(Control(ids::FlyAshGrade), static_cast<LPARAM>(inputs.fly_ash_grade));
-    Select(Control(ids::SlagGrade), static_cast<LPARAM>(inputs.slag_grade));
-    Select(Control(ids::Environment), static_cast<LPARAM>(inputs.environment));
-    Select(Control(ids::Structure), static_cast<LPARAM>(inputs.structure));
+    SelectValue(Control(ids::Grade), inputs.grade);
+    SelectValue(Control(ids::CementKind), static_cast<LPARAM>(inputs.cement_kind));
+    SelectValue(Control(ids::CementGrade), static_cast<LPARAM>(inputs.cement_grade));
+    SelectValue(Control(ids::FlyAshGrade), static_cast<LPARAM>(inputs.fly_ash_grade));
+    SelectValue(Control(ids::SlagGrade), static_cast<LPARAM>(inputs.slag_grade));
+    SelectValue(Control(ids::Environment), static_cast<LPARAM>(inputs.environment));
+    SelectValue(Control(ids::Structure), static_cast<LPARAM>(inputs.structure));
     FillMaxSizes(inputs.coarse, inputs.max_size);
-    const auto check = [this](int id, bool on) {
-        SendMessageW(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    };
+    const auto check = [this](int id, bool on) { SetChecked(Control(id), on); };
     check(ids::Gravel, inputs.coarse == jgj55::CoarseKind::Gravel);
     check(ids::Crushed, inputs.coarse == jgj55::CoarseKind::Crushed);
     check(ids::FineSand, inputs.sand == jgj55::SandFineness::Fine);
@@ -393,7 +265,7 @@ void Jgj55Sheet::ShowInputs(const Inputs& inputs) {
 std::optional<Inputs> Jgj55Sheet::ReadInputs(std::string& problem) const {
     Inputs inputs;
     inputs.strength_results = inputs_.strength_results; // kept from the file; not on the sheet
-    inputs.grade = static_cast<int>(Selected(Control(ids::Grade)));
+    inputs.grade = static_cast<int>(SelectedValue(Control(ids::Grade)));
     inputs.cement_kind = SelectedChoice<jgj55::CementKind>(Control(ids::CementKind));
     inputs.cement_grade = SelectedChoice<jgj55::CementGrade>(Control(ids::CementGrade));
     inputs.fly_ash_grade = SelectedChoice<jgj55::FlyAshGrade>(Control(ids::FlyAshGrade));
@@ -410,7 +282,7 @@ std::optional<Inputs> Jgj55Sheet::ReadInputs(std::string& problem) const {
         IsChecked(Control(ids::MassMethod)) ? jgj55::Method::Mass : jgj55::Method::Volume;
 
     for (const PlainField& field : kPlainFields) {
-        const std::string text = Trimmed(Narrow(TextOf(field.id)));
+        const std::string text = Trimmed(Narrow(Text(field.id)));
         const auto number = ParseNumber(text);
         if (!number) {
             problem = NumberProblem(field.name, text);
@@ -421,7 +293,7 @@ std::optional<Inputs> Jgj55Sheet::ReadInputs(std::string& problem) const {
     for (const DerivedField& field : kDerivedFields) {
         const auto given = given_.find(field.id);
         if (given == given_.end() || !given->second) continue;
-        const std::string text = Trimmed(Narrow(TextOf(field.id)));
+        const std::string text = Trimmed(Narrow(Text(field.id)));
         const auto number = ParseNumber(text);
         if (!number) {
             problem = NumberProblem(jgj55::InfoOf(field.shown).symbol, text);
@@ -450,7 +322,7 @@ void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& prob
         const jgj55::Parameter& shown = result[field.shown];
         if (!given) {
             const std::string text = shown.value ? shown.text : "";
-            const bool was_empty = TextOf(field.id).empty();
+            const bool was_empty = Text(field.id).empty();
             Write(field.id, text);
             // The user cleared the field: what they type next replaces the computed value.
             if (was_empty && Control(field.id) == focus) SendMessageW(focus, EM_SETSEL, 0, -1);
@@ -473,16 +345,16 @@ void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& prob
 }
 
 void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
-    if (writing_) return;
+    if (form_.Writing()) return;
     if (id == ids::Trial) {
         if (code == BN_CLICKED) OnTrial(changed);
         return;
     }
     switch (code) {
     case EN_CHANGE: {
-        const Jgj55Entry* entry = FindJgj55Entry(id);
-        if (!entry || entry->type != Jgj55Control::Input) return;
-        if (FindDerived(id)) given_[id] = !TextOf(id).empty(); // typed: 给定; cleared: 自动
+        const ControlEntry* entry = form_.Entry(id);
+        if (!entry || entry->type != ControlType::Text) return;
+        if (FindDerived(id)) given_[id] = !Text(id).empty(); // typed: 给定; cleared: 自动
         break;
     }
     case CBN_SELCHANGE: break;
@@ -512,7 +384,7 @@ void Jgj55Sheet::OnTrial(bool& changed) {
     bool accepted = false;
     {
         const OpenWhile up(trial_open_);
-        accepted = EditTrial(host_.Window(), design, entries, skin::IsSubclassed(host_.Window()));
+        accepted = EditTrial(host_.Window(), design, entries, host_.Skinned());
     }
     if (!accepted) return;
     trial_entries_ = std::move(entries);

@@ -3,9 +3,11 @@
 // result recomputed on every change. Each derived value shows where it comes from beside it
 // (自动 with its clause, 给定 when the user typed it) or why it cannot be computed; the mix per
 // m³, the checks and a status line follow.
+#include "form.h"
 #include "inputs.h"
-#include "result.h"
+#include "jgj55_layout.h"
 #include "program_titles.h"
+#include "result.h"
 #include "sheet_host.h"
 #include "sheet_view.h"
 #include "trial_entries.h"
@@ -14,7 +16,6 @@
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace mixora::ui {
 
@@ -25,14 +26,9 @@ class Jgj55Sheet final : public SheetView {
     bool Create(HWND window) override;
     document::DesignKind Kind() const override { return document::DesignKind::Jgj55; }
     std::wstring_view ProgramTitle() const override { return kJgj55WindowTitle; }
-    SIZE ClientSizeTwips() const override;
-    void Layout(HFONT font, int dpi) override;
-    HWND Control(int id) const override;
-    std::span<const HWND> Controls() const override { return controls_; }
-    std::span<const int> FocusOrder() const override;
+    Form& form() override { return form_; }
+    const Form& form() const override { return form_; }
     int ArrowPartner(int id) const override;
-    void FollowHighContrast(bool on) override;
-    void Release() override {}
 
     void OnControl(int id, UINT code, bool& changed) override;
     // While the trial dialog is up the sheet must stay: the dialog returns to it.
@@ -60,14 +56,14 @@ class Jgj55Sheet final : public SheetView {
     // 试配与调整…: the trial dialog on a copy of the entries; 确定 keeps them.
     void OnTrial(bool& changed);
     void ShowResult(const jgj55::Result& result, const std::string& problem);
+    HWND Control(int id) const { return form_.Control(id); }
+    std::wstring Text(int id) const { return form_.Text(id); }
     void Write(int id, const std::string& text);
-    std::wstring TextOf(int id) const;
 
     SheetHost& host_;
-    std::vector<HWND> controls_; // in layout order
-    std::map<int, bool> given_;  // derived field → the user typed its value
-    bool writing_ = false;       // the sheet itself is writing: no EN_CHANGE is the user's
-    jgj55::Inputs inputs_;       // the last inputs that could be read
+    Form form_{Jgj55Form()};
+    std::map<int, bool> given_; // derived field → the user typed its value
+    jgj55::Inputs inputs_;      // the last inputs that could be read
     jgj55::Result result_;
     trial::TrialEntries trial_entries_; // as the trial was recorded
     bool trial_open_ = false;           // the trial dialog is up

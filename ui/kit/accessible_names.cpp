@@ -6,27 +6,9 @@ namespace mixora::ui {
 
 namespace {
 
-using enum calc::Field;
-
-struct NamedCell {
-    calc::Field field;
-    const wchar_t* name;
-};
-// Column (the material), then row (amount per cubic metre, or proportion to the cement).
-constexpr NamedCell kCellNames[] = {
-    {Text11, L"水泥 用量"}, {Text12, L"砂 用量"}, {Text13, L"石子 用量"}, {Text14, L"水 用量"},
-    {Text30, L"水泥 比例"}, {Text31, L"砂 比例"}, {Text32, L"石子 比例"}, {Text33, L"水 比例"},
-};
-
 constexpr MSAAPROPID kNameProperty[] = {PROPID_ACC_NAME};
 
 } // namespace
-
-const wchar_t* CellName(calc::Field field) {
-    for (const auto& cell : kCellNames)
-        if (cell.field == field) return cell.name;
-    return nullptr;
-}
 
 AccessibleNames::AccessibleNames() {
     // S_FALSE (already initialised here) must be balanced too; a thread already in the

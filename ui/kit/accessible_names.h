@@ -1,9 +1,8 @@
 #pragma once
-// What a screen reader calls the fields. A field with a label is named by it: the system takes an
-// edit field's name from the static text just before it among its siblings, and the layout
-// creates every label right before its field. The cells of the result frame have no label; they
-// are named by their column and row ("水泥 用量", "水泥 比例") through annotation.
-#include "field.h"
+// What a screen reader calls a control. A field with a label is named by it: the system takes an
+// edit field's name from the static text just before it among its siblings, and a form creates
+// every label right before its field. A control without a label (a cell of a row of values) is
+// named through annotation, by the name its layout gives it.
 #include "handles.h"
 
 #include <vector>
@@ -12,9 +11,6 @@
 #include <oleacc.h>
 
 namespace mixora::ui {
-
-// The name of a cell of the result frame; nullptr for a field that has a label.
-const wchar_t* CellName(calc::Field field);
 
 // Names given to windows by annotation, kept until Clear or the end of the object. Where the
 // system offers no annotation service, naming does nothing.

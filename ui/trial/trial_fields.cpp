@@ -66,24 +66,6 @@ constexpr trial::SpecimenSize kSizes[] = {
     trial::SpecimenSize::Mm100, trial::SpecimenSize::Mm150, trial::SpecimenSize::Mm200};
 // clang-format on
 
-constexpr const wchar_t* kMaterialNames[kMaterials] = {L"水泥", L"粉煤灰", L"矿渣粉", L"水",
-                                                       L"砂",   L"石",     L"外加剂"};
-struct MaterialRow {
-    int first;
-    const wchar_t* name;
-};
-constexpr MaterialRow kMaterialRows[] = {
-    {BatchMasses, L"试拌用量"},        {ActualMass, L"实际用量"},
-    {TrialMix, L"试拌配合比"},         {MixBatch(0), L"第 1 组试拌用量"},
-    {MixBatch(1), L"第 2 组试拌用量"}, {MixBatch(2), L"第 3 组试拌用量"},
-    {DesignMix, L"设计配合比"},        {CorrectedMix, L"校正后"},
-    {ProductionMix, L"施工每立方米"},  {PerBatch, L"施工每盘"},
-};
-
-std::wstring GroupName(int n) {
-    return L"第 " + std::to_wstring(n + 1) + L" 组";
-}
-
 } // namespace
 
 std::span<const TrialTextField> TrialTextFields() {
@@ -96,20 +78,6 @@ std::span<const AdjustmentOption> AdjustmentOptions() {
 
 std::span<const trial::SpecimenSize> SpecimenSizesShown() {
     return kSizes;
-}
-
-std::wstring TrialCellName(int id) {
-    for (const MaterialRow& row : kMaterialRows)
-        if (id >= row.first && id < row.first + kMaterials)
-            return std::wstring(kMaterialNames[id - row.first]) + L" " + row.name;
-    for (int n = 0; n < 3; ++n) {
-        for (int k = 0; k < 3; ++k)
-            if (id == Cube(n, k)) return L"试件 " + std::to_wstring(k + 1) + L" " + GroupName(n);
-        if (id == FreshDensity(n)) return L"表观密度 " + GroupName(n);
-        if (id == MixWaterBinder(n)) return L"水胶比 " + GroupName(n);
-        if (id == MixSandRatio(n)) return L"砂率 " + GroupName(n);
-    }
-    return {};
 }
 
 } // namespace mixora::ui

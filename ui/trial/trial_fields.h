@@ -28,11 +28,6 @@ std::span<const AdjustmentOption> AdjustmentOptions();
 // The sizes in the order the list shows them: 100 mm, 150 mm, 200 mm.
 std::span<const trial::SpecimenSize> SpecimenSizesShown();
 
-// The name a screen reader gives a cell of a row of materials or of a cube group, which has no
-// label of its own: its column and its row ("水泥 试拌用量", "试件 2 第 3 组"). Empty for other
-// controls.
-std::wstring TrialCellName(int id);
-
 // The longest text a field takes (a date and time is the longest entry).
 inline constexpr int kTrialFieldLimit = 40;
 

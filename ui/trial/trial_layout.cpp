@@ -8,7 +8,7 @@ namespace mixora::ui {
 
 namespace {
 
-using T = TrialControl;
+using T = ControlType;
 using namespace trial_ids;
 
 constexpr int kBatch = Group(1);
@@ -45,72 +45,83 @@ constexpr short kLineW = 324;
     {T::Header, kNoId, L"砂",     group, x(4), y, w, 9},                                           \
     {T::Header, kNoId, L"石",     group, x(5), y, w, 9},                                           \
     {T::Header, kNoId, L"外加剂", group, x(6), y, w, 9}
-#define MIXORA_MATERIAL_ROW(type, first, group, y, x, w)                                           \
-    {type, (first) + 0, L"", group, x(0), y, w, H}, {type, (first) + 1, L"", group, x(1), y, w, H}, \
-    {type, (first) + 2, L"", group, x(2), y, w, H}, {type, (first) + 3, L"", group, x(3), y, w, H}, \
-    {type, (first) + 4, L"", group, x(4), y, w, H}, {type, (first) + 5, L"", group, x(5), y, w, H}, \
-    {type, (first) + 6, L"", group, x(6), y, w, H}
+// A row of the seven materials, each cell named by its column and the row's name.
+#define MIXORA_MATERIAL_ROW(type, first, group, y, x, w, row)                                      \
+    {type, (first) + 0, L"", group, x(0), y, w, H, nullptr, false, L"水泥 " row},                  \
+    {type, (first) + 1, L"", group, x(1), y, w, H, nullptr, false, L"粉煤灰 " row},                \
+    {type, (first) + 2, L"", group, x(2), y, w, H, nullptr, false, L"矿渣粉 " row},                \
+    {type, (first) + 3, L"", group, x(3), y, w, H, nullptr, false, L"水 " row},                    \
+    {type, (first) + 4, L"", group, x(4), y, w, H, nullptr, false, L"砂 " row},                    \
+    {type, (first) + 5, L"", group, x(5), y, w, H, nullptr, false, L"石 " row},                    \
+    {type, (first) + 6, L"", group, x(6), y, w, H, nullptr, false, L"外加剂 " row}
 #define MIXORA_STRENGTH_MIX(n, y)                                                                  \
     {T::Label,  kNoId, L"第 " #n " 组",  kStrength, 6, (y) + 2, 34, kLineH},                       \
-    {T::Output, MixWaterBinder((n) - 1), L"", kStrength, 42, y, 28, H},                            \
-    {T::Output, MixSandRatio((n) - 1), L"",   kStrength, 72, y, kBatchW, H},                        \
-    MIXORA_MATERIAL_ROW(T::Output, MixBatch((n) - 1), kStrength, y, BatchX, kBatchW)
+    {T::Output, MixWaterBinder((n) - 1), L"", kStrength, 42, y, 28, H,                             \
+     nullptr, false, L"水胶比 第 " #n " 组"},                                                      \
+    {T::Output, MixSandRatio((n) - 1), L"",   kStrength, 72, y, kBatchW, H,                        \
+     nullptr, false, L"砂率 第 " #n " 组"},                                                        \
+    MIXORA_MATERIAL_ROW(T::Output, MixBatch((n) - 1), kStrength, y, BatchX, kBatchW,               \
+                        L"第 " #n " 组试拌用量")
 #define MIXORA_CUBE_GROUP(n, y)                                                                    \
     {T::Label, kNoId, L"第 " #n " 组",     kStrength, 6, (y) + 2, 40, kLineH},                      \
-    {T::Input, Cube((n) - 1, 0), L"",      kStrength, 48, y, 32, H},                               \
-    {T::Input, Cube((n) - 1, 1), L"",      kStrength, 82, y, 32, H},                               \
-    {T::Input, Cube((n) - 1, 2), L"",      kStrength, 116, y, 32, H},                              \
+    {T::Text,  Cube((n) - 1, 0), L"",      kStrength, 48, y, 32, H,                                \
+     nullptr, false, L"试件 1 第 " #n " 组"},                                                      \
+    {T::Text,  Cube((n) - 1, 1), L"",      kStrength, 82, y, 32, H,                                \
+     nullptr, false, L"试件 2 第 " #n " 组"},                                                      \
+    {T::Text,  Cube((n) - 1, 2), L"",      kStrength, 116, y, 32, H,                               \
+     nullptr, false, L"试件 3 第 " #n " 组"},                                                      \
     {T::Label, kNoId, L"MPa",              kStrength, 150, (y) + 2, 22, kLineH},                   \
-    {T::Input, FreshDensity((n) - 1), L"", kStrength, 176, y, 40, H},                              \
+    {T::Text,  FreshDensity((n) - 1), L"", kStrength, 176, y, 40, H,                               \
+     nullptr, false, L"表观密度 第 " #n " 组"},                                                    \
     {T::Label, kNoId, L"kg/m³",            kStrength, 218, (y) + 2, 28, kLineH},                   \
     {T::Note,  GroupValue((n) - 1), L"",   kStrength, 48, (y) + 13, 278, kLineH}
 
-constexpr TrialLayoutEntry kLayout[] = {
+constexpr ControlEntry kLayout[] = {
     {T::Note, Basis, L"", 0, kLeft, 3, 678, 18},
 
     // 试拌
-    {T::Group,  kBatch, L"试拌", 0, kLeft, 24, kColumnW, 70},
+    {T::Frame,  kBatch, L"试拌", 0, kLeft, 24, kColumnW, 70},
     {T::Label,  kNoId, L"试拌体积", kBatch, 6, 12, kRowLabelW, kLineH},
-    {T::Input,  Litres, L"",        kBatch, MixX(0), 10, kMixW, H},
+    {T::Text,   Litres, L"",        kBatch, MixX(0), 10, kMixW, H},
     {T::Label,  kNoId, L"L",        kBatch, MixX(1), 12, 10, kLineH},
     {T::Note,   LitresNote, L"",    kBatch, 122, 10, 208, 20},
     MIXORA_MATERIAL_HEADERS(kBatch, 32, MixX, kMixW),
     {T::Label,  kNoId, L"试拌用量 kg", kBatch, 6, 44, kRowLabelW, kLineH},
-    MIXORA_MATERIAL_ROW(T::Output, BatchMasses, kBatch, 42, MixX, kMixW),
-    {T::Stage,  Stage(0), L"", kBatch, 6, 56, kLineW, kLineH},
+    MIXORA_MATERIAL_ROW(T::Output, BatchMasses, kBatch, 42, MixX, kMixW, L"试拌用量"),
+    {T::Line,   Stage(0), L"", kBatch, 6, 56, kLineW, kLineH},
 
     // 试拌配合比
-    {T::Group,  kTrialMix, L"试拌配合比", 0, kLeft, 98, kColumnW, 120},
-    {T::Option, Unchanged,         L"不调整",             kTrialMix, 6, 10, 48, H, true},
+    {T::Frame,  kTrialMix, L"试拌配合比", 0, kLeft, 98, kColumnW, 120},
+    {T::Option, Unchanged,         L"不调整",             kTrialMix, 6, 10, 48, H, nullptr, true},
     {T::Option, ActualMasses,      L"试拌实际用量",       kTrialMix, 56, 10, 64, H},
     {T::Option, WaterAndAdmixture, L"调整用水量和外加剂", kTrialMix, 122, 10, 92, H},
     {T::Option, SandRatioKind,     L"调整砂率",           kTrialMix, 216, 10, 60, H},
     {T::Label,  kNoId, L"调整后用水量", kTrialMix, 6, 26, kRowLabelW, kLineH},
-    {T::Input,  AdjustedWater, L"",     kTrialMix, MixX(0), 24, kMixW, H},
+    {T::Text,   AdjustedWater, L"",     kTrialMix, MixX(0), 24, kMixW, H},
     {T::Label,  kNoId, L"kg/m³",        kTrialMix, MixX(1), 26, 28, kLineH},
     {T::Label,  kNoId, L"调整后外加剂", kTrialMix, kLabel2, 26, kLabel2W, kLineH},
-    {T::Input,  AdjustedAdmixture, L"", kTrialMix, kField2, 24, kMixW, H},
+    {T::Text,   AdjustedAdmixture, L"", kTrialMix, kField2, 24, kMixW, H},
     {T::Label,  kNoId, L"kg/m³",        kTrialMix, kUnit2, 26, 28, kLineH},
     {T::Label,  kNoId, L"调整后砂率",   kTrialMix, 6, 40, kRowLabelW, kLineH},
-    {T::Input,  AdjustedSandRatio, L"", kTrialMix, MixX(0), 38, kMixW, H},
+    {T::Text,   AdjustedSandRatio, L"", kTrialMix, MixX(0), 38, kMixW, H},
     {T::Label,  kNoId, L"%",            kTrialMix, MixX(1), 40, 10, kLineH},
     {T::Label,  kNoId, L"实测坍落度",   kTrialMix, kLabel2, 40, kLabel2W, kLineH},
-    {T::Input,  Slump, L"",             kTrialMix, kField2, 38, kMixW, H},
+    {T::Text,   Slump, L"",             kTrialMix, kField2, 38, kMixW, H},
     {T::Label,  kNoId, L"mm",           kTrialMix, kUnit2, 40, 20, kLineH},
     MIXORA_MATERIAL_HEADERS(kTrialMix, 54, MixX, kMixW),
     {T::Label,  kNoId, L"实际用量 kg", kTrialMix, 6, 66, kRowLabelW, kLineH},
-    MIXORA_MATERIAL_ROW(T::Input, ActualMass, kTrialMix, 64, MixX, kMixW),
+    MIXORA_MATERIAL_ROW(T::Text,  ActualMass, kTrialMix, 64, MixX, kMixW, L"实际用量"),
     {T::Label,  kNoId, L"试拌配合比 kg/m³", kTrialMix, 6, 80, kRowLabelW, kLineH},
-    MIXORA_MATERIAL_ROW(T::Output, TrialMix, kTrialMix, 78, MixX, kMixW),
+    MIXORA_MATERIAL_ROW(T::Output, TrialMix, kTrialMix, 78, MixX, kMixW, L"试拌配合比"),
     {T::Label,  kNoId, L"水胶比",      kTrialMix, 6, 94, kRowLabelW, kLineH},
     {T::Output, TrialWaterBinder, L"", kTrialMix, MixX(0), 92, kMixW, H},
     {T::Label,  kNoId, L"砂率",        kTrialMix, kLabel2, 94, kLabel2W, kLineH},
     {T::Output, TrialSandRatio, L"",   kTrialMix, kField2, 92, kMixW, H},
     {T::Label,  kNoId, L"%",           kTrialMix, kUnit2, 94, 10, kLineH},
-    {T::Stage,  Stage(1), L"", kTrialMix, 6, 106, kLineW, kLineH},
+    {T::Line,   Stage(1), L"", kTrialMix, 6, 106, kLineW, kLineH},
 
     // 强度试验
-    {T::Group,  kStrength, L"强度试验", 0, kLeft, 222, kColumnW, 198},
+    {T::Frame,  kStrength, L"强度试验", 0, kLeft, 222, kColumnW, 198},
     {T::Header, kNoId, L"试拌用量 kg", kStrength, BatchX(0), 10, 7 * 32 - 2, 9},
     {T::Header, kNoId, L"水胶比",      kStrength, 42, 19, 28, 9},
     {T::Header, kNoId, L"砂率 %",      kStrength, 72, 19, kBatchW, 9},
@@ -121,7 +132,7 @@ constexpr TrialLayoutEntry kLayout[] = {
     {T::Label,  kNoId, L"试件尺寸", kStrength, 6, 75, 40, kLineH},
     {T::Choice, Specimen, L"",      kStrength, 48, 73, 56, 60},
     {T::Label,  kNoId, L"龄期",     kStrength, 118, 75, 22, kLineH},
-    {T::Input,  AgeDays, L"",       kStrength, 142, 73, 30, H},
+    {T::Text,   AgeDays, L"",       kStrength, 142, 73, 30, H},
     {T::Label,  kNoId, L"d",        kStrength, 174, 75, 10, kLineH},
     {T::Header, kNoId, L"试件 1",   kStrength, 48, 89, 32, 9},
     {T::Header, kNoId, L"试件 2",   kStrength, 82, 89, 32, 9},
@@ -130,11 +141,11 @@ constexpr TrialLayoutEntry kLayout[] = {
     MIXORA_CUBE_GROUP(1, 98),
     MIXORA_CUBE_GROUP(2, 122),
     MIXORA_CUBE_GROUP(3, 146),
-    {T::Stage,  Stage(2), L"", kStrength, 6, 172, kLineW, kLineH},
-    {T::Stage,  Stage(3), L"", kStrength, 6, 184, kLineW, kLineH},
+    {T::Line,   Stage(2), L"", kStrength, 6, 172, kLineW, kLineH},
+    {T::Line,   Stage(3), L"", kStrength, 6, 184, kLineW, kLineH},
 
     // 水胶比选定
-    {T::Group,  kChoice, L"水胶比选定", 0, kRight, 24, kColumnW, 202},
+    {T::Frame,  kChoice, L"水胶比选定", 0, kRight, 24, kColumnW, 202},
     {T::Label,  kNoId, L"回归方程",     kChoice, 6, 12, 48, kLineH},
     {T::Output, Equation, L"",          kChoice, 56, 10, 150, H},
     {T::Label,  kNoId, L"R²",           kChoice, 214, 12, 16, kLineH},
@@ -146,14 +157,14 @@ constexpr TrialLayoutEntry kLayout[] = {
     {T::Note,   Extrapolation, L"",     kChoice, 6, 38, kLineW, kLineH},
     MIXORA_MATERIAL_HEADERS(kChoice, 50, MixX, kMixW),
     {T::Label,  kNoId, L"设计配合比 kg/m³", kChoice, 6, 61, kRowLabelW, kLineH},
-    MIXORA_MATERIAL_ROW(T::Output, DesignMix, kChoice, 59, MixX, kMixW),
+    MIXORA_MATERIAL_ROW(T::Output, DesignMix, kChoice, 59, MixX, kMixW, L"设计配合比"),
     {T::Chart,  Chart, L"", kChoice, 6, 74, kLineW, 110},
-    {T::Stage,  Stage(4), L"", kChoice, 6, 188, kLineW, kLineH},
+    {T::Line,   Stage(4), L"", kChoice, 6, 188, kLineW, kLineH},
 
     // 表观密度校正
-    {T::Group,  kDensity, L"表观密度校正", 0, kRight, 230, kColumnW, 88},
+    {T::Frame,  kDensity, L"表观密度校正", 0, kRight, 230, kColumnW, 88},
     {T::Label,  kNoId, L"实测 ρc,t",  kDensity, 6, 12, kRowLabelW, kLineH},
-    {T::Input,  MeasuredDensity, L"", kDensity, MixX(0), 10, kMixW, H},
+    {T::Text,   MeasuredDensity, L"", kDensity, MixX(0), 10, kMixW, H},
     {T::Label,  kNoId, L"kg/m³",      kDensity, MixX(1), 12, 28, kLineH},
     {T::Label,  kNoId, L"计算 ρc,c",  kDensity, kLabel2, 12, kLabel2W, kLineH},
     {T::Output, ComputedDensity, L"", kDensity, kField2, 10, kMixW, H},
@@ -166,31 +177,31 @@ constexpr TrialLayoutEntry kLayout[] = {
     {T::Note,   DensityRule, L"",     kDensity, 6, 38, kLineW, kLineH},
     MIXORA_MATERIAL_HEADERS(kDensity, 50, MixX, kMixW),
     {T::Label,  kNoId, L"校正后 kg/m³", kDensity, 6, 61, kRowLabelW, kLineH},
-    MIXORA_MATERIAL_ROW(T::Output, CorrectedMix, kDensity, 59, MixX, kMixW),
-    {T::Stage,  Stage(5), L"", kDensity, 6, 74, kLineW, kLineH},
+    MIXORA_MATERIAL_ROW(T::Output, CorrectedMix, kDensity, 59, MixX, kMixW, L"校正后"),
+    {T::Line,   Stage(5), L"", kDensity, 6, 74, kLineW, kLineH},
 
     // 施工配合比
-    {T::Group,  kProduction, L"施工配合比", 0, kRight, 322, kColumnW, 92},
+    {T::Frame,  kProduction, L"施工配合比", 0, kRight, 322, kColumnW, 92},
     {T::Label,  kNoId, L"砂含水率",   kProduction, 6, 12, kRowLabelW, kLineH},
-    {T::Input,  SandMoisture, L"",    kProduction, MixX(0), 10, kMixW, H},
+    {T::Text,   SandMoisture, L"",    kProduction, MixX(0), 10, kMixW, H},
     {T::Label,  kNoId, L"%",          kProduction, MixX(1), 12, 10, kLineH},
     {T::Label,  kNoId, L"石含水率",   kProduction, kLabel2, 12, kLabel2W, kLineH},
-    {T::Input,  StoneMoisture, L"",   kProduction, kField2, 10, kMixW, H},
+    {T::Text,   StoneMoisture, L"",   kProduction, kField2, 10, kMixW, H},
     {T::Label,  kNoId, L"%",          kProduction, kUnit2, 12, 10, kLineH},
     {T::Label,  kNoId, L"测定时间",   kProduction, 6, 26, kRowLabelW, kLineH},
-    {T::Input,  MeasuredAt, L"",      kProduction, MixX(0), 24, 70, H},
+    {T::Text,   MeasuredAt, L"",      kProduction, MixX(0), 24, 70, H},
     {T::Label,  kNoId, L"搅拌机每盘", kProduction, kLabel2, 26, kLabel2W, kLineH},
-    {T::Input,  MixerCapacity, L"",   kProduction, kField2, 24, kMixW, H},
+    {T::Text,   MixerCapacity, L"",   kProduction, kField2, 24, kMixW, H},
     {T::Label,  kNoId, L"m³",         kProduction, kUnit2, 26, 14, kLineH},
     MIXORA_MATERIAL_HEADERS(kProduction, 40, MixX, kMixW),
     {T::Label,  kNoId, L"每立方米 kg", kProduction, 6, 51, kRowLabelW, kLineH},
-    MIXORA_MATERIAL_ROW(T::Output, ProductionMix, kProduction, 49, MixX, kMixW),
+    MIXORA_MATERIAL_ROW(T::Output, ProductionMix, kProduction, 49, MixX, kMixW, L"施工每立方米"),
     {T::Label,  kNoId, L"每盘 kg",     kProduction, 6, 65, kRowLabelW, kLineH},
-    MIXORA_MATERIAL_ROW(T::Output, PerBatch, kProduction, 63, MixX, kMixW),
-    {T::Stage,  Stage(6), L"", kProduction, 6, 78, kLineW, kLineH},
+    MIXORA_MATERIAL_ROW(T::Output, PerBatch, kProduction, 63, MixX, kMixW, L"施工每盘"),
+    {T::Line,   Stage(6), L"", kProduction, 6, 78, kLineW, kLineH},
 
-    {T::Button, IDOK,     L"确定", 0, 568, 420, 56, 14},
-    {T::Button, IDCANCEL, L"取消", 0, 628, 420, 56, 14},
+    {T::Command, IDOK,     L"确定", 0, 568, 420, 56, 14},
+    {T::Command, IDCANCEL, L"取消", 0, 628, 420, 56, 14},
 };
 #undef MIXORA_MATERIAL_HEADERS
 #undef MIXORA_MATERIAL_ROW
@@ -198,45 +209,16 @@ constexpr TrialLayoutEntry kLayout[] = {
 #undef MIXORA_CUBE_GROUP
 // clang-format on
 
-constexpr bool IdsAreUnique() {
-    for (const auto& a : kLayout)
-        for (const auto& b : kLayout)
-            if (&a != &b && a.id != kNoId && a.id == b.id) return false;
-    return true;
-}
-static_assert(IdsAreUnique());
+static_assert(IdsAreUnique(kLayout));
+static_assert(InsideParents(kLayout, kTrialDialogWidth, kTrialDialogHeight, H));
 
-// Every control lies inside its group, and the groups inside the dialog.
-constexpr bool InsideParents() {
-    for (const auto& entry : kLayout) {
-        short width = kTrialDialogWidth, height = kTrialDialogHeight;
-        if (entry.parent != 0) {
-            const TrialLayoutEntry* parent = nullptr;
-            for (const auto& candidate : kLayout)
-                if (candidate.id == entry.parent) parent = &candidate;
-            if (!parent) return false;
-            width = parent->cx;
-            height = parent->cy;
-        }
-        const short cy = entry.type == T::Choice ? H : entry.cy;
-        if (entry.x < 0 || entry.y < 0 || entry.x + entry.cx > width || entry.y + cy > height)
-            return false;
-    }
-    return true;
-}
-static_assert(InsideParents());
+constexpr FormLayout kForm{kLayout, Units::DialogUnits, kTrialDialogWidth, kTrialDialogHeight,
+                           Groups::EachControl};
 
 } // namespace
 
-std::span<const TrialLayoutEntry> TrialLayout() {
-    return kLayout;
-}
-
-const TrialLayoutEntry* FindTrialEntry(int id) {
-    if (id == kNoId) return nullptr;
-    for (const auto& entry : kLayout)
-        if (entry.id == id) return &entry;
-    return nullptr;
+const FormLayout& TrialForm() {
+    return kForm;
 }
 
 } // namespace mixora::ui
