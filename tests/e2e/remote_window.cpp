@@ -1,5 +1,7 @@
 #include "remote_window.h"
 
+#include <algorithm>
+
 namespace mixora::automation {
 
 namespace {
@@ -35,6 +37,26 @@ HWND WaitForTopLevel(DWORD process_id, const wchar_t* class_name, DWORD timeout_
     return nullptr;
 }
 
+struct TitleSearch {
+    std::wstring_view prefix;
+    DWORD process_id; // 0: any
+    HWND found;
+};
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM lparam) {
+    auto* search = reinterpret_cast<TitleSearch*>(lparam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    wchar_t name[16]{};
+    GetClassNameW(window, name, 16);
+    if ((search->process_id != 0 && pid != search->process_id) || !IsWindowVisible(window) ||
+        (lstrcmpW(name, L"Form") != 0 && lstrcmpW(name, L"#32770") != 0) ||
+        !GetText(window).starts_with(search->prefix))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
 struct ControlSearch {
     int id;
     HWND found;
@@ -57,6 +79,17 @@ HWND WaitForMessageBox(DWORD process_id, DWORD timeout_ms) {
     return WaitForTopLevel(process_id, L"#32770", timeout_ms);
 }
 
+HWND WaitForTitled(std::wstring_view prefix, DWORD process_id, DWORD timeout_ms) {
+    const ULONGLONG deadline = GetTickCount64() + timeout_ms;
+    do {
+        TitleSearch search{prefix, process_id, nullptr};
+        EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(50);
+    } while (GetTickCount64() < deadline);
+    return nullptr;
+}
+
 HWND FindControl(HWND parent, int id) {
     ControlSearch search{id, nullptr};
     EnumChildWindows(parent, MatchId, reinterpret_cast<LPARAM>(&search));
@@ -64,11 +97,14 @@ HWND FindControl(HWND parent, int id) {
 }
 
 std::wstring GetText(HWND window) {
-    wchar_t buffer[1024]{};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                         SMTO_ABORTIFHUNG, 5000, &copied);
-    return buffer;
+    text.resize(std::min<std::size_t>(copied, length));
+    return text;
 }
 
 void SetText(HWND window, const std::wstring& text) {
