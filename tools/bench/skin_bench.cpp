@@ -78,6 +78,8 @@ constexpr const char* kFadeTick = "fade-tick";
 constexpr const char* kInstallRemove = "install-remove";
 constexpr const char* kKeystrokeSkinned = "keystroke-skinned";
 constexpr const char* kKeystrokePlain = "keystroke-plain";
+constexpr const char* kFirstKeystrokeSkinned = "first-keystroke-skinned";
+constexpr const char* kFirstKeystrokePlain = "first-keystroke-plain";
 constexpr const char* kJgjRepaintSkinned = "jgj-repaint-skinned";
 constexpr const char* kJgjRepaintPlain = "jgj-repaint-plain";
 
@@ -165,11 +167,11 @@ double TimedFadeBlend(HWND button, int level, bool mark = false) {
 // One keystroke into the window's field as the user types it over the field's last digit
 // ("50" → "55", then back to "50"): the sheet recomputes and writes what changed, and the window
 // repaints what that invalidated.
-double TimedKeystroke(const BenchWindow& window, int n, bool skinned, bool mark = false) {
+double TimedKeystroke(const BenchWindow& window, int n, const char* key, bool mark) {
     const int length = GetWindowTextLengthW(window.field);
     SendMessageW(window.field, EM_SETSEL, static_cast<WPARAM>(length - 1),
                  static_cast<LPARAM>(length));
-    const Marker marker(mark, skinned ? kKeystrokeSkinned : kKeystrokePlain);
+    const Marker marker(mark, key);
     const double start = Now();
     SendMessageW(window.field, WM_CHAR, n % 2 == 0 ? L'5' : L'0', 1);
     RedrawWindow(window.form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -184,13 +186,16 @@ double TimedJgjRepaint(HWND form, bool skinned, bool mark = false) {
     return Now() - start;
 }
 
+// Per look (plain, skinned): the keystrokes while typing, the first keystroke after a full
+// repaint (which draws the checks' scroll bar again over the frame the repaint left on it) and
+// the full repaints.
 struct KeystrokeTimes {
-    std::vector<double> keystroke_skinned, keystroke_plain, repaint_skinned, repaint_plain;
+    std::vector<double> typing[2], first[2], repaint[2];
 };
 
-// Keystrokes and full repaints of one shown JGJ 55-2011 window, plain and skinned in turn; with
-// `mark`, each once between markers (an even number of keystrokes, so the field ends as it
-// began).
+// Bursts of typing in one shown JGJ 55-2011 window, plain and skinned in turn, each burst after
+// a full repaint: four keystrokes, so the field ends as it began. With `mark`, one burst, each
+// kind of action once between markers.
 KeystrokeTimes MeasureKeystrokes(HINSTANCE instance, int runs, bool mark) {
     KeystrokeTimes times;
     const BenchWindow window = mixora::bench::BuildJgj55(instance);
@@ -201,14 +206,15 @@ KeystrokeTimes MeasureKeystrokes(HINSTANCE instance, int runs, bool mark) {
     for (const bool skinned : {false, true}) {
         if (skinned) mixora::skin::InstallSkin(window.form);
         PaintNow(window.form);
-        auto& keystrokes = skinned ? times.keystroke_skinned : times.keystroke_plain;
-        auto& repaints = skinned ? times.repaint_skinned : times.repaint_plain;
-        for (int n = 0; n < 2; ++n) // warm-up
-            TimedKeystroke(window, n, skinned);
+        for (int n = 0; n < 4; ++n) // warm-up
+            TimedKeystroke(window, n, "", false);
         for (int i = 0; i < (mark ? 1 : runs); ++i) {
-            for (int n = 0; n < 2; ++n)
-                keystrokes.push_back(TimedKeystroke(window, n, skinned, mark && n == 0));
-            repaints.push_back(TimedJgjRepaint(window.form, skinned, mark));
+            times.repaint[skinned].push_back(TimedJgjRepaint(window.form, skinned, mark));
+            times.first[skinned].push_back(TimedKeystroke(
+                window, 0, skinned ? kFirstKeystrokeSkinned : kFirstKeystrokePlain, mark));
+            for (int n = 1; n < 4; ++n)
+                times.typing[skinned].push_back(TimedKeystroke(
+                    window, n, skinned ? kKeystrokeSkinned : kKeystrokePlain, mark && n == 1));
         }
         Pump();
     }
@@ -347,25 +353,26 @@ void PrintLoad(std::optional<double> before, std::optional<double> after, int co
 // The keystroke's cost as a share of a full repaint of the same window, skinned and plain.
 void PrintKeystrokes(const KeystrokeTimes& times, const std::map<std::string, long>& trips,
                      int runs) {
-    const double keystroke_skinned = Median(times.keystroke_skinned);
-    const double keystroke_plain = Median(times.keystroke_plain);
-    const double repaint_skinned = Median(times.repaint_skinned);
-    const double repaint_plain = Median(times.repaint_plain);
-    std::printf("\nJGJ 55-2011 window: one keystroke in the slump field against a full repaint, "
-                "median of "
-                "%d runs (ms)\n",
+    const auto row = [&](const char* measure, const std::vector<double>* samples,
+                         const char* skinned_key, const char* plain_key) {
+        std::printf("%-30s %10.3f %10.3f %10s %8s %8s\n", measure, Median(samples[1]),
+                    Median(samples[0]), "", Trips(trips, skinned_key).c_str(),
+                    Trips(trips, plain_key).c_str());
+    };
+    const auto share = [&](int look) {
+        const double repaint = Median(times.repaint[look]);
+        return repaint > 0 ? Median(times.typing[look]) / repaint : 0.0;
+    };
+    std::printf("\nJGJ 55-2011 window: typing in the slump field against a full repaint, median "
+                "of %d runs (ms)\n",
                 runs);
     std::printf("%-30s %10s %10s %10s %8s %8s\n", "measure", "skinned", "plain", "", "trips",
                 "trips");
-    std::printf("%-30s %10.3f %10.3f %10s %8s %8s\n", "keystroke (recompute, paint)",
-                keystroke_skinned, keystroke_plain, "", Trips(trips, kKeystrokeSkinned).c_str(),
-                Trips(trips, kKeystrokePlain).c_str());
-    std::printf("%-30s %10.3f %10.3f %10s %8s %8s\n", "full repaint", repaint_skinned,
-                repaint_plain, "", Trips(trips, kJgjRepaintSkinned).c_str(),
-                Trips(trips, kJgjRepaintPlain).c_str());
+    row("keystroke while typing", times.typing, kKeystrokeSkinned, kKeystrokePlain);
+    row("first after a full repaint", times.first, kFirstKeystrokeSkinned, kFirstKeystrokePlain);
+    row("full repaint", times.repaint, kJgjRepaintSkinned, kJgjRepaintPlain);
     std::printf("%-30s %10.2f %10.2f %10s %8s %8s goal <= 0.10\n", "keystroke / full repaint",
-                repaint_skinned > 0 ? keystroke_skinned / repaint_skinned : 0.0,
-                repaint_plain > 0 ? keystroke_plain / repaint_plain : 0.0, "", "-", "-");
+                share(1), share(0), "", "-", "-");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "callback_guard.h"
 #include "control_text.h"
 #include "frame.h"
 #include "scoped_select.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <unordered_set>
 
 namespace mixora::ui {
 
@@ -68,6 +70,55 @@ bool StartsGroup(const ControlEntry& entry, Groups groups) {
     return false;
 }
 
+// A field with a scroll bar draws the bar twice (under Wine some sixty round trips each time)
+// whenever its text is set, even when the bar stays as it was. So its text is written while it
+// is not drawn (what WM_SETREDRAW does, which the edit control does not pass on), then drawn
+// again, and its frame left as it was. The skin's flat frame, painted over the frame after the
+// system's, covers the bar's edge: the bar is drawn again once after a frame was painted, as the
+// edit control would have drawn it.
+std::unordered_set<HWND>& CoveredBars() {
+    static std::unordered_set<HWND> bars;
+    return bars;
+}
+
+LRESULT CALLBACK BarFieldProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(field, GWLP_USERDATA));
+    base::Guarded("滚动条", 0, [&] {
+        if (message == WM_NCPAINT) CoveredBars().insert(field);
+        if (message == WM_NCDESTROY) CoveredBars().erase(field);
+        return 0;
+    });
+    return previous ? CallWindowProcW(previous, field, message, wparam, lparam) : 0;
+}
+
+void WatchBar(HWND field) {
+    SetWindowLongPtrW(
+        field, GWLP_USERDATA,
+        SetWindowLongPtrW(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BarFieldProc)));
+}
+
+void WriteWithScrollBar(HWND control, std::wstring_view text) {
+    if (!IsWindowVisible(control)) return WriteText(control, text); // nothing is drawn yet
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    SetWindowLongPtrW(control, GWL_STYLE, style & ~LONG_PTR{WS_VISIBLE});
+    WriteText(control, text);
+    SetWindowLongPtrW(control, GWL_STYLE, style);
+    // Shown again, the whole control waits to be drawn: the text is, the frame is left as it is.
+    RedrawWindow(control, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME);
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    if (CoveredBars().erase(control) == 0) return;
+    SCROLLINFO bar{};
+    bar.cbSize = sizeof(bar);
+    bar.fMask = SIF_PAGE | SIF_POS | SIF_RANGE;
+    GetScrollInfo(control, SB_VERT, &bar);
+    bar.fMask |= SIF_DISABLENOSCROLL; // as the edit control sets it
+    SetScrollInfo(control, SB_VERT, &bar, TRUE);
+}
+
+bool HasScrollBar(ControlType type) {
+    return type == T::Lines || type == T::Memo;
+}
+
 // The size of a label that fits its caption in the given font.
 SIZE CaptionSize(HWND window, HFONT font, const wchar_t* caption) {
     SIZE size{0, 0};
@@ -112,6 +163,7 @@ bool Form::Create(HWND parent) {
             entry.parent ? Control(entry.parent) : parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
         if (!control) return false;
+        if (HasScrollBar(entry.type)) WatchBar(control);
         if (dialog) {
             // Tab follows the table: each control below the ones made before it.
             SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0,
@@ -179,10 +231,14 @@ std::wstring Form::Text(int id) const {
 }
 
 bool Form::Write(int id, std::wstring_view text) {
+    const ControlEntry* entry = Entry(id);
     HWND control = Control(id);
     if (!control || ReadText(control) == text) return false;
     writing_ = true;
-    WriteText(control, text);
+    if (HasScrollBar(entry->type))
+        WriteWithScrollBar(control, text);
+    else
+        WriteText(control, text);
     writing_ = false;
     return true;
 }

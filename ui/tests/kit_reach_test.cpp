@@ -90,5 +90,20 @@ TEST_F(KitReachTest, EditCommandsReachTheFocusedFieldOfTheTrialDialog) {
         [this] { SendMessageW(Control(j::Trial), BM_CLICK, 0, 0); });
 }
 
+// The form writes a control only when its text changes; the list of checks, whose scroll bar is
+// left undrawn while it is written, shows the new text and stays on screen.
+TEST_F(KitReachTest, TheFormWritesOnlyAChangedTextAndTheChecksStayOnScreen) {
+    Form& form = sheet->form();
+    const std::wstring checks = Get(j::Checks);
+    EXPECT_FALSE(form.Write(j::Checks, checks));
+    EXPECT_TRUE(form.Write(j::Checks, L"【符合】一\r\n【不符合】二"));
+    EXPECT_EQ(Get(j::Checks), L"【符合】一\r\n【不符合】二");
+    EXPECT_TRUE(IsWindowVisible(Control(j::Checks)));
+    Set(j::Slump, L"55");
+    EXPECT_NE(Get(j::Checks), L"【符合】一\r\n【不符合】二")
+        << "a keystroke writes the checks again";
+    EXPECT_TRUE(IsWindowVisible(Control(j::Checks)));
+}
+
 } // namespace
 } // namespace mixora::ui::testing
