@@ -1,14 +1,18 @@
 #include "remote_window.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace mixora::automation {
 
 namespace {
 
+// A visible top-level window of the process (of any, for 0) whose class is one of `classes` and
+// whose title begins with `prefix`.
 struct Search {
     DWORD process_id;
-    const wchar_t* class_name;
+    std::initializer_list<const wchar_t*> classes;
+    std::wstring_view prefix;
     HWND found;
 };
 
@@ -18,43 +22,26 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM lparam) {
     GetWindowThreadProcessId(window, &pid);
     wchar_t name[64]{};
     GetClassNameW(window, name, 64);
-    if (pid == search->process_id && lstrcmpiW(name, search->class_name) == 0 &&
-        IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+    const bool of_class = std::any_of(search->classes.begin(), search->classes.end(),
+                                      [&](const wchar_t* c) { return lstrcmpiW(name, c) == 0; });
+    if ((search->process_id != 0 && pid != search->process_id) || !of_class ||
+        !IsWindowVisible(window) ||
+        (!search->prefix.empty() && !GetText(window).starts_with(search->prefix)))
+        return TRUE;
+    search->found = window;
+    return FALSE;
 }
 
-HWND WaitForTopLevel(DWORD process_id, const wchar_t* class_name, DWORD timeout_ms) {
+HWND WaitForTopLevel(DWORD process_id, std::initializer_list<const wchar_t*> classes,
+                     std::wstring_view prefix, DWORD timeout_ms) {
     const ULONGLONG deadline = GetTickCount64() + timeout_ms;
     do {
-        Search search{process_id, class_name, nullptr};
+        Search search{process_id, classes, prefix, nullptr};
         EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
         if (search.found) return search.found;
         Sleep(50);
     } while (GetTickCount64() < deadline);
     return nullptr;
-}
-
-struct TitleSearch {
-    std::wstring_view prefix;
-    DWORD process_id; // 0: any
-    HWND found;
-};
-
-BOOL CALLBACK MatchTitle(HWND window, LPARAM lparam) {
-    auto* search = reinterpret_cast<TitleSearch*>(lparam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    wchar_t name[16]{};
-    GetClassNameW(window, name, 16);
-    if ((search->process_id != 0 && pid != search->process_id) || !IsWindowVisible(window) ||
-        (lstrcmpW(name, L"Form") != 0 && lstrcmpW(name, L"#32770") != 0) ||
-        !GetText(window).starts_with(search->prefix))
-        return TRUE;
-    search->found = window;
-    return FALSE;
 }
 
 struct ControlSearch {
@@ -72,22 +59,15 @@ BOOL CALLBACK MatchId(HWND window, LPARAM lparam) {
 } // namespace
 
 HWND WaitForForm(DWORD process_id, DWORD timeout_ms) {
-    return WaitForTopLevel(process_id, L"Form", timeout_ms);
+    return WaitForTopLevel(process_id, {L"Form"}, {}, timeout_ms);
 }
 
 HWND WaitForMessageBox(DWORD process_id, DWORD timeout_ms) {
-    return WaitForTopLevel(process_id, L"#32770", timeout_ms);
+    return WaitForTopLevel(process_id, {L"#32770"}, {}, timeout_ms);
 }
 
 HWND WaitForTitled(std::wstring_view prefix, DWORD process_id, DWORD timeout_ms) {
-    const ULONGLONG deadline = GetTickCount64() + timeout_ms;
-    do {
-        TitleSearch search{prefix, process_id, nullptr};
-        EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        Sleep(50);
-    } while (GetTickCount64() < deadline);
-    return nullptr;
+    return WaitForTopLevel(process_id, {L"Form", L"#32770"}, prefix, timeout_ms);
 }
 
 HWND FindControl(HWND parent, int id) {

@@ -1,6 +1,8 @@
 #pragma once
 // Command identifiers of the menu bar. Like the control IDs they are part of the automation
 // interface (README.md): WM_COMMAND with one of them runs that command.
+#include "field_commands.h"
+
 namespace mixora::ui::menu_ids {
 
 inline constexpr int kNew = 5101;
@@ -22,11 +24,12 @@ inline constexpr int kExportBatchTicket = 5121;
 inline constexpr int kRecentFirst = 5111;
 inline constexpr int kRecentCount = 8;
 
-inline constexpr int kUndo = 5201;
-inline constexpr int kCut = 5202;
-inline constexpr int kCopy = 5203;
-inline constexpr int kPaste = 5204;
-inline constexpr int kSelectAll = 5205;
+// 撤销, 剪切, 复制, 粘贴, 全选: the commands every window and dialog runs on its focused field.
+inline constexpr int kUndo = field_commands::kUndo;
+inline constexpr int kCut = field_commands::kCut;
+inline constexpr int kCopy = field_commands::kCopy;
+inline constexpr int kPaste = field_commands::kPaste;
+inline constexpr int kSelectAll = field_commands::kSelectAll;
 inline constexpr int kCopyResult = 5206;
 inline constexpr int kClearResults = 5207;
 

@@ -1,6 +1,7 @@
 #include "frame.h"
 
 #include "callback_guard.h"
+#include "control_text.h"
 
 #include "handles.h"
 #include "paint_scope.h"
@@ -57,11 +58,7 @@ LRESULT OnPaint(HWND window) {
         RoundRect(dc, client.left, client.top + caption_middle, client.right, client.bottom, 7, 7);
     }
 
-    const int length = GetWindowTextLengthW(window);
-    if (length > 0) {
-        std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
-        GetWindowTextW(window, caption.data(), length + 1);
-        caption.resize(static_cast<size_t>(length));
+    if (std::wstring caption = ReadText(window); !caption.empty()) {
         caption = L" " + caption + L" ";
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         SetBkMode(dc, OPAQUE);

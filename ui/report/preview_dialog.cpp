@@ -1,5 +1,6 @@
 #include "preview_dialog.h"
 
+#include "control_text.h"
 #include "dialog_template.h"
 #include "modal_dialog.h"
 #include "page_view.h"
@@ -49,8 +50,8 @@ int ToolbarHeight(HWND dialog) {
 
 void Update(HWND dialog, const PageView& view) {
     const std::wstring page = report::PageLabel(view.page() + 1, view.page_count());
-    SetDlgItemTextW(dialog, kPageLabel, page.c_str());
-    SetDlgItemTextW(dialog, kZoomLabel, view.ZoomText().c_str());
+    WriteText(GetDlgItem(dialog, kPageLabel), page);
+    WriteText(GetDlgItem(dialog, kZoomLabel), view.ZoomText());
     const auto enable = [dialog](int id, bool on) {
         HWND item = GetDlgItem(dialog, id);
         // A button that goes while it has the focus would leave the focus nowhere.
