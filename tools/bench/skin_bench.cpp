@@ -1,9 +1,9 @@
 // Measures what the skin costs, skinned and plain side by side in one run under the same
 // conditions: creating and showing a window, repainting it, one fade tick of a push button,
 // installing and removing the skin, and the working set of a fresh process showing the window;
-// and one keystroke in a field of the JGJ 55-2011 window against a full repaint of that window.
+// and typing in a field of a JGJ 55-2011 window against a full repaint of that window.
 // Prints the tables, with the load the machine was under. Not a test: nothing is asserted.
-//   --window=design|gallery   the window to measure (default design)
+//   --window=design|gallery|jgj55  the window to measure (default design)
 //   --runs=N                  repetitions of each measure (default 20)
 //   --count                   does each measured action once between markers instead, for
 //                             scripts/bench to count its Wine server round trips in a trace
