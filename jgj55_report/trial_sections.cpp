@@ -16,7 +16,6 @@ using namespace trial;
 using page::Heading;
 using page::KeyValue;
 using page::Note;
-
 using page::Row;
 using page::RowKind;
 using page::Section;
