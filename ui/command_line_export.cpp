@@ -47,10 +47,10 @@ ExportOutcome ExportDesignReport(const std::vector<std::wstring>& arguments) {
     session.Opened(design, std::get<document::DesignDocument>(std::move(read)));
     // The header stored in the file, or the defaults when it cannot be read, as the window's
     // report has it.
-    const report::ReportPage page =
+    const page::ReportPage page =
         session::DesignReport(session.stored(), session.report_info(TodayText()));
     const std::string bytes =
-        *kind == session::ExportKind::Csv ? report::ReportCsv(page) : report::ReportHtml(page);
+        *kind == session::ExportKind::Csv ? page::ReportCsv(page) : page::ReportHtml(page);
     if (const auto error = WriteFileReplacing(out, bytes))
         return {1, L"无法导出报告" + error->Describe()};
     return {};

@@ -5,7 +5,7 @@
 #include "file_commands.h"
 #include "frame_state.h"
 #include "report_info.h"
-#include "report_model.h"
+#include "report_page.h"
 
 #include <windows.h>
 
@@ -39,7 +39,7 @@ class ReportCommands {
     void set_info(report::ReportInfo info);
 
   private:
-    report::ReportPage PageOf(ReportKind kind) const;
+    page::ReportPage PageOf(ReportKind kind) const;
 
     FrameState& frame_;
     FileCommands& files_;

@@ -1,9 +1,10 @@
 #include "jgj55_sheet.h"
 
+#include "batch_ticket.h"
 #include "control_text.h"
 #include "design.h"
-#include "design_report.h"
 #include "inputs_json.h"
+#include "jgj55_clipboard.h"
 #include "jgj55_content.h"
 #include "jgj55_ids.h"
 #include "jgj55_report.h"
@@ -385,16 +386,20 @@ void Jgj55Sheet::Take(const document::DesignDocument& document) {
     Recompute();
 }
 
-report::ReportPage Jgj55Sheet::Report(const report::ReportInfo& info) const {
-    return session::DesignReport(Put({}), info);
+// The report is of the design as it is saved: the last inputs that could be read (result_ says
+// "输入有误" while a field cannot be read).
+page::ReportPage Jgj55Sheet::Report(const report::ReportInfo& info) const {
+    return jgj55_report::BuildJgj55Report(inputs_, jgj55::ComputeDesign(inputs_), trial_entries_,
+                                          info);
 }
 
-report::ReportPage Jgj55Sheet::BatchTicket(const report::ReportInfo& info) const {
-    return session::BatchTicket(Put({}), info).value_or(report::ReportPage{});
+page::ReportPage Jgj55Sheet::BatchTicket(const report::ReportInfo& info) const {
+    return jgj55_report::BuildBatchTicket(inputs_, jgj55::ComputeDesign(inputs_), trial_entries_,
+                                          info);
 }
 
 CopiedResult Jgj55Sheet::CopyResult() const {
-    return {report::Jgj55ClipboardText(result_), report::Jgj55ClipboardHtml(result_)};
+    return {jgj55_report::Jgj55ClipboardText(result_), jgj55_report::Jgj55ClipboardHtml(result_)};
 }
 
 } // namespace mixora::ui
