@@ -171,7 +171,7 @@ TEST_F(LabFileTest, AWriterKilledMidTransactionLeavesTheDatabaseAsBefore) {
     }
     const std::string marker = folder_.Path("held");
     ChildProcess child({"hold", path_, marker});
-    ASSERT_TRUE(WaitForFile(marker, 120)) << "the child never held its transaction";
+    ASSERT_TRUE(WaitForFile(marker, 60)) << "the child never held its transaction";
     child.Kill();
 
     LabDatabase database = OpenLabFile(path_, NoNetworkDrives);

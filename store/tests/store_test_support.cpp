@@ -37,6 +37,35 @@ class SqliteTestLab final : public TestLab {
     std::string path_ = folder_.Path("lab.sqlite");
 };
 
+#ifdef _WIN32
+std::wstring Wide(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                            static_cast<int>(wide.size()))));
+    return wide;
+}
+
+// The arguments in UTF-8: main's are in the system's code page, so read the wide ones.
+std::vector<std::string> ArgumentsOf(int, char**) {
+    std::vector<std::string> arguments;
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 0; i < count; ++i) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, text.data(), size, nullptr, nullptr);
+        arguments.push_back(std::move(text));
+    }
+    LocalFree(wide);
+    return arguments;
+}
+#else
+std::vector<std::string> ArgumentsOf(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + argc);
+}
+#endif
+
 std::map<std::string, ChildRole>& Roles() {
     static std::map<std::string, ChildRole> roles;
     return roles;
@@ -79,13 +108,14 @@ void AddChildRole(const std::string& name, ChildRole role) {
 }
 
 bool RunChildRole(int argc, char** argv, int& code) {
-    if (argc < 3 || argv[1] != kChildOption) return false;
-    const auto role = Roles().find(argv[2]);
+    std::vector<std::string> arguments = ArgumentsOf(argc, argv);
+    if (arguments.size() < 3 || arguments[1] != kChildOption) return false;
+    const auto role = Roles().find(arguments[2]);
     if (role == Roles().end()) {
         code = 2;
         return true;
     }
-    code = role->second(std::vector<std::string>(argv + 3, argv + argc));
+    code = role->second(std::vector<std::string>(arguments.begin() + 3, arguments.end()));
     return true;
 }
 
@@ -121,7 +151,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments)
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring command = L"\"" + std::wstring(self) + L"\" --store-child";
     for (const std::string& argument : arguments)
-        command += L" \"" + std::wstring(argument.begin(), argument.end()) + L"\"";
+        command += L" \"" + Wide(argument) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
