@@ -106,11 +106,15 @@ void DesignRegister::SetNumberPrefix(const std::string& prefix) {
 void DesignRegister::WriteLinks(std::int64_t id, const DesignEntry& entry) {
     Execute(connection_, "DELETE FROM design_materials WHERE design = ?", {id});
     Execute(connection_, "DELETE FROM design_requirements WHERE design = ?", {id});
-    for (const MaterialCitation& cited : entry.materials)
-        Execute(connection_,
-                "INSERT INTO design_materials (design, material) SELECT ?, id FROM materials"
-                " WHERE record = ? AND version = ? ON CONFLICT DO NOTHING",
-                {id, cited.record, cited.version});
+    for (const MaterialCitation& cited : entry.materials) {
+        Query version(connection_, "SELECT id FROM materials WHERE record = ? AND version = ?",
+                      {cited.record, cited.version});
+        if (version.Next())
+            Execute(connection_,
+                    "INSERT INTO design_materials (design, material) VALUES (?, ?)"
+                    " ON CONFLICT DO NOTHING",
+                    {id, version.Int(0)});
+    }
     for (const std::string& requirement : entry.requirements)
         Execute(connection_,
                 "INSERT INTO design_requirements (design, requirement) VALUES (?, ?)"

@@ -10,7 +10,9 @@ namespace mixora::store {
 namespace {
 
 // Each migration brings the schema from the version before it to its own. Ids are given by the
-// store (counters), not by the engine, so the tables read alike on every engine.
+// store (counters), not by the engine, so the tables read alike on every engine. A real number
+// is DOUBLE PRECISION: SQLite reads it as REAL, and a database server as eight bytes, where its
+// REAL would be four.
 struct Migration {
     int version;
     std::vector<std::string_view> statements;
@@ -29,14 +31,14 @@ const std::array<Migration, 2> kMigrations = {{
          " id INTEGER PRIMARY KEY, record INTEGER NOT NULL, version INTEGER NOT NULL,"
          " latest INTEGER NOT NULL, kind TEXT NOT NULL, maker TEXT NOT NULL,"
          " product TEXT NOT NULL, batch TEXT NOT NULL, sampled_on TEXT NOT NULL,"
-         " report_number TEXT NOT NULL, report_date TEXT NOT NULL, price REAL,"
+         " report_number TEXT NOT NULL, report_date TEXT NOT NULL, price DOUBLE PRECISION,"
          " price_date TEXT NOT NULL, retired_at TEXT, retired_by TEXT,"
          " changed_at TEXT NOT NULL, changed_by TEXT NOT NULL, row_version INTEGER NOT NULL,"
          " UNIQUE (record, version))",
          // A kind's test properties of one version: a number or a text.
          "CREATE TABLE material_properties ("
          " material INTEGER NOT NULL REFERENCES materials (id), name TEXT NOT NULL,"
-         " number REAL, text TEXT, PRIMARY KEY (material, name))",
+         " number DOUBLE PRECISION, text TEXT, PRIMARY KEY (material, name))",
          // One row per revision of a registered design; `latest` marks a number's newest.
          "CREATE TABLE designs ("
          " id INTEGER PRIMARY KEY, number TEXT NOT NULL, revision TEXT NOT NULL,"
