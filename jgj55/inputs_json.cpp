@@ -181,4 +181,13 @@ InputsReading InputsFromJson(const json& in) {
     return {std::move(inputs), {}};
 }
 
+bool IsInputsKey(std::string_view key) {
+    bool known = key == kGradeKey || key == kVolumeKey || key == kResultsKey || key == kGivenKey;
+    for (const auto& field : kNumbers)
+        known = known || key == field.key;
+    Inputs inputs;
+    ForEachChoice(inputs, [&](std::string_view choice, auto&) { known = known || key == choice; });
+    return known;
+}
+
 } // namespace mixora::jgj55

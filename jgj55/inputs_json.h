@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace mixora::jgj55 {
 
@@ -19,5 +20,9 @@ struct InputsReading {
     std::string problem; // when there are none: "“slump”须为数字"
 };
 InputsReading InputsFromJson(const nlohmann::json& json);
+
+// Whether this version reads `key` ("slump", "given" …), whether or not it writes it: a key it
+// leaves out ("strength_results" when there are none) still reads when another program wrote it.
+bool IsInputsKey(std::string_view key);
 
 } // namespace mixora::jgj55

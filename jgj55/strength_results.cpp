@@ -1,7 +1,8 @@
 #include "strength_results.h"
 
+#include "typed_number.h"
+
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace mixora::jgj55 {
@@ -15,16 +16,6 @@ std::size_t SeparatorAt(std::string_view text) {
     for (std::string_view separator : kSeparators)
         if (text.starts_with(separator)) return separator.size();
     return 0;
-}
-
-std::optional<double> PlainNumber(std::string_view piece) {
-    double value = 0.0;
-    const char* first = piece.data();
-    const char* last = piece.data() + piece.size();
-    if (first != last && *first == '+') ++first;
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::fixed);
-    if (error != std::errc{} || end != last || !std::isfinite(value)) return std::nullopt;
-    return value;
 }
 
 } // namespace
@@ -41,13 +32,13 @@ ParsedResults ParseStrengthResults(std::string_view text) {
         while (end < text.size() && SeparatorAt(text.substr(end)) == 0)
             ++end;
         const std::string_view piece = text.substr(position, end - position);
-        const auto value = PlainNumber(piece);
-        if (!value) {
-            parsed.problem = "第 " + std::to_string(parsed.values.size() + 1) + " 个值“" +
-                             std::string(piece) + "”不是数字";
+        calc::TypedNumber read = calc::ReadTypedNumber(
+            piece, "第 " + std::to_string(parsed.values.size() + 1) + " 个值");
+        if (!read.value) {
+            parsed.problem = std::move(read.problem);
             return parsed;
         }
-        parsed.values.push_back(*value);
+        parsed.values.push_back(*read.value);
         position = end;
     }
     return parsed;

@@ -15,7 +15,8 @@ struct ParsedResults {
 };
 
 // Numbers separated by blanks, tabs, line breaks, commas (also "，"), "、" or semicolons
-// (also "；"). A piece that is not a plain decimal number is named by its position.
+// (also "；"), each read as a typed number (calc/typed_number.h); a piece that is not one is named
+// by its position.
 ParsedResults ParseStrengthResults(std::string_view text);
 
 // The sample standard deviation (n − 1); none for fewer than two values or a value that is

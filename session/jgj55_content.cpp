@@ -4,6 +4,7 @@
 #include "trial_json.h"
 
 #include <optional>
+#include <string_view>
 
 namespace mixora::session {
 
@@ -19,15 +20,33 @@ std::optional<trial::TrialEntries> ReadTrial(const Json& json) {
     return trial::TrialEntriesFromJson(json).value;
 }
 
+// Whether the trial's entries have a member `key`: the trial writes every member it has.
+bool IsTrialKey(std::string_view key) {
+    static const Json written = trial::TrialEntriesToJson({});
+    return written.contains(key);
+}
+
+// Puts `now` into members[key]. A member that reads as `now` is kept exactly as it is, and so is
+// its absence from a file that left it out while `now` is what an absent one reads as.
 template <class Value>
-Json Written(const Json& content, const char* key, const Value& now, Json now_json,
-             std::optional<Value> (*read)(const Json&)) {
-    const auto found = content.find(key);
-    if (found == content.end() || !found->is_object()) return now_json;
-    if (const std::optional<Value> before = read(*found); before && *before == now) return *found;
-    Json merged = *found;
+void Put(Json& members, const char* key, const Value& now, Json now_json,
+         std::optional<Value> (*read)(const Json&), bool (*known)(std::string_view)) {
+    const auto found = members.find(key);
+    if (found == members.end()) {
+        if (read(Json::object()) != now) members[key] = std::move(now_json);
+        return;
+    }
+    if (!found->is_object()) {
+        *found = std::move(now_json);
+        return;
+    }
+    if (const std::optional<Value> before = read(*found); before && *before == now) return;
+    // The members of this version as written now (one it leaves out is gone), the others kept.
+    Json merged = Json::object();
+    for (const auto& [member, value] : found->items())
+        if (!known(member)) merged[member] = value;
     merged.update(now_json);
-    return merged;
+    *found = std::move(merged);
 }
 
 } // namespace
@@ -45,13 +64,15 @@ Jgj55Content Jgj55ContentOf(const document::DesignDocument& document) {
 
 document::DesignDocument WithJgj55Content(document::DesignDocument base,
                                           const Jgj55Content& content) {
-    const Json stored =
-        base.kind() == document::DesignKind::Jgj55 ? base.content() : Json::object();
-    Json members = stored;
-    members["design"] =
-        Written(stored, "design", content.inputs, jgj55::InputsToJson(content.inputs), ReadInputs);
-    members["trial"] = Written(stored, "trial", content.trial,
-                               trial::TrialEntriesToJson(content.trial), ReadTrial);
+    const Json design = jgj55::InputsToJson(content.inputs);
+    const Json entries = trial::TrialEntriesToJson(content.trial);
+    if (base.kind() != document::DesignKind::Jgj55) {
+        base.set_content(document::DesignKind::Jgj55, {{"design", design}, {"trial", entries}});
+        return base;
+    }
+    Json members = base.content();
+    Put(members, "design", content.inputs, design, ReadInputs, jgj55::IsInputsKey);
+    Put(members, "trial", content.trial, entries, ReadTrial, IsTrialKey);
     base.set_content(document::DesignKind::Jgj55, std::move(members));
     return base;
 }

@@ -19,7 +19,9 @@ Jgj55Content Jgj55ContentOf(const document::DesignDocument& document);
 
 // `base` holding `content`. A member that reads as its value now is kept exactly as it is (so a
 // file another program wrote with other spellings or defaults left out does not count as
-// changed); otherwise its members of this version are replaced and the others kept.
+// changed), and so is a member the file left out while it would read as the defaults; otherwise
+// its members of this version are replaced (one this version leaves out, such as an empty
+// "strength_results", is removed) and the others kept.
 document::DesignDocument WithJgj55Content(document::DesignDocument base,
                                           const Jgj55Content& content);
 

@@ -1,13 +1,18 @@
-// An automation client for scripts: finds the running design window and acts on it.
-//   mixora_drive press        presses "计算" and answers any notice it brings up
-//   mixora_drive close        closes the window
-//   mixora_drive wait         only waits until the window is there
-//   mixora_drive set N TEXT   puts TEXT into field TextN
-//   mixora_drive get N        prints the text of field TextN (UTF-8, one line)
-//   mixora_drive click ID     clicks the control with that ID and leaves what it opens
-//   mixora_drive menu ID      posts the menu command with that ID and leaves what it opens
-// Exit code 0 on success, 1 when the design window or the control is not found, 2 (with the
-// usage) when the command line asks for nothing it knows.
+// An automation client for scripts: finds a running design window (or dialog) and acts on it.
+//   mixora_drive press          presses "计算" and answers any notice it brings up
+//   mixora_drive close          closes the window
+//   mixora_drive wait           only waits until the window is there
+//   mixora_drive set N TEXT     puts TEXT into field TextN, or into the control with ID N
+//   mixora_drive get N          prints the text of field TextN or of control N (UTF-8)
+//   mixora_drive select ID ITEM picks an item of the list ID, by its text or else its index
+//                               (0 first), and tells the window as a user's choice does
+//   mixora_drive click ID       clicks the control with that ID and leaves what it opens
+//   mixora_drive menu ID        posts the menu command with that ID and leaves what it opens
+// Before the command, --window TITLE chooses the window: the design window or dialog (class Form
+// or #32770) whose title begins with TITLE ("Mixora  JGJ 55-2011", "试配与调整"); without it, a
+// design window. N is 1 … 33 for a field TextN, or a control ID of 1000 or more (README.md).
+// Exit code 0 on success, 1 when the window, the control or the list's item is not found, 2 (with
+// the usage) when the command line asks for nothing it knows.
 #include "control_ids.h"
 #include "remote_window.h"
 #include "utf.h"
@@ -15,24 +20,28 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <string_view>
 
 namespace {
 
-HWND FindAnyForm(DWORD* process_id) {
-    const ULONGLONG deadline = GetTickCount64() + 20000;
+using namespace mixora::automation;
+
+constexpr DWORD kWaitMs = 20000;
+
+HWND FindAnyForm() {
+    const ULONGLONG deadline = GetTickCount64() + kWaitMs;
     while (GetTickCount64() < deadline) {
-        if (HWND form = FindWindowW(L"Form", nullptr)) {
-            GetWindowThreadProcessId(form, process_id);
-            return form;
-        }
+        if (HWND form = FindWindowW(L"Form", nullptr)) return form;
         Sleep(100);
     }
     return nullptr;
 }
 
 constexpr const wchar_t* kUsage =
-    L"usage: mixora_drive press | close | wait | set N TEXT | get N | click ID | menu ID "
-    L"  N: 1 … 33 (field TextN); ID: a control or menu command identifier (README.md) ";
+    L"usage: mixora_drive [--window TITLE] press | close | wait | set N TEXT | get N | "
+    L"select ID ITEM | click ID | menu ID\n"
+    L"  N: 1 … 33 (field TextN) or a control ID of 1000 or more; ID: a control or menu command "
+    L"identifier (README.md); ITEM: a list item's text, or its index from 0\n";
 
 int Usage() {
     fwprintf(stderr, L"%ls", kUsage);
@@ -47,32 +56,70 @@ int ParseNumber(const wchar_t* text, int low, int high) {
     return static_cast<int>(value);
 }
 
-int Missing(const wchar_t* what) {
-    fwprintf(stderr, L"mixora_drive: %ls not found\n", what);
+// A field TextN (1 … 33) or a control ID of 1000 or more; 0 for anything else.
+int ParseFieldOrControl(const wchar_t* text) {
+    const int n = ParseNumber(text, 1, 0xFFFF);
+    if (n >= 1 && n <= mixora::calc::kFieldCount)
+        return mixora::ui::ids::Text(static_cast<mixora::calc::Field>(n));
+    return n >= 1000 ? n : 0;
+}
+
+int Missing(const std::wstring& what) {
+    fwprintf(stderr, L"mixora_drive: %ls not found\n", what.c_str());
     return 1;
+}
+
+// Picks the item of the list as a user does: the selection, then the notification the window
+// expects from its list.
+int Select(HWND window, HWND list, int id, const wchar_t* item) {
+    DWORD_PTR found = static_cast<DWORD_PTR>(CB_ERR), count = 0;
+    SendMessageTimeoutW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG, 5000, &found);
+    if (static_cast<LRESULT>(found) == CB_ERR) {
+        SendMessageTimeoutW(list, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+        const int index = ParseNumber(item, 0, 0xFFFF);
+        if ((index == 0 && std::wstring_view(item) != L"0") ||
+            static_cast<DWORD_PTR>(index) >= count)
+            return Missing(L"item \"" + std::wstring(item) + L"\" of list " + std::to_wstring(id));
+        found = static_cast<DWORD_PTR>(index);
+    }
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(list, CB_SETCURSEL, found, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    SendMessageTimeoutW(GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(list), SMTO_ABORTIFHUNG, 5000, &result);
+    Sync(window);
+    return 0;
 }
 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    using namespace mixora::automation;
     namespace ids = mixora::ui::ids;
+    std::wstring title;
+    if (argc > 2 && std::wstring_view(argv[1]) == L"--window") {
+        title = argv[2];
+        argv += 2;
+        argc -= 2;
+    }
     const std::wstring verb = argc > 1 ? argv[1] : L"";
     int control_id = 0;
     if ((verb == L"set" && argc == 4) || (verb == L"get" && argc == 3)) {
-        const int n = ParseNumber(argv[2], 1, mixora::calc::kFieldCount);
-        if (n == 0) return Usage();
-        control_id = ids::Text(static_cast<mixora::calc::Field>(n));
-    } else if ((verb == L"click" || verb == L"menu") && argc == 3) {
+        control_id = ParseFieldOrControl(argv[2]);
+        if (control_id == 0) return Usage();
+    } else if (((verb == L"click" || verb == L"menu") && argc == 3) ||
+               (verb == L"select" && argc == 4)) {
         control_id = ParseNumber(argv[2], 1, 0xFFFF);
         if (control_id == 0) return Usage();
     } else if (!((verb == L"press" || verb == L"close" || verb == L"wait") && argc == 2)) {
         return Usage();
     }
 
+    HWND form = title.empty() ? FindAnyForm() : WaitForTitled(title, 0, kWaitMs);
+    if (!form)
+        return Missing(title.empty() ? L"the design window (class Form)"
+                                     : L"a window titled \"" + title + L"…\"");
     DWORD process_id = 0;
-    HWND form = FindAnyForm(&process_id);
-    if (!form) return Missing(L"the design window (class Form)");
+    GetWindowThreadProcessId(form, &process_id);
     if (verb == L"wait") {
         Sync(form);
         return 0;
@@ -88,7 +135,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"press") control_id = ids::Calculate;
     HWND control = FindControl(form, control_id);
-    if (!control) return Missing((L"control " + std::to_wstring(control_id)).c_str());
+    if (!control) return Missing(L"control " + std::to_wstring(control_id));
     if (verb == L"set") {
         SetText(control, argv[3]);
         return 0;
@@ -97,6 +144,7 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%s\n", mixora::ui::Narrow(GetText(control)).c_str());
         return 0;
     }
+    if (verb == L"select") return Select(form, control, control_id, argv[3]);
     ClickAsync(control);
     if (verb == L"press") {
         // A notice, if any, comes within moments of the press.

@@ -32,5 +32,19 @@ TEST(Jgj55ContentTest, ADesignReadsBackAndAnUnchangedOneKeepsItsMembersAsWritten
     EXPECT_EQ(design.at("备注"), "试验室 A");
 }
 
+TEST(Jgj55ContentTest, WhatAFileLeftOutStaysOutUntilItChangesAndWhatGoesIsGone) {
+    document::DesignDocument file;
+    file.set_content(document::DesignKind::Jgj55,
+                     {{"design", {{"grade", 35}, {"strength_results", {31.5, 33}}}}});
+    Jgj55Content read = Jgj55ContentOf(file);
+    EXPECT_EQ(WithJgj55Content(file, read), file); // no "trial" added to an unchanged design
+
+    read.inputs.strength_results.clear(); // written as no key at all: the old key must go
+    read.trial.batch.litres = "25";
+    const document::DesignDocument saved = WithJgj55Content(file, read);
+    EXPECT_EQ(Jgj55ContentOf(saved), read);
+    EXPECT_FALSE(saved.content().at("design").contains("strength_results"));
+}
+
 } // namespace
 } // namespace mixora::session

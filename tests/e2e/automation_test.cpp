@@ -193,6 +193,46 @@ TEST_F(ProgramTest, DriveRunsAMenuCommand) {
     EXPECT_NE(copied.find(expected), std::wstring::npos) << copied.size();
 }
 
+// The client reaches every window of the program by its title: a JGJ 55-2011 window's lists,
+// fields and button, and the trial dialog that button opens, 编辑's commands on its field too.
+TEST_F(ProgramTest, DriveReachesTheJgj55WindowAndItsTrialDialogByTitle) {
+    const std::wstring jgj = L"--window \"Mixora  JGJ 55-2011\" ";
+    const std::wstring trial = L"--window 试配与调整 ";
+    EXPECT_EQ(RunDrive(L"menu " + std::to_wstring(menu_ids::kNewJgj55)), 0u);
+    HWND window = WaitForTitled(L"Mixora  JGJ 55-2011", process_.dwProcessId, 20000);
+    ASSERT_NE(window, nullptr);
+    const auto text = [](HWND parent, int id) { return GetText(FindControl(parent, id)); };
+
+    EXPECT_EQ(RunDrive(jgj + L"select 6001 C35"), 0u); // 强度等级, by its text
+    EXPECT_EQ(RunDrive(jgj + L"select 6029 3"), 0u);   // 环境类别, by its index
+    EXPECT_EQ(RunDrive(jgj + L"select 6001 C99"), 1u);
+    EXPECT_EQ(RunDrive(jgj + L"set 6025 160"), 0u);
+    EXPECT_EQ(text(window, 6001), L"C35");
+    EXPECT_EQ(text(window, 6029), L"三a");
+    EXPECT_EQ(text(window, 6201), L"43.2") << "fcu,0 follows the grade chosen";
+    EXPECT_EQ(text(window, 6025), L"160");
+
+    EXPECT_EQ(RunDrive(jgj + L"click 6214"), 0u); // 试配与调整…
+    HWND dialog = WaitForTitled(L"试配与调整", process_.dwProcessId, 20000);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(RunDrive(trial + L"set 7001 25"), 0u);
+    EXPECT_EQ(RunDrive(trial + L"select 7161 \"200 mm\""), 0u);
+    EXPECT_EQ(text(dialog, 7001), L"25");
+    EXPECT_EQ(text(dialog, 7161), L"200 mm");
+    EXPECT_EQ(text(dialog, 7501), L"试拌：已填写");
+    // The focus is on 试拌体积: 全选 and 剪切 empty it, and the stage says what it lacks.
+    EXPECT_EQ(RunDrive(trial + L"menu " + std::to_wstring(menu_ids::kSelectAll)), 0u);
+    EXPECT_EQ(RunDrive(trial + L"menu " + std::to_wstring(menu_ids::kCut)), 0u);
+    Sync(dialog);
+    EXPECT_EQ(text(dialog, 7001), L"");
+    EXPECT_NE(text(dialog, 7501), L"试拌：已填写");
+    EXPECT_EQ(RunDrive(trial + L"click 2"), 0u); // 取消
+    const ULONGLONG deadline = GetTickCount64() + 20000;
+    while (IsWindow(dialog) && GetTickCount64() < deadline)
+        Sleep(50);
+    EXPECT_FALSE(IsWindow(dialog));
+}
+
 // A design saved through the save dialog opens through the open dialog, and again from the
 // command line of a new start.
 TEST_F(ProgramTest, ADesignSavedThroughTheDialogOpensAgainFromTheDialogAndTheCommandLine) {

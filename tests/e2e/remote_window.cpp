@@ -1,12 +1,18 @@
 #include "remote_window.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace mixora::automation {
 
 namespace {
 
+// A visible top-level window of the process (of any, for 0) whose class is one of `classes` and
+// whose title begins with `prefix`.
 struct Search {
     DWORD process_id;
-    const wchar_t* class_name;
+    std::initializer_list<const wchar_t*> classes;
+    std::wstring_view prefix;
     HWND found;
 };
 
@@ -16,18 +22,21 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM lparam) {
     GetWindowThreadProcessId(window, &pid);
     wchar_t name[64]{};
     GetClassNameW(window, name, 64);
-    if (pid == search->process_id && lstrcmpiW(name, search->class_name) == 0 &&
-        IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+    const bool of_class = std::any_of(search->classes.begin(), search->classes.end(),
+                                      [&](const wchar_t* c) { return lstrcmpiW(name, c) == 0; });
+    if ((search->process_id != 0 && pid != search->process_id) || !of_class ||
+        !IsWindowVisible(window) ||
+        (!search->prefix.empty() && !GetText(window).starts_with(search->prefix)))
+        return TRUE;
+    search->found = window;
+    return FALSE;
 }
 
-HWND WaitForTopLevel(DWORD process_id, const wchar_t* class_name, DWORD timeout_ms) {
+HWND WaitForTopLevel(DWORD process_id, std::initializer_list<const wchar_t*> classes,
+                     std::wstring_view prefix, DWORD timeout_ms) {
     const ULONGLONG deadline = GetTickCount64() + timeout_ms;
     do {
-        Search search{process_id, class_name, nullptr};
+        Search search{process_id, classes, prefix, nullptr};
         EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
         if (search.found) return search.found;
         Sleep(50);
@@ -50,11 +59,15 @@ BOOL CALLBACK MatchId(HWND window, LPARAM lparam) {
 } // namespace
 
 HWND WaitForForm(DWORD process_id, DWORD timeout_ms) {
-    return WaitForTopLevel(process_id, L"Form", timeout_ms);
+    return WaitForTopLevel(process_id, {L"Form"}, {}, timeout_ms);
 }
 
 HWND WaitForMessageBox(DWORD process_id, DWORD timeout_ms) {
-    return WaitForTopLevel(process_id, L"#32770", timeout_ms);
+    return WaitForTopLevel(process_id, {L"#32770"}, {}, timeout_ms);
+}
+
+HWND WaitForTitled(std::wstring_view prefix, DWORD process_id, DWORD timeout_ms) {
+    return WaitForTopLevel(process_id, {L"Form", L"#32770"}, prefix, timeout_ms);
 }
 
 HWND FindControl(HWND parent, int id) {
@@ -64,11 +77,14 @@ HWND FindControl(HWND parent, int id) {
 }
 
 std::wstring GetText(HWND window) {
-    wchar_t buffer[1024]{};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                         SMTO_ABORTIFHUNG, 5000, &copied);
-    return buffer;
+    text.resize(std::min<std::size_t>(copied, length));
+    return text;
 }
 
 void SetText(HWND window, const std::wstring& text) {

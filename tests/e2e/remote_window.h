@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace mixora::automation {
 
@@ -11,6 +12,10 @@ HWND WaitForForm(DWORD process_id, DWORD timeout_ms);
 
 // A visible message box ("#32770") of the process, waiting up to timeout_ms. nullptr if none.
 HWND WaitForMessageBox(DWORD process_id, DWORD timeout_ms);
+
+// A visible design window ("Form") or dialog ("#32770") whose title begins with `prefix`, of the
+// process (of any process when process_id is 0), waiting up to timeout_ms. nullptr if none.
+HWND WaitForTitled(std::wstring_view prefix, DWORD process_id, DWORD timeout_ms);
 
 // The descendant of parent with that control ID (controls sit inside groups).
 HWND FindControl(HWND parent, int id);

@@ -11,6 +11,7 @@ namespace mixora::bench {
 struct BenchWindow {
     HWND form = nullptr;
     HWND button = nullptr; // a push button, for the fade tick
+    HWND field = nullptr;  // a field a keystroke goes to, where the window has one to measure
 };
 
 using WindowBuilder = BenchWindow (*)(HINSTANCE instance);
@@ -19,6 +20,9 @@ using WindowBuilder = BenchWindow (*)(HINSTANCE instance);
 BenchWindow BuildGallery(HINSTANCE instance);
 // The design window itself, loaded without the skin.
 BenchWindow BuildDesign(HINSTANCE instance);
+// A JGJ 55-2011 design window, loaded without the skin; its field is 坍落度, which the design
+// recomputes from on every keystroke.
+BenchWindow BuildJgj55(HINSTANCE instance);
 
 struct NamedBuilder {
     std::wstring_view name;
@@ -27,6 +31,7 @@ struct NamedBuilder {
 inline constexpr NamedBuilder kBuilders[] = {
     {L"design", BuildDesign},
     {L"gallery", BuildGallery},
+    {L"jgj55", BuildJgj55},
 };
 
 } // namespace mixora::bench

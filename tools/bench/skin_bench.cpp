@@ -1,8 +1,9 @@
 // Measures what the skin costs, skinned and plain side by side in one run under the same
 // conditions: creating and showing a window, repainting it, one fade tick of a push button,
-// installing and removing the skin, and the working set of a fresh process showing the window.
-// Prints one table, with the load the machine was under. Not a test: nothing is asserted.
-//   --window=design|gallery   the window to measure (default design)
+// installing and removing the skin, and the working set of a fresh process showing the window;
+// and typing in a field of a JGJ 55-2011 window against a full repaint of that window.
+// Prints the tables, with the load the machine was under. Not a test: nothing is asserted.
+//   --window=design|gallery|jgj55  the window to measure (default design)
 //   --runs=N                  repetitions of each measure (default 20)
 //   --count                   does each measured action once between markers instead, for
 //                             scripts/bench to count its Wine server round trips in a trace
@@ -78,6 +79,12 @@ constexpr const char* kRepaintPlain = "repaint-plain";
 constexpr const char* kFadeBlend = "fade-blend";
 constexpr const char* kFadeTick = "fade-tick";
 constexpr const char* kInstallRemove = "install-remove";
+constexpr const char* kKeystrokeSkinned = "keystroke-skinned";
+constexpr const char* kKeystrokePlain = "keystroke-plain";
+constexpr const char* kFirstKeystrokeSkinned = "first-keystroke-skinned";
+constexpr const char* kFirstKeystrokePlain = "first-keystroke-plain";
+constexpr const char* kJgjRepaintSkinned = "jgj-repaint-skinned";
+constexpr const char* kJgjRepaintPlain = "jgj-repaint-plain";
 
 class Marker {
   public:
@@ -160,6 +167,66 @@ double TimedFadeBlend(HWND button, int level, bool mark = false) {
     return Now() - start;
 }
 
+// One keystroke into the window's field as the user types it over the field's last digit
+// ("50" → "55", then back to "50"): the sheet recomputes and writes what changed, and the window
+// repaints what that invalidated.
+double TimedKeystroke(const BenchWindow& window, int n, const char* key, bool mark) {
+    const int length = GetWindowTextLengthW(window.field);
+    SendMessageW(window.field, EM_SETSEL, static_cast<WPARAM>(length - 1),
+                 static_cast<LPARAM>(length));
+    const Marker marker(mark, key);
+    const double start = Now();
+    SendMessageW(window.field, WM_CHAR, n % 2 == 0 ? L'5' : L'0', 1);
+    RedrawWindow(window.form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
+    return Now() - start;
+}
+
+double TimedJgjRepaint(HWND form, bool skinned, bool mark = false) {
+    const Marker marker(mark, skinned ? kJgjRepaintSkinned : kJgjRepaintPlain);
+    const double start = Now();
+    PaintNow(form);
+    return Now() - start;
+}
+
+// Per look (plain, skinned): the keystrokes while typing, the first keystroke after a full
+// repaint (which draws the checks' scroll bar again over the frame the repaint left on it) and
+// the full repaints.
+struct KeystrokeTimes {
+    std::vector<double> typing[2], first[2], repaint[2];
+};
+
+// Bursts of typing in one shown JGJ 55-2011 window, plain and skinned in turn, each burst after
+// a full repaint: four keystrokes, so the field ends as it began. With `mark`, one burst, each
+// kind of action once between markers.
+KeystrokeTimes MeasureKeystrokes(HINSTANCE instance, int runs, bool mark) {
+    KeystrokeTimes times;
+    const BenchWindow window = mixora::bench::BuildJgj55(instance);
+    if (!window.form || !window.field) return times;
+    ShowWindow(window.form, SW_SHOWNOACTIVATE);
+    SetFocus(window.field);
+    PaintNow(window.form);
+    for (const bool skinned : {false, true}) {
+        if (skinned) mixora::skin::InstallSkin(window.form);
+        PaintNow(window.form);
+        for (int n = 0; n < 4; ++n) // warm-up
+            TimedKeystroke(window, n, "", false);
+        for (int i = 0; i < (mark ? 1 : runs); ++i) {
+            times.repaint[skinned].push_back(TimedJgjRepaint(window.form, skinned, mark));
+            times.first[skinned].push_back(TimedKeystroke(
+                window, 0, skinned ? kFirstKeystrokeSkinned : kFirstKeystrokePlain, mark));
+            for (int n = 1; n < 4; ++n)
+                times.typing[skinned].push_back(TimedKeystroke(
+                    window, n, skinned ? kKeystrokeSkinned : kKeystrokePlain, mark && n == 1));
+        }
+        Pump();
+    }
+    mixora::skin::RemoveSkin(window.form);
+    DestroyWindow(window.form);
+    Pump();
+    return times;
+}
+
 int CountControls(HWND form) {
     int controls = 0;
     EnumChildWindows(
@@ -193,6 +260,7 @@ void CountOnce(WindowBuilder build, HINSTANCE instance) {
     mixora::skin::RemoveSkin(window.form);
     DestroyWindow(window.form);
     Pump();
+    MeasureKeystrokes(instance, 1, true);
 }
 
 // --working-set: a fresh process that shows the window (skinned or not) and reports its
@@ -285,6 +353,31 @@ void PrintLoad(std::optional<double> before, std::optional<double> after, int co
     }
 }
 
+// The keystroke's cost as a share of a full repaint of the same window, skinned and plain.
+void PrintKeystrokes(const KeystrokeTimes& times, const std::map<std::string, long>& trips,
+                     int runs) {
+    const auto row = [&](const char* measure, const std::vector<double>* samples,
+                         const char* skinned_key, const char* plain_key) {
+        std::printf("%-30s %10.3f %10.3f %10s %8s %8s\n", measure, Median(samples[1]),
+                    Median(samples[0]), "", Trips(trips, skinned_key).c_str(),
+                    Trips(trips, plain_key).c_str());
+    };
+    const auto share = [&](int look) {
+        const double repaint = Median(times.repaint[look]);
+        return repaint > 0 ? Median(times.typing[look]) / repaint : 0.0;
+    };
+    std::printf("\nJGJ 55-2011 window: typing in the slump field against a full repaint, median "
+                "of %d runs (ms)\n",
+                runs);
+    std::printf("%-30s %10s %10s %10s %8s %8s\n", "measure", "skinned", "plain", "", "trips",
+                "trips");
+    row("keystroke while typing", times.typing, kKeystrokeSkinned, kKeystrokePlain);
+    row("first after a full repaint", times.first, kFirstKeystrokeSkinned, kFirstKeystrokePlain);
+    row("full repaint", times.repaint, kJgjRepaintSkinned, kJgjRepaintPlain);
+    std::printf("%-30s %10.2f %10.2f %10s %8s %8s goal <= 0.10\n", "keystroke / full repaint",
+                share(1), share(0), "", "-", "-");
+}
+
 } // namespace
 
 int main() {
@@ -367,6 +460,8 @@ int main() {
     }
     DestroyWindow(window.form);
 
+    const KeystrokeTimes keystrokes = MeasureKeystrokes(instance, runs, false);
+
     const double working_set_skinned = ChildWorkingSet(window_name, true);
     const double working_set_plain = ChildWorkingSet(window_name, false);
     const std::optional<double> load_after = mixora::bench::LoadAverage();
@@ -412,6 +507,7 @@ int main() {
         }
     }
     if (exe_size > 0) std::printf("%-30s %10.0f\n", exe_label.c_str(), exe_size);
+    PrintKeystrokes(keystrokes, trips, runs);
     if (!lab_database.empty()) {
         mixora::bench::LabBenchOptions options;
         options.database = lab_database;

@@ -1,11 +1,10 @@
 #include "preview_dialog.h"
 
-#include "callback_guard.h"
-
+#include "control_text.h"
 #include "dialog_template.h"
+#include "modal_dialog.h"
 #include "page_view.h"
 #include "report_layout.h"
-#include "skin.h"
 
 #include <algorithm>
 #include <memory>
@@ -42,12 +41,6 @@ constexpr DialogLayout kDialog{
     kItems,
 };
 
-struct PreviewState {
-    std::unique_ptr<PageView> view;
-    bool skinned;
-    const std::function<bool(HWND)>* print;
-};
-
 // The row of buttons above the page, in pixels.
 int ToolbarHeight(HWND dialog) {
     RECT row{0, 0, 0, 22};
@@ -57,8 +50,8 @@ int ToolbarHeight(HWND dialog) {
 
 void Update(HWND dialog, const PageView& view) {
     const std::wstring page = report::PageLabel(view.page() + 1, view.page_count());
-    SetDlgItemTextW(dialog, kPageLabel, page.c_str());
-    SetDlgItemTextW(dialog, kZoomLabel, view.ZoomText().c_str());
+    WriteText(GetDlgItem(dialog, kPageLabel), page);
+    WriteText(GetDlgItem(dialog, kZoomLabel), view.ZoomText());
     const auto enable = [dialog](int id, bool on) {
         HWND item = GetDlgItem(dialog, id);
         // A button that goes while it has the focus would leave the focus nowhere.
@@ -97,54 +90,67 @@ void PlaceOnScreen(HWND dialog, HWND owner) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Close(HWND dialog, const PreviewState& state) {
-    if (state.skinned) skin::RemoveSkin(dialog);
-    EndDialog(dialog, IDCANCEL);
+class PreviewDialog final : public ModalDialog {
+  public:
+    PreviewDialog(std::unique_ptr<PageView> view, bool skinned,
+                  const std::function<bool(HWND)>& print)
+        : ModalDialog("打印预览", skinned), view_(std::move(view)), print_(print) {}
+
+    void Show(HWND owner) { Run(owner, kDialog); }
+
+  private:
+    HWND OnInit() override;
+    bool OnCommand(int id, UINT code, HWND control) override;
+    INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+    void AfterButton();
+
+    std::unique_ptr<PageView> view_;
+    const std::function<bool(HWND)>& print_;
+};
+
+HWND PreviewDialog::OnInit() {
+    PlaceOnScreen(dialog(), GetWindow(dialog(), GW_OWNER));
+    OnSize(dialog());
+    HWND pages = GetDlgItem(dialog(), kPages);
+    view_->Attach(pages);
+    Update(dialog(), *view_);
+    return pages;
 }
 
-INT_PTR OnCommand(HWND dialog, PreviewState& state, WPARAM wparam) {
-    PageView& view = *state.view;
-    const int id = LOWORD(wparam);
+bool PreviewDialog::OnCommand(int id, UINT code, HWND) {
     if (id == kPages) {
-        if (HIWORD(wparam) == kPageViewChanged) Update(dialog, view);
-        return TRUE;
+        if (code == kPageViewChanged) Update(dialog(), *view_);
+        return true;
     }
-    if (HIWORD(wparam) != BN_CLICKED) return FALSE;
+    if (code != BN_CLICKED) return false;
     switch (id) {
     case kPrint:
-        if ((*state.print)(dialog)) return Close(dialog, state), TRUE;
+        if (print_(dialog())) {
+            Close(IDCANCEL);
+            return true;
+        }
         break;
-    case kPrevious: view.ShowPage(view.page() - 1); break;
-    case kNext: view.ShowPage(view.page() + 1); break;
-    case kZoomIn: view.ZoomIn(); break;
-    case kZoomOut: view.ZoomOut(); break;
-    case IDCANCEL: return Close(dialog, state), TRUE;
-    default: return FALSE;
+    case kPrevious: view_->ShowPage(view_->page() - 1); break;
+    case kNext: view_->ShowPage(view_->page() + 1); break;
+    case kZoomIn: view_->ZoomIn(); break;
+    case kZoomOut: view_->ZoomOut(); break;
+    case IDCANCEL: Close(IDCANCEL); return true;
+    default: return false;
     }
-    Update(dialog, view);
-    // The keys of the page (PgUp, PgDn, +, -) work again after a button.
-    SetFocus(GetDlgItem(dialog, kPages));
-    return TRUE;
+    AfterButton();
+    return true;
 }
 
-INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_INITDIALOG) {
-        auto* state = reinterpret_cast<PreviewState*>(lparam);
-        SetWindowLongPtrW(dialog, DWLP_USER, lparam);
-        PlaceOnScreen(dialog, GetWindow(dialog, GW_OWNER));
-        OnSize(dialog);
-        HWND pages = GetDlgItem(dialog, kPages);
-        state->view->Attach(pages);
-        Update(dialog, *state->view);
-        if (state->skinned) skin::InstallSkin(dialog);
-        SetFocus(pages);
-        return FALSE; // the focus is set
-    }
-    auto* state = reinterpret_cast<PreviewState*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (!state) return FALSE;
+// After a button: the labels and buttons follow the page, and the keys of the page (PgUp, PgDn,
+// +, -) work again.
+void PreviewDialog::AfterButton() {
+    Update(dialog(), *view_);
+    SetFocus(GetDlgItem(dialog(), kPages));
+}
+
+INT_PTR PreviewDialog::OnMessage(UINT message, WPARAM, LPARAM lparam) {
     switch (message) {
-    case WM_COMMAND: return OnCommand(dialog, *state, wparam);
-    case WM_SIZE: OnSize(dialog); return TRUE;
+    case WM_SIZE: OnSize(dialog()); return TRUE;
     case WM_GETMINMAXINFO: {
         auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
         limits->ptMinTrackSize = {480, 360};
@@ -152,11 +158,6 @@ INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
     }
     }
     return FALSE;
-}
-
-INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
-    return base::Guarded("打印预览", INT_PTR{FALSE},
-                         [&] { return HandleMessage(dialog, message, wparam, lparam); });
 }
 
 } // namespace
@@ -167,11 +168,9 @@ void ShowPrintPreview(HWND owner, const report::ReportPage& report, bool skinned
     if (!PageView::Register(instance)) return;
     const PageFonts fonts;
     const PaperSetup paper;
-    PreviewState state{std::make_unique<PageView>(LayOutReport(report, paper, fonts), fonts, paper),
-                       skinned, &print};
-    const std::vector<WORD> dialog_template = BuildDialogTemplate(kDialog);
-    DialogBoxIndirectParamW(instance, reinterpret_cast<const DLGTEMPLATE*>(dialog_template.data()),
-                            owner, &Procedure, reinterpret_cast<LPARAM>(&state));
+    PreviewDialog(std::make_unique<PageView>(LayOutReport(report, paper, fonts), fonts, paper),
+                  skinned, print)
+        .Show(owner);
 }
 
 } // namespace mixora::ui

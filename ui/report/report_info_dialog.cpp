@@ -1,14 +1,10 @@
 #include "report_info_dialog.h"
 
-#include "callback_guard.h"
-
-#include "dialog_template.h"
-#include "skin.h"
+#include "control_text.h"
+#include "form.h"
+#include "modal_dialog.h"
 #include "trial_batch.h"
 #include "utf.h"
-
-#include <cmath>
-#include <span>
 
 namespace mixora::ui {
 
@@ -17,48 +13,54 @@ namespace {
 using namespace report_info_ids;
 using report::ReportInfo;
 
-constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr DWORD kCombo = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-constexpr int kNoId = -1;
+using T = ControlType;
 
 // clang-format off
-constexpr DialogItem kItems[] = {
-    {L"Static", kNoId, L"工程名称：", kLabel, 8, 10, 46, 10},
-    {L"Edit", kProject, L"", kEdit, 56, 8, 236, 13},
-    {L"Static", kNoId, L"委托单位：", kLabel, 8, 28, 46, 10},
-    {L"Edit", kClient, L"", kEdit, 56, 26, 236, 13},
-    {L"Static", kNoId, L"使用部位：", kLabel, 8, 46, 46, 10},
-    {L"Edit", kLocation, L"", kEdit, 56, 44, 236, 13},
-    {L"Static", kNoId, L"报告编号：", kLabel, 8, 64, 46, 10},
-    {L"Edit", kReportNumber, L"", kEdit, 56, 62, 100, 13},
-    {L"Static", kNoId, L"日期：", kLabel, 164, 64, 42, 10},
-    {L"Edit", kDate, L"", kEdit, 208, 62, 84, 13},
-    {L"Static", kNoId, L"环境类别：", kLabel, 8, 82, 46, 10},
-    {L"ComboBox", kEnvironment, L"", kCombo, 56, 80, 100, 90},
-    {L"Static", kNoId, L"结构类型：", kLabel, 164, 82, 42, 10},
-    {L"ComboBox", kStructure, L"", kCombo, 208, 80, 84, 90},
-    {L"Static", kNoId, L"试拌体积：", kLabel, 8, 100, 46, 10},
-    {L"Edit", kTrialVolume, L"", kEdit, 56, 98, 60, 13},
-    {L"Static", kNoId, L"L", kLabel, 120, 100, 12, 10},
-    {L"Static", kTrialMinimum, L"", kLabel, 56, 114, 236, 10}, // the least volumes
-    {L"Static", kNoId, L"试验：", kLabel, 8, 132, 46, 10},
-    {L"Edit", kTestedBy, L"", kEdit, 56, 130, 56, 13},
-    {L"Static", kNoId, L"审核：", kLabel, 120, 132, 26, 10},
-    {L"Edit", kReviewedBy, L"", kEdit, 146, 130, 56, 13},
-    {L"Static", kNoId, L"批准：", kLabel, 210, 132, 26, 10},
-    {L"Edit", kApprovedBy, L"", kEdit, 236, 130, 56, 13},
-    {L"Static", kNoId, L"备注：", kLabel, 8, 150, 46, 10},
-    {L"Edit", kRemarks, L"",
-     kEdit | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL, 56, 148, 236, 40},
-    {L"Button", IDOK, L"确定", WS_TABSTOP | BS_DEFPUSHBUTTON, 180, 198, 54, 15},
-    {L"Button", IDCANCEL, L"取消", WS_TABSTOP | BS_PUSHBUTTON, 238, 198, 54, 15},
+constexpr ControlEntry kControls[] = {
+    {T::Label,   kNoId,         L"工程名称：", 0, 8, 10, 46, 10},
+    {T::Text,    kProject,      L"",           0, 56, 8, 236, 13},
+    {T::Label,   kNoId,         L"委托单位：", 0, 8, 28, 46, 10},
+    {T::Text,    kClient,       L"",           0, 56, 26, 236, 13},
+    {T::Label,   kNoId,         L"使用部位：", 0, 8, 46, 46, 10},
+    {T::Text,    kLocation,     L"",           0, 56, 44, 236, 13},
+    {T::Label,   kNoId,         L"报告编号：", 0, 8, 64, 46, 10},
+    {T::Text,    kReportNumber, L"",           0, 56, 62, 100, 13},
+    {T::Label,   kNoId,         L"日期：",     0, 164, 64, 42, 10},
+    {T::Text,    kDate,         L"",           0, 208, 62, 84, 13},
+    {T::Label,   kNoId,         L"环境类别：", 0, 8, 82, 46, 10},
+    {T::Choice,  kEnvironment,  L"",           0, 56, 80, 100, 90},
+    {T::Label,   kNoId,         L"结构类型：", 0, 164, 82, 42, 10},
+    {T::Choice,  kStructure,    L"",           0, 208, 80, 84, 90},
+    {T::Label,   kNoId,         L"试拌体积：", 0, 8, 100, 46, 10},
+    {T::Text,    kTrialVolume,  L"",           0, 56, 98, 60, 13},
+    {T::Label,   kNoId,         L"L",          0, 120, 100, 12, 10},
+    {T::Note,    kTrialMinimum, L"",           0, 56, 114, 236, 10}, // the least volumes
+    {T::Label,   kNoId,         L"试验：",     0, 8, 132, 46, 10},
+    {T::Text,    kTestedBy,     L"",           0, 56, 130, 56, 13},
+    {T::Label,   kNoId,         L"审核：",     0, 120, 132, 26, 10},
+    {T::Text,    kReviewedBy,   L"",           0, 146, 130, 56, 13},
+    {T::Label,   kNoId,         L"批准：",     0, 210, 132, 26, 10},
+    {T::Text,    kApprovedBy,   L"",           0, 236, 130, 56, 13},
+    {T::Label,   kNoId,         L"备注：",     0, 8, 150, 46, 10},
+    {T::Memo,    kRemarks,      L"",           0, 56, 148, 236, 40},
+    {T::Command, IDOK,          L"确定",       0, 180, 198, 54, 15},
+    {T::Command, IDCANCEL,      L"取消",       0, 238, 198, 54, 15},
 };
 // clang-format on
 
+constexpr int kWidth = 300, kHeight = 221;
+static_assert(IdsAreUnique(kControls));
+static_assert(InsideParents(kControls, kWidth, kHeight, 13));
+
+// No control starts a group: the arrows move through the whole dialog.
+constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
+
 constexpr DialogLayout kDialog{
-    kReportInfoTitle, DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 300, 221,
-    kItems,
+    kReportInfoTitle,
+    DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    kWidth,
+    kHeight,
+    {},
 };
 
 // The plain texts of the header and the field that shows each.
@@ -79,20 +81,6 @@ constexpr TextField kTextFields[] = {
     {kRemarks, &ReportInfo::remarks, 2000},
 };
 
-struct DialogState {
-    ReportInfo* info;
-    MessageBoxes* boxes;
-    bool skinned;
-};
-
-std::wstring ItemText(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // The edit control writes line breaks as CR LF; the header keeps LF.
 std::string FromEdit(const std::wstring& text) {
     std::wstring plain;
@@ -111,115 +99,100 @@ std::wstring ToEdit(const std::string& text) {
 }
 
 template <typename Choice, size_t N>
-void FillCombo(HWND combo, const std::array<Choice, N>& choices, std::string_view (*name)(Choice),
-               Choice chosen) {
-    for (size_t i = 0; i < N; ++i) {
-        SendMessageW(combo, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(Widen(name(choices[i])).c_str()));
-        if (choices[i] == chosen) SendMessageW(combo, CB_SETCURSEL, i, 0);
-    }
+void FillList(HWND list, const std::array<Choice, N>& choices, std::string_view (*name)(Choice),
+              Choice chosen) {
+    for (size_t i = 0; i < N; ++i)
+        AddChoice(list, Widen(name(choices[i])), static_cast<LPARAM>(i));
+    for (size_t i = 0; i < N; ++i)
+        if (choices[i] == chosen) SelectValue(list, static_cast<LPARAM>(i));
 }
 
 template <typename Choice, size_t N>
-Choice ComboChoice(HWND combo, const std::array<Choice, N>& choices, Choice fallback) {
-    const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+Choice ListChoice(HWND list, const std::array<Choice, N>& choices, Choice fallback) {
+    const LRESULT index = SelectedValue(list, -1);
     return index >= 0 && static_cast<size_t>(index) < N ? choices[static_cast<size_t>(index)]
                                                         : fallback;
 }
 
-void Fill(HWND dialog, const ReportInfo& info) {
-    for (const TextField& field : kTextFields) {
-        SendDlgItemMessageW(dialog, field.id, EM_LIMITTEXT, static_cast<WPARAM>(field.limit), 0);
-        SetDlgItemTextW(dialog, field.id, ToEdit(info.*field.member).c_str());
+class ReportInfoDialog final : public ModalDialog {
+  public:
+    ReportInfoDialog(ReportInfo& info, MessageBoxes& boxes, bool skinned)
+        : ModalDialog("报告信息", skinned), info_(info), boxes_(boxes) {}
+
+    bool Edit(HWND owner) { return Run(owner, kDialog) == IDOK; }
+
+  private:
+    HWND OnInit() override;
+    bool OnCommand(int id, UINT code, HWND control) override;
+    std::optional<ReportInfo> Collect();
+    HWND Control(int id) const { return form_.Control(id); }
+
+    ReportInfo& info_;
+    MessageBoxes& boxes_;
+    Form form_{kForm};
+};
+
+HWND ReportInfoDialog::OnInit() {
+    if (!form_.Create(dialog())) {
+        Close(IDABORT);
+        return nullptr;
     }
-    FillCombo(GetDlgItem(dialog, kEnvironment), report::kEnvironmentClasses,
-              &report::EnvironmentClassName, info.environment);
-    FillCombo(GetDlgItem(dialog, kStructure), report::kStructureTypes, &report::StructureTypeName,
-              info.structure);
-    SetDlgItemTextW(dialog, kTrialMinimum, Widen(report::TrialMinimumHint()).c_str());
-    SendDlgItemMessageW(dialog, kTrialVolume, EM_LIMITTEXT, 20, 0);
-    SetDlgItemTextW(dialog, kTrialVolume,
-                    Widen(report::LitresText(info.trial_volume_litres)).c_str());
+    for (const TextField& field : kTextFields) {
+        SendMessageW(Control(field.id), EM_LIMITTEXT, static_cast<WPARAM>(field.limit), 0);
+        form_.Write(field.id, ToEdit(info_.*field.member));
+    }
+    FillList(Control(kEnvironment), report::kEnvironmentClasses, &report::EnvironmentClassName,
+             info_.environment);
+    FillList(Control(kStructure), report::kStructureTypes, &report::StructureTypeName,
+             info_.structure);
+    form_.Write(kTrialMinimum, Widen(report::TrialMinimumHint()));
+    SendMessageW(Control(kTrialVolume), EM_LIMITTEXT, 20, 0);
+    form_.Write(kTrialVolume, Widen(report::LitresText(info_.trial_volume_litres)));
+    return nullptr; // the dialog's first field, its text selected
 }
 
 // What the dialog shows, or nothing (after saying why) when the trial volume is wrong.
-std::optional<ReportInfo> Collect(HWND dialog, const DialogState& state) {
-    ReportInfo info = *state.info;
-    const std::wstring volume = ItemText(dialog, kTrialVolume);
+std::optional<ReportInfo> ReportInfoDialog::Collect() {
+    ReportInfo info = info_;
+    const std::wstring volume = form_.Text(kTrialVolume);
     const auto litres = ReadTrialVolume(volume);
     if (!litres) {
-        state.boxes->Show(dialog,
-                          L"“试拌体积”必须是大于 0 的数（单位：L），现在是“" + volume + L"”。",
-                          kReportInfoTitle, MB_OK | MB_ICONWARNING);
-        HWND field = GetDlgItem(dialog, kTrialVolume);
+        boxes_.Show(dialog(), L"“试拌体积”必须是大于 0 的数（单位：L），现在是“" + volume + L"”。",
+                    kReportInfoTitle, MB_OK | MB_ICONWARNING);
+        HWND field = Control(kTrialVolume);
         SetFocus(field);
         SendMessageW(field, EM_SETSEL, 0, -1);
         return std::nullopt;
     }
     info.trial_volume_litres = *litres;
     for (const TextField& field : kTextFields)
-        info.*field.member = FromEdit(ItemText(dialog, field.id));
-    info.environment = ComboChoice(GetDlgItem(dialog, kEnvironment), report::kEnvironmentClasses,
-                                   info.environment);
-    info.structure =
-        ComboChoice(GetDlgItem(dialog, kStructure), report::kStructureTypes, info.structure);
+        info.*field.member = FromEdit(form_.Text(field.id));
+    info.environment =
+        ListChoice(Control(kEnvironment), report::kEnvironmentClasses, info.environment);
+    info.structure = ListChoice(Control(kStructure), report::kStructureTypes, info.structure);
     return info;
 }
 
-// The skin comes off before the dialog goes, as it does for the design window.
-void Close(HWND dialog, const DialogState& state, INT_PTR result) {
-    if (state.skinned) skin::RemoveSkin(dialog);
-    EndDialog(dialog, result);
-}
-
-INT_PTR OnCommand(HWND dialog, const DialogState& state, int id) {
+bool ReportInfoDialog::OnCommand(int id, UINT code, HWND) {
+    if (code != BN_CLICKED) return false;
     if (id == IDOK) {
-        if (auto info = Collect(dialog, state)) {
-            *state.info = std::move(*info);
-            Close(dialog, state, IDOK);
+        if (auto info = Collect()) {
+            info_ = std::move(*info);
+            Close(IDOK);
         }
-        return TRUE;
+        return true;
     }
     if (id == IDCANCEL) {
-        Close(dialog, state, IDCANCEL);
-        return TRUE;
+        Close(IDCANCEL);
+        return true;
     }
-    return FALSE;
-}
-
-INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_INITDIALOG) {
-        auto* state = reinterpret_cast<DialogState*>(lparam);
-        SetWindowLongPtrW(dialog, DWLP_USER, lparam);
-        Fill(dialog, *state->info);
-        if (state->skinned) skin::InstallSkin(dialog);
-        return TRUE;
-    }
-    const auto* state = reinterpret_cast<const DialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (!state) return FALSE;
-    switch (message) {
-    case WM_COMMAND:
-        if (HIWORD(wparam) == BN_CLICKED) return OnCommand(dialog, *state, LOWORD(wparam));
-        return FALSE;
-    }
-    return FALSE;
-}
-
-INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
-    return base::Guarded("报告信息", INT_PTR{FALSE},
-                         [&] { return HandleMessage(dialog, message, wparam, lparam); });
+    return false;
 }
 
 } // namespace
 
 bool EditReportInfo(HWND owner, ReportInfo& info, MessageBoxes& boxes, bool skinned) {
-    const std::vector<WORD> dialog_template = BuildDialogTemplate(kDialog);
-    DialogState state{&info, &boxes, skinned};
-    const INT_PTR result = DialogBoxIndirectParamW(
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE)),
-        reinterpret_cast<const DLGTEMPLATE*>(dialog_template.data()), owner, &Procedure,
-        reinterpret_cast<LPARAM>(&state));
-    return result == IDOK;
+    return ReportInfoDialog(info, boxes, skinned).Edit(owner);
 }
 
 std::optional<double> ReadTrialVolume(std::wstring_view text) {

@@ -89,6 +89,7 @@ TEST_F(DesignWindowTest, EveryControlHasItsIdCaptionAndClass) {
             // No default button: Enter presses nothing.
             EXPECT_NE(GetWindowLongPtrW(control, GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
             break;
+        default: ADD_FAILURE() << entry.name << " is of a kind the sheet has no control of";
         }
         EXPECT_TRUE(IsWindowEnabled(control)) << entry.name;
         EXPECT_TRUE(IsWindowVisible(control)) << entry.name;

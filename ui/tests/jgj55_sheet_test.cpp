@@ -82,6 +82,15 @@ TEST_F(Jgj55SheetTest, TypingRecomputesAndAValueThatCannotBeComputedSaysWhy) {
     Set(j::Slump, L"160");
     EXPECT_EQ(Get(j::Sand), L"718");
 
+    // The one grammar of typed numbers: as a Chinese input method types them, never exponents.
+    Set(j::Slump, L"\u3000１８０");
+    EXPECT_EQ(Get(j::Water), L"178");
+    Set(j::Water, L"1e3");
+    EXPECT_EQ(Get(j::Status), L"输入有误：用水量 mw0“1e3”不是数字");
+    Set(j::Water, L""); // 自动 again
+    Set(j::Slump, L"160");
+    EXPECT_EQ(Get(j::Sand), L"718");
+
     Choose(j::Grade, L"C60"); // from C60 the water–binder ratio is found by trial
     EXPECT_TRUE(Mark(j::WaterBinder).starts_with(L"无法计算")) << Mark(j::WaterBinder);
     EXPECT_EQ(Get(j::Cement), L"");

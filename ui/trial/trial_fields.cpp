@@ -1,0 +1,83 @@
+#include "trial_fields.h"
+
+#include "trial_ids.h"
+
+namespace mixora::ui {
+
+namespace {
+
+using namespace trial_ids;
+using trial::AdjustmentKind;
+using trial::TrialEntries;
+
+template <int N, int K> std::string& CubeText(TrialEntries& e) {
+    return e.strength.groups[N].strengths[K];
+}
+template <int N> std::string& DensityText(TrialEntries& e) {
+    return e.strength.groups[N].density;
+}
+template <std::string trial::MixTexts::*Member> std::string& ActualText(TrialEntries& e) {
+    return e.adjustment.batch_masses.*Member;
+}
+
+// clang-format off
+constexpr TrialTextField kFields[] = {
+    {Litres, [](TrialEntries& e) -> std::string& { return e.batch.litres; }},
+    {AdjustedWater, [](TrialEntries& e) -> std::string& { return e.adjustment.water; },
+     AdjustmentKind::WaterAndAdmixture},
+    {AdjustedAdmixture, [](TrialEntries& e) -> std::string& { return e.adjustment.admixture; },
+     AdjustmentKind::WaterAndAdmixture},
+    {AdjustedSandRatio,
+     [](TrialEntries& e) -> std::string& { return e.adjustment.sand_ratio_percent; },
+     AdjustmentKind::SandRatio},
+    {Slump, [](TrialEntries& e) -> std::string& { return e.adjustment.slump_mm; }},
+    {ActualMass + 0, &ActualText<&trial::MixTexts::cement>, AdjustmentKind::BatchMasses},
+    {ActualMass + 1, &ActualText<&trial::MixTexts::fly_ash>, AdjustmentKind::BatchMasses},
+    {ActualMass + 2, &ActualText<&trial::MixTexts::slag>, AdjustmentKind::BatchMasses},
+    {ActualMass + 3, &ActualText<&trial::MixTexts::water>, AdjustmentKind::BatchMasses},
+    {ActualMass + 4, &ActualText<&trial::MixTexts::sand>, AdjustmentKind::BatchMasses},
+    {ActualMass + 5, &ActualText<&trial::MixTexts::stone>, AdjustmentKind::BatchMasses},
+    {ActualMass + 6, &ActualText<&trial::MixTexts::admixture>, AdjustmentKind::BatchMasses},
+    {AgeDays, [](TrialEntries& e) -> std::string& { return e.strength.age_days; }},
+    {Cube(0, 0), &CubeText<0, 0>}, {Cube(0, 1), &CubeText<0, 1>}, {Cube(0, 2), &CubeText<0, 2>},
+    {FreshDensity(0), &DensityText<0>},
+    {Cube(1, 0), &CubeText<1, 0>}, {Cube(1, 1), &CubeText<1, 1>}, {Cube(1, 2), &CubeText<1, 2>},
+    {FreshDensity(1), &DensityText<1>},
+    {Cube(2, 0), &CubeText<2, 0>}, {Cube(2, 1), &CubeText<2, 1>}, {Cube(2, 2), &CubeText<2, 2>},
+    {FreshDensity(2), &DensityText<2>},
+    {MeasuredDensity, [](TrialEntries& e) -> std::string& { return e.density.measured; }},
+    {SandMoisture,
+     [](TrialEntries& e) -> std::string& { return e.production.sand_moisture_percent; }},
+    {StoneMoisture,
+     [](TrialEntries& e) -> std::string& { return e.production.stone_moisture_percent; }},
+    {MeasuredAt, [](TrialEntries& e) -> std::string& { return e.production.measured_at; }},
+    {MixerCapacity,
+     [](TrialEntries& e) -> std::string& { return e.production.mixer_capacity_m3; }},
+};
+
+constexpr AdjustmentOption kOptions[] = {
+    {Unchanged, AdjustmentKind::Unchanged},
+    {ActualMasses, AdjustmentKind::BatchMasses},
+    {WaterAndAdmixture, AdjustmentKind::WaterAndAdmixture},
+    {SandRatioKind, AdjustmentKind::SandRatio},
+};
+
+constexpr trial::SpecimenSize kSizes[] = {
+    trial::SpecimenSize::Mm100, trial::SpecimenSize::Mm150, trial::SpecimenSize::Mm200};
+// clang-format on
+
+} // namespace
+
+std::span<const TrialTextField> TrialTextFields() {
+    return kFields;
+}
+
+std::span<const AdjustmentOption> AdjustmentOptions() {
+    return kOptions;
+}
+
+std::span<const trial::SpecimenSize> SpecimenSizesShown() {
+    return kSizes;
+}
+
+} // namespace mixora::ui

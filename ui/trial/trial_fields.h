@@ -1,0 +1,34 @@
+#pragma once
+// Which control of the 试配与调整 dialog holds which of the trial's entries, as data: the typed
+// texts, the adjustment kinds' options and the fields each kind needs, the specimen sizes.
+#include "trial_entries.h"
+
+#include <optional>
+#include <span>
+#include <string>
+
+namespace mixora::ui {
+
+struct TrialTextField {
+    int id; // trial_ids.h
+    std::string& (*text)(trial::TrialEntries& entries);
+    // The adjustment kind that reads the field; none: every kind does.
+    std::optional<trial::AdjustmentKind> only_for = std::nullopt;
+};
+
+// Every edit field of the dialog, in its order on screen.
+std::span<const TrialTextField> TrialTextFields();
+
+struct AdjustmentOption {
+    int id;
+    trial::AdjustmentKind kind;
+};
+std::span<const AdjustmentOption> AdjustmentOptions();
+
+// The sizes in the order the list shows them: 100 mm, 150 mm, 200 mm.
+std::span<const trial::SpecimenSize> SpecimenSizesShown();
+
+// The longest text a field takes (a date and time is the longest entry).
+inline constexpr int kTrialFieldLimit = 40;
+
+} // namespace mixora::ui

@@ -1,0 +1,224 @@
+#include "trial_layout.h"
+
+#include "trial_ids.h"
+
+#include <windows.h>
+
+namespace mixora::ui {
+
+namespace {
+
+using T = ControlType;
+using namespace trial_ids;
+
+constexpr int kBatch = Group(1);
+constexpr int kTrialMix = Group(2);
+constexpr int kStrength = Group(3);
+constexpr int kChoice = Group(4);
+constexpr int kDensity = Group(5);
+constexpr int kProduction = Group(6);
+
+constexpr short kLeft = 6, kRight = 348, kColumnW = 336;
+constexpr short H = 12;      // a field's height
+constexpr short kLineH = 10; // a line of text
+// A row of the seven materials: the row's name, then one column each.
+constexpr short kRowLabelW = 64;
+constexpr short MixX(int k) {
+    return static_cast<short>(72 + 36 * k);
+}
+constexpr short kMixW = 34;
+// The strength mixes' rows: name, W/B, sand ratio, then the seven batch masses.
+constexpr short BatchX(int k) {
+    return static_cast<short>(104 + 32 * k);
+}
+constexpr short kBatchW = 30;
+// The second label and field of a row, under the fifth material column.
+constexpr short kLabel2 = 150, kLabel2W = 62, kField2 = MixX(4), kUnit2 = MixX(4) + 36;
+constexpr short kLineW = 324;
+
+// clang-format off
+#define MIXORA_MATERIAL_HEADERS(group, y, x, w)                                                    \
+    {T::Header, kNoId, L"水泥",   group, x(0), y, w, 9},                                           \
+    {T::Header, kNoId, L"粉煤灰", group, x(1), y, w, 9},                                           \
+    {T::Header, kNoId, L"矿渣粉", group, x(2), y, w, 9},                                           \
+    {T::Header, kNoId, L"水",     group, x(3), y, w, 9},                                           \
+    {T::Header, kNoId, L"砂",     group, x(4), y, w, 9},                                           \
+    {T::Header, kNoId, L"石",     group, x(5), y, w, 9},                                           \
+    {T::Header, kNoId, L"外加剂", group, x(6), y, w, 9}
+// A row of the seven materials, each cell named by its column and the row's name.
+#define MIXORA_MATERIAL_ROW(type, first, group, y, x, w, row)                                      \
+    {type, (first) + 0, L"", group, x(0), y, w, H, nullptr, false, L"水泥 " row},                  \
+    {type, (first) + 1, L"", group, x(1), y, w, H, nullptr, false, L"粉煤灰 " row},                \
+    {type, (first) + 2, L"", group, x(2), y, w, H, nullptr, false, L"矿渣粉 " row},                \
+    {type, (first) + 3, L"", group, x(3), y, w, H, nullptr, false, L"水 " row},                    \
+    {type, (first) + 4, L"", group, x(4), y, w, H, nullptr, false, L"砂 " row},                    \
+    {type, (first) + 5, L"", group, x(5), y, w, H, nullptr, false, L"石 " row},                    \
+    {type, (first) + 6, L"", group, x(6), y, w, H, nullptr, false, L"外加剂 " row}
+#define MIXORA_STRENGTH_MIX(n, y)                                                                  \
+    {T::Label,  kNoId, L"第 " #n " 组",  kStrength, 6, (y) + 2, 34, kLineH},                       \
+    {T::Output, MixWaterBinder((n) - 1), L"", kStrength, 42, y, 28, H,                             \
+     nullptr, false, L"水胶比 第 " #n " 组"},                                                      \
+    {T::Output, MixSandRatio((n) - 1), L"",   kStrength, 72, y, kBatchW, H,                        \
+     nullptr, false, L"砂率 第 " #n " 组"},                                                        \
+    MIXORA_MATERIAL_ROW(T::Output, MixBatch((n) - 1), kStrength, y, BatchX, kBatchW,               \
+                        L"第 " #n " 组试拌用量")
+#define MIXORA_CUBE_GROUP(n, y)                                                                    \
+    {T::Label, kNoId, L"第 " #n " 组",     kStrength, 6, (y) + 2, 40, kLineH},                      \
+    {T::Text,  Cube((n) - 1, 0), L"",      kStrength, 48, y, 32, H,                                \
+     nullptr, false, L"试件 1 第 " #n " 组"},                                                      \
+    {T::Text,  Cube((n) - 1, 1), L"",      kStrength, 82, y, 32, H,                                \
+     nullptr, false, L"试件 2 第 " #n " 组"},                                                      \
+    {T::Text,  Cube((n) - 1, 2), L"",      kStrength, 116, y, 32, H,                               \
+     nullptr, false, L"试件 3 第 " #n " 组"},                                                      \
+    {T::Label, kNoId, L"MPa",              kStrength, 150, (y) + 2, 22, kLineH},                   \
+    {T::Text,  FreshDensity((n) - 1), L"", kStrength, 176, y, 40, H,                               \
+     nullptr, false, L"表观密度 第 " #n " 组"},                                                    \
+    {T::Label, kNoId, L"kg/m³",            kStrength, 218, (y) + 2, 28, kLineH},                   \
+    {T::Note,  GroupValue((n) - 1), L"",   kStrength, 48, (y) + 13, 278, kLineH}
+
+constexpr ControlEntry kLayout[] = {
+    {T::Note, Basis, L"", 0, kLeft, 3, 678, 18},
+
+    // 试拌
+    {T::Frame,  kBatch, L"试拌", 0, kLeft, 24, kColumnW, 70},
+    {T::Label,  kNoId, L"试拌体积", kBatch, 6, 12, kRowLabelW, kLineH},
+    {T::Text,   Litres, L"",        kBatch, MixX(0), 10, kMixW, H},
+    {T::Label,  kNoId, L"L",        kBatch, MixX(1), 12, 10, kLineH},
+    {T::Note,   LitresNote, L"",    kBatch, 122, 10, 208, 20},
+    MIXORA_MATERIAL_HEADERS(kBatch, 32, MixX, kMixW),
+    {T::Label,  kNoId, L"试拌用量 kg", kBatch, 6, 44, kRowLabelW, kLineH},
+    MIXORA_MATERIAL_ROW(T::Output, BatchMasses, kBatch, 42, MixX, kMixW, L"试拌用量"),
+    {T::Line,   Stage(0), L"", kBatch, 6, 56, kLineW, kLineH},
+
+    // 试拌配合比
+    {T::Frame,  kTrialMix, L"试拌配合比", 0, kLeft, 98, kColumnW, 120},
+    {T::Option, Unchanged,         L"不调整",             kTrialMix, 6, 10, 48, H, nullptr, true},
+    {T::Option, ActualMasses,      L"试拌实际用量",       kTrialMix, 56, 10, 64, H},
+    {T::Option, WaterAndAdmixture, L"调整用水量和外加剂", kTrialMix, 122, 10, 92, H},
+    {T::Option, SandRatioKind,     L"调整砂率",           kTrialMix, 216, 10, 60, H},
+    {T::Label,  kNoId, L"调整后用水量", kTrialMix, 6, 26, kRowLabelW, kLineH},
+    {T::Text,   AdjustedWater, L"",     kTrialMix, MixX(0), 24, kMixW, H},
+    {T::Label,  kNoId, L"kg/m³",        kTrialMix, MixX(1), 26, 28, kLineH},
+    {T::Label,  kNoId, L"调整后外加剂", kTrialMix, kLabel2, 26, kLabel2W, kLineH},
+    {T::Text,   AdjustedAdmixture, L"", kTrialMix, kField2, 24, kMixW, H},
+    {T::Label,  kNoId, L"kg/m³",        kTrialMix, kUnit2, 26, 28, kLineH},
+    {T::Label,  kNoId, L"调整后砂率",   kTrialMix, 6, 40, kRowLabelW, kLineH},
+    {T::Text,   AdjustedSandRatio, L"", kTrialMix, MixX(0), 38, kMixW, H},
+    {T::Label,  kNoId, L"%",            kTrialMix, MixX(1), 40, 10, kLineH},
+    {T::Label,  kNoId, L"实测坍落度",   kTrialMix, kLabel2, 40, kLabel2W, kLineH},
+    {T::Text,   Slump, L"",             kTrialMix, kField2, 38, kMixW, H},
+    {T::Label,  kNoId, L"mm",           kTrialMix, kUnit2, 40, 20, kLineH},
+    MIXORA_MATERIAL_HEADERS(kTrialMix, 54, MixX, kMixW),
+    {T::Label,  kNoId, L"实际用量 kg", kTrialMix, 6, 66, kRowLabelW, kLineH},
+    MIXORA_MATERIAL_ROW(T::Text,  ActualMass, kTrialMix, 64, MixX, kMixW, L"实际用量"),
+    {T::Label,  kNoId, L"试拌配合比 kg/m³", kTrialMix, 6, 80, kRowLabelW, kLineH},
+    MIXORA_MATERIAL_ROW(T::Output, TrialMix, kTrialMix, 78, MixX, kMixW, L"试拌配合比"),
+    {T::Label,  kNoId, L"水胶比",      kTrialMix, 6, 94, kRowLabelW, kLineH},
+    {T::Output, TrialWaterBinder, L"", kTrialMix, MixX(0), 92, kMixW, H},
+    {T::Label,  kNoId, L"砂率",        kTrialMix, kLabel2, 94, kLabel2W, kLineH},
+    {T::Output, TrialSandRatio, L"",   kTrialMix, kField2, 92, kMixW, H},
+    {T::Label,  kNoId, L"%",           kTrialMix, kUnit2, 94, 10, kLineH},
+    {T::Line,   Stage(1), L"", kTrialMix, 6, 106, kLineW, kLineH},
+
+    // 强度试验
+    {T::Frame,  kStrength, L"强度试验", 0, kLeft, 222, kColumnW, 198},
+    {T::Header, kNoId, L"试拌用量 kg", kStrength, BatchX(0), 10, 7 * 32 - 2, 9},
+    {T::Header, kNoId, L"水胶比",      kStrength, 42, 19, 28, 9},
+    {T::Header, kNoId, L"砂率 %",      kStrength, 72, 19, kBatchW, 9},
+    MIXORA_MATERIAL_HEADERS(kStrength, 19, BatchX, kBatchW),
+    MIXORA_STRENGTH_MIX(1, 29),
+    MIXORA_STRENGTH_MIX(2, 43),
+    MIXORA_STRENGTH_MIX(3, 57),
+    {T::Label,  kNoId, L"试件尺寸", kStrength, 6, 75, 40, kLineH},
+    {T::Choice, Specimen, L"",      kStrength, 48, 73, 56, 60},
+    {T::Label,  kNoId, L"龄期",     kStrength, 118, 75, 22, kLineH},
+    {T::Text,   AgeDays, L"",       kStrength, 142, 73, 30, H},
+    {T::Label,  kNoId, L"d",        kStrength, 174, 75, 10, kLineH},
+    {T::Header, kNoId, L"试件 1",   kStrength, 48, 89, 32, 9},
+    {T::Header, kNoId, L"试件 2",   kStrength, 82, 89, 32, 9},
+    {T::Header, kNoId, L"试件 3",   kStrength, 116, 89, 32, 9},
+    {T::Header, kNoId, L"表观密度", kStrength, 176, 89, 40, 9},
+    MIXORA_CUBE_GROUP(1, 98),
+    MIXORA_CUBE_GROUP(2, 122),
+    MIXORA_CUBE_GROUP(3, 146),
+    {T::Line,   Stage(2), L"", kStrength, 6, 172, kLineW, kLineH},
+    {T::Line,   Stage(3), L"", kStrength, 6, 184, kLineW, kLineH},
+
+    // 水胶比选定
+    {T::Frame,  kChoice, L"水胶比选定", 0, kRight, 24, kColumnW, 202},
+    {T::Label,  kNoId, L"回归方程",     kChoice, 6, 12, 48, kLineH},
+    {T::Output, Equation, L"",          kChoice, 56, 10, 150, H},
+    {T::Label,  kNoId, L"R²",           kChoice, 214, 12, 16, kLineH},
+    {T::Output, RSquared, L"",          kChoice, 232, 10, 50, H},
+    {T::Label,  kNoId, L"胶水比 B/W",   kChoice, 6, 26, 48, kLineH},
+    {T::Output, BinderWater, L"",       kChoice, 56, 24, 150, H},
+    {T::Label,  kNoId, L"W/B",          kChoice, 214, 26, 16, kLineH},
+    {T::Output, ChosenWaterBinder, L"", kChoice, 232, 24, 50, H},
+    {T::Note,   Extrapolation, L"",     kChoice, 6, 38, kLineW, kLineH},
+    MIXORA_MATERIAL_HEADERS(kChoice, 50, MixX, kMixW),
+    {T::Label,  kNoId, L"设计配合比 kg/m³", kChoice, 6, 61, kRowLabelW, kLineH},
+    MIXORA_MATERIAL_ROW(T::Output, DesignMix, kChoice, 59, MixX, kMixW, L"设计配合比"),
+    {T::Chart,  Chart, L"", kChoice, 6, 74, kLineW, 110},
+    {T::Line,   Stage(4), L"", kChoice, 6, 188, kLineW, kLineH},
+
+    // 表观密度校正
+    {T::Frame,  kDensity, L"表观密度校正", 0, kRight, 230, kColumnW, 88},
+    {T::Label,  kNoId, L"实测 ρc,t",  kDensity, 6, 12, kRowLabelW, kLineH},
+    {T::Text,   MeasuredDensity, L"", kDensity, MixX(0), 10, kMixW, H},
+    {T::Label,  kNoId, L"kg/m³",      kDensity, MixX(1), 12, 28, kLineH},
+    {T::Label,  kNoId, L"计算 ρc,c",  kDensity, kLabel2, 12, kLabel2W, kLineH},
+    {T::Output, ComputedDensity, L"", kDensity, kField2, 10, kMixW, H},
+    {T::Label,  kNoId, L"kg/m³",      kDensity, kUnit2, 12, 28, kLineH},
+    {T::Label,  kNoId, L"校正系数 δ", kDensity, 6, 26, kRowLabelW, kLineH},
+    {T::Output, Delta, L"",           kDensity, MixX(0), 24, kMixW, H},
+    {T::Label,  kNoId, L"相差",       kDensity, kLabel2, 26, kLabel2W, kLineH},
+    {T::Output, Difference, L"",      kDensity, kField2, 24, kMixW, H},
+    {T::Label,  kNoId, L"%",          kDensity, kUnit2, 26, 10, kLineH},
+    {T::Note,   DensityRule, L"",     kDensity, 6, 38, kLineW, kLineH},
+    MIXORA_MATERIAL_HEADERS(kDensity, 50, MixX, kMixW),
+    {T::Label,  kNoId, L"校正后 kg/m³", kDensity, 6, 61, kRowLabelW, kLineH},
+    MIXORA_MATERIAL_ROW(T::Output, CorrectedMix, kDensity, 59, MixX, kMixW, L"校正后"),
+    {T::Line,   Stage(5), L"", kDensity, 6, 74, kLineW, kLineH},
+
+    // 施工配合比
+    {T::Frame,  kProduction, L"施工配合比", 0, kRight, 322, kColumnW, 92},
+    {T::Label,  kNoId, L"砂含水率",   kProduction, 6, 12, kRowLabelW, kLineH},
+    {T::Text,   SandMoisture, L"",    kProduction, MixX(0), 10, kMixW, H},
+    {T::Label,  kNoId, L"%",          kProduction, MixX(1), 12, 10, kLineH},
+    {T::Label,  kNoId, L"石含水率",   kProduction, kLabel2, 12, kLabel2W, kLineH},
+    {T::Text,   StoneMoisture, L"",   kProduction, kField2, 10, kMixW, H},
+    {T::Label,  kNoId, L"%",          kProduction, kUnit2, 12, 10, kLineH},
+    {T::Label,  kNoId, L"测定时间",   kProduction, 6, 26, kRowLabelW, kLineH},
+    {T::Text,   MeasuredAt, L"",      kProduction, MixX(0), 24, 70, H},
+    {T::Label,  kNoId, L"搅拌机每盘", kProduction, kLabel2, 26, kLabel2W, kLineH},
+    {T::Text,   MixerCapacity, L"",   kProduction, kField2, 24, kMixW, H},
+    {T::Label,  kNoId, L"m³",         kProduction, kUnit2, 26, 14, kLineH},
+    MIXORA_MATERIAL_HEADERS(kProduction, 40, MixX, kMixW),
+    {T::Label,  kNoId, L"每立方米 kg", kProduction, 6, 51, kRowLabelW, kLineH},
+    MIXORA_MATERIAL_ROW(T::Output, ProductionMix, kProduction, 49, MixX, kMixW, L"施工每立方米"),
+    {T::Label,  kNoId, L"每盘 kg",     kProduction, 6, 65, kRowLabelW, kLineH},
+    MIXORA_MATERIAL_ROW(T::Output, PerBatch, kProduction, 63, MixX, kMixW, L"施工每盘"),
+    {T::Line,   Stage(6), L"", kProduction, 6, 78, kLineW, kLineH},
+
+    {T::Command, IDOK,     L"确定", 0, 568, 420, 56, 14},
+    {T::Command, IDCANCEL, L"取消", 0, 628, 420, 56, 14},
+};
+#undef MIXORA_MATERIAL_HEADERS
+#undef MIXORA_MATERIAL_ROW
+#undef MIXORA_STRENGTH_MIX
+#undef MIXORA_CUBE_GROUP
+// clang-format on
+
+static_assert(IdsAreUnique(kLayout));
+static_assert(InsideParents(kLayout, kTrialDialogWidth, kTrialDialogHeight, H));
+
+constexpr FormLayout kForm{kLayout, Units::DialogUnits, kTrialDialogWidth, kTrialDialogHeight,
+                           Groups::EachControl};
+
+} // namespace
+
+const FormLayout& TrialForm() {
+    return kForm;
+}
+
+} // namespace mixora::ui
