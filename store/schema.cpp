@@ -29,14 +29,14 @@ const std::array<Migration, 2> kMigrations = {{
          " id INTEGER PRIMARY KEY, record INTEGER NOT NULL, version INTEGER NOT NULL,"
          " latest INTEGER NOT NULL, kind TEXT NOT NULL, maker TEXT NOT NULL,"
          " product TEXT NOT NULL, batch TEXT NOT NULL, sampled_on TEXT NOT NULL,"
-         " report_number TEXT NOT NULL, report_date TEXT NOT NULL, price REAL,"
+         " report_number TEXT NOT NULL, report_date TEXT NOT NULL, price DOUBLE PRECISION,"
          " price_date TEXT NOT NULL, retired_at TEXT, retired_by TEXT,"
          " changed_at TEXT NOT NULL, changed_by TEXT NOT NULL, row_version INTEGER NOT NULL,"
          " UNIQUE (record, version))",
          // A kind's test properties of one version: a number or a text.
          "CREATE TABLE material_properties ("
          " material INTEGER NOT NULL REFERENCES materials (id), name TEXT NOT NULL,"
-         " number REAL, text TEXT, PRIMARY KEY (material, name))",
+         " number DOUBLE PRECISION, text TEXT, PRIMARY KEY (material, name))",
          // One row per revision of a registered design; `latest` marks a number's newest.
          "CREATE TABLE designs ("
          " id INTEGER PRIMARY KEY, number TEXT NOT NULL, revision TEXT NOT NULL,"
@@ -74,7 +74,22 @@ const std::array<Migration, 2> kMigrations = {{
 
 constexpr std::string_view kVersionTable = "schema_version";
 
+constexpr LabTable kLabTables[] = {
+    {"lab_settings", "name"},
+    {"counters", "name"},
+    {"materials", "id"},
+    {"material_properties", "material, name"},
+    {"designs", "id"},
+    {"design_documents", "design"},
+    {"design_materials", "design, material"},
+    {"design_requirements", "design, requirement"},
+};
+
 } // namespace
+
+std::span<const LabTable> LabTables() {
+    return kLabTables;
+}
 
 int SchemaVersionOf(Connection& connection) {
     if (!connection.HasTable(kVersionTable)) {
