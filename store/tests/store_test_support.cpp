@@ -1,5 +1,7 @@
 #include "store_test_support.h"
 
+#include "shared_test_lab.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -90,7 +92,11 @@ std::string TempFolder::Path(const std::string& name) const {
 }
 
 std::vector<EngineTarget> EngineTargets() {
-    return {{"Sqlite", [] { return std::make_unique<SqliteTestLab>(); }}};
+    std::vector<EngineTarget> targets = {
+        {"Sqlite", [] { return std::make_unique<SqliteTestLab>(); }}};
+    if (const auto server = odbc::testing::GivenServer())
+        targets.push_back(odbc::testing::SharedEngineTarget(*server));
+    return targets;
 }
 
 DesignEntry EntryFor(const std::string& grade, const std::string& project) {
