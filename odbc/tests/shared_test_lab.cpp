@@ -48,12 +48,32 @@ std::optional<TestServer> GivenServer() {
     return server;
 }
 
-SharedTestDatabase::SharedTestDatabase(const TestServer& server)
+namespace {
+
+bool RunLabServer(const TestServer& server, const std::string& action) {
+    if (server.folder.empty()) return false;
+    const std::string command = "\"" MIXORA_SOURCE_DIR "/scripts/lab-server\" " + action + " \"" +
+                                server.folder + "\" >/dev/null";
+    return std::system(command.c_str()) == 0;
+}
+
+} // namespace
+
+bool StopServer(const TestServer& server) {
+    return RunLabServer(server, "stop");
+}
+
+bool StartServer(const TestServer& server) {
+    return RunLabServer(server, "start");
+}
+
+SharedTestDatabase::SharedTestDatabase(const TestServer& server, bool ready)
     : administrator_(OpenOdbc(server.administrator)) {
     static std::atomic<int> made{0};
     std::random_device random;
     name_ = "mixora_test_" + std::to_string(random() % 100000000) + "_" + std::to_string(++made);
     store::Execute(*administrator_, "CREATE DATABASE " + name_);
+    if (!ready) return;
     std::unique_ptr<store::Connection> owner = OpenOdbc(ConnectionOf(server.administrator));
     InitLabServer(*owner);
 }

@@ -24,11 +24,16 @@ struct TestServer {
 // The server given to the tests, if any.
 std::optional<TestServer> GivenServer();
 
-// A new lab database on the server, made ready as --init-lab-db makes one, and dropped with
-// whatever still holds it open when this goes.
+// Takes the server away (scripts/lab-server stop) or brings it back (start), for the tests of
+// what the program does meanwhile; false when the script failed.
+bool StopServer(const TestServer& server);
+bool StartServer(const TestServer& server);
+
+// A new lab database on the server, made ready as --init-lab-db makes one (unless not `ready`),
+// and dropped with whatever still holds it open when this goes.
 class SharedTestDatabase {
   public:
-    explicit SharedTestDatabase(const TestServer& server);
+    explicit SharedTestDatabase(const TestServer& server, bool ready = true);
     ~SharedTestDatabase();
     SharedTestDatabase(const SharedTestDatabase&) = delete;
     SharedTestDatabase& operator=(const SharedTestDatabase&) = delete;
