@@ -158,13 +158,11 @@ TEST(LabCommandLine, MakesASharedDatabaseReadyMovesALabIntoItAndWorksOnItAsALogi
 
     EXPECT_EQ(RunLabCommandLine({"--db", tester, "--list"}, platform).out,
               RunLabCommandLine({"--list"}, platform).out);
-    const LabOutcome refused =
-        RunLabCommandLine({"--db", tester, "--approve", number}, platform);
+    const LabOutcome refused = RunLabCommandLine({"--db", tester, "--approve", number}, platform);
     EXPECT_NE(refused.error.find("不是“批准”角色的成员"), std::string::npos) << refused.error;
-    EXPECT_EQ(RunLabCommandLine({"--db", approver, "--approve", number}, platform)
-                  .exit_code,
-              0);
-    const std::string next = RunLabCommandLine({"--db", tester, "--register", sample}, platform).out;
+    EXPECT_EQ(RunLabCommandLine({"--db", approver, "--approve", number}, platform).exit_code, 0);
+    const std::string next =
+        RunLabCommandLine({"--db", tester, "--register", sample}, platform).out;
     EXPECT_EQ(next, number.substr(0, number.size() - 4) + "0002\n");
 }
 

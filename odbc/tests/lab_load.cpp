@@ -64,8 +64,8 @@ std::string Who(store::LabDatabase& database) {
 }
 
 // One of the latest few designs in a state, as read now: where the clients meet.
-std::optional<store::RegisteredDesign> Pick(store::DesignRegister& designs, store::DesignState state,
-                                            std::mt19937& random) {
+std::optional<store::RegisteredDesign> Pick(store::DesignRegister& designs,
+                                            store::DesignState state, std::mt19937& random) {
     store::RegisterFilter filter;
     filter.state = state;
     std::vector<store::RegisteredDesign> found = designs.List(filter);
@@ -96,7 +96,8 @@ void Operate(Client& client, ClientLog& log, std::mt19937& random) {
         return;
     case 2:
         if (auto d = Pick(client.as_reviewer, store::DesignState::Draft, random)) {
-            client.as_reviewer.Take(DesignStep::Review, d->id, d->row_version, Who(client.reviewer));
+            client.as_reviewer.Take(DesignStep::Review, d->id, d->row_version,
+                                    Who(client.reviewer));
             done("review", *d);
         }
         return;
@@ -254,12 +255,11 @@ int RunLoad(int clients, int seconds) {
     std::printf("  operations saved      %d (designs registered %d)\n", figures.operations,
                 figures.registered);
     const auto told = [&](StoreErrorKind kind) { return figures.told[static_cast<int>(kind)]; };
-    std::printf("  conflicts, each told  %d (changed since read %d, step taken meanwhile %d, "
-                "waited too long %d)\n",
-                told(StoreErrorKind::Conflict) + told(StoreErrorKind::Refused) +
-                    told(StoreErrorKind::Busy),
-                told(StoreErrorKind::Conflict), told(StoreErrorKind::Refused),
-                told(StoreErrorKind::Busy));
+    std::printf(
+        "  conflicts, each told  %d (changed since read %d, step taken meanwhile %d, "
+        "waited too long %d)\n",
+        told(StoreErrorKind::Conflict) + told(StoreErrorKind::Refused) + told(StoreErrorKind::Busy),
+        told(StoreErrorKind::Conflict), told(StoreErrorKind::Refused), told(StoreErrorKind::Busy));
     int other = 0;
     for (const auto& [kind, count] : figures.told)
         if (kind != static_cast<int>(StoreErrorKind::Conflict) &&

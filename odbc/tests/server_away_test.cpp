@@ -49,8 +49,8 @@ TEST(ServerAway, ALostConnectionIsSaidWritesNothingHalfAndIsMadeAnewWhenAsked) {
     connection.Reconnect();
     const std::string second = designs.Register(EntryFor("C30", "丙"), "x").number;
     EXPECT_EQ(second.substr(second.size() - 4), "0002") << first << " then " << second;
-    EXPECT_FALSE(store::Query(connection, "SELECT 1 FROM counters WHERE name IN ('半', '另一半')")
-                     .Next());
+    EXPECT_FALSE(
+        store::Query(connection, "SELECT 1 FROM counters WHERE name IN ('半', '另一半')").Next());
     EXPECT_EQ(designs.List({}).size(), 2u);
 }
 

@@ -3,6 +3,8 @@
 #include "connection_string.h"
 #include "odbc_engine.h"
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <cstdlib>
 #include <random>
@@ -94,8 +96,19 @@ store::LabDatabase SharedTestDatabase::Open(const std::string& login) const {
     return OpenSharedLab(ConnectionOf(login));
 }
 
-store::testing::EngineTarget SharedEngineTarget(const TestServer& server) {
-    return {"Odbc", [server] { return std::make_unique<SharedTestLab>(server); }};
+namespace {
+
+void SkipWithoutServer() {
+    GTEST_SKIP() << "no lab server given (scripts/test starts one)";
+}
+
+} // namespace
+
+std::unique_ptr<store::testing::TestLab> MakeSharedTestLab() {
+    const std::optional<TestServer> server = GivenServer();
+    if (server) return std::make_unique<SharedTestLab>(*server);
+    SkipWithoutServer();
+    return nullptr;
 }
 
 } // namespace mixora::odbc::testing

@@ -47,8 +47,9 @@ class SharedTestDatabase {
     std::string name_;
 };
 
-// The engine target of the repositories' tests on the given server: every test a database of
-// its own, opened with the administrator's login (which the rules leave to its own names).
-store::testing::EngineTarget SharedEngineTarget(const TestServer& server);
+// The lab of a repositories' test on the server given: a database of its own, opened with the
+// administrator's login (whom the rules let record the names the test gives). Without a server,
+// none, and the running test is marked skipped (its body is not run).
+std::unique_ptr<store::testing::TestLab> MakeSharedTestLab();
 
 } // namespace mixora::odbc::testing
