@@ -2,8 +2,7 @@
 
 #include <sqlite3.h>
 
-#include <filesystem>
-#include <system_error>
+#include <cstring>
 
 namespace mixora::store {
 
@@ -76,10 +75,6 @@ void Check(sqlite3* database, int code) {
 
 void Exec(sqlite3* database, const char* sql) {
     Check(database, sqlite3_exec(database, sql, nullptr, nullptr, nullptr));
-}
-
-std::filesystem::path PathOf(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 unique_sqlite OpenFile(const std::string& path, int flags) {
@@ -202,29 +197,27 @@ class SqliteConnection final : public Connection {
         return found;
     }
 
+    // Into the copy through SQLite itself: the copy is written as one transaction of its own,
+    // so a copy that fails leaves the file as it was; a file there that is not a database is
+    // refused, not overwritten.
     void BackupTo(const std::string& path) override {
-        RefuseItself(path, "备份文件不能是数据库文件本身");
-        const std::string part = path + ".part";
-        std::error_code ignored;
-        std::filesystem::remove(PathOf(part), ignored);
-        {
-            unique_sqlite copy = OpenFile(part, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-            Copy(database_.get(), copy.get());
-            // The copy stands alone: one file, without a log beside it.
-            Exec(copy.get(), "PRAGMA journal_mode = DELETE");
+        unique_sqlite copy;
+        try {
+            copy = OpenFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        } catch (const StoreError& error) {
+            if (error.kind() != StoreErrorKind::Damaged) throw;
+            throw StoreError(StoreErrorKind::Refused, "那里已有一个不是数据库的文件，不能覆盖它");
         }
-        std::error_code error;
-        std::filesystem::rename(PathOf(part), PathOf(path), error);
-        if (error) {
-            std::filesystem::remove(PathOf(part), ignored);
-            throw StoreError(StoreErrorKind::Failed,
-                             "无法写入备份文件“" + path + "”（" + error.message() + "）");
-        }
+        RefuseItself(copy.get(), "备份文件不能是数据库文件本身");
+        // The copy stands alone: one file, without a log beside it.
+        Exec(copy.get(), "PRAGMA journal_mode = DELETE");
+        Copy(database_.get(), copy.get());
+        Exec(copy.get(), "PRAGMA journal_mode = DELETE");
     }
 
     void RestoreFrom(const std::string& path) override {
-        RefuseItself(path, "不能从数据库文件本身恢复");
         unique_sqlite copy = OpenFile(path, SQLITE_OPEN_READONLY);
+        RefuseItself(copy.get(), "不能从数据库文件本身恢复");
         Copy(copy.get(), database_.get());
         UseWriteAheadLog();
     }
@@ -232,10 +225,10 @@ class SqliteConnection final : public Connection {
   private:
     // A copy is another file: the database file itself would be replaced under its own
     // connections.
-    void RefuseItself(const std::string& path, const char* reason) {
-        std::error_code ignored;
+    void RefuseItself(sqlite3* other, const char* reason) {
         const char* own = sqlite3_db_filename(database_.get(), "main");
-        if (own != nullptr && std::filesystem::equivalent(PathOf(path), PathOf(own), ignored))
+        const char* its = sqlite3_db_filename(other, "main");
+        if (own != nullptr && its != nullptr && std::strcmp(own, its) == 0)
             throw StoreError(StoreErrorKind::Refused, reason);
     }
 

@@ -30,8 +30,12 @@ void Write(const std::string& path, const std::string& bytes) {
         << bytes;
 }
 
+std::size_t Count(Connection& connection) {
+    return DesignRegister(connection).List({}).size();
+}
+
 std::size_t Count(LabDatabase& database) {
-    return DesignRegister(*database.connection).List({}).size();
+    return Count(*database.connection);
 }
 
 // A child that registers designs: DATABASE COUNT.
@@ -210,12 +214,21 @@ TEST_F(LabFileTest, ABackupRestoresWhatItHeldAndABadCopyIsRefused) {
     DesignRegister designs(*database.connection);
     designs.Register(EntryFor("C30", "甲"), "张三");
     const std::string backup = folder_.Path("备份.sqlite");
-    Write(backup, "an older file in the way");
     BackupLab(database, backup);
     designs.Register(EntryFor("C30", "乙"), "张三");
+    // An older backup is replaced; a file that is not a database, or the database itself, not.
+    const std::string older = folder_.Path("上周.sqlite");
+    BackupLab(database, older);
     EXPECT_EQ(ErrorKindOf([&] { BackupLab(database, path_); }), StoreErrorKind::Refused);
+    const std::string other_file = folder_.Path("记录.txt");
+    Write(other_file, "not a database");
+    EXPECT_EQ(ErrorKindOf([&] { BackupLab(database, other_file); }), StoreErrorKind::Refused);
+    EXPECT_EQ(Bytes(other_file), "not a database");
 
     LabDatabase other = OpenLabFile(path_, NoNetworkDrives);
+    designs.Register(EntryFor("C30", "丙"), "张三");
+    BackupLab(database, older);
+    EXPECT_EQ(Count(*OpenLabFile(older, NoNetworkDrives).connection), 3u);
     RestoreLab(database, backup);
     EXPECT_EQ(Count(database), 1u);
     EXPECT_EQ(Count(other), 1u) << "another connection sees the restored database";

@@ -221,8 +221,9 @@ TEST_F(ProgramTest, ADesignSavedThroughTheDialogOpensAgainFromTheDialogAndTheCom
 }
 
 // Runs the program with these arguments and no window expected; its exit code and what it
-// wrote on standard error.
-DWORD RunProgram(const std::wstring& arguments, std::string& error_text) {
+// wrote on standard error (and, when asked for, to the file `output` as standard output).
+DWORD RunProgram(const std::wstring& arguments, std::string& error_text,
+                 const std::wstring& output = {}) {
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
     HANDLE read = nullptr, write = nullptr;
     if (!CreatePipe(&read, &write, &inherit, 0)) return 0xFFFFFFFF;
@@ -232,10 +233,16 @@ DWORD RunProgram(const std::wstring& arguments, std::string& error_text) {
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdError = write;
+    HANDLE out = output.empty()
+                     ? nullptr
+                     : CreateFileW(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out != INVALID_HANDLE_VALUE) startup.hStdOutput = out;
     PROCESS_INFORMATION process{};
     const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                         nullptr, &startup, &process);
     CloseHandle(write);
+    if (out != nullptr && out != INVALID_HANDLE_VALUE) CloseHandle(out);
     DWORD code = 0xFFFFFFFF;
     if (started) {
         char buffer[4096];
@@ -279,6 +286,69 @@ TEST(CommandLineExport, WritesTheReportOfADesignFileOrSaysWhyOnStandardError) {
     EXPECT_NE(error_text.find("无法打开设计文件"), std::string::npos) << error_text;
     EXPECT_EQ(GetFileAttributesW(report.c_str()), INVALID_FILE_ATTRIBUTES);
     DeleteFileW(design.c_str());
+}
+
+std::string FileText(const std::wstring& path) {
+    std::string text;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+        text.append(buffer, got);
+    CloseHandle(file);
+    return text;
+}
+
+void WriteText(const std::wstring& path, const std::string& text) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+TEST(CommandLineLab, RegistersListsStepsAndExportsADesignOrSaysWhy) {
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring base =
+        std::wstring(temp) + L"mixora-lab-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring database = base + L" 实验室.sqlite", design = base + L".mixora",
+                       exported = base + L"-导出.mixora", output = base + L".out";
+    const std::string text = R"({"format": "mixora-design", "version": 2, "kind": "jgj55-2011",
+        "design": {"grade": 35, "slump": 160}, "extra": {"report": {"project": "滨江大桥"}}})";
+    WriteText(design, text);
+    const std::wstring db = L"--db \"" + database + L"\" ";
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const std::string number = "PB-" + std::to_string(now.wYear) + "-0001";
+    const std::wstring wide_number(number.begin(), number.end());
+
+    std::string error_text;
+    ASSERT_EQ(RunProgram(db + L"--as 张三 --register \"" + design + L"\"", error_text, output), 0u)
+        << error_text;
+    EXPECT_EQ(FileText(output), number + "\r\n");
+    EXPECT_EQ(RunProgram(db + L"--list", error_text, output), 0u) << error_text;
+    EXPECT_EQ(FileText(output), number + "\tA\t草稿\tC35\t滨江大桥\r\n");
+    EXPECT_EQ(RunProgram(db + L"--approve " + wide_number + L" --as 王五", error_text), 1u);
+    EXPECT_NE(error_text.find("不能批准"), std::string::npos) << error_text;
+    EXPECT_EQ(RunProgram(db + L"--review " + wide_number + L" --as 李四", error_text), 0u);
+    EXPECT_EQ(RunProgram(db + L"--approve " + wide_number + L" --as 王五", error_text), 0u);
+    EXPECT_EQ(
+        RunProgram(db + L"--export-design " + wide_number + L" \"" + exported + L"\"", error_text),
+        0u);
+    EXPECT_EQ(FileText(exported), text);
+
+    error_text.clear();
+    WriteText(design, "不是数据库");
+    EXPECT_EQ(RunProgram(L"--db \"" + design + L"\" --list", error_text), 1u);
+    EXPECT_NE(error_text.find("已损坏"), std::string::npos) << error_text;
+    EXPECT_EQ(FileText(design), "不是数据库");
+    for (const std::wstring& path : {database, design, exported, output})
+        DeleteFileW(path.c_str());
+    DeleteFileW((database + L"-wal").c_str());
+    DeleteFileW((database + L"-shm").c_str());
 }
 
 } // namespace
