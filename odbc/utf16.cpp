@@ -1,10 +1,10 @@
 #include "utf16.h"
 
+#include "utf8.h"
+
 namespace mixora::odbc {
 
 namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
 
 void AppendUtf8(std::string& out, char32_t c) {
     auto byte = [&out](char32_t value) { out.push_back(static_cast<char>(value)); };
@@ -25,57 +25,13 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// The code point starting at `at`, which moves past it; U+FFFD for a broken sequence (one byte
-// consumed), an overlong form, a surrogate or a value past U+10FFFF.
-char32_t NextCodePoint(std::string_view text, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    int length = 0;
-    char32_t c = 0;
-    if (lead < 0x80) {
-        ++at;
-        return lead;
-    }
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        c = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        c = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        c = lead & 0x07;
-    } else {
-        ++at;
-        return kReplacement;
-    }
-    if (at + static_cast<std::size_t>(length) > text.size()) {
-        ++at;
-        return kReplacement;
-    }
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + static_cast<std::size_t>(i)]);
-        if ((next & 0xC0) != 0x80) {
-            ++at;
-            return kReplacement;
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        ++at;
-        return kReplacement;
-    }
-    at += static_cast<std::size_t>(length);
-    return c;
-}
-
 } // namespace
 
 std::u16string ToUtf16(std::string_view utf8) {
     std::u16string out;
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
-        const char32_t c = NextCodePoint(utf8, at);
+        const char32_t c = text::NextCharacter(utf8, at);
         if (c < 0x10000) {
             out.push_back(static_cast<char16_t>(c));
         } else {
@@ -96,7 +52,7 @@ std::string ToUtf8(std::u16string_view utf16) {
             AppendUtf8(out, 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
                                 (static_cast<char32_t>(utf16[++at]) - 0xDC00));
         } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-            AppendUtf8(out, kReplacement);
+            AppendUtf8(out, text::kReplacement);
         } else {
             AppendUtf8(out, unit);
         }

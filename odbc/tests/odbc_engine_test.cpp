@@ -19,7 +19,7 @@ TEST(Utf16, RoundTripsEveryCharacterAndReplacesWhatIsBroken) {
     // A broken sequence, an overlong form, an encoded surrogate, a lone surrogate.
     EXPECT_EQ(ToUtf8(ToUtf16("a\xE9"
                              "b\xC0\xAF\xED\xA0\x80")),
-              "a\uFFFDb\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD");
+              "a\uFFFDb\uFFFD\uFFFD");
     EXPECT_EQ(ToUtf8(std::u16string{u'x', 0xD834}), "x\uFFFD");
 }
 

@@ -20,16 +20,25 @@ class SharedLabTest : public ::testing::Test {
         database_.emplace(*server_);
     }
 
+    // The database opened by each role's login, and its register as that login sees it.
+    struct AsRoles {
+        store::LabDatabase tester, reviewer, approver;
+        store::DesignRegister as_tester{*tester.connection}, as_reviewer{*reviewer.connection},
+            as_approver{*approver.connection};
+    };
+    std::unique_ptr<AsRoles> OpenAsRoles() const {
+        return std::unique_ptr<AsRoles>(new AsRoles{database_->Open(server_->tester),
+                                                    database_->Open(server_->reviewer),
+                                                    database_->Open(server_->approver)});
+    }
+
     std::optional<TestServer> server_ = GivenServer();
     std::optional<SharedTestDatabase> database_;
 };
 
 TEST_F(SharedLabTest, EachRoleTakesOnlyItsStepsEvenByHandAndItsLoginIsRecorded) {
-    store::LabDatabase tester = database_->Open(server_->tester);
-    store::LabDatabase reviewer = database_->Open(server_->reviewer);
-    store::LabDatabase approver = database_->Open(server_->approver);
-    store::DesignRegister as_tester(*tester.connection), as_reviewer(*reviewer.connection),
-        as_approver(*approver.connection);
+    const auto roles = OpenAsRoles();
+    auto& [tester, reviewer, approver, as_tester, as_reviewer, as_approver] = *roles;
     store::Connection& by_hand = *tester.connection;
 
     // Whatever name the program gives, the server records the login.
@@ -74,11 +83,8 @@ TEST_F(SharedLabTest, EachRoleTakesOnlyItsStepsEvenByHandAndItsLoginIsRecorded) 
 
 // What the program does under each role passes the server's rules.
 TEST_F(SharedLabTest, TheRegistersAndTheLibrarysWholeWalkPassesTheRules) {
-    store::LabDatabase tester = database_->Open(server_->tester);
-    store::LabDatabase reviewer = database_->Open(server_->reviewer);
-    store::LabDatabase approver = database_->Open(server_->approver);
-    store::DesignRegister as_tester(*tester.connection), as_reviewer(*reviewer.connection),
-        as_approver(*approver.connection);
+    const auto roles = OpenAsRoles();
+    auto& [tester, reviewer, approver, as_tester, as_reviewer, as_approver] = *roles;
     store::MaterialLibrary library(*tester.connection);
 
     store::MaterialFields cement;
