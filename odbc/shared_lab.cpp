@@ -336,6 +336,37 @@ void InitLabServer(store::Connection& administrator) {
     });
 }
 
+std::vector<LabRole> RolesOfLogin(store::Connection& shared) {
+    return store::Doing("读取登录的角色", [&] {
+        std::vector<LabRole> roles;
+        for (const LabRoleInfo& info : kRoles)
+            if (store::Query(shared,
+                             "SELECT 1 FROM pg_roles WHERE rolname = ?"
+                             " AND pg_has_role(current_user, oid, 'MEMBER')",
+                             {info.name})
+                    .Next())
+                roles.push_back(info.role);
+        return roles;
+    });
+}
+
+ConnectionCheck CheckConnection(const std::string& connection_string) {
+    try {
+        store::LabDatabase database = OpenSharedLab(connection_string);
+        std::string roles;
+        for (const LabRole role : RolesOfLogin(*database.connection))
+            roles += (roles.empty() ? "" : "、") + RoleName(role);
+        std::string message = "连接成功：" + DescribeConnection(connection_string) + "，登录“" +
+                              database.connection->Login() + "”（" +
+                              (roles.empty() ? std::string("不属于任何角色，只能查看") : roles) +
+                              "），架构版本 " + std::to_string(database.schema_version);
+        if (!database.notice().empty()) message += "。" + database.notice();
+        return {true, std::move(message)};
+    } catch (const StoreError& error) {
+        return {false, error.Message()};
+    }
+}
+
 store::LabDatabase OpenSharedLab(const std::string& connection_string) {
     const std::string name = DescribeConnection(connection_string);
     return store::Doing("打开共享数据库（" + name + "）", [&] {

@@ -13,6 +13,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mixora::odbc {
 
@@ -31,6 +32,20 @@ const std::array<LabRoleInfo, 3>& LabRoles();
 // again after an upgrade of Mixora). Logins are then made members of the roles by the server's
 // administrator ("GRANT 批准 TO zhang").
 void InitLabServer(store::Connection& administrator);
+
+// The roles the connection's login is a member of (directly or through another role), in the
+// order of LabRoles(): what the windows offer it.
+std::vector<LabRole> RolesOfLogin(store::Connection& shared);
+
+// 测试连接: whether the lab database of the connection string opens, and what the user is told:
+// the database, the login and its roles, and the notice of a newer schema; or what failed
+// (the driver missing, the server unreachable, the login refused, the database not made
+// ready or of an older schema).
+struct ConnectionCheck {
+    bool opens = false;
+    std::string message; // Chinese
+};
+ConnectionCheck CheckConnection(const std::string& connection_string);
 
 // The lab database of the connection string: refused (Open) when the database was never made
 // ready or its schema is older than this program's (both the administrator's to do: the

@@ -1,5 +1,6 @@
 // A lab's shared database on the server the tests are given: each role takes only its own
 // steps, whatever statement asks, and the server records the login that took each one.
+#include "connection_string.h"
 #include "design_register.h"
 #include "material_library.h"
 #include "shared_test_lab.h"
@@ -110,6 +111,16 @@ TEST_F(SharedLabTest, TheRegistersAndTheLibrarysWholeWalkPassesTheRules) {
     record = library.Retire(record.record, record.row_version, "x");
     EXPECT_EQ(library.Version(record.record, 1)->fields.maker, "海螺");
     EXPECT_EQ(library.Latest(record.record)->retired->by, tester.connection->Login());
+}
+
+TEST_F(SharedLabTest, ACheckOfTheConnectionSaysTheLoginsRolesOrWhatFailed) {
+    const ConnectionCheck approver = CheckConnection(database_->ConnectionOf(server_->approver));
+    EXPECT_TRUE(approver.opens) << approver.message;
+    EXPECT_NE(approver.message.find("（批准）"), std::string::npos) << approver.message;
+    const ConnectionCheck refused = CheckConnection(
+        WithConnectionValue(database_->ConnectionOf(server_->tester), "Pwd", "wrong"));
+    EXPECT_FALSE(refused.opens);
+    EXPECT_NE(refused.message.find("拒绝了登录"), std::string::npos) << refused.message;
 }
 
 TEST_F(SharedLabTest, ALongDesignFileOfAnyCharacterComesBackExactly) {
