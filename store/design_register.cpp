@@ -106,11 +106,15 @@ void DesignRegister::SetNumberPrefix(const std::string& prefix) {
 void DesignRegister::WriteLinks(std::int64_t id, const DesignEntry& entry) {
     Execute(connection_, "DELETE FROM design_materials WHERE design = ?", {id});
     Execute(connection_, "DELETE FROM design_requirements WHERE design = ?", {id});
-    for (const MaterialCitation& cited : entry.materials)
-        Execute(connection_,
-                "INSERT INTO design_materials (design, material) SELECT ?, id FROM materials"
-                " WHERE record = ? AND version = ? ON CONFLICT DO NOTHING",
-                {id, cited.record, cited.version});
+    for (const MaterialCitation& cited : entry.materials) {
+        Query version(connection_, "SELECT id FROM materials WHERE record = ? AND version = ?",
+                      {cited.record, cited.version});
+        if (version.Next())
+            Execute(connection_,
+                    "INSERT INTO design_materials (design, material) VALUES (?, ?)"
+                    " ON CONFLICT DO NOTHING",
+                    {id, version.Int(0)});
+    }
     for (const std::string& requirement : entry.requirements)
         Execute(connection_,
                 "INSERT INTO design_requirements (design, requirement) VALUES (?, ?)"
@@ -118,28 +122,36 @@ void DesignRegister::WriteLinks(std::int64_t id, const DesignEntry& entry) {
                 {id, requirement});
 }
 
+RegisteredDesign DesignRegister::Insert(std::string number, std::string revision,
+                                        const DesignEntry& entry, const Stamp& made) {
+    RegisteredDesign d;
+    d.id = NextValue(connection_, "designs");
+    d.number = std::move(number);
+    d.revision = std::move(revision);
+    d.kind = entry.kind;
+    d.grade = entry.grade;
+    d.project = entry.project;
+    d.registered = d.changed = made;
+    Execute(connection_,
+            "INSERT INTO designs (id, number, revision, latest, state, kind, grade, project,"
+            " registered_at, registered_by, changed_at, changed_by, row_version)"
+            " VALUES (?, ?, ?, 1, ?, ?, ?, ?, ?, ?, ?, ?, 1)",
+            {d.id, d.number, d.revision, StateKey(d.state), d.kind, d.grade, d.project,
+             d.registered.at, d.registered.by, d.changed.at, d.changed.by});
+    Execute(connection_, "INSERT INTO design_documents (design, document) VALUES (?, ?)",
+            {d.id, entry.document});
+    WriteLinks(d.id, entry);
+    return d;
+}
+
 RegisteredDesign DesignRegister::Register(const DesignEntry& entry, const std::string& who) {
     return Doing("登记配合比", [&] {
         Transaction transaction(connection_);
-        RegisteredDesign d;
-        d.registered = d.changed = {clock_(), who};
-        const int year = YearOf(d.registered.at);
-        d.number = NumberOf(NumberPrefix(), year,
-                            NextValue(connection_, "design_number_" + std::to_string(year)));
-        d.revision = RevisionLetters(0);
-        d.kind = entry.kind;
-        d.grade = entry.grade;
-        d.project = entry.project;
-        d.id = NextValue(connection_, "designs");
-        Execute(connection_,
-                "INSERT INTO designs (id, number, revision, latest, state, kind, grade, project,"
-                " registered_at, registered_by, changed_at, changed_by, row_version)"
-                " VALUES (?, ?, ?, 1, ?, ?, ?, ?, ?, ?, ?, ?, 1)",
-                {d.id, d.number, d.revision, StateKey(d.state), d.kind, d.grade, d.project,
-                 d.registered.at, d.registered.by, d.changed.at, d.changed.by});
-        Execute(connection_, "INSERT INTO design_documents (design, document) VALUES (?, ?)",
-                {d.id, entry.document});
-        WriteLinks(d.id, entry);
+        const Stamp made{clock_(), who};
+        const int year = YearOf(made.at);
+        std::string number = NumberOf(
+            NumberPrefix(), year, NextValue(connection_, "design_number_" + std::to_string(year)));
+        RegisteredDesign d = Insert(std::move(number), RevisionLetters(0), entry, made);
         transaction.Commit();
         return d;
     });
@@ -192,23 +204,8 @@ RegisteredDesign DesignRegister::Revise(std::int64_t id, std::int64_t row_versio
         Execute(connection_,
                 "UPDATE designs SET latest = 0, row_version = row_version + 1 WHERE id = ?", {id});
         const std::size_t revisions = Revisions(base.number).size();
-        RegisteredDesign d;
-        d.id = NextValue(connection_, "designs");
-        d.number = base.number;
-        d.revision = RevisionLetters(revisions);
-        d.kind = entry.kind;
-        d.grade = entry.grade;
-        d.project = entry.project;
-        d.registered = d.changed = {clock_(), who};
-        Execute(connection_,
-                "INSERT INTO designs (id, number, revision, latest, state, kind, grade, project,"
-                " registered_at, registered_by, changed_at, changed_by, row_version)"
-                " VALUES (?, ?, ?, 1, ?, ?, ?, ?, ?, ?, ?, ?, 1)",
-                {d.id, d.number, d.revision, StateKey(d.state), d.kind, d.grade, d.project,
-                 d.registered.at, d.registered.by, d.changed.at, d.changed.by});
-        Execute(connection_, "INSERT INTO design_documents (design, document) VALUES (?, ?)",
-                {d.id, entry.document});
-        WriteLinks(d.id, entry);
+        RegisteredDesign d =
+            Insert(base.number, RevisionLetters(revisions), entry, Stamp{clock_(), who});
         transaction.Commit();
         return d;
     });

@@ -96,6 +96,9 @@ class DesignRegister {
 
   private:
     RegisteredDesign Current(std::int64_t id, std::int64_t row_version);
+    // A new revision's row, its document and its links, as a 草稿.
+    RegisteredDesign Insert(std::string number, std::string revision, const DesignEntry& entry,
+                            const Stamp& made);
     void WriteLinks(std::int64_t id, const DesignEntry& entry);
 
     Connection& connection_;

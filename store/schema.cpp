@@ -10,7 +10,9 @@ namespace mixora::store {
 namespace {
 
 // Each migration brings the schema from the version before it to its own. Ids are given by the
-// store (counters), not by the engine, so the tables read alike on every engine.
+// store (counters), not by the engine, so the tables read alike on every engine. A real number
+// is DOUBLE PRECISION: SQLite reads it as REAL, and a database server as eight bytes, where its
+// REAL would be four.
 struct Migration {
     int version;
     std::vector<std::string_view> statements;

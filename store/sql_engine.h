@@ -2,8 +2,8 @@
 // The SQL engine the lab's database is written against: a connection, its prepared statements
 // and its transactions. SQLite implements it for a database file on this computer; a shared
 // database server is reached through another implementation. The repositories speak one dialect
-// that both understand: the types TEXT, INTEGER and DOUBLE PRECISION (a database server's REAL
-// holds only single precision), times as ISO-8601 text, `?`
+// that both understand: the types TEXT, INTEGER and REAL (written DOUBLE PRECISION in the
+// schema, eight bytes on every engine), times as ISO-8601 text, `?`
 // parameters, INSERT … ON CONFLICT DO NOTHING, UPDATE … RETURNING, and no engine's own
 // functions. What is an engine's own (its settings, its journal, its way of copying a database)
 // stays inside its implementation. Every failure is a StoreError.
