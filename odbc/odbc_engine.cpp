@@ -279,7 +279,13 @@ class OdbcConnection final : public store::Connection {
         session_->RefuseLost();
         session_->Check(SQLEndTran(SQL_HANDLE_DBC, session_->connection.get(), SQL_COMMIT),
                         SQL_HANDLE_DBC, session_->connection.get());
-        EndTransaction();
+        // Committed: what is left lets go of the queue. A connection lost just now is said by
+        // the next call, not as a failure of the change the server has kept.
+        try {
+            EndTransaction();
+        } catch (const StoreError& error) {
+            if (error.kind() != StoreErrorKind::Lost) throw;
+        }
     }
 
     void Rollback() noexcept override {
