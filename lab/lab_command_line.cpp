@@ -2,9 +2,14 @@
 
 #include "design_format.h"
 #include "design_reading.h"
+#include "connection_string.h"
 #include "design_register.h"
+#include "lab_copy.h"
 #include "lab_database.h"
+#include "odbc_engine.h"
+#include "shared_lab.h"
 #include "register_entry.h"
+#include "schema.h"
 
 #include <algorithm>
 #include <array>
@@ -21,7 +26,7 @@ struct OptionInfo {
     std::string LabCommandLine::*second = nullptr;
 };
 
-const std::array<OptionInfo, 8> kOptions = {{
+const std::array<OptionInfo, 10> kOptions = {{
     {"--db", 1, std::nullopt, &LabCommandLine::database},
     {"--as", 1, std::nullopt, &LabCommandLine::person},
     {"--register", 1, LabAction::Register, &LabCommandLine::design},
@@ -30,11 +35,14 @@ const std::array<OptionInfo, 8> kOptions = {{
     {"--review", 1, LabAction::Review, &LabCommandLine::number},
     {"--approve", 1, LabAction::Approve, &LabCommandLine::number},
     {"--withdraw", 1, LabAction::Withdraw, &LabCommandLine::number},
+    {"--init-lab-db", 0, LabAction::InitLabDb},
+    {"--migrate-to", 1, LabAction::MigrateTo, &LabCommandLine::target},
 }};
 
 constexpr std::string_view kUsage =
-    "用法：Mixora.exe [--db 数据库文件] [--as 姓名] 命令，命令为以下之一：--register 设计文件 | "
-    "--list | --export-design 编号 设计文件 | --review 编号 | --approve 编号 | --withdraw 编号";
+    "用法：Mixora.exe [--db 数据库文件 | --db odbc:连接字符串] [--as 姓名] 命令，命令为以下之一："
+    "--register 设计文件 | --list | --export-design 编号 设计文件 | --review 编号 | "
+    "--approve 编号 | --withdraw 编号 | --init-lab-db | --migrate-to odbc:连接字符串";
 
 const OptionInfo* OptionNamed(std::string_view name) {
     for (const OptionInfo& option : kOptions)
@@ -109,6 +117,52 @@ LabOutcome Run(const LabCommandLine& command, LabPlatform& platform, store::Desi
     return {};
 }
 
+// The connection string of a shared database ("odbc:…"), or none for a database file.
+std::optional<std::string> SharedConnection(const std::string& database) {
+    if (!database.starts_with(kSharedDatabasePrefix)) return std::nullopt;
+    return database.substr(kSharedDatabasePrefix.size());
+}
+
+store::LabDatabase OpenFile(const std::string& database, LabPlatform& platform) {
+    const std::string path =
+        database.empty() ? platform.DefaultDatabase() : platform.FullPath(database);
+    return store::OpenLabFile(path,
+                              [&platform](char letter) { return platform.IsNetworkDrive(letter); });
+}
+
+LabOutcome InitLabDb(const std::string& connection_string) {
+    const std::string name = odbc::DescribeConnection(connection_string);
+    store::Doing("初始化共享数据库（" + name + "）", [&] {
+        std::unique_ptr<store::Connection> administrator = odbc::OpenOdbc(connection_string);
+        odbc::InitLabServer(*administrator);
+    });
+    std::string roles;
+    for (const odbc::LabRoleInfo& role : odbc::LabRoles())
+        roles += (roles.empty() ? "" : "、") + std::string(role.name);
+    return {0,
+            "共享数据库已初始化：" + name + "，架构版本 " + std::to_string(store::kSchemaVersion) +
+                "，角色 " + roles + "\n",
+            {}};
+}
+
+// One line per table: its name, rows, rows added, checksum; then that it is done.
+LabOutcome MigrateTo(store::LabDatabase& source, const std::string& connection_string) {
+    store::LabDatabase target = odbc::OpenSharedLab(connection_string);
+    const std::vector<store::TableCopy> copies =
+        store::CopyLab(*source.connection, *target.connection);
+    LabOutcome outcome;
+    std::int64_t added = 0;
+    for (const store::TableCopy& copy : copies) {
+        outcome.out += copy.table + "\t" + std::to_string(copy.rows) + "\t" +
+                       std::to_string(copy.added) + "\t" + copy.checksum + "\n";
+        added += copy.added;
+    }
+    outcome.out += "迁移完成：" + std::to_string(copies.size()) +
+                   " 个表的行数和校验和与本机数据库一致，新增 " + std::to_string(added) + " 行（" +
+                   odbc::DescribeConnection(connection_string) + "）\n";
+    return outcome;
+}
+
 } // namespace
 
 bool IsLabCommandLine(const std::vector<std::string>& arguments) {
@@ -144,17 +198,31 @@ ParseLabCommandLine(const std::vector<std::string>& arguments) {
 }
 
 LabOutcome RunLabCommand(const LabCommandLine& command, LabPlatform& platform) {
+    const std::optional<std::string> shared = SharedConnection(command.database);
+    if (command.action == LabAction::InitLabDb && !shared)
+        return Failed(
+            "--init-lab-db 用于共享数据库：请用 --db odbc:连接字符串 指明（管理员的登录）");
+    if (command.action == LabAction::MigrateTo) {
+        if (shared) return Failed("--migrate-to 从本机数据库迁移：--db 应为数据库文件");
+        if (!SharedConnection(command.target))
+            return Failed("--migrate-to 的目标应为共享数据库：odbc:连接字符串");
+    }
+    if (shared && !command.person.empty())
+        return Failed("共享数据库记录每一步的数据库登录名，不能用 --as 指定操作人");
     const std::string person = command.person.empty() ? platform.PersonName() : command.person;
     const bool changes =
-        command.action != LabAction::List && command.action != LabAction::ExportDesign;
-    if (changes && person.empty()) return Failed("请用 --as 指明操作人的姓名");
+        command.action != LabAction::List && command.action != LabAction::ExportDesign &&
+        command.action != LabAction::InitLabDb && command.action != LabAction::MigrateTo;
+    if (changes && !shared && person.empty()) return Failed("请用 --as 指明操作人的姓名");
     try {
-        const std::string path = command.database.empty() ? platform.DefaultDatabase()
-                                                          : platform.FullPath(command.database);
-        store::LabDatabase database = store::OpenLabFile(
-            path, [&platform](char letter) { return platform.IsNetworkDrive(letter); });
+        if (command.action == LabAction::InitLabDb) return InitLabDb(*shared);
+        // A shared database that cannot be reached is said: the local one is never used instead.
+        store::LabDatabase database =
+            shared ? odbc::OpenSharedLab(*shared) : OpenFile(command.database, platform);
+        if (command.action == LabAction::MigrateTo)
+            return MigrateTo(database, *SharedConnection(command.target));
         store::DesignRegister designs(*database.connection);
-        return Run(command, platform, designs, person);
+        return Run(command, platform, designs, shared ? database.connection->Login() : person);
     } catch (const store::StoreError& error) {
         return Failed(error.Message());
     }

@@ -1,11 +1,18 @@
 #pragma once
 // The lab database's command-line face, for scripts and a lab's IT, without a window:
-//   Mixora.exe [--db PATH] [--as NAME] --register DESIGN      registers a design file, prints its
-//   number Mixora.exe [--db PATH] --list                             one line per design
-//   (tab-separated) Mixora.exe [--db PATH] --export-design NUMBER OUT         the latest revision
-//   as a design file Mixora.exe [--db PATH] [--as NAME] --review|--approve|--withdraw NUMBER
-// Exit code 0, or 1 with the reason on standard error (Chinese). Parsed and run here, portably;
-// the platform gives the files, the settings and who is working.
+//   Mixora.exe [--db DATABASE] [--as NAME] --register DESIGN   registers a design file, prints
+//                                                             its number
+//   Mixora.exe [--db DATABASE] --list                         one line per design (tab-separated)
+//   Mixora.exe [--db DATABASE] --export-design NUMBER OUT     the latest revision as a design file
+//   Mixora.exe [--db DATABASE] [--as NAME] --review|--approve|--withdraw NUMBER
+//   Mixora.exe --db odbc:CONNECTION --init-lab-db             makes a shared database ready (an
+//                                                             administrator's login)
+//   Mixora.exe [--db FILE] --migrate-to odbc:CONNECTION       moves the lab of a database file
+//                                                             into a shared database
+// DATABASE is a database file, or odbc: and an ODBC connection string for a shared database
+// (whose login is recorded as who took each step: --as is refused there). Exit code 0, or 1
+// with the reason on standard error (Chinese). Parsed and run here, portably; the platform
+// gives the files, the settings and who is working.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,7 +21,19 @@
 
 namespace mixora::lab {
 
-enum class LabAction { Register, List, ExportDesign, Review, Approve, Withdraw };
+enum class LabAction {
+    Register,
+    List,
+    ExportDesign,
+    Review,
+    Approve,
+    Withdraw,
+    InitLabDb,
+    MigrateTo,
+};
+
+// What --db and --migrate-to begin a shared database's connection string with.
+inline constexpr std::string_view kSharedDatabasePrefix = "odbc:";
 
 struct LabCommandLine {
     LabAction action = LabAction::List;
@@ -23,6 +42,7 @@ struct LabCommandLine {
     std::string design;   // --register DESIGN
     std::string number;   // --export-design, --review, --approve, --withdraw
     std::string out;      // --export-design … OUT
+    std::string target;   // --migrate-to
 };
 
 // Whether the arguments (after the program's name) ask for this face: any of its options.

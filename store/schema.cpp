@@ -76,7 +76,22 @@ const std::array<Migration, 2> kMigrations = {{
 
 constexpr std::string_view kVersionTable = "schema_version";
 
+constexpr LabTable kLabTables[] = {
+    {"lab_settings", "name"},
+    {"counters", "name"},
+    {"materials", "id"},
+    {"material_properties", "material, name"},
+    {"designs", "id"},
+    {"design_documents", "design"},
+    {"design_materials", "design, material"},
+    {"design_requirements", "design, requirement"},
+};
+
 } // namespace
+
+std::span<const LabTable> LabTables() {
+    return kLabTables;
+}
 
 int SchemaVersionOf(Connection& connection) {
     if (!connection.HasTable(kVersionTable)) {

@@ -3,10 +3,22 @@
 // kept in the table schema_version (one row), so that every engine reads it the same way.
 #include "sql_engine.h"
 
+#include <span>
+#include <string_view>
+
 namespace mixora::store {
 
 // The newest schema this program knows; a database of a newer one is opened read-only.
 inline constexpr int kSchemaVersion = 2;
+
+// A table of the lab's data and the columns of its key, as ORDER BY takes them.
+struct LabTable {
+    std::string_view name;
+    std::string_view key;
+};
+// Every table of the lab's data (all but schema_version), in an order their references allow
+// them to be filled in: what a copy of a lab copies and checks, table by table.
+std::span<const LabTable> LabTables();
 
 // The version of the database's schema: 0 for a database that holds no table yet. Refuses
 // (Damaged) a database that holds tables but no version: it is not a lab's database.

@@ -31,8 +31,9 @@ class Statement {
     // Runs the statement on to its next row: true when there is one to read, false when it has
     // finished.
     virtual bool Step() = 0;
-    // A column of the current row, numbered from 0, as stored.
+    // A column of the current row, numbered from 0, as stored; how many its rows have.
     virtual SqlValue Column(int column) = 0;
+    virtual int ColumnCount() = 0;
     // Back to before its first row, its parameters kept, to run it again.
     virtual void Reset() = 0;
 };
@@ -62,6 +63,13 @@ class Connection {
     virtual void BackupTo(const std::string& path) = 0;
     // Replaces the whole database with the copy at `path`, in one step as others see it.
     virtual void RestoreFrom(const std::string& path) = 0;
+
+    // The login a database server knows this connection by, which it records for every change;
+    // empty where the engine has none (the name set on this computer is recorded instead).
+    virtual std::string Login() { return {}; }
+    // After a lost connection (Lost): connects anew to the same database, the repositories
+    // working through this object going on with it. Nothing to do for a file on this computer.
+    virtual void Reconnect() {}
 
     // Why nothing may be changed through this connection (Chinese); empty when it may.
     const std::string& read_only_reason() const { return read_only_reason_; }
@@ -104,6 +112,10 @@ class Query {
         while (statement_->Step()) {
         }
     }
+
+    // The current row's columns, as stored.
+    int Columns() { return statement_->ColumnCount(); }
+    SqlValue Value(int column) { return statement_->Column(column); }
 
     bool IsNull(int column);
     std::int64_t Int(int column); // NULL reads 0

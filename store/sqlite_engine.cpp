@@ -140,6 +140,8 @@ class SqliteStatement final : public Statement {
         }
     }
 
+    int ColumnCount() override { return sqlite3_column_count(statement_.get()); }
+
     void Reset() override {
         sqlite3_reset(statement_.get());
         sqlite3_clear_bindings(statement_.get());

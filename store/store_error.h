@@ -11,7 +11,10 @@ enum class StoreErrorKind {
     Open,        // the database cannot be opened or made (a missing folder, no permission …)
     Damaged,     // not a database, not a lab's database, or damaged: refused, never written
     ReadOnly,    // opened read-only (a network path, a newer schema): the reason says why
-    Busy,        // another program held the database longer than the wait
+    Busy,        // another program held the database longer than the wait, or the server undid
+                 // the change for one made at the same time: nothing was written, try again
+    Lost,        // the connection to the database server was lost: nothing of the change in hand
+                 // was written; Connection::Reconnect makes a new one
     Conflict,    // the row was changed elsewhere since it was read
     NotFound,    // no such design or material record
     Refused,     // a rule of the register or the library refused the change (the reason says which)

@@ -2,6 +2,7 @@
 #include "lab_command_line.h"
 #include "lab_test_files.h"
 #include "lab_time.h"
+#include "shared_test_lab.h"
 #include "store_test_support.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,10 @@ namespace {
 // Files as they are; the settings' database in a temporary folder; the name "张三".
 class TestPlatform final : public LabPlatform {
   public:
-    std::string DefaultDatabase() override { return folder.Path("lab.sqlite"); }
+    std::string DefaultDatabase() override {
+        ++default_database_asked;
+        return folder.Path("lab.sqlite");
+    }
     std::string PersonName() override { return person; }
     bool IsNetworkDrive(char) override { return false; }
     std::string FullPath(const std::string& path) override { return path; }
@@ -33,6 +37,7 @@ class TestPlatform final : public LabPlatform {
 
     store::testing::TempFolder folder;
     std::string person = "张三";
+    int default_database_asked = 0;
 };
 
 std::string ParseProblem(const std::vector<std::string>& arguments) {
@@ -100,6 +105,65 @@ TEST(LabCommandLine, FailsWithTheReasonAndChangesNothing) {
     EXPECT_EQ(nobody.exit_code, 1);
     EXPECT_NE(nobody.error.find("--as"), std::string::npos);
     EXPECT_EQ(RunLabCommandLine({"--db", database, "--list"}, platform).out, "");
+}
+
+TEST(LabCommandLine, ASharedDatabaseAwayIsSaidAndTheLocalOneIsNeverUsedInstead) {
+    TestPlatform platform;
+    const std::string away =
+        "odbc:Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=1;Database=lab;Uid=x;Pwd=x;";
+    const LabOutcome listed = RunLabCommandLine({"--db", away, "--list"}, platform);
+    EXPECT_EQ(listed.exit_code, 1);
+    EXPECT_NE(listed.error.find("无法连接共享数据库服务器"), std::string::npos) << listed.error;
+    EXPECT_EQ(listed.error.find("Pwd"), std::string::npos) << listed.error;
+    EXPECT_EQ(platform.default_database_asked, 0);
+
+    for (const std::vector<std::string>& refused :
+         {std::vector<std::string>{"--db", away, "--as", "李四", "--review", "PB-2026-0001"},
+          {"--db", platform.folder.Path("lab.sqlite"), "--init-lab-db"},
+          {"--migrate-to", platform.folder.Path("other.sqlite")},
+          {"--db", away, "--migrate-to", away}}) {
+        const LabOutcome outcome = RunLabCommandLine(refused, platform);
+        EXPECT_EQ(outcome.exit_code, 1) << refused[1];
+        EXPECT_FALSE(outcome.error.empty());
+    }
+    EXPECT_EQ(platform.default_database_asked, 0);
+}
+
+// On the tests' server: a database made ready, a lab moved into it twice, and then worked on
+// under the logins, who are recorded and kept to their roles.
+TEST(LabCommandLine, MakesASharedDatabaseReadyMovesALabIntoItAndWorksOnItAsALogin) {
+    const auto server = odbc::testing::GivenServer();
+    if (!server) GTEST_SKIP() << "no lab server given (scripts/test starts one)";
+    const odbc::testing::SharedTestDatabase database(*server, false);
+    const std::string admin = "odbc:" + database.ConnectionOf(server->administrator);
+    const std::string tester = "odbc:" + database.ConnectionOf(server->tester);
+    const std::string approver = "odbc:" + database.ConnectionOf(server->approver);
+    TestPlatform platform;
+    const std::string sample = SamplePath("c30-trial.mixora");
+
+    EXPECT_NE(RunLabCommandLine({"--db", tester, "--list"}, platform).error.find("尚未初始化"),
+              std::string::npos);
+    const LabOutcome made = RunLabCommandLine({"--db", admin, "--init-lab-db"}, platform);
+    ASSERT_EQ(made.exit_code, 0) << made.error;
+    EXPECT_NE(made.out.find("试验员、审核、批准"), std::string::npos) << made.out;
+
+    std::string number = RunLabCommandLine({"--register", sample}, platform).out;
+    number.pop_back(); // its line's end
+    RunLabCommandLine({"--review", number}, platform);
+    const LabOutcome moved = RunLabCommandLine({"--migrate-to", admin}, platform);
+    ASSERT_EQ(moved.exit_code, 0) << moved.error;
+    EXPECT_NE(moved.out.find("designs\t1\t1\t"), std::string::npos) << moved.out;
+    const LabOutcome again = RunLabCommandLine({"--migrate-to", admin}, platform);
+    EXPECT_NE(again.out.find("新增 0 行"), std::string::npos) << again.out;
+
+    EXPECT_EQ(RunLabCommandLine({"--db", tester, "--list"}, platform).out,
+              RunLabCommandLine({"--list"}, platform).out);
+    const LabOutcome refused = RunLabCommandLine({"--db", tester, "--approve", number}, platform);
+    EXPECT_NE(refused.error.find("不是“批准”角色的成员"), std::string::npos) << refused.error;
+    EXPECT_EQ(RunLabCommandLine({"--db", approver, "--approve", number}, platform).exit_code, 0);
+    const std::string next =
+        RunLabCommandLine({"--db", tester, "--register", sample}, platform).out;
+    EXPECT_EQ(next, number.substr(0, number.size() - 4) + "0002\n");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "store_test_support.h"
 
+#include "shared_test_lab.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -90,7 +92,12 @@ std::string TempFolder::Path(const std::string& name) const {
 }
 
 std::vector<EngineTarget> EngineTargets() {
-    return {{"Sqlite", [] { return std::make_unique<SqliteTestLab>(); }}};
+    return {{"Sqlite", [] { return std::make_unique<SqliteTestLab>(); }},
+            {"Odbc", []() -> std::unique_ptr<TestLab> {
+                 if (auto lab = odbc::testing::MakeSharedTestLab()) return lab;
+                 // Skipped before its body runs: the fixture gets a file's lab it never uses.
+                 return std::make_unique<SqliteTestLab>();
+             }}};
 }
 
 DesignEntry EntryFor(const std::string& grade, const std::string& project) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -40,8 +41,13 @@ struct EngineTarget {
     std::function<std::unique_ptr<TestLab>()> make;
 };
 
-// The engines the repositories' tests run on.
+// The engines the repositories' tests run on: SQLite, and the shared database's engine, whose
+// tests are skipped when no server is given (odbc/tests/shared_test_lab.h).
 std::vector<EngineTarget> EngineTargets();
+// How a test's name shows its engine.
+inline void PrintTo(const EngineTarget& target, std::ostream* out) {
+    *out << target.name;
+}
 
 // A clock that says what `now` holds, as a test sets it.
 struct TestClock {

@@ -391,5 +391,54 @@ TEST(CommandLineLab, RegistersListsStepsAndExportsADesignOrSaysWhy) {
     DeleteFileW((database + L"-shm").c_str());
 }
 
+// The environment's text (the tests' lab server, given by scripts/test); empty when unset.
+std::wstring Variable(const wchar_t* name) {
+    wchar_t value[2048]{};
+    const DWORD length = GetEnvironmentVariableW(name, value, 2048);
+    return length > 0 && length < 2048 ? std::wstring(value, length) : std::wstring();
+}
+
+// The same commands on the shared database, through Windows' ODBC: each login takes its own
+// steps, and the server refuses the others.
+TEST(CommandLineLab, WorksOnASharedDatabaseAsEachLoginAndSaysWhatTheServerRefuses) {
+    const std::wstring tester = Variable(L"MIXORA_TEST_ODBC_TESTER"),
+                       reviewer = Variable(L"MIXORA_TEST_ODBC_REVIEWER"),
+                       approver = Variable(L"MIXORA_TEST_ODBC_APPROVER");
+    if (tester.empty() || reviewer.empty() || approver.empty())
+        GTEST_SKIP() << "no lab server given (scripts/test starts one)";
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring base =
+        std::wstring(temp) + L"mixora-shared-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring design = base + L".mixora", output = base + L".out";
+    WriteText(design, R"({"format": "mixora-design", "version": 2, "kind": "jgj55-2011",
+        "design": {"grade": 35, "slump": 160}, "extra": {"report": {"project": "滨江大桥"}}})");
+    const auto as = [](const std::wstring& login) { return L"--db \"odbc:" + login + L"\" "; };
+
+    std::string error_text;
+    ASSERT_EQ(RunProgram(as(tester) + L"--register \"" + design + L"\"", error_text, output), 0u)
+        << error_text;
+    std::string number = FileText(output);
+    ASSERT_TRUE(number.ends_with("\r\n")) << number;
+    number.resize(number.size() - 2);
+    const std::wstring wide_number(number.begin(), number.end());
+    EXPECT_EQ(RunProgram(as(reviewer) + L"--review " + wide_number, error_text), 0u) << error_text;
+    EXPECT_EQ(RunProgram(as(tester) + L"--approve " + wide_number, error_text), 1u);
+    EXPECT_NE(error_text.find("不是“批准”角色的成员"), std::string::npos) << error_text;
+    EXPECT_EQ(RunProgram(as(approver) + L"--approve " + wide_number, error_text), 0u) << error_text;
+    EXPECT_EQ(RunProgram(as(tester) + L"--list", error_text, output), 0u) << error_text;
+    EXPECT_NE(FileText(output).find(number + "\tA\t已批准\tC35\t滨江大桥\r\n"), std::string::npos)
+        << FileText(output);
+
+    error_text.clear();
+    EXPECT_EQ(RunProgram(L"--db \"odbc:Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=1;"
+                         L"Database=x;Uid=x;Pwd=x;\" --list",
+                         error_text),
+              1u);
+    EXPECT_NE(error_text.find("无法连接共享数据库服务器"), std::string::npos) << error_text;
+    DeleteFileW(design.c_str());
+    DeleteFileW(output.c_str());
+}
+
 } // namespace
 } // namespace mixora::automation
