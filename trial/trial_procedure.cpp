@@ -129,11 +129,23 @@ bool RecordGroup(TrialEntries& entries, const DesignBasis& basis, const Aggregat
 
 int RecordEnteredGroups(TrialEntries& entries, const DesignBasis& basis,
                         const AggregateMethod& method, const std::string& note) {
+    // What is written of a group made (its date, numbers and age) follows the entries; its mix
+    // never does.
+    if (entries.cast)
+        for (CastBatch& made : entries.cast->batches)
+            if (made.kind == kCastKinds[0].key && made.index >= 0 && made.index < 3) {
+                const GroupEntry& group =
+                    entries.strength.groups[static_cast<std::size_t>(made.index)];
+                made.made_on = group.made_on;
+                made.specimen_numbers = group.specimen_numbers;
+                made.age_days = entries.strength.age_days;
+            }
     int recorded = 0;
     for (int i = 0; i < 3; ++i) {
         const GroupEntry& group = entries.strength.groups[static_cast<std::size_t>(i)];
         const bool entered = !group.strengths[0].empty() || !group.strengths[1].empty() ||
-                             !group.strengths[2].empty();
+                             !group.strengths[2].empty() || !group.made_on.empty() ||
+                             !group.specimen_numbers.empty();
         if (entered && RecordGroup(entries, basis, method, i, note)) ++recorded;
     }
     return recorded;

@@ -57,7 +57,9 @@ std::array<StageState, kStageCount> Stages(const TrialRecord& record);
 // the group has no mix or the trial no longer matches the design.
 bool RecordGroup(TrialEntries& entries, const DesignBasis& basis, const AggregateMethod& method,
                  int index, const std::string& note = {});
-// Every group with a cube strength entered and no record yet; how many were recorded.
+// Every group with a cube strength, its date made or its numbers entered and no record yet (a
+// lab records the cubes as it makes them, or at the latest when it tests them); how many were
+// recorded. The date, numbers and age of the groups recorded follow the entries.
 int RecordEnteredGroups(TrialEntries& entries, const DesignBasis& basis,
                         const AggregateMethod& method, const std::string& note = {});
 // The current trial goes to the history, read-only; a new one starts with nothing entered.
