@@ -56,8 +56,8 @@ Computed<DesignBasis> DesignBasisOf(const jgj55::Inputs& inputs, const jgj55::Re
         {"grade", "强度等级", std::string(jgj55::GradeName(inputs.grade))},
         {"slump", "坍落度", Plain(inputs.slump) + " mm"},
         {"coarse", "粗骨料", name(inputs.coarse) + " " + name(inputs.max_size)},
-        {"sand", "砂", name(inputs.sand)},
-        {"cement", "水泥", name(inputs.cement_kind) + " " + name(inputs.cement_grade)},
+        {"sand_fineness", "砂", name(inputs.sand)},
+        {"cement_kind", "水泥品种", name(inputs.cement_kind) + " " + name(inputs.cement_grade)},
         {"method", "计算方法", name(inputs.method)},
     };
     if (!missing.empty()) return Computed<DesignBasis>::Lacking(std::move(missing));

@@ -89,6 +89,12 @@ TrialRecord RunTrial(const Computed<DesignBasis>& basis, const AggregateMethod& 
     const std::vector<std::string> why{"设计尚不能计算（" + Joined(basis.missing) + "）"};
     record.batch = Computed<TrialBatch>::Lacking(why);
     record.trial_mix = Computed<TrialMix>::Lacking(why);
+    // Nothing to compare what was made with: say so once rather than every value as gone.
+    if (record.match.recorded) {
+        record.match.changes = why;
+        record.match.first_stale = 0;
+        record.match.reason.clear();
+    }
     return record;
 }
 

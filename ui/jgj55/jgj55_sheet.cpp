@@ -98,7 +98,6 @@ constexpr int kSandOptions[] = {ids::FineSand, ids::MediumSand, ids::CoarseSand}
 constexpr int kMethodOptions[] = {ids::VolumeMethod, ids::MassMethod};
 constexpr std::span<const int> kOptionSets[] = {kCoarseOptions, kSandOptions, kMethodOptions};
 
-
 // "自动 · 表 5.1.3（…）", "给定", "无法计算：等待 fb（…）"; a note follows.
 std::string MarkText(const jgj55::Parameter& parameter) {
     std::string text(jgj55::OriginName(parameter.origin));
@@ -325,6 +324,13 @@ void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
     if (form_.Writing()) return;
     if (id == ids::Trial) {
         if (code == BN_CLICKED) OnTrial(changed);
+        return;
+    }
+    if (code == EN_SETFOCUS) {
+        // A source mark too long for its column is read whole on the status line.
+        if (form_.Entry(ids::Mark(id)))
+            if (const std::wstring mark = Text(ids::Mark(id)); !mark.empty())
+                Write(ids::Status, "来源：" + Narrow(mark));
         return;
     }
     switch (code) {

@@ -30,5 +30,7 @@ std::span<const trial::SpecimenSize> SpecimenSizesShown();
 
 // The longest text a field takes (a date and time is the longest entry).
 inline constexpr int kTrialFieldLimit = 40;
+// The longest reason the results of a changed design still hold.
+inline constexpr int kTrialReasonLimit = 200;
 
 } // namespace mixora::ui
