@@ -241,5 +241,30 @@ TEST_F(TrialDialogTest, ADesignThatCannotBeComputedStillOpensAndSaysWhy) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+TEST_F(TrialDialogTest, AnEntryThatDoesNotReadIsSaidAtOnceAndNoEntryIsDroppedUnasked) {
+    EnterWorkedExample();
+    boxes.answers = {IDCANCEL, IDNO};
+    OpenTrial([](HWND dialog) {
+        EXPECT_EQ(SendMessageW(ModalDriver::Find(dialog, t::Cube(0, 0)), EM_GETLIMITTEXT, 0, 0),
+                  4096);
+        Type(dialog, t::Slump, L"160");
+        TypeGroup(dialog, 0, L"46,5", L"47.0", L"48.0");
+        TypeGroup(dialog, 1, L"41.5", L"41.0", L"42.0");
+        TypeGroup(dialog, 2, L"35.2", L"35.0", L"35.4");
+        EXPECT_NE(Text(dialog, t::GroupValue(0)).find(L"试件 1 抗压强度“46,5”不是数字"),
+                  std::wstring::npos)
+            << Text(dialog, t::GroupValue(0));
+        EXPECT_NE(Text(dialog, t::Stage(3)), L"强度试验结果：已填写");
+        EXPECT_EQ(Text(dialog, t::BinderWater), L""); // never from the other two groups
+        Press(dialog, IDCANCEL);                      // asked; 取消 goes back to the dialog
+        EXPECT_TRUE(IsWindow(dialog));
+        Press(dialog, IDCANCEL); // asked; 放弃
+        return true;
+    });
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].style, kKeepEntriesStyle);
+    EXPECT_EQ(sheet->trial_entries(), trial::TrialEntries{});
+}
+
 } // namespace
 } // namespace mixora::ui::testing
