@@ -2,6 +2,7 @@
 
 #include "decimal_rounding.h"
 #include "shown_value.h"
+#include "text_prefix.h"
 #include "typed_number.h"
 
 namespace mixora::jgj55 {
@@ -57,7 +58,9 @@ std::string FirstInputProblem(const Inputs& inputs) {
         const auto unread = inputs.unread.find(input.key);
         if (unread == inputs.unread.end()) continue;
         std::string problem = ReadInput(input, unread->second).problem;
-        return problem.empty() ? CaptionOf(input) + "“" + unread->second + "”无法读取" : problem;
+        return problem.empty()
+                   ? CaptionOf(input) + "“" + calc::TextPrefix(unread->second) + "”无法读取"
+                   : problem;
     }
     return {};
 }

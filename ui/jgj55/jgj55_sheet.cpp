@@ -355,7 +355,8 @@ bool Jgj55Sheet::HasWork() const {
 
 void Jgj55Sheet::Reset() {
     trial_entries_ = {};
-    ShowInputs(Inputs{});
+    inputs_ = Inputs{}; // nothing of the design before, the past results it kept included
+    ShowInputs(inputs_);
     Recompute();
 }
 

@@ -106,6 +106,7 @@ TEST_F(TrialDialogTest, TheButtonOpensTheTrialAndTheStrengthsChooseTheRatio) {
 
 TEST_F(TrialDialogTest, AGroupIsNamedInvalidWhenBothOuterCubesLieFarFromTheMiddle) {
     EnterWorkedExample();
+    boxes.answers = {IDNO}; // 取消 asks before the entries go: 放弃
     OpenTrial([](HWND dialog) {
         Type(dialog, t::Slump, L"160");
         TypeGroup(dialog, 0, L"30", L"40", L"50"); // both 25 % from 40
@@ -128,12 +129,14 @@ TEST_F(TrialDialogTest, AGroupIsNamedInvalidWhenBothOuterCubesLieFarFromTheMiddl
 
 TEST_F(TrialDialogTest, CancelDropsTheEntriesAndOkKeepsThem) {
     EnterWorkedExample();
+    boxes.answers = {IDNO}; // asked first: 放弃
     OpenTrial([](HWND dialog) {
         Type(dialog, t::Litres, L"25");
         Press(dialog, IDCANCEL);
         return true;
     });
     EXPECT_EQ(sheet->trial_entries(), trial::TrialEntries{});
+    EXPECT_EQ(boxes.shown.size(), 1u);
 
     OpenTrial([](HWND dialog) {
         EXPECT_EQ(Text(dialog, t::Litres), L"20");

@@ -209,20 +209,17 @@ TEST_F(WorkKeptTest, AReportIsNeverWrittenOverItsDesignNorFromAHeaderThatDoesNot
     EXPECT_NE(boxes.shown.back().text.find(L"报告不能写在它上面"), std::wstring::npos);
 
     // A header that does not read, and a device's name, are refused as unreadable designs are.
-    WriteDesign(R"({"grade": 35})", R"({"report": {"project": ")" + std::string(5000, 'x') +
-                                        ""
-}
-}
-");
+    WriteDesign(R"({"grade": 35})",
+                R"({"report": {"project": ")" + std::string(5000, 'x') + R"("}})");
     const ExportOutcome header = Export(path + L".html");
-EXPECT_EQ(header.exit_code, 1);
-EXPECT_NE(header.reason.find(L"报告信息无法读取"), std::wstring::npos) << header.reason;
-EXPECT_FALSE(std::filesystem::exists(path + L".html"));
-const ExportOutcome device = ExportDesignReport({kExportOption, L"nul.mixora", L"a.html"});
-EXPECT_EQ(device.reason, L"“nul.mixora”是 Windows 的设备名，不能用作文件名。");
-EXPECT_FALSE(window->OpenDesign(L"nul.mixora"));
-EXPECT_NE(boxes.shown.back().text.find(L"“nul.mixora”是 Windows 的设备名"), std::wstring::npos)
-    << boxes.shown.back().text;
+    EXPECT_EQ(header.exit_code, 1);
+    EXPECT_NE(header.reason.find(L"报告信息无法读取"), std::wstring::npos) << header.reason;
+    EXPECT_FALSE(std::filesystem::exists(path + L".html"));
+    const ExportOutcome device = ExportDesignReport({kExportOption, L"nul.mixora", L"a.html"});
+    EXPECT_EQ(device.reason, L"“nul.mixora”是 Windows 的设备名，不能用作文件名。");
+    EXPECT_FALSE(window->OpenDesign(L"nul.mixora"));
+    EXPECT_NE(boxes.shown.back().text.find(L"“nul.mixora”是 Windows 的设备名"), std::wstring::npos)
+        << boxes.shown.back().text;
 }
 
 TEST_F(WorkKeptTest, TheSmallerCommandsDoWhatTheySayOrSayWhyNot) {
