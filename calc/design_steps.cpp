@@ -1,6 +1,7 @@
 // The design steps. Each reads earlier results from the texts of their fields, as written
 // (rounded to hundredths) or as typed, never as unrounded numbers.
 #include "design_rules.h"
+#include "jgj55_2011.h"
 #include "steps.h"
 
 #include <cmath>
@@ -11,7 +12,8 @@ void 第一步(const PressContext& press) {
     const StepContext s{press, Step::第一步};
     const float sigma = s.single(Text3); // standard deviation
     const float grade = s.single(Text1); // strength grade
-    const double margin = s.mul(sigma, 1.645, Text3);
+    // fcu,0 = fcu,k + 1.645σ (JGJ 55-2011 式 4.0.1-1).
+    const double margin = s.mul(sigma, standards::jgj55_2011::kStrengthMargin.value, Text3);
     const double target = s.add(grade, margin, Text1);
     s.write(Text2, s.fixed2(target));
 }

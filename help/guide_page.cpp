@@ -21,11 +21,11 @@ std::string FieldTable(const std::function<std::string(calc::Field)>& caption) {
                         "<th>单位</th><th>输入与常用范围</th><th>来源</th></tr>\n";
     for (const calc::Field field : calc::kAllFields) {
         const FieldGuide& guide = GuideOf(field);
-        table += "<tr><td>" + report::EscapeHtml(caption(field)) + "</td><td>Text" +
+        table += "<tr><td>" + page::EscapeHtml(caption(field)) + "</td><td>Text" +
                  std::to_string(calc::FieldIndex(field) + 1) + "</td><td>" +
-                 report::EscapeHtml(guide.meaning) + "</td><td>" +
-                 (guide.unit.empty() ? std::string("—") : report::EscapeHtml(guide.unit)) +
-                 "</td><td>" + report::EscapeHtml(guide.entry) + "</td><td>" +
+                 page::EscapeHtml(guide.meaning) + "</td><td>" +
+                 (guide.unit.empty() ? std::string("—") : page::EscapeHtml(guide.unit)) +
+                 "</td><td>" + page::EscapeHtml(guide.entry) + "</td><td>" +
                  std::string(FilledByText(guide.filled_by)) + "</td></tr>\n";
     }
     return table + "</table>\n";

@@ -45,25 +45,28 @@ struct Pick {
     std::string said; // "Ⅱ级取上限"
 };
 
-Pick FlyAshPick(FlyAshGrade grade) {
-    const std::string name(NameOf(grade));
-    if (grade == FlyAshGrade::III)
+Pick PickOf(std::string name, RangePick pick) {
+    switch (pick) {
+    case RangePick::Lower:
         return {[](const InfluenceRow& row) { return row.low; }, name + "取下限"};
-    return {[](const InfluenceRow& row) { return row.high; }, name + "取上限"};
-}
-
-Pick SlagPick(SlagGrade grade) {
-    const std::string name(NameOf(grade));
-    switch (grade) {
-    case SlagGrade::S75: return {[](const InfluenceRow& row) { return row.low; }, name + "取下限"};
-    case SlagGrade::S95: return {[](const InfluenceRow& row) { return row.high; }, name + "取上限"};
-    case SlagGrade::S105: break;
+    case RangePick::Upper:
+        return {[](const InfluenceRow& row) { return row.high; }, name + "取上限"};
+    case RangePick::UpperPlusBonus: break;
     }
     return {[](const InfluenceRow& row) {
                 return row.low == row.high ? row.high : row.high + kS105Bonus.value;
             },
             name + "取上限加 " + Num(kS105Bonus.value, 2) + "（" + std::string(kS105Bonus.source) +
                 "）"};
+}
+
+// The grade's pick by the note of table 5.1.3; `otherwise` for a value outside its enum.
+template <class Grade, std::size_t N>
+Pick PickFor(const std::array<PickRow<Grade>, N>& picks, Grade grade, RangePick otherwise) {
+    RangePick pick = otherwise;
+    for (const PickRow<Grade>& row : picks)
+        if (row.grade == grade) pick = row.pick;
+    return PickOf(std::string(NameOf(grade)), pick);
 }
 
 // γf or γs from table 5.1.3 by the share: a row's value, or a straight line between two rows.
@@ -116,10 +119,12 @@ void DeriveBinderStrength(const Inputs& inputs, Result& result) {
     DeriveCementStrength(inputs, result);
     if (!TakeGiven(result, Quantity::FlyAshFactor, inputs.fly_ash_factor))
         DeriveInfluence(result, Quantity::FlyAshFactor, "粉煤灰掺量", inputs.fly_ash_share,
-                        kFlyAshFactor.rows, kFlyAshFactor.source, FlyAshPick(inputs.fly_ash_grade));
+                        kFlyAshFactor.rows, kFlyAshFactor.source,
+                        PickFor(kFlyAshPicks, inputs.fly_ash_grade, RangePick::Upper));
     if (!TakeGiven(result, Quantity::SlagFactor, inputs.slag_factor))
         DeriveInfluence(result, Quantity::SlagFactor, "矿粉掺量", inputs.slag_share,
-                        kSlagFactor.rows, kSlagFactor.source, SlagPick(inputs.slag_grade));
+                        kSlagFactor.rows, kSlagFactor.source,
+                        PickFor(kSlagPicks, inputs.slag_grade, RangePick::UpperPlusBonus));
 
     Needs needs(result);
     const double gamma_f = needs(Quantity::FlyAshFactor);

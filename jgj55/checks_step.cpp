@@ -24,8 +24,7 @@ Verdict AtMost(double value, double limit) {
 }
 
 std::string EnvironmentSource(EnvironmentClass environment) {
-    return std::string(kEnvironmentLimits.source) + "（环境类别 " +
-           std::string(NameOf(environment)) + "）";
+    return DurabilitySource() + "（环境类别 " + std::string(NameOf(environment)) + "）";
 }
 
 void CheckDurability(const Inputs& inputs, Result& result) {
@@ -44,9 +43,7 @@ void CheckDurability(const Inputs& inputs, Result& result) {
                                  {}});
     }
 
-    const EnvironmentRow* row = nullptr;
-    for (const EnvironmentRow& candidate : kEnvironmentLimits.rows)
-        if (candidate.environment == inputs.environment) row = &candidate;
+    const auto* row = DurabilityRowFor(inputs.environment);
     Check grade{
         "最低强度等级", "C" + std::to_string(inputs.grade), {}, source, Verdict::CannotCheck, {}};
     if (row == nullptr)

@@ -1,29 +1,34 @@
 #include "choices.h"
 
+#include "jgj55_2011.h"
+
 namespace mixora::jgj55 {
 namespace {
+
+using standards::jgj55_2011::kWaterColumns;
 
 constexpr std::array<std::string_view, 14> kGradeNames = {"C15", "C20", "C25", "C30", "C35",
                                                           "C40", "C45", "C50", "C55", "C60",
                                                           "C65", "C70", "C75", "C80"};
 static_assert(kGradeNames.size() == kGradeCount);
 
-struct SizeMm {
-    MaxSize size;
-    double mm;
-};
-constexpr std::array<SizeMm, 5> kSizeMm = {{
-    {MaxSize::Mm10, 10.0},
-    {MaxSize::Mm16, 16.0},
-    {MaxSize::Mm20, 20.0},
-    {MaxSize::Mm31_5, 31.5},
-    {MaxSize::Mm40, 40.0},
-}};
-
-constexpr std::array<MaxSize, 4> kGravelSizes = {MaxSize::Mm10, MaxSize::Mm20, MaxSize::Mm31_5,
-                                                 MaxSize::Mm40};
-constexpr std::array<MaxSize, 4> kCrushedSizes = {MaxSize::Mm16, MaxSize::Mm20, MaxSize::Mm31_5,
-                                                  MaxSize::Mm40};
+// The sizes a kind of coarse aggregate offers: its columns of the water table (表 5.2.1-2).
+constexpr std::size_t SizeCount(CoarseKind kind) {
+    std::size_t count = 0;
+    for (const auto& column : kWaterColumns)
+        count += column.coarse == kind ? 1 : 0;
+    return count;
+}
+static_assert(SizeCount(CoarseKind::Gravel) == 4 && SizeCount(CoarseKind::Crushed) == 4);
+constexpr std::array<MaxSize, 4> SizesOf(CoarseKind kind) {
+    std::array<MaxSize, 4> sizes{};
+    std::size_t count = 0;
+    for (const auto& column : kWaterColumns)
+        if (column.coarse == kind) sizes[count++] = column.size;
+    return sizes;
+}
+constexpr std::array<MaxSize, 4> kGravelSizes = SizesOf(CoarseKind::Gravel);
+constexpr std::array<MaxSize, 4> kCrushedSizes = SizesOf(CoarseKind::Crushed);
 
 } // namespace
 
@@ -35,12 +40,6 @@ bool IsOfferedGrade(int grade) {
 std::string_view GradeName(int grade) {
     if (!IsOfferedGrade(grade)) return {};
     return kGradeNames[static_cast<std::size_t>((grade - kLowestGrade) / kGradeStep)];
-}
-
-double MaxSizeMm(MaxSize size) {
-    for (const auto& row : kSizeMm)
-        if (row.size == size) return row.mm;
-    return 0.0;
 }
 
 std::span<const MaxSize> MaxSizesOf(CoarseKind kind) {

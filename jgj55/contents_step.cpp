@@ -34,16 +34,16 @@ void DeriveMinimum(const Inputs& inputs, Result& result) {
         return;
     }
     for (const MinimumBinderRow& row : kMinimumBinder.rows) {
-        if (water_binder <= row.max_water_binder) {
-            SetComputed(result, kQuantity, row.min_binder[StructureColumn(inputs.structure)],
+        if (water_binder <= row.max_water_binder.value) {
+            SetComputed(result, kQuantity, row.min_binder[StructureColumn(inputs.structure)].value,
                         std::string(kMinimumBinder.source) + "（" +
                             std::string(NameOf(inputs.structure)) + "，W/B ≤ " +
-                            Num(row.max_water_binder, 2) + "）");
+                            Num(row.max_water_binder.value, 2) + "）");
             return;
         }
     }
     SetNotNeeded(result, kQuantity,
-                 "水胶比大于 " + Num(kMinimumBinder.rows.back().max_water_binder, 2) + "，" +
+                 "水胶比大于 " + Num(kMinimumBinder.rows.back().max_water_binder.value, 2) + "，" +
                      std::string(kMinimumBinder.source) + " 无最小用量");
 }
 

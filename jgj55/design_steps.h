@@ -1,6 +1,7 @@
 #pragma once
 // The steps of a design in their order; each reads the inputs and what earlier steps wrote,
 // and writes its quantities (or why it cannot).
+#include "gb50010_2010.h"
 #include "inputs.h"
 #include "result.h"
 
@@ -19,6 +20,11 @@ void DeriveSandRatio(const Inputs& inputs, Result& result);       // step 9
 void DeriveAggregateMasses(const Inputs& inputs, Result& result); // step 10
 void DeriveMixSummary(Result& result);                            // step 11
 void RunChecks(const Inputs& inputs, Result& result);             // step 12
+
+// The durability limits of GB 50010-2010 表 3.5.3 for an environment class, and the table as
+// the design cites it: "GB 50010-2010 表 3.5.3".
+const standards::gb50010_2010::EnvironmentRow* DurabilityRowFor(EnvironmentClass environment);
+std::string DurabilitySource();
 
 // Why a grade cannot be designed: "强度等级 C33 不在 C15～C80（级差 5）之中".
 std::string GradeReason(int grade);

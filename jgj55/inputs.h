@@ -2,7 +2,7 @@
 // Everything a JGJ 55-2011 design starts from. A std::optional is a value the user may give in
 // place of the one the design derives; absent, the design derives it (自动).
 #include "choices.h"
-#include "standard_tables.h"
+#include "jgj55_2011.h"
 
 #include <functional>
 #include <map>
@@ -11,6 +11,9 @@
 #include <vector>
 
 namespace mixora::jgj55 {
+
+// The design is JGJ 55-2011's: its steps read the standard's tables by their own names.
+using namespace standards::jgj55_2011;
 
 struct VolumeMethodInputs {
     double cement_density = kDefaultCementDensity;  // ρc, kg/m³

@@ -1,7 +1,7 @@
 #include "step_catalog.h"
 
 #include "derivation.h"
-#include "standard_tables.h"
+#include "design_steps.h"
 
 namespace mixora::jgj55 {
 namespace {
@@ -65,8 +65,8 @@ std::vector<StepInfo> DesignSteps() {
          "水胶比",
          "W/B = αa·fb / (fcu,0 + αa·αb·fb)（< " + high + "；" + high +
              " 及以上由试验确定）；取其与最大水胶比之较小者",
-         S(kWaterBinderFormulaSource) + "，" + S(kRegression.source) + "，" +
-             S(kEnvironmentLimits.source) + "，" + S(kHighStrengthWaterBinderSource),
+         S(kWaterBinderFormulaSource) + "，" + S(kRegression.source) + "，" + DurabilitySource() +
+             "，" + S(kHighStrengthWaterBinderSource),
          {Q::AlphaA, Q::AlphaB, Q::WaterBinderByStrength, Q::WaterBinderLimit, Q::WaterBinder}},
         {7,
          "用水量",
@@ -86,9 +86,9 @@ std::vector<StepInfo> DesignSteps() {
           Q::Admixture}},
         {9,
          "砂率",
-         "βs 取表列范围的中值，按水胶比（31.5 mm 按粒径）线性插值；坍落度 " +
-             Num(kSandRatioBaseSlump.value) + " mm 以上每增大 " + Num(kSandRatioSlumpStep.value) +
-             " mm 加 " + Num(kSandRatioPerSlumpStep.value) + " %",
+         "βs 取表列范围的中值，按水胶比（" + S(NameOf(MaxSize::Mm31_5)) +
+             " 按粒径）线性插值；坍落度 " + Num(kSandRatioBaseSlump.value) + " mm 以上每增大 " +
+             Num(kSandRatioSlumpStep.value) + " mm 加 " + Num(kSandRatioPerSlumpStep.value) + " %",
          S(kSandRatioTable.source),
          {Q::SandRatio}},
         {10,
@@ -107,8 +107,7 @@ std::vector<StepInfo> DesignSteps() {
         {12,
          "校核",
          "最大水胶比和最低强度等级；最小胶凝材料用量；钢筋混凝土中矿物掺合料最大掺量",
-         S(kEnvironmentLimits.source) + "，" + S(kMinimumBinder.source) + "，" +
-             S(kMineralLimits.source),
+         DurabilitySource() + "，" + S(kMinimumBinder.source) + "，" + S(kMineralLimits.source),
          {}},
     };
 }

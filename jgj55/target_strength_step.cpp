@@ -59,7 +59,8 @@ void DeriveSigma(const Inputs& inputs, Result& result) {
     }
     const SigmaRow* row = SigmaRowFor(inputs.grade);
     if (row == nullptr) { // not reached for offered grades below C60
-        SetUnavailable(result, Quantity::Sigma, "表 4.0.2 中没有该强度等级，请给定 σ");
+        SetUnavailable(result, Quantity::Sigma,
+                       std::string(kSigmaTable.source) + " 中没有该强度等级，请给定 σ");
         return;
     }
     std::string note;

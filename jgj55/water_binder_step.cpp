@@ -5,12 +5,6 @@
 namespace mixora::jgj55 {
 namespace {
 
-const EnvironmentRow* EnvironmentRowFor(EnvironmentClass environment) {
-    for (const EnvironmentRow& row : kEnvironmentLimits.rows)
-        if (row.environment == environment) return &row;
-    return nullptr;
-}
-
 void DeriveRegression(const Inputs& inputs, Result& result, const std::string& not_needed) {
     if (!not_needed.empty()) {
         SetNotNeeded(result, Quantity::AlphaA, not_needed);
@@ -42,15 +36,16 @@ void DeriveByStrength(const Inputs& inputs, Result& result) {
     if (inputs.water_binder)
         regression_not_needed = "已给定水胶比";
     else if (high_strength)
-        regression_not_needed = "C60 及以上水胶比由试验确定";
+        regression_not_needed =
+            "C" + std::to_string(kHighStrengthGrade) + " 及以上水胶比由试验确定";
     DeriveRegression(inputs, result, regression_not_needed);
     if (TakeGiven(result, Quantity::WaterBinderByStrength, inputs.water_binder)) return;
     if (high_strength) {
-        SetUnavailable(result, Quantity::WaterBinderByStrength,
-                       "由试验确定：C" + std::to_string(kHighStrengthGrade) +
-                           " 及以上高强混凝土的水胶比按" +
-                           std::string(kHighStrengthWaterBinderSource) +
-                           "经试验确定，请给定 W/B（表 7.3.2 未校核）");
+        SetUnavailable(
+            result, Quantity::WaterBinderByStrength,
+            "由试验确定：C" + std::to_string(kHighStrengthGrade) + " 及以上高强混凝土的水胶比按" +
+                std::string(kHighStrengthWaterBinderSource) + "经试验确定，请给定 W/B（" +
+                std::string(kHighStrengthWaterBinderTable) + " 未校核）");
         return;
     }
     Needs needs(result);
@@ -69,16 +64,27 @@ void DeriveByStrength(const Inputs& inputs, Result& result) {
 
 } // namespace
 
+const standards::gb50010_2010::EnvironmentRow* DurabilityRowFor(EnvironmentClass environment) {
+    for (const auto& row : standards::gb50010_2010::kEnvironmentLimits.rows)
+        if (row.environment == environment) return &row;
+    return nullptr;
+}
+
+std::string DurabilitySource() {
+    return standards::Cited(standards::gb50010_2010::kName,
+                            standards::gb50010_2010::kEnvironmentLimits.source);
+}
+
 void DeriveWaterBinder(const Inputs& inputs, Result& result) {
     DeriveByStrength(inputs, result);
 
-    const EnvironmentRow* row = EnvironmentRowFor(inputs.environment);
+    const auto* row = DurabilityRowFor(inputs.environment);
     if (row == nullptr)
         SetUnavailable(result, Quantity::WaterBinderLimit, "未选择环境类别");
     else
-        SetComputed(result, Quantity::WaterBinderLimit, row->max_water_binder,
-                    std::string(kEnvironmentLimits.source) + "（环境类别 " +
-                        std::string(NameOf(inputs.environment)) + "）");
+        SetComputed(result, Quantity::WaterBinderLimit, row->max_water_binder.value,
+                    DurabilitySource() + "（环境类别 " + std::string(NameOf(inputs.environment)) +
+                        "）");
 
     Needs needs(result);
     const double by_strength = needs(Quantity::WaterBinderByStrength);
@@ -89,8 +95,7 @@ void DeriveWaterBinder(const Inputs& inputs, Result& result) {
     }
     const Parameter& chosen = result[Quantity::WaterBinderByStrength];
     if (by_strength > limit) {
-        SetComputed(result, Quantity::WaterBinder, limit,
-                    std::string(kEnvironmentLimits.source) + " 限值",
+        SetComputed(result, Quantity::WaterBinder, limit, DurabilitySource() + " 限值",
                     "最大水胶比起控制作用：" + chosen.text + " 大于限值 " +
                         result[Quantity::WaterBinderLimit].text);
         return;
@@ -98,7 +103,7 @@ void DeriveWaterBinder(const Inputs& inputs, Result& result) {
     Parameter adopted = chosen;
     const std::string governs =
         chosen.origin == Origin::Given ? "给定值起控制作用" : "强度要求起控制作用";
-    adopted.note = governs + "：不大于 " + std::string(kEnvironmentLimits.source) + " 限值 " +
+    adopted.note = governs + "：不大于 " + DurabilitySource() + " 限值 " +
                    result[Quantity::WaterBinderLimit].text;
     result[Quantity::WaterBinder] = std::move(adopted);
 }

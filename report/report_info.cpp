@@ -2,37 +2,15 @@
 
 #include "decimal_text.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace mixora::report {
 
-namespace {
-
-constexpr std::array<std::string_view, kEnvironmentClasses.size()> kEnvironmentNames = {
-    "一", "二a", "二b", "三a", "三b"};
-constexpr std::array<std::string_view, kStructureTypes.size()> kStructureNames = {
-    "素混凝土", "钢筋混凝土", "预应力混凝土"};
-
-} // namespace
-
-std::string_view EnvironmentClassName(EnvironmentClass environment) {
-    return kEnvironmentNames.at(static_cast<std::size_t>(environment));
-}
-
-std::string_view StructureTypeName(StructureType structure) {
-    return kStructureNames.at(static_cast<std::size_t>(structure));
-}
-
-std::optional<EnvironmentClass> EnvironmentClassNamed(std::string_view name) {
-    for (const EnvironmentClass environment : kEnvironmentClasses)
-        if (EnvironmentClassName(environment) == name) return environment;
-    return std::nullopt;
-}
-
-std::optional<StructureType> StructureTypeNamed(std::string_view name) {
-    for (const StructureType structure : kStructureTypes)
-        if (StructureTypeName(structure) == name) return structure;
-    return std::nullopt;
+std::string LitresText(double litres) {
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, litres);
+    return std::string(buffer, written.ptr);
 }
 
 std::optional<double> ReadTrialVolume(std::string_view text) {

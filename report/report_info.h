@@ -1,31 +1,25 @@
 #pragma once
 // The header of a design report: what the sheet does not hold (project, client, the
 // environment and structure the mix is for, the trial volume, who signs).
-#include <array>
+#include "conditions.h"
+#include "jgj55_2011.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace mixora::report {
 
-// Environment classes of concrete structures for durability.
-enum class EnvironmentClass { One, TwoA, TwoB, ThreeA, ThreeB };
-inline constexpr std::array<EnvironmentClass, 5> kEnvironmentClasses = {
-    EnvironmentClass::One, EnvironmentClass::TwoA, EnvironmentClass::TwoB, EnvironmentClass::ThreeA,
-    EnvironmentClass::ThreeB};
+// What the mix is for, in the standards' own terms (standards/conditions.h).
+using standards::EnvironmentClass;
+using standards::StructureType;
 
-enum class StructureType { Plain, Reinforced, Prestressed };
-inline constexpr std::array<StructureType, 3> kStructureTypes = {
-    StructureType::Plain, StructureType::Reinforced, StructureType::Prestressed};
+// The least trial batch of the smaller aggregates (JGJ 55-2011 表 6.1.2).
+inline constexpr double kDefaultTrialVolumeLitres =
+    standards::jgj55_2011::kTrialBatchMinimum.rows.front().min_litres.value;
 
-// "一", "二a", "二b", "三a", "三b".
-std::string_view EnvironmentClassName(EnvironmentClass environment);
-// "素混凝土", "钢筋混凝土", "预应力混凝土".
-std::string_view StructureTypeName(StructureType structure);
-std::optional<EnvironmentClass> EnvironmentClassNamed(std::string_view name);
-std::optional<StructureType> StructureTypeNamed(std::string_view name);
-
-inline constexpr double kDefaultTrialVolumeLitres = 20.0;
+// The shortest text that reads back as a volume: 20 → "20", 22.5 → "22.5".
+std::string LitresText(double litres);
 
 // A trial volume as typed in litres: a positive finite number, blanks around it allowed;
 // nothing for anything else.

@@ -47,25 +47,22 @@ std::string_view KindOf(const json& value) {
                                    std::string(expected) + "，而不是" + std::string(KindOf(value)));
 }
 
-template <class Enum, std::size_t N>
-std::string Choices(const std::array<Enum, N>& all, std::string_view (*name)(Enum)) {
+template <class Enum> std::string Choices() {
     std::string text;
-    for (const Enum e : all)
-        text += (text.empty() ? "" : "、") + std::string(name(e));
+    for (const auto& choice : ChoicesOf(Enum{}))
+        text += (text.empty() ? "" : "、") + std::string(choice.name);
     return text;
 }
 
 // An enumeration stored by its Chinese name.
-template <class Enum, std::size_t N>
-void ReadChoice(const json& object, const char* key, std::string_view caption,
-                const std::array<Enum, N>& all, std::string_view (*name)(Enum),
-                std::optional<Enum> (*named)(std::string_view), Enum& out) {
+template <class Enum>
+void ReadChoice(const json& object, const char* key, std::string_view caption, Enum& out) {
     const auto found = object.find(key);
     if (found == object.end()) return;
-    const std::string expected = Choices(all, name) + " 之一";
+    const std::string expected = Choices<Enum>() + " 之一";
     if (!found->is_string()) Refuse(key, caption, expected, *found);
     const std::string& text = found->template get_ref<const std::string&>();
-    const std::optional<Enum> value = named(text);
+    const std::optional<Enum> value = standards::FromName<Enum>(text);
     if (!value)
         throw ReportInfoError(key, "报告信息「" + std::string(caption) + "」（" + key + "）的值「" +
                                        text + "」无效，应为" + expected);
@@ -78,8 +75,8 @@ json ReportInfoToJson(const ReportInfo& info) {
     json object = json::object();
     for (const TextKey& entry : kTextKeys)
         object[entry.key] = info.*entry.member;
-    object[kEnvironmentKey] = EnvironmentClassName(info.environment);
-    object[kStructureKey] = StructureTypeName(info.structure);
+    object[kEnvironmentKey] = standards::NameOf(info.environment);
+    object[kStructureKey] = standards::NameOf(info.structure);
     object[kVolumeKey] = info.trial_volume_litres;
     return object;
 }
@@ -102,10 +99,8 @@ ReportInfo ReportInfoFromJson(const json& object) {
                                                  " 个字符）");
         info.*entry.member = text;
     }
-    ReadChoice(object, kEnvironmentKey, "环境类别", kEnvironmentClasses, EnvironmentClassName,
-               EnvironmentClassNamed, info.environment);
-    ReadChoice(object, kStructureKey, "结构类型", kStructureTypes, StructureTypeName,
-               StructureTypeNamed, info.structure);
+    ReadChoice(object, kEnvironmentKey, "环境类别", info.environment);
+    ReadChoice(object, kStructureKey, "结构类型", info.structure);
     if (const auto found = object.find(kVolumeKey); found != object.end()) {
         constexpr std::string_view expected = "大于 0 的数（升）";
         if (!found->is_number()) Refuse(kVolumeKey, "试拌体积", expected, *found);

@@ -1,31 +1,32 @@
 #include "design_report.h"
 
 #include "batch_ticket.h"
+#include "cement_report.h"
 #include "design.h"
 #include "jgj55_content.h"
-#include "trial_report.h"
+#include "jgj55_report.h"
 
 namespace mixora::session {
 
-report::ReportPage DesignReport(const document::DesignDocument& document,
-                                const report::ReportInfo& info) {
+page::ReportPage DesignReport(const document::DesignDocument& document,
+                              const report::ReportInfo& info) {
     switch (document.kind()) {
     case document::DesignKind::Jgj55: {
         const Jgj55Content content = Jgj55ContentOf(document);
-        return trial::BuildJgj55ReportWithTrial(
-            content.inputs, jgj55::ComputeDesign(content.inputs), content.trial, info);
+        return jgj55_report::BuildJgj55Report(content.inputs, jgj55::ComputeDesign(content.inputs),
+                                              content.trial, info);
     }
     case document::DesignKind::Cement: break;
     }
-    return report::BuildReport(document.snapshot(), info);
+    return cement_report::BuildReport(document.snapshot(), info);
 }
 
-std::optional<report::ReportPage> BatchTicket(const document::DesignDocument& document,
-                                              const report::ReportInfo& info) {
+std::optional<page::ReportPage> BatchTicket(const document::DesignDocument& document,
+                                            const report::ReportInfo& info) {
     if (document.kind() != document::DesignKind::Jgj55) return std::nullopt;
     const Jgj55Content content = Jgj55ContentOf(document);
-    return trial::BuildBatchTicket(content.inputs, jgj55::ComputeDesign(content.inputs),
-                                   content.trial, info);
+    return jgj55_report::BuildBatchTicket(content.inputs, jgj55::ComputeDesign(content.inputs),
+                                          content.trial, info);
 }
 
 } // namespace mixora::session

@@ -3,19 +3,19 @@
 // builder behind the window's report and `Mixora.exe --export`.
 #include "design_document.h"
 #include "report_info.h"
-#include "report_model.h"
+#include "report_page.h"
 
 #include <optional>
 
 namespace mixora::session {
 
 // The document must be one the reader accepted.
-report::ReportPage DesignReport(const document::DesignDocument& document,
-                                const report::ReportInfo& info);
+page::ReportPage DesignReport(const document::DesignDocument& document,
+                              const report::ReportInfo& info);
 
 // The batch ticket (配合比通知单) of a design that has a trial procedure; none for a cement-only
 // design.
-std::optional<report::ReportPage> BatchTicket(const document::DesignDocument& document,
-                                              const report::ReportInfo& info);
+std::optional<page::ReportPage> BatchTicket(const document::DesignDocument& document,
+                                            const report::ReportInfo& info);
 
 } // namespace mixora::session

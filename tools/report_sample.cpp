@@ -119,7 +119,8 @@ int wmain(int argc, wchar_t** argv) {
         window->OnCalculate();
     }
     if (environment) {
-        const auto chosen = report::EnvironmentClassNamed(ui::Narrow(*environment));
+        const auto chosen =
+            standards::FromName<standards::EnvironmentClass>(ui::Narrow(*environment));
         if (!chosen) return Usage();
         report::ReportInfo info = window->report_info();
         info.environment = *chosen;

@@ -1,6 +1,6 @@
 #include "density_correction.h"
 
-#include "trial_clauses.h"
+#include "trial_sources.h"
 #include "proportioning.h"
 #include "trial_number.h"
 
@@ -15,9 +15,10 @@ DensityCorrection CorrectForDensity(const Mix& mix, double measured) {
     c.delta = Round(measured / c.computed, 2);
     const double gap = std::fabs(measured - c.computed);
     c.difference_percent = Round(gap / c.computed * 100, 1);
-    c.corrected = Exceeds(gap * 100, c.computed * kDensityTolerancePercent);
-    const std::string limit = Fixed(kDensityTolerancePercent, 0) + "%";
-    const std::string clause = "（" + std::string(kDensityClause) + "）";
+    const standards::Constant& tolerance = jgj55_2011::kDensityTolerancePercent;
+    c.corrected = Exceeds(gap * 100, c.computed * tolerance.value);
+    const std::string limit = Fixed(tolerance.value, 0) + "%";
+    const std::string clause = "（" + Jgj55Clause(tolerance.source) + "）";
     if (!c.corrected) {
         c.per_cubic_metre = mix;
         c.rule = "实测值与计算值之差不超过计算值的 " + limit + "，配合比维持不变" + clause;

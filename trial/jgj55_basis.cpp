@@ -71,4 +71,16 @@ AggregateMethod AggregateMethodOf(const jgj55::Inputs& inputs) {
     };
 }
 
+bool TrialStarted(const TrialEntries& entries) {
+    return !(entries == TrialEntries{});
+}
+
+Jgj55Trial RunJgj55Trial(const jgj55::Inputs& inputs, const jgj55::Result& result,
+                         const TrialEntries& entries) {
+    Jgj55Trial trial{DesignBasisOf(inputs, result), {}};
+    if (trial.basis.value)
+        trial.record = RunTrial(*trial.basis.value, AggregateMethodOf(inputs), entries);
+    return trial;
+}
+
 } // namespace mixora::trial

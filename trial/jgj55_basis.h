@@ -6,6 +6,7 @@
 #include "inputs.h"
 #include "mix_types.h"
 #include "result.h"
+#include "trial_procedure.h"
 
 namespace mixora::trial {
 
@@ -15,5 +16,17 @@ Computed<DesignBasis> DesignBasisOf(const jgj55::Inputs& inputs, const jgj55::Re
 
 // The design's step 10 for other binder parts, water and sand ratio.
 AggregateMethod AggregateMethodOf(const jgj55::Inputs& inputs);
+
+// Whether the laboratory has recorded anything of the trial yet.
+bool TrialStarted(const TrialEntries& entries);
+
+// The trial of a JGJ 55-2011 design: the basis it rests on, or why the design gives none, and
+// the record (all stages empty while there is no basis).
+struct Jgj55Trial {
+    Computed<DesignBasis> basis;
+    TrialRecord record;
+};
+Jgj55Trial RunJgj55Trial(const jgj55::Inputs& inputs, const jgj55::Result& result,
+                         const TrialEntries& entries);
 
 } // namespace mixora::trial

@@ -11,7 +11,7 @@ namespace {
 // Whether outer lies more than kGroupSpreadPercent of middle away from it.
 bool TooFar(double outer, double middle) {
     const double gap = outer > middle ? outer - middle : middle - outer;
-    return Exceeds(gap * 100, middle * kGroupSpreadPercent);
+    return Exceeds(gap * 100, middle * gbt50081::kGroupSpreadPercent);
 }
 
 bool Typed(const std::string& text) {
@@ -66,7 +66,7 @@ GroupValue ValueOfGroup(const std::array<double, 3>& strengths) {
     const double middle = sorted[1];
     const bool low = TooFar(sorted[0], middle);
     const bool high = TooFar(sorted[2], middle);
-    const std::string spread = Fixed(kGroupSpreadPercent, 0) + "%";
+    const std::string spread = Fixed(gbt50081::kGroupSpreadPercent, 0) + "%";
     if (low && high)
         return {GroupRule::Invalid, 0,
                 "最大值和最小值与中间值之差均超过中间值的 " + spread + "，该组试验结果无效（" +

@@ -9,7 +9,7 @@
 
 namespace mixora::trial {
 
-using PlotPoint = report::ChartPoint; // (B/W, MPa)
+using PlotPoint = page::ChartPoint; // (B/W, MPa)
 
 struct StrengthLine {
     double slope = 0;     // a, to 0.01 MPa

@@ -1,7 +1,7 @@
 #include "strength_mixes.h"
 
 #include "proportioning.h"
-#include "trial_clauses.h"
+#include "trial_sources.h"
 #include "trial_number.h"
 
 namespace mixora::trial {
@@ -10,9 +10,11 @@ std::array<MixRatios, 3> StrengthMixRatios(const MixRatios& trial) {
     std::array<MixRatios, 3> ratios{trial, trial, trial};
     for (int step = -1; step <= 1; ++step) {
         MixRatios& r = ratios[static_cast<std::size_t>(step + 1)];
-        r.water_binder = Round(trial.water_binder + step * kStrengthMixWaterBinderStep, 2);
-        r.sand_ratio_percent =
-            Round(trial.sand_ratio_percent + step * kStrengthMixSandRatioStepPercent, 1);
+        r.water_binder =
+            Round(trial.water_binder + step * jgj55_2011::kStrengthMixWaterBinderStep.value, 2);
+        r.sand_ratio_percent = Round(trial.sand_ratio_percent +
+                                         step * jgj55_2011::kStrengthMixSandRatioStepPercent.value,
+                                     1);
     }
     return ratios;
 }

@@ -8,9 +8,9 @@
 
 namespace mixora::trial {
 
-// The chart's data lives with the report, which every drawer reads.
-using PlotAxis = report::ChartAxis;
-using StrengthPlot = report::Chart;
+// The chart is the page's data (page/chart.h), which every drawer reads.
+using PlotAxis = page::ChartAxis;
+using StrengthPlot = page::Chart;
 
 // An axis over [low, high] with about `count` steps of 1, 2 or 5 × 10^k and a small margin.
 PlotAxis NiceAxis(double low, double high, int count, std::string title);

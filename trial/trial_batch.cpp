@@ -8,10 +8,10 @@ namespace mixora::trial {
 namespace {
 
 std::optional<std::string> VolumeWarning(double litres, double max_aggregate_mm) {
-    const TrialVolumeMinimum* minimum = MinimumFor(max_aggregate_mm);
+    const std::optional<TrialVolumeMinimum> minimum = MinimumFor(max_aggregate_mm);
     if (!minimum)
         return "粗骨料最大公称粒径 " + Plain(max_aggregate_mm) + " mm 超出" +
-               std::string(kTrialVolumeMinimum.back().clause) + "，未核对最小搅拌量";
+               Jgj55Clause(jgj55_2011::kTrialBatchMinimum.source) + "，未核对最小搅拌量";
     if (!Exceeds(minimum->min_litres, litres)) return std::nullopt;
     return "试拌体积 " + Plain(litres) + " L 少于 " + Plain(minimum->min_litres) +
            " L（粗骨料最大公称粒径 " + Plain(max_aggregate_mm) + " mm，" +
@@ -109,10 +109,12 @@ Computed<TrialMix> FromSandRatio(const DesignBasis& basis, const AggregateMethod
 
 } // namespace
 
-const TrialVolumeMinimum* MinimumFor(double max_aggregate_mm) {
-    for (const TrialVolumeMinimum& row : kTrialVolumeMinimum)
-        if (!Exceeds(max_aggregate_mm, row.max_aggregate_mm)) return &row;
-    return nullptr;
+std::optional<TrialVolumeMinimum> MinimumFor(double max_aggregate_mm) {
+    for (const auto& row : jgj55_2011::kTrialBatchMinimum.rows)
+        if (!Exceeds(max_aggregate_mm, row.max_aggregate_mm.value))
+            return TrialVolumeMinimum{row.min_litres.value,
+                                      Jgj55Clause(jgj55_2011::kTrialBatchMinimum.source)};
+    return std::nullopt;
 }
 
 Computed<TrialBatch> ComputeTrialBatch(const DesignBasis& basis, const BatchEntry& entry) {

@@ -19,8 +19,13 @@ struct TrialBatch {
 
 Computed<TrialBatch> ComputeTrialBatch(const DesignBasis& basis, const BatchEntry& entry);
 
-// The least volume for an aggregate size, with its clause; none above the table's last row.
-const TrialVolumeMinimum* MinimumFor(double max_aggregate_mm);
+// The least volume of one trial batch for an aggregate size (JGJ 55-2011 表 6.1.2), with the
+// table as the trial cites it; none above the table's last row.
+struct TrialVolumeMinimum {
+    double min_litres = 0;
+    std::string clause;
+};
+std::optional<TrialVolumeMinimum> MinimumFor(double max_aggregate_mm);
 
 struct TrialMix {
     AdjustmentKind kind = AdjustmentKind::Unchanged;

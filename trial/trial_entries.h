@@ -1,7 +1,7 @@
 #pragma once
 // What the laboratory records during the trial, as typed: texts, so that nothing a user wrote is
 // lost or reinterpreted before it is read (and named when it is not a number).
-#include "trial_clauses.h"
+#include "trial_sources.h"
 
 #include <array>
 #include <string>

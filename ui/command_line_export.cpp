@@ -57,10 +57,10 @@ ExportOutcome ExportDesignReport(const std::vector<std::wstring>& arguments) {
         return {1, L"设计文件“" + design + L"”中的报告信息无法读取：" + Widen(problem)};
     if (const std::string problem = session::InputProblemOf(session.stored()); !problem.empty())
         return {1, L"设计文件“" + design + L"”中的输入有误：" + Widen(problem)};
-    const report::ReportPage page =
+    const page::ReportPage page =
         session::DesignReport(session.stored(), session.report_info(TodayText()));
     const std::string bytes =
-        *kind == session::ExportKind::Csv ? report::ReportCsv(page) : report::ReportHtml(page);
+        *kind == session::ExportKind::Csv ? page::ReportCsv(page) : page::ReportHtml(page);
     if (const auto error = WriteFileReplacing(out, bytes))
         return {1, L"无法导出报告" + error->Describe()};
     return {};

@@ -23,6 +23,10 @@ TEST(GuidePage, ListsEveryFieldByTheCaptionGivenInPlaceOfTheMarker) {
     // What users most often get wrong is said where they look for it.
     EXPECT_NE(page.find("3 % 输入 0.03"), std::string::npos);
     EXPECT_NE(page.find("清除计算结果"), std::string::npos);
+    // The standards' values the table quotes, read from the tables themselves.
+    EXPECT_NE(page.find("C20 及以下 4.0，C25～C45 5.0，C50～C55 6.0"), std::string::npos);
+    EXPECT_NE(page.find("默认 0.48；JGJ 55-2011：卵石 0.49，碎石 0.53"), std::string::npos);
+    EXPECT_NE(page.find("fcu,0 = fcu,k + 1.645σ"), std::string::npos);
 }
 
 TEST(GuidePage, WithoutTheMarkerTheTableEndsTheBody) {

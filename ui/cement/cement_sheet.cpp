@@ -1,6 +1,7 @@
 #include "cement_sheet.h"
 
-#include "clipboard_formats.h"
+#include "cement_clipboard.h"
+#include "cement_report.h"
 #include "control_ids.h"
 #include "design_format.h"
 #include "press.h"
@@ -88,13 +89,13 @@ void CementSheet::Take(const document::DesignDocument& document) {
     document::ApplySnapshot(document.snapshot(), sheet_);
 }
 
-report::ReportPage CementSheet::Report(const report::ReportInfo& info) const {
-    return report::BuildReport(document::TakeSnapshot(sheet_), info);
+page::ReportPage CementSheet::Report(const report::ReportInfo& info) const {
+    return cement_report::BuildReport(document::TakeSnapshot(sheet_), info);
 }
 
 CopiedResult CementSheet::CopyResult() const {
     const document::DesignSnapshot snapshot = document::TakeSnapshot(sheet_);
-    return {report::ClipboardText(snapshot), report::ClipboardHtml(snapshot)};
+    return {cement_report::ClipboardText(snapshot), cement_report::ClipboardHtml(snapshot)};
 }
 
 void CementSheet::OnCalculate() {

@@ -30,7 +30,7 @@ class CementSheet final : public SheetView {
     void ClearResults() override;
     document::DesignDocument Put(document::DesignDocument base) const override;
     void Take(const document::DesignDocument& document) override;
-    report::ReportPage Report(const report::ReportInfo& info) const override;
+    page::ReportPage Report(const report::ReportInfo& info) const override;
     CopiedResult CopyResult() const override;
 
     // The four buttons' actions, as a click on each runs them.

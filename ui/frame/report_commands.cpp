@@ -1,7 +1,7 @@
 #include "report_commands.h"
 
 #include "clipboard.h"
-#include "clipboard_formats.h"
+#include "cement_report.h"
 #include "device_names.h"
 #include "export_target.h"
 #include "file_io.h"
@@ -66,7 +66,7 @@ std::optional<std::wstring> ReportCommands::ExportTargetProblem(const std::wstri
     return std::nullopt;
 }
 
-report::ReportPage ReportCommands::PageOf(ReportKind kind) const {
+page::ReportPage ReportCommands::PageOf(ReportKind kind) const {
     return kind == ReportKind::BatchTicket ? frame_.sheet->BatchTicket(info())
                                            : frame_.sheet->Report(info());
 }
@@ -92,10 +92,10 @@ bool ReportCommands::Export(ReportKind kind) {
         kExportKinds[type >= 0 && type < static_cast<int>(std::size(kExportKinds))
                          ? type
                          : kDefaultExportType];
-    const report::ReportPage page = PageOf(kind);
+    const page::ReportPage page = PageOf(kind);
     const std::string bytes = session::ExportKindFor(*path, chosen) == session::ExportKind::Csv
-                                  ? report::ReportCsv(page)
-                                  : report::ReportHtml(page);
+                                  ? page::ReportCsv(page)
+                                  : page::ReportHtml(page);
     if (const auto error = WriteFileReplacing(*path, bytes)) {
         frame_.Say(L"无法导出报告" + error->Describe(), MB_OK | MB_ICONWARNING);
         return false;
@@ -122,7 +122,7 @@ bool ReportCommands::EditInfo() {
 }
 
 void ReportCommands::PrintPreview(ReportKind kind) {
-    const report::ReportPage page = PageOf(kind);
+    const page::ReportPage page = PageOf(kind);
     ShowPrintPreview(frame_.hwnd, page, frame_.skinned,
                      [this, kind](HWND owner) { return PrintFrom(owner, kind); });
 }
@@ -135,7 +135,7 @@ bool ReportCommands::PrintFrom(HWND owner, ReportKind kind) {
         return false;
     };
     if (!printers.AnyInstalled()) return no_printer();
-    const report::ReportPage page = PageOf(kind);
+    const page::ReportPage page = PageOf(kind);
     const int page_count =
         static_cast<int>(LayOutReport(page, printers.DialogPaper(), PageFonts{}).size());
     PrintChoice choice = printers.Choose(owner, page_count);
@@ -148,7 +148,7 @@ bool ReportCommands::PrintFrom(HWND owner, ReportKind kind) {
         return false;
     case PrintChoice::Outcome::Chosen: break;
     }
-    std::wstring name = Widen(page.title.empty() ? report::kReportTitle : page.title);
+    std::wstring name = Widen(page.title.empty() ? cement_report::kReportTitle : page.title);
     if (frame_.session.path()) name += L" - " + FileNameOf(*frame_.session.path());
     if (const auto problem =
             PrintPages(choice.dc.get(), page, name, choice.from_page, choice.to_page)) {

@@ -5,7 +5,7 @@
 #include "file_commands.h"
 #include "frame_state.h"
 #include "report_info.h"
-#include "report_model.h"
+#include "report_page.h"
 
 #include <windows.h>
 
@@ -42,7 +42,7 @@ class ReportCommands {
     void set_info(report::ReportInfo info);
 
   private:
-    report::ReportPage PageOf(ReportKind kind) const;
+    page::ReportPage PageOf(ReportKind kind) const;
     // Why a report cannot be written to `path` (a device's name, the design file itself).
     std::optional<std::wstring> ExportTargetProblem(const std::wstring& path) const;
 

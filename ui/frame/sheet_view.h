@@ -8,7 +8,7 @@
 #include "design_format.h"
 #include "form.h"
 #include "report_info.h"
-#include "report_model.h"
+#include "report_page.h"
 
 #include <windows.h>
 
@@ -59,12 +59,12 @@ class SheetView {
     virtual void Take(const document::DesignDocument& document) = 0;
 
     // The report of the sheet as it shows now, and 复制结果's contents.
-    virtual report::ReportPage Report(const report::ReportInfo& info) const = 0;
+    virtual page::ReportPage Report(const report::ReportInfo& info) const = 0;
     virtual CopiedResult CopyResult() const = 0;
     // The batch ticket (配合比通知单) of a design with a trial procedure; a sheet that has one
     // says so before its window is made (its menu offers it).
     virtual bool HasBatchTicket() const { return false; }
-    virtual report::ReportPage BatchTicket(const report::ReportInfo&) const { return {}; }
+    virtual page::ReportPage BatchTicket(const report::ReportInfo&) const { return {}; }
 };
 
 } // namespace mixora::ui

@@ -1,16 +1,16 @@
 #include "jgj55_sheet.h"
 
+#include "batch_ticket.h"
 #include "control_text.h"
 #include "design.h"
 #include "design_format.h"
-#include "design_report.h"
 #include "input_reading.h"
+#include "jgj55_clipboard.h"
 #include "jgj55_content.h"
 #include "jgj55_ids.h"
 #include "jgj55_report.h"
 #include "shown_value.h"
 #include "trial_dialog.h"
-#include "typed_number.h"
 #include "utf.h"
 
 #include <cmath>
@@ -372,16 +372,20 @@ void Jgj55Sheet::Take(const document::DesignDocument& document) {
     Recompute();
 }
 
-report::ReportPage Jgj55Sheet::Report(const report::ReportInfo& info) const {
-    return session::DesignReport(Put({}), info);
+// The report is of the design as it is saved: a field that does not read is named there, in
+// place of everything computed from it.
+page::ReportPage Jgj55Sheet::Report(const report::ReportInfo& info) const {
+    return jgj55_report::BuildJgj55Report(inputs_, jgj55::ComputeDesign(inputs_), trial_entries_,
+                                          info);
 }
 
-report::ReportPage Jgj55Sheet::BatchTicket(const report::ReportInfo& info) const {
-    return session::BatchTicket(Put({}), info).value_or(report::ReportPage{});
+page::ReportPage Jgj55Sheet::BatchTicket(const report::ReportInfo& info) const {
+    return jgj55_report::BuildBatchTicket(inputs_, jgj55::ComputeDesign(inputs_), trial_entries_,
+                                          info);
 }
 
 CopiedResult Jgj55Sheet::CopyResult() const {
-    return {report::Jgj55ClipboardText(result_), report::Jgj55ClipboardHtml(result_)};
+    return {jgj55_report::Jgj55ClipboardText(result_), jgj55_report::Jgj55ClipboardHtml(result_)};
 }
 
 } // namespace mixora::ui

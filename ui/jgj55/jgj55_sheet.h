@@ -39,10 +39,10 @@ class Jgj55Sheet final : public SheetView {
     bool HasWork() const override;
     document::DesignDocument Put(document::DesignDocument base) const override;
     void Take(const document::DesignDocument& document) override;
-    report::ReportPage Report(const report::ReportInfo& info) const override;
+    page::ReportPage Report(const report::ReportInfo& info) const override;
     CopiedResult CopyResult() const override;
     bool HasBatchTicket() const override { return true; }
-    report::ReportPage BatchTicket(const report::ReportInfo& info) const override;
+    page::ReportPage BatchTicket(const report::ReportInfo& info) const override;
 
     // What the laboratory recorded of the design's trial (试配与调整), as typed.
     const trial::TrialEntries& trial_entries() const { return trial_entries_; }

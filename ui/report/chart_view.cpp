@@ -28,7 +28,7 @@ class scoped_dc_state {
 
 } // namespace
 
-void DrawChart(HDC dc, const RECT& area, const report::Chart& chart, const PageFonts& fonts) {
+void DrawChart(HDC dc, const RECT& area, const page::Chart& chart, const PageFonts& fonts) {
     if (!dc || area.right <= area.left || area.bottom <= area.top) return;
     // Measured as the paper measures, so that the chart is laid out as it prints.
     base::unique_hdc measure = CreateMeasuringContext();
@@ -45,15 +45,15 @@ void DrawChart(HDC dc, const RECT& area, const report::Chart& chart, const PageF
     if (dpi_x <= 0 || dpi_y <= 0) return;
     MapPaper(dc, dpi_x, dpi_y, 100, {area.left, area.top});
     // A little white all round, as on paper.
-    const report::Rect units{kInset, kInset,
-                             MulDiv(area.right - area.left, kUnitsPerInch, dpi_x) - kInset,
-                             MulDiv(area.bottom - area.top, kUnitsPerInch, dpi_y) - kInset};
+    const page::Rect units{kInset, kInset,
+                           MulDiv(area.right - area.left, kUnitsPerInch, dpi_x) - kInset,
+                           MulDiv(area.bottom - area.top, kUnitsPerInch, dpi_y) - kInset};
     LaidOutPage page;
-    report::LayOutChart(chart, units, measurer, page);
+    page::LayOutChart(chart, units, measurer, page);
     DrawPage(dc, page, fonts);
 }
 
-void DrawChart(HDC dc, const RECT& area, const report::Chart& chart) {
+void DrawChart(HDC dc, const RECT& area, const page::Chart& chart) {
     const PageFonts fonts;
     DrawChart(dc, area, chart, fonts);
 }

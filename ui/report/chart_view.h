@@ -11,9 +11,9 @@ namespace mixora::ui {
 // Draws `chart` on white within `area` (device pixels of `dc`) and nothing outside it; the
 // context is left as it was. Draws nothing of what fails. For WM_PAINT or WM_DRAWITEM of an
 // owner-drawn control.
-void DrawChart(HDC dc, const RECT& area, const report::Chart& chart, const PageFonts& fonts);
+void DrawChart(HDC dc, const RECT& area, const page::Chart& chart, const PageFonts& fonts);
 
 // As above, with fonts made for this one drawing.
-void DrawChart(HDC dc, const RECT& area, const report::Chart& chart);
+void DrawChart(HDC dc, const RECT& area, const page::Chart& chart);
 
 } // namespace mixora::ui

@@ -10,21 +10,21 @@
 
 namespace mixora::ui {
 
-class GdiTextMeasurer final : public report::TextMeasurer {
+class GdiTextMeasurer final : public page::TextMeasurer {
   public:
     // `dc` mapped as MapPaper maps; both outlive the measurer.
     GdiTextMeasurer(HDC dc, const PageFonts& fonts);
 
-    int Width(report::TextStyle style, std::wstring_view text) const override;
-    int Height(report::TextStyle style) const override { return heights_[Index(style)]; }
-    std::size_t Fit(report::TextStyle style, std::wstring_view text, int room) const override;
+    int Width(page::TextStyle style, std::wstring_view text) const override;
+    int Height(page::TextStyle style) const override { return heights_[Index(style)]; }
+    std::size_t Fit(page::TextStyle style, std::wstring_view text, int room) const override;
 
   private:
-    static std::size_t Index(report::TextStyle style) { return static_cast<std::size_t>(style); }
+    static std::size_t Index(page::TextStyle style) { return static_cast<std::size_t>(style); }
 
     HDC dc_;
     const PageFonts& fonts_;
-    std::array<int, report::kTextStyleCount> heights_{};
+    std::array<int, page::kTextStyleCount> heights_{};
 };
 
 } // namespace mixora::ui

@@ -10,14 +10,14 @@ namespace mixora::ui {
 namespace {
 
 // The laid-out page's alignments are GDI's own flags.
-static_assert(report::AlignLeft == TA_LEFT && report::AlignRight == TA_RIGHT &&
-              report::AlignCenter == TA_CENTER);
+static_assert(page::AlignLeft == TA_LEFT && page::AlignRight == TA_RIGHT &&
+              page::AlignCenter == TA_CENTER);
 
 constexpr COLORREF kInk = RGB(0, 0, 0);
 constexpr COLORREF kAlertInk = RGB(176, 0, 0);
 constexpr COLORREF kFrameInk = RGB(119, 119, 119);
 
-RECT ToRect(const report::Rect& r) {
+RECT ToRect(const page::Rect& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
@@ -48,7 +48,7 @@ void DrawRules(HDC dc, const LaidOutPage& page) {
     base::unique_hbrush ink(CreateSolidBrush(kInk));
     if (!ink) return;
     std::vector<RECT> device;
-    for (const report::Rect& rule : page.rules) {
+    for (const page::Rect& rule : page.rules) {
         POINT corners[2] = {{rule.left, rule.top}, {rule.right, rule.bottom}};
         if (!LPtoDP(dc, corners, 2)) return;
         RECT r{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
@@ -66,13 +66,13 @@ void DrawRules(HDC dc, const LaidOutPage& page) {
     RestoreDC(dc, saved);
 }
 
-COLORREF ToColorref(report::Colour c) {
+COLORREF ToColorref(page::Colour c) {
     return RGB(c.red, c.green, c.blue);
 }
 
 // A dashed line as short solid strokes, so that its dashes have the same length on paper and
 // on screen whatever the pen's width.
-void DrawDashes(HDC dc, const report::PageLine& line) {
+void DrawDashes(HDC dc, const page::PageLine& line) {
     const double dx = line.to.x - line.from.x, dy = line.to.y - line.from.y;
     const double length = std::hypot(dx, dy);
     if (!(length > 0)) return;
@@ -81,14 +81,14 @@ void DrawDashes(HDC dc, const report::PageLine& line) {
                      line.from.y + static_cast<LONG>(std::lround(dy * along / length))};
     };
     for (double start = 0; start < length;
-         start += report::PageLine::kDash + report::PageLine::kDashGap) {
-        const POINT dash[2] = {at(start), at(std::min(start + report::PageLine::kDash, length))};
+         start += page::PageLine::kDash + page::PageLine::kDashGap) {
+        const POINT dash[2] = {at(start), at(std::min(start + page::PageLine::kDash, length))};
         Polyline(dc, dash, 2);
     }
 }
 
 void DrawLines(HDC dc, const LaidOutPage& page) {
-    for (const report::PageLine& line : page.lines) {
+    for (const page::PageLine& line : page.lines) {
         base::unique_hpen pen(CreatePen(PS_SOLID, line.width, ToColorref(line.colour)));
         if (!pen) continue;
         base::scoped_select select_pen(dc, pen.get());
@@ -102,15 +102,15 @@ void DrawLines(HDC dc, const LaidOutPage& page) {
 }
 
 void DrawMarkers(HDC dc, const LaidOutPage& page) {
-    for (const report::PageMarker& marker : page.markers) {
+    for (const page::PageMarker& marker : page.markers) {
         base::unique_hpen pen(CreatePen(PS_SOLID, 0, ToColorref(marker.colour)));
         base::unique_hbrush brush(CreateSolidBrush(ToColorref(marker.colour)));
         if (!pen || !brush) continue;
         base::scoped_select select_pen(dc, pen.get());
         base::scoped_select select_brush(dc, brush.get());
         const int r = marker.radius;
-        const report::Point c = marker.centre;
-        if (marker.shape == report::MarkerShape::Circle)
+        const page::Point c = marker.centre;
+        if (marker.shape == page::MarkerShape::Circle)
             Ellipse(dc, c.x - r, c.y - r, c.x + r, c.y + r);
         else
             Rectangle(dc, c.x - r, c.y - r, c.x + r, c.y + r);
@@ -127,8 +127,8 @@ void DrawTexts(HDC dc, const LaidOutPage& page, const PageFonts& fonts) {
         SetTextAlign(dc, line.align | TA_TOP | TA_NOUPDATECP);
         const RECT box = ToRect(line.box);
         int x = box.left;
-        if (line.align == report::AlignCenter) x = (box.left + box.right) / 2;
-        if (line.align == report::AlignRight) x = box.right;
+        if (line.align == page::AlignCenter) x = (box.left + box.right) / 2;
+        if (line.align == page::AlignRight) x = box.right;
         ExtTextOutW(dc, x, box.top, ETO_CLIPPED, &box, line.text.c_str(),
                     static_cast<UINT>(line.text.size()), nullptr);
     }

@@ -12,8 +12,8 @@ struct TextStyleEntry {
     int tenth_points; // 90: 9 pt
     bool bold;
 };
-// In the order of report::TextStyle; the sizes of the HTML report's print styles.
-constexpr TextStyleEntry kStyles[report::kTextStyleCount] = {
+// In the order of page::TextStyle; the sizes of the HTML report's print styles.
+constexpr TextStyleEntry kStyles[page::kTextStyleCount] = {
     {160, true}, // Title
     {105, true}, // SectionTitle
     {90, false}, // Body
@@ -64,7 +64,7 @@ std::wstring ChineseFontFace() {
 }
 
 PageFonts::PageFonts() : face_(ChineseFontFace()) {
-    for (size_t i = 0; i < report::kTextStyleCount; ++i) {
+    for (size_t i = 0; i < page::kTextStyleCount; ++i) {
         LOGFONTW font{};
         // Points to tenths of a millimetre: 254 units an inch of 72 points.
         font.lfHeight = -MulDiv(kStyles[i].tenth_points, 254, 720);

@@ -17,12 +17,12 @@ class PageFonts {
   public:
     PageFonts();
     // Null only when the system could not make the font.
-    HFONT get(report::TextStyle style) const { return fonts_[static_cast<size_t>(style)].get(); }
+    HFONT get(page::TextStyle style) const { return fonts_[static_cast<size_t>(style)].get(); }
     const std::wstring& face() const { return face_; }
 
   private:
     std::wstring face_;
-    std::array<base::unique_hfont, report::kTextStyleCount> fonts_;
+    std::array<base::unique_hfont, page::kTextStyleCount> fonts_;
 };
 
 // The first face that has Chinese glyphs: the window's message font, the usual Chinese faces of

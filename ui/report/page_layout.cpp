@@ -5,12 +5,12 @@
 
 namespace mixora::ui {
 
-std::vector<LaidOutPage> LayOutReport(const report::ReportPage& report, const PaperSetup& paper,
+std::vector<LaidOutPage> LayOutReport(const page::ReportPage& report, const PaperSetup& paper,
                                       const PageFonts& fonts) {
     base::unique_hdc measure = CreateMeasuringContext();
     if (!measure) return {LaidOutPage{}};
     const GdiTextMeasurer measurer(measure.get(), fonts);
-    return report::LayOutReport(report, paper, measurer);
+    return page::LayOutReport(report, paper, measurer);
 }
 
 } // namespace mixora::ui

@@ -8,13 +8,13 @@
 
 namespace mixora::ui {
 
-using report::LaidOutPage;
-using report::PageBox;
-using report::PageText;
-using report::PaperSetup;
+using page::LaidOutPage;
+using page::PageBox;
+using page::PageText;
+using page::PaperSetup;
 
-// As report::LayOutReport; one empty page when the system cannot make a context to measure on.
-std::vector<LaidOutPage> LayOutReport(const report::ReportPage& report, const PaperSetup& paper,
+// As page::LayOutReport; one empty page when the system cannot make a context to measure on.
+std::vector<LaidOutPage> LayOutReport(const page::ReportPage& report, const PaperSetup& paper,
                                       const PageFonts& fonts);
 
 } // namespace mixora::ui

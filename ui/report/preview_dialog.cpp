@@ -49,7 +49,7 @@ int ToolbarHeight(HWND dialog) {
 }
 
 void Update(HWND dialog, const PageView& view) {
-    const std::wstring page = report::PageLabel(view.page() + 1, view.page_count());
+    const std::wstring page = page::PageLabel(view.page() + 1, view.page_count());
     WriteText(GetDlgItem(dialog, kPageLabel), page);
     WriteText(GetDlgItem(dialog, kZoomLabel), view.ZoomText());
     const auto enable = [dialog](int id, bool on) {
@@ -162,7 +162,7 @@ INT_PTR PreviewDialog::OnMessage(UINT message, WPARAM, LPARAM lparam) {
 
 } // namespace
 
-void ShowPrintPreview(HWND owner, const report::ReportPage& report, bool skinned,
+void ShowPrintPreview(HWND owner, const page::ReportPage& report, bool skinned,
                       const std::function<bool(HWND owner)>& print) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
     if (!PageView::Register(instance)) return;

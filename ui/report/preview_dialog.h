@@ -1,7 +1,7 @@
 #pragma once
 // 文件 → 打印预览: the report's pages as they will print, in a resizable dialog with 打印,
 // 上一页, 下一页, 放大, 缩小 and 关闭.
-#include "report_model.h"
+#include "report_page.h"
 
 #include <windows.h>
 
@@ -25,7 +25,7 @@ inline constexpr int kPages = 208;
 
 // Shows the modal preview over `owner`, skinned when `skinned` is set, until it is closed.
 // 打印 calls `print` with the preview as owner; the preview closes when that returns true.
-void ShowPrintPreview(HWND owner, const report::ReportPage& report, bool skinned,
+void ShowPrintPreview(HWND owner, const page::ReportPage& report, bool skinned,
                       const std::function<bool(HWND owner)>& print);
 
 } // namespace mixora::ui

@@ -134,12 +134,12 @@ PaperSetup PaperOf(HDC printer) {
     if (width <= 0 || height <= 0 || dpi_x <= 0 || dpi_y <= 0) return {};
     const int left = ToUnits(GetDeviceCaps(printer, PHYSICALOFFSETX), dpi_x);
     const int top = ToUnits(GetDeviceCaps(printer, PHYSICALOFFSETY), dpi_y);
-    return report::PaperOnSheet({ToUnits(width, dpi_x), ToUnits(height, dpi_y)},
-                                {left, top, left + ToUnits(GetDeviceCaps(printer, HORZRES), dpi_x),
-                                 top + ToUnits(GetDeviceCaps(printer, VERTRES), dpi_y)});
+    return page::PaperOnSheet({ToUnits(width, dpi_x), ToUnits(height, dpi_y)},
+                              {left, top, left + ToUnits(GetDeviceCaps(printer, HORZRES), dpi_x),
+                               top + ToUnits(GetDeviceCaps(printer, VERTRES), dpi_y)});
 }
 
-std::optional<std::wstring> PrintPages(HDC printer, const report::ReportPage& report,
+std::optional<std::wstring> PrintPages(HDC printer, const page::ReportPage& report,
                                        const std::wstring& document_name, int from_page,
                                        int to_page) {
     const PageFonts fonts;

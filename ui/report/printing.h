@@ -3,7 +3,7 @@
 // report's laid-out pages sent to a printer context.
 #include "handles.h"
 #include "page_layout.h"
-#include "report_model.h"
+#include "report_page.h"
 
 #include <windows.h>
 
@@ -51,12 +51,12 @@ inline constexpr const wchar_t* kNoPrinterTicketMessage =
     L"把通知单保存为 HTML 文件，再用浏览器打印。";
 
 // The paper of a printer's context: its sheet and what the printer reaches of it, as the
-// printer reports them (report::PaperOnSheet). A4 when the context is not a printer's.
+// printer reports them (page::PaperOnSheet). A4 when the context is not a printer's.
 PaperSetup PaperOf(HDC printer);
 
 // Prints pages from_page … to_page (1-based; to_page 0: the last) of the report as one document.
 // Why it failed, in Chinese, or nothing.
-std::optional<std::wstring> PrintPages(HDC printer, const report::ReportPage& report,
+std::optional<std::wstring> PrintPages(HDC printer, const page::ReportPage& report,
                                        const std::wstring& document_name, int from_page,
                                        int to_page);
 

@@ -3,7 +3,7 @@
 #include "control_text.h"
 #include "form.h"
 #include "modal_dialog.h"
-#include "trial_batch.h"
+#include "least_batch.h"
 #include "utf.h"
 
 namespace mixora::ui {
@@ -98,19 +98,18 @@ std::wstring ToEdit(const std::string& text) {
     return shown;
 }
 
-template <typename Choice, size_t N>
-void FillList(HWND list, const std::array<Choice, N>& choices, std::string_view (*name)(Choice),
-              Choice chosen) {
+template <typename E, size_t N>
+void FillList(HWND list, const std::array<standards::Choice<E>, N>& choices, E chosen) {
     for (size_t i = 0; i < N; ++i)
-        AddChoice(list, Widen(name(choices[i])), static_cast<LPARAM>(i));
+        AddChoice(list, Widen(choices[i].name), static_cast<LPARAM>(i));
     for (size_t i = 0; i < N; ++i)
-        if (choices[i] == chosen) SelectValue(list, static_cast<LPARAM>(i));
+        if (choices[i].value == chosen) SelectValue(list, static_cast<LPARAM>(i));
 }
 
-template <typename Choice, size_t N>
-Choice ListChoice(HWND list, const std::array<Choice, N>& choices, Choice fallback) {
+template <typename E, size_t N>
+E ListChoice(HWND list, const std::array<standards::Choice<E>, N>& choices, E fallback) {
     const LRESULT index = SelectedValue(list, -1);
-    return index >= 0 && static_cast<size_t>(index) < N ? choices[static_cast<size_t>(index)]
+    return index >= 0 && static_cast<size_t>(index) < N ? choices[static_cast<size_t>(index)].value
                                                         : fallback;
 }
 
@@ -141,10 +140,8 @@ HWND ReportInfoDialog::OnInit() {
         SendMessageW(Control(field.id), EM_LIMITTEXT, static_cast<WPARAM>(field.limit), 0);
         form_.Write(field.id, ToEdit(info_.*field.member));
     }
-    FillList(Control(kEnvironment), report::kEnvironmentClasses, &report::EnvironmentClassName,
-             info_.environment);
-    FillList(Control(kStructure), report::kStructureTypes, &report::StructureTypeName,
-             info_.structure);
+    FillList(Control(kEnvironment), standards::kEnvironmentClasses, info_.environment);
+    FillList(Control(kStructure), standards::kStructureTypes, info_.structure);
     form_.Write(kTrialMinimum, Widen(report::TrialMinimumHint()));
     SendMessageW(Control(kTrialVolume), EM_LIMITTEXT, 20, 0);
     form_.Write(kTrialVolume, Widen(report::LitresText(info_.trial_volume_litres)));
@@ -168,8 +165,8 @@ std::optional<ReportInfo> ReportInfoDialog::Collect() {
     for (const TextField& field : kTextFields)
         info.*field.member = FromEdit(form_.Text(field.id));
     info.environment =
-        ListChoice(Control(kEnvironment), report::kEnvironmentClasses, info.environment);
-    info.structure = ListChoice(Control(kStructure), report::kStructureTypes, info.structure);
+        ListChoice(Control(kEnvironment), standards::kEnvironmentClasses, info.environment);
+    info.structure = ListChoice(Control(kStructure), standards::kStructureTypes, info.structure);
     return info;
 }
 

@@ -8,7 +8,7 @@
 #include "page_draw.h"
 #include "scoped_select.h"
 
-#include "../../report/tests/sample_chart.h"
+#include "../../page/tests/sample_chart.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +73,7 @@ TEST(ChartViewTest, DrawsWithinItsRectangleWhereTheLayoutSays) {
     Canvas canvas(700, 480);
     ASSERT_TRUE(canvas.ok());
     const RECT area{60, 40, 660, 440};
-    const report::Chart chart = report::SampleChart();
+    const page::Chart chart = page::SampleChart();
     const PageFonts fonts;
     DrawChart(canvas.dc(), area, chart, fonts);
 
@@ -96,13 +96,13 @@ TEST(ChartViewTest, DrawsWithinItsRectangleWhereTheLayoutSays) {
     const auto px = [&](int units, int origin) {
         return origin + MulDiv(units, dpi, kUnitsPerInch);
     };
-    report::LaidOutPage page;
-    report::LayOutChart(chart,
-                        {15, 15, MulDiv(area.right - area.left, kUnitsPerInch, dpi) - 15,
-                         MulDiv(area.bottom - area.top, kUnitsPerInch, dpi) - 15},
-                        measurer, page);
+    page::LaidOutPage page;
+    page::LayOutChart(chart,
+                      {15, 15, MulDiv(area.right - area.left, kUnitsPerInch, dpi) - 15,
+                       MulDiv(area.bottom - area.top, kUnitsPerInch, dpi) - 15},
+                      measurer, page);
     int fitted = 0;
-    for (const report::PageLine& line : page.lines)
+    for (const page::PageLine& line : page.lines)
         if (line.width == 5) {
             ++fitted;
             const int x = px((line.from.x + line.to.x) / 2, area.left);
@@ -111,9 +111,9 @@ TEST(ChartViewTest, DrawsWithinItsRectangleWhereTheLayoutSays) {
         }
     EXPECT_EQ(fitted, 1);
     ASSERT_EQ(page.markers.size(), 4u);
-    const report::PageMarker& point = page.markers[0];
+    const page::PageMarker& point = page.markers[0];
     EXPECT_EQ(canvas.At(px(point.centre.x, area.left), px(point.centre.y, area.top)), 0x1F4E9Au);
-    const report::PageMarker& chosen = page.markers[3];
+    const page::PageMarker& chosen = page.markers[3];
     EXPECT_EQ(canvas.At(px(chosen.centre.x, area.left), px(chosen.centre.y, area.top)), 0xC00000u);
 
     // The context as it was: unmapped, unclipped.
@@ -125,12 +125,12 @@ TEST(ChartViewTest, DrawsWithinItsRectangleWhereTheLayoutSays) {
 TEST(ChartViewTest, ADegenerateChartOrATinyRectangleDrawsNothingOutside) {
     Canvas canvas(200, 200);
     ASSERT_TRUE(canvas.ok());
-    report::Chart flat = report::SampleChart();
+    page::Chart flat = page::SampleChart();
     flat.x.max = flat.x.min;
     flat.target = std::numeric_limits<double>::quiet_NaN();
     DrawChart(canvas.dc(), {10, 10, 190, 120}, flat);
-    DrawChart(canvas.dc(), {20, 150, 26, 156}, report::SampleChart());
-    DrawChart(canvas.dc(), {100, 180, 90, 170}, report::SampleChart()); // inside out: nothing
+    DrawChart(canvas.dc(), {20, 150, 26, 156}, page::SampleChart());
+    DrawChart(canvas.dc(), {100, 180, 90, 170}, page::SampleChart()); // inside out: nothing
     for (int y = 0; y < canvas.height(); ++y)
         for (int x = 0; x < canvas.width(); ++x) {
             const bool in = (x >= 10 && x < 190 && y >= 10 && y < 120) ||
@@ -142,8 +142,8 @@ TEST(ChartViewTest, ADegenerateChartOrATinyRectangleDrawsNothingOutside) {
 }
 
 TEST(ChartViewTest, ThePrintedPageDrawsTheSectionsChartWithinItsMargins) {
-    report::Section section{"试配", {{report::RowKind::KeyValue, {"胶水比", "2.11"}}}};
-    section.chart = report::SampleChart();
+    page::Section section{"试配", {{page::RowKind::KeyValue, {"胶水比", "2.11"}}}};
+    section.chart = page::SampleChart();
     const PaperSetup paper;
     const PageFonts fonts;
     const std::vector<LaidOutPage> pages = LayOutReport({"报告", {section}}, paper, fonts);
@@ -157,7 +157,7 @@ TEST(ChartViewTest, ThePrintedPageDrawsTheSectionsChartWithinItsMargins) {
     PatBlt(canvas.dc(), 0, 0, canvas.width(), canvas.height(), WHITENESS);
     MapPaper(canvas.dc(), kDpi, kDpi, 100, {0, 0});
     DrawPage(canvas.dc(), pages[0], fonts);
-    for (const report::PageMarker& marker : pages[0].markers)
+    for (const page::PageMarker& marker : pages[0].markers)
         EXPECT_NE(canvas.At(px(marker.centre.x), px(marker.centre.y)), 0xFFFFFFu);
     int outside = 0;
     for (int y = 0; y < canvas.height(); ++y)

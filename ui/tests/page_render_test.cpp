@@ -2,7 +2,7 @@
 // ink, nothing lies outside the margins, and every line of text fits its box.
 #include "design_window_fixture.h"
 #include "page_draw.h"
-#include "report_model.h"
+#include "cement_report.h"
 #include "scoped_select.h"
 #include "utf.h"
 #include "window_sheet.h"
@@ -54,17 +54,17 @@ RenderedPage Render(const LaidOutPage& page, const PaperSetup& paper, const Page
 
 class PageRenderTest : public DesignWindowTest {
   protected:
-    report::ReportPage PressedReport(std::string remarks = {}) {
+    page::ReportPage PressedReport(std::string remarks = {}) {
         PressCalculate();
         WindowSheet sheet([this](int id) { return Control(id); });
         report::ReportInfo info = window->report_info();
         info.remarks = std::move(remarks);
         info.project = "某住宅楼工程（二期）";
-        return report::BuildReport(document::TakeSnapshot(sheet), info);
+        return cement_report::BuildReport(document::TakeSnapshot(sheet), info);
     }
 
     // Checks every page; the number of pages.
-    size_t CheckPages(const report::ReportPage& report) {
+    size_t CheckPages(const page::ReportPage& report) {
         const PaperSetup paper;
         const PageFonts fonts;
         const std::vector<LaidOutPage> pages = LayOutReport(report, paper, fonts);
@@ -111,13 +111,13 @@ class PageRenderTest : public DesignWindowTest {
 };
 
 TEST_F(PageRenderTest, TheReportOfAPressFitsOneA4SheetWithinItsMargins) {
-    const report::ReportPage report = PressedReport();
+    const page::ReportPage report = PressedReport();
     EXPECT_EQ(CheckPages(report), 1u);
     // The title leads the page, centred.
     const PaperSetup paper;
     const std::vector<LaidOutPage> pages = LayOutReport(report, paper, PageFonts());
     const PageText& title = pages[0].texts.front();
-    EXPECT_EQ(title.text, Widen(report::kReportTitle));
+    EXPECT_EQ(title.text, Widen(cement_report::kReportTitle));
     EXPECT_EQ(title.align, static_cast<UINT>(TA_CENTER));
     EXPECT_EQ(title.box.top, paper.content.top);
 }

@@ -1,7 +1,7 @@
 // The report commands on the real window: 复制结果 on the clipboard, the 报告信息 dialog, the
 // print preview, the printers' "none installed" path, and the menu entries and shortcuts.
 #include "clipboard.h"
-#include "clipboard_formats.h"
+#include "cement_clipboard.h"
 #include "design_window_fixture.h"
 #include "layout.h"
 #include "menu_bar.h"
@@ -66,15 +66,15 @@ TEST_F(ReportWindowTest, CopyResultPutsTheSheetAsTextAndAsAnHtmlTable) {
     ASSERT_NE(text, nullptr);
     ASSERT_NE(html, nullptr);
     const auto* wide = static_cast<const wchar_t*>(GlobalLock(text));
-    EXPECT_EQ(std::wstring(wide), Widen(report::ClipboardText(snapshot)));
+    EXPECT_EQ(std::wstring(wide), Widen(cement_report::ClipboardText(snapshot)));
     GlobalUnlock(text);
     const auto* bytes = static_cast<const char*>(GlobalLock(html));
     EXPECT_EQ(std::string(bytes, strnlen(bytes, GlobalSize(html))),
-              report::ClipboardHtml(snapshot));
+              cement_report::ClipboardHtml(snapshot));
     GlobalUnlock(html);
     CloseClipboard();
     // The texts the window shows, results included.
-    EXPECT_NE(report::ClipboardText(snapshot).find("346.15"), std::string::npos);
+    EXPECT_NE(cement_report::ClipboardText(snapshot).find("346.15"), std::string::npos);
     EXPECT_TRUE(boxes.shown.empty());
 }
 

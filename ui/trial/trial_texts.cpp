@@ -51,7 +51,7 @@ std::string LitresNote(const trial::Computed<trial::DesignBasis>& basis,
         return *record.batch.value->volume_warning;
     if (!basis.value) return {};
     const double size = basis.value->max_aggregate_mm;
-    const trial::TrialVolumeMinimum* minimum = trial::MinimumFor(size);
+    const std::optional<trial::TrialVolumeMinimum> minimum = trial::MinimumFor(size);
     if (!minimum) return {};
     return "不少于 " + trial::Plain(minimum->min_litres) + " L（粗骨料最大公称粒径 " +
            trial::Plain(size) + " mm，" + std::string(minimum->clause) + "）";

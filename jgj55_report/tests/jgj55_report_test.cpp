@@ -1,0 +1,128 @@
+#include "design_fixture.h"
+#include "jgj55_clipboard.h"
+#include "jgj55_report.h"
+#include "report_sections.h"
+#include "step_catalog.h"
+
+#include <gtest/gtest.h>
+
+namespace mixora::jgj55_report {
+namespace {
+
+using page::ReportPage;
+using page::Row;
+using page::RowKind;
+using page::Section;
+using report::kNoResult;
+
+using jgj55::Contains;
+using jgj55::WorkedExample;
+
+const Section* Find(const ReportPage& page, std::string_view title) {
+    for (const Section& section : page.sections)
+        if (section.title == title) return &section;
+    return nullptr;
+}
+
+// The first row of a section whose first cell starts with `start`.
+const Row* RowStarting(const Section& section, std::string_view start) {
+    for (const Row& row : section.rows)
+        if (!row.cells.empty() && row.cells.front().starts_with(start)) return &row;
+    return nullptr;
+}
+
+ReportPage Report(const jgj55::Inputs& inputs) {
+    return BuildJgj55Report(inputs, jgj55::ComputeDesign(inputs), {}, report::ReportInfo{});
+}
+
+TEST(Jgj55Report, EveryStepListsItsValuesWithTheirSource) {
+    jgj55::Inputs inputs = WorkedExample();
+    inputs.fly_ash_factor = 0.8;
+    const ReportPage page = Report(inputs);
+    const Section* first = Find(page, "步骤 1　混凝土强度标准差");
+    ASSERT_NE(first, nullptr);
+    const Row* sigma = RowStarting(*first, "混凝土强度标准差");
+    ASSERT_NE(sigma, nullptr);
+    EXPECT_EQ(sigma->cells[1], "5.0");
+    EXPECT_EQ(sigma->cells[3], "自动（表 4.0.2（≤ C45））");
+    // A value the user gave says so, and the steps after it use it.
+    bool given_found = false;
+    for (const Section& section : page.sections)
+        for (const Row& row : section.rows)
+            if (row.kind == RowKind::TableRow && row.cells.size() == 4 &&
+                Contains(row.cells[0], "γf")) {
+                EXPECT_EQ(row.cells[1], "0.80");
+                EXPECT_EQ(row.cells[3], "给定");
+                given_found = true;
+            }
+    EXPECT_TRUE(given_found);
+    // What governed a value follows its source.
+    bool governed = false;
+    for (const Section& section : page.sections)
+        for (const Row& row : section.rows)
+            governed = governed || (row.kind == RowKind::TableRow && row.cells.size() == 4 &&
+                                    Contains(row.cells[3], "自动（式 5.1.1）；强度要求起控制作用"));
+    EXPECT_TRUE(governed);
+    std::size_t steps = 0;
+    for (const Section& section : page.sections)
+        steps += section.title.starts_with("步骤 ");
+    EXPECT_EQ(steps, jgj55::DesignSteps().size());
+}
+
+TEST(Jgj55Report, MixAndTrialBatchOfTheWorkedExample) {
+    const ReportPage page = Report(WorkedExample());
+    const Section* mix = Find(page, "配合比（每立方米混凝土）");
+    ASSERT_NE(mix, nullptr);
+    const Row* amounts = RowStarting(*mix, "用量");
+    ASSERT_NE(amounts, nullptr);
+    EXPECT_EQ(amounts->cells, (std::vector<std::string>{"用量（kg/m³）", "296", "74", "0", "174",
+                                                        "718", "1123", "4.44"}));
+    EXPECT_EQ(RowStarting(*mix, "质量比")->cells[1], "1 : 1.94 : 3.04 : 0.47");
+
+    const Section* trial = Find(page, "试拌");
+    ASSERT_NE(trial, nullptr);
+    EXPECT_EQ(trial->rows[0].cells[1], "20");
+    EXPECT_EQ(RowStarting(*trial, "水泥")->cells[2], "5.92");   // 296 × 20 / 1000
+    EXPECT_EQ(RowStarting(*trial, "外加剂")->cells[2], "0.09"); // 4.44 × 0.02 = 0.0888
+
+    const Section* checks = Find(page, "校核");
+    ASSERT_NE(checks, nullptr);
+    const Row* ratio = RowStarting(*checks, "最大水胶比");
+    ASSERT_NE(ratio, nullptr);
+    EXPECT_EQ(ratio->cells[4], "符合");
+}
+
+TEST(Jgj55Report, TrialVolumeFollowsTheLargestSize) {
+    EXPECT_EQ(Jgj55TrialLitres(jgj55::MaxSize::Mm10), "20");
+    EXPECT_EQ(Jgj55TrialLitres(jgj55::MaxSize::Mm31_5), "20");
+    EXPECT_EQ(Jgj55TrialLitres(jgj55::MaxSize::Mm40), "25");
+}
+
+TEST(Jgj55Report, AMixThatCannotBeComputedSaysWhyAndHasNoTrialMasses) {
+    jgj55::Inputs inputs = WorkedExample();
+    inputs.grade = 60; // W/B must be given from C60
+    const ReportPage page = Report(inputs);
+    const Section* mix = Find(page, "配合比（每立方米混凝土）");
+    ASSERT_NE(mix, nullptr);
+    ASSERT_EQ(mix->rows.size(), 1u);
+    EXPECT_TRUE(mix->rows[0].alert);
+    EXPECT_TRUE(Contains(mix->rows[0].cells[0], std::string(kNoResult)));
+    EXPECT_EQ(RowStarting(*Find(page, "试拌"), "材料"), nullptr);
+}
+
+TEST(Jgj55Report, ClipboardRowsAreTabSeparatedTextAndAnHtmlTable) {
+    const jgj55::Result result = jgj55::ComputeDesign(WorkedExample());
+    const std::string text = Jgj55ClipboardText(result);
+    EXPECT_TRUE(text.starts_with("名称\t数值\t单位\t来源\r\n"));
+    EXPECT_TRUE(Contains(text, "\t1123\tkg/m³\t自动"));
+    EXPECT_TRUE(Contains(text, "1 : 1.94 : 3.04 : 0.47"));
+    const std::string html = Jgj55ClipboardHtml(result);
+    EXPECT_TRUE(html.starts_with("Version:0.9"));
+    const jgj55::QuantityInfo& cement = jgj55::InfoOf(jgj55::Quantity::Cement);
+    EXPECT_TRUE(Contains(html, "<tr><td>" + std::string(cement.name) + " " +
+                                   std::string(cement.symbol) + "</td><td>296</td>"));
+    EXPECT_TRUE(Contains(html, "自动（表 4.0.2（≤ C45））"));
+}
+
+} // namespace
+} // namespace mixora::jgj55_report

@@ -1,0 +1,54 @@
+#include "trial_rows.h"
+
+#include "trial_number.h"
+
+namespace mixora::jgj55_report {
+
+using page::Row;
+using page::RowKind;
+
+Row SourcedHeader() {
+    return {RowKind::TableHeader, {"项目", "数值", "单位", "来源"}};
+}
+
+Row Sourced(std::string_view caption, std::string value, std::string_view unit,
+            std::string source) {
+    return {RowKind::TableRow,
+            {std::string(caption), std::move(value), std::string(unit), std::move(source)}};
+}
+
+std::string Automatic(std::string_view rule) {
+    return "自动（" + std::string(rule) + "）";
+}
+
+Row MixHeader(std::string_view first) {
+    Row header{RowKind::TableHeader, {std::string(first)}};
+    for (const MaterialColumn& column : kMaterialColumns)
+        header.cells.emplace_back(column.name);
+    return header;
+}
+
+Row MixRow(std::string label, const trial::Mix& mix, int decimals, int admixture_decimals) {
+    Row row{RowKind::TableRow, {std::move(label)}};
+    for (const MaterialColumn& column : kMaterialColumns)
+        row.cells.push_back(trial::Fixed(mix.*column.amount, column.amount == &trial::Mix::admixture
+                                                                 ? admixture_decimals
+                                                                 : decimals));
+    return row;
+}
+
+Row TextRow(std::string label, const std::array<std::string, 7>& texts) {
+    Row row{RowKind::TableRow, {std::move(label)}};
+    for (const std::string& text : texts)
+        row.cells.push_back(Typed(text));
+    return row;
+}
+
+std::string Typed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+} // namespace mixora::jgj55_report

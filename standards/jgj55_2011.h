@@ -1,0 +1,295 @@
+#pragma once
+// JGJ 55-2011《普通混凝土配合比设计规程》: every table and number of it that the designs, the
+// trial and the reports use, each with the clause it comes from, written as the standard numbers
+// it ("表 5.1.2"); Cited(kName, …) adds the standard's name for a reader outside its design.
+// Data only: a table or clause not here is one nothing checks (the design says "未校核").
+#include "conditions.h"
+#include "materials.h"
+#include "table.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace mixora::standards::jgj55_2011 {
+
+inline constexpr std::string_view kName = "JGJ 55-2011";
+inline constexpr std::string_view kTitle = "《普通混凝土配合比设计规程》";
+
+// ---- 3 基本规定 ---------------------------------------------------------------------------
+
+// The least binder in kg/m³ by structure type (in the order of kStructureTypes), in the row of
+// the largest water–binder ratio the mix does not exceed; rows from the smallest ratio up, and
+// above the last row there is none.
+struct MinimumBinderRow {
+    Limit max_water_binder;
+    std::array<Limit, kStructureTypes.size()> min_binder;
+};
+inline constexpr Table<MinimumBinderRow, 4> kMinimumBinder = {
+    "表 3.0.4",
+    {{{{"0.45", 0.45}, {{{"330", 330}, {"330", 330}, {"330", 330}}}},
+      {{"0.50", 0.50}, {{{"320", 320}, {"320", 320}, {"320", 320}}}},
+      {{"0.55", 0.55}, {{{"280", 280}, {"300", 300}, {"300", 300}}}},
+      {{"0.60", 0.60}, {{{"250", 250}, {"280", 280}, {"300", 300}}}}}}};
+// The table applies above this grade: C15 and below have no least binder content.
+inline constexpr int kMinimumBinderExemptUpToGrade = 15;
+
+// The largest share (%) of mineral admixtures in reinforced concrete, by cement kind, for a
+// water–binder ratio up to the boundary and above it.
+enum class Mineral { FlyAsh, Slag, Compound };
+struct MineralLimitRow {
+    CementKind cement;
+    Mineral mineral;
+    double up_to_boundary;
+    double above_boundary;
+};
+inline constexpr double kMineralLimitBoundary = 0.40;
+inline constexpr Table<MineralLimitRow, 6> kMineralLimits = {
+    "表 3.0.5-1",
+    {{{CementKind::Portland, Mineral::FlyAsh, 45, 35},
+      {CementKind::OrdinaryPortland, Mineral::FlyAsh, 40, 30},
+      {CementKind::Portland, Mineral::Slag, 65, 55},
+      {CementKind::OrdinaryPortland, Mineral::Slag, 55, 45},
+      {CementKind::Portland, Mineral::Compound, 65, 55},
+      {CementKind::OrdinaryPortland, Mineral::Compound, 55, 45}}}};
+// The limits for prestressed concrete are in this table, which this design does not hold.
+inline constexpr std::string_view kPrestressedMineralSource = "表 3.0.5-2";
+
+// ---- 4 配制强度 --------------------------------------------------------------------------
+
+// From this grade on (C60), fcu,0 = 1.15 fcu,k and no σ is needed.
+inline constexpr int kHighStrengthGrade = 60;
+inline constexpr std::string_view kHighStrengthSource = "第 4.0.1 条";
+// fcu,0 = fcu,k + 1.645σ below C60.
+inline constexpr Constant kStrengthMargin = {1.645, "式 4.0.1-1"};
+// fcu,0 = 1.15 fcu,k from C60.
+inline constexpr Constant kHighStrengthFactor = {1.15, "式 4.0.1-2"};
+
+// σ in MPa when there are no strength results, for grades up to max_grade.
+struct SigmaRow {
+    int max_grade;
+    double sigma;
+};
+inline constexpr Table<SigmaRow, 3> kSigmaTable = {"表 4.0.2", {{{20, 4.0}, {45, 5.0}, {55, 6.0}}}};
+
+// σ from strength results: the sample standard deviation of at least this many results …
+inline constexpr int kSigmaMinResults = 30;
+inline constexpr std::string_view kSigmaFormulaSource = "式 4.0.2";
+// … and not below floor for grades up to max_grade.
+struct SigmaFloorRow {
+    int max_grade;
+    double floor;
+};
+inline constexpr Table<SigmaFloorRow, 2> kSigmaFloor = {"第 4.0.2 条", {{{30, 3.0}, {55, 4.0}}}};
+
+// ---- 5.1 水胶比 ---------------------------------------------------------------------------
+
+// Regression coefficients by coarse aggregate.
+struct RegressionRow {
+    CoarseKind coarse;
+    double alpha_a;
+    double alpha_b;
+};
+inline constexpr Table<RegressionRow, 2> kRegression = {
+    "表 5.1.2", {{{CoarseKind::Crushed, 0.53, 0.20}, {CoarseKind::Gravel, 0.49, 0.13}}}};
+inline constexpr std::string_view kWaterBinderFormulaSource = "式 5.1.1";
+// From C60 the water–binder ratio is chosen by trial and must be given.
+inline constexpr std::string_view kHighStrengthWaterBinderSource = "第 7.3.2 条";
+
+// Influence factors of the mineral admixtures by their share of the binder (%): the range of
+// each row (a single value has low == high).
+struct InfluenceRow {
+    double share;
+    double low;
+    double high;
+};
+inline constexpr Table<InfluenceRow, 5> kFlyAshFactor = {
+    "表 5.1.3",
+    {{{0, 1.00, 1.00}, {10, 0.85, 0.95}, {20, 0.75, 0.85}, {30, 0.65, 0.75}, {40, 0.55, 0.65}}}};
+inline constexpr Table<InfluenceRow, 6> kSlagFactor = {"表 5.1.3",
+                                                       {{{0, 1.00, 1.00},
+                                                         {10, 1.00, 1.00},
+                                                         {20, 0.95, 1.00},
+                                                         {30, 0.90, 1.00},
+                                                         {40, 0.80, 0.90},
+                                                         {50, 0.70, 0.85}}}};
+// Which value of a row's range each grade takes (表 5.1.3 注): fly ash Ⅰ and Ⅱ the upper, Ⅲ the
+// lower; slag S75 the lower, S95 the upper, S105 the upper plus kS105Bonus (rows with a range
+// only).
+enum class RangePick { Lower, Upper, UpperPlusBonus };
+template <class Grade> struct PickRow {
+    Grade grade;
+    RangePick pick;
+};
+inline constexpr std::array<PickRow<FlyAshGrade>, 3> kFlyAshPicks = {{
+    {FlyAshGrade::I, RangePick::Upper},
+    {FlyAshGrade::II, RangePick::Upper},
+    {FlyAshGrade::III, RangePick::Lower},
+}};
+inline constexpr std::array<PickRow<SlagGrade>, 3> kSlagPicks = {{
+    {SlagGrade::S75, RangePick::Lower},
+    {SlagGrade::S95, RangePick::Upper},
+    {SlagGrade::S105, RangePick::UpperPlusBonus},
+}};
+inline constexpr Constant kS105Bonus = {0.05, "表 5.1.3 注"};
+inline constexpr std::string_view kBinderStrengthFormulaSource = "式 5.1.3";
+
+// Surplus coefficient of the cement strength by its grade; fce,g is the grade's strength.
+struct CementSurplusRow {
+    CementGrade grade;
+    double nominal_strength;
+    double gamma_c;
+};
+inline constexpr Table<CementSurplusRow, 3> kCementSurplus = {"表 5.1.4",
+                                                              {{{CementGrade::G32_5, 32.5, 1.12},
+                                                                {CementGrade::G42_5, 42.5, 1.16},
+                                                                {CementGrade::G52_5, 52.5, 1.10}}}};
+inline constexpr std::string_view kCementStrengthFormulaSource = "式 5.1.4";
+
+// ---- 5.2 用水量和外加剂用量 -----------------------------------------------------------------
+
+// Water of plastic concrete (medium sand) in kg/m³ by slump band and coarse aggregate column.
+struct AggregateColumn {
+    CoarseKind coarse;
+    MaxSize size;
+};
+inline constexpr std::array<AggregateColumn, 8> kWaterColumns = {{
+    {CoarseKind::Gravel, MaxSize::Mm10},
+    {CoarseKind::Gravel, MaxSize::Mm20},
+    {CoarseKind::Gravel, MaxSize::Mm31_5},
+    {CoarseKind::Gravel, MaxSize::Mm40},
+    {CoarseKind::Crushed, MaxSize::Mm16},
+    {CoarseKind::Crushed, MaxSize::Mm20},
+    {CoarseKind::Crushed, MaxSize::Mm31_5},
+    {CoarseKind::Crushed, MaxSize::Mm40},
+}};
+struct WaterRow {
+    double min_slump;
+    double max_slump;
+    std::array<double, kWaterColumns.size()> water;
+};
+inline constexpr Table<WaterRow, 4> kWaterTable = {
+    "表 5.2.1-2",
+    {{{10, 30, {190, 170, 160, 150, 200, 185, 175, 165}},
+      {35, 50, {200, 180, 170, 160, 210, 195, 185, 175}},
+      {55, 70, {210, 190, 180, 170, 220, 205, 195, 185}},
+      {75, 90, {215, 195, 185, 175, 230, 215, 205, 195}}}}};
+// The table holds for water–binder ratios in this range; outside it water is found by trial.
+struct Range {
+    double low;
+    double high;
+    std::string_view source;
+};
+inline constexpr Range kWaterTableWaterBinder = {0.40, 0.80, "第 5.2.1 条"};
+// Above the last band: this much water more per this much slump more, proportionally.
+inline constexpr Constant kWaterSlumpStep = {20, "第 5.2.2 条"};
+inline constexpr Constant kWaterPerSlumpStep = {5, "第 5.2.2 条"};
+inline constexpr std::string_view kWaterReducerFormulaSource = "式 5.2.2";
+inline constexpr std::string_view kAdmixtureFormulaSource = "式 5.2.3";
+// Fine or coarse sand: the water may change by this much (kg/m³); a hint, never applied.
+struct SandWaterHint {
+    SandFineness sand;
+    double low;
+    double high;
+};
+inline constexpr Table<SandWaterHint, 2> kSandWaterHint = {
+    "表 5.2.1-2 注", {{{SandFineness::Fine, 5, 10}, {SandFineness::Coarse, -10, -5}}}};
+
+// ---- 5.3 胶凝材料、矿物掺合料和水泥用量 ---------------------------------------------------
+
+inline constexpr std::string_view kBinderFormulaSource = "式 5.3.1";
+inline constexpr std::string_view kMineralFormulaSource = "式 5.3.2";
+inline constexpr std::string_view kCementFormulaSource = "式 5.3.3";
+
+// ---- 5.4 砂率 ---------------------------------------------------------------------------
+
+// Sand ratio ranges (%) by water–binder ratio and coarse aggregate column, for slumps of
+// 10–60 mm; 31.5 mm lies between the 20 and 40 columns.
+inline constexpr std::array<AggregateColumn, 6> kSandRatioColumns = {{
+    {CoarseKind::Gravel, MaxSize::Mm10},
+    {CoarseKind::Gravel, MaxSize::Mm20},
+    {CoarseKind::Gravel, MaxSize::Mm40},
+    {CoarseKind::Crushed, MaxSize::Mm16},
+    {CoarseKind::Crushed, MaxSize::Mm20},
+    {CoarseKind::Crushed, MaxSize::Mm40},
+}};
+struct PercentRange {
+    double low;
+    double high;
+};
+struct SandRatioRow {
+    double water_binder;
+    std::array<PercentRange, kSandRatioColumns.size()> ratio;
+};
+inline constexpr Table<SandRatioRow, 4> kSandRatioTable = {
+    "表 5.4.2",
+    {{{0.40, {{{26, 32}, {25, 31}, {24, 30}, {30, 35}, {29, 34}, {27, 32}}}},
+      {0.50, {{{30, 35}, {29, 34}, {28, 33}, {33, 38}, {32, 37}, {30, 35}}}},
+      {0.60, {{{33, 38}, {32, 37}, {31, 36}, {36, 41}, {35, 40}, {33, 38}}}},
+      {0.70, {{{36, 41}, {35, 40}, {34, 39}, {39, 44}, {38, 43}, {36, 41}}}}}}};
+// Above this slump the sand ratio grows by the step per slump step, proportionally.
+inline constexpr Constant kSandRatioBaseSlump = {60, "第 5.4.2 条"};
+inline constexpr Constant kSandRatioSlumpStep = {20, "第 5.4.2 条"};
+inline constexpr Constant kSandRatioPerSlumpStep = {1, "第 5.4.2 条"};
+
+// Below this slump neither the water nor the sand-ratio table holds (found by trial).
+inline constexpr Constant kTableMinSlump = {10, "第 5.2.1、5.4.2 条"};
+
+// ---- 5.5 粗、细骨料 ---------------------------------------------------------------------
+
+inline constexpr std::string_view kMassMethodSource = "式 5.5.1-1";
+inline constexpr std::string_view kSandRatioDefinitionSource = "式 5.5.1-2";
+inline constexpr std::string_view kVolumeMethodSource = "式 5.5.2";
+// Defaults of the volume method (kg/m³; α in %) and of the mass method.
+inline constexpr double kDefaultCementDensity = 3100;
+inline constexpr double kDefaultFlyAshDensity = 2200;
+inline constexpr double kDefaultSlagDensity = 2900;
+inline constexpr double kDefaultSandDensity = 2650;
+inline constexpr double kDefaultStoneDensity = 2700;
+inline constexpr double kDefaultWaterDensity = 1000;
+inline constexpr double kDefaultAirPercent = 1;
+inline constexpr double kDefaultAssumedMass = 2400;
+
+// ---- 6 试配、调整与确定 ------------------------------------------------------------------
+
+inline constexpr std::string_view kTrialChapterSource = "第 6 章";
+
+// The least volume of one trial batch by the largest nominal size of the coarse aggregate (a
+// size up to a row's limit takes that row); above the last row the table says nothing.
+struct TrialBatchRow {
+    Limit max_aggregate_mm;
+    Limit min_litres;
+};
+inline constexpr Table<TrialBatchRow, 2> kTrialBatchMinimum = {
+    "表 6.1.2", {{{{"31.5", 31.5}, {"20", 20}}, {{"40", 40}, {"25", 25}}}}};
+
+// The trial mix: the computed mix adjusted until the fresh concrete works.
+inline constexpr std::string_view kTrialMixSource = "第 6.1 节";
+// The strength mixes: the water–binder ratio and the sand ratio of the other two mixes beside
+// the trial mix, with the same water.
+inline constexpr Constant kStrengthMixWaterBinderStep = {0.05, "第 6.1 节"};
+inline constexpr Constant kStrengthMixSandRatioStepPercent = {1, "第 6.1 节"};
+// Choosing the ratio from the strength line, and the density correction: the mix is corrected
+// when the measured density differs from the computed one by more than this share of it.
+inline constexpr std::string_view kRatioChoiceSource = "第 6.2 节";
+inline constexpr Constant kDensityTolerancePercent = {2, "第 6.2 节"};
+
+// ---- 7 有特殊要求的混凝土 -----------------------------------------------------------------
+
+inline constexpr std::string_view kHighStrengthChapterSource = "第 7.3 节";
+// The water–binder ratios of high-strength concrete, which this design does not hold.
+inline constexpr std::string_view kHighStrengthWaterBinderTable = "表 7.3.2";
+
+// ---- Lookups ------------------------------------------------------------------------------
+
+// The column of a coarse aggregate in a table's columns, if it has one.
+template <std::size_t N>
+constexpr std::optional<std::size_t> ColumnOf(const std::array<AggregateColumn, N>& columns,
+                                              CoarseKind coarse, MaxSize size) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (columns[i].coarse == coarse && columns[i].size == size) return i;
+    return std::nullopt;
+}
+
+} // namespace mixora::standards::jgj55_2011
