@@ -7,11 +7,15 @@
 #include "export_target.h"
 #include "jgj55_content.h"
 #include "file_io.h"
+#include "lab_command_line.h"
+#include "recent_store.h"
 #include "report_info_dialog.h"
 #include "report_writers.h"
 #include "utf.h"
 
 #include <windows.h>
+
+#include <shlobj.h>
 
 namespace mixora::ui {
 
@@ -19,19 +23,84 @@ namespace {
 
 constexpr const wchar_t* kUsage = L"用法：Mixora.exe --export 设计文件 报告文件（.html 或 .csv）";
 
-// To the console the program was started from, or wherever standard error was sent.
-void SayOnStandardError(const std::wstring& text) {
+// To the console the program was started from, or wherever the output (STD_OUTPUT_HANDLE or
+// STD_ERROR_HANDLE) was sent: a file or a pipe gets UTF-8.
+void Say(DWORD output, const std::wstring& text) {
     AttachConsole(ATTACH_PARENT_PROCESS);
-    HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
-    if (error == nullptr || error == INVALID_HANDLE_VALUE) return;
-    const std::wstring line = text + L"\r\n";
+    HANDLE handle = GetStdHandle(output);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE || text.empty()) return;
     DWORD written = 0;
-    if (DWORD mode = 0; GetConsoleMode(error, &mode)) {
-        WriteConsoleW(error, line.c_str(), static_cast<DWORD>(line.size()), &written, nullptr);
+    if (DWORD mode = 0; GetConsoleMode(handle, &mode)) {
+        WriteConsoleW(handle, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
         return;
     }
-    const std::string bytes = Narrow(line);
-    WriteFile(error, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    const std::string bytes = Narrow(text);
+    WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+void SayOnStandardError(const std::wstring& text) {
+    Say(STD_ERROR_HANDLE, text + L"\r\n");
+}
+
+// A text value of the settings (HKCU\Software\Mixora); empty when there is none.
+std::wstring SettingText(const wchar_t* name) {
+    wchar_t value[32768];
+    DWORD size = sizeof(value);
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS)
+        return {};
+    return value;
+}
+
+// What the lab database's commands need of Windows.
+class WindowsLabPlatform final : public lab::LabPlatform {
+  public:
+    std::string DefaultDatabase() override { return Narrow(LabDatabasePath()); }
+    // The name set for the register (HKCU\Software\Mixora value UserName), else the login's.
+    std::string PersonName() override {
+        std::wstring name = SettingText(L"UserName");
+        if (name.empty()) {
+            wchar_t login[257]{};
+            DWORD size = 257;
+            if (GetUserNameW(login, &size)) name = login;
+        }
+        return Narrow(name);
+    }
+    bool IsNetworkDrive(char letter) override {
+        const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
+        return GetDriveTypeW(root) == DRIVE_REMOTE;
+    }
+    std::string FullPath(const std::string& path) override {
+        return Narrow(FullPathOf(Widen(path)));
+    }
+    std::optional<std::string> ReadFile(const std::string& path, std::size_t limit,
+                                        std::string& problem) override {
+        auto read = ReadWholeFile(Widen(path), limit);
+        if (auto* bytes = std::get_if<std::string>(&read)) return std::move(*bytes);
+        problem = Narrow(std::get<FileError>(read).reason);
+        return std::nullopt;
+    }
+    std::string WriteFile(const std::string& path, std::string_view bytes) override {
+        const auto error = WriteFileReplacing(Widen(path), bytes);
+        return error ? Narrow(error->reason) : std::string();
+    }
+};
+
+std::vector<std::string> Utf8Arguments(const std::vector<std::wstring>& arguments) {
+    std::vector<std::string> narrow;
+    for (const std::wstring& argument : arguments)
+        narrow.push_back(Narrow(argument));
+    return narrow;
+}
+
+// "\n" line ends as the console and Windows' files have them.
+std::wstring WindowsLines(const std::string& text) {
+    std::wstring lines;
+    for (const wchar_t c : Widen(text)) {
+        if (c == L'\n') lines += L'\r';
+        lines += c;
+    }
+    return lines;
 }
 
 } // namespace
@@ -70,6 +139,29 @@ int ExportFromCommandLine(const std::vector<std::wstring>& arguments) {
     const ExportOutcome outcome = ExportDesignReport(arguments);
     if (outcome.exit_code != 0) SayOnStandardError(outcome.reason);
     return outcome.exit_code;
+}
+
+bool IsLabCommandLine(const std::vector<std::wstring>& arguments) {
+    return lab::IsLabCommandLine(Utf8Arguments(arguments));
+}
+
+int LabFromCommandLine(const std::vector<std::wstring>& arguments) {
+    WindowsLabPlatform platform;
+    const lab::LabOutcome outcome = lab::RunLabCommandLine(Utf8Arguments(arguments), platform);
+    Say(STD_OUTPUT_HANDLE, WindowsLines(outcome.out));
+    if (outcome.exit_code != 0) SayOnStandardError(Widen(outcome.error));
+    return outcome.exit_code;
+}
+
+std::wstring LabDatabasePath() {
+    if (std::wstring set = SettingText(L"LabDatabase"); !set.empty()) return FullPathOf(set);
+    wchar_t folder[MAX_PATH]{};
+    if (SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+                         folder) != S_OK)
+        return L"lab.sqlite";
+    const std::wstring mixora = std::wstring(folder) + L"\\Mixora";
+    CreateDirectoryW(mixora.c_str(), nullptr);
+    return mixora + L"\\lab.sqlite";
 }
 
 } // namespace mixora::ui

@@ -1,6 +1,8 @@
 #pragma once
-// `Mixora.exe --export DESIGN OUT`: the report of a design file written as OUT's extension says
-// (.html or .csv), without a window, for scripts and batch reports.
+// The program's faces without a window, for scripts and batch reports: `Mixora.exe --export
+// DESIGN OUT`, the report of a design file written as OUT's extension says (.html or .csv); and
+// the lab database's commands (`--register`, `--list` … of lab/lab_command_line.h), run with
+// what Windows gives them: the settings, the files, the console.
 #include <string>
 #include <vector>
 
@@ -18,5 +20,16 @@ ExportOutcome ExportDesignReport(const std::vector<std::wstring>& arguments);
 
 // Runs the export and says why it failed on standard error; the process's exit code.
 int ExportFromCommandLine(const std::vector<std::wstring>& arguments);
+
+// Whether the arguments are one of the lab database's commands.
+bool IsLabCommandLine(const std::vector<std::wstring>& arguments);
+
+// Runs the lab database's command: what it prints on standard output, why it failed on standard
+// error; the process's exit code.
+int LabFromCommandLine(const std::vector<std::wstring>& arguments);
+
+// The lab database of the settings: HKCU\Software\Mixora value LabDatabase, or else
+// Mixora\lab.sqlite in the user's application-data folder (the folder made when missing).
+std::wstring LabDatabasePath();
 
 } // namespace mixora::ui

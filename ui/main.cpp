@@ -1,5 +1,5 @@
 // The program: a design window and its message loop; or, with --export, a design's report
-// written without a window.
+// written without a window; or one of the lab database's commands (--register, --list …).
 #include "command_line_export.h"
 #include "design_file_read.h"
 #include "design_window.h"
@@ -35,6 +35,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     const std::vector<std::wstring> arguments = Arguments();
     if (!arguments.empty() && arguments.front() == kExportOption)
         return ExportFromCommandLine(arguments);
+    if (IsLabCommandLine(arguments)) return LabFromCommandLine(arguments);
 
     SystemMessageBoxes message_boxes;
     DesignWindowOptions options;

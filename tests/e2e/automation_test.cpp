@@ -261,8 +261,9 @@ TEST_F(ProgramTest, ADesignSavedThroughTheDialogOpensAgainFromTheDialogAndTheCom
 }
 
 // Runs the program with these arguments and no window expected; its exit code and what it
-// wrote on standard error.
-DWORD RunProgram(const std::wstring& arguments, std::string& error_text) {
+// wrote on standard error (and, when asked for, to the file `output` as standard output).
+DWORD RunProgram(const std::wstring& arguments, std::string& error_text,
+                 const std::wstring& output = {}) {
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
     HANDLE read = nullptr, write = nullptr;
     if (!CreatePipe(&read, &write, &inherit, 0)) return 0xFFFFFFFF;
@@ -272,10 +273,16 @@ DWORD RunProgram(const std::wstring& arguments, std::string& error_text) {
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdError = write;
+    HANDLE out = output.empty()
+                     ? nullptr
+                     : CreateFileW(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out != INVALID_HANDLE_VALUE) startup.hStdOutput = out;
     PROCESS_INFORMATION process{};
     const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                         nullptr, &startup, &process);
     CloseHandle(write);
+    if (out != nullptr && out != INVALID_HANDLE_VALUE) CloseHandle(out);
     DWORD code = 0xFFFFFFFF;
     if (started) {
         char buffer[4096];
@@ -319,6 +326,118 @@ TEST(CommandLineExport, WritesTheReportOfADesignFileOrSaysWhyOnStandardError) {
     EXPECT_NE(error_text.find("无法打开设计文件"), std::string::npos) << error_text;
     EXPECT_EQ(GetFileAttributesW(report.c_str()), INVALID_FILE_ATTRIBUTES);
     DeleteFileW(design.c_str());
+}
+
+std::string FileText(const std::wstring& path) {
+    std::string text;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+        text.append(buffer, got);
+    CloseHandle(file);
+    return text;
+}
+
+void WriteText(const std::wstring& path, const std::string& text) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+TEST(CommandLineLab, RegistersListsStepsAndExportsADesignOrSaysWhy) {
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring base =
+        std::wstring(temp) + L"mixora-lab-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring database = base + L" 实验室.sqlite", design = base + L".mixora",
+                       exported = base + L"-导出.mixora", output = base + L".out";
+    const std::string text = R"({"format": "mixora-design", "version": 2, "kind": "jgj55-2011",
+        "design": {"grade": 35, "slump": 160}, "extra": {"report": {"project": "滨江大桥"}}})";
+    WriteText(design, text);
+    const std::wstring db = L"--db \"" + database + L"\" ";
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const std::string number = "PB-" + std::to_string(now.wYear) + "-0001";
+    const std::wstring wide_number(number.begin(), number.end());
+
+    std::string error_text;
+    ASSERT_EQ(RunProgram(db + L"--as 张三 --register \"" + design + L"\"", error_text, output), 0u)
+        << error_text;
+    EXPECT_EQ(FileText(output), number + "\r\n");
+    EXPECT_EQ(RunProgram(db + L"--list", error_text, output), 0u) << error_text;
+    EXPECT_EQ(FileText(output), number + "\tA\t草稿\tC35\t滨江大桥\r\n");
+    EXPECT_EQ(RunProgram(db + L"--approve " + wide_number + L" --as 王五", error_text), 1u);
+    EXPECT_NE(error_text.find("不能批准"), std::string::npos) << error_text;
+    EXPECT_EQ(RunProgram(db + L"--review " + wide_number + L" --as 李四", error_text), 0u);
+    EXPECT_EQ(RunProgram(db + L"--approve " + wide_number + L" --as 王五", error_text), 0u);
+    EXPECT_EQ(
+        RunProgram(db + L"--export-design " + wide_number + L" \"" + exported + L"\"", error_text),
+        0u);
+    EXPECT_EQ(FileText(exported), text);
+
+    error_text.clear();
+    WriteText(design, "不是数据库");
+    EXPECT_EQ(RunProgram(L"--db \"" + design + L"\" --list", error_text), 1u);
+    EXPECT_NE(error_text.find("已损坏"), std::string::npos) << error_text;
+    EXPECT_EQ(FileText(design), "不是数据库");
+    for (const std::wstring& path : {database, design, exported, output})
+        DeleteFileW(path.c_str());
+    DeleteFileW((database + L"-wal").c_str());
+    DeleteFileW((database + L"-shm").c_str());
+}
+
+// The environment's text (the tests' lab server, given by scripts/test); empty when unset.
+std::wstring Variable(const wchar_t* name) {
+    wchar_t value[2048]{};
+    const DWORD length = GetEnvironmentVariableW(name, value, 2048);
+    return length > 0 && length < 2048 ? std::wstring(value, length) : std::wstring();
+}
+
+// The same commands on the shared database, through Windows' ODBC: each login takes its own
+// steps, and the server refuses the others.
+TEST(CommandLineLab, WorksOnASharedDatabaseAsEachLoginAndSaysWhatTheServerRefuses) {
+    const std::wstring tester = Variable(L"MIXORA_TEST_ODBC_TESTER"),
+                       reviewer = Variable(L"MIXORA_TEST_ODBC_REVIEWER"),
+                       approver = Variable(L"MIXORA_TEST_ODBC_APPROVER");
+    if (tester.empty() || reviewer.empty() || approver.empty())
+        GTEST_SKIP() << "no lab server given (scripts/test starts one)";
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring base =
+        std::wstring(temp) + L"mixora-shared-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring design = base + L".mixora", output = base + L".out";
+    WriteText(design, R"({"format": "mixora-design", "version": 2, "kind": "jgj55-2011",
+        "design": {"grade": 35, "slump": 160}, "extra": {"report": {"project": "滨江大桥"}}})");
+    const auto as = [](const std::wstring& login) { return L"--db \"odbc:" + login + L"\" "; };
+
+    std::string error_text;
+    ASSERT_EQ(RunProgram(as(tester) + L"--register \"" + design + L"\"", error_text, output), 0u)
+        << error_text;
+    std::string number = FileText(output);
+    ASSERT_TRUE(number.ends_with("\r\n")) << number;
+    number.resize(number.size() - 2);
+    const std::wstring wide_number(number.begin(), number.end());
+    EXPECT_EQ(RunProgram(as(reviewer) + L"--review " + wide_number, error_text), 0u) << error_text;
+    EXPECT_EQ(RunProgram(as(tester) + L"--approve " + wide_number, error_text), 1u);
+    EXPECT_NE(error_text.find("不是“批准”角色的成员"), std::string::npos) << error_text;
+    EXPECT_EQ(RunProgram(as(approver) + L"--approve " + wide_number, error_text), 0u) << error_text;
+    EXPECT_EQ(RunProgram(as(tester) + L"--list", error_text, output), 0u) << error_text;
+    EXPECT_NE(FileText(output).find(number + "\tA\t已批准\tC35\t滨江大桥\r\n"), std::string::npos)
+        << FileText(output);
+
+    error_text.clear();
+    EXPECT_EQ(RunProgram(L"--db \"odbc:Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=1;"
+                         L"Database=x;Uid=x;Pwd=x;\" --list",
+                         error_text),
+              1u);
+    EXPECT_NE(error_text.find("无法连接共享数据库服务器"), std::string::npos) << error_text;
+    DeleteFileW(design.c_str());
+    DeleteFileW(output.c_str());
 }
 
 } // namespace

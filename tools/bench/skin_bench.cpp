@@ -9,8 +9,11 @@
 //                             scripts/bench to count its Wine server round trips in a trace
 //   --round-trips=K:N,...     those counts, printed beside the times (keys as kPhases)
 //   --exe-size=BYTES --exe-label=TEXT   the size of the program, printed as a row
+//   --lab=PATH                the lab database's bench too (tools/lab_bench/), its lab kept at
+//                             PATH, its times beside the plain window's
 //   --working-set=skinned|plain         (internal) shows the window and exits with its KiB
 #include "bench_windows.h"
+#include "lab_bench.h"
 #include "machine_load.h"
 
 #include "button_paint.h"
@@ -387,6 +390,7 @@ int main() {
     std::map<std::string, long> trips;
     double exe_size = 0;
     std::string exe_label = "program size (stripped, bytes)";
+    std::string lab_database;
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     for (int i = 1; argv && i < argc; ++i) {
@@ -397,6 +401,9 @@ int main() {
         if (arg == L"--working-set=plain") working_set = 0;
         if (arg.starts_with(L"--round-trips=")) trips = ParseRoundTrips(arg.substr(14));
         if (arg.starts_with(L"--exe-size=")) exe_size = _wtof(argv[i] + 11);
+        if (arg.starts_with(L"--lab="))
+            for (wchar_t c : arg.substr(6))
+                lab_database += static_cast<char>(c);
         if (arg.starts_with(L"--exe-label=")) {
             exe_label.clear();
             for (wchar_t c : arg.substr(12))
@@ -501,6 +508,15 @@ int main() {
     }
     if (exe_size > 0) std::printf("%-30s %10.0f\n", exe_label.c_str(), exe_size);
     PrintKeystrokes(keystrokes, trips, runs);
-    PrintLoad(load_before, load_after, mixora::bench::CoreCount());
+    if (!lab_database.empty()) {
+        mixora::bench::LabBenchOptions options;
+        options.database = lab_database;
+        options.sample_design = mixora::bench::SampleDesign();
+        options.runs = runs;
+        std::printf("\n");
+        mixora::bench::PrintLabBench(mixora::bench::RunLabBench(options), Median(create_plain));
+    }
+    PrintLoad(load_before, lab_database.empty() ? load_after : mixora::bench::LoadAverage(),
+              mixora::bench::CoreCount());
     return 0;
 }
