@@ -302,7 +302,7 @@ void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
     switch (code) {
     case EN_CHANGE: {
         const ControlEntry* entry = form_.Entry(id);
-        if (!entry || entry->type != ControlType::Text) return;
+        if (!entry || entry->type != ControlType::Text || CutToLimit(Control(id))) return;
         if (FindDerived(id)) given_[id] = !Text(id).empty(); // typed: 给定; cleared: 自动
         break;
     }

@@ -48,10 +48,10 @@ class WorkKeptTest : public Jgj55WindowTest {
             "design": )" + design +
                              R"(, "extra": )" + extra + "}");
     }
-    static std::string PageText(const report::ReportPage& page) {
+    static std::string PageText(const page::ReportPage& page) {
         std::string text;
-        for (const report::Section& section : page.sections)
-            for (const report::Row& row : section.rows)
+        for (const page::Section& section : page.sections)
+            for (const page::Row& row : section.rows)
                 for (const std::string& cell : row.cells)
                     text += cell + "|";
         return text;
@@ -233,10 +233,16 @@ TEST_F(WorkKeptTest, TheSmallerCommandsDoWhatTheySayOrSayWhyNot) {
     EXPECT_TRUE(Get(j::Mark(j::Water)).starts_with(L"自动"));
     EXPECT_EQ(Get(j::Slump), L"160");
 
-    // Every field takes as much as a design file keeps, no more.
+    // Every field takes as much as a design file keeps, no more, even when set by a message:
+    // what is saved opens again.
     EXPECT_EQ(SendMessageW(Control(j::Slump), EM_GETLIMITTEXT, 0, 0), 4096);
     Set(j::Slump, std::wstring(5000, L'9').c_str());
+    EXPECT_EQ(Get(j::Slump).size(), 4096u);
     EXPECT_LE(Get(j::Status).size(), 120u) << "the status quotes 32 characters at most";
+    ASSERT_TRUE(window->SaveDesignAs());
+    ASSERT_TRUE(window->OpenDesign(path));
+    EXPECT_EQ(Get(j::Slump), std::wstring(4096, L'9'));
+    Set(j::Slump, L"160");
 
     // The ticket without a printer points to its own export; a sheet without one refuses it.
     window->PrintFrom(window->hwnd(), ReportKind::BatchTicket);

@@ -144,6 +144,7 @@ bool TrialDialog::OnCommand(int id, UINT code, HWND) {
                         (entry->type == ControlType::Option && code == BN_CLICKED) ||
                         (entry->type == ControlType::Choice && code == CBN_SELCHANGE);
     if (!edited) return false;
+    if (entry->type == ControlType::Text && CutToLimit(Control(id))) return true;
     ReadEntries();
     Recompute();
     return true;
