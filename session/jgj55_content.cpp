@@ -1,7 +1,11 @@
 #include "jgj55_content.h"
 
+#include "design_format.h"
+#include "input_reading.h"
 #include "inputs_json.h"
 #include "jgj55_basis.h"
+#include "number_inputs.h"
+#include "text_position.h"
 #include "trial_json.h"
 
 #include <optional>
@@ -31,27 +35,90 @@ jgj55::Inputs FileInputs(const Json& members) {
     return {};
 }
 
+// Every member this version reads, at every depth, with the value it writes: the inputs with
+// every given value, past results and an unread text, and the trial's entries (written whole).
+const Json& KnownDesign() {
+    static const Json known = [] {
+        jgj55::Inputs inputs;
+        for (const jgj55::NumberInput& input : jgj55::NumberInputs())
+            if (input.given) input.given(inputs) = 1;
+        inputs.strength_results = {1};
+        return jgj55::InputsToJson(inputs);
+    }();
+    return known;
+}
+const Json& KnownTrial() {
+    // With the members written only when they hold something: what was cast and the history.
+    static const Json known = [] {
+        trial::TrialEntries entries;
+        entries.cast.emplace();
+        entries.cast->design.emplace_back();
+        entries.cast->batches.emplace_back();
+        entries.cast->accepted.design.emplace_back();
+        entries.history.emplace_back(static_cast<const trial::TrialAttempt&>(entries));
+        return trial::TrialEntriesToJson(entries);
+    }();
+    return known;
+}
+
+// `now` with what `before` held that this version does not know, at every depth: a member of an
+// object that `known` lacks is kept as it was; one it has is as written now (gone when now has
+// it no more); the elements of an array of the same length are merged pairwise.
+Json Merged(const Json& before, Json now, const Json& known) {
+    if (before.is_object() && now.is_object() && known.is_object()) {
+        for (const auto& [key, value] : before.items()) {
+            const auto shape = known.find(key);
+            if (shape == known.end())
+                now[key] = value;
+            else if (const auto written = now.find(key); written != now.end())
+                *written = Merged(value, std::move(*written), *shape);
+        }
+    } else if (before.is_array() && now.is_array() && known.is_array() && !known.empty() &&
+               before.size() == now.size()) {
+        for (std::size_t i = 0; i < now.size(); ++i)
+            now[i] = Merged(before[i], std::move(now[i]), known.front());
+    }
+    return now;
+}
+
 // Puts `now` into members[key]. A member that reads as `now` is kept exactly as it is, and so is
 // its absence from a file that left it out while `now` is what an absent one reads as.
 template <class Value, class Read>
 void Put(Json& members, const char* key, const Value& now, Json now_json, const Read& read,
-         bool (*known)(std::string_view)) {
+         const Json& known) {
     const auto found = members.find(key);
     if (found == members.end()) {
         if (read(Json::object()) != now) members[key] = std::move(now_json);
         return;
     }
-    if (!found->is_object()) {
-        *found = std::move(now_json);
-        return;
-    }
     if (const std::optional<Value> before = read(*found); before && *before == now) return;
-    // The members of this version as written now (one it leaves out is gone), the others kept.
-    Json merged = Json::object();
-    for (const auto& [member, value] : found->items())
-        if (!known(member)) merged[member] = value;
-    merged.update(now_json);
-    *found = std::move(merged);
+    *found = Merged(*found, std::move(now_json), known);
+}
+
+// The first text of a member this version reads that no window could hold: longer than a
+// design's text may be, or with a NUL character (an edit control ends the text there).
+std::string TextProblem(const Json& value, const Json& known, const std::string& path) {
+    if (value.is_string()) {
+        const std::string& text = value.get_ref<const std::string&>();
+        if (text.find('\0') != std::string::npos) return "“" + path + "”的文本含有空字符（U+0000）";
+        if (document::CountCharacters(text) > document::kMaxDesignTextLength)
+            return "“" + path + "”的文本过长（超过 " +
+                   std::to_string(document::kMaxDesignTextLength) + " 个字符）";
+    } else if (value.is_object() && known.is_object()) {
+        for (const auto& [key, member] : value.items())
+            if (const auto shape = known.find(key); shape != known.end())
+                if (std::string problem =
+                        TextProblem(member, *shape, path.empty() ? key : path + "." + key);
+                    !problem.empty())
+                    return problem;
+    } else if (value.is_array() && known.is_array() && !known.empty()) {
+        for (std::size_t i = 0; i < value.size(); ++i)
+            if (std::string problem =
+                    TextProblem(value[i], known.front(), path + "[" + std::to_string(i) + "]");
+                !problem.empty())
+                return problem;
+    }
+    return {};
 }
 
 } // namespace
@@ -66,6 +133,11 @@ Jgj55Content Jgj55ContentOf(const document::DesignDocument& document) {
     return content;
 }
 
+std::string InputProblemOf(const document::DesignDocument& document) {
+    if (document.kind() != document::DesignKind::Jgj55) return {};
+    return jgj55::FirstInputProblem(Jgj55ContentOf(document).inputs);
+}
+
 document::DesignDocument WithJgj55Content(document::DesignDocument base,
                                           const Jgj55Content& content) {
     const Json design = jgj55::InputsToJson(content.inputs);
@@ -76,7 +148,7 @@ document::DesignDocument WithJgj55Content(document::DesignDocument base,
     }
     Json members = base.content();
     const jgj55::Inputs file_inputs = FileInputs(members);
-    Put(members, "design", content.inputs, design, ReadInputs, jgj55::IsInputsKey);
+    Put(members, "design", content.inputs, design, ReadInputs, KnownDesign());
     // An older file's cubes, recorded as it opened, stay unwritten while its design is as it
     // was (they would be recorded the same way again); once it changes, the record is written.
     const bool same_design = file_inputs == content.inputs;
@@ -86,9 +158,17 @@ document::DesignDocument WithJgj55Content(document::DesignDocument base,
             return same_design ? ReadTrial(json, file_inputs)
                                : trial::TrialEntriesFromJson(json).value;
         },
-        trial::IsTrialEntriesKey);
+        KnownTrial());
     base.set_content(document::DesignKind::Jgj55, std::move(members));
     return base;
+}
+
+std::string DesignTextProblem(const nlohmann::json& design) {
+    return TextProblem(design, KnownDesign(), "");
+}
+
+std::string TrialTextProblem(const nlohmann::json& trial) {
+    return TextProblem(trial, KnownTrial(), "");
 }
 
 } // namespace mixora::session

@@ -22,7 +22,7 @@ StageState StrengthState(const TrialRecord& record) {
         else
             ++valid;
     }
-    state.filled = valid >= 2;
+    state.filled = valid >= 2 && record.strengths.value->unread.empty();
     if (state.filled) state.missing.clear();
     return state;
 }
@@ -60,6 +60,13 @@ Computed<StrengthMixes> WithMadeGroups(Computed<StrengthMixes> mixes, const Cast
     }
     if (!mixes.value && !all) return mixes;
     return Computed<StrengthMixes>::Of(kept);
+}
+
+// The production mix is filled with its mix per m³; what its mix per batch lacks is still said.
+StageState ProductionState(const TrialRecord& record) {
+    StageState state = State("施工配合比", record.production);
+    if (record.production.value) state.missing = record.production.value->per_batch.missing;
+    return state;
 }
 
 } // namespace
@@ -105,7 +112,7 @@ std::array<StageState, kStageCount> Stages(const TrialRecord& record) {
                                                   StrengthState(record),
                                                   State("设计配合比", record.choice),
                                                   State("表观密度校正", record.density),
-                                                  State("施工配合比", record.production)};
+                                                  ProductionState(record)};
     for (std::size_t i = 0; i < stages.size(); ++i)
         if (record.match.stale(i)) {
             stages[i].filled = false;

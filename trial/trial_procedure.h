@@ -42,8 +42,9 @@ TrialRecord RunTrial(const Computed<DesignBasis>& basis, const AggregateMethod& 
 struct StageState {
     std::string_view name; // "试拌", "试拌配合比" …
     bool filled = false;
-    std::vector<std::string> missing; // what it lacks, when not filled
-    bool stale = false;               // made from what the design no longer is: missing says why
+    // What it lacks, when not filled; for the production mix, what its mix per batch lacks.
+    std::vector<std::string> missing;
+    bool stale = false; // made from what the design no longer is: missing says why
 };
 
 // The seven stages in order. The strength results count as filled when at least two groups

@@ -30,17 +30,19 @@ constexpr DialogLayout kDialog{
     {},
 };
 
-bool Ask(HWND owner, std::wstring_view text, std::wstring_view title) {
-    return SystemMessageBoxes().Show(owner, text, title, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+bool Ask(MessageBoxes& boxes, HWND owner, std::wstring_view text, std::wstring_view title) {
+    return boxes.Show(owner, text, title, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
 }
-void Tell(HWND owner, std::wstring_view text, std::wstring_view title) {
-    SystemMessageBoxes().Show(owner, text, title, MB_OK | MB_ICONINFORMATION);
+void Tell(MessageBoxes& boxes, HWND owner, std::wstring_view text, std::wstring_view title) {
+    boxes.Show(owner, text, title, MB_OK | MB_ICONINFORMATION);
 }
 
 class TrialDialog final : public ModalDialog {
   public:
-    TrialDialog(const TrialDesign& design, trial::TrialEntries entries, bool skinned)
-        : ModalDialog("试配与调整", skinned), design_(design), entries_(std::move(entries)) {}
+    TrialDialog(const TrialDesign& design, trial::TrialEntries entries, MessageBoxes& boxes,
+                bool skinned)
+        : ModalDialog("试配与调整", skinned), design_(design), entries_(entries),
+          given_(std::move(entries)), boxes_(boxes) {}
 
     // True when the user chose 确定.
     bool Edit(HWND owner) { return Run(owner, kDialog) == IDOK; }
@@ -59,6 +61,8 @@ class TrialDialog final : public ModalDialog {
     void OnNewTrial();
     void OnAcceptReason();
     void OnHistory();
+    // 取消 (or Esc, or the close box): what was changed is kept only when the user says so.
+    void OnCancel();
     void EnableAdjustmentFields();
     void Recompute();
     void DrawChart(const DRAWITEMSTRUCT& item) const;
@@ -67,6 +71,9 @@ class TrialDialog final : public ModalDialog {
 
     const TrialDesign& design_;
     trial::TrialEntries entries_;
+    const trial::TrialEntries given_; // as the dialog opened with them
+    trial::TrialEntries opened_;      // and with the groups entered recorded, as first shown
+    MessageBoxes& boxes_;
     trial::TrialRecord record_;
     Form form_{TrialForm()};
     ScrollArea scroll_;
@@ -77,8 +84,8 @@ void TrialDialog::FillLists() {
     for (const trial::SpecimenSize size : SpecimenSizesShown())
         AddChoice(sizes, Widen(trial::SizeRow(size).name), static_cast<LPARAM>(size));
     for (const TrialTextField& field : TrialTextFields())
-        SendMessageW(Control(field.id), EM_LIMITTEXT, kTrialFieldLimit, 0);
-    SendMessageW(Control(ids::Reason), EM_LIMITTEXT, kTrialReasonLimit, 0);
+        SendMessageW(Control(field.id), EM_SETLIMITTEXT, kTrialFieldLimit, 0);
+    SendMessageW(Control(ids::Reason), EM_SETLIMITTEXT, kTrialReasonLimit, 0);
 }
 
 void TrialDialog::ShowEntries() {
@@ -146,7 +153,7 @@ void TrialDialog::FitWorkArea() {
 }
 
 void TrialDialog::OnNewTrial() {
-    if (!Ask(dialog(),
+    if (!Ask(boxes_, dialog(),
              L"开始新的试配？\n当前试配（含已记录的试件）将保存到本设计的历次试配中，只读。",
              L"新试配"))
         return;
@@ -158,7 +165,7 @@ void TrialDialog::OnNewTrial() {
 void TrialDialog::OnAcceptReason() {
     const std::string reason = Narrow(form_.Text(ids::Reason));
     if (reason.find_first_not_of(" \t") == std::string::npos) {
-        Tell(dialog(), L"请先在“理由”中写明原试配结果仍适用的理由。", L"说明理由");
+        Tell(boxes_, dialog(), L"请先在“理由”中写明原试配结果仍适用的理由。", L"说明理由");
         SetFocus(Control(ids::Reason));
         return;
     }
@@ -168,7 +175,7 @@ void TrialDialog::OnAcceptReason() {
 }
 
 void TrialDialog::OnHistory() {
-    Tell(dialog(), Widen(HistoryText(entries_)), L"历次试配（只读）");
+    Tell(boxes_, dialog(), Widen(HistoryText(entries_)), L"历次试配（只读）");
 }
 
 // The chart of the chosen ratio in a framed box; an empty box until there is one.
@@ -192,6 +199,7 @@ HWND TrialDialog::OnInit() {
     ShowEntries();
     form_.FollowHighContrast(HighContrastOn());
     Recompute();
+    opened_ = entries_;
     RECT pinned{0, kTrialPinnedTop, 1, 1};
     MapDialogRect(dialog(), &pinned);
     scroll_.Capture(dialog(), pinned.top - 2);
@@ -202,8 +210,12 @@ HWND TrialDialog::OnInit() {
 bool TrialDialog::OnCommand(int id, UINT code, HWND) {
     if (id == IDOK || id == IDCANCEL) {
         if (code != BN_CLICKED) return false;
-        if (id == IDOK) ReadEntries();
-        Close(id);
+        if (id == IDCANCEL) {
+            OnCancel();
+            return true;
+        }
+        ReadEntries();
+        Close(IDOK);
         return true;
     }
     if (form_.Writing()) return false;
@@ -224,9 +236,24 @@ bool TrialDialog::OnCommand(int id, UINT code, HWND) {
                         (entry->type == ControlType::Option && code == BN_CLICKED) ||
                         (entry->type == ControlType::Choice && code == CBN_SELCHANGE);
     if (!edited) return false;
+    if (entry->type == ControlType::Text && CutToLimit(Control(id))) return true;
     ReadEntries();
     Recompute();
     return true;
+}
+
+void TrialDialog::OnCancel() {
+    ReadEntries();
+    if (entries_ == opened_) {
+        Close(IDCANCEL);
+        return;
+    }
+    switch (boxes_.Show(dialog(), L"试配与调整中录入的内容已修改。\n\n是否保留这些修改？",
+                        kTrialDialogTitle, kKeepEntriesStyle)) {
+    case IDYES: Close(IDOK); return;
+    case IDNO: Close(IDCANCEL); return;
+    default: return; // back to the dialog
+    }
 }
 
 INT_PTR TrialDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -251,8 +278,9 @@ INT_PTR TrialDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 } // namespace
 
-bool EditTrial(HWND owner, const TrialDesign& design, trial::TrialEntries& entries, bool skinned) {
-    TrialDialog dialog(design, entries, skinned);
+bool EditTrial(HWND owner, const TrialDesign& design, trial::TrialEntries& entries,
+               MessageBoxes& boxes, bool skinned) {
+    TrialDialog dialog(design, entries, boxes, skinned);
     if (!dialog.Edit(owner)) return false;
     entries = dialog.entries();
     return true;
