@@ -55,6 +55,11 @@ std::string Gap(const Jgj55Trial& trial, std::size_t last) {
 Section DesignMixSection(const Jgj55Trial& trial) {
     Section section{"设计配合比（每立方米混凝土）", {}};
     const Computed<DensityCorrection>& density = trial.record.density;
+    // Cubes made from another design issue nothing until a new trial or a reason.
+    if (!trial.record.match.may_issue()) {
+        section.rows.push_back(Note("不予签发：" + trial.record.match.Refusal(), true));
+        return section;
+    }
     if (!density.value) {
         section.rows.push_back(Note("尚无设计配合比（" + Gap(trial, kDensityStage) + "）", true));
         return section;
@@ -90,6 +95,10 @@ Section MoistureSection(const Jgj55Trial& trial, const ProductionEntry& entry) {
 Section ProductionSection(const Jgj55Trial& trial) {
     Section section{"施工配合比", {}};
     const Computed<ProductionMix>& production = trial.record.production;
+    if (!trial.record.match.may_issue()) {
+        section.rows.push_back(Note("不予签发：试配结果" + std::string(kStaleText), true));
+        return section;
+    }
     if (!production.value) {
         section.rows.push_back(
             Note("尚无施工配合比（" + Gap(trial, kProductionStage) + "）", true));

@@ -3,6 +3,7 @@
 #include "design_format.h"
 #include "input_reading.h"
 #include "inputs_json.h"
+#include "jgj55_basis.h"
 #include "number_inputs.h"
 #include "text_position.h"
 #include "trial_json.h"
@@ -20,8 +21,18 @@ std::optional<jgj55::Inputs> ReadInputs(const Json& json) {
     return jgj55::InputsFromJson(json).inputs;
 }
 
-std::optional<trial::TrialEntries> ReadTrial(const Json& json) {
-    return trial::TrialEntriesFromJson(json).value;
+// The trial as the file holds it, an older file's cubes recorded from the file's design.
+std::optional<trial::TrialEntries> ReadTrial(const Json& json, const jgj55::Inputs& inputs) {
+    std::optional<trial::TrialEntries> entries = trial::TrialEntriesFromJson(json).value;
+    if (entries) entries = trial::WithOldGroupsRecorded(std::move(*entries), inputs);
+    return entries;
+}
+
+// The design the file holds, or the defaults.
+jgj55::Inputs FileInputs(const Json& members) {
+    if (const auto found = members.find("design"); found != members.end())
+        if (auto inputs = ReadInputs(*found)) return *inputs;
+    return {};
 }
 
 // Every member this version reads, at every depth, with the value it writes: the inputs with
@@ -37,7 +48,16 @@ const Json& KnownDesign() {
     return known;
 }
 const Json& KnownTrial() {
-    static const Json known = trial::TrialEntriesToJson({});
+    // With the members written only when they hold something: what was cast and the history.
+    static const Json known = [] {
+        trial::TrialEntries entries;
+        entries.cast.emplace();
+        entries.cast->design.emplace_back();
+        entries.cast->batches.emplace_back();
+        entries.cast->accepted.design.emplace_back();
+        entries.history.emplace_back(static_cast<const trial::TrialAttempt&>(entries));
+        return trial::TrialEntriesToJson(entries);
+    }();
     return known;
 }
 
@@ -63,9 +83,9 @@ Json Merged(const Json& before, Json now, const Json& known) {
 
 // Puts `now` into members[key]. A member that reads as `now` is kept exactly as it is, and so is
 // its absence from a file that left it out while `now` is what an absent one reads as.
-template <class Value>
-void Put(Json& members, const char* key, const Value& now, Json now_json,
-         std::optional<Value> (*read)(const Json&), const Json& known) {
+template <class Value, class Read>
+void Put(Json& members, const char* key, const Value& now, Json now_json, const Read& read,
+         const Json& known) {
     const auto found = members.find(key);
     if (found == members.end()) {
         if (read(Json::object()) != now) members[key] = std::move(now_json);
@@ -107,10 +127,9 @@ Jgj55Content Jgj55ContentOf(const document::DesignDocument& document) {
     Jgj55Content content;
     if (document.kind() != document::DesignKind::Jgj55) return content;
     const Json& members = document.content();
-    if (const auto found = members.find("design"); found != members.end())
-        if (auto inputs = ReadInputs(*found)) content.inputs = std::move(*inputs);
+    content.inputs = FileInputs(members);
     if (const auto found = members.find("trial"); found != members.end())
-        if (auto entries = ReadTrial(*found)) content.trial = std::move(*entries);
+        if (auto entries = ReadTrial(*found, content.inputs)) content.trial = std::move(*entries);
     return content;
 }
 
@@ -128,8 +147,18 @@ document::DesignDocument WithJgj55Content(document::DesignDocument base,
         return base;
     }
     Json members = base.content();
+    const jgj55::Inputs file_inputs = FileInputs(members);
     Put(members, "design", content.inputs, design, ReadInputs, KnownDesign());
-    Put(members, "trial", content.trial, entries, ReadTrial, KnownTrial());
+    // An older file's cubes, recorded as it opened, stay unwritten while its design is as it
+    // was (they would be recorded the same way again); once it changes, the record is written.
+    const bool same_design = file_inputs == content.inputs;
+    Put(
+        members, "trial", content.trial, entries,
+        [&](const Json& json) {
+            return same_design ? ReadTrial(json, file_inputs)
+                               : trial::TrialEntriesFromJson(json).value;
+        },
+        KnownTrial());
     base.set_content(document::DesignKind::Jgj55, std::move(members));
     return base;
 }

@@ -299,6 +299,13 @@ void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
         if (code == BN_CLICKED) OnTrial(changed);
         return;
     }
+    if (code == EN_SETFOCUS) {
+        // A source mark too long for its column is read whole on the status line.
+        if (form_.Entry(ids::Mark(id)))
+            if (const std::wstring mark = Text(ids::Mark(id)); !mark.empty())
+                Write(ids::Status, "来源：" + Narrow(mark));
+        return;
+    }
     switch (code) {
     case EN_CHANGE: {
         const ControlEntry* entry = form_.Entry(id);

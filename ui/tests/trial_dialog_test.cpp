@@ -181,19 +181,26 @@ TEST_F(TrialDialogTest, ItFitsTheScreenAndTabFollowsTheReadingOrder) {
             t::Cube(0, 1),
             t::Cube(0, 2),
             t::FreshDensity(0),
+            t::MadeOn(0),
+            t::SpecimenNumbers(0),
             t::Cube(1, 0),
             t::Cube(1, 1),
             t::Cube(1, 2),
             t::FreshDensity(1),
+            t::MadeOn(1),
+            t::SpecimenNumbers(1),
             t::Cube(2, 0),
             t::Cube(2, 1),
             t::Cube(2, 2),
             t::FreshDensity(2),
+            t::MadeOn(2),
+            t::SpecimenNumbers(2),
             t::MeasuredDensity,
             t::SandMoisture,
             t::StoneMoisture,
             t::MeasuredAt,
             t::MixerCapacity,
+            t::Reason,
             IDOK,
             IDCANCEL,
             t::Litres,
@@ -211,6 +218,47 @@ TEST_F(TrialDialogTest, ItFitsTheScreenAndTabFollowsTheReadingOrder) {
         Press(dialog, IDCANCEL);
         return true;
     });
+}
+
+// Cubes keep the mix they were made from: more water in the actual batch after they were made,
+// or a stronger grade on the sheet, never moves them; the trial says what changed, and the stages
+// from there read 与当前设计不符 until a reason is recorded.
+TEST_F(TrialDialogTest, CubesStayAsMadeAndAChangedDesignIsNamedUntilAReasonIsGiven) {
+    EnterWorkedExample();
+    OpenTrial([](HWND dialog) {
+        Type(dialog, t::Slump, L"160");
+        Type(dialog, t::MadeOn(1), L"2026-11-10");
+        TypeGroup(dialog, 1, L"37.6", L"37.6", L"37.6");
+        EXPECT_EQ(Text(dialog, t::MixWaterBinder(1)), L"0.47");
+        EXPECT_NE(Text(dialog, t::MatchNote).find(L"第 2 组"), std::wstring::npos);
+        Press(dialog, t::ActualMasses);
+        const wchar_t* batch[] = {L"5.92", L"1.48", L"0", L"3.58", L"14.36", L"22.46", L"0.089"};
+        for (int k = 0; k < 7; ++k)
+            Type(dialog, t::ActualMass + k, batch[k]); // 0.10 kg more water than 3.48
+        EXPECT_EQ(Text(dialog, t::MixWaterBinder(1)), L"0.47");
+        EXPECT_EQ(Text(dialog, t::TrialWaterBinder), L"0.48");
+        EXPECT_NE(Text(dialog, t::Stage(1)).find(L"与当前设计不符"), std::wstring::npos)
+            << Text(dialog, t::Stage(1));
+        EXPECT_NE(Text(dialog, t::Stage(0)).find(L"已填写"), std::wstring::npos);
+        Press(dialog, t::Unchanged);
+        EXPECT_NE(Text(dialog, t::Stage(1)).find(L"已填写"), std::wstring::npos);
+        Press(dialog, IDOK);
+        return true;
+    });
+    Choose(j::Grade, L"C40");
+    OpenTrial([](HWND dialog) {
+        EXPECT_NE(Text(dialog, t::Stage(0)).find(L"强度等级 C35 → C40"), std::wstring::npos)
+            << Text(dialog, t::Stage(0));
+        EXPECT_EQ(Text(dialog, t::MixWaterBinder(1)), L"0.47");
+        EXPECT_TRUE(Enabled(dialog, t::AcceptReason));
+        Type(dialog, t::Reason, L"同批材料，强度富余足够");
+        Press(dialog, t::AcceptReason);
+        EXPECT_NE(Text(dialog, t::MatchNote).find(L"理由：同批材料"), std::wstring::npos);
+        EXPECT_EQ(Text(dialog, t::Stage(0)), L"试拌：已填写");
+        Press(dialog, IDOK);
+        return true;
+    });
+    EXPECT_EQ(sheet->trial_entries().cast->accepted.reason, "同批材料，强度富余足够");
 }
 
 TEST_F(TrialDialogTest, AWindowClosedWhileTheDialogIsUpClosesWhenItIsDone) {

@@ -31,5 +31,7 @@ std::span<const trial::SpecimenSize> SpecimenSizesShown();
 
 // The longest text a field takes: what a design file keeps of a text.
 inline constexpr int kTrialFieldLimit = static_cast<int>(document::kMaxDesignTextLength);
+// The longest reason the results of a changed design still hold.
+inline constexpr int kTrialReasonLimit = 200;
 
 } // namespace mixora::ui
