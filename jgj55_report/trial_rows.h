@@ -2,6 +2,7 @@
 // The rows the trial's report sections and the batch ticket are made of: a value with where it
 // comes from (给定 for what the laboratory recorded, 自动 with its rule for what was computed),
 // a mix across the materials, what a stage still lacks.
+#include "materials.h"
 #include "mix_types.h"
 #include "report_page.h"
 
@@ -22,7 +23,7 @@ struct MaterialColumn {
 inline constexpr std::array<MaterialColumn, 7> kMaterialColumns = {{
     {"水泥", &trial::Mix::cement},
     {"粉煤灰", &trial::Mix::fly_ash},
-    {"矿粉", &trial::Mix::slag},
+    {standards::kSlagName, &trial::Mix::slag},
     {"水", &trial::Mix::water},
     {"砂", &trial::Mix::sand},
     {"石", &trial::Mix::stone},

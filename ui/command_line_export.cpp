@@ -9,6 +9,7 @@
 #include "recent_store.h"
 #include "report_info_dialog.h"
 #include "report_writers.h"
+#include "settings.h"
 #include "utf.h"
 
 #include <windows.h>
@@ -38,16 +39,6 @@ void Say(DWORD output, const std::wstring& text) {
 
 void SayOnStandardError(const std::wstring& text) {
     Say(STD_ERROR_HANDLE, text + L"\r\n");
-}
-
-// A text value of the settings (HKCU\Software\Mixora); empty when there is none.
-std::wstring SettingText(const wchar_t* name) {
-    wchar_t value[32768];
-    DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS)
-        return {};
-    return value;
 }
 
 // What the lab database's commands need of Windows.
@@ -116,8 +107,9 @@ ExportOutcome ExportDesignReport(const std::vector<std::wstring>& arguments) {
     session.Opened(design, std::get<document::DesignDocument>(std::move(read)));
     // The header stored in the file, or the defaults when it cannot be read, as the window's
     // report has it.
-    const page::ReportPage page =
+    page::ReportPage page =
         session::DesignReport(session.stored(), session.report_info(TodayText()));
+    page.masthead = report::Masthead(ReadLabIdentity());
     const std::string bytes =
         *kind == session::ExportKind::Csv ? page::ReportCsv(page) : page::ReportHtml(page);
     if (const auto error = WriteFileReplacing(out, bytes))

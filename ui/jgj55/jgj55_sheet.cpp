@@ -65,7 +65,7 @@ struct PlainField {
 };
 constexpr PlainField kPlainFields[] = {
     {ids::Slump, "坍落度", [](Inputs& i) -> double& { return i.slump; }},
-    {ids::AssumedMass, "假定容重", [](Inputs& i) -> double& { return i.assumed_mass; }},
+    {ids::AssumedMass, "拌合物假定质量", [](Inputs& i) -> double& { return i.assumed_mass; }},
     {ids::FlyAshShare, "粉煤灰掺量", [](Inputs& i) -> double& { return i.fly_ash_share; }},
     {ids::SlagShare, "矿粉掺量", [](Inputs& i) -> double& { return i.slag_share; }},
     {ids::Dosage, "外加剂掺量", [](Inputs& i) -> double& { return i.admixture_dosage; }},
@@ -97,7 +97,6 @@ constexpr int kCoarseOptions[] = {ids::Gravel, ids::Crushed};
 constexpr int kSandOptions[] = {ids::FineSand, ids::MediumSand, ids::CoarseSand};
 constexpr int kMethodOptions[] = {ids::VolumeMethod, ids::MassMethod};
 constexpr std::span<const int> kOptionSets[] = {kCoarseOptions, kSandOptions, kMethodOptions};
-
 
 // "自动 · 表 5.1.3（…）", "给定", "无法计算：等待 fb（…）"; a note follows.
 std::string MarkText(const jgj55::Parameter& parameter) {
