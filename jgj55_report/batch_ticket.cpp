@@ -1,7 +1,6 @@
 #include "batch_ticket.h"
 
 #include "choices.h"
-#include "gbt14902_2012.h"
 #include "jgj55_basis.h"
 #include "lab_identity.h"
 #include "material_rows.h"
@@ -27,15 +26,6 @@ using page::Section;
 constexpr std::size_t kDensityStage = 5;
 constexpr std::size_t kProductionStage = 6;
 
-// "180 ± 30": the design slump with what GB/T 14902-2012 lets a delivery differ by.
-std::string SlumpWithTolerance(double slump) {
-    namespace gbt = standards::gbt14902_2012;
-    std::string text = jgj55::FormatGiven(slump, 0);
-    if (const auto row = gbt::SlumpToleranceOf(slump))
-        return text + " ± " + std::string(row->tolerance_mm.text);
-    return text + "（允许偏差：" + std::string(gbt::kName) + " 未列此坍落度，未给出）";
-}
-
 Section HeaderSection(const jgj55::Inputs& inputs, const report::ReportInfo& info) {
     return {"",
             {
@@ -45,7 +35,7 @@ Section HeaderSection(const jgj55::Inputs& inputs, const report::ReportInfo& inf
                 KeyValue("报告编号", info.report_number),
                 KeyValue("强度等级", std::string(jgj55::GradeName(inputs.grade))),
                 KeyValue("浇筑方式", info.placing_method),
-                KeyValue("坍落度", SlumpWithTolerance(inputs.slump), "mm"),
+                KeyValue("坍落度", SlumpWithTolerance(inputs.slump)),
                 KeyValue("签发时间", info.issued_at.empty() ? info.date : info.issued_at),
             },
             2};

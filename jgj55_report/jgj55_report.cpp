@@ -1,6 +1,5 @@
 #include "jgj55_report.h"
 
-#include "gbt14902_2012.h"
 #include "jgj55_2011.h"
 #include "jgj55_basis.h"
 #include "lab_identity.h"
@@ -192,11 +191,8 @@ Section ConclusionSection(const jgj55::Inputs& inputs, const trial::Jgj55Trial& 
     section.rows.push_back(
         KeyValue("质量比（胶凝材料 : 砂 : 石 : 水）",
                  "1 : " + ratio(mix.sand) + " : " + ratio(mix.stone) + " : " + ratio(mix.water)));
-    std::string slump = Number(inputs.slump, 0) + " mm";
-    if (const auto row = standards::gbt14902_2012::SlumpToleranceOf(inputs.slump))
-        slump = Number(inputs.slump, 0) + " ± " + Text(row->tolerance_mm.text) + " mm";
-    std::string conditions =
-        "适用条件：强度等级 " + Text(jgj55::GradeName(inputs.grade)) + "，坍落度 " + slump;
+    std::string conditions = "适用条件：强度等级 " + Text(jgj55::GradeName(inputs.grade)) +
+                             "，坍落度 " + SlumpWithTolerance(inputs.slump);
     if (!info.placing_method.empty()) conditions += "，" + info.placing_method;
     conditions += "；原材料为上表「原材料」所列品种、等级与批次，砂、石以干燥状态计，"
                   "施工时按实测含水率调整（配合比通知单）；原材料或其批次改变时应重新试配。";

@@ -12,16 +12,8 @@ using page::Row;
 using page::RowKind;
 using report::MaterialSlot;
 
-std::string Text(std::string_view text) {
-    return std::string(text);
-}
-
-std::string Number(double value, int decimals) {
-    return jgj55::FormatGiven(value, decimals);
-}
-
 std::string Density(double kg_per_m3) {
-    return "密度 " + Number(kg_per_m3, 0) + " kg/m³";
+    return "密度 " + jgj55::FormatGiven(kg_per_m3, 0) + " kg/m³";
 }
 
 std::string Or(std::string text) {
@@ -38,34 +30,37 @@ std::vector<MaterialLine> Lines(const jgj55::Inputs& inputs, const report::Repor
     const jgj55::VolumeMethodInputs& v = inputs.volume;
     std::vector<MaterialLine> lines;
     std::string cement_tested =
-        inputs.cement_strength ? "28 d 胶砂强度 fce " + Number(*inputs.cement_strength, 1) + " MPa"
-                               : "";
+        inputs.cement_strength
+            ? "28 d 胶砂强度 fce " + jgj55::FormatGiven(*inputs.cement_strength, 1) + " MPa"
+            : "";
     if (volume) cement_tested += (cement_tested.empty() ? "" : "；") + Density(v.cement_density);
-    lines.push_back(
-        {MaterialSlot::Cement, "水泥",
-         Text(jgj55::NameOf(inputs.cement_kind)) + " " + Text(jgj55::NameOf(inputs.cement_grade)),
-         "", cement_tested});
+    lines.push_back({MaterialSlot::Cement, "水泥",
+                     std::string(jgj55::NameOf(inputs.cement_kind)) + " " +
+                         std::string(jgj55::NameOf(inputs.cement_grade)),
+                     "", cement_tested});
     if (inputs.fly_ash_share > 0)
-        lines.push_back({MaterialSlot::FlyAsh, "粉煤灰", Text(jgj55::NameOf(inputs.fly_ash_grade)),
-                         "掺量 " + Number(inputs.fly_ash_share, 0) + " %",
+        lines.push_back({MaterialSlot::FlyAsh, "粉煤灰",
+                         std::string(jgj55::NameOf(inputs.fly_ash_grade)),
+                         "掺量 " + jgj55::FormatGiven(inputs.fly_ash_share, 0) + " %",
                          volume ? Density(v.fly_ash_density) : ""});
     if (inputs.slag_share > 0)
-        lines.push_back({MaterialSlot::Slag,
-                         Text(standards::kSlagTerm) + "（" + Text(standards::kSlagName) + "）",
-                         Text(jgj55::NameOf(inputs.slag_grade)),
-                         "掺量 " + Number(inputs.slag_share, 0) + " %",
-                         volume ? Density(v.slag_density) : ""});
-    lines.push_back({MaterialSlot::Sand, "砂", Text(jgj55::NameOf(inputs.sand)), "",
+        lines.push_back(
+            {MaterialSlot::Slag,
+             std::string(standards::kSlagTerm) + "（" + std::string(standards::kSlagName) + "）",
+             std::string(jgj55::NameOf(inputs.slag_grade)),
+             "掺量 " + jgj55::FormatGiven(inputs.slag_share, 0) + " %",
+             volume ? Density(v.slag_density) : ""});
+    lines.push_back({MaterialSlot::Sand, "砂", std::string(jgj55::NameOf(inputs.sand)), "",
                      volume ? "表观" + Density(v.sand_density) : ""});
-    lines.push_back({MaterialSlot::Stone, "石", Text(jgj55::NameOf(inputs.coarse)),
-                     "最大粒径 " + Text(jgj55::NameOf(inputs.max_size)),
+    lines.push_back({MaterialSlot::Stone, "石", std::string(jgj55::NameOf(inputs.coarse)),
+                     "最大粒径 " + std::string(jgj55::NameOf(inputs.max_size)),
                      volume ? "表观" + Density(v.stone_density) : ""});
     if (inputs.admixture_dosage > 0) {
-        std::string size = "掺量 " + Number(inputs.admixture_dosage, 1) + " %";
+        std::string size = "掺量 " + jgj55::FormatGiven(inputs.admixture_dosage, 1) + " %";
         if (!Typed(info.admixture_solid_percent).empty())
             size += "，固含量 " + Typed(info.admixture_solid_percent) + " %";
         lines.push_back({MaterialSlot::Admixture, "外加剂", Or(Typed(info.admixture_type)), size,
-                         "减水率 " + Number(inputs.water_reduction, 0) + " %"});
+                         "减水率 " + jgj55::FormatGiven(inputs.water_reduction, 0) + " %"});
     }
     return lines;
 }

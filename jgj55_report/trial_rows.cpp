@@ -1,5 +1,7 @@
 #include "trial_rows.h"
 
+#include "gbt14902_2012.h"
+#include "shown_value.h"
 #include "trial_number.h"
 
 namespace mixora::jgj55_report {
@@ -42,6 +44,14 @@ Row TextRow(std::string label, const std::array<std::string, 7>& texts) {
     for (const std::string& text : texts)
         row.cells.push_back(Typed(text));
     return row;
+}
+
+std::string SlumpWithTolerance(double slump_mm) {
+    namespace gbt = standards::gbt14902_2012;
+    const std::string slump = jgj55::FormatGiven(slump_mm, 0);
+    if (const auto row = gbt::SlumpToleranceOf(slump_mm))
+        return slump + " ± " + std::string(row->tolerance_mm.text) + " mm";
+    return slump + " mm（" + std::string(gbt::kName) + " 未给出此坍落度的允许偏差）";
 }
 
 std::string Typed(std::string_view text) {

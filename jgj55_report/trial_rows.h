@@ -44,6 +44,10 @@ page::Row MixRow(std::string label, const trial::Mix& mix, int decimals, int adm
 // A mix as typed, one text per material in kMaterialColumns' order.
 page::Row TextRow(std::string label, const std::array<std::string, 7>& texts);
 
+// "180 ± 30 mm": a design slump with what GB/T 14902-2012 lets a delivery differ by; where the
+// standard gives no band, it says so.
+std::string SlumpWithTolerance(double slump_mm);
+
 // What the user typed, without the blanks around it.
 std::string Typed(std::string_view text);
 

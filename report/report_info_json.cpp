@@ -124,11 +124,13 @@ json ReportInfoToJson(const ReportInfo& info) {
     json object = json::object();
     for (const TextKey& entry : kTextKeys)
         object[entry.key] = info.*entry.member;
+    // Only the materials whose source is known: a header without any has no "materials".
     json materials = json::object();
     for (std::size_t i = 0; i < kMaterialSlotCount; ++i)
-        for (const SourceKey& source : kSourceKeys)
-            materials[kMaterialKeys[i]][source.key] = info.materials[i].*source.member;
-    object[kMaterialsKey] = std::move(materials);
+        if (info.materials[i] != MaterialSource{})
+            for (const SourceKey& source : kSourceKeys)
+                materials[kMaterialKeys[i]][source.key] = info.materials[i].*source.member;
+    if (!materials.empty()) object[kMaterialsKey] = std::move(materials);
     object[kEnvironmentKey] = standards::NameOf(info.environment);
     object[kStructureKey] = standards::NameOf(info.structure);
     object[kVolumeKey] = info.trial_volume_litres;

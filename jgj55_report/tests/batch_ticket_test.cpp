@@ -41,7 +41,7 @@ TEST(BatchTicketTest, AWholeTrialGivesOneSignedSheetWithinTheMargins) {
     EXPECT_EQ(CellOf(header, "工程名称"), Info().project);
     EXPECT_EQ(CellOf(header, "使用部位"), Info().location);
     EXPECT_EQ(CellOf(header, "强度等级"), "C30");
-    EXPECT_EQ(CellOf(header, "坍落度"), "180 ± 30");
+    EXPECT_EQ(CellOf(header, "坍落度"), "180 ± 30 mm");
 
     const Section* design = SectionTitled(ticket, "设计配合比（每立方米混凝土）");
     ASSERT_TRUE(design);

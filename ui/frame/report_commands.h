@@ -38,9 +38,11 @@ class ReportCommands {
     report::ReportInfo info() const;
     void set_info(report::ReportInfo info);
 
-  private:
+    // The pages as every output of `kind` gets them: the sheet's, headed by the lab's identity
+    // as this computer's settings keep it.
     page::ReportPage PageOf(ReportKind kind) const;
 
+  private:
     FrameState& frame_;
     FileCommands& files_;
 };
