@@ -56,6 +56,11 @@ std::string Gap(const Jgj55Trial& trial, std::size_t last) {
 Section DesignMixSection(const Jgj55Trial& trial) {
     Section section{"设计配合比（每立方米混凝土）", {}};
     const Computed<DensityCorrection>& density = trial.record.density;
+    // Cubes made from another design issue nothing until a new trial or a reason.
+    if (!trial.record.match.may_issue()) {
+        section.rows.push_back(Note("不予签发：" + trial.record.match.Refusal(), true));
+        return section;
+    }
     if (!density.value) {
         section.rows.push_back(Note("尚无设计配合比（" + Gap(trial, kDensityStage) + "）", true));
         return section;
@@ -66,6 +71,8 @@ Section DesignMixSection(const Jgj55Trial& trial) {
     section.rows.push_back(KeyValue("水胶比", Fixed(choice.ratios.water_binder, 2)));
     section.rows.push_back(KeyValue("砂率", Plain(choice.ratios.sand_ratio_percent), "%"));
     section.rows.push_back(Note("表观密度校正：" + density.value->rule));
+    for (Row& row : StillHolds(trial.record.match))
+        section.rows.push_back(std::move(row));
     section.pairs_per_line = 2;
     return section;
 }
@@ -97,6 +104,10 @@ Mix LessAdmixtureWater(Mix mix, double solid_percent) {
 Section ProductionSection(const Jgj55Trial& trial, const report::ReportInfo& info) {
     Section section{"施工配合比", {}};
     const Computed<ProductionMix>& production = trial.record.production;
+    if (!trial.record.match.may_issue()) {
+        section.rows.push_back(Note("不予签发：试配结果" + std::string(kStaleText), true));
+        return section;
+    }
     if (!production.value) {
         section.rows.push_back(
             Note("尚无施工配合比（" + Gap(trial, kProductionStage) + "）", true));
@@ -154,10 +165,12 @@ page::ReportPage BuildBatchTicket(const jgj55::Inputs& inputs, const jgj55::Resu
                                   const TrialEntries& entries, const report::ReportInfo& info) {
     const Jgj55Trial trial = RunJgj55Trial(inputs, result, entries);
     page::ReportPage ticket{std::string(kBatchTicketTitle),
-                            {HeaderSection(inputs, info), MaterialSection(inputs, info),
-                             // The special concretes' requirements go here, before the mixes.
-                             DesignMixSection(trial), MoistureSection(trial, entries.production),
-                             ProductionSection(trial, info), TicketSignatures(info)}};
+                            {HeaderSection(inputs, info), MaterialSection(inputs, info)}};
+    // The special concretes' requirements go here, before the mixes.
+    ticket.sections.push_back(DesignMixSection(trial));
+    ticket.sections.push_back(MoistureSection(trial, entries.production));
+    ticket.sections.push_back(ProductionSection(trial, info));
+    ticket.sections.push_back(TicketSignatures(info));
     ticket.running_head = report::RunningHead(info);
     return ticket;
 }

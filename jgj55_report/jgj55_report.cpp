@@ -170,6 +170,11 @@ Section TrialSection(const jgj55::Inputs& inputs, const jgj55::Result& result,
 Section ConclusionSection(const jgj55::Inputs& inputs, const trial::Jgj55Trial& trial,
                           const report::ReportInfo& info) {
     Section section{"结论：推荐配合比", {}};
+    // Cubes made from another design recommend nothing until a new trial or a reason.
+    if (!trial.record.match.may_issue()) {
+        section.rows.push_back(Note("不予推荐：" + trial.record.match.Refusal(), true));
+        return section;
+    }
     const auto& density = trial.record.density;
     if (!trial.basis.value || !density.value || !trial.record.choice.value) {
         std::string why = !trial.basis.value
@@ -197,6 +202,8 @@ Section ConclusionSection(const jgj55::Inputs& inputs, const trial::Jgj55Trial& 
     conditions += "；原材料为上表「原材料」所列品种、等级与批次，砂、石以干燥状态计，"
                   "施工时按实测含水率调整（配合比通知单）；原材料或其批次改变时应重新试配。";
     section.rows.push_back(Note(conditions));
+    for (Row& row : StillHolds(trial.record.match))
+        section.rows.push_back(std::move(row));
     section.pairs_per_line = 2;
     return section;
 }

@@ -4,6 +4,7 @@
 // a mix across the materials, what a stage still lacks.
 #include "materials.h"
 #include "mix_types.h"
+#include "trial_match.h"
 #include "report_page.h"
 
 #include <array>
@@ -47,6 +48,9 @@ page::Row TextRow(std::string label, const std::array<std::string, 7>& texts);
 // "180 ± 30 mm": a design slump with what GB/T 14902-2012 lets a delivery differ by; where the
 // standard gives no band, it says so.
 std::string SlumpWithTolerance(double slump_mm);
+
+// The rows that say why a trial of a changed design still holds; none when nothing changed.
+std::vector<page::Row> StillHolds(const trial::TrialMatch& match);
 
 // What the user typed, without the blanks around it.
 std::string Typed(std::string_view text);

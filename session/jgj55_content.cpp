@@ -1,6 +1,7 @@
 #include "jgj55_content.h"
 
 #include "inputs_json.h"
+#include "jgj55_basis.h"
 #include "trial_json.h"
 
 #include <optional>
@@ -16,21 +17,25 @@ std::optional<jgj55::Inputs> ReadInputs(const Json& json) {
     return jgj55::InputsFromJson(json).inputs;
 }
 
-std::optional<trial::TrialEntries> ReadTrial(const Json& json) {
-    return trial::TrialEntriesFromJson(json).value;
+// The trial as the file holds it, an older file's cubes recorded from the file's design.
+std::optional<trial::TrialEntries> ReadTrial(const Json& json, const jgj55::Inputs& inputs) {
+    std::optional<trial::TrialEntries> entries = trial::TrialEntriesFromJson(json).value;
+    if (entries) entries = trial::WithOldGroupsRecorded(std::move(*entries), inputs);
+    return entries;
 }
 
-// Whether the trial's entries have a member `key`: the trial writes every member it has.
-bool IsTrialKey(std::string_view key) {
-    static const Json written = trial::TrialEntriesToJson({});
-    return written.contains(key);
+// The design the file holds, or the defaults.
+jgj55::Inputs FileInputs(const Json& members) {
+    if (const auto found = members.find("design"); found != members.end())
+        if (auto inputs = ReadInputs(*found)) return *inputs;
+    return {};
 }
 
 // Puts `now` into members[key]. A member that reads as `now` is kept exactly as it is, and so is
 // its absence from a file that left it out while `now` is what an absent one reads as.
-template <class Value>
-void Put(Json& members, const char* key, const Value& now, Json now_json,
-         std::optional<Value> (*read)(const Json&), bool (*known)(std::string_view)) {
+template <class Value, class Read>
+void Put(Json& members, const char* key, const Value& now, Json now_json, const Read& read,
+         bool (*known)(std::string_view)) {
     const auto found = members.find(key);
     if (found == members.end()) {
         if (read(Json::object()) != now) members[key] = std::move(now_json);
@@ -55,10 +60,9 @@ Jgj55Content Jgj55ContentOf(const document::DesignDocument& document) {
     Jgj55Content content;
     if (document.kind() != document::DesignKind::Jgj55) return content;
     const Json& members = document.content();
-    if (const auto found = members.find("design"); found != members.end())
-        if (auto inputs = ReadInputs(*found)) content.inputs = std::move(*inputs);
+    content.inputs = FileInputs(members);
     if (const auto found = members.find("trial"); found != members.end())
-        if (auto entries = ReadTrial(*found)) content.trial = std::move(*entries);
+        if (auto entries = ReadTrial(*found, content.inputs)) content.trial = std::move(*entries);
     return content;
 }
 
@@ -71,8 +75,18 @@ document::DesignDocument WithJgj55Content(document::DesignDocument base,
         return base;
     }
     Json members = base.content();
+    const jgj55::Inputs file_inputs = FileInputs(members);
     Put(members, "design", content.inputs, design, ReadInputs, jgj55::IsInputsKey);
-    Put(members, "trial", content.trial, entries, ReadTrial, IsTrialKey);
+    // An older file's cubes, recorded as it opened, stay unwritten while its design is as it
+    // was (they would be recorded the same way again); once it changes, the record is written.
+    const bool same_design = file_inputs == content.inputs;
+    Put(
+        members, "trial", content.trial, entries,
+        [&](const Json& json) {
+            return same_design ? ReadTrial(json, file_inputs)
+                               : trial::TrialEntriesFromJson(json).value;
+        },
+        trial::IsTrialEntriesKey);
     base.set_content(document::DesignKind::Jgj55, std::move(members));
     return base;
 }

@@ -14,4 +14,8 @@ nlohmann::json TrialEntriesToJson(const TrialEntries& entries);
 // expected reads as the number's text.
 Computed<TrialEntries> TrialEntriesFromJson(const nlohmann::json& object);
 
+// Whether `key` is a member of the trial this version writes (some only when they hold
+// something: "cast", "history").
+bool IsTrialEntriesKey(std::string_view key);
+
 } // namespace mixora::trial

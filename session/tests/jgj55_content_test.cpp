@@ -2,6 +2,8 @@
 
 #include "design_fixture.h"
 #include "inputs_json.h"
+#include "jgj55_basis.h"
+#include "trial_json.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +46,33 @@ TEST(Jgj55ContentTest, WhatAFileLeftOutStaysOutUntilItChangesAndWhatGoesIsGone) 
     const document::DesignDocument saved = WithJgj55Content(file, read);
     EXPECT_EQ(Jgj55ContentOf(saved), read);
     EXPECT_FALSE(saved.content().at("design").contains("strength_results"));
+}
+
+// An older file has cube strengths but no record of what they were made from: they are recorded
+// from its design as it opens, saying so, and the file stays as it was until the design changes;
+// then the record is written, with the earlier trials, and reads back as it was.
+TEST(Jgj55ContentTest, AnOlderTrialIsRecordedAsItOpensAndWrittenOnceTheDesignChanges) {
+    trial::TrialEntries old;
+    old.adjustment.slump_mm = "160";
+    old.strength.groups[1].strengths = {"45.1", "46.3", "44.0"};
+    document::DesignDocument file;
+    file.set_content(document::DesignKind::Jgj55,
+                     {{"design", jgj55::InputsToJson(jgj55::WorkedExample())},
+                      {"trial", trial::TrialEntriesToJson(old)}});
+    Jgj55Content read = Jgj55ContentOf(file);
+    ASSERT_TRUE(read.trial.cast);
+    EXPECT_EQ(read.trial.cast->note, trial::kRecordedOnOpening);
+    ASSERT_EQ(read.trial.cast->batches.size(), 1u);
+    EXPECT_EQ(read.trial.cast->batches[0].mix.ratios.water_binder, 0.47);
+    EXPECT_EQ(WithJgj55Content(file, read), file);
+
+    read.inputs.grade = 40;
+    trial::StartNewTrial(read.trial);
+    const document::DesignDocument saved = WithJgj55Content(file, read);
+    const Jgj55Content again = Jgj55ContentOf(saved);
+    EXPECT_EQ(again, read);
+    ASSERT_EQ(again.trial.history.size(), 1u);
+    EXPECT_EQ(again.trial.history[0].cast->design.front().text, "C35");
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // What the lookups and the reports rely on in the tables: a limit's text and value say the same
 // number, rows stand in the order they are searched in, every choice reads back from its key.
 #include "gb50010_2010.h"
-#include "gbt14902_2012.h"
 #include "gbt50081.h"
 #include "jgj55_2011.h"
 
@@ -32,11 +31,6 @@ std::vector<Limit> EveryLimit() {
     for (const auto& row : jgj55_2011::kTrialBatchMinimum.rows) {
         limits.push_back(row.max_aggregate_mm);
         limits.push_back(row.min_litres);
-    }
-    for (const auto& row : gbt14902_2012::kSlumpTolerance.rows) {
-        limits.push_back(row.from_mm);
-        limits.push_back(row.tolerance_mm);
-        if (!row.to_mm.text.empty()) limits.push_back(row.to_mm);
     }
     return limits;
 }
@@ -86,22 +80,6 @@ TEST(StandardsTest, EveryChoiceReadsBackFromItsKeyAndName) {
     EXPECT_EQ(Cited(jgj55_2011::kName, jgj55_2011::kTrialBatchMinimum.source),
               "JGJ 55-2011 表 6.1.2");
     EXPECT_EQ(Cited(gbt50081::kName, ""), "GB/T 50081");
-}
-
-// ±10 mm for 10–40, ±20 for 50–90, ±30 from 100; nothing in between nor below.
-TEST(StandardsTest, ASlumpToleranceBandHoldsAtBothItsEdges) {
-    const auto tolerance = [](double slump) {
-        const auto row = gbt14902_2012::SlumpToleranceOf(slump);
-        return row ? row->tolerance_mm.value : -1.0;
-    };
-    EXPECT_EQ(tolerance(10), 10);
-    EXPECT_EQ(tolerance(40), 10);
-    EXPECT_EQ(tolerance(50), 20);
-    EXPECT_EQ(tolerance(90), 20);
-    EXPECT_EQ(tolerance(100), 30);
-    EXPECT_EQ(tolerance(260), 30);
-    for (const double gap : {5.0, 45.0, 95.0})
-        EXPECT_EQ(tolerance(gap), -1.0) << gap;
 }
 
 } // namespace

@@ -142,7 +142,7 @@ TEST_F(Jgj55SheetTest, AFileWrittenAndReadBackGivesTheSameSheet) {
     Set(j::FlyAshFactor, L"0.80");
     const std::wstring sand = Get(j::Sand);
     trial::TrialEntries trial;
-    trial.strength.groups[2] = {{"35.2", "35.0", "35.4"}, "2390"};
+    trial.strength.groups[2] = {{"35.2", "35.0", "35.4"}, "2390", {}, {}};
     trial.production.measured_at = "2026-12-07 07:30";
     sheet->set_trial_entries(trial);
     ASSERT_TRUE(window->SaveDesignAs());
