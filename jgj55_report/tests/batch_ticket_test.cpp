@@ -1,6 +1,9 @@
 // The batch ticket of a whole C30 trial on one A4 sheet within the margins, and what it says
 // instead of numbers while the moisture, the mixer or the design mix is not known.
 #include "batch_ticket.h"
+#include "jgj55_basis.h"
+#include "jgj55_report.h"
+#include "trial_procedure.h"
 #include "fixed_width_measurer.h"
 #include "report_layout.h"
 #include "trial_report_fixture.h"
@@ -136,6 +139,29 @@ TEST(BatchTicketTest, TheTicketNamesTheMixItsMaterialsAndItsReceiver) {
     const Section& kept = *SectionTitled(unread, "施工配合比");
     EXPECT_EQ(CellOf(kept, "每立方米（kg/m³）", 4), "148");
     EXPECT_TRUE(Has(TextOf(kept), "外加剂固含量“20%”不是数字：用水量未扣除外加剂所含的水"));
+}
+
+// Mixes resting on cubes made for another design are not issued, on the ticket nor as the
+// report's recommendation, until the user records why the results still hold (printed then).
+TEST(BatchTicketTest, ATrialOfAnotherDesignIsRefusedUntilAReasonIsRecorded) {
+    jgj55::Inputs inputs = C30Inputs();
+    TrialEntries made = WithOldGroupsRecorded(WholeTrial(), inputs);
+    inputs.grade = 35;
+    const jgj55::Result result = jgj55::ComputeDesign(inputs);
+    const ReportPage refused = jgj55_report::BuildBatchTicket(inputs, result, made, Info());
+    EXPECT_FALSE(HasTable(*SectionTitled(refused, "施工配合比")));
+    EXPECT_TRUE(
+        Has(TextOf(*SectionTitled(refused, "设计配合比（每立方米混凝土）")), "强度等级 C30 → C35"));
+    const ReportPage report = jgj55_report::BuildJgj55Report(inputs, result, made, Info());
+    EXPECT_TRUE(Has(TextOf(*SectionTitled(report, "结论：推荐配合比")), "|不予推荐：试配结果"));
+
+    const Jgj55Trial trial = RunJgj55Trial(inputs, result, made);
+    ASSERT_TRUE(trial.basis.value);
+    AcceptChanges(made, *trial.basis.value, AggregateMethodOf(inputs), "同批原材料，C35 已验证");
+    const ReportPage issued = jgj55_report::BuildBatchTicket(inputs, result, made, Info());
+    EXPECT_TRUE(HasTable(*SectionTitled(issued, "施工配合比")));
+    EXPECT_TRUE(Has(TextOf(*SectionTitled(issued, "设计配合比（每立方米混凝土）")),
+                    "理由：同批原材料，C35 已验证"));
 }
 
 TEST(BatchTicketTest, WhatIsNotKnownIsSaidAndNoNumberStandsForIt) {
