@@ -67,7 +67,7 @@ constexpr std::array kInputs = {
            [](Inputs& i) -> double& { return i.volume.water_density; }),
     Number("air_percent", InputPlace::Volume, "含气量", kAirRange,
            [](Inputs& i) -> double& { return i.volume.air_percent; }),
-    Number("assumed_mass", InputPlace::Design, "假定容重", kDensityRange,
+    Number("assumed_mass", InputPlace::Design, "拌合物假定质量", kDensityRange,
            [](Inputs& i) -> double& { return i.assumed_mass; }),
 };
 // clang-format on

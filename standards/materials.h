@@ -6,8 +6,14 @@
 
 #include <array>
 #include <span>
+#include <string_view>
 
 namespace mixora::standards {
+
+// Ground granulated blast-furnace slag: the standard's term, and the one short name every window
+// and page uses for it after the materials' table has given the term.
+inline constexpr std::string_view kSlagTerm = "粒化高炉矿渣粉";
+inline constexpr std::string_view kSlagName = "矿粉";
 
 enum class CementKind { Portland, OrdinaryPortland };
 enum class CementGrade { G32_5, G42_5, G52_5 };

@@ -37,7 +37,7 @@ Computed<TrialMix> FromBatchMasses(const DesignBasis& basis, const BatchEntry& b
     const Mix& d = basis.mix;
     const Reading read[] = {ReadMass(t.cement, "水泥", d.cement),
                             ReadMass(t.fly_ash, "粉煤灰", d.fly_ash),
-                            ReadMass(t.slag, "矿渣粉", d.slag),
+                            ReadMass(t.slag, "矿粉", d.slag),
                             ReadMass(t.water, "水", d.water),
                             ReadMass(t.sand, "砂", d.sand),
                             ReadMass(t.stone, "石", d.stone),

@@ -11,6 +11,7 @@
 #include "recent_store.h"
 #include "report_info_dialog.h"
 #include "report_writers.h"
+#include "settings.h"
 #include "utf.h"
 
 #include <windows.h>
@@ -40,16 +41,6 @@ void Say(DWORD output, const std::wstring& text) {
 
 void SayOnStandardError(const std::wstring& text) {
     Say(STD_ERROR_HANDLE, text + L"\r\n");
-}
-
-// A text value of the settings (HKCU\Software\Mixora); empty when there is none.
-std::wstring SettingText(const wchar_t* name) {
-    wchar_t value[32768];
-    DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS)
-        return {};
-    return value;
 }
 
 // What the lab database's commands need of Windows.
@@ -126,8 +117,9 @@ ExportOutcome ExportDesignReport(const std::vector<std::wstring>& arguments) {
         return {1, L"设计文件“" + design + L"”中的报告信息无法读取：" + Widen(problem)};
     if (const std::string problem = session::InputProblemOf(session.stored()); !problem.empty())
         return {1, L"设计文件“" + design + L"”中的输入有误：" + Widen(problem)};
-    const page::ReportPage page =
+    page::ReportPage page =
         session::DesignReport(session.stored(), session.report_info(TodayText()));
+    page.masthead = report::Masthead(ReadLabIdentity());
     const std::string bytes =
         *kind == session::ExportKind::Csv ? page::ReportCsv(page) : page::ReportHtml(page);
     if (const auto error = WriteFileReplacing(out, bytes))

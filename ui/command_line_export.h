@@ -9,6 +9,10 @@
 namespace mixora::ui {
 
 inline constexpr const wchar_t* kExportOption = L"--export";
+// Mixora.exe --new jgj55: the program opens on a new JGJ 55-2011 design instead of the
+// cement-only sheet.
+inline constexpr const wchar_t* kNewOption = L"--new";
+inline constexpr const wchar_t* kNewJgj55Kind = L"jgj55";
 
 struct ExportOutcome {
     int exit_code = 0;   // 0 written, 1 not

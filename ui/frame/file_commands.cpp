@@ -30,6 +30,7 @@ bool FileCommands::Run(int id) {
     switch (id) {
     case kNew: New(); return true;
     case kNewJgj55: open_window_(document::DesignKind::Jgj55); return true;
+    case kNewCement: open_window_(document::DesignKind::Cement); return true;
     case kOpen: OnOpenCommand(); return true;
     case kSave: Save(); return true;
     case kSaveAs: SaveAs(); return true;

@@ -16,6 +16,10 @@ inline constexpr int kPrint = 5108;
 inline constexpr int kExitProgram = 5109;
 // A new JGJ 55-2011 design, in a window of its own.
 inline constexpr int kNewJgj55 = 5110;
+// In a JGJ 55-2011 window: a new cement-only sheet, in a window of its own.
+inline constexpr int kNewCement = 5122;
+// 实验室设置…: what the program keeps once per computer (the lab's identity …).
+inline constexpr int kLabSettings = 5401;
 // The batch ticket (配合比通知单) of a design with a trial procedure: its print preview, from
 // which it prints, and its export.
 inline constexpr int kBatchTicket = 5120;

@@ -10,7 +10,9 @@
 #include "preview_dialog.h"
 #include "report_document.h"
 #include "report_info_dialog.h"
+#include "lab_settings_dialog.h"
 #include "report_writers.h"
+#include "settings.h"
 #include "utf.h"
 
 #include <shellapi.h>
@@ -41,6 +43,10 @@ bool ReportCommands::Run(int id) {
     switch (id) {
     case kExport: Export(ReportKind::Design); return true;
     case kReportInfo: EditInfo(); return true;
+    case kLabSettings:
+        EditLabSettings(frame_.hwnd, *frame_.options.message_boxes, frame_.skinned,
+                        frame_.options.settings_key);
+        return true;
     case kPrintPreview: PrintPreview(ReportKind::Design); return true;
     case kPrint: PrintFrom(frame_.hwnd, ReportKind::Design); return true;
     case kBatchTicket: PrintPreview(ReportKind::BatchTicket); return true;
@@ -67,8 +73,10 @@ std::optional<std::wstring> ReportCommands::ExportTargetProblem(const std::wstri
 }
 
 page::ReportPage ReportCommands::PageOf(ReportKind kind) const {
-    return kind == ReportKind::BatchTicket ? frame_.sheet->BatchTicket(info())
-                                           : frame_.sheet->Report(info());
+    page::ReportPage page = kind == ReportKind::BatchTicket ? frame_.sheet->BatchTicket(info())
+                                                            : frame_.sheet->Report(info());
+    page.masthead = report::Masthead(ReadLabIdentity(frame_.options.settings_key));
+    return page;
 }
 
 void ReportCommands::CopyResult() {

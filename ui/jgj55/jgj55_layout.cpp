@@ -34,7 +34,7 @@ constexpr ControlEntry kLayout[] = {
     {T::Frame, kRequirements, L"设计要求",     0,    0,    0, 4300, R(2) + H + 120},
     {T::Frame, kMaterials,    L"原材料",       0,    0, 1400, 4300, R(10) + H + 120},
     {T::Frame, kParameters,   L"计算参数",     0, 4400,    0, 5800, R(13) + H + 120},
-    {T::Frame, kMix,          L"每立方米用量", 0,    0, 5440, 4300, R(4) + H + 120},
+    {T::Frame, kMix,          L"每立方米用量 kg/m³", 0,    0, 5440, 4300, R(4) + H + 120},
     {T::Frame, kChecks,       L"校核",         0, 4400, 5440, 5800, R(4) + H + 120},
 
     // 设计要求
@@ -46,9 +46,9 @@ constexpr ControlEntry kLayout[] = {
     {T::Choice, Structure,    L"",             kRequirements, kField1,  R(1) - 20, 1350, kListH},
     {T::Label,  Label(4),     L"坍落度 mm",    kRequirements, 2600,     R(1) + 30, 900, H},
     {T::Text,   Slump,        L"",             kRequirements, kField2 + 250, R(1), kFieldW - 250, H},
-    {T::Option, VolumeMethod, L"体积法",       kRequirements, kLabel1,  R(2), 950, H, nullptr, true},
-    {T::Option, MassMethod,   L"质量法",       kRequirements, 1100,     R(2), 950, H},
-    {T::Label,  Label(5),     L"假定容重",     kRequirements, 2300,     R(2) + 30, 900, H},
+    {T::Option, VolumeMethod, L"体积法",       kRequirements, kLabel1,  R(2), 800, H, nullptr, true},
+    {T::Option, MassMethod,   L"质量法",       kRequirements, 950,      R(2), 800, H},
+    {T::Label,  Label(5),     L"拌合物假定质量", kRequirements, 1800,   R(2) + 30, 1400, H},
     {T::Text,   AssumedMass,  L"",             kRequirements, kField2,  R(2), kFieldW, H},
 
     // 原材料

@@ -1,6 +1,6 @@
 #pragma once
 // Control identifiers of the 试配与调整 dialog: its part of the automation interface (see
-// README.md). A row of the seven materials (水泥, 粉煤灰, 矿渣粉, 水, 砂, 石, 外加剂) takes seven
+// README.md). A row of the seven materials (水泥, 粉煤灰, 矿粉, 水, 砂, 石, 外加剂) takes seven
 // identifiers from its first one, in that order.
 namespace mixora::ui::trial_ids {
 

@@ -40,7 +40,7 @@ constexpr short kLineW = 324;
 #define MIXORA_MATERIAL_HEADERS(group, y, x, w)                                                    \
     {T::Header, kNoId, L"水泥",   group, x(0), y, w, 9},                                           \
     {T::Header, kNoId, L"粉煤灰", group, x(1), y, w, 9},                                           \
-    {T::Header, kNoId, L"矿渣粉", group, x(2), y, w, 9},                                           \
+    {T::Header, kNoId, L"矿粉", group, x(2), y, w, 9},                                           \
     {T::Header, kNoId, L"水",     group, x(3), y, w, 9},                                           \
     {T::Header, kNoId, L"砂",     group, x(4), y, w, 9},                                           \
     {T::Header, kNoId, L"石",     group, x(5), y, w, 9},                                           \
@@ -49,7 +49,7 @@ constexpr short kLineW = 324;
 #define MIXORA_MATERIAL_ROW(type, first, group, y, x, w, row)                                      \
     {type, (first) + 0, L"", group, x(0), y, w, H, nullptr, false, L"水泥 " row},                  \
     {type, (first) + 1, L"", group, x(1), y, w, H, nullptr, false, L"粉煤灰 " row},                \
-    {type, (first) + 2, L"", group, x(2), y, w, H, nullptr, false, L"矿渣粉 " row},                \
+    {type, (first) + 2, L"", group, x(2), y, w, H, nullptr, false, L"矿粉 " row},                \
     {type, (first) + 3, L"", group, x(3), y, w, H, nullptr, false, L"水 " row},                    \
     {type, (first) + 4, L"", group, x(4), y, w, H, nullptr, false, L"砂 " row},                    \
     {type, (first) + 5, L"", group, x(5), y, w, H, nullptr, false, L"石 " row},                    \

@@ -37,7 +37,7 @@ std::string BasisText(const trial::Computed<trial::DesignBasis>& basis) {
     const trial::DesignBasis& b = *basis.value;
     const Mix& m = b.mix;
     return "依据设计：水泥 " + Fixed(m.cement, 0) + "、粉煤灰 " + Fixed(m.fly_ash, 0) +
-           "、矿渣粉 " + Fixed(m.slag, 0) + "、水 " + Fixed(m.water, 0) + "、砂 " +
+           "、矿粉 " + Fixed(m.slag, 0) + "、水 " + Fixed(m.water, 0) + "、砂 " +
            Fixed(m.sand, 0) + "、石 " + Fixed(m.stone, 0) + "、外加剂 " + Fixed(m.admixture, 2) +
            " kg/m³；水胶比 " + Fixed(b.ratios.water_binder, 2) + "，砂率 " +
            Fixed(b.ratios.sand_ratio_percent, 1) + "%，粗骨料最大公称粒径 " +
