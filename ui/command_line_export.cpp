@@ -6,14 +6,13 @@
 #include "export_target.h"
 #include "file_io.h"
 #include "lab_command_line.h"
+#include "lab_settings.h"
 #include "recent_store.h"
 #include "report_info_dialog.h"
 #include "report_writers.h"
 #include "utf.h"
 
 #include <windows.h>
-
-#include <shlobj.h>
 
 namespace mixora::ui {
 
@@ -40,23 +39,13 @@ void SayOnStandardError(const std::wstring& text) {
     Say(STD_ERROR_HANDLE, text + L"\r\n");
 }
 
-// A text value of the settings (HKCU\Software\Mixora); empty when there is none.
-std::wstring SettingText(const wchar_t* name) {
-    wchar_t value[32768];
-    DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS)
-        return {};
-    return value;
-}
-
 // What the lab database's commands need of Windows.
 class WindowsLabPlatform final : public lab::LabPlatform {
   public:
     std::string DefaultDatabase() override { return Narrow(LabDatabasePath()); }
     // The name set for the register (HKCU\Software\Mixora value UserName), else the login's.
     std::string PersonName() override {
-        std::wstring name = SettingText(L"UserName");
+        std::wstring name = ReadSetting(kSettingsKey, kUserNameValue);
         if (name.empty()) {
             wchar_t login[257]{};
             DWORD size = 257;
@@ -144,14 +133,7 @@ int LabFromCommandLine(const std::vector<std::wstring>& arguments) {
 }
 
 std::wstring LabDatabasePath() {
-    if (std::wstring set = SettingText(L"LabDatabase"); !set.empty()) return FullPathOf(set);
-    wchar_t folder[MAX_PATH]{};
-    if (SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
-                         folder) != S_OK)
-        return L"lab.sqlite";
-    const std::wstring mixora = std::wstring(folder) + L"\\Mixora";
-    CreateDirectoryW(mixora.c_str(), nullptr);
-    return mixora + L"\\lab.sqlite";
+    return Widen(LabDatabaseOfSettings(kSettingsKey));
 }
 
 } // namespace mixora::ui
