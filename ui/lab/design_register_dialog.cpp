@@ -92,7 +92,7 @@ std::string RevisionLine(const RegisteredDesign& design) {
 class RegisterDialog final : public ModalDialog {
   public:
     RegisterDialog(LabAccess& lab, store::LabDatabase& database, bool skinned)
-        : ModalDialog("配合比台账", skinned), lab_(lab), database_(database), skinned_(skinned),
+        : ModalDialog("配合比台账", skinned), lab_(lab), skinned_(skinned),
           designs_(*database.connection) {}
     std::optional<std::int64_t> Show(HWND owner) {
         Run(owner, kDialog);
@@ -111,7 +111,6 @@ class RegisterDialog final : public ModalDialog {
     void Failed(const store::StoreError& error) { lab_.Say(dialog(), error.Message()); }
 
     LabAccess& lab_;
-    store::LabDatabase& database_;
     bool skinned_;
     store::DesignRegister designs_;
     Form form_{kForm};
@@ -204,10 +203,7 @@ void RegisterDialog::ShowDetails(const std::vector<std::string>& more) {
 void RegisterDialog::OnStep(DesignStep step) {
     const store::DesignStepInfo& info = store::InfoOf(step);
     const std::wstring what = Widen(info.name) + L"配合比";
-    if (!database_.notice().empty()) {
-        lab_.Say(dialog(), Narrow(what) + "：实验室数据库是只读打开的。\n\n" + database_.notice());
-        return;
-    }
+    if (!lab_.Writable(dialog(), what.c_str())) return;
     const auto design = Selected(true);
     if (!design) return;
     if (step == DesignStep::Withdraw &&

@@ -73,7 +73,7 @@ std::wstring Lines(const std::vector<std::string>& lines) {
 class LibraryDialog final : public ModalDialog {
   public:
     LibraryDialog(LabAccess& lab, store::LabDatabase& database, bool skinned)
-        : ModalDialog("原材料库", skinned), lab_(lab), database_(database), skinned_(skinned),
+        : ModalDialog("原材料库", skinned), lab_(lab), skinned_(skinned),
           library_(*database.connection), designs_(*database.connection) {}
     void Show(HWND owner) { Run(owner, kDialog); }
 
@@ -91,14 +91,9 @@ class LibraryDialog final : public ModalDialog {
         lab_.Say(dialog(), error.Message());
         return false;
     }
-    bool CanChange(const wchar_t* what) {
-        if (database_.notice().empty()) return true;
-        lab_.Say(dialog(), Narrow(what) + "：实验室数据库是只读打开的。\n\n" + database_.notice());
-        return false;
-    }
+    bool CanChange(const wchar_t* what) { return lab_.Writable(dialog(), what) != nullptr; }
 
     LabAccess& lab_;
-    store::LabDatabase& database_;
     bool skinned_;
     store::MaterialLibrary library_;
     store::DesignRegister designs_;
