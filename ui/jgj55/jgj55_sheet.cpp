@@ -377,9 +377,8 @@ void Jgj55Sheet::OnTakeNewer(bool& changed) {
 
 void Jgj55Sheet::Apply(
     const std::vector<std::pair<lab::MaterialRole, store::MaterialRecord>>& records) {
-    // The sheet's inputs as they stand; when one cannot be read, the last that could.
-    std::string problem;
-    Inputs inputs = ReadInputs(problem).value_or(inputs_);
+    // The sheet's inputs as they stand, a field that does not read kept as typed.
+    Inputs inputs = ReadInputs();
     std::vector<std::string> notes;
     for (const auto& [role, record] : records) {
         for (std::string& note : lab::ApplyRecord(role, record, inputs))
