@@ -8,6 +8,7 @@
 #include "jgj55_content.h"
 #include "file_io.h"
 #include "lab_command_line.h"
+#include "lab_settings.h"
 #include "recent_store.h"
 #include "report_info_dialog.h"
 #include "report_writers.h"
@@ -15,8 +16,6 @@
 #include "utf.h"
 
 #include <windows.h>
-
-#include <shlobj.h>
 
 namespace mixora::ui {
 
@@ -49,7 +48,7 @@ class WindowsLabPlatform final : public lab::LabPlatform {
     std::string DefaultDatabase() override { return Narrow(LabDatabasePath()); }
     // The name set for the register (HKCU\Software\Mixora value UserName), else the login's.
     std::string PersonName() override {
-        std::wstring name = SettingText(L"UserName");
+        std::wstring name = SettingText(kUserNameValue);
         if (name.empty()) {
             wchar_t login[257]{};
             DWORD size = 257;
@@ -146,14 +145,7 @@ int LabFromCommandLine(const std::vector<std::wstring>& arguments) {
 }
 
 std::wstring LabDatabasePath() {
-    if (std::wstring set = SettingText(L"LabDatabase"); !set.empty()) return FullPathOf(set);
-    wchar_t folder[MAX_PATH]{};
-    if (SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
-                         folder) != S_OK)
-        return L"lab.sqlite";
-    const std::wstring mixora = std::wstring(folder) + L"\\Mixora";
-    CreateDirectoryW(mixora.c_str(), nullptr);
-    return mixora + L"\\lab.sqlite";
+    return Widen(LabDatabaseOfSettings(kSettingsKey));
 }
 
 } // namespace mixora::ui

@@ -11,6 +11,7 @@
 #include "frame_state.h"
 #include "handles.h"
 #include "help_commands.h"
+#include "lab_commands.h"
 #include "navigation.h"
 #include "program_titles.h"
 #include "report_commands.h"
@@ -52,6 +53,7 @@ class DesignWindow final : private SheetHost {
     // The window's command objects.
     FileCommands& files() { return files_; }
     ReportCommands& reports() { return reports_; }
+    LabCommands& labs() { return labs_; }
 
     // What its commands do, as a user's action runs them (file_commands.h, report_commands.h,
     // navigation.h).
@@ -89,6 +91,7 @@ class DesignWindow final : private SheetHost {
     MessageBoxes& Boxes() const override { return *frame_.options.message_boxes; }
     bool Skinned() const override { return frame_.skinned; }
     void ExitProgram() override;
+    LabAccess* Lab() override { return &labs_.access(); }
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
@@ -113,6 +116,7 @@ class DesignWindow final : private SheetHost {
     ReportCommands reports_;
     EditCommands edits_;
     HelpCommands help_;
+    LabCommands labs_;
     KeyboardNavigation keys_;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     base::unique_hfont font_;

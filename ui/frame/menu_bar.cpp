@@ -1,5 +1,6 @@
 #include "menu_bar.h"
 
+#include "lab_ids.h"
 #include "menu_ids.h"
 
 #include <span>
@@ -34,6 +35,11 @@ constexpr MenuItem kFileItems[] = {
     {kBatchTicket, L"配合比通知单(&T)...", true},
     {kExportBatchTicket, L"导出配合比通知单(&K)...", true},
     {0, nullptr},
+    {lab_ids::kRegisterDesign, L"登记到台账(&G)"},
+    {lab_ids::kRegister, L"台账(&L)..."},
+    {lab_ids::kBackup, L"备份实验室数据(&B)..."},
+    {lab_ids::kRestore, L"恢复实验室数据(&R)..."},
+    {0, nullptr},
     // the recent designs go here
     {kExitProgram, L"退出(&X)"},
 };
@@ -47,6 +53,9 @@ constexpr MenuItem kEditItems[] = {
     {0, nullptr},
     {kCopyResult, L"复制结果(&R)\tCtrl+Shift+C"},
     {kClearResults, L"清除计算结果(&L)\tCtrl+Shift+Del"},
+};
+constexpr MenuItem kMaterialItems[] = {
+    {lab_ids::kLibrary, L"原材料库(&L)..."},
 };
 constexpr MenuItem kHelpItems[] = {
     {kGuide, L"使用说明(&G)\tF1"},
@@ -63,6 +72,7 @@ struct Popup {
 constexpr Popup kPopups[] = {
     {L"文件(&F)", kFileItems},
     {L"编辑(&E)", kEditItems},
+    {L"材料(&M)", kMaterialItems},
     {L"帮助(&H)", kHelpItems},
 };
 

@@ -63,6 +63,21 @@ inline constexpr int Checks = 6212; // multi-line: one check a line
 inline constexpr int Status = 6213; // the status line at the bottom
 inline constexpr int Trial = 6214; // button 试配与调整…: the laboratory's trial of the design
 
+// 原材料记录: the library's record chosen for each material (lists, in the order of
+// lab::MaterialRole: 水泥, 粉煤灰, 矿粉, 砂, 石, 外加剂), what is newer in the library, the
+// button that takes it, and the cost per m³ from the records' prices. (The source marks, each
+// 400 above its field, hold 6402 … 6428 in part: these take what they leave.)
+inline constexpr int Material(int role) {
+    return 6430 + role;
+}
+inline constexpr int MaterialNotice = 6417;
+inline constexpr int TakeNewer = 6418; // button 采用新版本
+inline constexpr int MaterialCost = 6419;
+inline constexpr int MaterialGroup = 6420;
+inline constexpr int MaterialLabel(int role) {
+    return 6440 + role;
+}
+
 // The source mark beside a field: "自动 · 表 4.0.2（≤ C45）", "给定", "无法计算：…".
 inline constexpr int Mark(int field) {
     return field + 400;

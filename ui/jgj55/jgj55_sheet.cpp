@@ -277,6 +277,11 @@ void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& prob
             if (was_empty && Control(field.id) == focus) SendMessageW(focus, EM_SETSEL, 0, -1);
         }
         std::string mark = MarkText(given ? result[field.given] : shown);
+        // A value from the cement's record names it as its source.
+        if (given && field.id == ids::CementStrength)
+            if (const std::string source = picks_.CementSource(inputs_.cement_strength);
+                !source.empty())
+                mark += " · " + source;
         if (given && field.shown != field.given && shown.value &&
             shown.text != result[field.given].text)
             mark += "；采用 " + shown.text + "（" + shown.note + "）";
@@ -291,6 +296,7 @@ void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& prob
     Write(ids::MassRatio, result.mass_ratio);
     Write(ids::Checks, ChecksText(result));
     Write(ids::Status, StatusText(result, problem));
+    picks_.ShowCost(result);
 }
 
 void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
@@ -300,10 +306,20 @@ void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
         return;
     }
     if (code == EN_SETFOCUS) {
-        // A source mark too long for its column is read whole on the status line.
-        if (form_.Entry(ids::Mark(id)))
+        // A source mark too long for its column is read whole on the status line (only a derived
+        // field has a mark: the ids 400 above the others belong to other controls).
+        if (FindDerived(id) && form_.Entry(ids::Mark(id)))
             if (const std::wstring mark = Text(ids::Mark(id)); !mark.empty())
                 Write(ids::Status, "来源：" + Narrow(mark));
+        return;
+    }
+    if (id == ids::TakeNewer) {
+        if (code == BN_CLICKED) OnTakeNewer(changed);
+        return;
+    }
+    if (const auto role = MaterialPicks::RoleOf(id)) {
+        if (code == CBN_DROPDOWN) picks_.Fill(*role);
+        if (code == CBN_SELCHANGE) OnMaterial(*role, changed);
         return;
     }
     switch (code) {
@@ -347,6 +363,41 @@ void Jgj55Sheet::OnTrial(bool& changed) {
     changed = true;
 }
 
+void Jgj55Sheet::OnMaterial(lab::MaterialRole role, bool& changed) {
+    bool cleared = false;
+    if (auto record = picks_.Chosen(role, cleared)) {
+        Apply({{role, std::move(*record)}});
+        changed = true;
+        return;
+    }
+    if (!cleared) return;
+    changed = true;
+    picks_.ShowNotes({});
+    Recompute();
+}
+
+void Jgj55Sheet::OnTakeNewer(bool& changed) {
+    const auto newer = picks_.Newer();
+    if (newer.empty()) return;
+    Apply(newer);
+    changed = true;
+}
+
+void Jgj55Sheet::Apply(
+    const std::vector<std::pair<lab::MaterialRole, store::MaterialRecord>>& records) {
+    // The sheet's inputs as they stand, a field that does not read kept as typed.
+    Inputs inputs = ReadInputs();
+    std::vector<std::string> notes;
+    for (const auto& [role, record] : records) {
+        for (std::string& note : lab::ApplyRecord(role, record, inputs))
+            notes.push_back(std::move(note));
+        picks_.Cite(role, record);
+    }
+    ShowInputs(inputs);
+    picks_.ShowNotes(notes);
+    Recompute();
+}
+
 // Every value typed in place of a computed one is computed again (自动); the inputs stay.
 void Jgj55Sheet::ClearResults() {
     for (const DerivedField& field : kDerivedFields) {
@@ -357,18 +408,29 @@ void Jgj55Sheet::ClearResults() {
 }
 
 bool Jgj55Sheet::HasWork() const {
-    return !(inputs_ == Inputs{}) || !(trial_entries_ == trial::TrialEntries{});
+    return !(inputs_ == Inputs{}) || !(trial_entries_ == trial::TrialEntries{}) ||
+           !picks_.materials().empty();
 }
 
 void Jgj55Sheet::Reset() {
     trial_entries_ = {};
+    picks_.Take(nlohmann::json::array());
     inputs_ = Inputs{}; // nothing of the design before, the past results it kept included
     ShowInputs(inputs_);
     Recompute();
 }
 
 document::DesignDocument Jgj55Sheet::Put(document::DesignDocument base) const {
-    return session::WithJgj55Content(std::move(base), {inputs_, trial_entries_});
+    document::DesignDocument design =
+        session::WithJgj55Content(std::move(base), {inputs_, trial_entries_});
+    // The citations beside the rest of "extra"; a design that cites none keeps it as it was.
+    nlohmann::json extra = design.extra();
+    if (!picks_.materials().empty())
+        extra["materials"] = picks_.materials();
+    else
+        extra.erase("materials");
+    design.set_extra(std::move(extra));
+    return design;
 }
 
 void Jgj55Sheet::Take(const document::DesignDocument& document) {
@@ -376,6 +438,8 @@ void Jgj55Sheet::Take(const document::DesignDocument& document) {
     trial_entries_ = std::move(content.trial);
     inputs_ = content.inputs;
     ShowInputs(inputs_);
+    const auto materials = document.extra().find("materials");
+    picks_.Take(materials == document.extra().end() ? nlohmann::json::array() : *materials);
     Recompute();
 }
 

@@ -6,6 +6,7 @@
 #include "form.h"
 #include "inputs.h"
 #include "jgj55_layout.h"
+#include "material_picks.h"
 #include "program_titles.h"
 #include "result.h"
 #include "sheet_host.h"
@@ -57,6 +58,10 @@ class Jgj55Sheet final : public SheetView {
     void Recompute();
     // 试配与调整…: the trial dialog on a copy of the entries; 确定 keeps them.
     void OnTrial(bool& changed);
+    // A record chosen in 原材料记录, and 采用新版本: its values filled in, the citation kept.
+    void OnMaterial(lab::MaterialRole role, bool& changed);
+    void OnTakeNewer(bool& changed);
+    void Apply(const std::vector<std::pair<lab::MaterialRole, store::MaterialRecord>>& records);
     void ShowResult(const jgj55::Result& result, const std::string& problem);
     HWND Control(int id) const { return form_.Control(id); }
     std::wstring Text(int id) const { return form_.Text(id); }
@@ -69,6 +74,7 @@ class Jgj55Sheet final : public SheetView {
     jgj55::Result result_;
     trial::TrialEntries trial_entries_; // as the trial was recorded
     bool trial_open_ = false;           // the trial dialog is up
+    MaterialPicks picks_{form_, host_};
 };
 
 } // namespace mixora::ui
