@@ -9,6 +9,7 @@
 #include "recent_store.h"
 #include "report_info_dialog.h"
 #include "report_writers.h"
+#include "settings_values.h"
 #include "utf.h"
 
 #include <windows.h>
@@ -40,30 +41,11 @@ void SayOnStandardError(const std::wstring& text) {
     Say(STD_ERROR_HANDLE, text + L"\r\n");
 }
 
-// A text value of the settings (HKCU\Software\Mixora); empty when there is none.
-std::wstring SettingText(const wchar_t* name) {
-    wchar_t value[32768];
-    DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS)
-        return {};
-    return value;
-}
-
 // What the lab database's commands need of Windows.
 class WindowsLabPlatform final : public lab::LabPlatform {
   public:
     std::string DefaultDatabase() override { return Narrow(LabDatabasePath()); }
-    // The name set for the register (HKCU\Software\Mixora value UserName), else the login's.
-    std::string PersonName() override {
-        std::wstring name = SettingText(L"UserName");
-        if (name.empty()) {
-            wchar_t login[257]{};
-            DWORD size = 257;
-            if (GetUserNameW(login, &size)) name = login;
-        }
-        return Narrow(name);
-    }
+    std::string PersonName() override { return Narrow(PersonNameOfSettings()); }
     bool IsNetworkDrive(char letter) override {
         const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
         return GetDriveTypeW(root) == DRIVE_REMOTE;
@@ -143,8 +125,23 @@ int LabFromCommandLine(const std::vector<std::wstring>& arguments) {
     return outcome.exit_code;
 }
 
-std::wstring LabDatabasePath() {
-    if (std::wstring set = SettingText(L"LabDatabase"); !set.empty()) return FullPathOf(set);
+std::wstring PersonNameOfSettings(const std::wstring& settings_key) {
+    std::wstring name = SettingText(L"UserName", settings_key);
+    if (name.empty()) {
+        wchar_t login[257]{};
+        DWORD size = 257;
+        if (GetUserNameW(login, &size)) name = login;
+    }
+    return name;
+}
+
+std::wstring LabDatabasePath(const std::wstring& settings_key) {
+    if (std::wstring set = SettingText(L"LabDatabase", settings_key); !set.empty())
+        return FullPathOf(set);
+    return DefaultLabDatabasePath();
+}
+
+std::wstring DefaultLabDatabasePath() {
     wchar_t folder[MAX_PATH]{};
     if (SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
                          folder) != S_OK)

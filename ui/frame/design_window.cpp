@@ -50,7 +50,7 @@ DesignWindow::DesignWindow(DesignWindowOptions options)
                                              DesignWindow* other = OpenWindowOf(kind);
                                              return other ? &other->files() : nullptr;
                                          }),
-      reports_(frame_, files_), edits_(frame_), help_(frame_), keys_(frame_) {
+      reports_(frame_, files_), edits_(frame_), help_(frame_), labs_(frame_), keys_(frame_) {
     SheetHost& host = *this;
     const DesignWindowOptions& made = frame_.options;
     frame_.sheet = made.make_sheet ? made.make_sheet(host, made.number_format)
@@ -273,7 +273,7 @@ void DesignWindow::OnMenuCommand(int id) {
         PostMessageW(frame_.hwnd, WM_CLOSE, 0, 0);
         return;
     }
-    files_.Run(id) || reports_.Run(id) || edits_.Run(id) || help_.Run(id);
+    files_.Run(id) || reports_.Run(id) || edits_.Run(id) || help_.Run(id) || labs_.Run(id);
 }
 
 // Unloading: the skin comes off the window and every control. The unload waits while the sheet
