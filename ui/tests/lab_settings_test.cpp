@@ -4,6 +4,7 @@
 // without them those cases are skipped).
 #include "connection_string.h"
 #include "control_text.h"
+#include "callback_guard.h"
 #include "credential_store.h"
 #include "database_settings_dialog.h"
 #include "database_settings_form.h"
@@ -12,6 +13,7 @@
 #include "lab_database_settings.h"
 #include "modal_driver.h"
 #include "utf.h"
+#include "window_classes.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -80,7 +82,11 @@ class RecordedBoxes final : public MessageBoxes {
 
 class LabSettingsTest : public ::testing::Test {
   protected:
-    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, kKey); }
+    void SetUp() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+        base::SetInternalErrorReporter(
+            [](std::wstring_view message) { ADD_FAILURE() << Narrow(message); });
+    }
     void TearDown() override {
         if (!forget_.empty()) ForgetPassword(Widen(lab::CredentialTarget(forget_)));
         RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
@@ -106,6 +112,7 @@ TEST_F(LabSettingsTest, ThePasswordGoesToTheCredentialStoreAndNeverToTheRegistry
         loaded.connection,
         "Driver={PostgreSQL Unicode};Server=lab-db.example;Port=5432;Database=lab;Uid=zhang;");
     EXPECT_EQ(Narrow(KeptPassword(loaded.connection)), password);
+    EXPECT_TRUE(RegistryHoldsText("lab-db.example")); // the search does find what is there
     EXPECT_FALSE(RegistryHoldsText(password));
     EXPECT_FALSE(RegistryHoldsText("Pw-不在注册表"));
 
@@ -147,6 +154,11 @@ TEST_F(LabSettingsTest, TestConnectionSaysTheLoginAndItsRolesOrWhatFailed) {
     };
     std::vector<std::wstring> results;
     RecordedBoxes boxes;
+    // The dialog's owner, as a design window would be: of this program, its classes registered.
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    ASSERT_TRUE(RegisterWindowClasses(instance, DefWindowProcW));
+    HWND owner = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 instance, nullptr);
     std::size_t next = 0;
     ModalDriver::Drive(
         kDatabaseSettingsTitle,
@@ -163,7 +175,8 @@ TEST_F(LabSettingsTest, TestConnectionSaysTheLoginAndItsRolesOrWhatFailed) {
             ++next;
             return false;
         },
-        [&] { EditDatabaseSettings(nullptr, boxes, false, kKey); });
+        [&] { EditDatabaseSettings(owner, boxes, false, kKey); });
+    DestroyWindow(owner);
     ASSERT_EQ(results.size(), cases.size());
     for (std::size_t i = 0; i < cases.size(); ++i)
         for (const std::string& part : cases[i].said)
