@@ -46,10 +46,7 @@ class WindowsLabPlatform final : public lab::LabPlatform {
   public:
     std::string DefaultDatabase() override { return Narrow(LabDatabasePath()); }
     std::string PersonName() override { return Narrow(PersonNameOfSettings()); }
-    bool IsNetworkDrive(char letter) override {
-        const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
-        return GetDriveTypeW(root) == DRIVE_REMOTE;
-    }
+    bool IsNetworkDrive(char letter) override { return IsNetworkDriveLetter(letter); }
     std::string FullPath(const std::string& path) override {
         return Narrow(FullPathOf(Widen(path)));
     }
@@ -71,16 +68,6 @@ std::vector<std::string> Utf8Arguments(const std::vector<std::wstring>& argument
     for (const std::wstring& argument : arguments)
         narrow.push_back(Narrow(argument));
     return narrow;
-}
-
-// "\n" line ends as the console and Windows' files have them.
-std::wstring WindowsLines(const std::string& text) {
-    std::wstring lines;
-    for (const wchar_t c : Widen(text)) {
-        if (c == L'\n') lines += L'\r';
-        lines += c;
-    }
-    return lines;
 }
 
 } // namespace
@@ -120,9 +107,14 @@ bool IsLabCommandLine(const std::vector<std::wstring>& arguments) {
 int LabFromCommandLine(const std::vector<std::wstring>& arguments) {
     WindowsLabPlatform platform;
     const lab::LabOutcome outcome = lab::RunLabCommandLine(Utf8Arguments(arguments), platform);
-    Say(STD_OUTPUT_HANDLE, WindowsLines(outcome.out));
+    Say(STD_OUTPUT_HANDLE, WidenLines(outcome.out));
     if (outcome.exit_code != 0) SayOnStandardError(Widen(outcome.error));
     return outcome.exit_code;
+}
+
+bool IsNetworkDriveLetter(char letter) {
+    const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
+    return GetDriveTypeW(root) == DRIVE_REMOTE;
 }
 
 std::wstring PersonNameOfSettings(const std::wstring& settings_key) {

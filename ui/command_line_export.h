@@ -30,6 +30,9 @@ bool IsLabCommandLine(const std::vector<std::wstring>& arguments);
 // error; the process's exit code.
 int LabFromCommandLine(const std::vector<std::wstring>& arguments);
 
+// Whether Windows reports the drive of that letter as a network drive.
+bool IsNetworkDriveLetter(char letter);
+
 // The person working, as the register records them: HKCU\Software\Mixora value UserName, else
 // the Windows login name.
 std::wstring PersonNameOfSettings(const std::wstring& settings_key = kSettingsKey);

@@ -1,6 +1,7 @@
 #include "database_settings_form.h"
 
 #include "administrator_login_dialog.h"
+#include "command_line_export.h"
 #include "connection_string.h"
 #include "control_text.h"
 #include "database_settings_ids.h"
@@ -43,16 +44,6 @@ constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Group
 
 constexpr int kSharedOnly[] = {kConnection, kPassword, kInitialize, kMigrate};
 
-// "\n" as an edit control breaks lines.
-std::wstring EditLines(const std::string& text) {
-    std::wstring lines;
-    for (const wchar_t c : Widen(text)) {
-        if (c == L'\n') lines += L'\r';
-        lines += c;
-    }
-    return lines;
-}
-
 // The wait cursor while the network is asked.
 class WaitCursor {
   public:
@@ -64,11 +55,6 @@ class WaitCursor {
   private:
     HCURSOR before_;
 };
-
-bool IsNetworkDrive(char letter) {
-    const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
-    return GetDriveTypeW(root) == DRIVE_REMOTE;
-}
 
 } // namespace
 
@@ -154,7 +140,7 @@ void DatabaseSettingsForm::TestConnection() {
         return ShowResult(check.message);
     }
     try {
-        store::LabDatabase database = lab::OpenLabOfSetting(setting, "", IsNetworkDrive);
+        store::LabDatabase database = lab::OpenLabOfSetting(setting, "", IsNetworkDriveLetter);
         std::string said = "本机数据库可以打开：" + setting.path + "（架构版本 " +
                            std::to_string(database.schema_version) + "）";
         if (!database.notice().empty()) said += "\n" + database.notice();
@@ -186,8 +172,9 @@ void DatabaseSettingsForm::Migrate() {
     if (!administrator) return;
     const WaitCursor waiting;
     try {
-        store::LabDatabase source = store::Doing(
-            "打开本机数据库", [&] { return store::OpenLabFile(setting.path, IsNetworkDrive); });
+        store::LabDatabase source = store::Doing("打开本机数据库", [&] {
+            return store::OpenLabFile(setting.path, IsNetworkDriveLetter);
+        });
         ShowResult(lab::MigrateLab(source, *administrator));
     } catch (const store::StoreError& error) {
         ShowResult("迁移未完成，共享数据库没有写入任何内容。\n" + error.Message());
@@ -195,7 +182,7 @@ void DatabaseSettingsForm::Migrate() {
 }
 
 void DatabaseSettingsForm::ShowResult(const std::string& text) {
-    form_.Write(kResult, EditLines(text));
+    form_.Write(kResult, WidenLines(text));
 }
 
 void DatabaseSettingsForm::Say(const std::wstring& text, UINT style) {

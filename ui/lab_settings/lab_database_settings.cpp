@@ -24,11 +24,6 @@ std::unique_ptr<lab::LabSession>& Opened() {
     return session;
 }
 
-bool IsNetworkDrive(char letter) {
-    const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
-    return GetDriveTypeW(root) == DRIVE_REMOTE;
-}
-
 } // namespace
 
 lab::LabDatabaseSetting LoadLabDatabaseSetting(const std::wstring& key) {
@@ -67,7 +62,7 @@ store::LabDatabase OpenLabOfSettings(const std::wstring& key) {
     std::string password;
     if (setting.kind == lab::LabDatabaseKind::Shared)
         password = Narrow(KeptPassword(setting.connection));
-    store::LabDatabase database = lab::OpenLabOfSetting(setting, password, IsNetworkDrive);
+    store::LabDatabase database = lab::OpenLabOfSetting(setting, password, IsNetworkDriveLetter);
     SecureZeroMemory(password.data(), password.size());
     return database;
 }
