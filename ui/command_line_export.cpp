@@ -118,7 +118,7 @@ bool IsNetworkDriveLetter(char letter) {
 }
 
 std::wstring PersonNameOfSettings(const std::wstring& settings_key) {
-    std::wstring name = SettingText(L"UserName", settings_key);
+    std::wstring name = ReadSetting(settings_key, L"UserName");
     if (name.empty()) {
         wchar_t login[257]{};
         DWORD size = 257;
@@ -128,7 +128,7 @@ std::wstring PersonNameOfSettings(const std::wstring& settings_key) {
 }
 
 std::wstring LabDatabasePath(const std::wstring& settings_key) {
-    if (std::wstring set = SettingText(L"LabDatabase", settings_key); !set.empty())
+    if (std::wstring set = ReadSetting(settings_key, L"LabDatabase"); !set.empty())
         return FullPathOf(set);
     return DefaultLabDatabasePath();
 }

@@ -3,6 +3,7 @@
 #include "command_line_export.h"
 #include "connection_string.h"
 #include "credential_store.h"
+#include "lab_command_line.h"
 #include "settings_values.h"
 #include "utf.h"
 
@@ -28,10 +29,18 @@ std::unique_ptr<lab::LabSession>& Opened() {
 
 lab::LabDatabaseSetting LoadLabDatabaseSetting(const std::wstring& key) {
     lab::LabDatabaseSetting setting;
-    setting.path = Narrow(LabDatabasePath(key));
-    setting.connection = Narrow(SettingText(kConnectionValue, key));
-    if (SettingText(kKindValue, key) == kShared && !setting.connection.empty())
+    setting.connection = Narrow(ReadSetting(key, kConnectionValue));
+    if (ReadSetting(key, kKindValue) == kShared && !setting.connection.empty())
         setting.kind = lab::LabDatabaseKind::Shared;
+    // A shared database named as the command line names one ("odbc:…"), set by hand.
+    const std::string file = Narrow(ReadSetting(key, kFileValue));
+    if (file.starts_with(lab::kSharedDatabasePrefix)) {
+        setting.kind = lab::LabDatabaseKind::Shared;
+        setting.connection = file.substr(lab::kSharedDatabasePrefix.size());
+        setting.path = Narrow(DefaultLabDatabasePath());
+        return setting;
+    }
+    setting.path = Narrow(LabDatabasePath(key));
     return setting;
 }
 
@@ -46,10 +55,10 @@ bool SaveLabDatabaseSetting(lab::LabDatabaseSetting setting, const std::wstring&
     SecureZeroMemory(kept_password.data(), kept_password.size() * sizeof(wchar_t));
     const std::wstring path = Widen(setting.path);
     // The default place is not written down, so that it follows the user's profile.
-    saved &= WriteSetting(kFileValue, path == DefaultLabDatabasePath() ? L"" : path, key);
-    saved &= WriteSetting(kConnectionValue, Widen(split.kept), key);
-    saved &= WriteSetting(kKindValue,
-                          setting.kind == lab::LabDatabaseKind::Shared ? kShared : L"local", key);
+    saved &= WriteSetting(key, kFileValue, path == DefaultLabDatabasePath() ? L"" : path);
+    saved &= WriteSetting(key, kConnectionValue, Widen(split.kept));
+    saved &= WriteSetting(key, kKindValue,
+                          setting.kind == lab::LabDatabaseKind::Shared ? kShared : L"local");
     return saved;
 }
 

@@ -6,7 +6,7 @@
 
 namespace mixora::ui {
 
-std::wstring SettingText(const wchar_t* name, const std::wstring& key) {
+std::wstring ReadSetting(const std::wstring& key, const wchar_t* name) {
     wchar_t value[32768];
     DWORD size = sizeof(value);
     if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size) !=
@@ -15,7 +15,7 @@ std::wstring SettingText(const wchar_t* name, const std::wstring& key) {
     return value;
 }
 
-bool WriteSetting(const wchar_t* name, const std::wstring& text, const std::wstring& key) {
+bool WriteSetting(const std::wstring& key, const wchar_t* name, const std::wstring& text) {
     HKEY created = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE,
                         nullptr, &created, nullptr) != ERROR_SUCCESS)

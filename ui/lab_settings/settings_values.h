@@ -7,10 +7,9 @@
 
 namespace mixora::ui {
 
-// The value (REG_SZ); empty when there is none.
-std::wstring SettingText(const wchar_t* name, const std::wstring& key = kSettingsKey);
-// Writes it, or removes it when `text` is empty; false when the registry refused.
-bool WriteSetting(const wchar_t* name, const std::wstring& text,
-                  const std::wstring& key = kSettingsKey);
+// A text value (REG_SZ) under HKCU\<settings_key>; empty when there is none.
+std::wstring ReadSetting(const std::wstring& settings_key, const wchar_t* name);
+// Writes it, or removes it when `value` is empty; false when the registry refused.
+bool WriteSetting(const std::wstring& settings_key, const wchar_t* name, const std::wstring& value);
 
 } // namespace mixora::ui

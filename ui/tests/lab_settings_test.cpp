@@ -12,6 +12,7 @@
 #include "handles.h"
 #include "lab_database_settings.h"
 #include "modal_driver.h"
+#include "settings_values.h"
 #include "utf.h"
 #include "window_classes.h"
 
@@ -123,6 +124,12 @@ TEST_F(LabSettingsTest, ThePasswordGoesToTheCredentialStoreAndNeverToTheRegistry
     EXPECT_EQ(local.kind, lab::LabDatabaseKind::Local);
     EXPECT_EQ(local.path, "C:\\lab\\lab.sqlite");
     EXPECT_EQ(local.connection, loaded.connection);
+
+    // A shared database named by hand as the command line names one.
+    ASSERT_TRUE(WriteSetting(kKey, L"LabDatabase", L"odbc:DSN=实验室;Uid=li;"));
+    const lab::LabDatabaseSetting by_hand = LoadLabDatabaseSetting(kKey);
+    EXPECT_EQ(by_hand.kind, lab::LabDatabaseKind::Shared);
+    EXPECT_EQ(by_hand.connection, "DSN=实验室;Uid=li;");
 }
 
 TEST_F(LabSettingsTest, OpensTheSharedDatabaseOfTheSettingsAsItsLogin) {
