@@ -1,6 +1,7 @@
 // Step 8: the binder content (at least the least one), its parts and the admixture.
 #include "derivation.h"
 #include "design_steps.h"
+#include "input_ranges.h"
 
 #include <cmath>
 
@@ -99,8 +100,8 @@ void DeriveCement(Result& result) {
 
 void DeriveAdmixture(const Inputs& inputs, Result& result) {
     const double dosage = inputs.admixture_dosage;
-    if (!std::isfinite(dosage) || dosage < 0.0 || dosage >= 100.0) {
-        SetUnavailable(result, Quantity::Admixture, "外加剂掺量须为 0～100 % 之间的数");
+    if (!kDosageRange.Holds(dosage)) {
+        SetUnavailable(result, Quantity::Admixture, "外加剂掺量" + RangeRule(kDosageRange));
         return;
     }
     Needs needs(result);

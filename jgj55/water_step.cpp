@@ -2,6 +2,7 @@
 // what the water reducer saves.
 #include "derivation.h"
 #include "design_steps.h"
+#include "input_ranges.h"
 
 #include <cmath>
 
@@ -99,8 +100,8 @@ void DeriveWater(const Inputs& inputs, Result& result) {
         DeriveTableWater(inputs, result);
 
     const double beta = inputs.water_reduction;
-    if (!std::isfinite(beta) || beta < 0.0 || beta >= 100.0) {
-        SetUnavailable(result, Quantity::Water, "外加剂减水率 β 须为 0～100 % 之间的数");
+    if (!kReductionRange.Holds(beta)) {
+        SetUnavailable(result, Quantity::Water, "外加剂减水率 β " + RangeRule(kReductionRange));
         return;
     }
     Needs needs(result);

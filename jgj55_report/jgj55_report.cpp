@@ -1,11 +1,13 @@
 #include "jgj55_report.h"
 
 #include "jgj55_2011.h"
+#include "input_reading.h"
 #include "jgj55_basis.h"
 #include "least_batch.h"
 #include "report_sections.h"
 #include "shown_value.h"
 #include "step_catalog.h"
+#include "text_prefix.h"
 #include "trial_sections.h"
 
 #include <optional>
@@ -30,6 +32,14 @@ std::string Text(std::string_view text) {
 
 std::string Number(double value, int decimals) {
     return jgj55::FormatGiven(value, decimals);
+}
+
+// An input as the report shows it: its value, or the text typed when it does not read (there is
+// no value to show).
+std::string Input(const jgj55::Inputs& inputs, std::string_view key, double value, int decimals) {
+    if (const auto unread = inputs.unread.find(key); unread != inputs.unread.end())
+        return "“" + calc::TextPrefix(unread->second) + "”（有误）";
+    return Number(value, decimals);
 }
 
 // The materials of the mix in the order the report and the clipboard list them.
@@ -60,32 +70,47 @@ Section InputSection(const jgj55::Inputs& inputs) {
                                                  Text(standards::jgj55_2011::kTitle)),
                         KeyValue("计算方法", Text(jgj55::NameOf(inputs.method))),
                         KeyValue("强度等级", Text(jgj55::GradeName(inputs.grade))),
-                        KeyValue("坍落度", Number(inputs.slump, 0), "mm"),
+                        KeyValue("坍落度", Input(inputs, "slump", inputs.slump, 0), "mm"),
                         KeyValue("水泥", Text(jgj55::NameOf(inputs.cement_kind)) + " " +
                                              Text(jgj55::NameOf(inputs.cement_grade))),
                         KeyValue("粉煤灰", Text(jgj55::NameOf(inputs.fly_ash_grade)) + "，掺量 " +
-                                               Number(inputs.fly_ash_share, 0) + " %"),
+                                               Input(inputs, "fly_ash_share",
+                                                     inputs.fly_ash_share, 0) +
+                                               " %"),
                         KeyValue("矿粉", Text(jgj55::NameOf(inputs.slag_grade)) + "，掺量 " +
-                                             Number(inputs.slag_share, 0) + " %"),
+                                             Input(inputs, "slag_share", inputs.slag_share, 0) +
+                                             " %"),
                         KeyValue("粗骨料", Text(jgj55::NameOf(inputs.coarse)) + "，最大粒径 " +
                                                Text(jgj55::NameOf(inputs.max_size))),
                         KeyValue("砂", Text(jgj55::NameOf(inputs.sand))),
-                        KeyValue("外加剂掺量", Number(inputs.admixture_dosage, 1), "%"),
-                        KeyValue("外加剂减水率", Number(inputs.water_reduction, 0), "%"),
+                        KeyValue("外加剂掺量",
+                                 Input(inputs, "admixture_dosage", inputs.admixture_dosage, 1),
+                                 "%"),
+                        KeyValue("外加剂减水率",
+                                 Input(inputs, "water_reduction", inputs.water_reduction, 0), "%"),
                     },
                     3};
     if (inputs.method == jgj55::Method::Mass) {
-        section.rows.push_back(KeyValue("假定容重", Number(inputs.assumed_mass, 0), "kg/m³"));
+        section.rows.push_back(KeyValue(
+            "假定容重", Input(inputs, "assumed_mass", inputs.assumed_mass, 0), "kg/m³"));
     } else {
         const jgj55::VolumeMethodInputs& v = inputs.volume;
-        section.rows.push_back(KeyValue("水泥密度", Number(v.cement_density, 0), "kg/m³"));
-        section.rows.push_back(KeyValue("粉煤灰密度", Number(v.fly_ash_density, 0), "kg/m³"));
-        section.rows.push_back(KeyValue("矿粉密度", Number(v.slag_density, 0), "kg/m³"));
-        section.rows.push_back(KeyValue("砂表观密度", Number(v.sand_density, 0), "kg/m³"));
-        section.rows.push_back(KeyValue("石表观密度", Number(v.stone_density, 0), "kg/m³"));
-        section.rows.push_back(KeyValue("水密度", Number(v.water_density, 0), "kg/m³"));
-        section.rows.push_back(KeyValue("含气量 α", Number(v.air_percent, 0), "%"));
+        const auto density = [&](std::string_view caption, std::string_view key, double value) {
+            section.rows.push_back(KeyValue(caption, Input(inputs, key, value, 0), "kg/m³"));
+        };
+        density("水泥密度", "cement_density", v.cement_density);
+        density("粉煤灰密度", "fly_ash_density", v.fly_ash_density);
+        density("矿粉密度", "slag_density", v.slag_density);
+        density("砂表观密度", "sand_density", v.sand_density);
+        density("石表观密度", "stone_density", v.stone_density);
+        density("水密度", "water_density", v.water_density);
+        section.rows.push_back(
+            KeyValue("含气量 α", Input(inputs, "air_percent", v.air_percent, 0), "%"));
     }
+    // Nothing below is computed while an input does not read: say which, before all of it.
+    if (const std::string problem = jgj55::FirstInputProblem(inputs); !problem.empty())
+        section.rows.insert(section.rows.begin(),
+                            Note("输入有误：" + problem + "。本报告不给出计算结果。", true));
     return section;
 }
 

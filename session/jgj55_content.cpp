@@ -1,6 +1,10 @@
 #include "jgj55_content.h"
 
+#include "design_format.h"
+#include "input_reading.h"
 #include "inputs_json.h"
+#include "number_inputs.h"
+#include "text_position.h"
 #include "trial_json.h"
 
 #include <optional>
@@ -20,33 +24,81 @@ std::optional<trial::TrialEntries> ReadTrial(const Json& json) {
     return trial::TrialEntriesFromJson(json).value;
 }
 
-// Whether the trial's entries have a member `key`: the trial writes every member it has.
-bool IsTrialKey(std::string_view key) {
-    static const Json written = trial::TrialEntriesToJson({});
-    return written.contains(key);
+// Every member this version reads, at every depth, with the value it writes: the inputs with
+// every given value, past results and an unread text, and the trial's entries (written whole).
+const Json& KnownDesign() {
+    static const Json known = [] {
+        jgj55::Inputs inputs;
+        for (const jgj55::NumberInput& input : jgj55::NumberInputs())
+            if (input.given) input.given(inputs) = 1;
+        inputs.strength_results = {1};
+        return jgj55::InputsToJson(inputs);
+    }();
+    return known;
+}
+const Json& KnownTrial() {
+    static const Json known = trial::TrialEntriesToJson({});
+    return known;
+}
+
+// `now` with what `before` held that this version does not know, at every depth: a member of an
+// object that `known` lacks is kept as it was; one it has is as written now (gone when now has
+// it no more); the elements of an array of the same length are merged pairwise.
+Json Merged(const Json& before, Json now, const Json& known) {
+    if (before.is_object() && now.is_object() && known.is_object()) {
+        for (const auto& [key, value] : before.items()) {
+            const auto shape = known.find(key);
+            if (shape == known.end())
+                now[key] = value;
+            else if (const auto written = now.find(key); written != now.end())
+                *written = Merged(value, std::move(*written), *shape);
+        }
+    } else if (before.is_array() && now.is_array() && known.is_array() && !known.empty() &&
+               before.size() == now.size()) {
+        for (std::size_t i = 0; i < now.size(); ++i)
+            now[i] = Merged(before[i], std::move(now[i]), known.front());
+    }
+    return now;
 }
 
 // Puts `now` into members[key]. A member that reads as `now` is kept exactly as it is, and so is
 // its absence from a file that left it out while `now` is what an absent one reads as.
 template <class Value>
 void Put(Json& members, const char* key, const Value& now, Json now_json,
-         std::optional<Value> (*read)(const Json&), bool (*known)(std::string_view)) {
+         std::optional<Value> (*read)(const Json&), const Json& known) {
     const auto found = members.find(key);
     if (found == members.end()) {
         if (read(Json::object()) != now) members[key] = std::move(now_json);
         return;
     }
-    if (!found->is_object()) {
-        *found = std::move(now_json);
-        return;
-    }
     if (const std::optional<Value> before = read(*found); before && *before == now) return;
-    // The members of this version as written now (one it leaves out is gone), the others kept.
-    Json merged = Json::object();
-    for (const auto& [member, value] : found->items())
-        if (!known(member)) merged[member] = value;
-    merged.update(now_json);
-    *found = std::move(merged);
+    *found = Merged(*found, std::move(now_json), known);
+}
+
+// The first text of a member this version reads that no window could hold: longer than a
+// design's text may be, or with a NUL character (an edit control ends the text there).
+std::string TextProblem(const Json& value, const Json& known, const std::string& path) {
+    if (value.is_string()) {
+        const std::string& text = value.get_ref<const std::string&>();
+        if (text.find('\0') != std::string::npos) return "“" + path + "”的文本含有空字符（U+0000）";
+        if (document::CountCharacters(text) > document::kMaxDesignTextLength)
+            return "“" + path + "”的文本过长（超过 " +
+                   std::to_string(document::kMaxDesignTextLength) + " 个字符）";
+    } else if (value.is_object() && known.is_object()) {
+        for (const auto& [key, member] : value.items())
+            if (const auto shape = known.find(key); shape != known.end())
+                if (std::string problem =
+                        TextProblem(member, *shape, path.empty() ? key : path + "." + key);
+                    !problem.empty())
+                    return problem;
+    } else if (value.is_array() && known.is_array() && !known.empty()) {
+        for (std::size_t i = 0; i < value.size(); ++i)
+            if (std::string problem =
+                    TextProblem(value[i], known.front(), path + "[" + std::to_string(i) + "]");
+                !problem.empty())
+                return problem;
+    }
+    return {};
 }
 
 } // namespace
@@ -62,6 +114,11 @@ Jgj55Content Jgj55ContentOf(const document::DesignDocument& document) {
     return content;
 }
 
+std::string InputProblemOf(const document::DesignDocument& document) {
+    if (document.kind() != document::DesignKind::Jgj55) return {};
+    return jgj55::FirstInputProblem(Jgj55ContentOf(document).inputs);
+}
+
 document::DesignDocument WithJgj55Content(document::DesignDocument base,
                                           const Jgj55Content& content) {
     const Json design = jgj55::InputsToJson(content.inputs);
@@ -71,10 +128,18 @@ document::DesignDocument WithJgj55Content(document::DesignDocument base,
         return base;
     }
     Json members = base.content();
-    Put(members, "design", content.inputs, design, ReadInputs, jgj55::IsInputsKey);
-    Put(members, "trial", content.trial, entries, ReadTrial, IsTrialKey);
+    Put(members, "design", content.inputs, design, ReadInputs, KnownDesign());
+    Put(members, "trial", content.trial, entries, ReadTrial, KnownTrial());
     base.set_content(document::DesignKind::Jgj55, std::move(members));
     return base;
+}
+
+std::string DesignTextProblem(const nlohmann::json& design) {
+    return TextProblem(design, KnownDesign(), "");
+}
+
+std::string TrialTextProblem(const nlohmann::json& trial) {
+    return TextProblem(trial, KnownTrial(), "");
 }
 
 } // namespace mixora::session

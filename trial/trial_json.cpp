@@ -1,5 +1,7 @@
 #include "trial_json.h"
 
+#include "decimal_rounding.h"
+
 #include <array>
 #include <string_view>
 
@@ -10,6 +12,8 @@ namespace {
 using nlohmann::json;
 
 // The members of a MixTexts with their keys, for writing and reading alike.
+constexpr auto& Fixed = calc::ExactText;
+
 template <class Texts> auto MixMembers(Texts& t) {
     return std::array{std::pair{"cement", &t.cement},      std::pair{"fly_ash", &t.fly_ash},
                       std::pair{"slag", &t.slag},          std::pair{"water", &t.water},
@@ -61,8 +65,10 @@ class Reader {
     void Text(const json& value, std::string& into, const std::string& path) {
         if (value.is_string())
             into = value.get<std::string>();
+        else if (value.is_number_integer())
+            into = value.dump(); // every digit, as written
         else if (value.is_number())
-            into = value.dump();
+            into = Fixed(value.get<double>()); // 1e-7 as "0.0000001", which its stage reads
         else
             Fail(path, "应为文本");
     }

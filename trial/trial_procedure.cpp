@@ -20,8 +20,15 @@ StageState StrengthState(const TrialRecord& record) {
         else
             ++valid;
     }
-    state.filled = valid >= 2;
+    state.filled = valid >= 2 && record.strengths.value->unread.empty();
     if (state.filled) state.missing.clear();
+    return state;
+}
+
+// The production mix is filled with its mix per m³; what its mix per batch lacks is still said.
+StageState ProductionState(const TrialRecord& record) {
+    StageState state = State("施工配合比", record.production);
+    if (record.production.value) state.missing = record.production.value->per_batch.missing;
     return state;
 }
 
@@ -58,7 +65,7 @@ std::array<StageState, 7> Stages(const TrialRecord& record) {
             StrengthState(record),
             State("设计配合比", record.choice),
             State("表观密度校正", record.density),
-            State("施工配合比", record.production)};
+            ProductionState(record)};
 }
 
 } // namespace mixora::trial

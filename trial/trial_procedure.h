@@ -37,7 +37,8 @@ TrialRecord RunTrial(const Computed<DesignBasis>& basis, const AggregateMethod& 
 struct StageState {
     std::string_view name; // "试拌", "试拌配合比" …
     bool filled = false;
-    std::vector<std::string> missing; // what it lacks, when not filled
+    // What it lacks, when not filled; for the production mix, what its mix per batch lacks.
+    std::vector<std::string> missing;
 };
 
 // The seven stages in order. The strength results count as filled when at least two groups

@@ -3,7 +3,9 @@
 #include "design_file_read.h"
 #include "design_report.h"
 #include "design_session.h"
+#include "device_names.h"
 #include "export_target.h"
+#include "jgj55_content.h"
 #include "file_io.h"
 #include "lab_command_line.h"
 #include "recent_store.h"
@@ -74,17 +76,25 @@ std::vector<std::string> Utf8Arguments(const std::vector<std::wstring>& argument
 
 ExportOutcome ExportDesignReport(const std::vector<std::wstring>& arguments) {
     if (arguments.size() != 3) return {1, kUsage};
+    for (const std::wstring& given : {arguments[1], arguments[2]})
+        if (const auto device = session::DeviceNameProblem(given)) return {1, *device};
     const std::wstring design = FullPathOf(arguments[1]);
     const std::wstring out = FullPathOf(arguments[2]);
     const auto kind = session::ExportKindOfName(out);
     if (!kind) return {1, L"报告文件“" + out + L"”的扩展名应为 .html 或 .csv"};
+    if (SameFile(design, out))
+        return {1, L"报告文件“" + out + L"”就是设计文件本身，报告不能写在它上面"};
     auto read = ReadDesignFile(design, nullptr);
     if (const auto* problem = std::get_if<std::wstring>(&read))
         return {1, L"无法打开设计文件“" + design + L"”：" + *problem};
     session::DesignSession session;
     session.Opened(design, std::get<document::DesignDocument>(std::move(read)));
-    // The header stored in the file, or the defaults when it cannot be read, as the window's
-    // report has it.
+    // A report from a header that does not read, or of a design whose input does not, would
+    // not be the report asked for: refused, as a design that cannot be opened is.
+    if (const std::string problem = session.StoredReportInfoProblem(); !problem.empty())
+        return {1, L"设计文件“" + design + L"”中的报告信息无法读取：" + Widen(problem)};
+    if (const std::string problem = session::InputProblemOf(session.stored()); !problem.empty())
+        return {1, L"设计文件“" + design + L"”中的输入有误：" + Widen(problem)};
     const page::ReportPage page =
         session::DesignReport(session.stored(), session.report_info(TodayText()));
     const std::string bytes =

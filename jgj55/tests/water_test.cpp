@@ -60,7 +60,7 @@ TEST(Water, TheReducerSavesItsShareAndAGivenWaterStandsAlone) {
     inputs.water_reduction = 0; // 232.5 rounds half away
     EXPECT_EQ(TextOf(inputs, Quantity::Water), "233");
     inputs.water_reduction = 100;
-    EXPECT_EQ(ReasonOf(inputs, Quantity::Water), "外加剂减水率 β 须为 0～100 % 之间的数");
+    EXPECT_EQ(ReasonOf(inputs, Quantity::Water), "外加剂减水率 β 须不小于 0 且小于 100 %");
 
     inputs.water = 180;
     const Result result = ComputeDesign(inputs);

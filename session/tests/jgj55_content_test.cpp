@@ -46,5 +46,32 @@ TEST(Jgj55ContentTest, WhatAFileLeftOutStaysOutUntilItChangesAndWhatGoesIsGone) 
     EXPECT_FALSE(saved.content().at("design").contains("strength_results"));
 }
 
+TEST(Jgj55ContentTest, KeysThisVersionDoesNotKnowAreKeptAtEveryDepth) {
+    const json group = {{"strengths", {"", "", ""}}, {"density", ""}, {"made_on", "12-01"}};
+    document::DesignDocument file;
+    file.set_content(
+        document::DesignKind::Jgj55,
+        {{"design",
+          {{"grade", 35},
+           {"given", {{"water", 174}, {"water_note", "实测"}}},
+           {"volume", {{"sand_density", 2650}, {"sand_source", "河砂"}}}}},
+         {"trial",
+          {{"production", {{"sand_moisture_percent", "3.5"}, {"operator", "张工"}}},
+           {"strength", {{"groups", {group, group, group}}, {"machine", "YAW-2000"}}}}}});
+    Jgj55Content changed = Jgj55ContentOf(file);
+    changed.inputs.water.reset(); // a known key that goes
+    changed.inputs.slump = 180;
+    changed.trial.production.sand_moisture_percent = "4.0";
+    changed.trial.strength.groups[1].density = "2390";
+    const json saved = WithJgj55Content(file, changed).content();
+    EXPECT_EQ(saved["design"]["given"], (json{{"water_note", "实测"}}));
+    EXPECT_EQ(saved["design"]["volume"]["sand_source"], "河砂");
+    EXPECT_EQ(saved["trial"]["production"]["operator"], "张工");
+    EXPECT_EQ(saved["trial"]["production"]["sand_moisture_percent"], "4.0");
+    EXPECT_EQ(saved["trial"]["strength"]["machine"], "YAW-2000");
+    EXPECT_EQ(saved["trial"]["strength"]["groups"][1]["made_on"], "12-01");
+    EXPECT_EQ(saved["trial"]["strength"]["groups"][1]["density"], "2390");
+}
+
 } // namespace
 } // namespace mixora::session

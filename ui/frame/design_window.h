@@ -64,6 +64,8 @@ class DesignWindow final : private SheetHost {
     bool SaveDesignAs() { return files_.SaveAs(); }
     // The design file the sheet is tied to, and whether the sheet differs from it.
     const std::optional<std::wstring>& design_path() const { return frame_.session.path(); }
+    // The design file as this window last read or wrote it.
+    const FileStamp& disk_stamp() const { return frame_.disk_stamp; }
     bool IsModified() const { return files_.IsModified(); }
     void OnCopyResult() { reports_.CopyResult(); }
     bool OnExport(ReportKind kind = ReportKind::Design) { return reports_.Export(kind); }

@@ -2,6 +2,7 @@
 
 #include "clipboard.h"
 #include "cement_report.h"
+#include "device_names.h"
 #include "export_target.h"
 #include "file_io.h"
 #include "menu_ids.h"
@@ -31,6 +32,12 @@ constexpr int kDefaultExportType = 1; // HTML
 
 bool ReportCommands::Run(int id) {
     using namespace menu_ids;
+    // A ticket's commands reach a sheet without one only when sent by another program.
+    if ((id == kBatchTicket || id == kExportBatchTicket) && !frame_.sheet->HasBatchTicket()) {
+        frame_.Say(L"配合比通知单属于 JGJ 55-2011 配合比设计；这个设计没有配合比通知单。",
+                   MB_OK | MB_ICONINFORMATION);
+        return true;
+    }
     switch (id) {
     case kExport: Export(ReportKind::Design); return true;
     case kReportInfo: EditInfo(); return true;
@@ -52,6 +59,13 @@ void ReportCommands::set_info(report::ReportInfo info) {
     files_.UpdateTitle();
 }
 
+std::optional<std::wstring> ReportCommands::ExportTargetProblem(const std::wstring& path) const {
+    if (auto device = session::DeviceNameProblem(path)) return device;
+    if (frame_.session.path() && SameFile(*frame_.session.path(), path))
+        return L"“" + path + L"”是这个设计的设计文件，报告不能写在它上面。";
+    return std::nullopt;
+}
+
 page::ReportPage ReportCommands::PageOf(ReportKind kind) const {
     return kind == ReportKind::BatchTicket ? frame_.sheet->BatchTicket(info())
                                            : frame_.sheet->Report(info());
@@ -70,6 +84,10 @@ bool ReportCommands::Export(ReportKind kind) {
     const auto path = frame_.Dialogs().ChooseExport(
         frame_.hwnd, suggested, kExportTypes, static_cast<int>(std::size(kExportTypes)), &type);
     if (!path) return false;
+    if (const auto problem = ExportTargetProblem(*path)) {
+        frame_.Say(L"无法导出报告：" + *problem, MB_OK | MB_ICONWARNING);
+        return false;
+    }
     const session::ExportKind chosen =
         kExportKinds[type >= 0 && type < static_cast<int>(std::size(kExportKinds))
                          ? type
@@ -112,7 +130,8 @@ void ReportCommands::PrintPreview(ReportKind kind) {
 bool ReportCommands::PrintFrom(HWND owner, ReportKind kind) {
     Printers& printers = frame_.PrinterAccess();
     const auto no_printer = [&] {
-        frame_.Say(kNoPrinterMessage, MB_OK | MB_ICONINFORMATION, owner);
+        frame_.Say(kind == ReportKind::BatchTicket ? kNoPrinterTicketMessage : kNoPrinterMessage,
+                   MB_OK | MB_ICONINFORMATION, owner);
         return false;
     };
     if (!printers.AnyInstalled()) return no_printer();

@@ -9,6 +9,9 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
 namespace mixora::ui {
 
 // The pages the report commands act on: the design's report, or its batch ticket
@@ -40,6 +43,8 @@ class ReportCommands {
 
   private:
     page::ReportPage PageOf(ReportKind kind) const;
+    // Why a report cannot be written to `path` (a device's name, the design file itself).
+    std::optional<std::wstring> ExportTargetProblem(const std::wstring& path) const;
 
     FrameState& frame_;
     FileCommands& files_;

@@ -3,14 +3,14 @@
 #include "batch_ticket.h"
 #include "control_text.h"
 #include "design.h"
-#include "inputs_json.h"
+#include "design_format.h"
+#include "input_reading.h"
 #include "jgj55_clipboard.h"
 #include "jgj55_content.h"
 #include "jgj55_ids.h"
 #include "jgj55_report.h"
 #include "shown_value.h"
 #include "trial_dialog.h"
-#include "typed_number.h"
 #include "utf.h"
 
 #include <cmath>
@@ -25,30 +25,27 @@ using jgj55::Origin;
 using jgj55::Quantity;
 
 // A derived value the user may give: its field, the quantity it shows while 自动, the one
-// whose origin it shows while 给定, and where the inputs keep a given value.
+// whose origin it shows while 给定, and its input (number_inputs.h).
 struct DerivedField {
     int id;
     Quantity shown;
     Quantity given;
-    std::optional<double> Inputs::*member;
+    std::string_view key;
 };
 constexpr DerivedField kDerivedFields[] = {
-    {ids::Sigma, Quantity::Sigma, Quantity::Sigma, &Inputs::sigma},
-    {ids::CementSurplus, Quantity::CementSurplus, Quantity::CementSurplus, &Inputs::cement_surplus},
-    {ids::CementStrength, Quantity::CementStrength, Quantity::CementStrength,
-     &Inputs::cement_strength},
-    {ids::FlyAshFactor, Quantity::FlyAshFactor, Quantity::FlyAshFactor, &Inputs::fly_ash_factor},
-    {ids::SlagFactor, Quantity::SlagFactor, Quantity::SlagFactor, &Inputs::slag_factor},
-    {ids::BinderStrength, Quantity::BinderStrength, Quantity::BinderStrength,
-     &Inputs::binder_strength},
-    {ids::AlphaA, Quantity::AlphaA, Quantity::AlphaA, &Inputs::alpha_a},
-    {ids::AlphaB, Quantity::AlphaB, Quantity::AlphaB, &Inputs::alpha_b},
-    {ids::WaterBinder, Quantity::WaterBinder, Quantity::WaterBinderByStrength,
-     &Inputs::water_binder},
+    {ids::Sigma, Quantity::Sigma, Quantity::Sigma, "sigma"},
+    {ids::CementSurplus, Quantity::CementSurplus, Quantity::CementSurplus, "cement_surplus"},
+    {ids::CementStrength, Quantity::CementStrength, Quantity::CementStrength, "cement_strength"},
+    {ids::FlyAshFactor, Quantity::FlyAshFactor, Quantity::FlyAshFactor, "fly_ash_factor"},
+    {ids::SlagFactor, Quantity::SlagFactor, Quantity::SlagFactor, "slag_factor"},
+    {ids::BinderStrength, Quantity::BinderStrength, Quantity::BinderStrength, "binder_strength"},
+    {ids::AlphaA, Quantity::AlphaA, Quantity::AlphaA, "alpha_a"},
+    {ids::AlphaB, Quantity::AlphaB, Quantity::AlphaB, "alpha_b"},
+    {ids::WaterBinder, Quantity::WaterBinder, Quantity::WaterBinderByStrength, "water_binder"},
     {ids::WaterBeforeReducer, Quantity::WaterBeforeReducer, Quantity::WaterBeforeReducer,
-     &Inputs::water_before_reducer},
-    {ids::Water, Quantity::Water, Quantity::Water, &Inputs::water},
-    {ids::SandRatio, Quantity::SandRatio, Quantity::SandRatio, &Inputs::sand_ratio},
+     "water_before_reducer"},
+    {ids::Water, Quantity::Water, Quantity::Water, "water"},
+    {ids::SandRatio, Quantity::SandRatio, Quantity::SandRatio, "sand_ratio"},
 };
 
 const DerivedField* FindDerived(int id) {
@@ -57,28 +54,30 @@ const DerivedField* FindDerived(int id) {
     return nullptr;
 }
 
-// A number the user always types, with the name a problem gives it.
+// A number the user always types, and its input (number_inputs.h).
 struct PlainField {
     int id;
-    std::string_view name;
-    double& (*member)(Inputs&);
+    std::string_view key;
 };
 constexpr PlainField kPlainFields[] = {
-    {ids::Slump, "坍落度", [](Inputs& i) -> double& { return i.slump; }},
-    {ids::AssumedMass, "假定容重", [](Inputs& i) -> double& { return i.assumed_mass; }},
-    {ids::FlyAshShare, "粉煤灰掺量", [](Inputs& i) -> double& { return i.fly_ash_share; }},
-    {ids::SlagShare, "矿粉掺量", [](Inputs& i) -> double& { return i.slag_share; }},
-    {ids::Dosage, "外加剂掺量", [](Inputs& i) -> double& { return i.admixture_dosage; }},
-    {ids::WaterReduction, "减水率", [](Inputs& i) -> double& { return i.water_reduction; }},
-    {ids::CementDensity, "水泥密度", [](Inputs& i) -> double& { return i.volume.cement_density; }},
-    {ids::FlyAshDensity, "粉煤灰密度",
-     [](Inputs& i) -> double& { return i.volume.fly_ash_density; }},
-    {ids::SlagDensity, "矿粉密度", [](Inputs& i) -> double& { return i.volume.slag_density; }},
-    {ids::SandDensity, "砂表观密度", [](Inputs& i) -> double& { return i.volume.sand_density; }},
-    {ids::StoneDensity, "石表观密度", [](Inputs& i) -> double& { return i.volume.stone_density; }},
-    {ids::WaterDensity, "水密度", [](Inputs& i) -> double& { return i.volume.water_density; }},
-    {ids::AirPercent, "含气量", [](Inputs& i) -> double& { return i.volume.air_percent; }},
+    {ids::Slump, "slump"},
+    {ids::AssumedMass, "assumed_mass"},
+    {ids::FlyAshShare, "fly_ash_share"},
+    {ids::SlagShare, "slag_share"},
+    {ids::Dosage, "admixture_dosage"},
+    {ids::WaterReduction, "water_reduction"},
+    {ids::CementDensity, "cement_density"},
+    {ids::FlyAshDensity, "fly_ash_density"},
+    {ids::SlagDensity, "slag_density"},
+    {ids::SandDensity, "sand_density"},
+    {ids::StoneDensity, "stone_density"},
+    {ids::WaterDensity, "water_density"},
+    {ids::AirPercent, "air_percent"},
 };
+
+const jgj55::NumberInput& InputOf(std::string_view key) {
+    return *jgj55::FindNumberInput(key); // every key above names one (the sheet's test reads all)
+}
 
 // The results shown without a mark, and the ones with one.
 constexpr std::pair<int, Quantity> kAmounts[] = {
@@ -97,7 +96,6 @@ constexpr int kCoarseOptions[] = {ids::Gravel, ids::Crushed};
 constexpr int kSandOptions[] = {ids::FineSand, ids::MediumSand, ids::CoarseSand};
 constexpr int kMethodOptions[] = {ids::VolumeMethod, ids::MassMethod};
 constexpr std::span<const int> kOptionSets[] = {kCoarseOptions, kSandOptions, kMethodOptions};
-
 
 // "自动 · 表 5.1.3（…）", "给定", "无法计算：等待 fb（…）"; a note follows.
 std::string MarkText(const jgj55::Parameter& parameter) {
@@ -141,16 +139,6 @@ std::string StatusText(const jgj55::Result& result, const std::string& problem) 
     return text;
 }
 
-// A result in which nothing could be computed, for inputs that cannot be read.
-jgj55::Result Unreadable() {
-    jgj55::Result result;
-    for (jgj55::Parameter& parameter : result.parameters) {
-        parameter.origin = Origin::Unavailable;
-        parameter.reason = "输入有误";
-    }
-    return result;
-}
-
 template <class E> void AddChoices(HWND list, E current) {
     for (const auto& choice : jgj55::ChoicesOf(current))
         AddChoice(list, Widen(choice.name), static_cast<LPARAM>(choice.value));
@@ -169,6 +157,11 @@ Jgj55Sheet::Jgj55Sheet(SheetHost& host) : host_(host) {
 bool Jgj55Sheet::Create(HWND window) {
     if (!form_.Create(window)) return false;
     FillLists();
+    // No value needs more; a longer text (a huge paste) would only slow the window down and
+    // could not be saved.
+    for (const ControlEntry& entry : form_.Entries())
+        if (entry.type == ControlType::Text)
+            SendMessageW(Control(entry.id), EM_SETLIMITTEXT, document::kMaxDesignTextLength, 0);
     return true;
 }
 
@@ -228,18 +221,16 @@ void Jgj55Sheet::ShowInputs(const Inputs& inputs) {
     check(ids::VolumeMethod, inputs.method == jgj55::Method::Volume);
     check(ids::MassMethod, inputs.method == jgj55::Method::Mass);
 
-    Inputs copy = inputs;
     for (const PlainField& field : kPlainFields)
-        Write(field.id, jgj55::FormatGiven(field.member(copy), 0));
+        Write(field.id, jgj55::InputText(inputs, InputOf(field.key)));
     for (const DerivedField& field : kDerivedFields) {
-        const std::optional<double>& given = inputs.*field.member;
-        given_[field.id] = given.has_value();
-        Write(field.id,
-              given ? jgj55::FormatGiven(*given, jgj55::InfoOf(field.shown).decimals) : "");
+        const std::string text = jgj55::InputText(inputs, InputOf(field.key));
+        given_[field.id] = !text.empty();
+        Write(field.id, text);
     }
 }
 
-std::optional<Inputs> Jgj55Sheet::ReadInputs(std::string& problem) const {
+Inputs Jgj55Sheet::ReadInputs() const {
     Inputs inputs;
     inputs.strength_results = inputs_.strength_results; // kept from the file; not on the sheet
     inputs.grade = static_cast<int>(SelectedValue(Control(ids::Grade)));
@@ -258,38 +249,19 @@ std::optional<Inputs> Jgj55Sheet::ReadInputs(std::string& problem) const {
     inputs.method =
         IsChecked(Control(ids::MassMethod)) ? jgj55::Method::Mass : jgj55::Method::Volume;
 
-    for (const PlainField& field : kPlainFields) {
-        calc::TypedNumber read = calc::ReadTypedNumber(Narrow(Text(field.id)), field.name);
-        if (!read.value) {
-            problem = std::move(read.problem);
-            return std::nullopt;
-        }
-        field.member(inputs) = *read.value;
-    }
-    for (const DerivedField& field : kDerivedFields) {
-        const auto given = given_.find(field.id);
-        if (given == given_.end() || !given->second) continue;
-        const jgj55::QuantityInfo& info = jgj55::InfoOf(field.shown);
-        calc::TypedNumber read = calc::ReadTypedNumber(
-            Narrow(Text(field.id)), std::string(info.name) + " " + std::string(info.symbol));
-        if (!read.value) {
-            problem = std::move(read.problem);
-            return std::nullopt;
-        }
-        inputs.*field.member = *read.value;
-    }
+    // Each field read as the file reads it: what does not read is kept as typed.
+    for (const PlainField& field : kPlainFields)
+        jgj55::PutInput(inputs, InputOf(field.key), Narrow(Text(field.id)));
+    for (const DerivedField& field : kDerivedFields)
+        if (const auto given = given_.find(field.id); given != given_.end() && given->second)
+            jgj55::PutInput(inputs, InputOf(field.key), Narrow(Text(field.id)));
     return inputs;
 }
 
 void Jgj55Sheet::Recompute() {
-    std::string problem;
-    if (const auto inputs = ReadInputs(problem)) {
-        inputs_ = *inputs;
-        result_ = jgj55::ComputeDesign(inputs_);
-    } else {
-        result_ = Unreadable();
-    }
-    ShowResult(result_, problem);
+    inputs_ = ReadInputs();
+    result_ = jgj55::ComputeDesign(inputs_);
+    ShowResult(result_, jgj55::FirstInputProblem(inputs_));
 }
 
 void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& problem) {
@@ -330,7 +302,7 @@ void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
     switch (code) {
     case EN_CHANGE: {
         const ControlEntry* entry = form_.Entry(id);
-        if (!entry || entry->type != ControlType::Text) return;
+        if (!entry || entry->type != ControlType::Text || CutToLimit(Control(id))) return;
         if (FindDerived(id)) given_[id] = !Text(id).empty(); // typed: 给定; cleared: 自动
         break;
     }
@@ -361,16 +333,30 @@ void Jgj55Sheet::OnTrial(bool& changed) {
     bool accepted = false;
     {
         const OpenWhile up(trial_open_);
-        accepted = EditTrial(host_.Window(), design, entries, host_.Skinned());
+        accepted = EditTrial(host_.Window(), design, entries, host_.Boxes(), host_.Skinned());
     }
     if (!accepted) return;
     trial_entries_ = std::move(entries);
     changed = true;
 }
 
+// Every value typed in place of a computed one is computed again (自动); the inputs stay.
+void Jgj55Sheet::ClearResults() {
+    for (const DerivedField& field : kDerivedFields) {
+        given_[field.id] = false;
+        Write(field.id, "");
+    }
+    Recompute();
+}
+
+bool Jgj55Sheet::HasWork() const {
+    return !(inputs_ == Inputs{}) || !(trial_entries_ == trial::TrialEntries{});
+}
+
 void Jgj55Sheet::Reset() {
     trial_entries_ = {};
-    ShowInputs(Inputs{});
+    inputs_ = Inputs{}; // nothing of the design before, the past results it kept included
+    ShowInputs(inputs_);
     Recompute();
 }
 
@@ -386,8 +372,8 @@ void Jgj55Sheet::Take(const document::DesignDocument& document) {
     Recompute();
 }
 
-// The report is of the design as it is saved: the last inputs that could be read (result_ says
-// "输入有误" while a field cannot be read).
+// The report is of the design as it is saved: a field that does not read is named there, in
+// place of everything computed from it.
 page::ReportPage Jgj55Sheet::Report(const report::ReportInfo& info) const {
     return jgj55_report::BuildJgj55Report(inputs_, jgj55::ComputeDesign(inputs_), trial_entries_,
                                           info);

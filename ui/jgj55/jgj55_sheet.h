@@ -35,6 +35,8 @@ class Jgj55Sheet final : public SheetView {
     bool Busy() const override { return trial_open_; }
 
     void Reset() override;
+    void ClearResults() override;
+    bool HasWork() const override;
     document::DesignDocument Put(document::DesignDocument base) const override;
     void Take(const document::DesignDocument& document) override;
     page::ReportPage Report(const report::ReportInfo& info) const override;
@@ -50,8 +52,8 @@ class Jgj55Sheet final : public SheetView {
     void FillLists();
     void FillMaxSizes(jgj55::CoarseKind kind, jgj55::MaxSize wanted);
     void ShowInputs(const jgj55::Inputs& inputs);
-    // The inputs as the controls hold them, or what is wrong with one of them.
-    std::optional<jgj55::Inputs> ReadInputs(std::string& problem) const;
+    // The inputs as the controls hold them, a field that does not read kept as typed.
+    jgj55::Inputs ReadInputs() const;
     void Recompute();
     // 试配与调整…: the trial dialog on a copy of the entries; 确定 keeps them.
     void OnTrial(bool& changed);
@@ -63,7 +65,7 @@ class Jgj55Sheet final : public SheetView {
     SheetHost& host_;
     Form form_{Jgj55Form()};
     std::map<int, bool> given_; // derived field → the user typed its value
-    jgj55::Inputs inputs_;      // the last inputs that could be read
+    jgj55::Inputs inputs_;      // as the fields show them (Inputs::unread: as typed)
     jgj55::Result result_;
     trial::TrialEntries trial_entries_; // as the trial was recorded
     bool trial_open_ = false;           // the trial dialog is up

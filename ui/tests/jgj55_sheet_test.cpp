@@ -172,7 +172,7 @@ TEST_F(Jgj55SheetTest, AFileWhoseInputsCannotBeReadIsRefusedNamingThemAndTheShee
     std::string bytes = ReadBytes(path);
     const auto at = bytes.find("\"slump\":");
     ASSERT_NE(at, std::string::npos) << bytes;
-    bytes.insert(at + 8, "\"soft\",\"ignored\":"); // "slump": "soft", "ignored": 160
+    bytes.insert(at + 8, "true,\"ignored\":"); // "slump": true, "ignored": 160
     WriteBytes(path, bytes);
     ASSERT_TRUE(window->NewDesign());
     Set(j::Slump, L"120");

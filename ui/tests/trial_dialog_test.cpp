@@ -106,6 +106,7 @@ TEST_F(TrialDialogTest, TheButtonOpensTheTrialAndTheStrengthsChooseTheRatio) {
 
 TEST_F(TrialDialogTest, AGroupIsNamedInvalidWhenBothOuterCubesLieFarFromTheMiddle) {
     EnterWorkedExample();
+    boxes.answers = {IDNO}; // 取消 asks before the entries go: 放弃
     OpenTrial([](HWND dialog) {
         Type(dialog, t::Slump, L"160");
         TypeGroup(dialog, 0, L"30", L"40", L"50"); // both 25 % from 40
@@ -128,12 +129,14 @@ TEST_F(TrialDialogTest, AGroupIsNamedInvalidWhenBothOuterCubesLieFarFromTheMiddl
 
 TEST_F(TrialDialogTest, CancelDropsTheEntriesAndOkKeepsThem) {
     EnterWorkedExample();
+    boxes.answers = {IDNO}; // asked first: 放弃
     OpenTrial([](HWND dialog) {
         Type(dialog, t::Litres, L"25");
         Press(dialog, IDCANCEL);
         return true;
     });
     EXPECT_EQ(sheet->trial_entries(), trial::TrialEntries{});
+    EXPECT_EQ(boxes.shown.size(), 1u);
 
     OpenTrial([](HWND dialog) {
         EXPECT_EQ(Text(dialog, t::Litres), L"20");
@@ -239,6 +242,31 @@ TEST_F(TrialDialogTest, ADesignThatCannotBeComputedStillOpensAndSaysWhy) {
     });
     EXPECT_EQ(sheet->trial_entries().batch.litres, "30");
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(TrialDialogTest, AnEntryThatDoesNotReadIsSaidAtOnceAndNoEntryIsDroppedUnasked) {
+    EnterWorkedExample();
+    boxes.answers = {IDCANCEL, IDNO};
+    OpenTrial([](HWND dialog) {
+        EXPECT_EQ(SendMessageW(ModalDriver::Find(dialog, t::Cube(0, 0)), EM_GETLIMITTEXT, 0, 0),
+                  4096);
+        Type(dialog, t::Slump, L"160");
+        TypeGroup(dialog, 0, L"46,5", L"47.0", L"48.0");
+        TypeGroup(dialog, 1, L"41.5", L"41.0", L"42.0");
+        TypeGroup(dialog, 2, L"35.2", L"35.0", L"35.4");
+        EXPECT_NE(Text(dialog, t::GroupValue(0)).find(L"试件 1 抗压强度“46,5”不是数字"),
+                  std::wstring::npos)
+            << Text(dialog, t::GroupValue(0));
+        EXPECT_NE(Text(dialog, t::Stage(3)), L"强度试验结果：已填写");
+        EXPECT_EQ(Text(dialog, t::BinderWater), L""); // never from the other two groups
+        Press(dialog, IDCANCEL);                      // asked; 取消 goes back to the dialog
+        EXPECT_TRUE(IsWindow(dialog));
+        Press(dialog, IDCANCEL); // asked; 放弃
+        return true;
+    });
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].style, kKeepEntriesStyle);
+    EXPECT_EQ(sheet->trial_entries(), trial::TrialEntries{});
 }
 
 } // namespace

@@ -27,8 +27,10 @@ constexpr DialogLayout kDialog{
 
 class TrialDialog final : public ModalDialog {
   public:
-    TrialDialog(const TrialDesign& design, trial::TrialEntries entries, bool skinned)
-        : ModalDialog("试配与调整", skinned), design_(design), entries_(std::move(entries)) {}
+    TrialDialog(const TrialDesign& design, trial::TrialEntries entries, MessageBoxes& boxes,
+                bool skinned)
+        : ModalDialog("试配与调整", skinned), design_(design), entries_(entries),
+          given_(std::move(entries)), boxes_(boxes) {}
 
     // True when the user chose 确定.
     bool Edit(HWND owner) { return Run(owner, kDialog) == IDOK; }
@@ -42,6 +44,8 @@ class TrialDialog final : public ModalDialog {
 
     void ShowEntries();
     void ReadEntries();
+    // 取消 (or Esc, or the close box): what was changed is kept only when the user says so.
+    void OnCancel();
     void EnableAdjustmentFields();
     void Recompute();
     void DrawChart(const DRAWITEMSTRUCT& item) const;
@@ -50,13 +54,15 @@ class TrialDialog final : public ModalDialog {
 
     const TrialDesign& design_;
     trial::TrialEntries entries_;
+    const trial::TrialEntries given_; // as the dialog opened with them
+    MessageBoxes& boxes_;
     trial::TrialRecord record_;
     Form form_{TrialForm()};
 };
 
 void TrialDialog::ShowEntries() {
     for (const TrialTextField& field : TrialTextFields()) {
-        SendMessageW(Control(field.id), EM_LIMITTEXT, kTrialFieldLimit, 0);
+        SendMessageW(Control(field.id), EM_SETLIMITTEXT, kTrialFieldLimit, 0);
         form_.Write(field.id, Widen(field.text(entries_)));
     }
     for (const AdjustmentOption& option : AdjustmentOptions())
@@ -123,8 +129,12 @@ HWND TrialDialog::OnInit() {
 bool TrialDialog::OnCommand(int id, UINT code, HWND) {
     if (id == IDOK || id == IDCANCEL) {
         if (code != BN_CLICKED) return false;
-        if (id == IDOK) ReadEntries();
-        Close(id);
+        if (id == IDCANCEL) {
+            OnCancel();
+            return true;
+        }
+        ReadEntries();
+        Close(IDOK);
         return true;
     }
     if (form_.Writing()) return false;
@@ -134,9 +144,24 @@ bool TrialDialog::OnCommand(int id, UINT code, HWND) {
                         (entry->type == ControlType::Option && code == BN_CLICKED) ||
                         (entry->type == ControlType::Choice && code == CBN_SELCHANGE);
     if (!edited) return false;
+    if (entry->type == ControlType::Text && CutToLimit(Control(id))) return true;
     ReadEntries();
     Recompute();
     return true;
+}
+
+void TrialDialog::OnCancel() {
+    ReadEntries();
+    if (entries_ == given_) {
+        Close(IDCANCEL);
+        return;
+    }
+    switch (boxes_.Show(dialog(), L"试配与调整中录入的内容已修改。\n\n是否保留这些修改？",
+                        kTrialDialogTitle, kKeepEntriesStyle)) {
+    case IDYES: Close(IDOK); return;
+    case IDNO: Close(IDCANCEL); return;
+    default: return; // back to the dialog
+    }
 }
 
 INT_PTR TrialDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -151,8 +176,9 @@ INT_PTR TrialDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 } // namespace
 
-bool EditTrial(HWND owner, const TrialDesign& design, trial::TrialEntries& entries, bool skinned) {
-    TrialDialog dialog(design, entries, skinned);
+bool EditTrial(HWND owner, const TrialDesign& design, trial::TrialEntries& entries,
+               MessageBoxes& boxes, bool skinned) {
+    TrialDialog dialog(design, entries, boxes, skinned);
     if (!dialog.Edit(owner)) return false;
     entries = dialog.entries();
     return true;

@@ -78,9 +78,13 @@ void PutStrengths(Texts& texts, const trial::TrialRecord& record) {
         }
     if (!record.strengths.value) return;
     const trial::StrengthResults& results = *record.strengths.value;
-    for (int n = 0; n < 3; ++n)
-        if (const auto& group = results.groups[std::size_t(n)]; group.value)
+    for (int n = 0; n < 3; ++n) {
+        const auto& group = results.groups[std::size_t(n)];
+        if (group.value)
             texts[ids::GroupValue(n)] = GroupText(*group.value, results.specimen);
+        else if (results.entered[std::size_t(n)]) // which entry does not read, at once
+            texts[ids::GroupValue(n)] = Joined(group.missing);
+    }
 }
 
 void PutChoice(Texts& texts, const trial::TrialRecord& record) {
@@ -160,6 +164,8 @@ Texts TrialTexts(const trial::Computed<trial::DesignBasis>& basis,
 
 std::string StageLine(const trial::StageState& stage) {
     const std::string name(stage.name);
+    if (stage.filled && !stage.missing.empty()) // the production mix without its batch
+        return name + "：每盘用量无法计算：" + Joined(stage.missing);
     if (stage.filled) return name + "：已填写";
     if (stage.missing.empty()) return name + "：未完成";
     return name + "：" + Joined(Summarised(stage.missing));
