@@ -8,7 +8,6 @@
 #include "jgj55_content.h"
 #include "file_io.h"
 #include "lab_command_line.h"
-#include "lab_settings.h"
 #include "recent_store.h"
 #include "report_info_dialog.h"
 #include "report_writers.h"
@@ -16,6 +15,8 @@
 #include "utf.h"
 
 #include <windows.h>
+
+#include <shlobj.h>
 
 namespace mixora::ui {
 
@@ -46,20 +47,8 @@ void SayOnStandardError(const std::wstring& text) {
 class WindowsLabPlatform final : public lab::LabPlatform {
   public:
     std::string DefaultDatabase() override { return Narrow(LabDatabasePath()); }
-    // The name set for the register (HKCU\Software\Mixora value UserName), else the login's.
-    std::string PersonName() override {
-        std::wstring name = SettingText(kUserNameValue);
-        if (name.empty()) {
-            wchar_t login[257]{};
-            DWORD size = 257;
-            if (GetUserNameW(login, &size)) name = login;
-        }
-        return Narrow(name);
-    }
-    bool IsNetworkDrive(char letter) override {
-        const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
-        return GetDriveTypeW(root) == DRIVE_REMOTE;
-    }
+    std::string PersonName() override { return Narrow(PersonNameOfSettings()); }
+    bool IsNetworkDrive(char letter) override { return IsNetworkDriveLetter(letter); }
     std::string FullPath(const std::string& path) override {
         return Narrow(FullPathOf(Widen(path)));
     }
@@ -81,16 +70,6 @@ std::vector<std::string> Utf8Arguments(const std::vector<std::wstring>& argument
     for (const std::wstring& argument : arguments)
         narrow.push_back(Narrow(argument));
     return narrow;
-}
-
-// "\n" line ends as the console and Windows' files have them.
-std::wstring WindowsLines(const std::string& text) {
-    std::wstring lines;
-    for (const wchar_t c : Widen(text)) {
-        if (c == L'\n') lines += L'\r';
-        lines += c;
-    }
-    return lines;
 }
 
 } // namespace
@@ -139,13 +118,41 @@ bool IsLabCommandLine(const std::vector<std::wstring>& arguments) {
 int LabFromCommandLine(const std::vector<std::wstring>& arguments) {
     WindowsLabPlatform platform;
     const lab::LabOutcome outcome = lab::RunLabCommandLine(Utf8Arguments(arguments), platform);
-    Say(STD_OUTPUT_HANDLE, WindowsLines(outcome.out));
+    Say(STD_OUTPUT_HANDLE, WidenLines(outcome.out));
     if (outcome.exit_code != 0) SayOnStandardError(Widen(outcome.error));
     return outcome.exit_code;
 }
 
-std::wstring LabDatabasePath() {
-    return Widen(LabDatabaseOfSettings(kSettingsKey));
+bool IsNetworkDriveLetter(char letter) {
+    const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
+    return GetDriveTypeW(root) == DRIVE_REMOTE;
+}
+
+std::wstring PersonNameOfSettings(const std::wstring& settings_key) {
+    std::wstring name = SettingText(kUserNameValue, settings_key);
+    if (name.empty()) {
+        wchar_t login[257]{};
+        DWORD size = 257;
+        if (GetUserNameW(login, &size)) name = login;
+    }
+    return name;
+}
+
+std::wstring LabDatabasePath(const std::wstring& settings_key) {
+    if (std::wstring set = SettingText(kLabDatabaseValue, settings_key); !set.empty())
+        // A shared database set by hand ("odbc:…") is no path.
+        return Narrow(set).starts_with(lab::kSharedDatabasePrefix) ? set : FullPathOf(set);
+    return DefaultLabDatabasePath();
+}
+
+std::wstring DefaultLabDatabasePath() {
+    wchar_t folder[MAX_PATH]{};
+    if (SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+                         folder) != S_OK)
+        return L"lab.sqlite";
+    const std::wstring mixora = std::wstring(folder) + L"\\Mixora";
+    CreateDirectoryW(mixora.c_str(), nullptr);
+    return mixora + L"\\lab.sqlite";
 }
 
 } // namespace mixora::ui

@@ -10,6 +10,11 @@
 
 namespace mixora::ui {
 
+// The lab database (a file, or "odbc:" and a shared database's connection string) and the person
+// working, whom the register records (lab_database_settings.h keeps the rest of the database's).
+inline constexpr const wchar_t* kLabDatabaseValue = L"LabDatabase";
+inline constexpr const wchar_t* kUserNameValue = L"UserName";
+
 // A text value of the settings; empty when there is none.
 std::wstring SettingText(const wchar_t* name, const std::wstring& key = kSettingsKey);
 

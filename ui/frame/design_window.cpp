@@ -56,7 +56,7 @@ DesignWindow::DesignWindow(DesignWindowOptions options)
                 DesignWindow* other = OpenWindowOf(kind);
                 return other ? &other->labs() : nullptr;
             }),
-      keys_(frame_) {
+      databases_(frame_), keys_(frame_) {
     SheetHost& host = *this;
     const DesignWindowOptions& made = frame_.options;
     frame_.sheet = made.make_sheet ? made.make_sheet(host, made.number_format)
@@ -298,7 +298,8 @@ void DesignWindow::OnMenuCommand(int id) {
         ExitProgram();
         return;
     }
-    files_.Run(id) || reports_.Run(id) || edits_.Run(id) || labs_.Run(id) || help_.Run(id);
+    files_.Run(id) || reports_.Run(id) || edits_.Run(id) || labs_.Run(id) || databases_.Run(id) ||
+        help_.Run(id);
 }
 
 // Unloading: the skin comes off the window and every control. The unload waits while the sheet

@@ -2,15 +2,16 @@
 // A design window: the top-level window "Form" with its menu bar, around the sheet it shows
 // (sheet_view.h): its message procedure, its font, layout and DPI, the skin and high contrast,
 // the focus it comes back to, and the message loop. Its commands live in objects of their own
-// (file_commands.h, report_commands.h, edit_commands.h, help_commands.h, navigation.h); the
-// window hands each menu command to them. Several windows may be open in one process; the
-// process ends when the last one closes.
+// (file_commands.h, report_commands.h, edit_commands.h, help_commands.h, lab_commands.h,
+// database_commands.h, navigation.h); the window hands each menu command to them. Several windows
+// may be open in one process; the process ends when the last one closes.
 #include "design_window_options.h"
 #include "edit_commands.h"
 #include "file_commands.h"
 #include "frame_state.h"
 #include "handles.h"
 #include "help_commands.h"
+#include "database_commands.h"
 #include "lab_commands.h"
 #include "navigation.h"
 #include "program_titles.h"
@@ -117,6 +118,7 @@ class DesignWindow final : private SheetHost {
     EditCommands edits_;
     HelpCommands help_;
     LabCommands labs_;
+    DatabaseCommands databases_;
     KeyboardNavigation keys_;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     base::unique_hfont font_;

@@ -24,6 +24,10 @@ inline constexpr int kLabSettings = 5401;
 // which it prints, and its export.
 inline constexpr int kBatchTicket = 5120;
 inline constexpr int kExportBatchTicket = 5121;
+// The lab's database: its settings (实验室设置 — 数据库), and connecting anew to the shared
+// database after its server was away.
+inline constexpr int kDatabaseSettings = 5430;
+inline constexpr int kReconnectLab = 5431;
 // The recent designs, most recent first.
 inline constexpr int kRecentFirst = 5111;
 inline constexpr int kRecentCount = 8;

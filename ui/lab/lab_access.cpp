@@ -1,7 +1,7 @@
 #include "lab_access.h"
 
 #include "lab_command_line.h"
-#include "lab_settings.h"
+#include "lab_database_settings.h"
 #include "settings.h"
 #include "person_dialog.h"
 #include "shared_lab.h"
@@ -11,42 +11,11 @@
 
 namespace mixora::ui {
 
-namespace {
-
-// The process's lab database and the name it was opened by (a change of the settings opens
-// the one they name next time).
-struct SharedLab {
-    std::string name;
-    std::unique_ptr<store::LabDatabase> database;
-};
-
-SharedLab& Shared() {
-    static SharedLab lab;
-    return lab;
-}
-
-bool IsNetworkDrive(char letter) {
-    const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
-    return GetDriveTypeW(root) == DRIVE_REMOTE;
-}
-
-} // namespace
-
-store::LabDatabase OpenLabOfSettings(const std::wstring& settings_key) {
-    const std::string name = LabDatabaseOfSettings(settings_key);
-    if (name.starts_with(lab::kSharedDatabasePrefix))
-        return odbc::OpenSharedLab(name.substr(lab::kSharedDatabasePrefix.size()));
-    return store::OpenLabFile(name, IsNetworkDrive);
-}
-
 store::LabDatabase* LabAccess::Database(HWND owner) {
-    SharedLab& lab = Shared();
-    const std::string name = LabDatabaseOfSettings(settings_key_);
-    if (lab.database && lab.name == name) return lab.database.get();
-    lab.database.reset();
+    const bool opening = !HasOpenedLab();
+    lab::LabSession* session = nullptr;
     try {
-        lab.database = std::make_unique<store::LabDatabase>(OpenLabOfSettings(settings_key_));
-        lab.name = name;
+        session = &OpenedLab(settings_key_);
     } catch (const store::StoreError& error) {
         std::string advice;
         // Never written to: the user restores a backup into a new database instead.
@@ -54,11 +23,13 @@ store::LabDatabase* LabAccess::Database(HWND owner) {
             advice =
                 "\n\n该文件未作任何改动。可将它移开或改名，然后用“文件 → 恢复实验室数据…”从备份"
                 "恢复（恢复时会新建数据库）。";
-        Say(owner, error.Message() + "\n\n实验室数据库：" + name + advice);
+        Say(owner, error.Message() + "\n\n实验室数据库：" +
+                       lab::DescribeSetting(LoadLabDatabaseSetting(settings_key_)) + advice);
         return nullptr;
     }
-    if (!lab.database->notice().empty()) Say(owner, lab.database->notice());
-    return lab.database.get();
+    // A read-only database's reason is said once, when it is opened.
+    if (opening && !session->database().notice().empty()) Say(owner, session->database().notice());
+    return &session->database();
 }
 
 store::LabDatabase* LabAccess::Writable(HWND owner, const wchar_t* what) {
@@ -71,9 +42,9 @@ store::LabDatabase* LabAccess::Writable(HWND owner, const wchar_t* what) {
 }
 
 std::optional<std::string> LabAccess::Person(HWND owner, bool skinned) {
-    if (store::LabDatabase* database = Shared().database.get()) {
-        if (std::string login = database->connection->Login(); !login.empty()) return login;
-    }
+    if (HasOpenedLab())
+        if (std::string login = OpenedLab(settings_key_).connection().Login(); !login.empty())
+            return login;
     std::wstring name = SettingText(kUserNameValue, settings_key_);
     if (!name.empty()) return Narrow(name);
     if (!AskPersonName(owner, name, boxes_, skinned)) return std::nullopt;
@@ -92,8 +63,7 @@ int LabAccess::Ask(HWND owner, const std::wstring& question, UINT style) const {
 }
 
 void LabAccess::CloseShared() {
-    Shared().database.reset();
-    Shared().name.clear();
+    CloseOpenedLab();
 }
 
 } // namespace mixora::ui

@@ -13,10 +13,6 @@
 
 namespace mixora::ui {
 
-// The lab database named by the settings under `settings_key`, opened: a file (read-only on a
-// network path, with the reason) or, for "odbc:…", the shared database. Throws StoreError.
-store::LabDatabase OpenLabOfSettings(const std::wstring& settings_key);
-
 class LabAccess {
   public:
     LabAccess(const std::wstring& settings_key, MessageBoxes& boxes)

@@ -6,7 +6,7 @@
 #include "jgj55_window_fixture.h"
 #include "lab_access.h"
 #include "lab_ids.h"
-#include "lab_settings.h"
+#include "settings.h"
 #include "settings.h"
 #include "material_library.h"
 #include "material_library_dialog.h"
