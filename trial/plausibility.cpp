@@ -11,10 +11,16 @@ namespace {
 
 namespace gbt14902 = standards::gbt14902_2012;
 
+// An aggregate wetter than this (%) is not met in a lab: a moisture whose hundredfold would be
+// wetter is no fraction typed for a per cent (a stone's 0.8 % is no 80 %).
+constexpr double kWettestAggregatePercent = 20;
+
 // "含水率 0.042 %？若为 4.2 % 请输入 4.2", after what it is of.
 std::optional<std::string> FractionNote(std::string_view what, const std::string& text) {
     const Reading moisture = ReadNumber(text, what);
-    if (!moisture.value || !(*moisture.value > 0) || !(*moisture.value < 1)) return std::nullopt;
+    if (!moisture.value || !(*moisture.value > 0) ||
+        *moisture.value * 100 > kWettestAggregatePercent)
+        return std::nullopt;
     const std::string percent = Plain(Round(*moisture.value * 100, 10));
     return std::string(what) + "：含水率 " + Plain(*moisture.value) + " %？若为 " + percent +
            " % 请输入 " + percent;

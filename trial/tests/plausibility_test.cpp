@@ -38,6 +38,9 @@ TEST(PlausibilityTest, AFractionalMoistureAndAHugeMixerAreNoted) {
                                                "搅拌机每盘 12 m³，大于 6 m³，请核对单位"}));
     e.production = {"4.2", "1", "", "6"};
     EXPECT_TRUE(PlausibilityNotes(180, e, TrialRecord{}).empty());
+    e.production = {"0.2", "0.8", "", "1"}; // 20 % sand could be; 80 % stone could not
+    EXPECT_EQ(PlausibilityNotes(180, e, TrialRecord{}),
+              std::vector<std::string>{"砂：含水率 0.2 %？若为 20 % 请输入 20"});
 }
 
 } // namespace
