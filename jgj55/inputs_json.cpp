@@ -15,7 +15,7 @@ template <class Member> struct Field {
 };
 
 // The values a user may give in place of the derived ones.
-constexpr std::array<Field<std::optional<double> Inputs::*>, 12> kGiven = {{
+constexpr std::array<Field<std::optional<double> Inputs::*>, 13> kGiven = {{
     {"sigma", &Inputs::sigma},
     {"cement_strength", &Inputs::cement_strength},
     {"cement_surplus", &Inputs::cement_surplus},
@@ -28,6 +28,7 @@ constexpr std::array<Field<std::optional<double> Inputs::*>, 12> kGiven = {{
     {"water_before_reducer", &Inputs::water_before_reducer},
     {"water", &Inputs::water},
     {"sand_ratio", &Inputs::sand_ratio},
+    {"binder", &Inputs::binder},
 }};
 
 constexpr std::array<Field<double Inputs::*>, 6> kNumbers = {{

@@ -27,7 +27,8 @@ TEST(Jgj55Basis, TheWorkedExampleHandsOverItsShownMixAndReproducesItsAggregates)
 
 TEST(Jgj55Basis, ADesignThatCannotBeComputedSaysWhyAndAnImpossibleMixHasNoAggregates) {
     jgj55::Inputs inputs = jgj55::WorkedExample();
-    inputs.grade = 60; // from C60 the user gives W/B
+    // F150 without an air-entraining agent: 表 7.2.2-1 gives no maximum W/B
+    inputs.requirements.frost = jgj55::FrostGrade::F150Up;
     const Computed<DesignBasis> basis = DesignBasisOf(inputs, jgj55::ComputeDesign(inputs));
     EXPECT_FALSE(basis.value);
     ASSERT_FALSE(basis.missing.empty());
