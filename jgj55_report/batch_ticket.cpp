@@ -2,6 +2,7 @@
 
 #include "choices.h"
 #include "jgj55_basis.h"
+#include "requirements_section.h"
 #include "report_sections.h"
 #include "shown_value.h"
 #include "trial_number.h"
@@ -25,16 +26,19 @@ constexpr std::size_t kDensityStage = 5;
 constexpr std::size_t kProductionStage = 6;
 
 Section HeaderSection(const jgj55::Inputs& inputs, const report::ReportInfo& info) {
-    return {"",
-            {
-                KeyValue("工程名称", info.project),
-                KeyValue("使用部位", info.location),
-                KeyValue("强度等级", std::string(jgj55::GradeName(inputs.grade))),
-                KeyValue("坍落度", jgj55::FormatGiven(inputs.slump, 0), "mm"),
-                KeyValue("报告编号", info.report_number),
-                KeyValue("日期", info.date),
-            },
-            2};
+    Section section{"",
+                    {
+                        KeyValue("工程名称", info.project),
+                        KeyValue("使用部位", info.location),
+                        KeyValue("强度等级", std::string(jgj55::GradeName(inputs.grade))),
+                        KeyValue("坍落度", jgj55::FormatGiven(inputs.slump, 0), "mm"),
+                        KeyValue("报告编号", info.report_number),
+                        KeyValue("日期", info.date),
+                    },
+                    2};
+    if (const std::string required = RequirementsLine(inputs); !required.empty())
+        section.rows.push_back(KeyValue("特殊要求", required));
+    return section;
 }
 
 // Why the part of the ticket that stage `last` gives cannot be given: the design's reasons, or

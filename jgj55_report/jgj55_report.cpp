@@ -4,6 +4,7 @@
 #include "jgj55_basis.h"
 #include "least_batch.h"
 #include "report_sections.h"
+#include "requirements_section.h"
 #include "shown_value.h"
 #include "step_catalog.h"
 #include "trial_sections.h"
@@ -197,6 +198,8 @@ page::ReportPage BuildJgj55Report(const jgj55::Inputs& inputs, const jgj55::Resu
     std::vector<Section>& sections = report_page.sections;
     sections.push_back(report::HeaderSection(info, inputs.environment, inputs.structure));
     sections.push_back(InputSection(inputs));
+    if (auto requirements = RequirementsSection(inputs))
+        sections.push_back(std::move(*requirements));
     for (const jgj55::StepInfo& step : jgj55::DesignSteps())
         sections.push_back(StepSection(step, result));
     sections.push_back(MixSection(result, missing));

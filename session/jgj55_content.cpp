@@ -1,10 +1,12 @@
 #include "jgj55_content.h"
 
 #include "inputs_json.h"
+#include "requirements_json.h"
 #include "trial_json.h"
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace mixora::session {
 
@@ -14,6 +16,10 @@ using Json = nlohmann::json;
 
 std::optional<jgj55::Inputs> ReadInputs(const Json& json) {
     return jgj55::InputsFromJson(json).inputs;
+}
+
+std::optional<jgj55::Requirements> ReadRequirements(const Json& json) {
+    return jgj55::RequirementsFromJson(json).requirements;
 }
 
 std::optional<trial::TrialEntries> ReadTrial(const Json& json) {
@@ -57,6 +63,9 @@ Jgj55Content Jgj55ContentOf(const document::DesignDocument& document) {
     const Json& members = document.content();
     if (const auto found = members.find("design"); found != members.end())
         if (auto inputs = ReadInputs(*found)) content.inputs = std::move(*inputs);
+    if (const auto found = members.find("requirements"); found != members.end())
+        if (auto requirements = ReadRequirements(*found))
+            content.inputs.requirements = std::move(*requirements);
     if (const auto found = members.find("trial"); found != members.end())
         if (auto entries = ReadTrial(*found)) content.trial = std::move(*entries);
     return content;
@@ -64,14 +73,22 @@ Jgj55Content Jgj55ContentOf(const document::DesignDocument& document) {
 
 document::DesignDocument WithJgj55Content(document::DesignDocument base,
                                           const Jgj55Content& content) {
-    const Json design = jgj55::InputsToJson(content.inputs);
+    // The requirements are a member of their own: "design" holds the rest of the inputs.
+    jgj55::Inputs inputs = content.inputs;
+    const jgj55::Requirements requirements = std::exchange(inputs.requirements, {});
+    const Json design = jgj55::InputsToJson(inputs);
+    const Json required = jgj55::RequirementsToJson(requirements);
     const Json entries = trial::TrialEntriesToJson(content.trial);
     if (base.kind() != document::DesignKind::Jgj55) {
-        base.set_content(document::DesignKind::Jgj55, {{"design", design}, {"trial", entries}});
+        Json members = {{"design", design}, {"trial", entries}};
+        if (!required.empty()) members["requirements"] = required;
+        base.set_content(document::DesignKind::Jgj55, std::move(members));
         return base;
     }
     Json members = base.content();
-    Put(members, "design", content.inputs, design, ReadInputs, jgj55::IsInputsKey);
+    Put(members, "design", inputs, design, ReadInputs, jgj55::IsInputsKey);
+    Put(members, "requirements", requirements, required, ReadRequirements,
+        jgj55::IsRequirementsKey);
     Put(members, "trial", content.trial, entries, ReadTrial, IsTrialKey);
     base.set_content(document::DesignKind::Jgj55, std::move(members));
     return base;

@@ -46,5 +46,32 @@ TEST(Jgj55ContentTest, WhatAFileLeftOutStaysOutUntilItChangesAndWhatGoesIsGone) 
     EXPECT_FALSE(saved.content().at("design").contains("strength_results"));
 }
 
+TEST(Jgj55ContentTest, TheRequirementsAreAMemberOfTheirOwnWrittenOnlyWhenThereAreAny) {
+    Jgj55Content content{jgj55::WorkedExample(), {}};
+    document::DesignDocument saved = WithJgj55Content({}, content);
+    EXPECT_FALSE(saved.content().contains("requirements"));
+
+    content.inputs.requirements.pumped = true;
+    content.inputs.requirements.pipe_bore = 125;
+    content.inputs.requirements.impermeability = jgj55::ImpermeabilityGrade::P8;
+    content.inputs.requirements.chloride = jgj55::ChlorideEnvironment::Deicing;
+    saved = WithJgj55Content(saved, content);
+    EXPECT_EQ(saved.content().at("requirements"),
+              json::parse(R"({"pumped": true, "pipe_bore": 125.0, "impermeability": "P8",
+                              "chloride": "deicing"})"));
+    EXPECT_FALSE(saved.content().at("design").contains("requirements"));
+    EXPECT_EQ(Jgj55ContentOf(saved), content);
+
+    // A key of a newer version is kept; a wrong value leaves the requirements at none.
+    json members = saved.content();
+    members["requirements"]["冬期施工"] = true;
+    saved.set_content(document::DesignKind::Jgj55, members);
+    content.inputs.requirements.mass = true;
+    EXPECT_EQ(WithJgj55Content(saved, content).content().at("requirements").at("冬期施工"), true);
+    members["requirements"]["frost"] = "F999";
+    saved.set_content(document::DesignKind::Jgj55, members);
+    EXPECT_EQ(Jgj55ContentOf(saved).inputs.requirements, jgj55::Requirements{});
+}
+
 } // namespace
 } // namespace mixora::session
