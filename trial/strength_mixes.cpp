@@ -6,12 +6,17 @@
 
 namespace mixora::trial {
 
-std::array<MixRatios, 3> StrengthMixRatios(const MixRatios& trial) {
+const standards::Constant& StrengthMixWaterBinderStep(int grade) {
+    return grade >= jgj55_2011::kHighStrengthGrade ? jgj55_2011::kHighStrengthMixWaterBinderStep
+                                                   : jgj55_2011::kStrengthMixWaterBinderStep;
+}
+
+std::array<MixRatios, 3> StrengthMixRatios(const MixRatios& trial,
+                                           const standards::Constant& water_binder_step) {
     std::array<MixRatios, 3> ratios{trial, trial, trial};
     for (int step = -1; step <= 1; ++step) {
         MixRatios& r = ratios[static_cast<std::size_t>(step + 1)];
-        r.water_binder =
-            Round(trial.water_binder + step * jgj55_2011::kStrengthMixWaterBinderStep.value, 2);
+        r.water_binder = Round(trial.water_binder + step * water_binder_step.value, 2);
         r.sand_ratio_percent = Round(trial.sand_ratio_percent +
                                          step * jgj55_2011::kStrengthMixSandRatioStepPercent.value,
                                      1);

@@ -2,6 +2,7 @@
 #include "jgj55_clipboard.h"
 #include "jgj55_report.h"
 #include "report_sections.h"
+#include "requirements_section.h"
 #include "step_catalog.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,23 @@ TEST(Jgj55Report, AMixThatCannotBeComputedSaysWhyAndHasNoTrialMasses) {
     EXPECT_TRUE(mix->rows[0].alert);
     EXPECT_TRUE(Contains(mix->rows[0].cells[0], std::string(kNoResult)));
     EXPECT_EQ(RowStarting(*Find(page, "试拌"), "材料"), nullptr);
+}
+
+TEST(Jgj55Report, TheRequirementsHaveASectionOfTheirOwnWithWhatTheTrialMustDo) {
+    EXPECT_EQ(Find(Report(WorkedExample()), "特殊要求"), nullptr);
+    jgj55::Inputs inputs = WorkedExample();
+    inputs.requirements.pumped = true;
+    inputs.requirements.impermeability = jgj55::ImpermeabilityGrade::P8;
+    const ReportPage page = Report(inputs);
+    const Section* section = Find(page, "特殊要求");
+    ASSERT_NE(section, nullptr);
+    EXPECT_EQ(section->rows[0].cells, (std::vector<std::string>{"要求", "泵送、抗渗 P8", ""}));
+    // Pt ≥ 8 / 10 + 0.2 = 1.0 MPa; the section stands before the design's steps.
+    EXPECT_NE(
+        RowStarting(*section, "试配：第 7.1.3 条：抗渗试验压力 Pt ≥ P/10 + 0.2 MPa = 1.0 MPa"),
+        nullptr);
+    EXPECT_EQ(page.sections[2].title, "特殊要求");
+    EXPECT_EQ(RequirementsLine(inputs), "泵送、抗渗 P8");
 }
 
 TEST(Jgj55Report, ClipboardRowsAreTabSeparatedTextAndAnHtmlTable) {

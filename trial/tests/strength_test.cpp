@@ -24,6 +24,15 @@ TEST(StrengthMixesTest, LowerWaterBinderRatioGoesWithLowerSandRatio) {
     EXPECT_EQ(StrengthMixRatios(trial)[2].water_binder, 0.48);
 }
 
+TEST(StrengthMixesTest, FromC60TheMixesAre002Apart) {
+    EXPECT_EQ(StrengthMixWaterBinderStep(55).value, 0.05);
+    const standards::Constant& step = StrengthMixWaterBinderStep(60);
+    EXPECT_EQ(step.source, "第 7.3.3 条");
+    const std::array<MixRatios, 3> r = StrengthMixRatios(MixRatios{0.31, 39, 20, 10, 1.2}, step);
+    EXPECT_EQ(r[0].water_binder, 0.29);
+    EXPECT_EQ(r[2].water_binder, 0.33);
+}
+
 TEST(StrengthMixesTest, EachMixIsProportionedWithTheSameWater) {
     const Computed<StrengthMixes> mixes = C30Mixes();
     ASSERT_TRUE(mixes.value);
