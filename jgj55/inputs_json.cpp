@@ -1,5 +1,7 @@
 #include "inputs_json.h"
 
+#include "json_keys.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -9,10 +11,7 @@ namespace {
 
 using nlohmann::json;
 
-template <class Member> struct Field {
-    std::string_view key;
-    Member member;
-};
+template <class Member> using Field = JsonField<Member>;
 
 // The values a user may give in place of the derived ones.
 constexpr std::array<Field<std::optional<double> Inputs::*>, 13> kGiven = {{
@@ -70,7 +69,7 @@ template <class In, class Visit> void ForEachChoice(In& inputs, Visit&& visit) {
 }
 
 std::string Quoted(std::string_view key) {
-    return "“" + std::string(key) + "”";
+    return QuotedKey(key);
 }
 
 class Reader {

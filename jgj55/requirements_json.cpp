@@ -1,6 +1,7 @@
 #include "requirements_json.h"
 
 #include "choices.h"
+#include "json_keys.h"
 
 #include <array>
 
@@ -9,10 +10,7 @@ namespace {
 
 using nlohmann::json;
 
-template <class Member> struct Field {
-    std::string_view key;
-    Member member;
-};
+template <class Member> using Field = JsonField<Member>;
 
 constexpr std::array<Field<bool Requirements::*>, 3> kFlags = {{
     {"pumped", &Requirements::pumped},
@@ -35,7 +33,7 @@ template <class In, class Visit> void ForEachChoice(In& requirements, Visit&& vi
 }
 
 std::string Quoted(std::string_view key) {
-    return "“" + std::string(key) + "”";
+    return QuotedKey(key);
 }
 
 RequirementsReading Refuse(std::string problem) {
