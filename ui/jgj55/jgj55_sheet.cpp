@@ -8,6 +8,7 @@
 #include "jgj55_content.h"
 #include "jgj55_ids.h"
 #include "jgj55_report.h"
+#include "requirement_rules.h"
 #include "shown_value.h"
 #include "trial_dialog.h"
 #include "typed_number.h"
@@ -92,12 +93,27 @@ constexpr std::pair<int, Quantity> kMarkedResults[] = {
     {ids::Binder, Quantity::Binder},
 };
 
+// The numbers of 特殊要求, empty when not given.
+struct RequirementField {
+    int id;
+    std::string_view name;
+    std::optional<double> jgj55::Requirements::*member;
+};
+constexpr RequirementField kRequirementFields[] = {
+    {ids::PumpHeight, "泵送高度", &jgj55::Requirements::pump_height},
+    {ids::PipeBore, "输送管径", &jgj55::Requirements::pipe_bore},
+    {ids::ImpermeabilityValue, "抗渗等级数值", &jgj55::Requirements::impermeability_value},
+    {ids::FrostValue, "抗冻等级数值", &jgj55::Requirements::frost_value},
+    {ids::AirContent, "目标含气量", &jgj55::Requirements::air_content},
+};
+// The chloride list's first entry: the row proposed from the environment class.
+constexpr LPARAM kProposedChloride = -1;
+
 // The option sets, each in its order on screen.
 constexpr int kCoarseOptions[] = {ids::Gravel, ids::Crushed};
 constexpr int kSandOptions[] = {ids::FineSand, ids::MediumSand, ids::CoarseSand};
 constexpr int kMethodOptions[] = {ids::VolumeMethod, ids::MassMethod};
 constexpr std::span<const int> kOptionSets[] = {kCoarseOptions, kSandOptions, kMethodOptions};
-
 
 // "自动 · 表 5.1.3（…）", "给定", "无法计算：等待 fb（…）"; a note follows.
 std::string MarkText(const jgj55::Parameter& parameter) {
@@ -189,6 +205,51 @@ void Jgj55Sheet::FillLists() {
     AddChoices(Control(ids::SlagGrade), jgj55::SlagGrade{});
     AddChoices(Control(ids::Environment), jgj55::EnvironmentClass{});
     AddChoices(Control(ids::Structure), jgj55::StructureType{});
+    AddChoices(Control(ids::Impermeability), jgj55::ImpermeabilityGrade{});
+    AddChoices(Control(ids::Frost), jgj55::FrostGrade{});
+    AddChoices(Control(ids::AirExposure), jgj55::AirExposure{});
+    AddChoice(Control(ids::Chloride), L"按环境类别建议", kProposedChloride);
+    AddChoices(Control(ids::Chloride), jgj55::ChlorideEnvironment{});
+}
+
+void Jgj55Sheet::ShowRequirements(const jgj55::Requirements& req) {
+    SetChecked(Control(ids::Pumped), req.pumped);
+    SetChecked(Control(ids::AirEntrained), req.air_entrained);
+    SetChecked(Control(ids::MassConcrete), req.mass);
+    SelectValue(Control(ids::Impermeability), static_cast<LPARAM>(req.impermeability));
+    SelectValue(Control(ids::Frost), static_cast<LPARAM>(req.frost));
+    SelectValue(Control(ids::AirExposure), static_cast<LPARAM>(req.air_exposure));
+    SelectValue(Control(ids::Chloride),
+                req.chloride ? static_cast<LPARAM>(*req.chloride) : kProposedChloride);
+    for (const RequirementField& field : kRequirementFields) {
+        const std::optional<double>& value = req.*field.member;
+        Write(field.id, value ? jgj55::FormatGiven(*value, 0) : "");
+    }
+}
+
+bool Jgj55Sheet::ReadRequirements(jgj55::Requirements& req, std::string& problem) const {
+    req.pumped = IsChecked(Control(ids::Pumped));
+    req.air_entrained = IsChecked(Control(ids::AirEntrained));
+    req.mass = IsChecked(Control(ids::MassConcrete));
+    req.impermeability = SelectedChoice<jgj55::ImpermeabilityGrade>(Control(ids::Impermeability));
+    req.frost = SelectedChoice<jgj55::FrostGrade>(Control(ids::Frost));
+    req.air_exposure = SelectedChoice<jgj55::AirExposure>(Control(ids::AirExposure));
+    const LPARAM chloride = SelectedValue(Control(ids::Chloride));
+    req.chloride = chloride == kProposedChloride
+                       ? std::nullopt
+                       : std::optional(static_cast<jgj55::ChlorideEnvironment>(chloride));
+    for (const RequirementField& field : kRequirementFields) {
+        const std::string typed = Narrow(Text(field.id));
+        req.*field.member = std::nullopt;
+        if (typed.empty()) continue;
+        calc::TypedNumber read = calc::ReadTypedNumber(typed, field.name);
+        if (!read.value) {
+            problem = std::move(read.problem);
+            return false;
+        }
+        req.*field.member = *read.value;
+    }
+    return true;
 }
 
 // The sizes the kind offers; `wanted` when it is one of them, else the nearest.
@@ -227,6 +288,7 @@ void Jgj55Sheet::ShowInputs(const Inputs& inputs) {
     check(ids::CoarseSand, inputs.sand == jgj55::SandFineness::Coarse);
     check(ids::VolumeMethod, inputs.method == jgj55::Method::Volume);
     check(ids::MassMethod, inputs.method == jgj55::Method::Mass);
+    ShowRequirements(inputs.requirements);
 
     Inputs copy = inputs;
     for (const PlainField& field : kPlainFields)
@@ -242,6 +304,7 @@ void Jgj55Sheet::ShowInputs(const Inputs& inputs) {
 std::optional<Inputs> Jgj55Sheet::ReadInputs(std::string& problem) const {
     Inputs inputs;
     inputs.strength_results = inputs_.strength_results; // kept from the file; not on the sheet
+    inputs.binder = inputs_.binder;                     // the same
     inputs.grade = static_cast<int>(SelectedValue(Control(ids::Grade)));
     inputs.cement_kind = SelectedChoice<jgj55::CementKind>(Control(ids::CementKind));
     inputs.cement_grade = SelectedChoice<jgj55::CementGrade>(Control(ids::CementGrade));
@@ -258,6 +321,7 @@ std::optional<Inputs> Jgj55Sheet::ReadInputs(std::string& problem) const {
     inputs.method =
         IsChecked(Control(ids::MassMethod)) ? jgj55::Method::Mass : jgj55::Method::Volume;
 
+    if (!ReadRequirements(inputs.requirements, problem)) return std::nullopt;
     for (const PlainField& field : kPlainFields) {
         calc::TypedNumber read = calc::ReadTypedNumber(Narrow(Text(field.id)), field.name);
         if (!read.value) {
@@ -318,6 +382,15 @@ void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& prob
         Write(id, result[quantity].value ? result[quantity].text : "");
     Write(ids::MassRatio, result.mass_ratio);
     Write(ids::Checks, ChecksText(result));
+    Write(ids::HighStrength, jgj55::IsHighStrength(inputs_.grade)
+                                 ? "高强（C60 及以上）：按第 7.3 节，表 7.3.2 取值应经试配确定"
+                                 : "高强：—（C60 及以上自动适用）");
+    std::string notes;
+    for (const std::string& advice : jgj55::RequirementAdvice(inputs_))
+        notes += (notes.empty() ? "" : "\r\n") + ("建议：" + advice);
+    for (const std::string& note : jgj55::RequirementTrialNotes(inputs_))
+        notes += (notes.empty() ? "" : "\r\n") + ("试配：" + note);
+    Write(ids::RequirementNotes, notes);
     Write(ids::Status, StatusText(result, problem));
 }
 
@@ -336,6 +409,7 @@ void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
     }
     case CBN_SELCHANGE: break;
     case BN_CLICKED:
+        if (id == ids::Pumped || id == ids::AirEntrained || id == ids::MassConcrete) break;
         if (!ArrowPartner(id)) return;
         if (id == ids::Gravel || id == ids::Crushed)
             FillMaxSizes(id == ids::Gravel ? jgj55::CoarseKind::Gravel : jgj55::CoarseKind::Crushed,

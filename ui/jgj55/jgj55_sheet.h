@@ -50,6 +50,9 @@ class Jgj55Sheet final : public SheetView {
     void FillLists();
     void FillMaxSizes(jgj55::CoarseKind kind, jgj55::MaxSize wanted);
     void ShowInputs(const jgj55::Inputs& inputs);
+    // 特殊要求: shown, and read into `req` (false, saying why, when a number cannot be read).
+    void ShowRequirements(const jgj55::Requirements& req);
+    bool ReadRequirements(jgj55::Requirements& req, std::string& problem) const;
     // The inputs as the controls hold them, or what is wrong with one of them.
     std::optional<jgj55::Inputs> ReadInputs(std::string& problem) const;
     void Recompute();
