@@ -90,4 +90,34 @@ std::string FormatFixed(double x, int decimals) {
     return negative ? "-" + digits : digits;
 }
 
+std::string ExactText(double x) {
+    if (!std::isfinite(x)) return "—";
+    // The shortest digits that read back as x ("1.2e+29"), written out without the exponent:
+    // fixed notation would give the binary value's every digit instead (1.2e29 is
+    // 120000000000000003793529864192 in binary).
+    std::array<char, 32> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+                                       std::chars_format::scientific);
+    const std::string_view text(buffer.data(), written.ptr);
+    const std::size_t e = text.find('e');
+    std::string digits = std::string(text.substr(0, 1));
+    if (e > 2) digits += text.substr(2, e - 2);
+    int power = 0;
+    const char* first = text.data() + e + 1;
+    if (*first == '+') ++first;
+    std::from_chars(first, text.data() + text.size(), power);
+    if (digits == "0") return "0";
+    std::string out;
+    const int point = power + 1; // digits before the point
+    if (point <= 0) {
+        out = "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
+    } else if (static_cast<std::size_t>(point) >= digits.size()) {
+        out = digits + std::string(static_cast<std::size_t>(point) - digits.size(), '0');
+    } else {
+        out = digits.substr(0, static_cast<std::size_t>(point)) + "." +
+              digits.substr(static_cast<std::size_t>(point));
+    }
+    return x < 0 ? "-" + out : out;
+}
+
 } // namespace mixora::calc

@@ -25,4 +25,9 @@ double RoundUp(double x, int decimals);
 // "174"); never "-0.00"; "—" for a value that is not finite.
 std::string FormatFixed(double x, int decimals);
 
+// The shortest text without an exponent that reads back as x exactly, for a value as it was
+// given rather than as a step shows it: 1e-7 → "0.0000001", 0.12345678912 → "0.12345678912",
+// 1.2e29 → "120000000000000000000000000000"; never "-0"; "—" for a value that is not finite.
+std::string ExactText(double x);
+
 } // namespace mixora::calc

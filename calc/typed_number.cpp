@@ -1,6 +1,7 @@
 #include "typed_number.h"
 
 #include "decimal_text.h"
+#include "text_prefix.h"
 
 #include <array>
 #include <utility>
@@ -74,7 +75,7 @@ std::string AsciiForm(std::string_view text) {
 TypedNumber ReadTypedNumber(std::string_view text, std::string_view caption) {
     const std::string ascii = AsciiForm(TrimBlanks(text));
     if (ascii.empty()) return {std::nullopt, std::string(caption) + "未填写"};
-    const std::string quoted = std::string(caption) + "“" + std::string(text) + "”";
+    const std::string quoted = std::string(caption) + "“" + TextPrefix(text) + "”";
 
     const std::optional<DecimalParts> parts = ScanDecimal(ascii, {});
     if (!parts || parts->length != ascii.size() || !parts->exponent.empty())

@@ -7,7 +7,8 @@
 //   point ．, plus ＋ and minus －, and the minus sign − (U+2212);
 // - then an optional sign and digits with at most one "." ("12", "-0.47", "+.5", "5.").
 // Anything else is refused, naming the field by its caption: an exponent ("1e3"), a group
-// separator ("1,000"), "NaN", "inf", a unit, and a magnitude beyond a double's range.
+// separator ("1,000"), "NaN", "inf", a unit, and a magnitude beyond a double's range. The
+// problem quotes at most the text's first 32 characters (text_prefix.h).
 #include <optional>
 #include <string>
 #include <string_view>

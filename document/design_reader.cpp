@@ -129,6 +129,13 @@ bool IsKindTopKey(std::string_view key) {
            std::find(kJgj55Members.begin(), kJgj55Members.end(), key) != kJgj55Members.end();
 }
 
+// Whether the top level holds a JGJ 55-2011 design's own members.
+bool HoldsKindMembers(const std::vector<RawMember>& members) {
+    return std::any_of(members.begin(), members.end(), [](const RawMember& member) {
+        return member.key == "kind" || member.key == "design" || member.key == "trial";
+    });
+}
+
 // The version of a file this program can read, or the error.
 std::variant<int, DocumentError> CheckVersion(const std::optional<Json>& version) {
     using enum DocumentErrorKind;
@@ -225,8 +232,12 @@ ReadResult DesignReader::Read(Json::object_t top, std::string_view text) {
     if (auto error = ReadExtra(top, members, document)) return *error;
     if (auto error = ReadFields(Take(top, "fields"), TextOf(members, "fields"), document))
         return *error;
-    if (auto error = ReadOptions(Take(top, "options"), TextOf(members, "options"), document))
+    if (auto error = ReadOptions(Take(top, "options"), TextOf(members, "options"), document)) {
+        // A design of another kind written as version 1 has no method: say what it is.
+        if (error->kind == DocumentErrorKind::NoMethod && HoldsKindMembers(members))
+            return DocumentError{DocumentErrorKind::KindInVersion1};
         return *error;
+    }
     document.unknown_keys_ = Kept(members, IsTopKey);
     return document;
 }

@@ -61,6 +61,10 @@ std::string ErrorMessage(const DocumentError& error) {
     case DocumentErrorKind::UnknownKind:
         return "由更新版本的 Mixora 保存（设计种类 " + Shown(error.key) + " 本版本不能打开）";
     case DocumentErrorKind::BadContent: return "键 " + error.key + " 的内容有误：" + error.detail;
+    case DocumentErrorKind::KindInVersion1:
+        return "这是 JGJ 55-2011 配合比设计，但文件写作版本 1（水泥配合比设计的格式）；"
+               "JGJ 55-2011 配合比设计应为 version 2 并写明 \"kind\": \"" +
+               std::string(kJgj55KindName) + "\"";
     }
     return "无法读取的设计文件";
 }

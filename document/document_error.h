@@ -29,6 +29,8 @@ enum class DocumentErrorKind {
     UnknownKind,      // a "kind" this version does not know, from a newer program (key: the kind)
     BadContent,       // a member of a kind's content that cannot be read (key: the member;
                       // detail: what is wrong with it, in Chinese)
+    KindInVersion1,   // a version 1 file without a method that holds another kind's members
+                      // (a JGJ 55-2011 design written as version 1)
 };
 
 struct DocumentError {

@@ -28,6 +28,7 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Mixora"
 !define SETTINGS_KEY "Software\Mixora"
 !define PROG_ID Mixora.Design
+!define JGJ55_SHORTCUT "Mixora JGJ 55-2011 配合比设计.lnk"
 !define SHCNE_ASSOCCHANGED 0x08000000
 
 Name "${PRODUCT} ${VERSION}"
@@ -65,6 +66,9 @@ Section
 
     CreateShortCut "$SMPROGRAMS\Mixora.lnk" "$INSTDIR\Mixora.exe" "" "$INSTDIR\Mixora.exe" 0 \
         SW_SHOWNORMAL "" "普通混凝土配合比设计"
+    ; The program starts on the cement-only sheet; the JGJ 55-2011 design has a shortcut of its own.
+    CreateShortCut "$SMPROGRAMS\${JGJ55_SHORTCUT}" "$INSTDIR\Mixora.exe" "--new jgj55" \
+        "$INSTDIR\Mixora.exe" 0 SW_SHOWNORMAL "" "新建 JGJ 55-2011 普通混凝土配合比设计"
 
     ; Design files open in Mixora: .mixora -> Mixora.Design -> "…\Mixora.exe" "%1".
     WriteRegStr HKCU "Software\Classes\.mixora" "" "${PROG_ID}"
@@ -90,6 +94,7 @@ SectionEnd
 Section Uninstall
     SetShellVarContext current
     Delete "$SMPROGRAMS\Mixora.lnk"
+    Delete "$SMPROGRAMS\${JGJ55_SHORTCUT}"
     Delete "$INSTDIR\Mixora.exe"
     Delete "$INSTDIR\uninstall.exe"
     ; Only if empty: a file the user put there stays.

@@ -1,5 +1,6 @@
 #include "aggregates.h"
 
+#include "input_ranges.h"
 #include "shown_value.h"
 
 #include <array>
@@ -25,7 +26,7 @@ std::string AmountProblem(const AggregateDemand& demand) {
     for (const auto& [name, amount] : amounts)
         if (!Finite(amount) || amount < 0.0) return std::string(name) + "须为不小于 0 的数";
     const double ratio = demand.sand_ratio_percent;
-    if (!Finite(ratio) || ratio <= 0.0 || ratio >= 100.0) return "砂率须为 0～100 % 之间的数";
+    if (!kSandRatioRange.Holds(ratio)) return "砂率" + RangeRule(kSandRatioRange);
     return {};
 }
 
@@ -40,8 +41,7 @@ std::string DensityProblem(const VolumeMethodInputs& volume) {
     }};
     for (const auto& [name, density] : densities)
         if (!Finite(density) || density <= 0.0) return std::string(name) + "须为大于 0 的数";
-    if (!Finite(volume.air_percent) || volume.air_percent < 0.0 || volume.air_percent >= 100.0)
-        return "含气量 α 须为 0～100 % 之间的数";
+    if (!kAirRange.Holds(volume.air_percent)) return "含气量 α " + RangeRule(kAirRange);
     return {};
 }
 

@@ -2,6 +2,7 @@
 // admixtures, and the binder strength fb.
 #include "derivation.h"
 #include "design_steps.h"
+#include "input_ranges.h"
 
 #include <cmath>
 #include <functional>
@@ -103,8 +104,8 @@ void DeriveInfluence(Result& result, Quantity quantity, std::string_view what, d
 } // namespace
 
 std::string ShareProblem(std::string_view what, double share) {
-    if (std::isfinite(share) && share >= 0.0 && share < 100.0) return {};
-    return std::string(what) + "须为 0～100 % 之间的数";
+    if (kShareRange.Holds(share)) return {};
+    return std::string(what) + RangeRule(kShareRange);
 }
 
 void DeriveBinderStrength(const Inputs& inputs, Result& result) {

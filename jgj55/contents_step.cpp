@@ -2,6 +2,7 @@
 #include "derivation.h"
 #include "design_steps.h"
 #include "requirement_rules.h"
+#include "input_ranges.h"
 
 #include <cmath>
 
@@ -149,8 +150,8 @@ void DeriveCement(Result& result) {
 
 void DeriveAdmixture(const Inputs& inputs, Result& result) {
     const double dosage = inputs.admixture_dosage;
-    if (!std::isfinite(dosage) || dosage < 0.0 || dosage >= 100.0) {
-        SetUnavailable(result, Quantity::Admixture, "外加剂掺量须为 0～100 % 之间的数");
+    if (!kDosageRange.Holds(dosage)) {
+        SetUnavailable(result, Quantity::Admixture, "外加剂掺量" + RangeRule(kDosageRange));
         return;
     }
     Needs needs(result);

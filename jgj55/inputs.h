@@ -5,7 +5,10 @@
 #include "jgj55_2011.h"
 #include "requirements.h"
 
+#include <functional>
+#include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace mixora::jgj55 {
@@ -68,6 +71,12 @@ struct Inputs {
     Method method = Method::Volume;
     VolumeMethodInputs volume;
     double assumed_mass = kDefaultAssumedMass; // mcp, kg/m³ (mass method)
+
+    // The number inputs that do not read, by their key (number_inputs.h), as the user typed
+    // them or the file held them: "slump" → "1OO", or a value outside its range. Their numbers
+    // above keep the defaults; the design computes nothing while there is one, and the file
+    // keeps the text, so that nothing typed is lost (input_reading.h says what is wrong).
+    std::map<std::string, std::string, std::less<>> unread;
 
     friend bool operator==(const Inputs&, const Inputs&) = default;
 };

@@ -1,53 +1,18 @@
 #include "inputs_json.h"
 
+#include "input_reading.h"
 #include "json_keys.h"
+#include "shown_value.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdint>
+#include <cmath>
 #include <string_view>
 
 namespace mixora::jgj55 {
 namespace {
 
 using nlohmann::json;
-
-template <class Member> using Field = JsonField<Member>;
-
-// The values a user may give in place of the derived ones.
-constexpr std::array<Field<std::optional<double> Inputs::*>, 13> kGiven = {{
-    {"sigma", &Inputs::sigma},
-    {"cement_strength", &Inputs::cement_strength},
-    {"cement_surplus", &Inputs::cement_surplus},
-    {"fly_ash_factor", &Inputs::fly_ash_factor},
-    {"slag_factor", &Inputs::slag_factor},
-    {"binder_strength", &Inputs::binder_strength},
-    {"alpha_a", &Inputs::alpha_a},
-    {"alpha_b", &Inputs::alpha_b},
-    {"water_binder", &Inputs::water_binder},
-    {"water_before_reducer", &Inputs::water_before_reducer},
-    {"water", &Inputs::water},
-    {"sand_ratio", &Inputs::sand_ratio},
-    {"binder", &Inputs::binder},
-}};
-
-constexpr std::array<Field<double Inputs::*>, 6> kNumbers = {{
-    {"fly_ash_share", &Inputs::fly_ash_share},
-    {"slag_share", &Inputs::slag_share},
-    {"admixture_dosage", &Inputs::admixture_dosage},
-    {"water_reduction", &Inputs::water_reduction},
-    {"slump", &Inputs::slump},
-    {"assumed_mass", &Inputs::assumed_mass},
-}};
-
-constexpr std::array<Field<double VolumeMethodInputs::*>, 7> kVolume = {{
-    {"cement_density", &VolumeMethodInputs::cement_density},
-    {"fly_ash_density", &VolumeMethodInputs::fly_ash_density},
-    {"slag_density", &VolumeMethodInputs::slag_density},
-    {"sand_density", &VolumeMethodInputs::sand_density},
-    {"stone_density", &VolumeMethodInputs::stone_density},
-    {"water_density", &VolumeMethodInputs::water_density},
-    {"air_percent", &VolumeMethodInputs::air_percent},
-}};
 
 constexpr std::string_view kGivenKey = "given";
 constexpr std::string_view kVolumeKey = "volume";
@@ -76,20 +41,6 @@ class Reader {
   public:
     explicit Reader(const json& object) : object_(object) {}
 
-    bool Number(std::string_view key, double& out) {
-        const auto found = object_.find(std::string(key));
-        if (found == object_.end()) return true;
-        if (!found->is_number()) return Fail(Quoted(key) + "须为数字");
-        out = found->get<double>();
-        return true;
-    }
-    bool Given(std::string_view key, std::optional<double>& out) {
-        const auto found = object_.find(std::string(key));
-        if (found == object_.end() || found->is_null()) return true;
-        if (!found->is_number()) return Fail(Quoted(key) + "须为数字");
-        out = found->get<double>();
-        return true;
-    }
     template <class E> bool Choice(std::string_view key, E& out) {
         const auto found = object_.find(std::string(key));
         if (found == object_.end()) return true;
@@ -111,6 +62,45 @@ class Reader {
     std::string problem_;
 };
 
+// The object a number input stands in: "design" itself, its "volume" or its "given".
+const json* PlaceIn(const json& design, InputPlace place) {
+    if (place == InputPlace::Design) return &design;
+    const auto found =
+        design.find(std::string(place == InputPlace::Volume ? kVolumeKey : kGivenKey));
+    return found == design.end() ? nullptr : &*found;
+}
+
+json& PlaceIn(json& design, InputPlace place) {
+    if (place == InputPlace::Design) return design;
+    return design[std::string(place == InputPlace::Volume ? kVolumeKey : kGivenKey)];
+}
+
+// A number input as the file holds it: a number (held to its range), or a text the user typed
+// that did not read, kept as typed. Empty when it reads, else why the file cannot be read.
+std::string ReadNumberInput(const json& value, const NumberInput& input, Inputs& inputs) {
+    if (value.is_string()) {
+        PutInput(inputs, input, value.get_ref<const std::string&>());
+        return {};
+    }
+    if (!value.is_number()) return Quoted(input.key) + "须为数字";
+    const double number = value.get<double>();
+    if (const InputReading reading = CheckInput(input, number); !reading.value)
+        inputs.unread.emplace(std::string(input.key), ExactText(number));
+    else if (input.given)
+        input.given(inputs) = number;
+    else
+        input.number(inputs) = number;
+    return {};
+}
+
+// The grade as an integer (30, or 30.0); none for anything else.
+std::optional<double> IntegralGrade(const json& value) {
+    if (!value.is_number()) return std::nullopt;
+    const double number = value.get<double>();
+    if (!std::isfinite(number) || number != std::trunc(number)) return std::nullopt;
+    return number;
+}
+
 InputsReading Refuse(std::string problem) {
     return {std::nullopt, std::move(problem)};
 }
@@ -123,17 +113,19 @@ json InputsToJson(const Inputs& inputs) {
     ForEachChoice(inputs, [&](std::string_view key, auto value) {
         out[std::string(key)] = std::string(KeyOf(value));
     });
-    for (const auto& field : kNumbers)
-        out[std::string(field.key)] = inputs.*field.member;
-    json volume = json::object();
-    for (const auto& field : kVolume)
-        volume[std::string(field.key)] = inputs.volume.*field.member;
-    out[std::string(kVolumeKey)] = std::move(volume);
+    out[std::string(kVolumeKey)] = json::object();
+    out[std::string(kGivenKey)] = json::object();
+    for (const NumberInput& input : NumberInputs()) {
+        json& place = PlaceIn(out, input.place);
+        const std::string key(input.key);
+        if (const auto unread = inputs.unread.find(key); unread != inputs.unread.end())
+            place[key] = unread->second; // as typed: it does not read
+        else if (!input.given)
+            place[key] = NumberIn(inputs, input);
+        else if (const std::optional<double> given = GivenIn(inputs, input))
+            place[key] = *given;
+    }
     if (!inputs.strength_results.empty()) out[std::string(kResultsKey)] = inputs.strength_results;
-    json given = json::object();
-    for (const auto& field : kGiven)
-        if (const auto& value = inputs.*field.member) given[std::string(field.key)] = *value;
-    out[std::string(kGivenKey)] = std::move(given);
     return out;
 }
 
@@ -143,51 +135,53 @@ InputsReading InputsFromJson(const json& in) {
     Reader reader(in);
 
     if (const auto grade = in.find(std::string(kGradeKey)); grade != in.end()) {
-        if (!grade->is_number_integer())
-            return Refuse(Quoted(kGradeKey) + "须为整数（C30 写作 30）");
-        const auto value = grade->get<std::int64_t>();
-        if (value < 0 || value > 1000) return Refuse(Quoted(kGradeKey) + "超出范围");
-        inputs.grade = static_cast<int>(value);
+        const std::optional<double> value = IntegralGrade(*grade);
+        if (!value) return Refuse(Quoted(kGradeKey) + "须为整数（C30 写作 30）");
+        if (*value < kLowestGrade || *value > kHighestGrade ||
+            !IsOfferedGrade(static_cast<int>(*value)))
+            return Refuse(Quoted(kGradeKey) + "的值 " + ExactText(*value) +
+                          " 不是可选的强度等级（C" + std::to_string(kLowestGrade) + "～C" +
+                          std::to_string(kHighestGrade) + "，每级 " + std::to_string(kGradeStep) +
+                          "）");
+        inputs.grade = static_cast<int>(*value);
     }
     bool ok = true;
     ForEachChoice(inputs, [&](std::string_view key, auto& value) {
         if (ok) ok = reader.Choice(key, value);
     });
     if (!ok) return Refuse(reader.problem());
-    for (const auto& field : kNumbers)
-        if (!reader.Number(field.key, inputs.*field.member)) return Refuse(reader.problem());
+    if (const auto sizes = MaxSizesOf(inputs.coarse);
+        std::find(sizes.begin(), sizes.end(), inputs.max_size) == sizes.end())
+        return Refuse("“max_size”的值“" + std::string(KeyOf(inputs.max_size)) + "”不是" +
+                      std::string(NameOf(inputs.coarse)) + "可选的最大粒径");
 
-    if (const auto volume = in.find(std::string(kVolumeKey)); volume != in.end()) {
-        if (!volume->is_object()) return Refuse(Quoted(kVolumeKey) + "须为 JSON 对象");
-        Reader volume_reader(*volume);
-        for (const auto& field : kVolume)
-            if (!volume_reader.Number(field.key, inputs.volume.*field.member))
-                return Refuse(volume_reader.problem());
+    for (const InputPlace place : {InputPlace::Volume, InputPlace::Given})
+        if (const json* object = PlaceIn(in, place); object && !object->is_object())
+            return Refuse(Quoted(place == InputPlace::Volume ? kVolumeKey : kGivenKey) +
+                          "须为 JSON 对象");
+    for (const NumberInput& input : NumberInputs()) {
+        const json* place = PlaceIn(in, input.place);
+        if (!place) continue;
+        const auto found = place->find(std::string(input.key));
+        if (found == place->end() || (input.given && found->is_null())) continue;
+        if (std::string problem = ReadNumberInput(*found, input, inputs); !problem.empty())
+            return Refuse(std::move(problem));
     }
     if (const auto results = in.find(std::string(kResultsKey)); results != in.end()) {
         if (!results->is_array()) return Refuse(Quoted(kResultsKey) + "须为数字的数组");
         for (const json& value : *results) {
             if (!value.is_number()) return Refuse(Quoted(kResultsKey) + "须为数字的数组");
-            inputs.strength_results.push_back(value.get<double>());
+            const double result = value.get<double>();
+            if (!kStrengthRange.Holds(result))
+                return Refuse(OutOfRange(kStrengthRange,
+                                         Quoted(kResultsKey) + "的第 " +
+                                             std::to_string(inputs.strength_results.size() + 1) +
+                                             " 项",
+                                         ExactText(result)));
+            inputs.strength_results.push_back(result);
         }
     }
-    if (const auto given = in.find(std::string(kGivenKey)); given != in.end()) {
-        if (!given->is_object()) return Refuse(Quoted(kGivenKey) + "须为 JSON 对象");
-        Reader given_reader(*given);
-        for (const auto& field : kGiven)
-            if (!given_reader.Given(field.key, inputs.*field.member))
-                return Refuse(given_reader.problem());
-    }
     return {std::move(inputs), {}};
-}
-
-bool IsInputsKey(std::string_view key) {
-    bool known = key == kGradeKey || key == kVolumeKey || key == kResultsKey || key == kGivenKey;
-    for (const auto& field : kNumbers)
-        known = known || key == field.key;
-    Inputs inputs;
-    ForEachChoice(inputs, [&](std::string_view choice, auto&) { known = known || key == choice; });
-    return known;
 }
 
 } // namespace mixora::jgj55

@@ -1,8 +1,11 @@
 #pragma once
 // The inputs of a JGJ 55-2011 design as JSON, for whatever file holds them. A value the user
-// gave (给定) is stored under "given"; one the design derives (自动) is absent there. Reading
-// never throws: a value of the wrong type is named, and keys this version does not know are
-// ignored; missing ones keep their defaults.
+// gave (给定) is stored under "given"; one the design derives (自动) is absent there. A number
+// input that does not read (Inputs::unread) is stored as the text the user typed, in its place.
+// Reading never throws and decides as the window does (input_reading.h): a number outside its
+// range, or a text that does not read, is kept in Inputs::unread; a grade that is not offered, a
+// size the coarse kind does not offer, a value of the wrong type refuse the inputs, named. Keys
+// this version does not know are ignored; missing ones keep their defaults.
 #include "inputs.h"
 
 #include <nlohmann/json.hpp>
@@ -20,9 +23,5 @@ struct InputsReading {
     std::string problem; // when there are none: "“slump”须为数字"
 };
 InputsReading InputsFromJson(const nlohmann::json& json);
-
-// Whether this version reads `key` ("slump", "given" …), whether or not it writes it: a key it
-// leaves out ("strength_results" when there are none) still reads when another program wrote it.
-bool IsInputsKey(std::string_view key);
 
 } // namespace mixora::jgj55

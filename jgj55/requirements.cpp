@@ -3,6 +3,7 @@
 #include "derivation.h"
 #include "inputs.h"
 #include "requirement_rules.h"
+#include "typed_number.h"
 
 #include <algorithm>
 #include <string>
@@ -247,6 +248,51 @@ std::vector<std::string> RequirementAdvice(const Inputs& inputs) {
                          "大体积混凝土粗骨料最大公称粒径宜不小于 " +
                          std::string(kMassMaxSizeAdvised.limit.text) + " mm");
     return advice;
+}
+
+namespace {
+constexpr RequirementNumber kRequirementNumbers[] = {
+    {"pump_height", "泵送高度", &Requirements::pump_height},
+    {"pipe_bore", "输送管径", &Requirements::pipe_bore},
+    {"impermeability_value", "抗渗等级数值", &Requirements::impermeability_value},
+    {"frost_value", "抗冻等级数值", &Requirements::frost_value},
+    {"air_content", "目标含气量", &Requirements::air_content},
+};
+} // namespace
+
+std::span<const RequirementNumber> RequirementNumbers() {
+    return kRequirementNumbers;
+}
+
+const RequirementNumber* FindRequirementNumber(std::string_view key) {
+    for (const RequirementNumber& number : kRequirementNumbers)
+        if (number.key == key) return &number;
+    return nullptr;
+}
+
+std::string UnreadKey(const RequirementNumber& number) {
+    return "requirements." + std::string(number.key);
+}
+
+void PutRequirementNumber(Requirements& requirements,
+                          std::map<std::string, std::string, std::less<>>& unread,
+                          const RequirementNumber& number, std::string_view text) {
+    const std::string key = UnreadKey(number);
+    unread.erase(key);
+    std::optional<double>& value = requirements.*number.member;
+    value.reset();
+    if (text.empty()) return;
+    if (const calc::TypedNumber read = calc::ReadTypedNumber(text, number.caption); read.value)
+        value = *read.value;
+    else
+        unread.emplace(key, std::string(text));
+}
+
+std::string FirstRequirementProblem(const std::map<std::string, std::string, std::less<>>& unread) {
+    for (const RequirementNumber& number : kRequirementNumbers)
+        if (const auto typed = unread.find(UnreadKey(number)); typed != unread.end())
+            return calc::ReadTypedNumber(typed->second, number.caption).problem;
+    return {};
 }
 
 } // namespace mixora::jgj55

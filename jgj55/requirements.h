@@ -4,8 +4,11 @@
 // binder, the rows of the chapter's tables, the names the register files a design under.
 #include "conditions.h"
 
+#include <map>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mixora::jgj55 {
@@ -42,6 +45,25 @@ struct Inputs;
 std::vector<std::string> RequirementTrialNotes(const Inputs& inputs);
 // What the design advises without checking ("第 7.2.1 条：F100 及以上宜掺引气剂").
 std::vector<std::string> RequirementAdvice(const Inputs& inputs);
+
+// The numbers of the requirements: the key in the file's member, how a message names it and
+// where the requirements hold it. One that does not read is kept as typed in Inputs::unread
+// under its UnreadKey, as every number of the design is.
+struct RequirementNumber {
+    std::string_view key; // "pump_height"
+    std::string_view caption;
+    std::optional<double> Requirements::*member;
+};
+std::span<const RequirementNumber> RequirementNumbers();
+const RequirementNumber* FindRequirementNumber(std::string_view key);
+std::string UnreadKey(const RequirementNumber& number); // "requirements.pump_height"
+// `text` put into the requirements: its value when it reads (empty: none), else kept in
+// `unread` (Inputs::unread) and the number none.
+void PutRequirementNumber(Requirements& requirements,
+                          std::map<std::string, std::string, std::less<>>& unread,
+                          const RequirementNumber& number, std::string_view text);
+// What is wrong with the first requirement number that does not read; empty when all read.
+std::string FirstRequirementProblem(const std::map<std::string, std::string, std::less<>>& unread);
 
 // From C60 (and an offered grade) the high-strength rules of 7.3 hold.
 bool IsHighStrength(int grade);

@@ -2,6 +2,7 @@
 
 #include "choices.h"
 #include "json_keys.h"
+#include "typed_number.h"
 
 #include <array>
 
@@ -17,13 +18,6 @@ constexpr std::array<Field<bool Requirements::*>, 3> kFlags = {{
     {"air_entrained", &Requirements::air_entrained},
     {"mass", &Requirements::mass},
 }};
-constexpr std::array<Field<std::optional<double> Requirements::*>, 5> kNumbers = {{
-    {"pump_height", &Requirements::pump_height},
-    {"pipe_bore", &Requirements::pipe_bore},
-    {"impermeability_value", &Requirements::impermeability_value},
-    {"frost_value", &Requirements::frost_value},
-    {"air_content", &Requirements::air_content},
-}};
 constexpr std::string_view kChlorideKey = "chloride";
 
 template <class In, class Visit> void ForEachChoice(In& requirements, Visit&& visit) {
@@ -37,7 +31,7 @@ std::string Quoted(std::string_view key) {
 }
 
 RequirementsReading Refuse(std::string problem) {
-    return {std::nullopt, std::move(problem)};
+    return {std::nullopt, std::move(problem), {}};
 }
 
 // The choice stored under `key`, if it is one; the problem otherwise.
@@ -53,12 +47,16 @@ template <class E> std::string ReadChoice(const json& in, std::string_view key, 
 
 } // namespace
 
-json RequirementsToJson(const Requirements& requirements) {
+json RequirementsToJson(const Requirements& requirements, const Unread& unread) {
     json out = json::object();
     for (const auto& field : kFlags)
         if (requirements.*field.member) out[std::string(field.key)] = true;
-    for (const auto& field : kNumbers)
-        if (const auto& value = requirements.*field.member) out[std::string(field.key)] = *value;
+    for (const RequirementNumber& number : RequirementNumbers()) {
+        if (const auto typed = unread.find(UnreadKey(number)); typed != unread.end())
+            out[std::string(number.key)] = typed->second; // as typed: it does not read
+        else if (const auto& value = requirements.*number.member)
+            out[std::string(number.key)] = *value;
+    }
     ForEachChoice(requirements, [&](std::string_view key, auto value) {
         if (value != decltype(value){}) out[std::string(key)] = std::string(KeyOf(value));
     });
@@ -76,11 +74,17 @@ RequirementsReading RequirementsFromJson(const json& in) {
         if (!found->is_boolean()) return Refuse(Quoted(field.key) + "须为 true 或 false");
         requirements.*field.member = found->get<bool>();
     }
-    for (const auto& field : kNumbers) {
-        const auto found = in.find(std::string(field.key));
+    Unread unread;
+    for (const RequirementNumber& number : RequirementNumbers()) {
+        const auto found = in.find(std::string(number.key));
         if (found == in.end() || found->is_null()) continue;
-        if (!found->is_number()) return Refuse(Quoted(field.key) + "须为数字");
-        requirements.*field.member = found->get<double>();
+        if (found->is_string())
+            PutRequirementNumber(requirements, unread, number,
+                                 found->get_ref<const std::string&>());
+        else if (found->is_number())
+            requirements.*number.member = found->get<double>();
+        else
+            return Refuse(Quoted(number.key) + "须为数字");
     }
     std::string problem;
     ForEachChoice(requirements, [&](std::string_view key, auto& value) {
@@ -93,19 +97,7 @@ RequirementsReading RequirementsFromJson(const json& in) {
             return Refuse(problem);
         requirements.chloride = chloride;
     }
-    return {requirements, {}};
-}
-
-bool IsRequirementsKey(std::string_view key) {
-    bool known = key == kChlorideKey;
-    for (const auto& field : kFlags)
-        known = known || key == field.key;
-    for (const auto& field : kNumbers)
-        known = known || key == field.key;
-    Requirements requirements;
-    ForEachChoice(requirements,
-                  [&](std::string_view choice, auto&) { known = known || key == choice; });
-    return known;
+    return {requirements, {}, std::move(unread)};
 }
 
 } // namespace mixora::jgj55

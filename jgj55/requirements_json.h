@@ -6,20 +6,23 @@
 
 #include <nlohmann/json.hpp>
 
+#include <map>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace mixora::jgj55 {
 
-nlohmann::json RequirementsToJson(const Requirements& requirements);
+// Inputs::unread's texts of the requirement numbers, under their UnreadKey.
+using Unread = std::map<std::string, std::string, std::less<>>;
+
+// A number in `unread` is written as its text, in its place.
+nlohmann::json RequirementsToJson(const Requirements& requirements, const Unread& unread = {});
 
 struct RequirementsReading {
     std::optional<Requirements> requirements;
     std::string problem; // when there are none: "“pipe_bore”须为数字"
+    Unread unread;       // a number written as a text: kept as it is, for Inputs::unread
 };
 RequirementsReading RequirementsFromJson(const nlohmann::json& json);
-
-bool IsRequirementsKey(std::string_view key);
 
 } // namespace mixora::jgj55

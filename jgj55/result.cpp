@@ -33,10 +33,10 @@ constexpr std::array<QuantityInfo, kQuantityCount> kQuantities = {{
     {Q::AggregateTotal, "ms0+mg0", "粗、细骨料总用量", kKg, 0, 10},
     {Q::Sand, "ms0", "砂用量", kKg, 0, 10},
     {Q::Stone, "mg0", "石用量", kKg, 0, 10},
-    {Q::Density, "mcp", "计算表观密度（不计外加剂）", kKg, 0, 11},
-    {Q::RatioSand, "砂", "质量比 砂", "", 2, 11},
-    {Q::RatioStone, "石", "质量比 石", "", 2, 11},
-    {Q::RatioWater, "水", "质量比 水", "", 2, 11},
+    {Q::Density, "ρc,c", "计算表观密度（不计外加剂）", kKg, 0, 11},
+    {Q::RatioSand, "ms0/mb0", "质量比（砂 : 胶凝材料）", "", 2, 11},
+    {Q::RatioStone, "mg0/mb0", "质量比（石 : 胶凝材料）", "", 2, 11},
+    {Q::RatioWater, "mw0/mb0", "质量比（水 : 胶凝材料）", "", 2, 11},
 }};
 
 constexpr bool InOrder() {

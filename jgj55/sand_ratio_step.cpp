@@ -78,7 +78,10 @@ void DeriveSandRatio(const Inputs& inputs, Result& result) {
     const double low_middle = MiddleAt(low_row, *blend);
     double ratio = low_middle + fraction * (MiddleAt(high_row, *blend) - low_middle);
 
-    std::string source = std::string(kSandRatioTable.source) + "（" +
+    // A size between the 20 and 40 mm columns (25, 31.5 mm) is read linearly by size between
+    // them, which for 25 mm is also linear between 20 mm and 31.5 mm's own reading.
+    const std::string between = blend->first == blend->second ? "" : "，20 与 40 mm 之间内插";
+    std::string source = std::string(kSandRatioTable.source) + between + "（" +
                          std::string(NameOf(inputs.coarse)) + " " +
                          std::string(NameOf(inputs.max_size)) + "，W/B " +
                          result[Quantity::WaterBinder].text + "，取中值";

@@ -10,7 +10,7 @@ constexpr int kMaxExtraDecimals = 6;
 std::string FormatGiven(double x, int decimals) {
     for (int places = decimals; places < decimals + kMaxExtraDecimals; ++places)
         if (RoundShown(x, places) == x) return FormatFixed(x, places);
-    return FormatFixed(x, decimals + kMaxExtraDecimals);
+    return ExactText(x); // never rounded: a value as given keeps every digit it has
 }
 
 } // namespace mixora::jgj55

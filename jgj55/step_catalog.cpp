@@ -89,9 +89,10 @@ std::vector<StepInfo> DesignSteps() {
           Q::Admixture}},
         {9,
          "砂率",
-         "βs 取表列范围的中值，按水胶比（" + S(NameOf(MaxSize::Mm31_5)) +
-             " 按粒径）线性插值；坍落度 " + Num(kSandRatioBaseSlump.value) + " mm 以上每增大 " +
-             Num(kSandRatioSlumpStep.value) + " mm 加 " + Num(kSandRatioPerSlumpStep.value) + " %",
+         "βs 取表列范围的中值，按水胶比（" + S(NameOf(MaxSize::Mm25)) + "、" +
+             S(NameOf(MaxSize::Mm31_5)) + " 按粒径）线性插值；坍落度 " +
+             Num(kSandRatioBaseSlump.value) + " mm 以上每增大 " + Num(kSandRatioSlumpStep.value) +
+             " mm 加 " + Num(kSandRatioPerSlumpStep.value) + " %",
          S(kSandRatioTable.source),
          {Q::SandRatio}},
         {10,

@@ -2,6 +2,7 @@
 // what the water reducer saves.
 #include "derivation.h"
 #include "design_steps.h"
+#include "input_ranges.h"
 
 #include <cmath>
 
@@ -19,6 +20,33 @@ std::string SandHint(SandFineness sand) {
     return {};
 }
 
+// The table's column for the aggregate, or two of them and how far between (linearly by size).
+struct WaterColumn {
+    std::size_t below = 0;
+    std::size_t above = 0;
+    double fraction = 0;
+    std::string_view source;
+    double Read(const WaterRow& row) const {
+        return row.water[below] + fraction * (row.water[above] - row.water[below]);
+    }
+};
+
+std::optional<WaterColumn> WaterColumnOf(CoarseKind coarse, MaxSize size) {
+    if (const auto column = ColumnOf(kWaterColumns, coarse, size))
+        return WaterColumn{*column, *column, 0.0, kWaterTable.source};
+    for (const InterpolatedColumn& between : kWaterInterpolatedSizes) {
+        if (between.size != size) continue;
+        const auto below = ColumnOf(kWaterColumns, coarse, between.below);
+        const auto above = ColumnOf(kWaterColumns, coarse, between.above);
+        if (!below || !above) return std::nullopt;
+        const double low = MaxSizeMm(between.below);
+        return WaterColumn{*below, *above,
+                           (MaxSizeMm(size) - low) / (MaxSizeMm(between.above) - low),
+                           between.source};
+    }
+    return std::nullopt;
+}
+
 void DeriveTableWater(const Inputs& inputs, Result& result) {
     constexpr Quantity kQuantity = Quantity::WaterBeforeReducer;
     const std::optional<double> table_water_binder =
@@ -33,7 +61,7 @@ void DeriveTableWater(const Inputs& inputs, Result& result) {
                            std::string(kWaterTableWaterBinder.source) + "），请给定用水量");
         return;
     }
-    const auto column = ColumnOf(kWaterColumns, inputs.coarse, inputs.max_size);
+    const std::optional<WaterColumn> column = WaterColumnOf(inputs.coarse, inputs.max_size);
     if (!column) {
         SetUnavailable(result, kQuantity,
                        std::string(kWaterTable.source) + " 中没有" +
@@ -41,13 +69,12 @@ void DeriveTableWater(const Inputs& inputs, Result& result) {
                            std::string(NameOf(inputs.max_size)) + " 一栏，请给定用水量");
         return;
     }
-    const std::string at = std::string(kWaterTable.source) + "（" +
-                           std::string(NameOf(inputs.coarse)) + " " +
-                           std::string(NameOf(inputs.max_size)) + "，坍落度 ";
+    const std::string at = std::string(column->source) + "（" + std::string(NameOf(inputs.coarse)) +
+                           " " + std::string(NameOf(inputs.max_size)) + "，坍落度 ";
     const std::string hint = SandHint(inputs.sand);
     for (const WaterRow& row : kWaterTable.rows) {
         if (inputs.slump <= row.max_slump) {
-            SetComputed(result, kQuantity, row.water[*column],
+            SetComputed(result, kQuantity, column->Read(row),
                         at + Num(row.min_slump) + "～" + Num(row.max_slump) + " mm）", hint);
             return;
         }
@@ -55,7 +82,7 @@ void DeriveTableWater(const Inputs& inputs, Result& result) {
     const WaterRow& last = kWaterTable.rows.back();
     const double extra =
         (inputs.slump - last.max_slump) / kWaterSlumpStep.value * kWaterPerSlumpStep.value;
-    SetComputed(result, kQuantity, last.water[*column] + extra,
+    SetComputed(result, kQuantity, column->Read(last) + extra,
                 at + Num(last.max_slump) + " mm 为基础，每增大 " + Num(kWaterSlumpStep.value) +
                     " mm 加 " + Num(kWaterPerSlumpStep.value) + " kg，" +
                     std::string(kWaterSlumpStep.source) + "）",
@@ -106,8 +133,8 @@ void DeriveWater(const Inputs& inputs, Result& result) {
         DeriveTableWater(inputs, result);
 
     const double beta = inputs.water_reduction;
-    if (!std::isfinite(beta) || beta < 0.0 || beta >= 100.0) {
-        SetUnavailable(result, Quantity::Water, "外加剂减水率 β 须为 0～100 % 之间的数");
+    if (!kReductionRange.Holds(beta)) {
+        SetUnavailable(result, Quantity::Water, "外加剂减水率 β " + RangeRule(kReductionRange));
         return;
     }
     Needs needs(result);

@@ -2,11 +2,13 @@
 
 #include "choices.h"
 #include "jgj55_basis.h"
+#include "lab_identity.h"
+#include "material_rows.h"
 #include "requirements_section.h"
-#include "report_sections.h"
 #include "shown_value.h"
 #include "trial_number.h"
 #include "trial_rows.h"
+#include "typed_number.h"
 
 namespace mixora::jgj55_report {
 
@@ -26,16 +28,20 @@ constexpr std::size_t kDensityStage = 5;
 constexpr std::size_t kProductionStage = 6;
 
 Section HeaderSection(const jgj55::Inputs& inputs, const report::ReportInfo& info) {
-    Section section{"",
-                    {
-                        KeyValue("工程名称", info.project),
-                        KeyValue("使用部位", info.location),
-                        KeyValue("强度等级", std::string(jgj55::GradeName(inputs.grade))),
-                        KeyValue("坍落度", jgj55::FormatGiven(inputs.slump, 0), "mm"),
-                        KeyValue("报告编号", info.report_number),
-                        KeyValue("日期", info.date),
-                    },
-                    2};
+    Section section{
+        "",
+        {
+            KeyValue("工程名称", info.project),
+            KeyValue("使用部位", info.location),
+            KeyValue("配合比编号", info.mix_number),
+            KeyValue("报告编号", info.report_number),
+            KeyValue("强度等级", std::string(jgj55::GradeName(inputs.grade))),
+            KeyValue("浇筑方式", info.placing_method),
+            KeyValue("坍落度",
+                     inputs.unread.contains("slump") ? "—" : SlumpWithTolerance(inputs.slump)),
+            KeyValue("签发时间", info.issued_at.empty() ? info.date : info.issued_at),
+        },
+        2};
     if (const std::string required = RequirementsLine(inputs); !required.empty())
         section.rows.push_back(KeyValue("特殊要求", required));
     return section;
@@ -56,6 +62,11 @@ std::string Gap(const Jgj55Trial& trial, std::size_t last) {
 Section DesignMixSection(const Jgj55Trial& trial) {
     Section section{"设计配合比（每立方米混凝土）", {}};
     const Computed<DensityCorrection>& density = trial.record.density;
+    // Cubes made from another design issue nothing until a new trial or a reason.
+    if (!trial.record.match.may_issue()) {
+        section.rows.push_back(Note("不予签发：" + trial.record.match.Refusal(), true));
+        return section;
+    }
     if (!density.value) {
         section.rows.push_back(Note("尚无设计配合比（" + Gap(trial, kDensityStage) + "）", true));
         return section;
@@ -66,6 +77,8 @@ Section DesignMixSection(const Jgj55Trial& trial) {
     section.rows.push_back(KeyValue("水胶比", Fixed(choice.ratios.water_binder, 2)));
     section.rows.push_back(KeyValue("砂率", Plain(choice.ratios.sand_ratio_percent), "%"));
     section.rows.push_back(Note("表观密度校正：" + density.value->rule));
+    for (Row& row : StillHolds(trial.record.match))
+        section.rows.push_back(std::move(row));
     section.pairs_per_line = 2;
     return section;
 }
@@ -88,25 +101,68 @@ Section MoistureSection(const Jgj55Trial& trial, const ProductionEntry& entry) {
     return section;
 }
 
-Section ProductionSection(const Jgj55Trial& trial) {
+// The water of a mix less what a liquid admixture brings (its mass less its solids), to 1 kg.
+Mix LessAdmixtureWater(Mix mix, double solid_percent) {
+    mix.water = jgj55::RoundShown(mix.water - mix.admixture * (100 - solid_percent) / 100, 0);
+    return mix;
+}
+
+Section ProductionSection(const Jgj55Trial& trial, const report::ReportInfo& info) {
     Section section{"施工配合比", {}};
     const Computed<ProductionMix>& production = trial.record.production;
+    if (!trial.record.match.may_issue()) {
+        section.rows.push_back(Note("不予签发：试配结果" + std::string(kStaleText), true));
+        return section;
+    }
     if (!production.value) {
         section.rows.push_back(
             Note("尚无施工配合比（" + Gap(trial, kProductionStage) + "）", true));
         return section;
     }
+    // A liquid admixture's water is part of the mixing water; a powder (no solid content
+    // stated) brings none.
+    std::optional<double> solid;
+    std::string water_note = "用水量已扣除砂、石所含的水";
+    if (!Typed(info.admixture_solid_percent).empty()) {
+        const calc::TypedNumber read =
+            calc::ReadTypedNumber(info.admixture_solid_percent, "外加剂固含量");
+        if (read.value && *read.value > 0 && *read.value <= 100) {
+            solid = read.value;
+            water_note += "和外加剂所含的水（固含量 " + Plain(*solid) + " %）";
+        } else {
+            section.rows.push_back(
+                Note((read.value ? "外加剂固含量“" + Typed(info.admixture_solid_percent) +
+                                       "”应在 0 与 100 % 之间"
+                                 : read.problem) +
+                         "：用水量未扣除外加剂所含的水",
+                     true));
+        }
+    }
+    const auto net = [&](const Mix& mix) { return solid ? LessAdmixtureWater(mix, *solid) : mix; };
     section.rows.push_back(MixHeader("项目"));
-    section.rows.push_back(MixRow("每立方米（kg/m³）", production.value->per_cubic_metre, 0, 2));
+    section.rows.push_back(
+        MixRow("每立方米（kg/m³）", net(production.value->per_cubic_metre), 0, 2));
     const Computed<Mix>& per_batch = production.value->per_batch;
     if (per_batch.value) {
         section.rows.push_back(MixRow("每盘 " + Plain(production.value->capacity_m3) + " m³（kg）",
-                                      *per_batch.value, 0, 2));
+                                      net(*per_batch.value), 0, 2));
     } else {
         for (const std::string& reason : per_batch.missing)
             section.rows.push_back(Note("尚无每盘用量：" + reason, true));
     }
+    section.rows.push_back(Note(water_note + "。"));
     return section;
+}
+
+// The lines to sign on, the plant's receiver's last.
+Section TicketSignatures(const report::ReportInfo& info) {
+    return {"",
+            {
+                {RowKind::Signature, {"试验", info.tested_by}},
+                {RowKind::Signature, {"审核", info.reviewed_by}},
+                {RowKind::Signature, {"签发", info.approved_by}},
+                {RowKind::Signature, {"接收", info.received_by}},
+            }};
 }
 
 } // namespace
@@ -114,10 +170,15 @@ Section ProductionSection(const Jgj55Trial& trial) {
 page::ReportPage BuildBatchTicket(const jgj55::Inputs& inputs, const jgj55::Result& result,
                                   const TrialEntries& entries, const report::ReportInfo& info) {
     const Jgj55Trial trial = RunJgj55Trial(inputs, result, entries);
-    return {std::string(kBatchTicketTitle),
-            {HeaderSection(inputs, info), DesignMixSection(trial),
-             MoistureSection(trial, entries.production), ProductionSection(trial),
-             report::SignatureSection(info, "签发")}};
+    page::ReportPage ticket{std::string(kBatchTicketTitle),
+                            {HeaderSection(inputs, info), MaterialSection(inputs, info)}};
+    // The special concretes' requirements go here, before the mixes.
+    ticket.sections.push_back(DesignMixSection(trial));
+    ticket.sections.push_back(MoistureSection(trial, entries.production));
+    ticket.sections.push_back(ProductionSection(trial, info));
+    ticket.sections.push_back(TicketSignatures(info));
+    ticket.running_head = report::RunningHead(info);
+    return ticket;
 }
 
 } // namespace mixora::jgj55_report

@@ -1,12 +1,19 @@
 #include "jgj55_report.h"
 
 #include "jgj55_2011.h"
+#include "input_reading.h"
 #include "jgj55_basis.h"
+#include "lab_identity.h"
 #include "least_batch.h"
+#include "material_rows.h"
 #include "report_sections.h"
 #include "requirements_section.h"
 #include "shown_value.h"
 #include "step_catalog.h"
+#include "shown_input.h"
+#include "trial_batch.h"
+#include "trial_number.h"
+#include "trial_rows.h"
 #include "trial_sections.h"
 
 #include <optional>
@@ -29,18 +36,18 @@ std::string Text(std::string_view text) {
     return std::string(text);
 }
 
-std::string Number(double value, int decimals) {
-    return jgj55::FormatGiven(value, decimals);
-}
-
 // The materials of the mix in the order the report and the clipboard list them.
 struct Material {
     std::string_view name;
     Quantity quantity;
 };
 constexpr Material kMaterials[] = {
-    {"水泥", Quantity::Cement},      {"粉煤灰", Quantity::FlyAsh}, {"矿粉", Quantity::Slag},
-    {"水", Quantity::Water},         {"砂", Quantity::Sand},       {"石", Quantity::Stone},
+    {"水泥", Quantity::Cement},
+    {"粉煤灰", Quantity::FlyAsh},
+    {standards::kSlagName, Quantity::Slag},
+    {"水", Quantity::Water},
+    {"砂", Quantity::Sand},
+    {"石", Quantity::Stone},
     {"外加剂", Quantity::Admixture},
 };
 
@@ -55,53 +62,56 @@ std::optional<std::string> MissingMix(const jgj55::Result& result) {
 }
 
 Section InputSection(const jgj55::Inputs& inputs) {
-    Section section{"设计参数",
-                    {
-                        KeyValue("设计规程", Text(standards::jgj55_2011::kName) +
-                                                 Text(standards::jgj55_2011::kTitle)),
-                        KeyValue("计算方法", Text(jgj55::NameOf(inputs.method))),
-                        KeyValue("强度等级", Text(jgj55::GradeName(inputs.grade))),
-                        KeyValue("坍落度", Number(inputs.slump, 0), "mm"),
-                        KeyValue("水泥", Text(jgj55::NameOf(inputs.cement_kind)) + " " +
-                                             Text(jgj55::NameOf(inputs.cement_grade))),
-                        KeyValue("粉煤灰", Text(jgj55::NameOf(inputs.fly_ash_grade)) + "，掺量 " +
-                                               Number(inputs.fly_ash_share, 0) + " %"),
-                        KeyValue("矿粉", Text(jgj55::NameOf(inputs.slag_grade)) + "，掺量 " +
-                                             Number(inputs.slag_share, 0) + " %"),
-                        KeyValue("粗骨料", Text(jgj55::NameOf(inputs.coarse)) + "，最大粒径 " +
-                                               Text(jgj55::NameOf(inputs.max_size))),
-                        KeyValue("砂", Text(jgj55::NameOf(inputs.sand))),
-                        KeyValue("外加剂掺量", Number(inputs.admixture_dosage, 1), "%"),
-                        KeyValue("外加剂减水率", Number(inputs.water_reduction, 0), "%"),
-                    },
-                    3};
+    Section section{
+        "设计参数",
+        {
+            KeyValue("设计规程",
+                     Text(standards::jgj55_2011::kName) + Text(standards::jgj55_2011::kTitle)),
+            KeyValue("计算方法", Text(jgj55::NameOf(inputs.method))),
+            KeyValue("强度等级", Text(jgj55::GradeName(inputs.grade))),
+            KeyValue("坍落度", ShownInput(inputs, "slump", inputs.slump, 0), "mm"),
+            KeyValue("外加剂减水率",
+                     ShownInput(inputs, "water_reduction", inputs.water_reduction, 0), "%"),
+        },
+        3};
+    // The materials' densities stand in the materials' table.
     if (inputs.method == jgj55::Method::Mass) {
-        section.rows.push_back(KeyValue("假定容重", Number(inputs.assumed_mass, 0), "kg/m³"));
+        section.rows.push_back(KeyValue("拌合物假定质量 mcp",
+                                        ShownInput(inputs, "assumed_mass", inputs.assumed_mass, 0),
+                                        "kg/m³"));
     } else {
-        const jgj55::VolumeMethodInputs& v = inputs.volume;
-        section.rows.push_back(KeyValue("水泥密度", Number(v.cement_density, 0), "kg/m³"));
-        section.rows.push_back(KeyValue("粉煤灰密度", Number(v.fly_ash_density, 0), "kg/m³"));
-        section.rows.push_back(KeyValue("矿粉密度", Number(v.slag_density, 0), "kg/m³"));
-        section.rows.push_back(KeyValue("砂表观密度", Number(v.sand_density, 0), "kg/m³"));
-        section.rows.push_back(KeyValue("石表观密度", Number(v.stone_density, 0), "kg/m³"));
-        section.rows.push_back(KeyValue("水密度", Number(v.water_density, 0), "kg/m³"));
-        section.rows.push_back(KeyValue("含气量 α", Number(v.air_percent, 0), "%"));
+        section.rows.push_back(
+            KeyValue("水密度", ShownInput(inputs, "water_density", inputs.volume.water_density, 0),
+                     "kg/m³"));
+        section.rows.push_back(KeyValue(
+            "含气量 α", ShownInput(inputs, "air_percent", inputs.volume.air_percent, 0), "%"));
     }
+    // Nothing below is computed while an input does not read: say which, before all of it.
+    if (const std::string problem = jgj55::FirstInputProblem(inputs); !problem.empty())
+        section.rows.insert(section.rows.begin(),
+                            Note("输入有误：" + problem + "。本报告不给出计算结果。", true));
     return section;
 }
 
+Section CheckSection(const jgj55::Result& result);
+
 Section StepSection(const jgj55::StepInfo& step, const jgj55::Result& result) {
     Section section{"步骤 " + std::to_string(step.number) + "　" + step.title,
-                    {Note("公式：" + step.formula),
-                     Note("依据：" + step.source),
-                     {RowKind::TableHeader, {"参数", "数值", "单位", "来源"}}}};
+                    {Note("公式：" + step.formula), Note("依据：" + step.source)}};
+    // A step that derives nothing checks: its table is the checks'.
+    if (step.quantities.empty()) {
+        Section checks = CheckSection(result);
+        section.rows.insert(section.rows.end(), checks.rows.begin(), checks.rows.end());
+        return section;
+    }
+    section.rows.push_back({RowKind::TableHeader, {"参数", "数值", "单位", "来源"}});
     for (const Quantity quantity : step.quantities) {
         const jgj55::QuantityInfo& info = jgj55::InfoOf(quantity);
         const jgj55::Parameter& parameter = result[quantity];
         section.rows.push_back(
             {RowKind::TableRow,
              {Text(info.name) + " " + Text(info.symbol), parameter.value ? parameter.text : "—",
-              Text(info.unit),
+              info.unit.empty() ? "—" : Text(info.unit),
               parameter.note.empty() ? SourceText(parameter)
                                      : SourceText(parameter) + "；" + parameter.note},
              parameter.origin == Origin::Unavailable});
@@ -124,7 +134,7 @@ Section MixSection(const jgj55::Result& result, const std::optional<std::string>
     section.rows.push_back(std::move(header));
     section.rows.push_back(std::move(amounts));
     section.rows.push_back(KeyValue("胶凝材料", result[Quantity::Binder].text, "kg/m³"));
-    section.rows.push_back(KeyValue("计算密度", result[Quantity::Density].text, "kg/m³"));
+    section.rows.push_back(KeyValue("计算表观密度 ρc,c", result[Quantity::Density].text, "kg/m³"));
     section.rows.push_back(KeyValue("质量比（胶凝材料 : 砂 : 石 : 水）", result.mass_ratio));
     return section;
 }
@@ -138,26 +148,72 @@ const standards::Limit& TrialLitres(jgj55::MaxSize size) {
     return rows.back().min_litres;
 }
 
+// The trial batch before the trial is started: the header's volume, computed as the trial
+// computes its batch, so that it reads the same once the trial takes over.
 Section TrialSection(const jgj55::Inputs& inputs, const jgj55::Result& result,
-                     const std::optional<std::string>& missing) {
-    const standards::Limit& litres = TrialLitres(inputs.max_size);
-    Section section{"试拌", {KeyValue("试拌体积", Text(litres.text), "L")}};
-    if (missing) {
+                     const report::ReportInfo& info, const std::optional<std::string>& missing) {
+    const std::string litres = report::LitresText(info.trial_volume_litres);
+    Section section{"试拌", {KeyValue("试拌体积", litres, "L")}};
+    const trial::Jgj55Trial trial = trial::RunJgj55Trial(inputs, result, {});
+    if (missing || !trial.basis.value) {
         section.rows.push_back(Note(Text(kNoResult) + "，无法计算试拌用量。"));
+    } else if (const auto batch =
+                   trial::ComputeTrialBatch(*trial.basis.value, trial::BatchEntry{litres});
+               !batch.value) {
+        for (const std::string& reason : batch.missing)
+            section.rows.push_back(Note("无法计算试拌用量：" + reason, true));
     } else {
-        section.rows.push_back(
-            {RowKind::TableHeader, {"材料", "每立方米用量（kg/m³）", "试拌用量（kg）"}});
-        const double volume = litres.value;
-        for (const Material& material : kMaterials) {
-            const jgj55::Parameter& parameter = result[material.quantity];
-            const double kg = jgj55::RoundShown(*parameter.value * volume / 1000, 2);
-            section.rows.push_back(
-                {RowKind::TableRow,
-                 {Text(material.name), parameter.text, jgj55::FormatFixed(kg, 2)}});
-        }
+        if (batch.value->volume_warning)
+            section.rows.push_back(Note(*batch.value->volume_warning, true));
+        section.rows.push_back(MixHeader("项目"));
+        section.rows.push_back(MixRow("每立方米用量（kg/m³）", trial.basis.value->mix, 0, 2));
+        section.rows.push_back(MixRow("试拌用量（kg）", batch.value->masses, 2, 3));
         section.rows.push_back(Note(Text(report::kTrialRoundingNote)));
     }
     section.rows.push_back(Note(report::TrialMinimumNote()));
+    return section;
+}
+
+// What the report recommends: the design mix the trial confirmed (after the density
+// correction), with its ratios and what it holds for; nothing before the trial has given it.
+Section ConclusionSection(const jgj55::Inputs& inputs, const trial::Jgj55Trial& trial,
+                          const report::ReportInfo& info) {
+    Section section{"结论：推荐配合比", {}};
+    // Cubes made from another design recommend nothing until a new trial or a reason.
+    if (!trial.record.match.may_issue()) {
+        section.rows.push_back(Note("不予推荐：" + trial.record.match.Refusal(), true));
+        return section;
+    }
+    const auto& density = trial.record.density;
+    if (!trial.basis.value || !density.value || !trial.record.choice.value) {
+        std::string why = !trial.basis.value
+                              ? trial::Joined(trial.basis.missing)
+                              : "试配尚未完成（" + trial::Joined(density.missing) + "）";
+        section.rows.push_back(Note("尚无推荐配合比：" + why + "。计算配合比须经试配确定。", true));
+        return section;
+    }
+    const trial::Mix& mix = density.value->per_cubic_metre;
+    const trial::MixRatios& ratios = trial.record.choice.value->ratios;
+    const auto ratio = [&](double amount) {
+        return trial::Fixed(jgj55::RoundShown(amount / mix.binder(), 2), 2);
+    };
+    section.rows.push_back(MixHeader("项目"));
+    section.rows.push_back(MixRow("每立方米用量（kg/m³）", mix, 0, 2));
+    section.rows.push_back(KeyValue("水胶比 W/B", trial::Fixed(ratios.water_binder, 2)));
+    section.rows.push_back(KeyValue("砂率 βs", trial::Plain(ratios.sand_ratio_percent), "%"));
+    section.rows.push_back(KeyValue("胶凝材料用量", trial::Fixed(mix.binder(), 0), "kg/m³"));
+    section.rows.push_back(
+        KeyValue("质量比（胶凝材料 : 砂 : 石 : 水）",
+                 "1 : " + ratio(mix.sand) + " : " + ratio(mix.stone) + " : " + ratio(mix.water)));
+    std::string conditions = "适用条件：强度等级 " + Text(jgj55::GradeName(inputs.grade)) +
+                             "，坍落度 " + SlumpWithTolerance(inputs.slump);
+    if (!info.placing_method.empty()) conditions += "，" + info.placing_method;
+    conditions += "；原材料为上表「原材料」所列品种、等级与批次，砂、石以干燥状态计，"
+                  "施工时按实测含水率调整（配合比通知单）；原材料或其批次改变时应重新试配。";
+    section.rows.push_back(Note(conditions));
+    for (Row& row : StillHolds(trial.record.match))
+        section.rows.push_back(std::move(row));
+    section.pairs_per_line = 2;
     return section;
 }
 
@@ -195,22 +251,28 @@ page::ReportPage BuildJgj55Report(const jgj55::Inputs& inputs, const jgj55::Resu
                                   const report::ReportInfo& info) {
     const std::optional<std::string> missing = MissingMix(result);
     page::ReportPage report_page{Text(kJgj55ReportTitle), {}};
+    report_page.running_head = report::RunningHead(info);
     std::vector<Section>& sections = report_page.sections;
-    sections.push_back(report::HeaderSection(info, inputs.environment, inputs.structure));
+    Section header = report::HeaderSection(info, inputs.environment, inputs.structure);
+    header.rows.insert(header.rows.begin() + 3, KeyValue("配合比编号", info.mix_number));
+    sections.push_back(std::move(header));
+    sections.push_back(MaterialSection(inputs, info, true));
     sections.push_back(InputSection(inputs));
     if (auto requirements = RequirementsSection(inputs))
         sections.push_back(std::move(*requirements));
     for (const jgj55::StepInfo& step : jgj55::DesignSteps())
         sections.push_back(StepSection(step, result));
     sections.push_back(MixSection(result, missing));
-    sections.push_back(TrialSection(inputs, result, missing));
-    sections.push_back(CheckSection(result));
+    const trial::Jgj55Trial trial = trial::RunJgj55Trial(inputs, result, entries);
     if (trial::TrialStarted(entries)) {
-        std::vector<Section> trial_sections =
-            TrialSections(trial::RunJgj55Trial(inputs, result, entries), entries);
+        // The trial's own 试拌 stage gives the batch, once.
+        std::vector<Section> trial_sections = TrialSections(trial, entries);
         sections.insert(sections.end(), std::make_move_iterator(trial_sections.begin()),
                         std::make_move_iterator(trial_sections.end()));
+    } else {
+        sections.push_back(TrialSection(inputs, result, info, missing));
     }
+    sections.push_back(ConclusionSection(inputs, trial, info));
     // The remarks and the signatures close the whole report, the trial included.
     sections.push_back(report::RemarksSection(info));
     sections.push_back(report::SignatureSection(info));

@@ -1,5 +1,8 @@
 #include "trial_rows.h"
 
+#include "gbt14902_2012.h"
+#include "plausibility.h"
+#include "shown_value.h"
 #include "trial_number.h"
 
 namespace mixora::jgj55_report {
@@ -42,6 +45,20 @@ Row TextRow(std::string label, const std::array<std::string, 7>& texts) {
     for (const std::string& text : texts)
         row.cells.push_back(Typed(text));
     return row;
+}
+
+std::string SlumpWithTolerance(double slump_mm) {
+    const std::string slump = jgj55::FormatGiven(slump_mm, 0);
+    if (const auto tolerance = trial::SlumpTolerance(slump_mm))
+        return slump + " ± " + jgj55::FormatGiven(*tolerance, 0) + " mm";
+    return slump + " mm（" + std::string(standards::gbt14902_2012::kName) +
+           " 未给出此坍落度的允许偏差）";
+}
+
+std::vector<Row> StillHolds(const trial::TrialMatch& match) {
+    if (match.matches()) return {};
+    return {page::Note("试件成型后设计有改变（" + match.Why() + "），试配结果仍采用，理由：" +
+                       match.reason)};
 }
 
 std::string Typed(std::string_view text) {

@@ -1,5 +1,6 @@
 #include "trial_sections.h"
 
+#include "plausibility.h"
 #include "trial_notes.h"
 #include "trial_number.h"
 #include "trial_rows.h"
@@ -251,14 +252,40 @@ std::string StageTitle(std::size_t stage, std::string_view name) {
     return "试配 " + std::to_string(stage + 1) + "　" + std::string(name);
 }
 
-Section Overview(const DesignBasis& basis, const std::array<StageState, 7>& stages) {
+std::string StatusOf(const StageState& stage) {
+    return stage.stale ? std::string(kStaleText) : stage.filled ? "已完成" : "未完成";
+}
+
+// Whether what was made still matches the design, the user's reason when it holds anyway, how
+// the record came about, and the notes on entries that look like a slip.
+std::vector<Row> RecordRows(const DesignBasis& basis, const TrialRecord& record,
+                            const TrialEntries& entries) {
+    std::vector<Row> rows;
+    const TrialMatch& match = record.match;
+    if (!match.matches()) {
+        rows.push_back(KeyValue("与当前设计不符", match.Why()));
+        rows.push_back(match.reason.empty() ? Note(match.Refusal(), true)
+                                            : KeyValue("原试配结果仍适用的理由", match.reason));
+    }
+    if (entries.cast && !entries.cast->note.empty()) rows.push_back(Note(entries.cast->note));
+    if (!entries.history.empty())
+        rows.push_back(Note("本设计另有 " + std::to_string(entries.history.size()) +
+                            " 次较早的试配，保存在设计文件中"));
+    for (const std::string& note : PlausibilityNotes(basis.slump_mm, entries, record))
+        rows.push_back(Note("提示：" + note));
+    return rows;
+}
+
+Section Overview(const DesignBasis& basis, const TrialRecord& record, const TrialEntries& entries,
+                 const std::array<StageState, 7>& stages) {
     Section section{TrialTitle(),
-                    {KeyValue("配制强度 fcu,0", Fixed(basis.target_strength, 1), "MPa"),
-                     {RowKind::TableHeader, {"阶段", "状态"}}}};
+                    {KeyValue("配制强度 fcu,0", Fixed(basis.target_strength, 1), "MPa")}};
+    const std::vector<Row> notes = RecordRows(basis, record, entries);
+    section.rows.insert(section.rows.end(), notes.begin(), notes.end());
+    section.rows.push_back({RowKind::TableHeader, {"阶段", "状态"}});
     for (std::size_t i = 0; i < stages.size(); ++i)
         section.rows.push_back(
-            {RowKind::TableRow,
-             {StageTitle(i, stages[i].name), stages[i].filled ? "已完成" : "未完成"}});
+            {RowKind::TableRow, {StageTitle(i, stages[i].name), StatusOf(stages[i])}});
     return section;
 }
 
@@ -266,12 +293,12 @@ Section Overview(const DesignBasis& basis, const std::array<StageState, 7>& stag
 std::vector<Section> StageSections(const DesignBasis& basis, const TrialRecord& record,
                                    const TrialEntries& entries) {
     const std::array<StageState, 7> stages = Stages(record);
-    std::vector<Section> sections{Overview(basis, stages)};
+    std::vector<Section> sections{Overview(basis, record, entries, stages)};
     for (std::size_t i = 0; i < stages.size(); ++i) {
         const StageState& stage = stages[i];
-        Section section{StageTitle(i, stage.name),
-                        {KeyValue("状态", stage.filled ? "已完成" : "未完成"),
-                         Note("方法：" + kStageTexts[i].note())}};
+        Section section{
+            StageTitle(i, stage.name),
+            {KeyValue("状态", StatusOf(stage)), Note("方法：" + kStageTexts[i].note())}};
         if (const StageText& text = kStageTexts[i]; !text.standard.empty())
             section.rows.push_back(Note("依据：" + standards::Cited(text.standard, text.clause)));
         if (stage.filled) {
@@ -279,7 +306,7 @@ std::vector<Section> StageSections(const DesignBasis& basis, const TrialRecord& 
             section.rows.insert(section.rows.end(), values.begin(), values.end());
         } else {
             for (const std::string& reason : stage.missing)
-                section.rows.push_back(Note("尚缺：" + reason, true));
+                section.rows.push_back(Note((stage.stale ? "" : "尚缺：") + reason, true));
         }
         if (i == 4 && stage.filled) section.chart = record.choice.value->plot;
         sections.push_back(std::move(section));

@@ -130,7 +130,9 @@ store::LabDatabase OpenFile(const std::string& database, LabPlatform& platform) 
                               [&platform](char letter) { return platform.IsNetworkDrive(letter); });
 }
 
-LabOutcome InitLabDb(const std::string& connection_string) {
+} // namespace
+
+std::string InitSharedLab(const std::string& connection_string) {
     const std::string name = odbc::DescribeConnection(connection_string);
     store::Doing("初始化共享数据库（" + name + "）", [&] {
         std::unique_ptr<store::Connection> administrator = odbc::OpenOdbc(connection_string);
@@ -139,31 +141,26 @@ LabOutcome InitLabDb(const std::string& connection_string) {
     std::string roles;
     for (const odbc::LabRoleInfo& role : odbc::LabRoles())
         roles += (roles.empty() ? "" : "、") + std::string(role.name);
-    return {0,
-            "共享数据库已初始化：" + name + "，架构版本 " + std::to_string(store::kSchemaVersion) +
-                "，角色 " + roles + "\n",
-            {}};
+    return "共享数据库已初始化：" + name + "，架构版本 " + std::to_string(store::kSchemaVersion) +
+           "，角色 " + roles + "\n";
 }
 
 // One line per table: its name, rows, rows added, checksum; then that it is done.
-LabOutcome MigrateTo(store::LabDatabase& source, const std::string& connection_string) {
+std::string MigrateLab(store::LabDatabase& source, const std::string& connection_string) {
     store::LabDatabase target = odbc::OpenSharedLab(connection_string);
     const std::vector<store::TableCopy> copies =
         store::CopyLab(*source.connection, *target.connection);
-    LabOutcome outcome;
+    std::string said;
     std::int64_t added = 0;
     for (const store::TableCopy& copy : copies) {
-        outcome.out += copy.table + "\t" + std::to_string(copy.rows) + "\t" +
-                       std::to_string(copy.added) + "\t" + copy.checksum + "\n";
+        said += copy.table + "\t" + std::to_string(copy.rows) + "\t" + std::to_string(copy.added) +
+                "\t" + copy.checksum + "\n";
         added += copy.added;
     }
-    outcome.out += "迁移完成：" + std::to_string(copies.size()) +
-                   " 个表的行数和校验和与本机数据库一致，新增 " + std::to_string(added) + " 行（" +
-                   odbc::DescribeConnection(connection_string) + "）\n";
-    return outcome;
+    return said + "迁移完成：" + std::to_string(copies.size()) +
+           " 个表的行数和校验和与本机数据库一致，新增 " + std::to_string(added) + " 行（" +
+           odbc::DescribeConnection(connection_string) + "）\n";
 }
-
-} // namespace
 
 bool IsLabCommandLine(const std::vector<std::string>& arguments) {
     return std::any_of(arguments.begin(), arguments.end(),
@@ -215,12 +212,12 @@ LabOutcome RunLabCommand(const LabCommandLine& command, LabPlatform& platform) {
         command.action != LabAction::InitLabDb && command.action != LabAction::MigrateTo;
     if (changes && !shared && person.empty()) return Failed("请用 --as 指明操作人的姓名");
     try {
-        if (command.action == LabAction::InitLabDb) return InitLabDb(*shared);
+        if (command.action == LabAction::InitLabDb) return {0, InitSharedLab(*shared), {}};
         // A shared database that cannot be reached is said: the local one is never used instead.
         store::LabDatabase database =
             shared ? odbc::OpenSharedLab(*shared) : OpenFile(command.database, platform);
         if (command.action == LabAction::MigrateTo)
-            return MigrateTo(database, *SharedConnection(command.target));
+            return {0, MigrateLab(database, *SharedConnection(command.target)), {}};
         store::DesignRegister designs(*database.connection);
         return Run(command, platform, designs, shared ? database.connection->Login() : person);
     } catch (const store::StoreError& error) {

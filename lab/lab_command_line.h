@@ -13,6 +13,8 @@
 // (whose login is recorded as who took each step: --as is refused there). Exit code 0, or 1
 // with the reason on standard error (Chinese). Parsed and run here, portably; the platform
 // gives the files, the settings and who is working.
+#include "lab_database.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,6 +80,14 @@ struct LabOutcome {
 };
 
 LabOutcome RunLabCommand(const LabCommandLine& command, LabPlatform& platform);
+
+// 初始化共享数据库 through an administrator's connection: what is said when it is done
+// ("共享数据库已初始化：…"). StoreError when it fails.
+std::string InitSharedLab(const std::string& connection_string);
+
+// 从本机数据库迁移到共享数据库 (the administrator's connection): one line per table (its name,
+// rows, rows added, checksum), then "迁移完成：…". StoreError, with nothing written, when it fails.
+std::string MigrateLab(store::LabDatabase& source, const std::string& connection_string);
 
 // Parses and runs.
 LabOutcome RunLabCommandLine(const std::vector<std::string>& arguments, LabPlatform& platform);

@@ -82,6 +82,25 @@ std::string WithConnectionValue(std::string_view connection, std::string_view ke
     return result;
 }
 
+std::string WithoutConnectionValue(std::string_view connection, std::string_view key) {
+    std::string result;
+    for (const Attribute& attribute : Attributes(connection))
+        if (!SameKey(attribute.key, key)) result += attribute.key + "=" + attribute.value + ";";
+    return result;
+}
+
+std::string ConnectionValueText(std::string_view value) {
+    const bool plain = value.find_first_of(";{}=") == std::string_view::npos &&
+                       (value.empty() || (value.front() != ' ' && value.back() != ' '));
+    if (plain) return std::string(value);
+    std::string braced = "{";
+    for (const char c : value) {
+        braced += c;
+        if (c == '}') braced += '}';
+    }
+    return braced + "}";
+}
+
 std::string DescribeConnection(std::string_view connection) {
     const std::string dsn = ConnectionValue(connection, "DSN");
     if (!dsn.empty()) return "ODBC 数据源“" + dsn + "”";

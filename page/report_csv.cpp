@@ -30,7 +30,11 @@ std::string Record(const std::vector<std::string>& cells) {
 } // namespace
 
 std::string ReportCsv(const ReportPage& page) {
-    std::string csv = "\xEF\xBB\xBF" + Record({page.title});
+    std::string csv = "\xEF\xBB\xBF";
+    for (const std::string& line : page.masthead)
+        csv += Record({line});
+    csv += Record({page.title});
+    if (!page.running_head.empty()) csv += Record({page.running_head});
     for (const Section& section : page.sections) {
         if (!section.title.empty()) csv += Record({section.title});
         for (const Row& row : section.rows)

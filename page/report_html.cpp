@@ -31,8 +31,14 @@ p.note { margin: 0.5mm 0; font-size: 8.5pt; }
 figure.chart { margin: 2mm 0; text-align: center; }
 .signature .line { display: inline-block; min-width: 30mm; border-bottom: 1px solid #000;
                    padding: 0 1mm; }
+p.masthead { text-align: center; margin: 0; }
+p.masthead.first { font-size: 11pt; font-weight: bold; }
+header.running { text-align: right; font-size: 8pt; border-bottom: 1px solid #777;
+                 margin-bottom: 2mm; }
 @media print {
   body { margin: 0; max-width: none; }
+  header.running { position: fixed; top: 0; left: 0; right: 0; background: #fff; }
+  body.running { padding-top: 7mm; }
   section, figure.chart { break-inside: avoid; }
   h2 { break-after: avoid; }
 }
@@ -137,10 +143,17 @@ std::string SectionHtml(const Section& section) {
 } // namespace
 
 std::string ReportHtml(const ReportPage& page) {
-    std::string html = "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
-                       "<title>" +
-                       Cell(page.title) + "</title>\n<style>" + std::string(kStyle) +
-                       "</style>\n</head>\n<body>\n<h1>" + Cell(page.title) + "</h1>\n";
+    std::string html =
+        "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<title>" +
+        Cell(page.title) + "</title>\n<style>" + std::string(kStyle) + "</style>\n</head>\n<body" +
+        (page.running_head.empty() ? ">\n"
+                                   : " class=\"running\">\n<header class=\"running\">" +
+                                         Cell(page.running_head) + "</header>\n");
+    for (std::size_t i = 0; i < page.masthead.size(); ++i)
+        html += std::string("<p class=\"masthead") + (i == 0 ? " first" : "") + "\">" +
+                Cell(page.masthead[i]) + "</p>\n";
+    html += "<h1>" + Cell(page.title) + "</h1>\n";
     for (const Section& section : page.sections)
         html += SectionHtml(section);
     return html + "</body>\n</html>\n";

@@ -27,6 +27,7 @@ constexpr int kFooterGap = 20;      // between the last row and the page label
 constexpr int kChartWidth = 1600;   // a chart at most, centred
 constexpr int kChartHeight = 850;
 constexpr int kChartGap = 20; // above and below a chart
+constexpr int kHeadGap = 20;  // between the running head's rule and the page's first row
 
 constexpr Colour kHeaderFill{236, 236, 236};
 constexpr Colour kCaptionFill{244, 244, 244};
@@ -37,10 +38,12 @@ std::string CellOf(const Row& row, std::size_t index) {
 
 class Layouter {
   public:
-    Layouter(const PaperSetup& paper, const TextMeasurer& measurer)
-        : paper_(paper), measurer_(measurer) {
+    Layouter(const PaperSetup& paper, const TextMeasurer& measurer, std::string running_head)
+        : paper_(paper), measurer_(measurer), running_head_(WideText(running_head)) {
         footer_top_ = paper_.content.bottom - LineHeight(TextStyle::Footer);
         bottom_ = footer_top_ - kFooterGap;
+        top_ = paper_.content.top;
+        if (!running_head_.empty()) top_ += LineHeight(TextStyle::Footer) + kUnderline + kHeadGap;
         NewPage();
     }
 
@@ -55,6 +58,13 @@ class Layouter {
         return std::move(pages_);
     }
 
+    void Masthead(const std::vector<std::string>& lines) {
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            Paragraph({RowKind::Note, {lines[i]}}, i == 0 ? TextStyle::BodyBold : TextStyle::Note,
+                      AlignCenter);
+        if (!lines.empty()) y_ += kAfterTitle;
+    }
+
     void Title(const std::string& title) {
         const int height = LineHeight(TextStyle::Title);
         Text({Left(), y_, Right(), y_ + height}, TextStyle::Title, WideText(title), AlignCenter);
@@ -65,19 +75,23 @@ class Layouter {
         if (!section.title.empty())
             SectionTitle(WideText(section.title), section.rows.empty() && section.chart
                                                       ? ChartHeight() + kChartGap
-                                                      : 3 * LineHeight(TextStyle::Body));
-        const std::vector<Row>& rows = section.rows;
+                                                      : LeadHeight(section.rows));
+        const std::span<const Row> rows = section.rows;
         for (std::size_t i = 0; i < rows.size();) {
             std::size_t end = i + 1;
             while (end < rows.size() && SameBlock(rows[i].kind, rows[end].kind))
                 ++end;
-            const std::span<const Row> block(rows.data() + i, end - i);
+            const std::span<const Row> block = rows.subspan(i, end - i);
             switch (rows[i].kind) {
             case RowKind::KeyValue: Pairs(block, section.pairs_per_line); break;
             case RowKind::TableHeader:
             case RowKind::TableRow: Grid(block); break;
             case RowKind::Signature: Signatures(block); break;
-            case RowKind::Heading: Paragraph(rows[i], TextStyle::BodyBold); break;
+            case RowKind::Heading:
+                // Kept with what it heads.
+                Need(LineHeight(TextStyle::BodyBold) + kPadY + LeadHeight(rows.subspan(i + 1)));
+                Paragraph(rows[i], TextStyle::BodyBold);
+                break;
             case RowKind::Note: Paragraph(rows[i], TextStyle::Note); break;
             }
             i = end;
@@ -108,12 +122,17 @@ class Layouter {
     int Width() const { return Right() - Left(); }
     // Never nothing: a page holds a whole number of lines.
     int LineHeight(TextStyle style) const { return std::max(measurer_.Height(style), 1); }
-    bool AtTop() const { return y_ == paper_.content.top; }
-    int PageRoom() const { return bottom_ - paper_.content.top; }
+    bool AtTop() const { return y_ == top_; }
+    int PageRoom() const { return bottom_ - top_; }
 
     void NewPage() {
         pages_.emplace_back();
-        y_ = paper_.content.top;
+        y_ = top_;
+        if (running_head_.empty()) return;
+        const int height = LineHeight(TextStyle::Footer);
+        const int top = paper_.content.top;
+        Text({Left(), top, Right(), top + height}, TextStyle::Footer, running_head_, AlignRight);
+        Page().rules.push_back({Left(), top + height, Right(), top + height + 1});
     }
 
     // A page break when `height` no longer fits below the cursor (never on an empty page).
@@ -134,6 +153,26 @@ class Layouter {
 
     std::vector<std::wstring> Wrap(TextStyle style, std::wstring_view text, int width) const {
         return WrapText(measurer_, style, text, width);
+    }
+
+    // What a section's title is kept with: its notes up to the first block that is not a note,
+    // and that block's first line (a table's header and first row). A page's room at most.
+    int LeadHeight(std::span<const Row> rows) const {
+        const int line = LineHeight(TextStyle::Body) + 2 * kPadY;
+        int height = 0;
+        for (const Row& row : rows) {
+            if (row.kind == RowKind::Note || row.kind == RowKind::Heading) {
+                height += static_cast<int>(
+                              Wrap(TextStyle::Note, WideText(CellOf(row, 0)), Width()).size()) *
+                              LineHeight(TextStyle::Note) +
+                          kPadY;
+                continue;
+            }
+            height += row.kind == RowKind::TableHeader ? 2 * line : line;
+            if (row.kind == RowKind::Signature) height += kSignatureGap;
+            break;
+        }
+        return std::min(std::max(height, line), PageRoom() / 2);
     }
 
     // `keep`: how much of what follows stays on the title's page.
@@ -294,12 +333,12 @@ class Layouter {
         y_ += kBlockGap;
     }
 
-    void Paragraph(const Row& row, TextStyle style) {
+    void Paragraph(const Row& row, TextStyle style, TextAlign align = AlignLeft) {
         if (row.alert) style = style == TextStyle::Note ? TextStyle::NoteBold : style;
         const int height = LineHeight(style);
         for (std::wstring& line : Wrap(style, WideText(CellOf(row, 0)), Width())) {
             Need(height);
-            Text({Left(), y_, Right(), y_ + height}, style, std::move(line), AlignLeft, row.alert);
+            Text({Left(), y_, Right(), y_ + height}, style, std::move(line), align, row.alert);
             y_ += height;
         }
         y_ += kPadY;
@@ -343,6 +382,8 @@ class Layouter {
 
     const PaperSetup& paper_;
     const TextMeasurer& measurer_;
+    std::wstring running_head_;
+    int top_ = 0; // rows start here, below the running head
     int footer_top_ = 0;
     int bottom_ = 0; // rows end above this
     int y_ = 0;
@@ -353,7 +394,8 @@ class Layouter {
 
 std::vector<LaidOutPage> LayOutReport(const ReportPage& report, const PaperSetup& paper,
                                       const TextMeasurer& measurer) {
-    Layouter layouter(paper, measurer);
+    Layouter layouter(paper, measurer, report.running_head);
+    layouter.Masthead(report.masthead);
     layouter.Title(report.title);
     for (const Section& section : report.sections)
         layouter.SectionOf(section);

@@ -40,6 +40,10 @@ struct Section {
 struct ReportPage {
     std::string title;
     std::vector<Section> sections;
+    // Who issues it (the lab's name, address, certificate), one line each above the title.
+    std::vector<std::string> masthead = {};
+    // At the top of every page, so that a loose page still names its document ("报告编号：…").
+    std::string running_head = {};
 };
 
 // The rows as a report writes them.

@@ -4,6 +4,7 @@
 #include "conditions.h"
 #include "jgj55_2011.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,19 @@ std::string LitresText(double litres);
 // nothing for anything else.
 std::optional<double> ReadTrialVolume(std::string_view text);
 
+// The materials a design names, in the order the documents list them.
+enum class MaterialSlot { Cement, FlyAsh, Slag, Sand, Stone, Admixture };
+inline constexpr std::size_t kMaterialSlotCount = 6;
+
+// Where a material came from, as the documents print it; the materials library fills these
+// from its records, the user may type them meanwhile.
+struct MaterialSource {
+    std::string maker; // 生产厂家
+    std::string batch; // 批号
+
+    friend bool operator==(const MaterialSource&, const MaterialSource&) = default;
+};
+
 struct ReportInfo {
     std::string project;       // 工程名称
     std::string client;        // 委托单位
@@ -38,6 +52,18 @@ struct ReportInfo {
     std::string reviewed_by;                                // 审核
     std::string approved_by;                                // 批准
     std::string remarks;                                    // 备注
+    std::string mix_number;     // 配合比编号: on every page of every document of the design
+    std::string placing_method; // 浇筑方式 (泵送 …)
+    std::string issued_at;      // 签发时间 of the batch ticket
+    std::string received_by;    // 接收: who at the plant took the ticket
+    std::string admixture_type; // 外加剂品种 (聚羧酸高性能减水剂 …)
+    // 外加剂固含量 % as typed; empty for a powder or when not known.
+    std::string admixture_solid_percent;
+    std::array<MaterialSource, kMaterialSlotCount> materials{};
+
+    const MaterialSource& source(MaterialSlot slot) const {
+        return materials[static_cast<std::size_t>(slot)];
+    }
 
     friend bool operator==(const ReportInfo&, const ReportInfo&) = default;
 };

@@ -24,6 +24,25 @@ constexpr TextKey kTextKeys[] = {
     {"reviewed_by", "审核", &ReportInfo::reviewed_by},
     {"approved_by", "批准", &ReportInfo::approved_by},
     {"remarks", "备注", &ReportInfo::remarks},
+    {"mix_number", "配合比编号", &ReportInfo::mix_number},
+    {"placing_method", "浇筑方式", &ReportInfo::placing_method},
+    {"issued_at", "签发时间", &ReportInfo::issued_at},
+    {"received_by", "接收", &ReportInfo::received_by},
+    {"admixture_type", "外加剂品种", &ReportInfo::admixture_type},
+    {"admixture_solid_percent", "外加剂固含量", &ReportInfo::admixture_solid_percent},
+};
+// "materials": {"cement": {"maker": …, "batch": …}, …}, in MaterialSlot's order.
+constexpr const char* kMaterialsKey = "materials";
+constexpr const char* kMaterialKeys[kMaterialSlotCount] = {"cement", "fly_ash", "slag",
+                                                           "sand",   "stone",   "admixture"};
+struct SourceKey {
+    const char* key;
+    std::string_view caption;
+    std::string MaterialSource::*member;
+};
+constexpr SourceKey kSourceKeys[] = {
+    {"maker", "生产厂家", &MaterialSource::maker},
+    {"batch", "批号", &MaterialSource::batch},
 };
 constexpr const char* kEnvironmentKey = "environment_class";
 constexpr const char* kStructureKey = "structure_type";
@@ -45,6 +64,36 @@ std::string_view KindOf(const json& value) {
                          std::string_view expected, const json& value) {
     throw ReportInfoError(key, "报告信息「" + std::string(caption) + "」（" + key + "）应为" +
                                    std::string(expected) + "，而不是" + std::string(KindOf(value)));
+}
+
+// A text of the header, no longer than a field's: a header is never near it, and an edit
+// control showing a far longer text holds the window up.
+void ReadText(const json& object, const char* key, const std::string& where,
+              std::string_view caption, std::string& out) {
+    const auto found = object.find(key);
+    if (found == object.end()) return;
+    if (!found->is_string()) Refuse(where, caption, "文字", *found);
+    const std::string& text = found->get_ref<const std::string&>();
+    if (document::CountCharacters(text) > document::kMaxDesignTextLength)
+        throw ReportInfoError(
+            where, "报告信息「" + std::string(caption) + "」（" + where + "）的文字过长（超过 " +
+                       std::to_string(document::kMaxDesignTextLength) + " 个字符）");
+    out = text;
+}
+
+void ReadSources(const json& object, ReportInfo& info) {
+    const auto found = object.find(kMaterialsKey);
+    if (found == object.end()) return;
+    if (!found->is_object()) Refuse(kMaterialsKey, "原材料", "对象", *found);
+    for (std::size_t i = 0; i < kMaterialSlotCount; ++i) {
+        const auto material = found->find(kMaterialKeys[i]);
+        if (material == found->end()) continue;
+        const std::string where = std::string(kMaterialsKey) + "." + kMaterialKeys[i];
+        if (!material->is_object()) Refuse(where, "原材料", "对象", *material);
+        for (const SourceKey& source : kSourceKeys)
+            ReadText(*material, source.key, where + "." + source.key, source.caption,
+                     info.materials[i].*source.member);
+    }
 }
 
 template <class Enum> std::string Choices() {
@@ -75,6 +124,13 @@ json ReportInfoToJson(const ReportInfo& info) {
     json object = json::object();
     for (const TextKey& entry : kTextKeys)
         object[entry.key] = info.*entry.member;
+    // Only the materials whose source is known: a header without any has no "materials".
+    json materials = json::object();
+    for (std::size_t i = 0; i < kMaterialSlotCount; ++i)
+        if (info.materials[i] != MaterialSource{})
+            for (const SourceKey& source : kSourceKeys)
+                materials[kMaterialKeys[i]][source.key] = info.materials[i].*source.member;
+    if (!materials.empty()) object[kMaterialsKey] = std::move(materials);
     object[kEnvironmentKey] = standards::NameOf(info.environment);
     object[kStructureKey] = standards::NameOf(info.structure);
     object[kVolumeKey] = info.trial_volume_litres;
@@ -85,20 +141,9 @@ ReportInfo ReportInfoFromJson(const json& object) {
     if (!object.is_object())
         throw ReportInfoError("", "报告信息应为对象，而不是" + std::string(KindOf(object)));
     ReportInfo info;
-    for (const TextKey& entry : kTextKeys) {
-        const auto found = object.find(entry.key);
-        if (found == object.end()) continue;
-        if (!found->is_string()) Refuse(entry.key, entry.caption, "文字", *found);
-        const std::string& text = found->get_ref<const std::string&>();
-        // The same limit as a field's: a header is never near it, and an edit control showing
-        // a far longer text holds the window up.
-        if (document::CountCharacters(text) > document::kMaxDesignTextLength)
-            throw ReportInfoError(entry.key, "报告信息「" + std::string(entry.caption) + "」（" +
-                                                 entry.key + "）的文字过长（超过 " +
-                                                 std::to_string(document::kMaxDesignTextLength) +
-                                                 " 个字符）");
-        info.*entry.member = text;
-    }
+    for (const TextKey& entry : kTextKeys)
+        ReadText(object, entry.key, entry.key, entry.caption, info.*entry.member);
+    ReadSources(object, info);
     ReadChoice(object, kEnvironmentKey, "环境类别", info.environment);
     ReadChoice(object, kStructureKey, "结构类型", info.structure);
     if (const auto found = object.find(kVolumeKey); found != object.end()) {

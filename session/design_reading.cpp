@@ -1,6 +1,7 @@
 #include "design_reading.h"
 
 #include "inputs_json.h"
+#include "jgj55_content.h"
 #include "trial_json.h"
 
 #include <optional>
@@ -13,11 +14,13 @@ namespace {
 using Json = nlohmann::json;
 
 std::string DesignProblem(const Json& design) {
+    if (std::string problem = DesignTextProblem(design); !problem.empty()) return problem;
     jgj55::InputsReading reading = jgj55::InputsFromJson(design);
     return reading.inputs ? std::string{} : std::move(reading.problem);
 }
 
 std::string TrialProblem(const Json& trial) {
+    if (std::string problem = TrialTextProblem(trial); !problem.empty()) return problem;
     auto reading = trial::TrialEntriesFromJson(trial);
     if (reading.value) return {};
     return reading.missing.empty() ? "无法读取" : std::move(reading.missing.front());

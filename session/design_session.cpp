@@ -49,6 +49,12 @@ void DesignSession::Saved(std::wstring path, document::DesignDocument document) 
     report_info_.reset(); // now the file's
 }
 
+void DesignSession::Adopted(document::DesignDocument document) {
+    path_.reset();
+    stored_ = std::move(document);
+    report_info_.reset();
+}
+
 void DesignSession::Clear() {
     path_.reset();
     stored_ = {};

@@ -40,6 +40,8 @@ class DesignSession {
     // A file was read or written: the sheet is tied to it and holds what it holds.
     void Opened(std::wstring path, document::DesignDocument document);
     void Saved(std::wstring path, document::DesignDocument document);
+    // A design taken from elsewhere (the lab's register): no file, its document kept whole.
+    void Adopted(document::DesignDocument document);
     // 新建: no file, no header given.
     void Clear();
 

@@ -224,6 +224,17 @@ inline constexpr Table<WaterRow, 4> kWaterTable = {
       {35, 50, {200, 180, 170, 160, 210, 195, 185, 175}},
       {55, 70, {210, 190, 180, 170, 220, 205, 195, 185}},
       {75, 90, {215, 195, 185, 175, 230, 215, 205, 195}}}}};
+// A size the table has no column for, read linearly between two of its columns of the same kind
+// of coarse aggregate (5–25 mm, the commonest plant stone), with the source as cited.
+struct InterpolatedColumn {
+    MaxSize size;
+    MaxSize below;
+    MaxSize above;
+    std::string_view source;
+};
+inline constexpr std::array<InterpolatedColumn, 1> kWaterInterpolatedSizes = {{
+    {MaxSize::Mm25, MaxSize::Mm20, MaxSize::Mm31_5, "表 5.2.1-2，20 与 31.5 mm 之间内插"},
+}};
 // The table holds for water–binder ratios in this range; outside it water is found by trial.
 struct Range {
     double low;

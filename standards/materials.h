@@ -6,15 +6,21 @@
 
 #include <array>
 #include <span>
+#include <string_view>
 
 namespace mixora::standards {
+
+// Ground granulated blast-furnace slag: the standard's term, and the one short name every window
+// and page uses for it after the materials' table has given the term.
+inline constexpr std::string_view kSlagTerm = "粒化高炉矿渣粉";
+inline constexpr std::string_view kSlagName = "矿粉";
 
 enum class CementKind { Portland, OrdinaryPortland };
 enum class CementGrade { G32_5, G42_5, G52_5 };
 enum class FlyAshGrade { I, II, III };
 enum class SlagGrade { S75, S95, S105 };
 enum class CoarseKind { Gravel, Crushed }; // 卵石, 碎石
-enum class MaxSize { Mm10, Mm16, Mm20, Mm31_5, Mm40 };
+enum class MaxSize { Mm10, Mm16, Mm20, Mm25, Mm31_5, Mm40 };
 enum class SandFineness { Fine, Medium, Coarse };
 
 inline constexpr std::array<Choice<CementKind>, 2> kCementKinds = {{
@@ -40,10 +46,11 @@ inline constexpr std::array<Choice<CoarseKind>, 2> kCoarseKinds = {{
     {CoarseKind::Gravel, "gravel", "卵石"},
     {CoarseKind::Crushed, "crushed", "碎石"},
 }};
-inline constexpr std::array<Choice<MaxSize>, 5> kMaxSizes = {{
+inline constexpr std::array<Choice<MaxSize>, 6> kMaxSizes = {{
     {MaxSize::Mm10, "10", "10 mm"},
     {MaxSize::Mm16, "16", "16 mm"},
     {MaxSize::Mm20, "20", "20 mm"},
+    {MaxSize::Mm25, "25", "25 mm"},
     {MaxSize::Mm31_5, "31.5", "31.5 mm"},
     {MaxSize::Mm40, "40", "40 mm"},
 }};
@@ -58,10 +65,11 @@ struct SizeMm {
     MaxSize size;
     double mm;
 };
-inline constexpr std::array<SizeMm, 5> kSizeMm = {{
+inline constexpr std::array<SizeMm, 6> kSizeMm = {{
     {MaxSize::Mm10, 10.0},
     {MaxSize::Mm16, 16.0},
     {MaxSize::Mm20, 20.0},
+    {MaxSize::Mm25, 25.0},
     {MaxSize::Mm31_5, 31.5},
     {MaxSize::Mm40, 40.0},
 }};

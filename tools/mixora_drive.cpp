@@ -4,7 +4,8 @@
 //   mixora_drive wait           only waits until the window is there
 //   mixora_drive set N TEXT     puts TEXT into field TextN, or into the control with ID N
 //   mixora_drive get N          prints the text of field TextN or of control N (UTF-8)
-//   mixora_drive select ID ITEM picks an item of the list ID, by its text or else its index
+//   mixora_drive select ID ITEM picks an item of the list ID (a drop-down list or a list box),
+//                             by its text or else its index
 //                               (0 first), and tells the window as a user's choice does
 //   mixora_drive click ID       clicks the control with that ID and leaves what it opens
 //   mixora_drive menu ID        posts the menu command with that ID and leaves what it opens
@@ -71,12 +72,22 @@ int Missing(const std::wstring& what) {
 
 // Picks the item of the list as a user does: the selection, then the notification the window
 // expects from its list.
+// A list box (a list of rows) takes the list box's messages, a drop-down list the combo box's.
 int Select(HWND window, HWND list, int id, const wchar_t* item) {
+    wchar_t class_name[16]{};
+    GetClassNameW(list, class_name, 16);
+    const bool rows = lstrcmpiW(class_name, L"ListBox") == 0;
     DWORD_PTR found = static_cast<DWORD_PTR>(CB_ERR), count = 0;
-    SendMessageTimeoutW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                        reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG, 5000, &found);
+    // A drop-down list is dropped down first, as the user does: a window may fill it only then.
+    if (!rows)
+        SendMessageTimeoutW(GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_DROPDOWN),
+                            reinterpret_cast<LPARAM>(list), SMTO_ABORTIFHUNG, 5000, &count);
+    SendMessageTimeoutW(list, rows ? LB_FINDSTRINGEXACT : CB_FINDSTRINGEXACT,
+                        static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG,
+                        5000, &found);
     if (static_cast<LRESULT>(found) == CB_ERR) {
-        SendMessageTimeoutW(list, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+        SendMessageTimeoutW(list, rows ? LB_GETCOUNT : CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000,
+                            &count);
         const int index = ParseNumber(item, 0, 0xFFFF);
         if ((index == 0 && std::wstring_view(item) != L"0") ||
             static_cast<DWORD_PTR>(index) >= count)
@@ -84,7 +95,9 @@ int Select(HWND window, HWND list, int id, const wchar_t* item) {
         found = static_cast<DWORD_PTR>(index);
     }
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(list, CB_SETCURSEL, found, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    SendMessageTimeoutW(list, rows ? LB_SETCURSEL : CB_SETCURSEL, found, 0, SMTO_ABORTIFHUNG, 5000,
+                        &result);
+    // LBN_SELCHANGE and CBN_SELCHANGE are the same code.
     SendMessageTimeoutW(GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                         reinterpret_cast<LPARAM>(list), SMTO_ABORTIFHUNG, 5000, &result);
     Sync(window);

@@ -33,7 +33,8 @@ DensityCorrection CorrectForDensity(const Mix& mix, double measured) {
 Computed<DensityCorrection> ComputeDensityCorrection(const Computed<RatioChoice>& choice,
                                                      const DensityEntry& entry) {
     if (!choice.value) return Computed<DensityCorrection>::Lacking("需先确定设计配合比");
-    const Reading measured = ReadPositive(entry.measured, "拌合物表观密度实测值");
+    const Reading measured =
+        ReadInRange(entry.measured, "拌合物表观密度实测值", jgj55::kDensityRange);
     if (!measured.value) return Computed<DensityCorrection>::Lacking(measured.problem);
     if (!(choice.value->per_cubic_metre.without_admixture() > 0))
         return Computed<DensityCorrection>::Lacking("设计配合比的材料用量合计不是正数");

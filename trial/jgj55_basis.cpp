@@ -2,6 +2,8 @@
 
 #include "aggregates.h"
 #include "choices.h"
+#include "design.h"
+#include "trial_number.h"
 
 #include <string>
 #include <utility>
@@ -47,6 +49,17 @@ Computed<DesignBasis> DesignBasisOf(const jgj55::Inputs& inputs, const jgj55::Re
     basis.ratios.slag_percent = inputs.slag_share;
     basis.ratios.admixture_percent = inputs.admixture_dosage;
     basis.max_aggregate_mm = jgj55::MaxSizeMm(inputs.max_size);
+    basis.slump_mm = inputs.slump;
+    // The inputs a trial batch is made to, as the sheet shows them; the shown values follow.
+    const auto name = [](auto choice) { return std::string(jgj55::NameOf(choice)); };
+    basis.inputs = {
+        {"grade", "强度等级", std::string(jgj55::GradeName(inputs.grade))},
+        {"slump", "坍落度", Plain(inputs.slump) + " mm"},
+        {"coarse", "粗骨料", name(inputs.coarse) + " " + name(inputs.max_size)},
+        {"sand_fineness", "砂", name(inputs.sand)},
+        {"cement_kind", "水泥品种", name(inputs.cement_kind) + " " + name(inputs.cement_grade)},
+        {"method", "计算方法", name(inputs.method)},
+    };
     if (!missing.empty()) return Computed<DesignBasis>::Lacking(std::move(missing));
     return Computed<DesignBasis>::Of(basis);
 }
@@ -69,6 +82,15 @@ AggregateMethod AggregateMethodOf(const jgj55::Inputs& inputs) {
                                                                         : solved.problem);
         return Computed<Aggregates>::Of(Aggregates{*solved.sand, *solved.stone});
     };
+}
+
+TrialEntries WithOldGroupsRecorded(TrialEntries entries, const jgj55::Inputs& inputs) {
+    if (entries.cast) return entries;
+    const Computed<DesignBasis> basis = DesignBasisOf(inputs, jgj55::ComputeDesign(inputs));
+    if (basis.value)
+        RecordEnteredGroups(entries, *basis.value, AggregateMethodOf(inputs),
+                            std::string(kRecordedOnOpening));
+    return entries;
 }
 
 bool TrialStarted(const TrialEntries& entries) {

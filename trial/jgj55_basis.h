@@ -17,6 +17,13 @@ Computed<DesignBasis> DesignBasisOf(const jgj55::Inputs& inputs, const jgj55::Re
 // The design's step 10 for other binder parts, water and sand ratio.
 AggregateMethod AggregateMethodOf(const jgj55::Inputs& inputs);
 
+// An older file kept the cube strengths but not the mixes they were made from: its groups with a
+// strength entered are recorded from the design as it reads (the file's, as it opens), the
+// record saying so. A trial that has a record, or no strength, is returned as it is.
+inline constexpr std::string_view kRecordedOnOpening =
+    "旧版文件未记录试件成型时的配合比，已按打开文件时的设计记录";
+TrialEntries WithOldGroupsRecorded(TrialEntries entries, const jgj55::Inputs& inputs);
+
 // Whether the laboratory has recorded anything of the trial yet.
 bool TrialStarted(const TrialEntries& entries);
 

@@ -4,6 +4,8 @@
 #include "computed.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace mixora::trial {
 
@@ -35,13 +37,24 @@ struct MixRatios {
     friend bool operator==(const MixRatios&, const MixRatios&) = default;
 };
 
+// One input or shown value of the design: "grade", "强度等级", "C30" (see design_stamp.h).
+struct StampItem {
+    std::string key;  // "grade": how the file keeps it
+    std::string name; // "强度等级"
+    std::string text; // "C30", "0.46", "174 kg/m³": as shown
+    friend bool operator==(const StampItem&, const StampItem&) = default;
+};
+
 // What the design computed: the mix per m³, its ratios, the largest aggregate size and the
-// target strength fcu,0.
+// target strength fcu,0; and the inputs it was computed from, as shown, so that what is cast
+// from it can keep them.
 struct DesignBasis {
     Mix mix;
     MixRatios ratios;
     double max_aggregate_mm = 0;
     double target_strength = 0; // fcu,0 in MPa
+    double slump_mm = 0;        // the design's slump
+    std::vector<StampItem> inputs;
 };
 
 struct BinderParts {

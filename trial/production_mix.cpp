@@ -25,8 +25,10 @@ Mix PerBatch(const Mix& m, double capacity_m3) {
 Computed<ProductionMix> ComputeProductionMix(const Computed<DensityCorrection>& design,
                                              const ProductionEntry& entry) {
     if (!design.value) return Computed<ProductionMix>::Lacking("需先完成表观密度校正");
-    const Reading sand = ReadNotNegative(entry.sand_moisture_percent, "砂含水率");
-    const Reading stone = ReadNotNegative(entry.stone_moisture_percent, "石含水率");
+    const Reading sand =
+        ReadInRange(entry.sand_moisture_percent, "砂含水率", jgj55::kMoistureRange);
+    const Reading stone =
+        ReadInRange(entry.stone_moisture_percent, "石含水率", jgj55::kMoistureRange);
     std::vector<std::string> problems;
     if (!sand.value) problems.push_back(sand.problem);
     if (!stone.value) problems.push_back(stone.problem);
@@ -42,7 +44,8 @@ Computed<ProductionMix> ComputeProductionMix(const Computed<DensityCorrection>& 
     production.stone_moisture_percent = *stone.value;
     production.measured_at = entry.measured_at;
     production.per_cubic_metre = *adjusted.value;
-    const Reading capacity = ReadPositive(entry.mixer_capacity_m3, "搅拌机每盘方量");
+    const Reading capacity =
+        ReadInRange(entry.mixer_capacity_m3, "搅拌机每盘方量", jgj55::kMixerRange);
     if (capacity.value) {
         production.capacity_m3 = *capacity.value;
         production.per_batch = Computed<Mix>::Of(PerBatch(*adjusted.value, *capacity.value));

@@ -78,7 +78,7 @@ std::vector<std::string> CheckBasis(const DesignBasis& basis) {
         problems.push_back("设计配合比的砂率不在 0～100% 之间");
     if (!(r.fly_ash_percent >= 0 && r.slag_percent >= 0 &&
           r.fly_ash_percent + r.slag_percent < 100))
-        problems.push_back("粉煤灰和矿渣粉的掺量应不小于 0 且合计小于 100%");
+        problems.push_back("粉煤灰和矿粉的掺量应不小于 0 且合计小于 100%");
     if (!(r.admixture_percent >= 0)) problems.push_back("外加剂掺量不应小于 0");
     const Mix& m = basis.mix;
     if (!(m.water > 0 && m.binder() > 0 && m.sand > 0 && m.stone > 0))

@@ -33,10 +33,10 @@ Computed<RatioChoice> ChooseRatio(const Computed<StrengthResults>& results,
             choice.points.push_back({group.value->binder_water, group.value->converted});
     }
     const Computed<StrengthLine> line = FitLine(choice.points);
-    if (!line.value) {
-        AddReasons(notes, line.missing);
-        return Computed<RatioChoice>::Lacking(notes);
-    }
+    if (!line.value) AddReasons(notes, line.missing);
+    // An entry typed that does not read is not a group left out: the line waits for it.
+    if (!line.value || !results.value->unread.empty())
+        return Computed<RatioChoice>::Lacking(line.value ? results.value->unread : notes);
     choice.line = *line.value;
     const Computed<double> exact = BinderWaterFor(choice.line, target_strength);
     if (!exact.value) return Computed<RatioChoice>::Lacking(exact.missing);

@@ -43,6 +43,11 @@ struct StrengthResults {
     SpecimenSize specimen = SpecimenSize::Mm150;
     double age_days = 28;
     std::array<Computed<GroupResult>, 3> groups; // lacking: what of that group is missing
+    // Whether anything of a group was entered (its reasons are worth showing at once).
+    std::array<bool, 3> entered{};
+    // What is wrong with each entry typed that does not read ("46,5", a value out of range): a
+    // group so entered is not one left out, and the trial waits until it reads or is cleared.
+    std::vector<std::string> unread;
 };
 
 Computed<StrengthResults> ComputeStrengthResults(const Computed<StrengthMixes>& mixes,

@@ -19,13 +19,13 @@ std::optional<std::string> VolumeWarning(double litres, double max_aggregate_mm)
 }
 
 Reading ReadLitres(const BatchEntry& entry) {
-    return ReadPositive(entry.litres, "试拌体积");
+    return ReadInRange(entry.litres, "试拌体积", jgj55::kTrialLitresRange);
 }
 
 // A batch mass; an empty one for a material the design does not use reads as 0.
 Reading ReadMass(const std::string& text, std::string_view caption, double design_amount) {
     if (text.find_first_not_of(" \t") == std::string::npos && design_amount == 0) return {0.0, {}};
-    return ReadNotNegative(text, "试拌实际用量：" + std::string(caption));
+    return ReadInRange(text, "试拌实际用量：" + std::string(caption), jgj55::kAmountRange);
 }
 
 Computed<TrialMix> FromBatchMasses(const DesignBasis& basis, const BatchEntry& batch,
@@ -37,7 +37,7 @@ Computed<TrialMix> FromBatchMasses(const DesignBasis& basis, const BatchEntry& b
     const Mix& d = basis.mix;
     const Reading read[] = {ReadMass(t.cement, "水泥", d.cement),
                             ReadMass(t.fly_ash, "粉煤灰", d.fly_ash),
-                            ReadMass(t.slag, "矿渣粉", d.slag),
+                            ReadMass(t.slag, "矿粉", d.slag),
                             ReadMass(t.water, "水", d.water),
                             ReadMass(t.sand, "砂", d.sand),
                             ReadMass(t.stone, "石", d.stone),
@@ -69,8 +69,9 @@ Computed<TrialMix> FromBatchMasses(const DesignBasis& basis, const BatchEntry& b
 
 Computed<TrialMix> FromWaterAndAdmixture(const DesignBasis& basis, const AggregateMethod& method,
                                          const AdjustmentEntry& entry) {
-    const Reading water = ReadPositive(entry.water, "调整后用水量");
-    const Reading admixture = ReadNotNegative(entry.admixture, "调整后外加剂用量");
+    const Reading water = ReadInRange(entry.water, "调整后用水量", jgj55::kWaterRange);
+    const Reading admixture =
+        ReadInRange(entry.admixture, "调整后外加剂用量", jgj55::kPerCubicMetreRange);
     std::vector<std::string> problems;
     if (!water.value) problems.push_back(water.problem);
     if (!admixture.value) problems.push_back(admixture.problem);
@@ -90,7 +91,8 @@ Computed<TrialMix> FromWaterAndAdmixture(const DesignBasis& basis, const Aggrega
 
 Computed<TrialMix> FromSandRatio(const DesignBasis& basis, const AggregateMethod& method,
                                  const AdjustmentEntry& entry) {
-    const Reading sand_ratio = ReadPositive(entry.sand_ratio_percent, "调整后砂率");
+    const Reading sand_ratio =
+        ReadInRange(entry.sand_ratio_percent, "调整后砂率", jgj55::kSandRatioRange);
     if (!sand_ratio.value) return Computed<TrialMix>::Lacking(sand_ratio.problem);
     // The binder, water and admixture stay the design's; only the aggregates move.
     const Computed<Aggregates> aggregates = SolveAggregates(basis.mix, *sand_ratio.value, method);
@@ -131,7 +133,7 @@ Computed<TrialMix> ComputeTrialMix(const DesignBasis& basis, const AggregateMeth
                                    const BatchEntry& batch, const AdjustmentEntry& entry) {
     if (std::vector<std::string> problems = CheckBasis(basis); !problems.empty())
         return Computed<TrialMix>::Lacking(problems);
-    const Reading slump = ReadNotNegative(entry.slump_mm, "实测坍落度");
+    const Reading slump = ReadInRange(entry.slump_mm, "实测坍落度", jgj55::kSlumpRange);
     Computed<TrialMix> trial;
     switch (entry.kind) {
     case AdjustmentKind::Unchanged:

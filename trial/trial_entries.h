@@ -1,11 +1,14 @@
 #pragma once
 // What the laboratory records during the trial, as typed: texts, so that nothing a user wrote is
 // lost or reinterpreted before it is read (and named when it is not a number).
+#include "cast_record.h"
 #include "trial_sources.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mixora::trial {
 
@@ -59,10 +62,13 @@ struct AdjustmentEntry {
     friend bool operator==(const AdjustmentEntry&, const AdjustmentEntry&) = default;
 };
 
-// Stage 3: one strength mix's cubes and its fresh density (kg/m³).
+// Stage 3: one strength mix's cubes and its fresh density (kg/m³), with when they were made and
+// their numbers.
 struct GroupEntry {
     std::array<std::string, 3> strengths; // MPa
     std::string density;
+    std::string made_on;          // 成型日期
+    std::string specimen_numbers; // 试件编号
     friend bool operator==(const GroupEntry&, const GroupEntry&) = default;
 };
 
@@ -88,12 +94,20 @@ struct ProductionEntry {
     friend bool operator==(const ProductionEntry&, const ProductionEntry&) = default;
 };
 
-struct TrialEntries {
+// One trial: what was entered and what was made.
+struct TrialAttempt {
     BatchEntry batch;
     AdjustmentEntry adjustment;
     StrengthEntry strength;
     DensityEntry density;
     ProductionEntry production;
+    std::optional<CastRecord> cast; // none until specimens are made
+    friend bool operator==(const TrialAttempt&, const TrialAttempt&) = default;
+};
+
+// The current trial, and the earlier ones of the same design, kept read-only, oldest first.
+struct TrialEntries : TrialAttempt {
+    std::vector<TrialAttempt> history;
     friend bool operator==(const TrialEntries&, const TrialEntries&) = default;
 };
 

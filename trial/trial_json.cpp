@@ -1,5 +1,7 @@
 #include "trial_json.h"
 
+#include "decimal_rounding.h"
+
 #include <array>
 #include <string_view>
 
@@ -10,6 +12,8 @@ namespace {
 using nlohmann::json;
 
 // The members of a MixTexts with their keys, for writing and reading alike.
+constexpr auto& Fixed = calc::ExactText;
+
 template <class Texts> auto MixMembers(Texts& t) {
     return std::array{std::pair{"cement", &t.cement},      std::pair{"fly_ash", &t.fly_ash},
                       std::pair{"slag", &t.slag},          std::pair{"water", &t.water},
@@ -29,7 +33,64 @@ json MixToJson(const MixTexts& texts) {
 }
 
 json GroupToJson(const GroupEntry& group) {
-    return json{{"strengths", group.strengths}, {"density", group.density}};
+    return json{{"strengths", group.strengths},
+                {"density", group.density},
+                {"made_on", group.made_on},
+                {"specimen_numbers", group.specimen_numbers}};
+}
+
+// The numbers of a recorded mix with their keys, for writing and reading alike.
+template <class M> auto AmountMembers(M& m) {
+    return std::array{std::pair{"cement", &m.cement},      std::pair{"fly_ash", &m.fly_ash},
+                      std::pair{"slag", &m.slag},          std::pair{"water", &m.water},
+                      std::pair{"sand", &m.sand},          std::pair{"stone", &m.stone},
+                      std::pair{"admixture", &m.admixture}};
+}
+template <class R> auto RatioMembers(R& r) {
+    return std::array{std::pair{"water_binder", &r.water_binder},
+                      std::pair{"sand_ratio_percent", &r.sand_ratio_percent},
+                      std::pair{"fly_ash_percent", &r.fly_ash_percent},
+                      std::pair{"slag_percent", &r.slag_percent},
+                      std::pair{"admixture_percent", &r.admixture_percent}};
+}
+template <class Members> json NumbersToJson(const Members& members) {
+    json object = json::object();
+    for (const auto& [key, member] : members)
+        object[key] = *member;
+    return object;
+}
+
+json RecordedToJson(const RecordedMix& mix) {
+    return json{{"ratios", NumbersToJson(RatioMembers(mix.ratios))},
+                {"per_m3", NumbersToJson(AmountMembers(mix.per_cubic_metre))},
+                {"litres", mix.litres},
+                {"batch", NumbersToJson(AmountMembers(mix.batch))}};
+}
+
+json StampToJson(const DesignStamp& stamp) {
+    json items = json::array();
+    for (const StampItem& item : stamp)
+        items.push_back(json{{"key", item.key}, {"name", item.name}, {"text", item.text}});
+    return items;
+}
+
+json CastToJson(const CastRecord& cast) {
+    json batches = json::array();
+    for (const CastBatch& b : cast.batches)
+        batches.push_back(json{{"kind", b.kind},
+                               {"index", b.index},
+                               {"mix", RecordedToJson(b.mix)},
+                               {"made_on", b.made_on},
+                               {"specimen_numbers", b.specimen_numbers},
+                               {"age_days", b.age_days}});
+    return json{{"design", StampToJson(cast.design)},
+                {"trial_mix", RecordedToJson(cast.trial_mix)},
+                {"note", cast.note},
+                {"batches", batches},
+                {"accepted",
+                 {{"reason", cast.accepted.reason},
+                  {"design", StampToJson(cast.accepted.design)},
+                  {"trial_mix", RecordedToJson(cast.accepted.trial_mix)}}}};
 }
 
 // "strength.groups[1]" and "density": a member's path for the messages.
@@ -61,14 +122,31 @@ class Reader {
     void Text(const json& value, std::string& into, const std::string& path) {
         if (value.is_string())
             into = value.get<std::string>();
+        else if (value.is_number_integer())
+            into = value.dump(); // every digit, as written
         else if (value.is_number())
-            into = value.dump();
+            into = Fixed(value.get<double>()); // 1e-7 as "0.0000001", which its stage reads
         else
             Fail(path, "应为文本");
     }
     void Text(const json& parent, std::string_view key, std::string& into,
               const std::string& path) {
         if (const json* value = Member(parent, key)) Text(*value, into, Join(path, key));
+    }
+    void Number(const json& parent, std::string_view key, double& into, const std::string& path) {
+        const json* value = Member(parent, key);
+        if (!value) return;
+        if (value->is_number())
+            into = value->get<double>();
+        else
+            Fail(Join(path, key), "应为数字");
+    }
+    // An array of any length, or null when it is missing or not an array (named).
+    const json* List(const json& parent, std::string_view key, const std::string& path) {
+        const json* value = Member(parent, key);
+        if (!value) return nullptr;
+        if (!value->is_array()) return Fail(Join(path, key), "应为数组");
+        return value;
     }
     const json* Fail(const std::string& path, const std::string& what) {
         if (problem_.empty()) problem_ = "试配记录中 " + path + " " + what;
@@ -132,12 +210,83 @@ void ReadStrength(Reader& r, const json& object, StrengthEntry& s) {
                 r.Text((*cubes)[k], s.groups[i].strengths[k],
                        at + ".strengths[" + std::to_string(k) + "]");
         r.Text(group, "density", s.groups[i].density, at);
+        r.Text(group, "made_on", s.groups[i].made_on, at);
+        r.Text(group, "specimen_numbers", s.groups[i].specimen_numbers, at);
     }
 }
 
-} // namespace
+std::string At(const std::string& path, std::size_t i) {
+    return path + "[" + std::to_string(i) + "]";
+}
 
-nlohmann::json TrialEntriesToJson(const TrialEntries& e) {
+void ReadRecorded(Reader& r, const json& parent, std::string_view key, RecordedMix& mix,
+                  const std::string& path) {
+    const json* object = r.Object(parent, key, path);
+    if (!object) return;
+    const std::string at = Join(path, key);
+    if (const json* ratios = r.Object(*object, "ratios", at))
+        for (const auto& [k, member] : RatioMembers(mix.ratios))
+            r.Number(*ratios, k, *member, at + ".ratios");
+    if (const json* per_m3 = r.Object(*object, "per_m3", at))
+        for (const auto& [k, member] : AmountMembers(mix.per_cubic_metre))
+            r.Number(*per_m3, k, *member, at + ".per_m3");
+    r.Number(*object, "litres", mix.litres, at);
+    if (const json* batch = r.Object(*object, "batch", at))
+        for (const auto& [k, member] : AmountMembers(mix.batch))
+            r.Number(*batch, k, *member, at + ".batch");
+}
+
+void ReadStamp(Reader& r, const json& parent, std::string_view key, DesignStamp& stamp,
+               const std::string& path) {
+    const json* items = r.List(parent, key, path);
+    if (!items) return;
+    for (std::size_t i = 0; i < items->size(); ++i) {
+        const std::string at = At(Join(path, key), i);
+        if (!(*items)[i].is_object()) {
+            r.Fail(at, "应为对象");
+            return;
+        }
+        StampItem item;
+        r.Text((*items)[i], "key", item.key, at);
+        r.Text((*items)[i], "name", item.name, at);
+        r.Text((*items)[i], "text", item.text, at);
+        stamp.push_back(std::move(item));
+    }
+}
+
+void ReadCast(Reader& r, const json& object, CastRecord& cast, const std::string& path) {
+    ReadStamp(r, object, "design", cast.design, path);
+    ReadRecorded(r, object, "trial_mix", cast.trial_mix, path);
+    r.Text(object, "note", cast.note, path);
+    if (const json* batches = r.List(object, "batches", path))
+        for (std::size_t i = 0; i < batches->size(); ++i) {
+            const std::string at = At(path + ".batches", i);
+            const json& item = (*batches)[i];
+            if (!item.is_object()) {
+                r.Fail(at, "应为对象");
+                return;
+            }
+            CastBatch b;
+            r.Text(item, "kind", b.kind, at);
+            double index = 0;
+            r.Number(item, "index", index, at);
+            b.index = static_cast<int>(index);
+            if (index != b.index || index < 0 || index > 2) r.Fail(at + ".index", "应为 0～2");
+            ReadRecorded(r, item, "mix", b.mix, at);
+            r.Text(item, "made_on", b.made_on, at);
+            r.Text(item, "specimen_numbers", b.specimen_numbers, at);
+            r.Text(item, "age_days", b.age_days, at);
+            cast.batches.push_back(std::move(b));
+        }
+    if (const json* accepted = r.Object(object, "accepted", path)) {
+        const std::string at = path + ".accepted";
+        r.Text(*accepted, "reason", cast.accepted.reason, at);
+        ReadStamp(r, *accepted, "design", cast.accepted.design, at);
+        ReadRecorded(r, *accepted, "trial_mix", cast.accepted.trial_mix, at);
+    }
+}
+
+json AttemptToJson(const TrialAttempt& e) {
     json strength_groups = json::array();
     for (const GroupEntry& group : e.strength.groups)
         strength_groups.push_back(GroupToJson(group));
@@ -146,7 +295,7 @@ nlohmann::json TrialEntriesToJson(const TrialEntries& e) {
     std::string_view specimen = kSpecimenSizes.front().name;
     for (const SpecimenSizeRow& row : kSpecimenSizes)
         if (row.size == e.strength.specimen) specimen = row.name;
-    return json{
+    json object{
         {"batch", {{"litres", e.batch.litres}}},
         {"adjustment",
          {{"kind", KindText(a.kind)},
@@ -164,27 +313,65 @@ nlohmann::json TrialEntriesToJson(const TrialEntries& e) {
           {"measured_at", p.measured_at},
           {"mixer_capacity_m3", p.mixer_capacity_m3}}},
     };
+    if (e.cast) object["cast"] = CastToJson(*e.cast);
+    return object;
+}
+
+void ReadAttempt(Reader& r, const json& object, TrialAttempt& e, const std::string& path) {
+    const auto at = [&](std::string_view key) { return Join(path, key); };
+    if (const json* batch = r.Object(object, "batch", path))
+        r.Text(*batch, "litres", e.batch.litres, at("batch"));
+    if (const json* adjustment = r.Object(object, "adjustment", path))
+        ReadAdjustment(r, *adjustment, e.adjustment);
+    if (const json* strength = r.Object(object, "strength", path))
+        ReadStrength(r, *strength, e.strength);
+    if (const json* density = r.Object(object, "density", path))
+        r.Text(*density, "measured", e.density.measured, at("density"));
+    if (const json* production = r.Object(object, "production", path)) {
+        ProductionEntry& p = e.production;
+        r.Text(*production, "sand_moisture_percent", p.sand_moisture_percent, at("production"));
+        r.Text(*production, "stone_moisture_percent", p.stone_moisture_percent, at("production"));
+        r.Text(*production, "measured_at", p.measured_at, at("production"));
+        r.Text(*production, "mixer_capacity_m3", p.mixer_capacity_m3, at("production"));
+    }
+    if (const json* cast = r.Object(object, "cast", path)) {
+        e.cast.emplace();
+        ReadCast(r, *cast, *e.cast, at("cast"));
+    }
+}
+
+} // namespace
+
+nlohmann::json TrialEntriesToJson(const TrialEntries& e) {
+    json object = AttemptToJson(e);
+    if (!e.history.empty()) {
+        json history = json::array();
+        for (const TrialAttempt& past : e.history)
+            history.push_back(AttemptToJson(past));
+        object["history"] = history;
+    }
+    return object;
+}
+
+bool IsTrialEntriesKey(std::string_view key) {
+    static const json written = TrialEntriesToJson({});
+    return written.contains(key) || key == "cast" || key == "history";
 }
 
 Computed<TrialEntries> TrialEntriesFromJson(const nlohmann::json& object) {
     if (!object.is_object()) return Computed<TrialEntries>::Lacking("试配记录应为 JSON 对象");
     TrialEntries e;
     Reader r;
-    if (const json* batch = r.Object(object, "batch", ""))
-        r.Text(*batch, "litres", e.batch.litres, "batch");
-    if (const json* adjustment = r.Object(object, "adjustment", ""))
-        ReadAdjustment(r, *adjustment, e.adjustment);
-    if (const json* strength = r.Object(object, "strength", ""))
-        ReadStrength(r, *strength, e.strength);
-    if (const json* density = r.Object(object, "density", ""))
-        r.Text(*density, "measured", e.density.measured, "density");
-    if (const json* production = r.Object(object, "production", "")) {
-        ProductionEntry& p = e.production;
-        r.Text(*production, "sand_moisture_percent", p.sand_moisture_percent, "production");
-        r.Text(*production, "stone_moisture_percent", p.stone_moisture_percent, "production");
-        r.Text(*production, "measured_at", p.measured_at, "production");
-        r.Text(*production, "mixer_capacity_m3", p.mixer_capacity_m3, "production");
-    }
+    ReadAttempt(r, object, e, "");
+    if (const json* history = r.List(object, "history", ""))
+        for (std::size_t i = 0; i < history->size() && r.ok(); ++i) {
+            const std::string at = At("history", i);
+            if (!(*history)[i].is_object()) {
+                r.Fail(at, "应为对象");
+                break;
+            }
+            ReadAttempt(r, (*history)[i], e.history.emplace_back(), at);
+        }
     if (!r.ok()) return Computed<TrialEntries>::Lacking(r.problem());
     return Computed<TrialEntries>::Of(e);
 }

@@ -26,19 +26,11 @@ bool Exceeds(double a, double b) {
     return a - b > kNoise * std::fmax(1.0, std::fmax(std::fabs(a), std::fabs(b)));
 }
 
-Reading ReadPositive(std::string_view text, std::string_view caption) {
+Reading ReadInRange(std::string_view text, std::string_view caption,
+                    const jgj55::InputRange& range) {
     Reading reading = ReadNumber(text, caption);
-    if (reading.value && *reading.value <= 0) {
-        reading.problem = std::string(caption) + "“" + std::string(text) + "”应大于 0";
-        reading.value.reset();
-    }
-    return reading;
-}
-
-Reading ReadNotNegative(std::string_view text, std::string_view caption) {
-    Reading reading = ReadNumber(text, caption);
-    if (reading.value && *reading.value < 0) {
-        reading.problem = std::string(caption) + "“" + std::string(text) + "”不应小于 0";
+    if (reading.value && !range.Holds(*reading.value)) {
+        reading.problem = jgj55::OutOfRange(range, caption, text);
         reading.value.reset();
     }
     return reading;

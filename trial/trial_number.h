@@ -3,6 +3,7 @@
 // value a result stands for, and the next step uses the rounded value; every entry is read by
 // the one reader of typed numbers.
 #include "decimal_rounding.h"
+#include "input_ranges.h"
 #include "typed_number.h"
 
 #include <string>
@@ -27,8 +28,9 @@ bool Exceeds(double a, double b);
 using Reading = calc::TypedNumber;
 inline constexpr auto& ReadNumber = calc::ReadTypedNumber;
 
-// ReadNumber that also asks for a value above zero, or at least zero.
-Reading ReadPositive(std::string_view text, std::string_view caption);
-Reading ReadNotNegative(std::string_view text, std::string_view caption);
+// ReadNumber that also holds the value to the range a real trial can have (input_ranges.h):
+// "实测坍落度“1000”须在 0～300 mm 之间（坍落度筒高 300 mm）".
+Reading ReadInRange(std::string_view text, std::string_view caption,
+                    const jgj55::InputRange& range);
 
 } // namespace mixora::trial

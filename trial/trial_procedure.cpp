@@ -1,5 +1,7 @@
 #include "trial_procedure.h"
 
+#include "proportioning.h"
+
 namespace mixora::trial {
 
 namespace {
@@ -20,45 +22,160 @@ StageState StrengthState(const TrialRecord& record) {
         else
             ++valid;
     }
-    state.filled = valid >= 2;
+    state.filled = valid >= 2 && record.strengths.value->unread.empty();
     if (state.filled) state.missing.clear();
+    return state;
+}
+
+// The trial mix as it would be recorded now: per m³ and for the trial volume.
+std::optional<RecordedMix> TrialMixNow(const TrialRecord& record) {
+    if (!record.trial_mix.value || !record.batch.value) return std::nullopt;
+    const TrialMix& mix = *record.trial_mix.value;
+    const double litres = record.batch.value->litres;
+    return RecordedMix{mix.ratios, mix.per_cubic_metre, litres,
+                       BatchOf(mix.per_cubic_metre, litres)};
+}
+
+// The trial mix the specimens were made from, as the later stages take it.
+Computed<TrialMix> TrialMixMade(const CastRecord& cast, const Computed<TrialMix>& now) {
+    TrialMix made;
+    if (now.value) made = *now.value;
+    made.per_cubic_metre = cast.trial_mix.per_cubic_metre;
+    made.ratios = cast.trial_mix.ratios;
+    return Computed<TrialMix>::Of(made);
+}
+
+// The strength mixes with those of the groups made as they were made.
+Computed<StrengthMixes> WithMadeGroups(Computed<StrengthMixes> mixes, const CastRecord& cast) {
+    bool all = true;
+    StrengthMixes kept = mixes.value ? *mixes.value : StrengthMixes{};
+    for (std::size_t i = 0; i < kept.mixes.size(); ++i) {
+        const CastBatch* made = cast.Find(kCastKinds[0].key, static_cast<int>(i));
+        if (!made) {
+            all = false;
+            continue;
+        }
+        kept.mixes[i] = StrengthMix{made->mix.ratios, made->mix.per_cubic_metre,
+                                    Computed<Mix>::Of(made->mix.batch)};
+    }
+    if (!mixes.value && !all) return mixes;
+    return Computed<StrengthMixes>::Of(kept);
+}
+
+// The production mix is filled with its mix per m³; what its mix per batch lacks is still said.
+StageState ProductionState(const TrialRecord& record) {
+    StageState state = State("施工配合比", record.production);
+    if (record.production.value) state.missing = record.production.value->per_batch.missing;
     return state;
 }
 
 } // namespace
 
 TrialRecord RunTrial(const DesignBasis& basis, const AggregateMethod& method,
-                     const TrialEntries& entries) {
+                     const TrialAttempt& entries) {
     TrialRecord record;
     record.batch = ComputeTrialBatch(basis, entries.batch);
     record.trial_mix = ComputeTrialMix(basis, method, entries.batch, entries.adjustment);
-    record.strength_mixes = ComputeStrengthMixes(record.trial_mix, record.batch, method);
+    record.match = MatchOf(entries.cast, StampOf(basis), TrialMixNow(record));
+    const Computed<TrialMix> made =
+        entries.cast ? TrialMixMade(*entries.cast, record.trial_mix) : record.trial_mix;
+    record.strength_mixes = ComputeStrengthMixes(made, record.batch, method);
+    if (entries.cast) record.strength_mixes = WithMadeGroups(record.strength_mixes, *entries.cast);
     record.strengths = ComputeStrengthResults(record.strength_mixes, entries.strength);
-    record.choice = ChooseRatio(record.strengths, record.trial_mix, basis.target_strength, method);
+    record.choice = ChooseRatio(record.strengths, made, basis.target_strength, method);
     record.density = ComputeDensityCorrection(record.choice, entries.density);
     record.production = ComputeProductionMix(record.density, entries.production);
     return record;
 }
 
 TrialRecord RunTrial(const Computed<DesignBasis>& basis, const AggregateMethod& method,
-                     const TrialEntries& entries) {
+                     const TrialAttempt& entries) {
     if (basis.value) return RunTrial(*basis.value, method, entries);
     // An empty basis lacks everything; the design's own reasons say it better.
     TrialRecord record = RunTrial(DesignBasis{}, method, entries);
     const std::vector<std::string> why{"设计尚不能计算（" + Joined(basis.missing) + "）"};
     record.batch = Computed<TrialBatch>::Lacking(why);
     record.trial_mix = Computed<TrialMix>::Lacking(why);
+    // Nothing to compare what was made with: say so once rather than every value as gone.
+    if (record.match.recorded) {
+        record.match.changes = why;
+        record.match.first_stale = 0;
+        record.match.reason.clear();
+    }
     return record;
 }
 
-std::array<StageState, 7> Stages(const TrialRecord& record) {
-    return {State("试拌", record.batch),
-            State("试拌配合比", record.trial_mix),
-            State("强度试验配合比", record.strength_mixes),
-            StrengthState(record),
-            State("设计配合比", record.choice),
-            State("表观密度校正", record.density),
-            State("施工配合比", record.production)};
+std::array<StageState, kStageCount> Stages(const TrialRecord& record) {
+    std::array<StageState, kStageCount> stages = {State("试拌", record.batch),
+                                                  State("试拌配合比", record.trial_mix),
+                                                  State("强度试验配合比", record.strength_mixes),
+                                                  StrengthState(record),
+                                                  State("设计配合比", record.choice),
+                                                  State("表观密度校正", record.density),
+                                                  ProductionState(record)};
+    for (std::size_t i = 0; i < stages.size(); ++i)
+        if (record.match.stale(i)) {
+            stages[i].filled = false;
+            stages[i].stale = true;
+            stages[i].missing = {std::string(kStaleText) + "：" + record.match.Why()};
+        }
+    return stages;
+}
+
+bool RecordGroup(TrialEntries& entries, const DesignBasis& basis, const AggregateMethod& method,
+                 int index, const std::string& note) {
+    const TrialRecord now = RunTrial(basis, method, entries);
+    if (!now.match.matches() || !now.strength_mixes.value || index < 0 || index > 2) return false;
+    const std::string_view kind = kCastKinds[0].key;
+    if (entries.cast && entries.cast->Find(kind, index)) return false;
+    const std::optional<RecordedMix> trial_mix = TrialMixNow(now);
+    const StrengthMix& mix = now.strength_mixes.value->mixes[static_cast<std::size_t>(index)];
+    if (!trial_mix || !mix.batch.value) return false;
+    if (!entries.cast) entries.cast = CastRecord{StampOf(basis), *trial_mix, note, {}, {}};
+    const GroupEntry& group = entries.strength.groups[static_cast<std::size_t>(index)];
+    entries.cast->batches.push_back(
+        CastBatch{std::string(kind), index,
+                  RecordedMix{mix.ratios, mix.per_cubic_metre, trial_mix->litres, *mix.batch.value},
+                  group.made_on, group.specimen_numbers, entries.strength.age_days});
+    return true;
+}
+
+int RecordEnteredGroups(TrialEntries& entries, const DesignBasis& basis,
+                        const AggregateMethod& method, const std::string& note) {
+    // What is written of a group made (its date, numbers and age) follows the entries; its mix
+    // never does.
+    if (entries.cast)
+        for (CastBatch& made : entries.cast->batches)
+            if (made.kind == kCastKinds[0].key && made.index >= 0 && made.index < 3) {
+                const GroupEntry& group =
+                    entries.strength.groups[static_cast<std::size_t>(made.index)];
+                made.made_on = group.made_on;
+                made.specimen_numbers = group.specimen_numbers;
+                made.age_days = entries.strength.age_days;
+            }
+    int recorded = 0;
+    for (int i = 0; i < 3; ++i) {
+        const GroupEntry& group = entries.strength.groups[static_cast<std::size_t>(i)];
+        const bool entered = !group.strengths[0].empty() || !group.strengths[1].empty() ||
+                             !group.strengths[2].empty() || !group.made_on.empty() ||
+                             !group.specimen_numbers.empty();
+        if (entered && RecordGroup(entries, basis, method, i, note)) ++recorded;
+    }
+    return recorded;
+}
+
+void StartNewTrial(TrialEntries& entries) {
+    entries.history.push_back(static_cast<const TrialAttempt&>(entries));
+    static_cast<TrialAttempt&>(entries) = TrialAttempt{};
+}
+
+void AcceptChanges(TrialEntries& entries, const DesignBasis& basis, const AggregateMethod& method,
+                   std::string reason) {
+    if (!entries.cast) return;
+    const TrialRecord now = RunTrial(basis, method, entries);
+    const std::optional<RecordedMix> trial_mix = TrialMixNow(now);
+    entries.cast->accepted =
+        Acceptance{std::move(reason), StampOf(basis), trial_mix.value_or(RecordedMix{})};
 }
 
 } // namespace mixora::trial

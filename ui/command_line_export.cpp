@@ -3,12 +3,15 @@
 #include "design_file_read.h"
 #include "design_report.h"
 #include "design_session.h"
+#include "device_names.h"
 #include "export_target.h"
+#include "jgj55_content.h"
 #include "file_io.h"
 #include "lab_command_line.h"
 #include "recent_store.h"
 #include "report_info_dialog.h"
 #include "report_writers.h"
+#include "settings.h"
 #include "utf.h"
 
 #include <windows.h>
@@ -40,34 +43,12 @@ void SayOnStandardError(const std::wstring& text) {
     Say(STD_ERROR_HANDLE, text + L"\r\n");
 }
 
-// A text value of the settings (HKCU\Software\Mixora); empty when there is none.
-std::wstring SettingText(const wchar_t* name) {
-    wchar_t value[32768];
-    DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS)
-        return {};
-    return value;
-}
-
 // What the lab database's commands need of Windows.
 class WindowsLabPlatform final : public lab::LabPlatform {
   public:
     std::string DefaultDatabase() override { return Narrow(LabDatabasePath()); }
-    // The name set for the register (HKCU\Software\Mixora value UserName), else the login's.
-    std::string PersonName() override {
-        std::wstring name = SettingText(L"UserName");
-        if (name.empty()) {
-            wchar_t login[257]{};
-            DWORD size = 257;
-            if (GetUserNameW(login, &size)) name = login;
-        }
-        return Narrow(name);
-    }
-    bool IsNetworkDrive(char letter) override {
-        const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
-        return GetDriveTypeW(root) == DRIVE_REMOTE;
-    }
+    std::string PersonName() override { return Narrow(PersonNameOfSettings()); }
+    bool IsNetworkDrive(char letter) override { return IsNetworkDriveLetter(letter); }
     std::string FullPath(const std::string& path) override {
         return Narrow(FullPathOf(Widen(path)));
     }
@@ -91,33 +72,32 @@ std::vector<std::string> Utf8Arguments(const std::vector<std::wstring>& argument
     return narrow;
 }
 
-// "\n" line ends as the console and Windows' files have them.
-std::wstring WindowsLines(const std::string& text) {
-    std::wstring lines;
-    for (const wchar_t c : Widen(text)) {
-        if (c == L'\n') lines += L'\r';
-        lines += c;
-    }
-    return lines;
-}
-
 } // namespace
 
 ExportOutcome ExportDesignReport(const std::vector<std::wstring>& arguments) {
     if (arguments.size() != 3) return {1, kUsage};
+    for (const std::wstring& given : {arguments[1], arguments[2]})
+        if (const auto device = session::DeviceNameProblem(given)) return {1, *device};
     const std::wstring design = FullPathOf(arguments[1]);
     const std::wstring out = FullPathOf(arguments[2]);
     const auto kind = session::ExportKindOfName(out);
     if (!kind) return {1, L"报告文件“" + out + L"”的扩展名应为 .html 或 .csv"};
+    if (SameFile(design, out))
+        return {1, L"报告文件“" + out + L"”就是设计文件本身，报告不能写在它上面"};
     auto read = ReadDesignFile(design, nullptr);
     if (const auto* problem = std::get_if<std::wstring>(&read))
         return {1, L"无法打开设计文件“" + design + L"”：" + *problem};
     session::DesignSession session;
     session.Opened(design, std::get<document::DesignDocument>(std::move(read)));
-    // The header stored in the file, or the defaults when it cannot be read, as the window's
-    // report has it.
-    const page::ReportPage page =
+    // A report from a header that does not read, or of a design whose input does not, would
+    // not be the report asked for: refused, as a design that cannot be opened is.
+    if (const std::string problem = session.StoredReportInfoProblem(); !problem.empty())
+        return {1, L"设计文件“" + design + L"”中的报告信息无法读取：" + Widen(problem)};
+    if (const std::string problem = session::InputProblemOf(session.stored()); !problem.empty())
+        return {1, L"设计文件“" + design + L"”中的输入有误：" + Widen(problem)};
+    page::ReportPage page =
         session::DesignReport(session.stored(), session.report_info(TodayText()));
+    page.masthead = report::Masthead(ReadLabIdentity());
     const std::string bytes =
         *kind == session::ExportKind::Csv ? page::ReportCsv(page) : page::ReportHtml(page);
     if (const auto error = WriteFileReplacing(out, bytes))
@@ -138,13 +118,34 @@ bool IsLabCommandLine(const std::vector<std::wstring>& arguments) {
 int LabFromCommandLine(const std::vector<std::wstring>& arguments) {
     WindowsLabPlatform platform;
     const lab::LabOutcome outcome = lab::RunLabCommandLine(Utf8Arguments(arguments), platform);
-    Say(STD_OUTPUT_HANDLE, WindowsLines(outcome.out));
+    Say(STD_OUTPUT_HANDLE, WidenLines(outcome.out));
     if (outcome.exit_code != 0) SayOnStandardError(Widen(outcome.error));
     return outcome.exit_code;
 }
 
-std::wstring LabDatabasePath() {
-    if (std::wstring set = SettingText(L"LabDatabase"); !set.empty()) return FullPathOf(set);
+bool IsNetworkDriveLetter(char letter) {
+    const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
+    return GetDriveTypeW(root) == DRIVE_REMOTE;
+}
+
+std::wstring PersonNameOfSettings(const std::wstring& settings_key) {
+    std::wstring name = SettingText(kUserNameValue, settings_key);
+    if (name.empty()) {
+        wchar_t login[257]{};
+        DWORD size = 257;
+        if (GetUserNameW(login, &size)) name = login;
+    }
+    return name;
+}
+
+std::wstring LabDatabasePath(const std::wstring& settings_key) {
+    if (std::wstring set = SettingText(kLabDatabaseValue, settings_key); !set.empty())
+        // A shared database set by hand ("odbc:…") is no path.
+        return Narrow(set).starts_with(lab::kSharedDatabasePrefix) ? set : FullPathOf(set);
+    return DefaultLabDatabasePath();
+}
+
+std::wstring DefaultLabDatabasePath() {
     wchar_t folder[MAX_PATH]{};
     if (SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
                          folder) != S_OK)

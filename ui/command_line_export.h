@@ -3,12 +3,18 @@
 // DESIGN OUT`, the report of a design file written as OUT's extension says (.html or .csv); and
 // the lab database's commands (`--register`, `--list` … of lab/lab_command_line.h), run with
 // what Windows gives them: the settings, the files, the console.
+#include "recent_store.h"
+
 #include <string>
 #include <vector>
 
 namespace mixora::ui {
 
 inline constexpr const wchar_t* kExportOption = L"--export";
+// Mixora.exe --new jgj55: the program opens on a new JGJ 55-2011 design instead of the
+// cement-only sheet.
+inline constexpr const wchar_t* kNewOption = L"--new";
+inline constexpr const wchar_t* kNewJgj55Kind = L"jgj55";
 
 struct ExportOutcome {
     int exit_code = 0;   // 0 written, 1 not
@@ -28,8 +34,17 @@ bool IsLabCommandLine(const std::vector<std::wstring>& arguments);
 // error; the process's exit code.
 int LabFromCommandLine(const std::vector<std::wstring>& arguments);
 
-// The lab database of the settings: HKCU\Software\Mixora value LabDatabase, or else
+// Whether Windows reports the drive of that letter as a network drive.
+bool IsNetworkDriveLetter(char letter);
+
+// The person working, as the register records them: HKCU\Software\Mixora value UserName, else
+// the Windows login name.
+std::wstring PersonNameOfSettings(const std::wstring& settings_key = kSettingsKey);
+
+// The lab database file of the settings: HKCU\Software\Mixora value LabDatabase, or else
+// the default one.
+std::wstring LabDatabasePath(const std::wstring& settings_key = kSettingsKey);
 // Mixora\lab.sqlite in the user's application-data folder (the folder made when missing).
-std::wstring LabDatabasePath();
+std::wstring DefaultLabDatabasePath();
 
 } // namespace mixora::ui

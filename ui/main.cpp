@@ -1,5 +1,6 @@
 // The program: a design window and its message loop; or, with --export, a design's report
-// written without a window; or one of the lab database's commands (--register, --list …).
+// written without a window; or one of the lab database's commands (--register, --list …); or,
+// with --new jgj55, a new JGJ 55-2011 design.
 #include "command_line_export.h"
 #include "design_file_read.h"
 #include "design_window.h"
@@ -37,13 +38,22 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
         return ExportFromCommandLine(arguments);
     if (IsLabCommandLine(arguments)) return LabFromCommandLine(arguments);
 
+    // Mixora.exe --new jgj55: a new JGJ 55-2011 design (the Start menu's second shortcut).
+    const bool new_jgj55 = !arguments.empty() && arguments.front() == kNewOption;
+    if (new_jgj55 && (arguments.size() != 2 || arguments[1] != kNewJgj55Kind)) {
+        MessageBoxW(nullptr, L"用法：Mixora.exe --new jgj55", kProgramTitle, MB_OK | MB_ICONERROR);
+        return 1;
+    }
+
     SystemMessageBoxes message_boxes;
     DesignWindowOptions options;
     options.message_boxes = &message_boxes;
     options.number_format = ReadUserNumberFormat();
     // Mixora.exe PATH: that design, opened over the reset sheet once the window is there; a
     // relative path is taken against the folder the program was started in.
-    const std::wstring path = arguments.empty() ? std::wstring() : FullPathOf(arguments.front());
+    const std::wstring path =
+        arguments.empty() || new_jgj55 ? std::wstring() : FullPathOf(arguments.front());
+    if (new_jgj55) options.make_sheet = SheetFactoryFor(mixora::document::DesignKind::Jgj55);
     // The window for a design named there is of the design's kind.
     if (!path.empty()) options.make_sheet = SheetFactoryFor(KindOfDesignFile(path));
     auto window = DesignWindow::Create(instance, std::move(options));

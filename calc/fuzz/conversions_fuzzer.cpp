@@ -94,6 +94,8 @@ void CheckRounding(double value) {
         if (std::fabs(rounded - value) > half * (1 + 1e-9) + std::fabs(value) * 1e-11) std::abort();
         ExpectTyped(mixora::calc::FormatFixed(value, decimals), rounded);
     }
+    // A value as given is written with every digit it has, and reads back as itself.
+    ExpectTyped(mixora::calc::ExactText(value), value == 0 ? 0.0 : value);
 }
 
 void CheckTyped(std::string_view text) {

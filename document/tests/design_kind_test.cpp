@@ -50,6 +50,17 @@ TEST(DesignKindTest, MembersThisVersionDoesNotKnowAreKeptAndTheCementSheetsKeysA
     EXPECT_NE(written.find(R"("来自新版本": [1, 2.50])"), std::string::npos) << written;
 }
 
+TEST(DesignKindTest, AJgj55DesignWrittenAsVersionOneSaysWhatItIs) {
+    for (const char* member : {R"("design": {"grade": 40})", R"("kind": "jgj55-2011")"}) {
+        const ReadResult read =
+            ReadDesign(std::string(R"({"format": "mixora-design", "version": 1, )") + member + "}");
+        ASSERT_TRUE(std::holds_alternative<DocumentError>(read)) << member;
+        EXPECT_EQ(std::get<DocumentError>(read).kind, DocumentErrorKind::KindInVersion1);
+        EXPECT_TRUE(ErrorMessage(std::get<DocumentError>(read))
+                        .starts_with("这是 JGJ 55-2011 配合比设计，但文件写作版本 1"));
+    }
+}
+
 // The example README gives is a file this version writes exactly so.
 TEST(DesignKindTest, TheDocumentedExampleReadsAndIsWrittenBackAsDocumented) {
     std::ifstream file(MIXORA_README, std::ios::binary);

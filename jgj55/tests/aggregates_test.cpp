@@ -56,7 +56,7 @@ TEST(SolveAggregates, BadParametersGiveAProblemAndNoValues) {
     EXPECT_EQ(problem_of(demand), "砂表观密度须为大于 0 的数");
     demand = WithSlag();
     demand.volume.air_percent = -1;
-    EXPECT_EQ(problem_of(demand), "含气量 α 须为 0～100 % 之间的数");
+    EXPECT_EQ(problem_of(demand), "含气量 α 须不小于 0 且小于 100 %");
     demand = WithSlag();
     demand.water = 900;
     EXPECT_EQ(problem_of(demand), "胶凝材料、水和含气量已占满 1 m³，没有骨料的体积");
@@ -65,7 +65,7 @@ TEST(SolveAggregates, BadParametersGiveAProblemAndNoValues) {
     EXPECT_EQ(problem_of(demand), "假定表观密度不大于胶凝材料与水的用量之和，没有骨料的余量");
     demand = WithSlag();
     demand.sand_ratio_percent = 0;
-    EXPECT_EQ(problem_of(demand), "砂率须为 0～100 % 之间的数");
+    EXPECT_EQ(problem_of(demand), "砂率须大于 0 且小于 100 %");
     demand = WithSlag();
     demand.cement = -1;
     EXPECT_EQ(problem_of(demand), "水泥用量须为不小于 0 的数");

@@ -54,7 +54,7 @@ TEST(FlyAshFactor, BeyondTheLastRowTheUserGivesIt) {
 
     inputs.fly_ash_factor.reset();
     inputs.fly_ash_share = -5;
-    EXPECT_EQ(ReasonOf(inputs, Quantity::FlyAshFactor), "粉煤灰掺量须为 0～100 % 之间的数");
+    EXPECT_EQ(ReasonOf(inputs, Quantity::FlyAshFactor), "粉煤灰掺量须不小于 0 且小于 100 %");
 }
 
 TEST(SlagFactor, S75LowerS95UpperS105UpperPlusFiveHundredths) {

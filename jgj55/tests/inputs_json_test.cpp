@@ -66,10 +66,10 @@ TEST(InputsJson, AMissingKeyKeepsItsDefaultAndAWrongOneIsNamed) {
     const std::vector<std::pair<std::string, std::string>> refused = {
         {R"([])", "配合比设计的输入须为 JSON 对象"},
         {R"({"grade": 30.5})", "“grade”须为整数（C30 写作 30）"},
-        {R"({"slump": "160"})", "“slump”须为数字"},
+        {R"({"slump": [160]})", "“slump”须为数字"},
         {R"({"coarse": "granite"})", "“coarse”的值“granite”不是可选的一项"},
         {R"({"volume": {"sand_density": true}})", "“sand_density”须为数字"},
-        {R"({"given": {"water": "180"}})", "“water”须为数字"},
+        {R"({"given": {"water": {}}})", "“water”须为数字"},
         {R"({"strength_results": [30, "x"]})", "“strength_results”须为数字的数组"},
     };
     for (const auto& [text, problem] : refused) {

@@ -59,7 +59,7 @@ TEST(Water, TheReducerSavesItsShareAndAGivenWaterStandsAlone) {
     inputs.water_reduction = 0; // 232.5 rounds half away
     EXPECT_EQ(TextOf(inputs, Quantity::Water), "233");
     inputs.water_reduction = 100;
-    EXPECT_EQ(ReasonOf(inputs, Quantity::Water), "外加剂减水率 β 须为 0～100 % 之间的数");
+    EXPECT_EQ(ReasonOf(inputs, Quantity::Water), "外加剂减水率 β 须不小于 0 且小于 100 %");
 
     inputs.water = 180;
     const Result result = ComputeDesign(inputs);
@@ -81,6 +81,25 @@ TEST(Water, FineOrCoarseSandIsAHintNeverAChange) {
     EXPECT_EQ(result[Quantity::WaterBeforeReducer].note,
               "粗砂：用水量可减少 5～10 kg（表 5.2.1-2 注），未自动调整");
     EXPECT_TRUE(ComputeDesign(WorkedExample())[Quantity::WaterBeforeReducer].note.empty());
+}
+
+// 25 mm lies between the 20 and 31.5 mm columns, 5 / 11.5 of the way, by hand (slump 160):
+//   碎石 75–90 mm: 215 + 5/11.5 × (205 − 215) = 210.652; + 17.5 = 228.152 → 228.2; × 0.75 → 171
+//   卵石 75–90 mm: 195 + 5/11.5 × (185 − 195) = 190.652; + 17.5 = 208.152 → 208.2
+//   βs 碎石 (between 20 and 40 mm, 1/4 of the way): W/B 0.40 31.5 − 0.5 = 31.0, 0.50 34.5 − 0.5
+//   = 34.0; at 0.47 31.0 + 0.7 × 3.0 = 33.1; + 5 → 38.1 → 38
+TEST(Water, TwentyFiveMillimetresIsReadBetweenTheTwentyAndThirtyOneAndAHalfColumns) {
+    Inputs inputs = WorkedExample();
+    inputs.max_size = MaxSize::Mm25;
+    const Result result = ComputeDesign(inputs);
+    EXPECT_EQ(result[Quantity::WaterBeforeReducer].text, "228.2");
+    EXPECT_TRUE(Contains(result[Quantity::WaterBeforeReducer].source,
+                         "表 5.2.1-2，20 与 31.5 mm 之间内插"));
+    EXPECT_EQ(result[Quantity::Water].text, "171");
+    EXPECT_EQ(result[Quantity::SandRatio].text, "38");
+    EXPECT_TRUE(Contains(result[Quantity::SandRatio].source, "20 与 40 mm 之间内插"));
+    inputs.coarse = CoarseKind::Gravel;
+    EXPECT_EQ(TextOf(inputs, Quantity::WaterBeforeReducer), "208.2");
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 // The batch ticket of a whole C30 trial on one A4 sheet within the margins, and what it says
 // instead of numbers while the moisture, the mixer or the design mix is not known.
 #include "batch_ticket.h"
+#include "jgj55_basis.h"
+#include "jgj55_report.h"
+#include "trial_procedure.h"
 #include "fixed_width_measurer.h"
 #include "report_layout.h"
 #include "trial_report_fixture.h"
@@ -41,7 +44,7 @@ TEST(BatchTicketTest, AWholeTrialGivesOneSignedSheetWithinTheMargins) {
     EXPECT_EQ(CellOf(header, "工程名称"), Info().project);
     EXPECT_EQ(CellOf(header, "使用部位"), Info().location);
     EXPECT_EQ(CellOf(header, "强度等级"), "C30");
-    EXPECT_EQ(CellOf(header, "坍落度"), "180");
+    EXPECT_EQ(CellOf(header, "坍落度"), "180 ± 30 mm");
 
     const Section* design = SectionTitled(ticket, "设计配合比（每立方米混凝土）");
     ASSERT_TRUE(design);
@@ -59,8 +62,9 @@ TEST(BatchTicketTest, AWholeTrialGivesOneSignedSheetWithinTheMargins) {
               (std::vector<std::string>{"每盘 0.75 m³（kg）", "200", "57", "29", "111", "500",
                                         "905", "4.28"}));
     const Section& signatures = ticket.sections.back();
-    ASSERT_EQ(signatures.rows.size(), 3u);
+    ASSERT_EQ(signatures.rows.size(), 4u);
     EXPECT_EQ(signatures.rows[2], (page::Row{RowKind::Signature, {"签发", "王工"}}));
+    EXPECT_EQ(signatures.rows[3], (page::Row{RowKind::Signature, {"接收", ""}}));
 
     // A measured density 2.5 % above: the ticket carries the corrected mix (× 1.03).
     TrialEntries corrected = WholeTrial();
@@ -80,6 +84,84 @@ TEST(BatchTicketTest, AWholeTrialGivesOneSignedSheetWithinTheMargins) {
         EXPECT_TRUE(Inside(box.box, a4.content));
     for (const page::Rect& rule : pages[0].rules)
         EXPECT_TRUE(Inside(rule, a4.content));
+}
+
+// Everything the plant reads on the ticket, on one sheet: the mix number on top of it, the
+// materials by kind, grade, size, dosage, maker and batch, the slump with its tolerance, and the
+// water less what a liquid admixture brings.
+TEST(BatchTicketTest, TheTicketNamesTheMixItsMaterialsAndItsReceiver) {
+    report::ReportInfo info = Info();
+    info.mix_number = "PB-2026-0001";
+    info.placing_method = "泵送";
+    info.issued_at = "2026-12-07 09:00";
+    info.received_by = "赵站长";
+    info.admixture_type = "聚羧酸高性能减水剂";
+    info.admixture_solid_percent = "20";
+    info.materials[static_cast<std::size_t>(report::MaterialSlot::Cement)] = {"海螺水泥",
+                                                                              "C2612-07"};
+    info.materials[static_cast<std::size_t>(report::MaterialSlot::Stone)] = {"东山石场", "G-118"};
+    const jgj55::Inputs inputs = C30Inputs();
+    const ReportPage ticket =
+        jgj55_report::BuildBatchTicket(inputs, jgj55::ComputeDesign(inputs), WholeTrial(), info);
+    EXPECT_EQ(ticket.running_head, "配合比编号：PB-2026-0001　报告编号：PB-2026-0412");
+    const Section& header = ticket.sections.front();
+    EXPECT_EQ(CellOf(header, "配合比编号"), "PB-2026-0001");
+    EXPECT_EQ(CellOf(header, "浇筑方式"), "泵送");
+    EXPECT_EQ(CellOf(header, "签发时间"), "2026-12-07 09:00");
+
+    const Section* materials = SectionTitled(ticket, "原材料");
+    ASSERT_TRUE(materials);
+    EXPECT_EQ(
+        RowOf(*materials, "水泥"),
+        (std::vector<std::string>{"水泥", "普通硅酸盐水泥 P·O 42.5", "—", "海螺水泥", "C2612-07"}));
+    EXPECT_EQ(RowOf(*materials, "粉煤灰"),
+              (std::vector<std::string>{"粉煤灰", "Ⅱ级", "掺量 20 %", "—", "—"}));
+    EXPECT_EQ(CellOf(*materials, "粒化高炉矿渣粉（矿粉）", 2), "掺量 10 %");
+    EXPECT_EQ(RowOf(*materials, "石"),
+              (std::vector<std::string>{"石", "碎石", "最大粒径 31.5 mm", "东山石场", "G-118"}));
+    EXPECT_EQ(RowOf(*materials, "外加剂"),
+              (std::vector<std::string>{"外加剂", "聚羧酸高性能减水剂", "掺量 1.5 %，固含量 20 %",
+                                        "—", "—"}));
+
+    // 148 − 5.70 × 0.8 = 143.44 per m³; 111 − 4.28 × 0.8 = 107.576 per batch.
+    const Section& production = *SectionTitled(ticket, "施工配合比");
+    EXPECT_EQ(CellOf(production, "每立方米（kg/m³）", 4), "143");
+    EXPECT_EQ(CellOf(production, "每盘 0.75 m³（kg）", 4), "108");
+    EXPECT_TRUE(Has(TextOf(production), "外加剂所含的水（固含量 20 %）"));
+    EXPECT_EQ(ticket.sections.back().rows[3], (page::Row{RowKind::Signature, {"接收", "赵站长"}}));
+    EXPECT_EQ(page::LayOutReport(ticket, page::PaperSetup{}, page::FixedWidthMeasurer()).size(),
+              1u);
+
+    // A solid content that does not read leaves the water as it is and says why.
+    info.admixture_solid_percent = "20%";
+    const ReportPage unread =
+        jgj55_report::BuildBatchTicket(inputs, jgj55::ComputeDesign(inputs), WholeTrial(), info);
+    const Section& kept = *SectionTitled(unread, "施工配合比");
+    EXPECT_EQ(CellOf(kept, "每立方米（kg/m³）", 4), "148");
+    EXPECT_TRUE(Has(TextOf(kept), "外加剂固含量“20%”不是数字：用水量未扣除外加剂所含的水"));
+}
+
+// Mixes resting on cubes made for another design are not issued, on the ticket nor as the
+// report's recommendation, until the user records why the results still hold (printed then).
+TEST(BatchTicketTest, ATrialOfAnotherDesignIsRefusedUntilAReasonIsRecorded) {
+    jgj55::Inputs inputs = C30Inputs();
+    TrialEntries made = WithOldGroupsRecorded(WholeTrial(), inputs);
+    inputs.grade = 35;
+    const jgj55::Result result = jgj55::ComputeDesign(inputs);
+    const ReportPage refused = jgj55_report::BuildBatchTicket(inputs, result, made, Info());
+    EXPECT_FALSE(HasTable(*SectionTitled(refused, "施工配合比")));
+    EXPECT_TRUE(
+        Has(TextOf(*SectionTitled(refused, "设计配合比（每立方米混凝土）")), "强度等级 C30 → C35"));
+    const ReportPage report = jgj55_report::BuildJgj55Report(inputs, result, made, Info());
+    EXPECT_TRUE(Has(TextOf(*SectionTitled(report, "结论：推荐配合比")), "|不予推荐：试配结果"));
+
+    const Jgj55Trial trial = RunJgj55Trial(inputs, result, made);
+    ASSERT_TRUE(trial.basis.value);
+    AcceptChanges(made, *trial.basis.value, AggregateMethodOf(inputs), "同批原材料，C35 已验证");
+    const ReportPage issued = jgj55_report::BuildBatchTicket(inputs, result, made, Info());
+    EXPECT_TRUE(HasTable(*SectionTitled(issued, "施工配合比")));
+    EXPECT_TRUE(Has(TextOf(*SectionTitled(issued, "设计配合比（每立方米混凝土）")),
+                    "理由：同批原材料，C35 已验证"));
 }
 
 TEST(BatchTicketTest, WhatIsNotKnownIsSaidAndNoNumberStandsForIt) {

@@ -83,10 +83,13 @@ TEST(Jgj55Report, MixAndTrialBatchOfTheWorkedExample) {
     const Section* trial = Find(page, "试拌");
     ASSERT_NE(trial, nullptr);
     EXPECT_EQ(trial->rows[0].cells[1], "20");
-    EXPECT_EQ(RowStarting(*trial, "水泥")->cells[2], "5.92");   // 296 × 20 / 1000
-    EXPECT_EQ(RowStarting(*trial, "外加剂")->cells[2], "0.09"); // 4.44 × 0.02 = 0.0888
+    // As the trial computes its batch: 296 × 20 / 1000; the admixture 4.44 × 0.02 = 0.0888.
+    EXPECT_EQ(RowStarting(*trial, "试拌用量")->cells,
+              (std::vector<std::string>{"试拌用量（kg）", "5.92", "1.48", "0.00", "3.48", "14.36",
+                                        "22.46", "0.089"}));
 
-    const Section* checks = Find(page, "校核");
+    // Step 12 is the checks.
+    const Section* checks = Find(page, "步骤 12　校核");
     ASSERT_NE(checks, nullptr);
     const Row* ratio = RowStarting(*checks, "最大水胶比");
     ASSERT_NE(ratio, nullptr);
@@ -108,7 +111,7 @@ TEST(Jgj55Report, AMixThatCannotBeComputedSaysWhyAndHasNoTrialMasses) {
     ASSERT_EQ(mix->rows.size(), 1u);
     EXPECT_TRUE(mix->rows[0].alert);
     EXPECT_TRUE(Contains(mix->rows[0].cells[0], std::string(kNoResult)));
-    EXPECT_EQ(RowStarting(*Find(page, "试拌"), "材料"), nullptr);
+    EXPECT_EQ(RowStarting(*Find(page, "试拌"), "试拌用量"), nullptr);
 }
 
 TEST(Jgj55Report, TheRequirementsHaveASectionOfTheirOwnWithWhatTheTrialMustDo) {
@@ -120,11 +123,11 @@ TEST(Jgj55Report, TheRequirementsHaveASectionOfTheirOwnWithWhatTheTrialMustDo) {
     const Section* section = Find(page, "特殊要求");
     ASSERT_NE(section, nullptr);
     EXPECT_EQ(section->rows[0].cells, (std::vector<std::string>{"要求", "泵送、抗渗 P8", ""}));
-    // Pt ≥ 8 / 10 + 0.2 = 1.0 MPa; the section stands before the design's steps.
+    // Pt ≥ 8 / 10 + 0.2 = 1.0 MPa; the section follows the inputs, before the design's steps.
     EXPECT_NE(
         RowStarting(*section, "试配：第 7.1.3 条：抗渗试验压力 Pt ≥ P/10 + 0.2 MPa = 1.0 MPa"),
         nullptr);
-    EXPECT_EQ(page.sections[2].title, "特殊要求");
+    EXPECT_EQ((section - 1)->title, "设计参数");
     EXPECT_EQ(RequirementsLine(inputs), "泵送、抗渗 P8");
 }
 

@@ -32,10 +32,16 @@ TEST(TrialReportTest, AWholeC30TrialShowsEachStageWithTheValuesItsStageComputed)
     const ReportPage plain = jgj55_report::BuildJgj55Report(inputs, result, TrialEntries{}, {});
     const ReportPage page = WithTrial(inputs, WholeTrial());
 
-    // The design's sections come first as they were; remarks and signatures still close it.
-    ASSERT_EQ(page.sections.size(), plain.sections.size() + 8);
-    for (std::size_t i = 0; i + 2 < plain.sections.size(); ++i)
+    // The design's sections come first as they were; the trial's stages take the place of the
+    // design's own trial batch; the conclusion, remarks and signatures still close it.
+    ASSERT_EQ(page.sections.size(), plain.sections.size() + 7);
+    std::size_t batch = 0;
+    while (batch < plain.sections.size() && plain.sections[batch].title != "试拌")
+        ++batch;
+    ASSERT_EQ(plain.sections.size() - batch, 4u); // 试拌, 结论, 备注, the signatures
+    for (std::size_t i = 0; i < batch; ++i)
         EXPECT_EQ(page.sections[i], plain.sections[i]) << plain.sections[i].title;
+    EXPECT_EQ(page.sections.end()[-3].title, "结论：推荐配合比");
     EXPECT_EQ(page.sections.end()[-2].title, "备注");
     EXPECT_EQ(page.sections.back(), plain.sections.back());
 
@@ -157,6 +163,33 @@ TEST(TrialReportTest, TheDesignReportIsUnchangedUntilTheTrialStartsAndSaysWhenTh
     EXPECT_TRUE(trial->rows[0].alert);
     EXPECT_TRUE(Has(trial->rows[0].cells[0], "无法试配：设计的水胶比"));
     EXPECT_FALSE(SectionTitled(page, kStageTitles[0]));
+}
+
+// The report recommends a mix only once the trial has given it, and shows the trial batch once:
+// the trial's own when it has started.
+TEST(TrialReportTest, TheConclusionIsTheTrialsMixAndTheBatchIsShownOnce) {
+    const jgj55::Inputs inputs = C30Inputs();
+    const jgj55::Result result = jgj55::ComputeDesign(inputs);
+    const ReportPage before = jgj55_report::BuildJgj55Report(inputs, result, TrialEntries{}, {});
+    const Section* none = SectionTitled(before, "结论：推荐配合比");
+    ASSERT_TRUE(none);
+    ASSERT_EQ(none->rows.size(), 1u);
+    EXPECT_TRUE(none->rows[0].alert);
+    EXPECT_TRUE(Has(none->rows[0].cells[0], "尚无推荐配合比：试配尚未完成"));
+    EXPECT_TRUE(SectionTitled(before, "试拌"));
+
+    const ReportPage page = WithTrial(inputs, WholeTrial());
+    EXPECT_FALSE(SectionTitled(page, "试拌"));
+    EXPECT_TRUE(SectionTitled(page, kStageTitles[0]));
+    const Section* conclusion = SectionTitled(page, "结论：推荐配合比");
+    ASSERT_TRUE(conclusion);
+    EXPECT_EQ(RowOf(*conclusion, "每立方米用量（kg/m³）"),
+              (std::vector<std::string>{"每立方米用量（kg/m³）", "266", "76", "38", "180", "644",
+                                        "1196", "5.70"}));
+    EXPECT_EQ(CellOf(*conclusion, "水胶比 W/B"), "0.47");
+    // 644 / 380, 1196 / 380, 180 / 380.
+    EXPECT_EQ(CellOf(*conclusion, "质量比（胶凝材料 : 砂 : 石 : 水）"), "1 : 1.69 : 3.15 : 0.47");
+    EXPECT_TRUE(Has(TextOf(*conclusion), "适用条件：强度等级 C30，坍落度 180 ± 30 mm"));
 }
 
 } // namespace

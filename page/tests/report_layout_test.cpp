@@ -7,6 +7,7 @@
 
 #include "report_layout.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <sstream>
@@ -206,6 +207,57 @@ TEST(ReportLayoutTest, AChartFollowsItsSectionsRowsWholeOnOnePage) {
     // On paper too short for a whole chart it shrinks to the page.
     const PaperSetup small = PaperOnSheet({1480, 1000}, {40, 40, 1440, 960});
     CheckPages(LayOut({"标题", {trial}}, small), small);
+}
+
+// Steps of a report: a title, one to three notes, a table of one to four rows; and the lab's
+// lines and the numbers of the document on top.
+ReportPage Steps() {
+    ReportPage report{"配合比设计报告",
+                      {},
+                      {"某检测中心有限公司", "地址：某市某路 1 号"},
+                      "配合比编号：PB-2026-0001　报告编号：R-17"};
+    for (int n = 0; n < 40; ++n) {
+        Section step{"步骤 " + std::to_string(n + 1), {}};
+        for (int i = 0; i <= n % 3; ++i)
+            step.rows.push_back({RowKind::Note, {"依据：第 " + std::to_string(i + 1) + " 条"}});
+        step.rows.push_back({RowKind::TableHeader, {"参数", "数值"}});
+        for (int i = 0; i <= n % 4; ++i)
+            step.rows.push_back({RowKind::TableRow, {"值", std::to_string(i)}});
+        if (n % 5 == 0) step.rows.push_back(Heading("小结"));
+        if (n % 5 == 0) step.rows.push_back({RowKind::KeyValue, {"结论", "符合"}});
+        report.sections.push_back(step);
+    }
+    return report;
+}
+
+TEST(ReportLayoutTest, EveryPageNamesItsDocumentAndNoHeadingIsLeftAtAPageFoot) {
+    for (const PaperSetup& paper :
+         {PaperSetup{}, PaperOnSheet({1480, 2100}, {40, 40, 1440, 2060})}) {
+        const std::vector<LaidOutPage> pages = LayOut(Steps(), paper);
+        CheckPages(pages, paper);
+        ASSERT_GE(pages.size(), 3u);
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            SCOPED_TRACE("page " + std::to_string(p + 1));
+            const std::vector<PageText>& texts = pages[p].texts;
+            EXPECT_EQ(texts.front().text, L"配合比编号：PB-2026-0001　报告编号：R-17");
+            EXPECT_EQ(texts.front().box.top, paper.content.top);
+            // The lab's lines head the first page only, above the title.
+            const auto lab = std::find_if(texts.begin(), texts.end(), [](const PageText& t) {
+                return t.text == L"某检测中心有限公司";
+            });
+            EXPECT_EQ(lab != texts.end(), p == 0);
+            // A step's title or a heading has below it, on its page, what it heads.
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                const bool title = texts[i].style == TextStyle::SectionTitle;
+                const bool heading = texts[i].text == L"小结";
+                if (!title && !heading) continue;
+                const std::wstring_view follows = title ? L"参数" : L"结论";
+                EXPECT_TRUE(std::any_of(texts.begin() + static_cast<std::ptrdiff_t>(i), texts.end(),
+                                        [&](const PageText& t) { return t.text == follows; }))
+                    << std::string(texts[i].text.begin(), texts[i].text.end()) << " alone";
+            }
+        }
+    }
 }
 
 TEST(PaperTest, ThePrintableAreaMovesTheMarginsInwardsOnly) {

@@ -23,6 +23,11 @@ ReportInfo Filled() {
     info.reviewed_by = "李四";
     info.approved_by = "王五";
     info.remarks = "第一行\n第二行";
+    info.mix_number = "PB-2024-0007";
+    info.placing_method = "泵送";
+    info.received_by = "赵六";
+    info.admixture_solid_percent = "20";
+    info.materials[static_cast<std::size_t>(MaterialSlot::Stone)] = {"东山石场", "G-118"};
     return info;
 }
 
@@ -51,6 +56,13 @@ std::string Refusal(const json& object, std::string expected_key) {
         return e.what();
     }
     return "accepted";
+}
+
+TEST(ReportInfoTest, AMaterialsSourceIsAnObjectOfTexts) {
+    EXPECT_EQ(Refusal(json{{"materials", json::array()}}, "materials"),
+              "报告信息「原材料」（materials）应为对象，而不是数组");
+    EXPECT_EQ(Refusal(json{{"materials", {{"stone", {{"batch", 7}}}}}}, "materials.stone.batch"),
+              "报告信息「批号」（materials.stone.batch）应为文字，而不是数");
 }
 
 TEST(ReportInfoTest, WrongTypesAndChoicesAreRefusedNamingTheKey) {

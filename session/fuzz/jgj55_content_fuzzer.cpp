@@ -5,7 +5,9 @@
 // saved unchanged keeps its members as they were, and one saved with
 // other values reads back as those values.
 #include "design.h"
+#include "decimal_rounding.h"
 #include "design_reading.h"
+#include "input_reading.h"
 #include "inputs_json.h"
 #include "jgj55_content.h"
 #include "trial_json.h"
@@ -94,7 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     session::Jgj55Content changed = shown;
     changed.inputs.strength_results.clear();
     changed.inputs.sigma.reset();
-    changed.inputs.slump += 10;
+    // As a user types it: a value outside its range, or over a text that did not read, is kept
+    // as typed.
+    jgj55::PutInput(changed.inputs, *jgj55::FindNumberInput("slump"),
+                    calc::ExactText(changed.inputs.slump + 10));
     changed.trial.batch.litres.clear();
     changed.trial.strength.groups[0].density = "2400";
     CheckSavedAs(opened, changed);

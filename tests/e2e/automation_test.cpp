@@ -226,7 +226,7 @@ TEST_F(ProgramTest, DriveReachesTheJgj55WindowAndItsTrialDialogByTitle) {
     Sync(dialog);
     EXPECT_EQ(text(dialog, 7001), L"");
     EXPECT_NE(text(dialog, 7501), L"试拌：已填写");
-    EXPECT_EQ(RunDrive(trial + L"click 2"), 0u); // 取消
+    EXPECT_EQ(RunDrive(trial + L"click 1"), 0u); // 确定 (取消 would ask before dropping them)
     const ULONGLONG deadline = GetTickCount64() + 20000;
     while (IsWindow(dialog) && GetTickCount64() < deadline)
         Sleep(50);

@@ -58,7 +58,7 @@ TEST(TrialMixTest, BatchMassesGiveThePerCubicMetreMixAndItsRatios) {
     const Computed<TrialMix> missing =
         ComputeTrialMix(C30(), MassMethod2400(), BatchEntry{}, entry);
     EXPECT_EQ(missing.missing,
-              (std::vector<std::string>{"试拌实际用量：矿渣粉未填写", "实测坍落度未填写"}));
+              (std::vector<std::string>{"试拌实际用量：矿粉未填写", "实测坍落度未填写"}));
 }
 
 TEST(TrialMixTest, WaterAndAdmixtureKeepTheWaterBinderRatio) {

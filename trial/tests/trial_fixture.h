@@ -41,9 +41,9 @@ inline void ExpectMix(const Mix& actual, const Mix& expected) {
 inline TrialEntries EntriesThroughStrength() {
     TrialEntries e;
     e.adjustment.slump_mm = "180";
-    e.strength.groups[0] = {{"48.0", "47.0", "49.0"}, "2410"};
-    e.strength.groups[1] = {{"41.5", "41.0", "42.0"}, "2400"};
-    e.strength.groups[2] = {{"35.2", "35.0", "35.4"}, "2390"};
+    e.strength.groups[0] = {{"48.0", "47.0", "49.0"}, "2410", {}, {}};
+    e.strength.groups[1] = {{"41.5", "41.0", "42.0"}, "2400", {}, {}};
+    e.strength.groups[2] = {{"35.2", "35.0", "35.4"}, "2390", {}, {}};
     return e;
 }
 

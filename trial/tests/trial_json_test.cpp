@@ -18,7 +18,7 @@ TrialEntries Recorded() {
                     "190"};
     e.strength.specimen = SpecimenSize::Mm100;
     e.strength.age_days = "60";
-    e.strength.groups[1] = {{"41.5", "", "42 \"x\""}, "2400"};
+    e.strength.groups[1] = {{"41.5", "", "42 \"x\""}, "2400", {}, {}};
     e.density.measured = "2430";
     e.production = {"3.5", "0.8", "2026-12-07 08:30", "2"};
     return e;

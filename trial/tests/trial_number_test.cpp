@@ -32,9 +32,10 @@ TEST(TrialNumberTest, ReadsPlainDecimalsAndNamesWhatIsNot) {
         EXPECT_EQ(r.problem, "砂含水率“" + std::string(bad) + "”不是数字");
     }
     EXPECT_EQ(ReadNumber("  ", "砂含水率").problem, "砂含水率未填写");
-    EXPECT_EQ(ReadPositive("0", "试拌体积").problem, "试拌体积“0”应大于 0");
-    EXPECT_TRUE(ReadNotNegative("0", "x").value);
-    EXPECT_FALSE(ReadNotNegative("-1", "x").value);
+    EXPECT_EQ(ReadInRange("0", "试拌体积", jgj55::kTrialLitresRange).problem,
+              "试拌体积“0”须大于 0 且不大于 1000 L（试拌不超过 1 m³）");
+    EXPECT_TRUE(ReadInRange("0", "x", jgj55::kMoistureRange).value);
+    EXPECT_FALSE(ReadInRange("-1", "x", jgj55::kMoistureRange).value);
 }
 
 } // namespace

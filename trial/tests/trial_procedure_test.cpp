@@ -56,6 +56,34 @@ TEST(TrialProcedureTest, AMethodThatCannotSolveStopsTheMixesWithItsReason) {
     EXPECT_EQ(Stages(record)[6].missing, std::vector<std::string>{"需先完成表观密度校正"});
 }
 
+TEST(TrialProcedureTest, AnEntryThatDoesNotReadHoldsTheTrialUpAndEveryStageSaysWhy) {
+    const AggregateMethod method = MassMethod2400();
+    TrialEntries e = EntriesThroughStrength();
+    e.density.measured = "2430";
+    e.production = {"3.5", "0.8", "2026-12-07 08:30", "0.75"};
+    for (const char* cube : {"47,0", "1000000000"}) { // never a ratio from the other two groups
+        e.strength.groups[0].strengths[1] = cube;
+        const TrialRecord record = RunTrial(C30(), method, e);
+        const std::string problem =
+            "第 1 组（水胶比 0.40）试件 2 抗压强度“" + std::string(cube) + "”";
+        ASSERT_EQ(record.strengths.value->unread.size(), 1u);
+        EXPECT_TRUE(record.strengths.value->unread[0].starts_with(problem));
+        EXPECT_EQ(Filled(record),
+                  (std::array<bool, 7>{true, true, true, false, false, false, false}));
+        EXPECT_EQ(record.choice.missing, record.strengths.value->unread);
+    }
+    e.strength.groups[0].strengths[1] = "47.0";
+    for (const char* mixer :
+         {"0", "-1", "1000000000"}) { // the mix per batch says why it is not there
+        e.production.mixer_capacity_m3 = mixer;
+        const TrialRecord record = RunTrial(C30(), method, e);
+        EXPECT_TRUE(Stages(record)[6].filled);
+        EXPECT_EQ(Stages(record)[6].missing,
+                  std::vector<std::string>{"搅拌机每盘方量“" + std::string(mixer) +
+                                           "”须大于 0 且不大于 20 m³（搅拌机每盘方量的物理范围）"});
+    }
+}
+
 TEST(TrialNotesTest, NotesStateTheRulesTheStagesApply) {
     EXPECT_NE(
         TrialBatchNote().find(

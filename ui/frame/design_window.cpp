@@ -50,7 +50,13 @@ DesignWindow::DesignWindow(DesignWindowOptions options)
                                              DesignWindow* other = OpenWindowOf(kind);
                                              return other ? &other->files() : nullptr;
                                          }),
-      reports_(frame_, files_), edits_(frame_), help_(frame_), keys_(frame_) {
+      reports_(frame_, files_), edits_(frame_, files_), help_(frame_),
+      labs_(frame_, files_,
+            [this](document::DesignKind kind) -> LabCommands* {
+                DesignWindow* other = OpenWindowOf(kind);
+                return other ? &other->labs() : nullptr;
+            }),
+      databases_(frame_), keys_(frame_) {
     SheetHost& host = *this;
     const DesignWindowOptions& made = frame_.options;
     frame_.sheet = made.make_sheet ? made.make_sheet(host, made.number_format)
@@ -235,8 +241,9 @@ void ReleaseClosedWindows() {
     std::erase_if(KeptWindows(), [](const auto& window) { return window->hwnd() == nullptr; });
 }
 
+// Closed windows are let go of only by the message loop, between messages: a command still
+// running (a question, a dialog) may be one of theirs.
 DesignWindow* DesignWindow::OpenWindowOf(document::DesignKind kind) {
-    ReleaseClosedWindows();
     DesignWindowOptions options = frame_.options;
     options.make_sheet = SheetFactoryFor(kind);
     const auto instance =
@@ -257,23 +264,42 @@ DesignWindow* DesignWindow::OpenWindowOf(document::DesignKind kind) {
     return KeptWindows().emplace_back(std::move(window)).get();
 }
 
-// "退出" ends the program at once, but first asks about every open design that differs from
-// its file; 取消 for any of them stops it.
+// "退出" ends the program at once, but first asks about every open design that would lose work;
+// 取消 for any of them stops it. A question runs a message loop, in which windows may come and
+// go: the next window to ask about is taken from the open windows each time, so that one closed
+// meanwhile is not asked about (its object stays until the message loop lets go of it) and one
+// opened meanwhile is.
 void DesignWindow::ExitProgram() {
-    // A copy: a question runs a message loop, in which windows may come and go.
-    const std::vector<DesignWindow*> windows = OpenWindows();
-    for (DesignWindow* window : windows)
+    std::vector<const DesignWindow*> asked;
+    while (true) {
+        const auto& open = OpenWindows();
+        const auto next = std::find_if(open.begin(), open.end(), [&](const DesignWindow* window) {
+            return std::find(asked.begin(), asked.end(), window) == asked.end();
+        });
+        if (next == open.end()) break;
+        DesignWindow* window = *next;
+        asked.push_back(window);
         if (!window->files_.ConfirmDiscard()) return;
+    }
     frame_.options.exit_program();
+}
+
+bool WrittenByAnotherWindow(HWND self, const std::wstring& path, const FileStamp& stamp) {
+    for (const DesignWindow* window : OpenWindows())
+        if (window->hwnd() != self && window->design_path() && window->disk_stamp() == stamp &&
+            SameFile(*window->design_path(), path))
+            return true;
+    return false;
 }
 
 // A menu command or a shortcut goes to the command object that has it.
 void DesignWindow::OnMenuCommand(int id) {
-    if (id == menu_ids::kExitProgram) {
-        PostMessageW(frame_.hwnd, WM_CLOSE, 0, 0);
+    if (id == menu_ids::kExitProgram) { // 退出 ends the program, from any window
+        ExitProgram();
         return;
     }
-    files_.Run(id) || reports_.Run(id) || edits_.Run(id) || help_.Run(id);
+    files_.Run(id) || reports_.Run(id) || edits_.Run(id) || labs_.Run(id) || databases_.Run(id) ||
+        help_.Run(id);
 }
 
 // Unloading: the skin comes off the window and every control. The unload waits while the sheet

@@ -2,15 +2,17 @@
 // A design window: the top-level window "Form" with its menu bar, around the sheet it shows
 // (sheet_view.h): its message procedure, its font, layout and DPI, the skin and high contrast,
 // the focus it comes back to, and the message loop. Its commands live in objects of their own
-// (file_commands.h, report_commands.h, edit_commands.h, help_commands.h, navigation.h); the
-// window hands each menu command to them. Several windows may be open in one process; the
-// process ends when the last one closes.
+// (file_commands.h, report_commands.h, edit_commands.h, help_commands.h, lab_commands.h,
+// database_commands.h, navigation.h); the window hands each menu command to them. Several windows
+// may be open in one process; the process ends when the last one closes.
 #include "design_window_options.h"
 #include "edit_commands.h"
 #include "file_commands.h"
 #include "frame_state.h"
 #include "handles.h"
 #include "help_commands.h"
+#include "database_commands.h"
+#include "lab_commands.h"
 #include "navigation.h"
 #include "program_titles.h"
 #include "report_commands.h"
@@ -52,6 +54,7 @@ class DesignWindow final : private SheetHost {
     // The window's command objects.
     FileCommands& files() { return files_; }
     ReportCommands& reports() { return reports_; }
+    LabCommands& labs() { return labs_; }
 
     // What its commands do, as a user's action runs them (file_commands.h, report_commands.h,
     // navigation.h).
@@ -63,6 +66,8 @@ class DesignWindow final : private SheetHost {
     bool SaveDesignAs() { return files_.SaveAs(); }
     // The design file the sheet is tied to, and whether the sheet differs from it.
     const std::optional<std::wstring>& design_path() const { return frame_.session.path(); }
+    // The design file as this window last read or wrote it.
+    const FileStamp& disk_stamp() const { return frame_.disk_stamp; }
     bool IsModified() const { return files_.IsModified(); }
     void OnCopyResult() { reports_.CopyResult(); }
     bool OnExport(ReportKind kind = ReportKind::Design) { return reports_.Export(kind); }
@@ -87,6 +92,7 @@ class DesignWindow final : private SheetHost {
     MessageBoxes& Boxes() const override { return *frame_.options.message_boxes; }
     bool Skinned() const override { return frame_.skinned; }
     void ExitProgram() override;
+    LabAccess* Lab() override { return &labs_.access(); }
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
@@ -111,6 +117,8 @@ class DesignWindow final : private SheetHost {
     ReportCommands reports_;
     EditCommands edits_;
     HelpCommands help_;
+    LabCommands labs_;
+    DatabaseCommands databases_;
     KeyboardNavigation keys_;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     base::unique_hfont font_;

@@ -9,6 +9,7 @@ bool EditCommands::Run(int id) {
     if (RunFieldCommand(frame_.hwnd, id)) return true;
     if (id != menu_ids::kClearResults) return false;
     frame_.sheet->ClearResults();
+    files_.ScheduleTitle();
     return true;
 }
 

@@ -4,7 +4,9 @@
 #include "design_file_messages.h"
 #include "design_file_read.h"
 #include "design_format.h"
+#include "device_names.h"
 #include "file_io.h"
+#include "open_windows.h"
 #include "menu_bar.h"
 #include "recent_list.h"
 #include "menu_ids.h"
@@ -28,6 +30,7 @@ bool FileCommands::Run(int id) {
     switch (id) {
     case kNew: New(); return true;
     case kNewJgj55: open_window_(document::DesignKind::Jgj55); return true;
+    case kNewCement: open_window_(document::DesignKind::Cement); return true;
     case kOpen: OnOpenCommand(); return true;
     case kSave: Save(); return true;
     case kSaveAs: SaveAs(); return true;
@@ -56,9 +59,15 @@ void FileCommands::UpdateTitle() {
 }
 
 bool FileCommands::ConfirmDiscard() {
-    if (!IsModified()) return true;
-    const std::wstring question =
-        L"设计“" + FileNameOf(*frame_.session.path()) + L"”已修改。\n\n是否保存更改？";
+    if (!frame_.hwnd) return true; // a window that has gone has nothing left to lose
+    std::wstring question;
+    if (frame_.session.path()) {
+        if (!IsModified()) return true;
+        question = L"设计“" + FileNameOf(*frame_.session.path()) + L"”已修改。\n\n是否保存更改？";
+    } else {
+        if (!frame_.sheet->HasWork()) return true;
+        question = L"新的设计尚未保存，其中录入的内容将会丢失。\n\n是否保存？";
+    }
     switch (frame_.Say(question, kSavePromptStyle)) {
     case IDYES: return Save();
     case IDNO: return true;
@@ -82,6 +91,10 @@ void FileCommands::OnOpenCommand() {
 }
 
 bool FileCommands::Open(const std::wstring& given) {
+    if (const auto device = session::DeviceNameProblem(given)) {
+        frame_.Say(L"无法打开设计文件：" + *device, MB_OK | MB_ICONWARNING);
+        return false;
+    }
     // Absolute, so that the path kept (and listed in the recent designs) names this file
     // whatever the current folder is later.
     const std::wstring path = FullPathOf(given);
@@ -130,7 +143,8 @@ bool FileCommands::Save() {
     if (!path) return SaveAs();
     // Another program wrote the file since this window read or saved it.
     if (const auto now = StampOf(*path); now && *now != frame_.disk_stamp) {
-        switch (frame_.Say(ChangedOnDiskQuestion(*path), kChangedOnDiskStyle)) {
+        const bool ours = WrittenByAnotherWindow(frame_.hwnd, *path, *now);
+        switch (frame_.Say(ChangedOnDiskQuestion(*path, ours), kChangedOnDiskStyle)) {
         case IDYES: break;
         case IDNO: return SaveAs();
         default: return false;
@@ -149,6 +163,10 @@ bool FileCommands::SaveAs() {
 }
 
 bool FileCommands::SaveTo(const std::wstring& given) {
+    if (const auto device = session::DeviceNameProblem(given)) {
+        frame_.Say(L"无法保存设计文件：" + *device, MB_OK | MB_ICONWARNING);
+        return false;
+    }
     const std::wstring path = FullPathOf(given);
     document::DesignDocument saved =
         frame_.session.ToSave(frame_.sheet->Put(frame_.session.stored()));

@@ -26,7 +26,16 @@ constexpr DWORD kPathCapacity = 32768;
 } // namespace
 
 std::optional<std::wstring> SystemFileDialogs::ChooseOpen(HWND owner) {
-    const FileType types[] = {kDesignFileType, {L"所有文件 (*.*)", L"*.*", nullptr}};
+    return Open(owner, L"打开设计", kDesignFileType);
+}
+
+std::optional<std::wstring> SystemFileDialogs::ChooseLabCopy(HWND owner) {
+    return Open(owner, L"恢复实验室数据", kLabCopyType);
+}
+
+std::optional<std::wstring> SystemFileDialogs::Open(HWND owner, const wchar_t* title,
+                                                    const FileType& type) {
+    const FileType types[] = {type, {L"所有文件 (*.*)", L"*.*", nullptr}};
     const std::wstring filter = Filter(types, 2);
     std::vector<wchar_t> path(kPathCapacity, L'\0');
     OPENFILENAMEW dialog{};
@@ -36,7 +45,7 @@ std::optional<std::wstring> SystemFileDialogs::ChooseOpen(HWND owner) {
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = kPathCapacity;
-    dialog.lpstrTitle = L"打开设计";
+    dialog.lpstrTitle = title;
     dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
     if (!GetOpenFileNameW(&dialog)) return std::nullopt;
     return std::wstring(path.data());

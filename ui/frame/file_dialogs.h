@@ -30,10 +30,14 @@ class FileDialogs {
                                                      int* type) {
         return ChooseSave(owner, suggested, types, type_count, type);
     }
+    // The open dialog of 恢复实验室数据, for a copy of the lab database; by default the plain
+    // open dialog.
+    virtual std::optional<std::wstring> ChooseLabCopy(HWND owner) { return ChooseOpen(owner); }
 };
 
 inline constexpr const wchar_t* kDesignExtension = L"mixora";
 inline constexpr FileType kDesignFileType{L"Mixora 设计文件 (*.mixora)", L"*.mixora", L"mixora"};
+inline constexpr FileType kLabCopyType{L"实验室数据 (*.sqlite)", L"*.sqlite", L"sqlite"};
 
 // GetOpenFileNameW and GetSaveFileNameW.
 class SystemFileDialogs final : public FileDialogs {
@@ -45,8 +49,10 @@ class SystemFileDialogs final : public FileDialogs {
     std::optional<std::wstring> ChooseExport(HWND owner, const std::wstring& suggested,
                                              const FileType* types, int type_count,
                                              int* type) override;
+    std::optional<std::wstring> ChooseLabCopy(HWND owner) override;
 
   private:
+    std::optional<std::wstring> Open(HWND owner, const wchar_t* title, const FileType& type);
     std::optional<std::wstring> Save(HWND owner, const wchar_t* title,
                                      const std::wstring& suggested, const FileType* types,
                                      int type_count, int* type);

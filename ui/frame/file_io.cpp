@@ -102,6 +102,18 @@ bool IsFullPath(const std::wstring& path) {
     return path.size() >= 3 && separator(path[0]) && separator(path[1]);
 }
 
+bool SameFile(const std::wstring& a, const std::wstring& b) {
+    const base::unique_hfile first = OpenToInspect(a);
+    const base::unique_hfile second = OpenToInspect(b);
+    if (!first || !second) return false;
+    BY_HANDLE_FILE_INFORMATION one{}, other{};
+    if (!GetFileInformationByHandle(first.get(), &one) ||
+        !GetFileInformationByHandle(second.get(), &other))
+        return false;
+    return one.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
+           one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
+}
+
 std::optional<FileStamp> StampOf(const std::wstring& path) {
     const base::unique_hfile file = OpenToInspect(path);
     if (!file) return std::nullopt;

@@ -48,6 +48,10 @@ bool IsFullPath(const std::wstring& path);
 // The system's text for an error code, without the trailing line break.
 std::wstring SystemErrorText(DWORD code);
 
+// Whether two paths lead to one file, whatever their spelling, links or case: both exist and
+// are the same file of the same volume.
+bool SameFile(const std::wstring& a, const std::wstring& b);
+
 // The stamp of the file a path leads to (through a symbolic link); nothing when there is none.
 std::optional<FileStamp> StampOf(const std::wstring& path);
 

@@ -1,5 +1,6 @@
 #include "menu_bar.h"
 
+#include "lab_ids.h"
 #include "menu_ids.h"
 
 #include <span>
@@ -20,17 +21,27 @@ struct MenuItem {
 constexpr MenuItem kFileItems[] = {
     {kNew, L"新建(&N)\tCtrl+N"},
     {kNewJgj55, L"新建 JGJ 55-2011 配合比设计(&J)\tCtrl+Shift+N"},
+    {kNewCement, L"新建水泥配合比计算表(&C)", true},
     {kOpen, L"打开(&O)...\tCtrl+O"},
     {kSave, L"保存(&S)\tCtrl+S"},
     {kSaveAs, L"另存为(&A)..."},
     {0, nullptr},
     {kExport, L"导出(&E)..."},
     {kReportInfo, L"报告信息(&I)..."},
+    {kLabSettings, L"实验室设置(&L)..."},
+    {0, nullptr},
+    {kDatabaseSettings, L"数据库设置(&D)..."},
+    {kReconnectLab, L"重新连接共享数据库(&R)"},
     {0, nullptr},
     {kPrintPreview, L"打印预览(&V)..."},
     {kPrint, L"打印(&P)...\tCtrl+P"},
     {kBatchTicket, L"配合比通知单(&T)...", true},
     {kExportBatchTicket, L"导出配合比通知单(&K)...", true},
+    {0, nullptr},
+    {lab_ids::kRegisterDesign, L"登记到台账(&G)"},
+    {lab_ids::kRegister, L"台账(&L)..."},
+    {lab_ids::kBackup, L"备份实验室数据(&B)..."},
+    {lab_ids::kRestore, L"恢复实验室数据(&R)..."},
     {0, nullptr},
     // the recent designs go here
     {kExitProgram, L"退出(&X)"},
@@ -45,6 +56,9 @@ constexpr MenuItem kEditItems[] = {
     {0, nullptr},
     {kCopyResult, L"复制结果(&R)\tCtrl+Shift+C"},
     {kClearResults, L"清除计算结果(&L)\tCtrl+Shift+Del"},
+};
+constexpr MenuItem kMaterialItems[] = {
+    {lab_ids::kLibrary, L"原材料库(&L)..."},
 };
 constexpr MenuItem kHelpItems[] = {
     {kGuide, L"使用说明(&G)\tF1"},
@@ -61,6 +75,7 @@ struct Popup {
 constexpr Popup kPopups[] = {
     {L"文件(&F)", kFileItems},
     {L"编辑(&E)", kEditItems},
+    {L"材料(&M)", kMaterialItems},
     {L"帮助(&H)", kHelpItems},
 };
 

@@ -7,7 +7,7 @@
 
 namespace mixora::ui {
 
-// The menu bar: 文件, 编辑, 帮助, with the batch ticket's commands when the design has one.
+// The menu bar: 文件, 编辑, 材料, 帮助, with the batch ticket's commands when the design has one.
 // nullptr when it cannot be made.
 HMENU CreateMenuBar(bool batch_ticket = false);
 

@@ -16,10 +16,18 @@ inline constexpr int kPrint = 5108;
 inline constexpr int kExitProgram = 5109;
 // A new JGJ 55-2011 design, in a window of its own.
 inline constexpr int kNewJgj55 = 5110;
+// In a JGJ 55-2011 window: a new cement-only sheet, in a window of its own.
+inline constexpr int kNewCement = 5122;
+// 实验室设置…: what the program keeps once per computer (the lab's identity …).
+inline constexpr int kLabSettings = 5401;
 // The batch ticket (配合比通知单) of a design with a trial procedure: its print preview, from
 // which it prints, and its export.
 inline constexpr int kBatchTicket = 5120;
 inline constexpr int kExportBatchTicket = 5121;
+// The lab's database: its settings (实验室设置 — 数据库), and connecting anew to the shared
+// database after its server was away.
+inline constexpr int kDatabaseSettings = 5430;
+inline constexpr int kReconnectLab = 5431;
 // The recent designs, most recent first.
 inline constexpr int kRecentFirst = 5111;
 inline constexpr int kRecentCount = 8;

@@ -2,6 +2,7 @@
 
 #include "clipboard.h"
 #include "cement_report.h"
+#include "device_names.h"
 #include "export_target.h"
 #include "file_io.h"
 #include "menu_ids.h"
@@ -9,7 +10,9 @@
 #include "preview_dialog.h"
 #include "report_document.h"
 #include "report_info_dialog.h"
+#include "lab_settings_dialog.h"
 #include "report_writers.h"
+#include "settings.h"
 #include "utf.h"
 
 #include <shellapi.h>
@@ -31,9 +34,19 @@ constexpr int kDefaultExportType = 1; // HTML
 
 bool ReportCommands::Run(int id) {
     using namespace menu_ids;
+    // A ticket's commands reach a sheet without one only when sent by another program.
+    if ((id == kBatchTicket || id == kExportBatchTicket) && !frame_.sheet->HasBatchTicket()) {
+        frame_.Say(L"配合比通知单属于 JGJ 55-2011 配合比设计；这个设计没有配合比通知单。",
+                   MB_OK | MB_ICONINFORMATION);
+        return true;
+    }
     switch (id) {
     case kExport: Export(ReportKind::Design); return true;
     case kReportInfo: EditInfo(); return true;
+    case kLabSettings:
+        EditLabSettings(frame_.hwnd, *frame_.options.message_boxes, frame_.skinned,
+                        frame_.options.settings_key);
+        return true;
     case kPrintPreview: PrintPreview(ReportKind::Design); return true;
     case kPrint: PrintFrom(frame_.hwnd, ReportKind::Design); return true;
     case kBatchTicket: PrintPreview(ReportKind::BatchTicket); return true;
@@ -52,9 +65,18 @@ void ReportCommands::set_info(report::ReportInfo info) {
     files_.UpdateTitle();
 }
 
+std::optional<std::wstring> ReportCommands::ExportTargetProblem(const std::wstring& path) const {
+    if (auto device = session::DeviceNameProblem(path)) return device;
+    if (frame_.session.path() && SameFile(*frame_.session.path(), path))
+        return L"“" + path + L"”是这个设计的设计文件，报告不能写在它上面。";
+    return std::nullopt;
+}
+
 page::ReportPage ReportCommands::PageOf(ReportKind kind) const {
-    return kind == ReportKind::BatchTicket ? frame_.sheet->BatchTicket(info())
-                                           : frame_.sheet->Report(info());
+    page::ReportPage page = kind == ReportKind::BatchTicket ? frame_.sheet->BatchTicket(info())
+                                                            : frame_.sheet->Report(info());
+    page.masthead = report::Masthead(ReadLabIdentity(frame_.options.settings_key));
+    return page;
 }
 
 void ReportCommands::CopyResult() {
@@ -70,6 +92,10 @@ bool ReportCommands::Export(ReportKind kind) {
     const auto path = frame_.Dialogs().ChooseExport(
         frame_.hwnd, suggested, kExportTypes, static_cast<int>(std::size(kExportTypes)), &type);
     if (!path) return false;
+    if (const auto problem = ExportTargetProblem(*path)) {
+        frame_.Say(L"无法导出报告：" + *problem, MB_OK | MB_ICONWARNING);
+        return false;
+    }
     const session::ExportKind chosen =
         kExportKinds[type >= 0 && type < static_cast<int>(std::size(kExportKinds))
                          ? type
@@ -112,7 +138,8 @@ void ReportCommands::PrintPreview(ReportKind kind) {
 bool ReportCommands::PrintFrom(HWND owner, ReportKind kind) {
     Printers& printers = frame_.PrinterAccess();
     const auto no_printer = [&] {
-        frame_.Say(kNoPrinterMessage, MB_OK | MB_ICONINFORMATION, owner);
+        frame_.Say(kind == ReportKind::BatchTicket ? kNoPrinterTicketMessage : kNoPrinterMessage,
+                   MB_OK | MB_ICONINFORMATION, owner);
         return false;
     };
     if (!printers.AnyInstalled()) return no_printer();

@@ -9,6 +9,9 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
 namespace mixora::ui {
 
 // The pages the report commands act on: the design's report, or its batch ticket
@@ -38,9 +41,13 @@ class ReportCommands {
     report::ReportInfo info() const;
     void set_info(report::ReportInfo info);
 
-  private:
+    // The pages as every output of `kind` gets them: the sheet's, headed by the lab's identity
+    // as this computer's settings keep it.
     page::ReportPage PageOf(ReportKind kind) const;
+    // Why a report cannot be written to `path` (a device's name, the design file itself).
+    std::optional<std::wstring> ExportTargetProblem(const std::wstring& path) const;
 
+  private:
     FrameState& frame_;
     FileCommands& files_;
 };

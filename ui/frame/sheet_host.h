@@ -6,6 +6,8 @@
 
 namespace mixora::ui {
 
+class LabAccess;
+
 class SheetHost {
   public:
     virtual ~SheetHost() = default;
@@ -16,6 +18,9 @@ class SheetHost {
     virtual bool Skinned() const = 0;
     // "退出": asks before the changes of any open design are lost, then ends the program.
     virtual void ExitProgram() = 0;
+    // The lab's database, for a sheet that takes materials from its library; nullptr where
+    // there is none.
+    virtual LabAccess* Lab() { return nullptr; }
 };
 
 } // namespace mixora::ui

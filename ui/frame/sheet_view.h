@@ -48,9 +48,12 @@ class SheetView {
 
     // The sheet as a new design has it (新建, and once when the window loads).
     virtual void Reset() = 0;
-    // 清除计算结果: every computed value goes, every input stays. A sheet that is always
-    // current has nothing to clear.
-    virtual void ClearResults() {}
+    // 清除计算结果: every computed value goes (or is computed again where a value was typed
+    // in place of it), every input stays.
+    virtual void ClearResults() = 0;
+    // Whether a sheet never saved holds work of the user's that closing it would lose (the
+    // question before it goes). The cement-only sheet never asks without a file.
+    virtual bool HasWork() const { return false; }
     // `base` with the sheet's state put in; and the sheet set to a document's state.
     virtual document::DesignDocument Put(document::DesignDocument base) const = 0;
     virtual void Take(const document::DesignDocument& document) = 0;

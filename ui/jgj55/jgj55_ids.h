@@ -81,6 +81,21 @@ inline constexpr int HighStrength = 6250; // "高强（C60 及以上）：按第
 inline constexpr int RequirementNotes = 6251;  // multi-line: advice and what the trial must do
 inline constexpr int RequirementsGroup = 6299; // the group 特殊要求
 
+// 原材料记录: the library's record chosen for each material (lists, in the order of
+// lab::MaterialRole: 水泥, 粉煤灰, 矿粉, 砂, 石, 外加剂), what is newer in the library, the
+// button that takes it, and the cost per m³ from the records' prices. (The source marks, each
+// 400 above its field, hold 6402 … 6428 in part: these take what they leave.)
+inline constexpr int Material(int role) {
+    return 6430 + role;
+}
+inline constexpr int MaterialNotice = 6417;
+inline constexpr int TakeNewer = 6418; // button 采用新版本
+inline constexpr int MaterialCost = 6419;
+inline constexpr int MaterialGroup = 6420;
+inline constexpr int MaterialLabel(int role) {
+    return 6440 + role;
+}
+
 // The source mark beside a field: "自动 · 表 4.0.2（≤ C45）", "给定", "无法计算：…".
 inline constexpr int Mark(int field) {
     return field + 400;

@@ -36,7 +36,7 @@ constexpr ControlEntry kLayout[] = {
     {T::Frame, kRequirements, L"设计要求",     0,    0,    0, 4300, R(2) + H + 120},
     {T::Frame, kMaterials,    L"原材料",       0,    0, 1400, 4300, R(10) + H + 120},
     {T::Frame, kParameters,   L"计算参数",     0, 4400,    0, 5800, R(13) + H + 120},
-    {T::Frame, kMix,          L"每立方米用量", 0,    0, 5440, 4300, R(4) + H + 120},
+    {T::Frame, kMix,          L"每立方米用量 kg/m³", 0,    0, 5440, 4300, R(4) + H + 120},
     {T::Frame, kChecks,       L"校核",         0, 4400, 5440, 5800, R(4) + H + 120},
 
     // 设计要求
@@ -48,9 +48,9 @@ constexpr ControlEntry kLayout[] = {
     {T::Choice, Structure,    L"",             kRequirements, kField1,  R(1) - 20, 1350, kListH},
     {T::Label,  Label(4),     L"坍落度 mm",    kRequirements, 2600,     R(1) + 30, 900, H},
     {T::Text,   Slump,        L"",             kRequirements, kField2 + 250, R(1), kFieldW - 250, H},
-    {T::Option, VolumeMethod, L"体积法",       kRequirements, kLabel1,  R(2), 950, H, nullptr, true},
-    {T::Option, MassMethod,   L"质量法",       kRequirements, 1100,     R(2), 950, H},
-    {T::Label,  Label(5),     L"假定容重",     kRequirements, 2300,     R(2) + 30, 900, H},
+    {T::Option, VolumeMethod, L"体积法",       kRequirements, kLabel1,  R(2), 800, H, nullptr, true},
+    {T::Option, MassMethod,   L"质量法",       kRequirements, 950,      R(2), 800, H},
+    {T::Label,  Label(5),     L"拌合物假定质量", kRequirements, 1800,   R(2) + 30, 1400, H},
     {T::Text,   AssumedMass,  L"",             kRequirements, kField2,  R(2), kFieldW, H},
 
     // 原材料
@@ -138,8 +138,8 @@ constexpr ControlEntry kLayout[] = {
     // 校核
     {T::Lines, Checks, L"", kChecks, 120, 270, 5560, R(4) + H - 240},
 
-    // 特殊要求, beside the rest: labels, then fields.
-    {T::Frame, RequirementsGroup, L"特殊要求", 0, 10300, 0, 4100, 7440},
+    // 特殊要求, beside 原材料记录: labels, then fields.
+    {T::Frame, RequirementsGroup, L"特殊要求", 0, 14100, 0, 4100, 7440},
     {T::Check,  Pumped,         L"泵送",          RequirementsGroup, kLabel1, R(0), 1200, H},
     {T::Label,  kNoId,          L"泵送高度 m",    RequirementsGroup, kLabel1, R(1) + 30, 1500, H},
     {T::Text,   PumpHeight,     L"",              RequirementsGroup, kReqField, R(1), kReqFieldW, H},
@@ -165,6 +165,18 @@ constexpr ControlEntry kLayout[] = {
     {T::Lines,  RequirementNotes, L"",            RequirementsGroup, kLabel1, R(13), 3860, 7440 - R(13) - 120},
 
     {T::Line, Status, L"", 0, 60, 7540, 10100, H},
+
+    // 原材料记录: a record of the library for each material.
+#define MIXORA_MATERIAL(n, caption)                                                                \
+    {T::Label, MaterialLabel(n), caption, MaterialGroup, 120, R(2 * (n)) + 30, 3400, H},          \
+    {T::Choice, Material(n), L"", MaterialGroup, 120, R(2 * (n) + 1) - 20, 3460, kListH}
+    {T::Frame, MaterialGroup, L"原材料记录", 0, 10300, 0, 3700, 7400},
+    MIXORA_MATERIAL(0, L"水泥"), MIXORA_MATERIAL(1, L"粉煤灰"), MIXORA_MATERIAL(2, L"矿粉"),
+    MIXORA_MATERIAL(3, L"砂"), MIXORA_MATERIAL(4, L"石"), MIXORA_MATERIAL(5, L"外加剂"),
+#undef MIXORA_MATERIAL
+    {T::Note, MaterialNotice, L"", MaterialGroup, 120, R(12), 3460, 1300},
+    {T::Command, TakeNewer, L"采用新版本", MaterialGroup, 120, R(12) + 1400, 1500, 360},
+    {T::Note, MaterialCost, L"", MaterialGroup, 120, R(12) + 1900, 3460, 1000},
 };
 // clang-format on
 

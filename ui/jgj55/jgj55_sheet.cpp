@@ -3,7 +3,8 @@
 #include "batch_ticket.h"
 #include "control_text.h"
 #include "design.h"
-#include "inputs_json.h"
+#include "design_format.h"
+#include "input_reading.h"
 #include "jgj55_clipboard.h"
 #include "jgj55_content.h"
 #include "jgj55_ids.h"
@@ -11,7 +12,6 @@
 #include "requirement_rules.h"
 #include "shown_value.h"
 #include "trial_dialog.h"
-#include "typed_number.h"
 #include "utf.h"
 
 #include <cmath>
@@ -26,30 +26,27 @@ using jgj55::Origin;
 using jgj55::Quantity;
 
 // A derived value the user may give: its field, the quantity it shows while 自动, the one
-// whose origin it shows while 给定, and where the inputs keep a given value.
+// whose origin it shows while 给定, and its input (number_inputs.h).
 struct DerivedField {
     int id;
     Quantity shown;
     Quantity given;
-    std::optional<double> Inputs::*member;
+    std::string_view key;
 };
 constexpr DerivedField kDerivedFields[] = {
-    {ids::Sigma, Quantity::Sigma, Quantity::Sigma, &Inputs::sigma},
-    {ids::CementSurplus, Quantity::CementSurplus, Quantity::CementSurplus, &Inputs::cement_surplus},
-    {ids::CementStrength, Quantity::CementStrength, Quantity::CementStrength,
-     &Inputs::cement_strength},
-    {ids::FlyAshFactor, Quantity::FlyAshFactor, Quantity::FlyAshFactor, &Inputs::fly_ash_factor},
-    {ids::SlagFactor, Quantity::SlagFactor, Quantity::SlagFactor, &Inputs::slag_factor},
-    {ids::BinderStrength, Quantity::BinderStrength, Quantity::BinderStrength,
-     &Inputs::binder_strength},
-    {ids::AlphaA, Quantity::AlphaA, Quantity::AlphaA, &Inputs::alpha_a},
-    {ids::AlphaB, Quantity::AlphaB, Quantity::AlphaB, &Inputs::alpha_b},
-    {ids::WaterBinder, Quantity::WaterBinder, Quantity::WaterBinderByStrength,
-     &Inputs::water_binder},
+    {ids::Sigma, Quantity::Sigma, Quantity::Sigma, "sigma"},
+    {ids::CementSurplus, Quantity::CementSurplus, Quantity::CementSurplus, "cement_surplus"},
+    {ids::CementStrength, Quantity::CementStrength, Quantity::CementStrength, "cement_strength"},
+    {ids::FlyAshFactor, Quantity::FlyAshFactor, Quantity::FlyAshFactor, "fly_ash_factor"},
+    {ids::SlagFactor, Quantity::SlagFactor, Quantity::SlagFactor, "slag_factor"},
+    {ids::BinderStrength, Quantity::BinderStrength, Quantity::BinderStrength, "binder_strength"},
+    {ids::AlphaA, Quantity::AlphaA, Quantity::AlphaA, "alpha_a"},
+    {ids::AlphaB, Quantity::AlphaB, Quantity::AlphaB, "alpha_b"},
+    {ids::WaterBinder, Quantity::WaterBinder, Quantity::WaterBinderByStrength, "water_binder"},
     {ids::WaterBeforeReducer, Quantity::WaterBeforeReducer, Quantity::WaterBeforeReducer,
-     &Inputs::water_before_reducer},
-    {ids::Water, Quantity::Water, Quantity::Water, &Inputs::water},
-    {ids::SandRatio, Quantity::SandRatio, Quantity::SandRatio, &Inputs::sand_ratio},
+     "water_before_reducer"},
+    {ids::Water, Quantity::Water, Quantity::Water, "water"},
+    {ids::SandRatio, Quantity::SandRatio, Quantity::SandRatio, "sand_ratio"},
 };
 
 const DerivedField* FindDerived(int id) {
@@ -58,28 +55,30 @@ const DerivedField* FindDerived(int id) {
     return nullptr;
 }
 
-// A number the user always types, with the name a problem gives it.
+// A number the user always types, and its input (number_inputs.h).
 struct PlainField {
     int id;
-    std::string_view name;
-    double& (*member)(Inputs&);
+    std::string_view key;
 };
 constexpr PlainField kPlainFields[] = {
-    {ids::Slump, "坍落度", [](Inputs& i) -> double& { return i.slump; }},
-    {ids::AssumedMass, "假定容重", [](Inputs& i) -> double& { return i.assumed_mass; }},
-    {ids::FlyAshShare, "粉煤灰掺量", [](Inputs& i) -> double& { return i.fly_ash_share; }},
-    {ids::SlagShare, "矿粉掺量", [](Inputs& i) -> double& { return i.slag_share; }},
-    {ids::Dosage, "外加剂掺量", [](Inputs& i) -> double& { return i.admixture_dosage; }},
-    {ids::WaterReduction, "减水率", [](Inputs& i) -> double& { return i.water_reduction; }},
-    {ids::CementDensity, "水泥密度", [](Inputs& i) -> double& { return i.volume.cement_density; }},
-    {ids::FlyAshDensity, "粉煤灰密度",
-     [](Inputs& i) -> double& { return i.volume.fly_ash_density; }},
-    {ids::SlagDensity, "矿粉密度", [](Inputs& i) -> double& { return i.volume.slag_density; }},
-    {ids::SandDensity, "砂表观密度", [](Inputs& i) -> double& { return i.volume.sand_density; }},
-    {ids::StoneDensity, "石表观密度", [](Inputs& i) -> double& { return i.volume.stone_density; }},
-    {ids::WaterDensity, "水密度", [](Inputs& i) -> double& { return i.volume.water_density; }},
-    {ids::AirPercent, "含气量", [](Inputs& i) -> double& { return i.volume.air_percent; }},
+    {ids::Slump, "slump"},
+    {ids::AssumedMass, "assumed_mass"},
+    {ids::FlyAshShare, "fly_ash_share"},
+    {ids::SlagShare, "slag_share"},
+    {ids::Dosage, "admixture_dosage"},
+    {ids::WaterReduction, "water_reduction"},
+    {ids::CementDensity, "cement_density"},
+    {ids::FlyAshDensity, "fly_ash_density"},
+    {ids::SlagDensity, "slag_density"},
+    {ids::SandDensity, "sand_density"},
+    {ids::StoneDensity, "stone_density"},
+    {ids::WaterDensity, "water_density"},
+    {ids::AirPercent, "air_percent"},
 };
+
+const jgj55::NumberInput& InputOf(std::string_view key) {
+    return *jgj55::FindNumberInput(key); // every key above names one (the sheet's test reads all)
+}
 
 // The results shown without a mark, and the ones with one.
 constexpr std::pair<int, Quantity> kAmounts[] = {
@@ -93,18 +92,13 @@ constexpr std::pair<int, Quantity> kMarkedResults[] = {
     {ids::Binder, Quantity::Binder},
 };
 
-// The numbers of 特殊要求, empty when not given.
-struct RequirementField {
-    int id;
-    std::string_view name;
-    std::optional<double> jgj55::Requirements::*member;
-};
-constexpr RequirementField kRequirementFields[] = {
-    {ids::PumpHeight, "泵送高度", &jgj55::Requirements::pump_height},
-    {ids::PipeBore, "输送管径", &jgj55::Requirements::pipe_bore},
-    {ids::ImpermeabilityValue, "抗渗等级数值", &jgj55::Requirements::impermeability_value},
-    {ids::FrostValue, "抗冻等级数值", &jgj55::Requirements::frost_value},
-    {ids::AirContent, "目标含气量", &jgj55::Requirements::air_content},
+// The numbers of 特殊要求, empty when not given, each under its key (requirements.h).
+constexpr std::pair<int, std::string_view> kRequirementFields[] = {
+    {ids::PumpHeight, "pump_height"},
+    {ids::PipeBore, "pipe_bore"},
+    {ids::ImpermeabilityValue, "impermeability_value"},
+    {ids::FrostValue, "frost_value"},
+    {ids::AirContent, "air_content"},
 };
 // The chloride list's first entry: the row proposed from the environment class.
 constexpr LPARAM kProposedChloride = -1;
@@ -157,16 +151,6 @@ std::string StatusText(const jgj55::Result& result, const std::string& problem) 
     return text;
 }
 
-// A result in which nothing could be computed, for inputs that cannot be read.
-jgj55::Result Unreadable() {
-    jgj55::Result result;
-    for (jgj55::Parameter& parameter : result.parameters) {
-        parameter.origin = Origin::Unavailable;
-        parameter.reason = "输入有误";
-    }
-    return result;
-}
-
 template <class E> void AddChoices(HWND list, E current) {
     for (const auto& choice : jgj55::ChoicesOf(current))
         AddChoice(list, Widen(choice.name), static_cast<LPARAM>(choice.value));
@@ -185,6 +169,11 @@ Jgj55Sheet::Jgj55Sheet(SheetHost& host) : host_(host) {
 bool Jgj55Sheet::Create(HWND window) {
     if (!form_.Create(window)) return false;
     FillLists();
+    // No value needs more; a longer text (a huge paste) would only slow the window down and
+    // could not be saved.
+    for (const ControlEntry& entry : form_.Entries())
+        if (entry.type == ControlType::Text)
+            SendMessageW(Control(entry.id), EM_SETLIMITTEXT, document::kMaxDesignTextLength, 0);
     return true;
 }
 
@@ -212,7 +201,8 @@ void Jgj55Sheet::FillLists() {
     AddChoices(Control(ids::Chloride), jgj55::ChlorideEnvironment{});
 }
 
-void Jgj55Sheet::ShowRequirements(const jgj55::Requirements& req) {
+void Jgj55Sheet::ShowRequirements(const Inputs& inputs) {
+    const jgj55::Requirements& req = inputs.requirements;
     SetChecked(Control(ids::Pumped), req.pumped);
     SetChecked(Control(ids::AirEntrained), req.air_entrained);
     SetChecked(Control(ids::MassConcrete), req.mass);
@@ -221,13 +211,18 @@ void Jgj55Sheet::ShowRequirements(const jgj55::Requirements& req) {
     SelectValue(Control(ids::AirExposure), static_cast<LPARAM>(req.air_exposure));
     SelectValue(Control(ids::Chloride),
                 req.chloride ? static_cast<LPARAM>(*req.chloride) : kProposedChloride);
-    for (const RequirementField& field : kRequirementFields) {
-        const std::optional<double>& value = req.*field.member;
-        Write(field.id, value ? jgj55::FormatGiven(*value, 0) : "");
+    for (const auto& [id, key] : kRequirementFields) {
+        const jgj55::RequirementNumber& number = *jgj55::FindRequirementNumber(key);
+        const auto unread = inputs.unread.find(jgj55::UnreadKey(number));
+        const std::optional<double>& value = req.*number.member;
+        Write(id, unread != inputs.unread.end() ? unread->second
+                  : value                       ? jgj55::FormatGiven(*value, 0)
+                                                : "");
     }
 }
 
-bool Jgj55Sheet::ReadRequirements(jgj55::Requirements& req, std::string& problem) const {
+void Jgj55Sheet::ReadRequirements(Inputs& inputs) const {
+    jgj55::Requirements& req = inputs.requirements;
     req.pumped = IsChecked(Control(ids::Pumped));
     req.air_entrained = IsChecked(Control(ids::AirEntrained));
     req.mass = IsChecked(Control(ids::MassConcrete));
@@ -238,18 +233,9 @@ bool Jgj55Sheet::ReadRequirements(jgj55::Requirements& req, std::string& problem
     req.chloride = chloride == kProposedChloride
                        ? std::nullopt
                        : std::optional(static_cast<jgj55::ChlorideEnvironment>(chloride));
-    for (const RequirementField& field : kRequirementFields) {
-        const std::string typed = Narrow(Text(field.id));
-        req.*field.member = std::nullopt;
-        if (typed.empty()) continue;
-        calc::TypedNumber read = calc::ReadTypedNumber(typed, field.name);
-        if (!read.value) {
-            problem = std::move(read.problem);
-            return false;
-        }
-        req.*field.member = *read.value;
-    }
-    return true;
+    for (const auto& [id, key] : kRequirementFields)
+        jgj55::PutRequirementNumber(req, inputs.unread, *jgj55::FindRequirementNumber(key),
+                                    Narrow(Text(id)));
 }
 
 // The sizes the kind offers; `wanted` when it is one of them, else the nearest.
@@ -288,23 +274,23 @@ void Jgj55Sheet::ShowInputs(const Inputs& inputs) {
     check(ids::CoarseSand, inputs.sand == jgj55::SandFineness::Coarse);
     check(ids::VolumeMethod, inputs.method == jgj55::Method::Volume);
     check(ids::MassMethod, inputs.method == jgj55::Method::Mass);
-    ShowRequirements(inputs.requirements);
+    ShowRequirements(inputs);
 
-    Inputs copy = inputs;
     for (const PlainField& field : kPlainFields)
-        Write(field.id, jgj55::FormatGiven(field.member(copy), 0));
+        Write(field.id, jgj55::InputText(inputs, InputOf(field.key)));
     for (const DerivedField& field : kDerivedFields) {
-        const std::optional<double>& given = inputs.*field.member;
-        given_[field.id] = given.has_value();
-        Write(field.id,
-              given ? jgj55::FormatGiven(*given, jgj55::InfoOf(field.shown).decimals) : "");
+        const std::string text = jgj55::InputText(inputs, InputOf(field.key));
+        given_[field.id] = !text.empty();
+        Write(field.id, text);
     }
 }
 
-std::optional<Inputs> Jgj55Sheet::ReadInputs(std::string& problem) const {
+Inputs Jgj55Sheet::ReadInputs() const {
     Inputs inputs;
     inputs.strength_results = inputs_.strength_results; // kept from the file; not on the sheet
     inputs.binder = inputs_.binder;                     // the same
+    if (const auto binder = inputs_.unread.find("binder"); binder != inputs_.unread.end())
+        inputs.unread.insert(*binder);
     inputs.grade = static_cast<int>(SelectedValue(Control(ids::Grade)));
     inputs.cement_kind = SelectedChoice<jgj55::CementKind>(Control(ids::CementKind));
     inputs.cement_grade = SelectedChoice<jgj55::CementGrade>(Control(ids::CementGrade));
@@ -321,39 +307,20 @@ std::optional<Inputs> Jgj55Sheet::ReadInputs(std::string& problem) const {
     inputs.method =
         IsChecked(Control(ids::MassMethod)) ? jgj55::Method::Mass : jgj55::Method::Volume;
 
-    if (!ReadRequirements(inputs.requirements, problem)) return std::nullopt;
-    for (const PlainField& field : kPlainFields) {
-        calc::TypedNumber read = calc::ReadTypedNumber(Narrow(Text(field.id)), field.name);
-        if (!read.value) {
-            problem = std::move(read.problem);
-            return std::nullopt;
-        }
-        field.member(inputs) = *read.value;
-    }
-    for (const DerivedField& field : kDerivedFields) {
-        const auto given = given_.find(field.id);
-        if (given == given_.end() || !given->second) continue;
-        const jgj55::QuantityInfo& info = jgj55::InfoOf(field.shown);
-        calc::TypedNumber read = calc::ReadTypedNumber(
-            Narrow(Text(field.id)), std::string(info.name) + " " + std::string(info.symbol));
-        if (!read.value) {
-            problem = std::move(read.problem);
-            return std::nullopt;
-        }
-        inputs.*field.member = *read.value;
-    }
+    ReadRequirements(inputs);
+    // Each field read as the file reads it: what does not read is kept as typed.
+    for (const PlainField& field : kPlainFields)
+        jgj55::PutInput(inputs, InputOf(field.key), Narrow(Text(field.id)));
+    for (const DerivedField& field : kDerivedFields)
+        if (const auto given = given_.find(field.id); given != given_.end() && given->second)
+            jgj55::PutInput(inputs, InputOf(field.key), Narrow(Text(field.id)));
     return inputs;
 }
 
 void Jgj55Sheet::Recompute() {
-    std::string problem;
-    if (const auto inputs = ReadInputs(problem)) {
-        inputs_ = *inputs;
-        result_ = jgj55::ComputeDesign(inputs_);
-    } else {
-        result_ = Unreadable();
-    }
-    ShowResult(result_, problem);
+    inputs_ = ReadInputs();
+    result_ = jgj55::ComputeDesign(inputs_);
+    ShowResult(result_, jgj55::FirstInputProblem(inputs_));
 }
 
 void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& problem) {
@@ -369,6 +336,11 @@ void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& prob
             if (was_empty && Control(field.id) == focus) SendMessageW(focus, EM_SETSEL, 0, -1);
         }
         std::string mark = MarkText(given ? result[field.given] : shown);
+        // A value from the cement's record names it as its source.
+        if (given && field.id == ids::CementStrength)
+            if (const std::string source = picks_.CementSource(inputs_.cement_strength);
+                !source.empty())
+                mark += " · " + source;
         if (given && field.shown != field.given && shown.value &&
             shown.text != result[field.given].text)
             mark += "；采用 " + shown.text + "（" + shown.note + "）";
@@ -392,6 +364,7 @@ void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& prob
         notes += (notes.empty() ? "" : "\r\n") + ("试配：" + note);
     Write(ids::RequirementNotes, notes);
     Write(ids::Status, StatusText(result, problem));
+    picks_.ShowCost(result);
 }
 
 void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
@@ -400,10 +373,27 @@ void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
         if (code == BN_CLICKED) OnTrial(changed);
         return;
     }
+    if (code == EN_SETFOCUS) {
+        // A source mark too long for its column is read whole on the status line (only a derived
+        // field has a mark: the ids 400 above the others belong to other controls).
+        if (FindDerived(id) && form_.Entry(ids::Mark(id)))
+            if (const std::wstring mark = Text(ids::Mark(id)); !mark.empty())
+                Write(ids::Status, "来源：" + Narrow(mark));
+        return;
+    }
+    if (id == ids::TakeNewer) {
+        if (code == BN_CLICKED) OnTakeNewer(changed);
+        return;
+    }
+    if (const auto role = MaterialPicks::RoleOf(id)) {
+        if (code == CBN_DROPDOWN) picks_.Fill(*role);
+        if (code == CBN_SELCHANGE) OnMaterial(*role, changed);
+        return;
+    }
     switch (code) {
     case EN_CHANGE: {
         const ControlEntry* entry = form_.Entry(id);
-        if (!entry || entry->type != ControlType::Text) return;
+        if (!entry || entry->type != ControlType::Text || CutToLimit(Control(id))) return;
         if (FindDerived(id)) given_[id] = !Text(id).empty(); // typed: 给定; cleared: 自动
         break;
     }
@@ -435,21 +425,81 @@ void Jgj55Sheet::OnTrial(bool& changed) {
     bool accepted = false;
     {
         const OpenWhile up(trial_open_);
-        accepted = EditTrial(host_.Window(), design, entries, host_.Skinned());
+        accepted = EditTrial(host_.Window(), design, entries, host_.Boxes(), host_.Skinned());
     }
     if (!accepted) return;
     trial_entries_ = std::move(entries);
     changed = true;
 }
 
+void Jgj55Sheet::OnMaterial(lab::MaterialRole role, bool& changed) {
+    bool cleared = false;
+    if (auto record = picks_.Chosen(role, cleared)) {
+        Apply({{role, std::move(*record)}});
+        changed = true;
+        return;
+    }
+    if (!cleared) return;
+    changed = true;
+    picks_.ShowNotes({});
+    Recompute();
+}
+
+void Jgj55Sheet::OnTakeNewer(bool& changed) {
+    const auto newer = picks_.Newer();
+    if (newer.empty()) return;
+    Apply(newer);
+    changed = true;
+}
+
+void Jgj55Sheet::Apply(
+    const std::vector<std::pair<lab::MaterialRole, store::MaterialRecord>>& records) {
+    // The sheet's inputs as they stand, a field that does not read kept as typed.
+    Inputs inputs = ReadInputs();
+    std::vector<std::string> notes;
+    for (const auto& [role, record] : records) {
+        for (std::string& note : lab::ApplyRecord(role, record, inputs))
+            notes.push_back(std::move(note));
+        picks_.Cite(role, record);
+    }
+    ShowInputs(inputs);
+    picks_.ShowNotes(notes);
+    Recompute();
+}
+
+// Every value typed in place of a computed one is computed again (自动); the inputs stay.
+void Jgj55Sheet::ClearResults() {
+    for (const DerivedField& field : kDerivedFields) {
+        given_[field.id] = false;
+        Write(field.id, "");
+    }
+    Recompute();
+}
+
+bool Jgj55Sheet::HasWork() const {
+    return !(inputs_ == Inputs{}) || !(trial_entries_ == trial::TrialEntries{}) ||
+           !picks_.materials().empty();
+}
+
 void Jgj55Sheet::Reset() {
     trial_entries_ = {};
-    ShowInputs(Inputs{});
+    picks_.Take(nlohmann::json::array());
+    inputs_ = Inputs{}; // nothing of the design before, the past results it kept included
+    ShowInputs(inputs_);
     Recompute();
 }
 
 document::DesignDocument Jgj55Sheet::Put(document::DesignDocument base) const {
-    return session::WithJgj55Content(std::move(base), {inputs_, trial_entries_});
+    document::DesignDocument design =
+        session::WithJgj55Content(std::move(base), {inputs_, trial_entries_});
+    // The citations beside the rest of "extra"; a design that cites none keeps it as it was.
+    nlohmann::json extra = design.extra();
+    if (!picks_.materials().empty())
+        extra["materials"] = picks_.materials();
+    else
+        extra.erase("materials");
+    design.set_extra(std::move(extra));
+    return design;
 }
 
 void Jgj55Sheet::Take(const document::DesignDocument& document) {
@@ -457,11 +507,13 @@ void Jgj55Sheet::Take(const document::DesignDocument& document) {
     trial_entries_ = std::move(content.trial);
     inputs_ = content.inputs;
     ShowInputs(inputs_);
+    const auto materials = document.extra().find("materials");
+    picks_.Take(materials == document.extra().end() ? nlohmann::json::array() : *materials);
     Recompute();
 }
 
-// The report is of the design as it is saved: the last inputs that could be read (result_ says
-// "输入有误" while a field cannot be read).
+// The report is of the design as it is saved: a field that does not read is named there, in
+// place of everything computed from it.
 page::ReportPage Jgj55Sheet::Report(const report::ReportInfo& info) const {
     return jgj55_report::BuildJgj55Report(inputs_, jgj55::ComputeDesign(inputs_), trial_entries_,
                                           info);

@@ -6,6 +6,7 @@
 #include "form.h"
 #include "inputs.h"
 #include "jgj55_layout.h"
+#include "material_picks.h"
 #include "program_titles.h"
 #include "result.h"
 #include "sheet_host.h"
@@ -35,6 +36,8 @@ class Jgj55Sheet final : public SheetView {
     bool Busy() const override { return trial_open_; }
 
     void Reset() override;
+    void ClearResults() override;
+    bool HasWork() const override;
     document::DesignDocument Put(document::DesignDocument base) const override;
     void Take(const document::DesignDocument& document) override;
     page::ReportPage Report(const report::ReportInfo& info) const override;
@@ -50,14 +53,18 @@ class Jgj55Sheet final : public SheetView {
     void FillLists();
     void FillMaxSizes(jgj55::CoarseKind kind, jgj55::MaxSize wanted);
     void ShowInputs(const jgj55::Inputs& inputs);
-    // 特殊要求: shown, and read into `req` (false, saying why, when a number cannot be read).
-    void ShowRequirements(const jgj55::Requirements& req);
-    bool ReadRequirements(jgj55::Requirements& req, std::string& problem) const;
-    // The inputs as the controls hold them, or what is wrong with one of them.
-    std::optional<jgj55::Inputs> ReadInputs(std::string& problem) const;
+    // 特殊要求: shown, and read into `inputs` (a number that does not read kept as typed).
+    void ShowRequirements(const jgj55::Inputs& inputs);
+    void ReadRequirements(jgj55::Inputs& inputs) const;
+    // The inputs as the controls hold them, a field that does not read kept as typed.
+    jgj55::Inputs ReadInputs() const;
     void Recompute();
     // 试配与调整…: the trial dialog on a copy of the entries; 确定 keeps them.
     void OnTrial(bool& changed);
+    // A record chosen in 原材料记录, and 采用新版本: its values filled in, the citation kept.
+    void OnMaterial(lab::MaterialRole role, bool& changed);
+    void OnTakeNewer(bool& changed);
+    void Apply(const std::vector<std::pair<lab::MaterialRole, store::MaterialRecord>>& records);
     void ShowResult(const jgj55::Result& result, const std::string& problem);
     HWND Control(int id) const { return form_.Control(id); }
     std::wstring Text(int id) const { return form_.Text(id); }
@@ -66,10 +73,11 @@ class Jgj55Sheet final : public SheetView {
     SheetHost& host_;
     Form form_{Jgj55Form()};
     std::map<int, bool> given_; // derived field → the user typed its value
-    jgj55::Inputs inputs_;      // the last inputs that could be read
+    jgj55::Inputs inputs_;      // as the fields show them (Inputs::unread: as typed)
     jgj55::Result result_;
     trial::TrialEntries trial_entries_; // as the trial was recorded
     bool trial_open_ = false;           // the trial dialog is up
+    MaterialPicks picks_{form_, host_};
 };
 
 } // namespace mixora::ui

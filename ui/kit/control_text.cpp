@@ -15,6 +15,15 @@ void WriteText(HWND control, std::wstring_view text) {
     SetWindowTextW(control, std::wstring(text).c_str());
 }
 
+bool CutToLimit(HWND edit) {
+    const auto limit = SendMessageW(edit, EM_GETLIMITTEXT, 0, 0);
+    if (limit <= 0 || GetWindowTextLengthW(edit) <= limit) return false;
+    std::wstring text = ReadText(edit);
+    text.resize(static_cast<std::size_t>(limit));
+    WriteText(edit, text);
+    return true;
+}
+
 bool IsChecked(HWND button) {
     return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }

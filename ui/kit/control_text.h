@@ -12,6 +12,10 @@ namespace mixora::ui {
 std::wstring ReadText(HWND control);
 // Replaces it. A form writes through Form::Write, which writes only a text that differs.
 void WriteText(HWND control, std::wstring_view text);
+// An edit's text cut to the edit's limit when a message set it longer (typing and pasting are
+// held to the limit, WM_SETTEXT is not), as a paste is cut; true when it was. The cut text
+// changes the edit again, so a caller of EN_CHANGE leaves the rest to that change.
+bool CutToLimit(HWND edit);
 
 bool IsChecked(HWND button);
 void SetChecked(HWND button, bool on);

@@ -56,6 +56,11 @@ ClassAndStyle ClassFor(const ControlEntry& entry, bool dialog) {
         return {L"Button",
                 child | WS_TABSTOP | (entry.id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
     case T::Chart: return {L"Static", child | SS_OWNERDRAW, 0};
+    case T::List:
+        return {L"ListBox",
+                child | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS |
+                    LBS_NOINTEGRALHEIGHT,
+                WS_EX_CLIENTEDGE};
     }
     return {L"Static", child, 0};
 }

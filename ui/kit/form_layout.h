@@ -25,6 +25,7 @@ enum class ControlType {
     Check,   // a check box
     Command, // a push button; IDOK is the default button
     Chart,   // drawn by its form (owner-drawn)
+    List,    // a list of rows to choose one from, its columns at tab stops (list_rows.h)
 };
 
 inline constexpr int kNoId = -1; // a label or header nothing refers to
@@ -71,7 +72,8 @@ constexpr bool TakesFocus(ControlType type) {
     case ControlType::Choice:
     case ControlType::Option:
     case ControlType::Check:
-    case ControlType::Command: return true;
+    case ControlType::Command:
+    case ControlType::List: return true;
     default: return false;
     }
 }

@@ -18,6 +18,7 @@ struct ButtonNames {
 constexpr ButtonNames kNamedButtons[] = {
     {kSavePromptStyle, L"保存(&S)", L"不保存(&N)", L"取消"},
     {kChangedOnDiskStyle, L"覆盖(&O)", L"另存为(&A)...", L"取消"},
+    {kKeepEntriesStyle, L"保留(&K)", L"放弃(&D)", L"取消"},
 };
 
 thread_local HHOOK rename_hook = nullptr;

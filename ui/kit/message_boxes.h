@@ -28,6 +28,10 @@ inline constexpr UINT kSavePromptStyle = MB_YESNOCANCEL | MB_ICONWARNING;
 // IDCANCEL.
 inline constexpr UINT kChangedOnDiskStyle = MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON3;
 
+// The question before 取消 drops what was typed in a dialog; its buttons read 保留 (keep it, as
+// 确定 does), 放弃 and 取消 (back to the dialog) and answer IDYES, IDNO and IDCANCEL.
+inline constexpr UINT kKeepEntriesStyle = MB_YESNOCANCEL | MB_ICONQUESTION;
+
 // The program's default title for its message boxes.
 inline constexpr const wchar_t* kProgramTitle = L"Mixora";
 

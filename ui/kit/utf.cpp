@@ -23,4 +23,13 @@ std::string Narrow(std::wstring_view utf16) {
     return out;
 }
 
+std::wstring WidenLines(std::string_view utf8) {
+    std::wstring lines;
+    for (const wchar_t c : Widen(utf8)) {
+        if (c == L'\n') lines += L'\r';
+        lines += c;
+    }
+    return lines;
+}
+
 } // namespace mixora::ui

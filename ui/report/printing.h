@@ -45,6 +45,10 @@ class SystemPrinters final : public Printers {
 inline constexpr const wchar_t* kNoPrinterMessage =
     L"没有安装打印机，无法打印。\n\n请先在系统中添加打印机；也可以用“文件 → 导出”把报告保存为 "
     L"HTML 文件，再用浏览器打印。";
+// The same for the batch ticket, which has its own export.
+inline constexpr const wchar_t* kNoPrinterTicketMessage =
+    L"没有安装打印机，无法打印。\n\n请先在系统中添加打印机；也可以用“文件 → 导出配合比通知单”"
+    L"把通知单保存为 HTML 文件，再用浏览器打印。";
 
 // The paper of a printer's context: its sheet and what the printer reaches of it, as the
 // printer reports them (page::PaperOnSheet). A4 when the context is not a printer's.

@@ -6,6 +6,8 @@
 #include "least_batch.h"
 #include "utf.h"
 
+#include <array>
+
 namespace mixora::ui {
 
 namespace {
@@ -14,6 +16,17 @@ using namespace report_info_ids;
 using report::ReportInfo;
 
 using T = ControlType;
+
+// A material's row of the 原材料 group: its name, then its maker and batch, named for a screen
+// reader by the material and the column.
+#define MIXORA_SOURCE(n, caption, maker, batch)                                                    \
+    {T::Label, kNoId, caption, kMaterialsGroup, 8, 24 + 16 * (n), 50, 10},                         \
+        {T::Text, MakerOf(n), L"",     kMaterialsGroup, 60,   22 + 16 * (n),                       \
+         140,     13,         nullptr, false,           maker},                                    \
+    {                                                                                              \
+        T::Text, BatchOf(n), L"", kMaterialsGroup, 206, 22 + 16 * (n), 80, 13, nullptr, false,     \
+            batch                                                                                  \
+    }
 
 // clang-format off
 constexpr ControlEntry kControls[] = {
@@ -43,12 +56,34 @@ constexpr ControlEntry kControls[] = {
     {T::Text,    kApprovedBy,   L"",           0, 236, 130, 56, 13},
     {T::Label,   kNoId,         L"备注：",     0, 8, 150, 46, 10},
     {T::Memo,    kRemarks,      L"",           0, 56, 148, 236, 40},
-    {T::Command, IDOK,          L"确定",       0, 180, 198, 54, 15},
-    {T::Command, IDCANCEL,      L"取消",       0, 238, 198, 54, 15},
+    {T::Label,   kNoId,         L"配合比编号：", 0, 304, 10, 50, 10},
+    {T::Text,    kMixNumber,    L"",           0, 356, 8, 100, 13},
+    {T::Label,   kNoId,         L"浇筑方式：", 0, 462, 10, 40, 10},
+    {T::Text,    kPlacingMethod, L"",          0, 504, 8, 88, 13},
+    {T::Label,   kNoId,         L"签发时间：", 0, 304, 28, 50, 10},
+    {T::Text,    kIssuedAt,     L"",           0, 356, 26, 100, 13},
+    {T::Label,   kNoId,         L"接收：",     0, 462, 28, 40, 10},
+    {T::Text,    kReceivedBy,   L"",           0, 504, 26, 88, 13},
+    {T::Frame,   kMaterialsGroup, L"原材料",   0, 300, 44, 294, 142},
+    {T::Header,  kNoId,         L"生产厂家",   kMaterialsGroup, 60, 10, 140, 9},
+    {T::Header,  kNoId,         L"批号",       kMaterialsGroup, 206, 10, 80, 9},
+    MIXORA_SOURCE(0, L"水泥：", L"水泥 生产厂家", L"水泥 批号"),
+    MIXORA_SOURCE(1, L"粉煤灰：", L"粉煤灰 生产厂家", L"粉煤灰 批号"),
+    MIXORA_SOURCE(2, L"矿粉：", L"矿粉 生产厂家", L"矿粉 批号"),
+    MIXORA_SOURCE(3, L"砂：", L"砂 生产厂家", L"砂 批号"),
+    MIXORA_SOURCE(4, L"石：", L"石 生产厂家", L"石 批号"),
+    MIXORA_SOURCE(5, L"外加剂：", L"外加剂 生产厂家", L"外加剂 批号"),
+    {T::Label,   kNoId,         L"外加剂品种：", kMaterialsGroup, 8, 120, 50, 10},
+    {T::Text,    kAdmixtureType, L"",          kMaterialsGroup, 60, 118, 140, 13},
+    {T::Label,   kNoId,         L"固含量 %：", kMaterialsGroup, 206, 120, 40, 10},
+    {T::Text,    kAdmixtureSolid, L"",         kMaterialsGroup, 248, 118, 38, 13},
+    {T::Command, IDOK,          L"确定",       0, 480, 198, 54, 15},
+    {T::Command, IDCANCEL,      L"取消",       0, 538, 198, 54, 15},
 };
+#undef MIXORA_SOURCE
 // clang-format on
 
-constexpr int kWidth = 300, kHeight = 221;
+constexpr int kWidth = 600, kHeight = 221;
 static_assert(IdsAreUnique(kControls));
 static_assert(InsideParents(kControls, kWidth, kHeight, 13));
 
@@ -79,7 +114,30 @@ constexpr TextField kTextFields[] = {
     {kReviewedBy, &ReportInfo::reviewed_by, 50},
     {kApprovedBy, &ReportInfo::approved_by, 50},
     {kRemarks, &ReportInfo::remarks, 2000},
+    {kMixNumber, &ReportInfo::mix_number, 50},
+    {kPlacingMethod, &ReportInfo::placing_method, 50},
+    {kIssuedAt, &ReportInfo::issued_at, 50},
+    {kReceivedBy, &ReportInfo::received_by, 50},
+    {kAdmixtureType, &ReportInfo::admixture_type, 100},
+    {kAdmixtureSolid, &ReportInfo::admixture_solid_percent, 20},
 };
+
+// Each material's maker and batch, and the field that shows it.
+struct SourceField {
+    int id;
+    std::size_t slot;
+    std::string report::MaterialSource::*member;
+    int limit; // characters
+};
+constexpr std::array<SourceField, 2 * report::kMaterialSlotCount> SourceFields() {
+    std::array<SourceField, 2 * report::kMaterialSlotCount> fields{};
+    for (std::size_t n = 0; n < report::kMaterialSlotCount; ++n) {
+        fields[2 * n] = {MakerOf(static_cast<int>(n)), n, &report::MaterialSource::maker, 100};
+        fields[2 * n + 1] = {BatchOf(static_cast<int>(n)), n, &report::MaterialSource::batch, 50};
+    }
+    return fields;
+}
+constexpr auto kSourceFields = SourceFields();
 
 // The edit control writes line breaks as CR LF; the header keeps LF.
 std::string FromEdit(const std::wstring& text) {
@@ -140,6 +198,10 @@ HWND ReportInfoDialog::OnInit() {
         SendMessageW(Control(field.id), EM_LIMITTEXT, static_cast<WPARAM>(field.limit), 0);
         form_.Write(field.id, ToEdit(info_.*field.member));
     }
+    for (const SourceField& field : kSourceFields) {
+        SendMessageW(Control(field.id), EM_LIMITTEXT, static_cast<WPARAM>(field.limit), 0);
+        form_.Write(field.id, Widen(info_.materials[field.slot].*field.member));
+    }
     FillList(Control(kEnvironment), standards::kEnvironmentClasses, info_.environment);
     FillList(Control(kStructure), standards::kStructureTypes, info_.structure);
     form_.Write(kTrialMinimum, Widen(report::TrialMinimumHint()));
@@ -164,6 +226,8 @@ std::optional<ReportInfo> ReportInfoDialog::Collect() {
     info.trial_volume_litres = *litres;
     for (const TextField& field : kTextFields)
         info.*field.member = FromEdit(form_.Text(field.id));
+    for (const SourceField& field : kSourceFields)
+        info.materials[field.slot].*field.member = Narrow(form_.Text(field.id));
     info.environment =
         ListChoice(Control(kEnvironment), standards::kEnvironmentClasses, info.environment);
     info.structure = ListChoice(Control(kStructure), standards::kStructureTypes, info.structure);

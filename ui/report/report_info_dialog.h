@@ -1,6 +1,7 @@
 #pragma once
 // 文件 → 报告信息: the dialog for the report's header (project, client, environment class,
-// structure type, trial volume, who signs, remarks).
+// structure type, trial volume, who signs, remarks), the mix number and what the batch ticket
+// prints beside it (placing method, issue time, receiver, the materials' makers and batches).
 #include "message_boxes.h"
 #include "report_info.h"
 
@@ -26,7 +27,22 @@ inline constexpr int kTestedBy = 109;
 inline constexpr int kReviewedBy = 110;
 inline constexpr int kApprovedBy = 111;
 inline constexpr int kRemarks = 112;
-inline constexpr int kTrialMinimum = 113; // the least trial volumes, beside the trial volume
+inline constexpr int kTrialMinimum = 113;   // the least trial volumes, beside the trial volume
+inline constexpr int kMixNumber = 8011;     // 配合比编号
+inline constexpr int kPlacingMethod = 8012; // 浇筑方式
+inline constexpr int kIssuedAt = 8013;      // 签发时间
+inline constexpr int kReceivedBy = 8014;    // 接收
+inline constexpr int kMaterialsGroup = 8020;
+// Material n (水泥, 粉煤灰, 矿粉, 砂, 石, 外加剂: report::MaterialSlot's order): its maker and
+// its batch.
+inline constexpr int MakerOf(int n) {
+    return 8021 + 2 * n;
+}
+inline constexpr int BatchOf(int n) {
+    return 8022 + 2 * n;
+}
+inline constexpr int kAdmixtureType = 8033;
+inline constexpr int kAdmixtureSolid = 8034; // 固含量 %
 } // namespace report_info_ids
 
 inline constexpr const wchar_t* kReportInfoTitle = L"报告信息";

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mixora::ui::testing {
@@ -18,19 +20,23 @@ struct ShownBox {
     std::wstring text;
     std::wstring title;
     UINT style;
+    HWND owner = nullptr;
 };
 
 class RecordingBoxes final : public MessageBoxes {
   public:
-    int Show(HWND, std::wstring_view text, std::wstring_view title, UINT style) override {
-        shown.push_back({std::wstring(text), std::wstring(title), style});
+    int Show(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) override {
+        shown.push_back({std::wstring(text), std::wstring(title), style, owner});
+        // What the user does elsewhere while this box is up (a box runs a message loop).
+        if (while_shown) std::exchange(while_shown, nullptr)();
         if (answers.empty()) return IDOK;
         const int answer = answers.front();
         answers.erase(answers.begin());
         return answer;
     }
     std::vector<ShownBox> shown;
-    std::vector<int> answers; // given to the boxes in turn; IDOK after them
+    std::vector<int> answers;          // given to the boxes in turn; IDOK after them
+    std::function<void()> while_shown; // run once, during the next box
 };
 
 class DesignWindowTest : public ::testing::Test {

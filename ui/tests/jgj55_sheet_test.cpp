@@ -66,6 +66,13 @@ TEST_F(Jgj55SheetTest, WorkedExampleShowsEveryValueAndWhereItComesFrom) {
     EXPECT_TRUE(Get(j::Status).starts_with(L"计算完成")) << Get(j::Status);
     EXPECT_NE(Get(j::Checks).find(L"【符合】最大水胶比"), std::wstring::npos) << Get(j::Checks);
     EXPECT_TRUE(boxes.shown.empty());
+    // A mark longer than its column is read whole on the status line while its field has focus;
+    // 25 mm stone's water is read between two columns of the table, and says so.
+    Choose(j::MaxSize, L"25 mm");
+    SetFocus(Control(j::WaterBeforeReducer));
+    EXPECT_EQ(Get(j::Status), L"来源：" + Mark(j::WaterBeforeReducer));
+    EXPECT_NE(Get(j::Status).find(L"表 5.2.1-2，20 与 31.5 mm 之间内插"), std::wstring::npos)
+        << Get(j::Status);
 }
 
 TEST_F(Jgj55SheetTest, TypingRecomputesAndAValueThatCannotBeComputedSaysWhy) {
@@ -142,7 +149,7 @@ TEST_F(Jgj55SheetTest, AFileWrittenAndReadBackGivesTheSameSheet) {
     Set(j::FlyAshFactor, L"0.80");
     const std::wstring sand = Get(j::Sand);
     trial::TrialEntries trial;
-    trial.strength.groups[2] = {{"35.2", "35.0", "35.4"}, "2390"};
+    trial.strength.groups[2] = {{"35.2", "35.0", "35.4"}, "2390", {}, {}};
     trial.production.measured_at = "2026-12-07 07:30";
     sheet->set_trial_entries(trial);
     ASSERT_TRUE(window->SaveDesignAs());
@@ -172,7 +179,7 @@ TEST_F(Jgj55SheetTest, AFileWhoseInputsCannotBeReadIsRefusedNamingThemAndTheShee
     std::string bytes = ReadBytes(path);
     const auto at = bytes.find("\"slump\":");
     ASSERT_NE(at, std::string::npos) << bytes;
-    bytes.insert(at + 8, "\"soft\",\"ignored\":"); // "slump": "soft", "ignored": 160
+    bytes.insert(at + 8, "true,\"ignored\":"); // "slump": true, "ignored": 160
     WriteBytes(path, bytes);
     ASSERT_TRUE(window->NewDesign());
     Set(j::Slump, L"120");

@@ -1,6 +1,7 @@
 #pragma once
 // A design window with the JGJ 55-2011 sheet, and the worked example typed into it as a user
 // would.
+#include "control_text.h"
 #include "design_window_fixture.h"
 #include "jgj55_ids.h"
 #include "jgj55_sheet.h"
@@ -19,11 +20,7 @@ class Jgj55WindowTest : public DesignWindowTest {
         };
     }
 
-    std::wstring Get(int id) const {
-        wchar_t buffer[1024]{};
-        GetWindowTextW(Control(id), buffer, 1024);
-        return buffer;
-    }
+    std::wstring Get(int id) const { return ReadText(Control(id)); }
     void Set(int id, const wchar_t* text) {
         SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }

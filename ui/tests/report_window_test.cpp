@@ -7,7 +7,9 @@
 #include "menu_bar.h"
 #include "menu_ids.h"
 #include "preview_dialog.h"
+#include "lab_settings_dialog.h"
 #include "report_info_dialog.h"
+#include "settings.h"
 #include "engine_state.h"
 #include "modal_driver.h"
 #include "subclass.h"
@@ -167,12 +169,78 @@ TEST_F(ReportWindowTest, APrintDialogThatFindsNoPrinterGivesTheSameMessage) {
     EXPECT_EQ(boxes.shown[0].text, kNoPrinterMessage);
 }
 
+class LabSettingsTest : public ReportWindowTest {
+  protected:
+    static constexpr const wchar_t* kKey = L"Software\\MixoraTests\\LabSettings";
+    void Configure(DesignWindowOptions& options) override {
+        ReportWindowTest::Configure(options);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+        options.settings_key = kKey;
+    }
+    void TearDown() override {
+        ReportWindowTest::TearDown();
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+    }
+
+    // 文件 → 实验室设置…, its fields as they open and then as typed.
+    std::vector<std::wstring> Edit(std::vector<std::wstring> typed) {
+        using namespace lab_settings_ids;
+        std::vector<std::wstring> shown;
+        ModalDriver::Drive(
+            kLabSettingsTitle,
+            [&](HWND dialog) {
+                const int ids[] = {kLabName, kLabAddress, kLabCertificate};
+                for (std::size_t i = 0; i < std::size(ids); ++i) {
+                    HWND field = ModalDriver::Find(dialog, ids[i]);
+                    wchar_t text[256]{};
+                    GetWindowTextW(field, text, 256);
+                    shown.emplace_back(text);
+                    SetWindowTextW(field, typed[i].c_str());
+                }
+                SendDlgItemMessageW(dialog, IDOK, BM_CLICK, 0, 0);
+                return true;
+            },
+            [&] { SendMessageW(window->hwnd(), WM_COMMAND, menu_ids::kLabSettings, 0); });
+        return shown;
+    }
+};
+
+TEST_F(LabSettingsTest, TheLabIsSetOnceOnTheComputerAndHeadsEveryDocument) {
+    EXPECT_EQ(Edit({L"某市建设工程质量检测中心", L"某市某路 1 号", L"检字第 0001 号"}),
+              (std::vector<std::wstring>{L"", L"", L""}));
+    EXPECT_EQ(ReadLabIdentity(kKey),
+              (report::LabIdentity{"某市建设工程质量检测中心", "某市某路 1 号", "检字第 0001 号"}));
+    EXPECT_EQ(SettingText(L"LabName", kKey), L"某市建设工程质量检测中心");
+    EXPECT_EQ(window->reports().PageOf(ReportKind::Design).masthead,
+              (std::vector<std::string>{"某市建设工程质量检测中心",
+                                        "地址：某市某路 1 号　资质证书编号：检字第 0001 号"}));
+
+    // It opens with what is kept; an emptied field removes its value.
+    EXPECT_EQ(Edit({L"某市建设工程质量检测中心", L"", L"检字第 0001 号"}),
+              (std::vector<std::wstring>{L"某市建设工程质量检测中心", L"某市某路 1 号",
+                                         L"检字第 0001 号"}));
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueExW(key, L"LabAddress", nullptr, nullptr, nullptr, nullptr),
+              ERROR_FILE_NOT_FOUND);
+    RegCloseKey(key);
+    EXPECT_EQ(
+        window->reports().PageOf(ReportKind::Design).masthead,
+        (std::vector<std::string>{"某市建设工程质量检测中心", "资质证书编号：检字第 0001 号"}));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST(ReportMenuTest, TheReportCommandsAreInTheMenusWithTheirShortcuts) {
     HMENU bar = CreateMenuBar();
     ASSERT_NE(bar, nullptr);
     for (const int id : {menu_ids::kExport, menu_ids::kReportInfo, menu_ids::kPrintPreview,
-                         menu_ids::kPrint, menu_ids::kCopyResult})
+                         menu_ids::kPrint, menu_ids::kCopyResult, menu_ids::kLabSettings})
         EXPECT_NE(GetMenuState(bar, static_cast<UINT>(id), MF_BYCOMMAND), 0xFFFFFFFFu) << id;
+    // A new cement-only sheet is offered in the JGJ 55-2011 windows only.
+    EXPECT_EQ(GetMenuState(bar, menu_ids::kNewCement, MF_BYCOMMAND), 0xFFFFFFFFu);
+    DestroyMenu(bar);
+    bar = CreateMenuBar(true);
+    EXPECT_NE(GetMenuState(bar, menu_ids::kNewCement, MF_BYCOMMAND), 0xFFFFFFFFu);
     DestroyMenu(bar);
 
     HACCEL table = CreateMenuAccelerators();

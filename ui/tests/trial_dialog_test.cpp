@@ -106,6 +106,7 @@ TEST_F(TrialDialogTest, TheButtonOpensTheTrialAndTheStrengthsChooseTheRatio) {
 
 TEST_F(TrialDialogTest, AGroupIsNamedInvalidWhenBothOuterCubesLieFarFromTheMiddle) {
     EnterWorkedExample();
+    boxes.answers = {IDNO}; // 取消 asks before the entries go: 放弃
     OpenTrial([](HWND dialog) {
         Type(dialog, t::Slump, L"160");
         TypeGroup(dialog, 0, L"30", L"40", L"50"); // both 25 % from 40
@@ -128,12 +129,14 @@ TEST_F(TrialDialogTest, AGroupIsNamedInvalidWhenBothOuterCubesLieFarFromTheMiddl
 
 TEST_F(TrialDialogTest, CancelDropsTheEntriesAndOkKeepsThem) {
     EnterWorkedExample();
+    boxes.answers = {IDNO}; // asked first: 放弃
     OpenTrial([](HWND dialog) {
         Type(dialog, t::Litres, L"25");
         Press(dialog, IDCANCEL);
         return true;
     });
     EXPECT_EQ(sheet->trial_entries(), trial::TrialEntries{});
+    EXPECT_EQ(boxes.shown.size(), 1u);
 
     OpenTrial([](HWND dialog) {
         EXPECT_EQ(Text(dialog, t::Litres), L"20");
@@ -178,19 +181,26 @@ TEST_F(TrialDialogTest, ItFitsTheScreenAndTabFollowsTheReadingOrder) {
             t::Cube(0, 1),
             t::Cube(0, 2),
             t::FreshDensity(0),
+            t::MadeOn(0),
+            t::SpecimenNumbers(0),
             t::Cube(1, 0),
             t::Cube(1, 1),
             t::Cube(1, 2),
             t::FreshDensity(1),
+            t::MadeOn(1),
+            t::SpecimenNumbers(1),
             t::Cube(2, 0),
             t::Cube(2, 1),
             t::Cube(2, 2),
             t::FreshDensity(2),
+            t::MadeOn(2),
+            t::SpecimenNumbers(2),
             t::MeasuredDensity,
             t::SandMoisture,
             t::StoneMoisture,
             t::MeasuredAt,
             t::MixerCapacity,
+            t::Reason,
             IDOK,
             IDCANCEL,
             t::Litres,
@@ -208,6 +218,47 @@ TEST_F(TrialDialogTest, ItFitsTheScreenAndTabFollowsTheReadingOrder) {
         Press(dialog, IDCANCEL);
         return true;
     });
+}
+
+// Cubes keep the mix they were made from: more water in the actual batch after they were made,
+// or a stronger grade on the sheet, never moves them; the trial says what changed, and the stages
+// from there read 与当前设计不符 until a reason is recorded.
+TEST_F(TrialDialogTest, CubesStayAsMadeAndAChangedDesignIsNamedUntilAReasonIsGiven) {
+    EnterWorkedExample();
+    OpenTrial([](HWND dialog) {
+        Type(dialog, t::Slump, L"160");
+        Type(dialog, t::MadeOn(1), L"2026-11-10");
+        TypeGroup(dialog, 1, L"37.6", L"37.6", L"37.6");
+        EXPECT_EQ(Text(dialog, t::MixWaterBinder(1)), L"0.47");
+        EXPECT_NE(Text(dialog, t::MatchNote).find(L"第 2 组"), std::wstring::npos);
+        Press(dialog, t::ActualMasses);
+        const wchar_t* batch[] = {L"5.92", L"1.48", L"0", L"3.58", L"14.36", L"22.46", L"0.089"};
+        for (int k = 0; k < 7; ++k)
+            Type(dialog, t::ActualMass + k, batch[k]); // 0.10 kg more water than 3.48
+        EXPECT_EQ(Text(dialog, t::MixWaterBinder(1)), L"0.47");
+        EXPECT_EQ(Text(dialog, t::TrialWaterBinder), L"0.48");
+        EXPECT_NE(Text(dialog, t::Stage(1)).find(L"与当前设计不符"), std::wstring::npos)
+            << Text(dialog, t::Stage(1));
+        EXPECT_NE(Text(dialog, t::Stage(0)).find(L"已填写"), std::wstring::npos);
+        Press(dialog, t::Unchanged);
+        EXPECT_NE(Text(dialog, t::Stage(1)).find(L"已填写"), std::wstring::npos);
+        Press(dialog, IDOK);
+        return true;
+    });
+    Choose(j::Grade, L"C40");
+    OpenTrial([](HWND dialog) {
+        EXPECT_NE(Text(dialog, t::Stage(0)).find(L"强度等级 C35 → C40"), std::wstring::npos)
+            << Text(dialog, t::Stage(0));
+        EXPECT_EQ(Text(dialog, t::MixWaterBinder(1)), L"0.47");
+        EXPECT_TRUE(Enabled(dialog, t::AcceptReason));
+        Type(dialog, t::Reason, L"同批材料，强度富余足够");
+        Press(dialog, t::AcceptReason);
+        EXPECT_NE(Text(dialog, t::MatchNote).find(L"理由：同批材料"), std::wstring::npos);
+        EXPECT_EQ(Text(dialog, t::Stage(0)), L"试拌：已填写");
+        Press(dialog, IDOK);
+        return true;
+    });
+    EXPECT_EQ(sheet->trial_entries().cast->accepted.reason, "同批材料，强度富余足够");
 }
 
 TEST_F(TrialDialogTest, AWindowClosedWhileTheDialogIsUpClosesWhenItIsDone) {
@@ -239,6 +290,31 @@ TEST_F(TrialDialogTest, ADesignThatCannotBeComputedStillOpensAndSaysWhy) {
     });
     EXPECT_EQ(sheet->trial_entries().batch.litres, "30");
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(TrialDialogTest, AnEntryThatDoesNotReadIsSaidAtOnceAndNoEntryIsDroppedUnasked) {
+    EnterWorkedExample();
+    boxes.answers = {IDCANCEL, IDNO};
+    OpenTrial([](HWND dialog) {
+        EXPECT_EQ(SendMessageW(ModalDriver::Find(dialog, t::Cube(0, 0)), EM_GETLIMITTEXT, 0, 0),
+                  4096);
+        Type(dialog, t::Slump, L"160");
+        TypeGroup(dialog, 0, L"46,5", L"47.0", L"48.0");
+        TypeGroup(dialog, 1, L"41.5", L"41.0", L"42.0");
+        TypeGroup(dialog, 2, L"35.2", L"35.0", L"35.4");
+        EXPECT_NE(Text(dialog, t::GroupValue(0)).find(L"试件 1 抗压强度“46,5”不是数字"),
+                  std::wstring::npos)
+            << Text(dialog, t::GroupValue(0));
+        EXPECT_NE(Text(dialog, t::Stage(3)), L"强度试验结果：已填写");
+        EXPECT_EQ(Text(dialog, t::BinderWater), L""); // never from the other two groups
+        Press(dialog, IDCANCEL);                      // asked; 取消 goes back to the dialog
+        EXPECT_TRUE(IsWindow(dialog));
+        Press(dialog, IDCANCEL); // asked; 放弃
+        return true;
+    });
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].style, kKeepEntriesStyle);
+    EXPECT_EQ(sheet->trial_entries(), trial::TrialEntries{});
 }
 
 } // namespace

@@ -4,12 +4,16 @@
 #include "control_text.h"
 #include "form.h"
 #include "high_contrast.h"
+#include "message_boxes.h"
 #include "modal_dialog.h"
+#include "scroll_area.h"
 #include "trial_fields.h"
 #include "trial_ids.h"
 #include "trial_layout.h"
 #include "trial_texts.h"
 #include "utf.h"
+
+#include <algorithm>
 
 namespace mixora::ui {
 
@@ -19,16 +23,26 @@ namespace ids = trial_ids;
 
 constexpr DialogLayout kDialog{
     kTrialDialogTitle,
-    DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
+        WS_MAXIMIZEBOX | WS_VSCROLL | WS_HSCROLL,
     kTrialDialogWidth,
     kTrialDialogHeight,
     {},
 };
 
+bool Ask(MessageBoxes& boxes, HWND owner, std::wstring_view text, std::wstring_view title) {
+    return boxes.Show(owner, text, title, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+}
+void Tell(MessageBoxes& boxes, HWND owner, std::wstring_view text, std::wstring_view title) {
+    boxes.Show(owner, text, title, MB_OK | MB_ICONINFORMATION);
+}
+
 class TrialDialog final : public ModalDialog {
   public:
-    TrialDialog(const TrialDesign& design, trial::TrialEntries entries, bool skinned)
-        : ModalDialog("试配与调整", skinned), design_(design), entries_(std::move(entries)) {}
+    TrialDialog(const TrialDesign& design, trial::TrialEntries entries, MessageBoxes& boxes,
+                bool skinned)
+        : ModalDialog("试配与调整", skinned), design_(design), entries_(entries),
+          given_(std::move(entries)), boxes_(boxes) {}
 
     // True when the user chose 确定.
     bool Edit(HWND owner) { return Run(owner, kDialog) == IDOK; }
@@ -40,8 +54,15 @@ class TrialDialog final : public ModalDialog {
     INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void OnClosing() override { form_.Release(); }
 
+    void FillLists();
     void ShowEntries();
     void ReadEntries();
+    void FitWorkArea();
+    void OnNewTrial();
+    void OnAcceptReason();
+    void OnHistory();
+    // 取消 (or Esc, or the close box): what was changed is kept only when the user says so.
+    void OnCancel();
     void EnableAdjustmentFields();
     void Recompute();
     void DrawChart(const DRAWITEMSTRUCT& item) const;
@@ -50,21 +71,30 @@ class TrialDialog final : public ModalDialog {
 
     const TrialDesign& design_;
     trial::TrialEntries entries_;
+    const trial::TrialEntries given_; // as the dialog opened with them
+    trial::TrialEntries opened_;      // and with the groups entered recorded, as first shown
+    MessageBoxes& boxes_;
     trial::TrialRecord record_;
     Form form_{TrialForm()};
+    ScrollArea scroll_;
 };
 
-void TrialDialog::ShowEntries() {
-    for (const TrialTextField& field : TrialTextFields()) {
-        SendMessageW(Control(field.id), EM_LIMITTEXT, kTrialFieldLimit, 0);
-        form_.Write(field.id, Widen(field.text(entries_)));
-    }
-    for (const AdjustmentOption& option : AdjustmentOptions())
-        SetChecked(Control(option.id), option.kind == entries_.adjustment.kind);
+void TrialDialog::FillLists() {
     HWND sizes = Control(ids::Specimen);
     for (const trial::SpecimenSize size : SpecimenSizesShown())
         AddChoice(sizes, Widen(trial::SizeRow(size).name), static_cast<LPARAM>(size));
-    SelectValue(sizes, static_cast<LPARAM>(entries_.strength.specimen));
+    for (const TrialTextField& field : TrialTextFields())
+        SendMessageW(Control(field.id), EM_SETLIMITTEXT, kTrialFieldLimit, 0);
+    SendMessageW(Control(ids::Reason), EM_SETLIMITTEXT, kTrialReasonLimit, 0);
+}
+
+void TrialDialog::ShowEntries() {
+    for (const TrialTextField& field : TrialTextFields())
+        form_.Write(field.id, Widen(field.text(entries_)));
+    for (const AdjustmentOption& option : AdjustmentOptions())
+        SetChecked(Control(option.id), option.kind == entries_.adjustment.kind);
+    SelectValue(Control(ids::Specimen), static_cast<LPARAM>(entries_.strength.specimen));
+    form_.Write(ids::Reason, Widen(entries_.cast ? entries_.cast->accepted.reason : ""));
 }
 
 void TrialDialog::ReadEntries() {
@@ -84,8 +114,12 @@ void TrialDialog::EnableAdjustmentFields() {
 }
 
 void TrialDialog::Recompute() {
+    // Cubes are recorded as made (a date, numbers or a strength entered): later changes of the
+    // design or the trial mix no longer move them.
+    if (design_.basis.value)
+        trial::RecordEnteredGroups(entries_, *design_.basis.value, design_.method);
     record_ = trial::RunTrial(design_.basis, design_.method, entries_);
-    const std::map<int, std::string> texts = TrialTexts(design_.basis, record_);
+    const std::map<int, std::string> texts = TrialTexts(design_.basis, record_, entries_);
     for (const ControlEntry& entry : form_.Entries()) {
         if (entry.type != ControlType::Output && entry.type != ControlType::Note &&
             entry.type != ControlType::Line)
@@ -94,7 +128,54 @@ void TrialDialog::Recompute() {
         form_.Write(entry.id, found == texts.end() ? std::wstring() : Widen(found->second));
     }
     EnableAdjustmentFields();
+    EnableWindow(Control(ids::AcceptReason), !record_.match.matches());
+    EnableWindow(Control(ids::NewTrial), trial::TrialStarted(entries_));
+    EnableWindow(Control(ids::History), !entries_.history.empty());
     InvalidateRect(Control(ids::Chart), nullptr, TRUE);
+}
+
+// Opened on a screen smaller than the layout (1366 × 768 with a taskbar), the dialog takes the
+// work area and its groups scroll; 确定 and 取消 stay in view.
+void TrialDialog::FitWorkArea() {
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    if (!GetMonitorInfoW(MonitorFromWindow(dialog(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT work = monitor.rcWork;
+    RECT frame{};
+    GetWindowRect(dialog(), &frame);
+    const int width = std::min(frame.right - frame.left, work.right - work.left);
+    const int height = std::min(frame.bottom - frame.top, work.bottom - work.top);
+    const int x = std::clamp(static_cast<int>(frame.left), static_cast<int>(work.left),
+                             static_cast<int>(work.right) - width);
+    const int y = std::clamp(static_cast<int>(frame.top), static_cast<int>(work.top),
+                             static_cast<int>(work.bottom) - height);
+    SetWindowPos(dialog(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    scroll_.Layout();
+}
+
+void TrialDialog::OnNewTrial() {
+    if (!Ask(boxes_, dialog(),
+             L"开始新的试配？\n当前试配（含已记录的试件）将保存到本设计的历次试配中，只读。",
+             L"新试配"))
+        return;
+    trial::StartNewTrial(entries_);
+    ShowEntries();
+    Recompute();
+}
+
+void TrialDialog::OnAcceptReason() {
+    const std::string reason = Narrow(form_.Text(ids::Reason));
+    if (reason.find_first_not_of(" \t") == std::string::npos) {
+        Tell(boxes_, dialog(), L"请先在“理由”中写明原试配结果仍适用的理由。", L"说明理由");
+        SetFocus(Control(ids::Reason));
+        return;
+    }
+    if (!design_.basis.value) return;
+    trial::AcceptChanges(entries_, *design_.basis.value, design_.method, reason);
+    Recompute();
+}
+
+void TrialDialog::OnHistory() {
+    Tell(boxes_, dialog(), Widen(HistoryText(entries_)), L"历次试配（只读）");
 }
 
 // The chart of the chosen ratio in a framed box; an empty box until there is one.
@@ -114,33 +195,79 @@ HWND TrialDialog::OnInit() {
         Close(IDABORT);
         return nullptr;
     }
+    FillLists();
     ShowEntries();
     form_.FollowHighContrast(HighContrastOn());
     Recompute();
+    opened_ = entries_;
+    RECT pinned{0, kTrialPinnedTop, 1, 1};
+    MapDialogRect(dialog(), &pinned);
+    scroll_.Capture(dialog(), pinned.top - 2);
+    FitWorkArea();
     return Control(ids::Litres);
 }
 
 bool TrialDialog::OnCommand(int id, UINT code, HWND) {
     if (id == IDOK || id == IDCANCEL) {
         if (code != BN_CLICKED) return false;
-        if (id == IDOK) ReadEntries();
-        Close(id);
+        if (id == IDCANCEL) {
+            OnCancel();
+            return true;
+        }
+        ReadEntries();
+        Close(IDOK);
         return true;
     }
     if (form_.Writing()) return false;
     const ControlEntry* entry = form_.Entry(id);
     if (!entry) return false;
+    if (code == EN_SETFOCUS || code == CBN_SETFOCUS || code == BN_SETFOCUS) {
+        scroll_.Reveal(Control(id));
+        return false;
+    }
+    if (entry->type == ControlType::Command && code == BN_CLICKED) {
+        if (id == ids::NewTrial) OnNewTrial();
+        if (id == ids::AcceptReason) OnAcceptReason();
+        if (id == ids::History) OnHistory();
+        return true;
+    }
+    if (id == ids::Reason) return false; // the reason is kept when 说明理由 is pressed
     const bool edited = (entry->type == ControlType::Text && code == EN_CHANGE) ||
                         (entry->type == ControlType::Option && code == BN_CLICKED) ||
                         (entry->type == ControlType::Choice && code == CBN_SELCHANGE);
     if (!edited) return false;
+    if (entry->type == ControlType::Text && CutToLimit(Control(id))) return true;
     ReadEntries();
     Recompute();
     return true;
 }
 
+void TrialDialog::OnCancel() {
+    ReadEntries();
+    if (entries_ == opened_) {
+        Close(IDCANCEL);
+        return;
+    }
+    switch (boxes_.Show(dialog(), L"试配与调整中录入的内容已修改。\n\n是否保留这些修改？",
+                        kTrialDialogTitle, kKeepEntriesStyle)) {
+    case IDYES: Close(IDOK); return;
+    case IDNO: Close(IDCANCEL); return;
+    default: return; // back to the dialog
+    }
+}
+
 INT_PTR TrialDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
+    case WM_SIZE: scroll_.Layout(); return TRUE;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_MOUSEWHEEL: return scroll_.OnScroll(message, wparam) ? TRUE : FALSE;
+    case WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
+        const SIZE least = scroll_.MinimumTrack();
+        info->ptMinTrackSize = {least.cx, least.cy};
+        return TRUE;
+    }
     case WM_DRAWITEM:
         if (wparam != static_cast<WPARAM>(ids::Chart)) return FALSE;
         DrawChart(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
@@ -151,8 +278,9 @@ INT_PTR TrialDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 } // namespace
 
-bool EditTrial(HWND owner, const TrialDesign& design, trial::TrialEntries& entries, bool skinned) {
-    TrialDialog dialog(design, entries, skinned);
+bool EditTrial(HWND owner, const TrialDesign& design, trial::TrialEntries& entries,
+               MessageBoxes& boxes, bool skinned) {
+    TrialDialog dialog(design, entries, boxes, skinned);
     if (!dialog.Edit(owner)) return false;
     entries = dialog.entries();
     return true;

@@ -2,6 +2,7 @@
 // 试配与调整: the laboratory's trial of a JGJ 55-2011 design, stage after stage, recomputed as
 // the user types. The dialog edits a copy of the entries; 确定 hands them back.
 #include "jgj55_basis.h"
+#include "message_boxes.h"
 #include "trial_entries.h"
 
 #include <windows.h>
@@ -18,7 +19,10 @@ struct TrialDesign {
 };
 
 // Shows the modal dialog over `owner`, skinned when `skinned` is set. True when the user chose
-// 确定: `entries` then holds what the dialog shows; otherwise it is untouched.
-bool EditTrial(HWND owner, const TrialDesign& design, trial::TrialEntries& entries, bool skinned);
+// 确定: `entries` then holds what the dialog shows; otherwise it is untouched. 取消, Esc or the
+// close box, once anything was changed, first ask through `boxes` whether to keep it
+// (kKeepEntriesStyle: 保留 is 确定, 放弃 drops it, 取消 goes back to the dialog).
+bool EditTrial(HWND owner, const TrialDesign& design, trial::TrialEntries& entries,
+               MessageBoxes& boxes, bool skinned);
 
 } // namespace mixora::ui

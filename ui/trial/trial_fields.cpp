@@ -16,6 +16,12 @@ template <int N, int K> std::string& CubeText(TrialEntries& e) {
 template <int N> std::string& DensityText(TrialEntries& e) {
     return e.strength.groups[N].density;
 }
+template <int N> std::string& MadeOnText(TrialEntries& e) {
+    return e.strength.groups[N].made_on;
+}
+template <int N> std::string& NumbersText(TrialEntries& e) {
+    return e.strength.groups[N].specimen_numbers;
+}
 template <std::string trial::MixTexts::*Member> std::string& ActualText(TrialEntries& e) {
     return e.adjustment.batch_masses.*Member;
 }
@@ -41,10 +47,13 @@ constexpr TrialTextField kFields[] = {
     {AgeDays, [](TrialEntries& e) -> std::string& { return e.strength.age_days; }},
     {Cube(0, 0), &CubeText<0, 0>}, {Cube(0, 1), &CubeText<0, 1>}, {Cube(0, 2), &CubeText<0, 2>},
     {FreshDensity(0), &DensityText<0>},
+    {MadeOn(0), &MadeOnText<0>}, {SpecimenNumbers(0), &NumbersText<0>},
     {Cube(1, 0), &CubeText<1, 0>}, {Cube(1, 1), &CubeText<1, 1>}, {Cube(1, 2), &CubeText<1, 2>},
     {FreshDensity(1), &DensityText<1>},
+    {MadeOn(1), &MadeOnText<1>}, {SpecimenNumbers(1), &NumbersText<1>},
     {Cube(2, 0), &CubeText<2, 0>}, {Cube(2, 1), &CubeText<2, 1>}, {Cube(2, 2), &CubeText<2, 2>},
     {FreshDensity(2), &DensityText<2>},
+    {MadeOn(2), &MadeOnText<2>}, {SpecimenNumbers(2), &NumbersText<2>},
     {MeasuredDensity, [](TrialEntries& e) -> std::string& { return e.density.measured; }},
     {SandMoisture,
      [](TrialEntries& e) -> std::string& { return e.production.sand_moisture_percent; }},

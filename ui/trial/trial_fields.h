@@ -1,6 +1,7 @@
 #pragma once
 // Which control of the 试配与调整 dialog holds which of the trial's entries, as data: the typed
 // texts, the adjustment kinds' options and the fields each kind needs, the specimen sizes.
+#include "design_format.h"
 #include "trial_entries.h"
 
 #include <optional>
@@ -28,7 +29,9 @@ std::span<const AdjustmentOption> AdjustmentOptions();
 // The sizes in the order the list shows them: 100 mm, 150 mm, 200 mm.
 std::span<const trial::SpecimenSize> SpecimenSizesShown();
 
-// The longest text a field takes (a date and time is the longest entry).
-inline constexpr int kTrialFieldLimit = 40;
+// The longest text a field takes: what a design file keeps of a text.
+inline constexpr int kTrialFieldLimit = static_cast<int>(document::kMaxDesignTextLength);
+// The longest reason the results of a changed design still hold.
+inline constexpr int kTrialReasonLimit = 200;
 
 } // namespace mixora::ui

@@ -1,6 +1,6 @@
 #pragma once
 // Control identifiers of the 试配与调整 dialog: its part of the automation interface (see
-// README.md). A row of the seven materials (水泥, 粉煤灰, 矿渣粉, 水, 砂, 石, 外加剂) takes seven
+// README.md). A row of the seven materials (水泥, 粉煤灰, 矿粉, 水, 砂, 石, 外加剂) takes seven
 // identifiers from its first one, in that order.
 namespace mixora::ui::trial_ids {
 
@@ -81,9 +81,20 @@ inline constexpr int Stage(int n) {
     return 7501 + n;
 }
 
-inline constexpr int Label(int n) {
-    return 7600 + n;
+// What was made: group n's date made and specimen numbers (edits).
+inline constexpr int MadeOn(int n) {
+    return 7711 + 10 * n;
 }
+inline constexpr int SpecimenNumbers(int n) {
+    return 7712 + 10 * n;
+}
+// Whether what was made still matches the design, and the way back when it does not.
+inline constexpr int NewTrial = 7701;     // button 新试配…
+inline constexpr int AcceptReason = 7702; // button 说明理由
+inline constexpr int Reason = 7703;       // edit: why the results still hold
+inline constexpr int History = 7704;      // button 历次试配…
+inline constexpr int MatchNote = 7705;    // 与当前设计不符：…, or the reason given
+inline constexpr int Plausibility = 7706; // notes on entries that look like a slip
 // 试拌, 试拌配合比, 强度试验, 水胶比选定, 表观密度校正, 施工配合比
 inline constexpr int Group(int n) {
     return 7900 + n;

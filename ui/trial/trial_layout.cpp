@@ -40,7 +40,7 @@ constexpr short kLineW = 324;
 #define MIXORA_MATERIAL_HEADERS(group, y, x, w)                                                    \
     {T::Header, kNoId, L"水泥",   group, x(0), y, w, 9},                                           \
     {T::Header, kNoId, L"粉煤灰", group, x(1), y, w, 9},                                           \
-    {T::Header, kNoId, L"矿渣粉", group, x(2), y, w, 9},                                           \
+    {T::Header, kNoId, L"矿粉", group, x(2), y, w, 9},                                           \
     {T::Header, kNoId, L"水",     group, x(3), y, w, 9},                                           \
     {T::Header, kNoId, L"砂",     group, x(4), y, w, 9},                                           \
     {T::Header, kNoId, L"石",     group, x(5), y, w, 9},                                           \
@@ -49,7 +49,7 @@ constexpr short kLineW = 324;
 #define MIXORA_MATERIAL_ROW(type, first, group, y, x, w, row)                                      \
     {type, (first) + 0, L"", group, x(0), y, w, H, nullptr, false, L"水泥 " row},                  \
     {type, (first) + 1, L"", group, x(1), y, w, H, nullptr, false, L"粉煤灰 " row},                \
-    {type, (first) + 2, L"", group, x(2), y, w, H, nullptr, false, L"矿渣粉 " row},                \
+    {type, (first) + 2, L"", group, x(2), y, w, H, nullptr, false, L"矿粉 " row},                \
     {type, (first) + 3, L"", group, x(3), y, w, H, nullptr, false, L"水 " row},                    \
     {type, (first) + 4, L"", group, x(4), y, w, H, nullptr, false, L"砂 " row},                    \
     {type, (first) + 5, L"", group, x(5), y, w, H, nullptr, false, L"石 " row},                    \
@@ -74,7 +74,11 @@ constexpr short kLineW = 324;
     {T::Text,  FreshDensity((n) - 1), L"", kStrength, 176, y, 40, H,                               \
      nullptr, false, L"表观密度 第 " #n " 组"},                                                    \
     {T::Label, kNoId, L"kg/m³",            kStrength, 218, (y) + 2, 28, kLineH},                   \
-    {T::Note,  GroupValue((n) - 1), L"",   kStrength, 48, (y) + 13, 278, kLineH}
+    {T::Text,  MadeOn((n) - 1), L"",       kStrength, 248, y, 44, H,                               \
+     nullptr, false, L"成型日期 第 " #n " 组"},                                                    \
+    {T::Text,  SpecimenNumbers((n) - 1), L"", kStrength, 294, y, 36, H,                            \
+     nullptr, false, L"试件编号 第 " #n " 组"},                                                    \
+    {T::Note,  GroupValue((n) - 1), L"",   kStrength, 48, (y) + 13, 282, kLineH}
 
 constexpr ControlEntry kLayout[] = {
     {T::Note, Basis, L"", 0, kLeft, 3, 678, 18},
@@ -138,6 +142,8 @@ constexpr ControlEntry kLayout[] = {
     {T::Header, kNoId, L"试件 2",   kStrength, 82, 89, 32, 9},
     {T::Header, kNoId, L"试件 3",   kStrength, 116, 89, 32, 9},
     {T::Header, kNoId, L"表观密度", kStrength, 176, 89, 40, 9},
+    {T::Header, kNoId, L"成型日期", kStrength, 248, 89, 44, 9},
+    {T::Header, kNoId, L"试件编号", kStrength, 294, 89, 36, 9},
     MIXORA_CUBE_GROUP(1, 98),
     MIXORA_CUBE_GROUP(2, 122),
     MIXORA_CUBE_GROUP(3, 146),
@@ -200,8 +206,17 @@ constexpr ControlEntry kLayout[] = {
     MIXORA_MATERIAL_ROW(T::Output, PerBatch, kProduction, 63, MixX, kMixW, L"施工每盘"),
     {T::Line,   Stage(6), L"", kProduction, 6, 78, kLineW, kLineH},
 
-    {T::Command, IDOK,     L"确定", 0, 568, 420, 56, 14},
-    {T::Command, IDCANCEL, L"取消", 0, 628, 420, 56, 14},
+    // What was made and the design: the state, the notes, the way back.
+    {T::Note,    MatchNote,    L"", 0, kLeft, kTrialPinnedTop, 678, kLineH},
+    {T::Note,    Plausibility, L"", 0, kLeft, kTrialPinnedTop + 12, 678, kLineH},
+    {T::Label,   kNoId, L"理由",    0, kLeft, kTrialPinnedTop + 32, 20, kLineH},
+    {T::Text,    Reason, L"",       0, 28, kTrialPinnedTop + 30, 250, H,
+     nullptr, false, L"原试配结果仍适用的理由"},
+    {T::Command, AcceptReason, L"说明理由",   0, 282, kTrialPinnedTop + 29, 52, 14},
+    {T::Command, NewTrial,     L"新试配…",   0, 338, kTrialPinnedTop + 29, 52, 14},
+    {T::Command, History,      L"历次试配…", 0, 394, kTrialPinnedTop + 29, 56, 14},
+    {T::Command, IDOK,     L"确定", 0, 568, kTrialPinnedTop + 29, 56, 14},
+    {T::Command, IDCANCEL, L"取消", 0, 628, kTrialPinnedTop + 29, 56, 14},
 };
 #undef MIXORA_MATERIAL_HEADERS
 #undef MIXORA_MATERIAL_ROW

@@ -10,7 +10,9 @@
 namespace mixora::ui {
 
 inline constexpr short kTrialDialogWidth = 690;
-inline constexpr short kTrialDialogHeight = 438;
+inline constexpr short kTrialDialogHeight = 472;
+// Below this (dialog units) the dialog's last rows stay in view while the groups scroll.
+inline constexpr short kTrialPinnedTop = 422;
 
 const FormLayout& TrialForm();
 

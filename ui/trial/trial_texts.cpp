@@ -1,6 +1,7 @@
 #include "trial_texts.h"
 
 #include "trial_ids.h"
+#include "plausibility.h"
 #include "trial_number.h"
 
 #include <string_view>
@@ -36,7 +37,7 @@ std::string BasisText(const trial::Computed<trial::DesignBasis>& basis) {
     const trial::DesignBasis& b = *basis.value;
     const Mix& m = b.mix;
     return "依据设计：水泥 " + Fixed(m.cement, 0) + "、粉煤灰 " + Fixed(m.fly_ash, 0) +
-           "、矿渣粉 " + Fixed(m.slag, 0) + "、水 " + Fixed(m.water, 0) + "、砂 " +
+           "、矿粉 " + Fixed(m.slag, 0) + "、水 " + Fixed(m.water, 0) + "、砂 " +
            Fixed(m.sand, 0) + "、石 " + Fixed(m.stone, 0) + "、外加剂 " + Fixed(m.admixture, 2) +
            " kg/m³；水胶比 " + Fixed(b.ratios.water_binder, 2) + "，砂率 " +
            Fixed(b.ratios.sand_ratio_percent, 1) + "%，粗骨料最大公称粒径 " +
@@ -78,9 +79,13 @@ void PutStrengths(Texts& texts, const trial::TrialRecord& record) {
         }
     if (!record.strengths.value) return;
     const trial::StrengthResults& results = *record.strengths.value;
-    for (int n = 0; n < 3; ++n)
-        if (const auto& group = results.groups[std::size_t(n)]; group.value)
+    for (int n = 0; n < 3; ++n) {
+        const auto& group = results.groups[std::size_t(n)];
+        if (group.value)
             texts[ids::GroupValue(n)] = GroupText(*group.value, results.specimen);
+        else if (results.entered[std::size_t(n)]) // which entry does not read, at once
+            texts[ids::GroupValue(n)] = Joined(group.missing);
+    }
 }
 
 void PutChoice(Texts& texts, const trial::TrialRecord& record) {
@@ -134,10 +139,71 @@ std::vector<std::string> Summarised(const std::vector<std::string>& reasons) {
     return shown;
 }
 
+// "第 1、2 组": the strength groups recorded.
+std::string MadeGroups(const trial::CastRecord& cast) {
+    std::string groups;
+    for (const trial::CastBatch& made : cast.batches)
+        if (made.kind == trial::kCastKinds[0].key)
+            groups += (groups.empty() ? "第 " : "、") + std::to_string(made.index + 1);
+    return groups.empty() ? "尚无" : groups + " 组";
+}
+
+// Whether what was made matches the design, with the groups recorded, and the notes.
+void PutRecord(Texts& texts, const trial::Computed<trial::DesignBasis>& basis,
+               const trial::TrialRecord& record, const trial::TrialEntries& entries) {
+    const trial::TrialMatch& match = record.match;
+    std::string state;
+    if (!match.recorded)
+        state = "试件成型时记录其配合比（填写成型日期、试件编号或强度时自动记录）";
+    else if (match.matches())
+        state = "已记录试件成型时的配合比（" + MadeGroups(*entries.cast) + "），与当前设计一致";
+    else if (match.reason.empty())
+        state = std::string(trial::kStaleText) + "：" + match.Why() +
+                "。可按“新试配…”重新试配，或填写理由后按“说明理由”";
+    else
+        state = std::string(trial::kStaleText) + "：" + match.Why() + "；理由：" + match.reason;
+    if (entries.cast && !entries.cast->note.empty()) state += "（" + entries.cast->note + "）";
+    texts[ids::MatchNote] = state;
+    if (basis.value) {
+        const auto notes = trial::PlausibilityNotes(basis.value->slump_mm, entries, record);
+        if (!notes.empty()) texts[ids::Plausibility] = "提示：" + Joined(notes);
+    }
+}
+
 } // namespace
 
-Texts TrialTexts(const trial::Computed<trial::DesignBasis>& basis,
-                 const trial::TrialRecord& record) {
+std::string HistoryText(const trial::TrialEntries& entries) {
+    if (entries.history.empty()) return "本设计没有较早的试配。";
+    std::string text;
+    for (std::size_t i = 0; i < entries.history.size(); ++i) {
+        const trial::TrialAttempt& past = entries.history[i];
+        text += "第 " + std::to_string(i + 1) + " 次试配";
+        if (!past.cast) {
+            text += "：未记录试件\n\n";
+            continue;
+        }
+        std::string design;
+        for (const trial::StampItem& item : past.cast->design)
+            if (item.key == "grade" || item.key == "water_binder" || item.key == "target_strength")
+                design += (design.empty() ? "" : "，") + item.name + " " + item.text;
+        text += "（" + design + "）\n";
+        for (const trial::CastBatch& made : past.cast->batches) {
+            const trial::GroupEntry& group = past.strength.groups[std::size_t(made.index)];
+            text += "  W/B " + Fixed(made.mix.ratios.water_binder, 2) + "：" + group.strengths[0] +
+                    " / " + group.strengths[1] + " / " + group.strengths[2] + " MPa";
+            if (!made.made_on.empty()) text += "，成型 " + made.made_on;
+            if (!made.specimen_numbers.empty()) text += "，试件 " + made.specimen_numbers;
+            text += "\n";
+        }
+        if (!past.cast->accepted.reason.empty())
+            text += "  理由：" + past.cast->accepted.reason + "\n";
+        text += "\n";
+    }
+    return text;
+}
+
+Texts TrialTexts(const trial::Computed<trial::DesignBasis>& basis, const trial::TrialRecord& record,
+                 const trial::TrialEntries& entries) {
     Texts texts;
     texts[ids::Basis] = BasisText(basis);
     texts[ids::LitresNote] = LitresNote(basis, record);
@@ -155,11 +221,14 @@ Texts TrialTexts(const trial::Computed<trial::DesignBasis>& basis,
     const auto stages = trial::Stages(record);
     for (std::size_t n = 0; n < stages.size(); ++n)
         texts[ids::Stage(static_cast<int>(n))] = StageLine(stages[n]);
+    PutRecord(texts, basis, record, entries);
     return texts;
 }
 
 std::string StageLine(const trial::StageState& stage) {
     const std::string name(stage.name);
+    if (stage.filled && !stage.missing.empty()) // the production mix without its batch
+        return name + "：每盘用量无法计算：" + Joined(stage.missing);
     if (stage.filled) return name + "：已填写";
     if (stage.missing.empty()) return name + "：未完成";
     return name + "：" + Joined(Summarised(stage.missing));

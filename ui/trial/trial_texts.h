@@ -12,7 +12,12 @@ namespace mixora::ui {
 
 // The texts of the computed controls that have one; the others show nothing.
 std::map<int, std::string> TrialTexts(const trial::Computed<trial::DesignBasis>& basis,
-                                      const trial::TrialRecord& record);
+                                      const trial::TrialRecord& record,
+                                      const trial::TrialEntries& entries);
+
+// The earlier trials of the design, one paragraph each: the design they were made to, the mixes
+// the cubes were made from and their strengths as entered.
+std::string HistoryText(const trial::TrialEntries& entries);
 
 // "试拌：已填写", or the stage's name with what it lacks ("试拌配合比：实测坍落度未填写").
 std::string StageLine(const trial::StageState& stage);

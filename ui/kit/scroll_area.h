@@ -1,0 +1,45 @@
+#pragma once
+// A resizable dialog smaller than its layout: its own children above a pinned strip scroll (with
+// the scroll bars and the wheel), and the strip below (its last rows, 确定 and 取消 among them)
+// stays at the bottom of the client area, always in view. Children keep their laid-out places
+// relative to each other; a group cut by the strip is cut short, a control that would lie under
+// it is hidden until it scrolls back.
+#include <windows.h>
+
+#include <vector>
+
+namespace mixora::ui {
+
+class ScrollArea {
+  public:
+    // Takes the places of `window`'s own children as laid out, the client area being the whole
+    // layout; those from `pinned_top` (client pixels) down are the strip.
+    void Capture(HWND window, int pinned_top);
+    // Places the children for the client size and sets the scroll bars.
+    void Layout();
+    // WM_VSCROLL, WM_HSCROLL, WM_MOUSEWHEEL: true when handled.
+    bool OnScroll(UINT message, WPARAM wparam);
+    // Scrolls `control` (the window's or a group's) into view.
+    void Reveal(HWND control);
+    // The smallest size (window pixels) worth tracking to: the strip and a little above.
+    SIZE MinimumTrack() const;
+
+  private:
+    struct Child {
+        HWND hwnd;
+        RECT base; // client pixels, as laid out
+        bool pinned;
+        bool group; // holds controls of its own: cut short rather than hidden
+    };
+    int ViewHeight() const;
+    void ScrollTo(int x, int y);
+
+    HWND window_ = nullptr;
+    std::vector<Child> children_;
+    SIZE content_{};
+    int pinned_top_ = 0;
+    POINT pos_{};
+    bool placing_ = false;
+};
+
+} // namespace mixora::ui

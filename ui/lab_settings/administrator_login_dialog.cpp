@@ -1,0 +1,86 @@
+#include "administrator_login_dialog.h"
+
+#include "database_settings_ids.h"
+#include "form.h"
+#include "lab_database_setting.h"
+#include "modal_dialog.h"
+#include "utf.h"
+
+namespace mixora::ui {
+
+namespace {
+
+using namespace database_settings_ids;
+using T = ControlType;
+
+// clang-format off
+constexpr ControlEntry kControls[] = {
+    {T::Note,    kAdminNote,       L"",                  0, 8, 8, 284, 30},
+    {T::Label,   kNoId,            L"管理员的连接字符串：", 0, 8, 42, 120, 10},
+    {T::Text,    kAdminConnection, L"",                  0, 8, 54, 284, 13},
+    {T::Label,   kNoId,            L"密码：",            0, 8, 74, 30, 10},
+    {T::Text,    kAdminPassword,   L"",                  0, 40, 72, 120, 13},
+    {T::Command, IDOK,             L"确定",              0, 180, 94, 54, 15},
+    {T::Command, IDCANCEL,         L"取消",              0, 238, 94, 54, 15},
+};
+// clang-format on
+constexpr int kWidth = 300, kHeight = 117;
+static_assert(IdsAreUnique(kControls));
+static_assert(InsideParents(kControls, kWidth, kHeight, 13));
+constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
+constexpr DialogLayout kDialog{
+    kAdministratorLoginTitle,
+    DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    kWidth,
+    kHeight,
+    {},
+};
+
+class AdministratorLoginDialog final : public ModalDialog {
+  public:
+    AdministratorLoginDialog(const std::string& connection, const std::wstring& purpose,
+                             bool skinned)
+        : ModalDialog("管理员登录", skinned), connection_(connection), purpose_(purpose) {}
+
+    std::optional<std::string> Ask(HWND owner) {
+        if (Run(owner, kDialog) != IDOK) return std::nullopt;
+        return answer_;
+    }
+
+  private:
+    HWND OnInit() override {
+        if (!form_.Create(dialog())) {
+            Close(IDABORT);
+            return nullptr;
+        }
+        form_.Write(kAdminNote, purpose_ + L"请用数据库的所有者（可以创建角色的管理员）登录。");
+        form_.Write(kAdminConnection, Widen(lab::SplitPassword(connection_).kept));
+        SendMessageW(form_.Control(kAdminPassword), EM_SETPASSWORDCHAR, L'\x25CF', 0);
+        return form_.Control(kAdminConnection);
+    }
+    bool OnCommand(int id, UINT code, HWND) override {
+        if (code != BN_CLICKED || (id != IDOK && id != IDCANCEL)) return false;
+        if (id == IDOK) {
+            const lab::SplitConnection typed =
+                lab::SplitPassword(lab::ConnectionOfTyped(Narrow(form_.Text(kAdminConnection))));
+            const std::string password = Narrow(form_.Text(kAdminPassword));
+            answer_ = lab::WithPassword(typed.kept, password.empty() ? typed.password : password);
+        }
+        Close(id);
+        return true;
+    }
+
+    std::string connection_;
+    std::wstring purpose_;
+    std::string answer_;
+    Form form_{kForm};
+};
+
+} // namespace
+
+std::optional<std::string> AskAdministratorLogin(HWND owner, const std::string& connection,
+                                                 const std::wstring& purpose, bool skinned) {
+    return AdministratorLoginDialog(connection, purpose, skinned).Ask(owner);
+}
+
+} // namespace mixora::ui

@@ -1,0 +1,100 @@
+#include "lab_settings_dialog.h"
+
+#include "form.h"
+#include "modal_dialog.h"
+#include "settings.h"
+
+namespace mixora::ui {
+
+namespace {
+
+using namespace lab_settings_ids;
+using T = ControlType;
+
+// clang-format off
+constexpr ControlEntry kControls[] = {
+    {T::Frame,   kLabGroup,       L"实验室（印在报告和通知单上）", 0, 6, 4, 288, 76},
+    {T::Label,   kNoId,           L"名称：",         kLabGroup, 8, 16, 56, 10},
+    {T::Text,    kLabName,        L"",               kLabGroup, 66, 14, 214, 13},
+    {T::Label,   kNoId,           L"地址：",         kLabGroup, 8, 34, 56, 10},
+    {T::Text,    kLabAddress,     L"",               kLabGroup, 66, 32, 214, 13},
+    {T::Label,   kNoId,           L"资质证书编号：", kLabGroup, 8, 52, 56, 10},
+    {T::Text,    kLabCertificate, L"",               kLabGroup, 66, 50, 140, 13},
+    {T::Command, IDOK,            L"确定",           0, 180, 88, 54, 15},
+    {T::Command, IDCANCEL,        L"取消",           0, 238, 88, 54, 15},
+};
+// clang-format on
+
+constexpr int kWidth = 300, kHeight = 110;
+static_assert(IdsAreUnique(kControls));
+static_assert(InsideParents(kControls, kWidth, kHeight, 13));
+
+constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
+
+constexpr DialogLayout kDialog{
+    kLabSettingsTitle,
+    DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    kWidth,
+    kHeight,
+    {},
+};
+
+// Each field and the settings value it keeps.
+struct SettingField {
+    int id;
+    const wchar_t* value;
+    int limit; // characters
+};
+constexpr SettingField kFields[] = {
+    {kLabName, kLabIdentityValues[0].name, 100},
+    {kLabAddress, kLabIdentityValues[1].name, 200},
+    {kLabCertificate, kLabIdentityValues[2].name, 100},
+};
+
+class LabSettingsDialog final : public ModalDialog {
+  public:
+    LabSettingsDialog(MessageBoxes& boxes, bool skinned, const std::wstring& key)
+        : ModalDialog("实验室设置", skinned), boxes_(boxes), key_(key) {}
+
+    bool Edit(HWND owner) { return Run(owner, kDialog) == IDOK; }
+
+  private:
+    HWND OnInit() override {
+        if (!form_.Create(dialog())) {
+            Close(IDABORT);
+            return nullptr;
+        }
+        for (const SettingField& field : kFields) {
+            SendMessageW(form_.Control(field.id), EM_LIMITTEXT, static_cast<WPARAM>(field.limit),
+                         0);
+            form_.Write(field.id, SettingText(field.value, key_));
+        }
+        return nullptr;
+    }
+
+    bool OnCommand(int id, UINT code, HWND) override {
+        if (code != BN_CLICKED || (id != IDOK && id != IDCANCEL)) return false;
+        if (id == IDOK) {
+            for (const SettingField& field : kFields)
+                if (const auto problem =
+                        WriteSettingText(field.value, form_.Text(field.id), key_)) {
+                    boxes_.Show(dialog(), *problem, kLabSettingsTitle, MB_OK | MB_ICONWARNING);
+                    return true;
+                }
+        }
+        Close(id);
+        return true;
+    }
+
+    MessageBoxes& boxes_;
+    std::wstring key_;
+    Form form_{kForm};
+};
+
+} // namespace
+
+bool EditLabSettings(HWND owner, MessageBoxes& boxes, bool skinned, const std::wstring& key) {
+    return LabSettingsDialog(boxes, skinned, key).Edit(owner);
+}
+
+} // namespace mixora::ui
