@@ -66,18 +66,18 @@ const Json& KnownDesign() {
 // The requirements with every member written.
 const Json& KnownRequirements() {
     static const Json known = [] {
-        const jgj55::Requirements all{true,
-                                      1,
-                                      1,
-                                      jgj55::ImpermeabilityGrade::P6,
-                                      1,
-                                      jgj55::FrostGrade::F50,
-                                      1,
-                                      true,
-                                      jgj55::AirExposure::Moist,
-                                      1,
-                                      true,
-                                      jgj55::ChlorideEnvironment::Dry};
+        const jgj55::Requirements all{.pumped = true,
+                                      .pump_height = 1,
+                                      .pipe_bore = 1,
+                                      .impermeability = jgj55::ImpermeabilityGrade::P6,
+                                      .impermeability_value = 1,
+                                      .frost = jgj55::FrostGrade::F50,
+                                      .frost_value = 1,
+                                      .air_entrained = true,
+                                      .air_exposure = jgj55::AirExposure::Moist,
+                                      .air_content = 1,
+                                      .mass = true,
+                                      .chloride = jgj55::ChlorideEnvironment::Dry};
         return jgj55::RequirementsToJson(all);
     }();
     return known;

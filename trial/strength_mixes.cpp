@@ -26,10 +26,11 @@ std::array<MixRatios, 3> StrengthMixRatios(const MixRatios& trial,
 
 Computed<StrengthMixes> ComputeStrengthMixes(const Computed<TrialMix>& trial,
                                              const Computed<TrialBatch>& batch,
-                                             const AggregateMethod& method) {
+                                             const AggregateMethod& method,
+                                             const standards::Constant& step) {
     if (!trial.value) return Computed<StrengthMixes>::Lacking("需先完成试拌配合比");
     const double water = trial.value->per_cubic_metre.water;
-    const std::array<MixRatios, 3> ratios = StrengthMixRatios(trial.value->ratios);
+    const std::array<MixRatios, 3> ratios = StrengthMixRatios(trial.value->ratios, step);
     StrengthMixes result;
     std::vector<std::string> problems;
     for (std::size_t i = 0; i < ratios.size(); ++i) {

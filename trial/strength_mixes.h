@@ -32,8 +32,10 @@ std::array<MixRatios, 3> StrengthMixRatios(
     const MixRatios& trial,
     const standards::Constant& step = standards::jgj55_2011::kStrengthMixWaterBinderStep);
 
-Computed<StrengthMixes> ComputeStrengthMixes(const Computed<TrialMix>& trial,
-                                             const Computed<TrialBatch>& batch,
-                                             const AggregateMethod& method);
+// The three mixes about the trial mix, W/B `step` apart.
+Computed<StrengthMixes> ComputeStrengthMixes(
+    const Computed<TrialMix>& trial, const Computed<TrialBatch>& batch,
+    const AggregateMethod& method,
+    const standards::Constant& step = standards::jgj55_2011::kStrengthMixWaterBinderStep);
 
 } // namespace mixora::trial

@@ -18,6 +18,7 @@ TEST(Jgj55Basis, TheWorkedExampleHandsOverItsShownMixAndReproducesItsAggregates)
     EXPECT_DOUBLE_EQ(basis.value->ratios.fly_ash_percent, 20);
     EXPECT_DOUBLE_EQ(basis.value->max_aggregate_mm, 20);
     EXPECT_DOUBLE_EQ(basis.value->target_strength, 43.2);
+    EXPECT_EQ(basis.value->grade, 35);
 
     const Computed<Aggregates> again = AggregateMethodOf(inputs)({296, 74, 0}, 174, 39);
     ASSERT_TRUE(again.value);
