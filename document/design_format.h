@@ -20,10 +20,14 @@ inline constexpr int kNewestFormatVersion = kKindFormatVersion;
 // What a design file holds, and the window that shows it.
 enum class DesignKind {
     Cement, // version 1: "fields" and "options" of the cement-only sheet
-    Jgj55,  // version 2, "kind": "jgj55-2011": "design" (the inputs) and "trial" (the trial's
-            // entries), each an object its kind's own reader reads (session/design_reading.h)
+    Jgj55,  // version 2, "kind": "jgj55-2011": "design" (the inputs), "trial" (the trial's
+            // entries) and "requirements" (the special requirements), each an object its kind's
+            // own reader reads (session/design_reading.h)
 };
 inline constexpr std::string_view kJgj55KindName = "jgj55-2011";
+// The members of a JGJ 55-2011 design's content, in the order a file writes them.
+inline constexpr std::array<std::string_view, 3> kJgj55Members = {"design", "requirements",
+                                                                  "trial"};
 // A design is a few kilobytes; anything near this is not one, and is refused unread.
 inline constexpr std::size_t kMaxDesignFileBytes = 1024 * 1024;
 // The longest text of a field or of the report's header, in characters (code points): far more

@@ -125,8 +125,8 @@ bool IsTopKey(std::string_view key) {
 }
 
 bool IsKindTopKey(std::string_view key) {
-    return key == "format" || key == "version" || key == "kind" || key == "design" ||
-           key == "trial" || key == "extra";
+    return key == "format" || key == "version" || key == "kind" || key == "extra" ||
+           std::find(kJgj55Members.begin(), kJgj55Members.end(), key) != kJgj55Members.end();
 }
 
 // Whether the top level holds a JGJ 55-2011 design's own members.
@@ -266,12 +266,11 @@ ReadResult DesignReader::ReadKind(Json::object_t top, std::string_view text) {
     DesignDocument document;
     if (auto error = ReadExtra(top, members, document)) return *error;
     Json content = Json::object();
-    std::optional<Json> design = Take(top, "design");
-    if (auto error = CheckContentMember(design, "design")) return *error;
-    if (design) content["design"] = std::move(*design);
-    std::optional<Json> trial = Take(top, "trial");
-    if (auto error = CheckContentMember(trial, "trial")) return *error;
-    if (trial) content["trial"] = std::move(*trial);
+    for (const std::string_view key : kJgj55Members) {
+        std::optional<Json> member = Take(top, std::string(key));
+        if (auto error = CheckContentMember(member, std::string(key))) return *error;
+        if (member) content[std::string(key)] = std::move(*member);
+    }
     document.kind_ = DesignKind::Jgj55;
     document.content_ = std::move(content);
     document.unknown_keys_ = Kept(members, IsKindTopKey);

@@ -97,8 +97,9 @@ std::string ComposeKind(const DesignDocument& document, Layout layout) {
     top.Add(R"("format")", Quoted(kDesignFormatName));
     top.Add(R"("version")", std::to_string(kKindFormatVersion));
     top.Add(R"("kind")", Quoted(kJgj55KindName));
-    for (const char* key : {"design", "trial"})
-        if (const auto member = document.content().find(key); member != document.content().end())
+    for (const std::string_view key : kJgj55Members)
+        if (const auto member = document.content().find(std::string(key));
+            member != document.content().end())
             top.Add(Quoted(key), Dumped(*member, layout, 1));
     if (!compact || extra != "{}") top.Add(R"("extra")", extra);
     AddKept(top, document.unknown_keys());

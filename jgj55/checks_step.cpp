@@ -38,7 +38,7 @@ void CheckDurability(const Inputs& inputs, Result& result) {
         result.checks.push_back({"最大水胶比",
                                  water_binder.text,
                                  "≤ " + limit.text,
-                                 source,
+                                 limit.source,
                                  AtMost(*water_binder.value, *limit.value),
                                  {}});
     }
@@ -99,24 +99,27 @@ void CheckMineralLimits(const Inputs& inputs, Result& result) {
             {Mineral::Compound, "复合掺合料最大掺量", inputs.fly_ash_share + inputs.slag_share});
     if (uses.empty()) return;
 
-    if (inputs.structure != StructureType::Reinforced) {
-        const std::string reason =
-            inputs.structure == StructureType::Prestressed
-                ? "预应力混凝土的限值在" + std::string(kPrestressedMineralSource) + "，本设计未列入"
-                : "素混凝土的限值本设计未列入";
+    if (inputs.structure == StructureType::Plain) {
         for (const MineralUse& use : uses)
-            result.checks.push_back(
-                {std::string(use.item), Percent(use.share), {}, {}, Verdict::NotChecked, reason});
+            result.checks.push_back({std::string(use.item),
+                                     Percent(use.share),
+                                     {},
+                                     {},
+                                     Verdict::NotChecked,
+                                     "素混凝土的限值本设计未列入"});
         return;
     }
+    const bool prestressed = inputs.structure == StructureType::Prestressed;
+    const auto& table = prestressed ? kPrestressedMineralLimits : kMineralLimits;
     const Parameter& water_binder = result[Quantity::WaterBinder];
     for (const MineralUse& use : uses) {
         const MineralLimitRow* row = nullptr;
-        for (const MineralLimitRow& candidate : kMineralLimits.rows)
+        for (const MineralLimitRow& candidate : table.rows)
             if (candidate.cement == inputs.cement_kind && candidate.mineral == use.mineral)
                 row = &candidate;
-        std::string source = std::string(kMineralLimits.source) + "（" +
-                             std::string(NameOf(inputs.cement_kind)) + "，钢筋混凝土";
+        std::string source = std::string(table.source) + "（" +
+                             std::string(NameOf(inputs.cement_kind)) + "，" +
+                             std::string(NameOf(inputs.structure));
         if (row == nullptr || !water_binder.value) {
             Check check = CannotCheck(std::string(use.item), water_binder, source + "）");
             check.value = Percent(use.share);
@@ -144,13 +147,7 @@ void RunChecks(const Inputs& inputs, Result& result) {
     CheckDurability(inputs, result);
     CheckMinimumBinder(result);
     CheckMineralLimits(inputs, result);
-    if (IsOfferedGrade(inputs.grade) && inputs.grade >= kHighStrengthGrade)
-        result.checks.push_back({"高强混凝土要求",
-                                 "C" + std::to_string(inputs.grade),
-                                 {},
-                                 std::string(kHighStrengthChapterSource),
-                                 Verdict::NotChecked,
-                                 std::string(kHighStrengthChapterSource) + "的要求本设计未列入"});
+    CheckRequirements(inputs, result);
 }
 
 } // namespace mixora::jgj55

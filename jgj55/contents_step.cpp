@@ -1,6 +1,7 @@
 // Step 8: the binder content (at least the least one), its parts and the admixture.
 #include "derivation.h"
 #include "design_steps.h"
+#include "requirement_rules.h"
 #include "input_ranges.h"
 
 #include <cmath>
@@ -14,37 +15,86 @@ std::size_t StructureColumn(StructureType structure) {
     return 0;
 }
 
+// 表 3.0.4's least binder as a limit, or why it has none.
+std::optional<RuleLimit> TableMinimum(const Inputs& inputs, Result& result, std::string& none) {
+    constexpr Quantity kQuantity = Quantity::BinderMinimum;
+    if (inputs.grade <= kMinimumBinderExemptUpToGrade) {
+        none = "C" + std::to_string(kMinimumBinderExemptUpToGrade) +
+               " 及以下不限最小胶凝材料用量（" + std::string(kMinimumBinder.source) + "）";
+        return std::nullopt;
+    }
+    Needs needs(result);
+    const double water_binder = needs(Quantity::WaterBinder);
+    if (needs.Missing()) {
+        SetUnavailable(result, kQuantity, needs.Reason());
+        return std::nullopt;
+    }
+    for (const MinimumBinderRow& row : kMinimumBinder.rows) {
+        if (water_binder <= row.max_water_binder.value)
+            return RuleLimit{row.min_binder[StructureColumn(inputs.structure)],
+                             std::string(kMinimumBinder.source) + "（" +
+                                 std::string(NameOf(inputs.structure)) + "，W/B ≤ " +
+                                 Num(row.max_water_binder.value, 2) + "）"};
+    }
+    none = "水胶比大于 " + Num(kMinimumBinder.rows.back().max_water_binder.value, 2) + "，" +
+           std::string(kMinimumBinder.source) + " 无最小用量";
+    return std::nullopt;
+}
+
 void DeriveMinimum(const Inputs& inputs, Result& result) {
     constexpr Quantity kQuantity = Quantity::BinderMinimum;
     if (!IsOfferedGrade(inputs.grade)) {
         SetUnavailable(result, kQuantity, GradeReason(inputs.grade));
         return;
     }
-    if (inputs.grade <= kMinimumBinderExemptUpToGrade) {
-        SetNotNeeded(result, kQuantity,
-                     "C" + std::to_string(kMinimumBinderExemptUpToGrade) +
-                         " 及以下不限最小胶凝材料用量（" + std::string(kMinimumBinder.source) +
-                         "）");
+    std::string none;
+    const std::optional<RuleLimit> table = TableMinimum(inputs, result, none);
+    if (!table && none.empty()) return; // waiting on W/B, said
+    std::vector<RuleLimit> limits = RequirementMinBinder(inputs);
+    if (table) limits.insert(limits.begin(), *table);
+    const RuleLimit* governing = Governing(limits, true);
+    if (governing == nullptr) {
+        SetNotNeeded(result, kQuantity, none);
         return;
     }
+    std::string note = GoverningNote(limits, *governing, " kg");
+    if (!table) note = (note.empty() ? "" : note + "；") + none;
+    SetComputed(result, kQuantity, governing->limit.value, governing->source, note);
+}
+
+// From C60 the binder is chosen within 表 7.3.2 (the middle, or the user's) unless the user
+// gave mw0 or mw0′, and the water follows from it.
+void DeriveHighStrengthBinder(const Inputs& inputs, Result& result) {
+    SetNotNeeded(result, Quantity::BinderByWater,
+                 "高强混凝土：胶凝材料用量按" + std::string(kHighStrengthMix.source) + "选取");
+    const HighStrengthRow* row = HighStrengthRowFor(inputs.grade);
     Needs needs(result);
     const double water_binder = needs(Quantity::WaterBinder);
-    if (needs.Missing()) {
-        SetUnavailable(result, kQuantity, needs.Reason());
+    const Parameter& minimum = result[Quantity::BinderMinimum];
+    const double least = minimum.origin == Origin::NotNeeded ? 0.0 : needs(Quantity::BinderMinimum);
+    if (row == nullptr || needs.Missing()) {
+        const std::string reason = row == nullptr ? GradeReason(inputs.grade) : needs.Reason();
+        SetUnavailable(result, Quantity::Binder, reason);
+        SetUnavailable(result, Quantity::Water, reason);
         return;
     }
-    for (const MinimumBinderRow& row : kMinimumBinder.rows) {
-        if (water_binder <= row.max_water_binder.value) {
-            SetComputed(result, kQuantity, row.min_binder[StructureColumn(inputs.structure)].value,
-                        std::string(kMinimumBinder.source) + "（" +
-                            std::string(NameOf(inputs.structure)) + "，W/B ≤ " +
-                            Num(row.max_water_binder.value, 2) + "）");
-            return;
-        }
+    if (!TakeGiven(result, Quantity::Binder, inputs.binder))
+        SetComputed(result, Quantity::Binder,
+                    (row->binder_low.value + row->binder_high.value) / 2.0,
+                    TrialRangeSource(row->binder_low, row->binder_high, " kg/m³"));
+    const Parameter& binder = result[Quantity::Binder];
+    if (binder.value && *binder.value < least)
+        SetComputed(result, Quantity::Binder, least, minimum.source,
+                    "最小胶凝材料用量起控制作用：" + binder.text + " kg 小于 " + minimum.text +
+                        " kg");
+    Needs for_water(result);
+    const double mb0 = for_water(Quantity::Binder);
+    if (for_water.Missing()) {
+        SetUnavailable(result, Quantity::Water, for_water.Reason());
+        return;
     }
-    SetNotNeeded(result, kQuantity,
-                 "水胶比大于 " + Num(kMinimumBinder.rows.back().max_water_binder.value, 2) + "，" +
-                     std::string(kMinimumBinder.source) + " 无最小用量");
+    SetComputed(result, Quantity::Water, mb0 * water_binder,
+                "mw0 = mb0 × W/B（" + std::string(kHighStrengthMix.source) + "）");
 }
 
 void DeriveBinder(Result& result) {
@@ -117,16 +167,21 @@ void DeriveAdmixture(const Inputs& inputs, Result& result) {
 } // namespace
 
 void DeriveContents(const Inputs& inputs, Result& result) {
-    Needs needs(result);
-    const double water = needs(Quantity::Water);
-    const double water_binder = needs(Quantity::WaterBinder);
-    if (needs.Missing())
-        SetUnavailable(result, Quantity::BinderByWater, needs.Reason());
-    else
-        SetComputed(result, Quantity::BinderByWater, water / water_binder,
-                    std::string(kBinderFormulaSource));
-    DeriveMinimum(inputs, result);
-    DeriveBinder(result);
+    if (IsHighStrength(inputs.grade) && !inputs.water && !inputs.water_before_reducer) {
+        DeriveMinimum(inputs, result);
+        DeriveHighStrengthBinder(inputs, result);
+    } else {
+        Needs needs(result);
+        const double water = needs(Quantity::Water);
+        const double water_binder = needs(Quantity::WaterBinder);
+        if (needs.Missing())
+            SetUnavailable(result, Quantity::BinderByWater, needs.Reason());
+        else
+            SetComputed(result, Quantity::BinderByWater, water / water_binder,
+                        std::string(kBinderFormulaSource));
+        DeriveMinimum(inputs, result);
+        DeriveBinder(result);
+    }
     DeriveMineral(result, Quantity::FlyAsh, "粉煤灰掺量", inputs.fly_ash_share);
     DeriveMineral(result, Quantity::Slag, "矿粉掺量", inputs.slag_share);
     DeriveCement(result);

@@ -20,11 +20,17 @@ void DeriveSandRatio(const Inputs& inputs, Result& result);       // step 9
 void DeriveAggregateMasses(const Inputs& inputs, Result& result); // step 10
 void DeriveMixSummary(Result& result);                            // step 11
 void RunChecks(const Inputs& inputs, Result& result);             // step 12
+void CheckRequirements(const Inputs& inputs, Result& result);     // step 12, chapter 7
 
 // The durability limits of GB 50010-2010 表 3.5.3 for an environment class, and the table as
 // the design cites it: "GB 50010-2010 表 3.5.3".
 const standards::gb50010_2010::EnvironmentRow* DurabilityRowFor(EnvironmentClass environment);
 std::string DurabilitySource();
+
+// A value proposed from the middle of 表 7.3.2's range: "表 7.3.2（范围 0.28～0.34，应经试配
+// 确定）", with the unit after the range (" kg/m³").
+std::string TrialRangeSource(const standards::Limit& low, const standards::Limit& high,
+                             std::string_view unit);
 
 // Why a grade cannot be designed: "强度等级 C33 不在 C15～C80（级差 5）之中".
 std::string GradeReason(int grade);

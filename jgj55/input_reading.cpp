@@ -62,7 +62,7 @@ std::string FirstInputProblem(const Inputs& inputs) {
                    ? CaptionOf(input) + "“" + calc::TextPrefix(unread->second) + "”无法读取"
                    : problem;
     }
-    return {};
+    return FirstRequirementProblem(inputs.unread);
 }
 
 } // namespace mixora::jgj55

@@ -3,6 +3,7 @@
 // place of the one the design derives; absent, the design derives it (自动).
 #include "choices.h"
 #include "jgj55_2011.h"
+#include "requirements.h"
 
 #include <functional>
 #include <map>
@@ -61,9 +62,11 @@ struct Inputs {
     std::optional<double> water_before_reducer; // mw0′, kg/m³
     std::optional<double> water;                // mw0, kg/m³
     std::optional<double> sand_ratio;           // βs, %
+    std::optional<double> binder;               // mb0, kg/m³ (given from C60, 表 7.3.2)
 
     EnvironmentClass environment = EnvironmentClass::One;
     StructureType structure = StructureType::Reinforced;
+    Requirements requirements;
 
     Method method = Method::Volume;
     VolumeMethodInputs volume;

@@ -1,6 +1,7 @@
 #include "inputs_json.h"
 
 #include "input_reading.h"
+#include "json_keys.h"
 #include "shown_value.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ template <class In, class Visit> void ForEachChoice(In& inputs, Visit&& visit) {
 }
 
 std::string Quoted(std::string_view key) {
-    return "“" + std::string(key) + "”";
+    return QuotedKey(key);
 }
 
 class Reader {

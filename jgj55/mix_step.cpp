@@ -2,6 +2,7 @@
 #include "aggregates.h"
 #include "derivation.h"
 #include "design_steps.h"
+#include "requirement_rules.h"
 
 namespace mixora::jgj55 {
 
@@ -21,13 +22,20 @@ void DeriveAggregateMasses(const Inputs& inputs, Result& result) {
     demand.method = inputs.method;
     demand.volume = inputs.volume;
     demand.assumed_mass = inputs.assumed_mass;
+    // Air-entrained: the volume method's α is the target air content, said on the total.
+    std::string air_note;
+    if (const auto target = TargetAirContent(inputs); target && inputs.method == Method::Volume) {
+        demand.volume.air_percent = target->percent;
+        air_note = "α = " + Num(target->percent, 1) + " %：掺引气剂，取目标含气量（" +
+                   target->source + "）";
+    }
     const Aggregates aggregates = SolveAggregates(demand);
     if (!aggregates.total) {
         for (Quantity quantity : {Quantity::AggregateTotal, Quantity::Sand, Quantity::Stone})
             SetUnavailable(result, quantity, aggregates.problem);
         return;
     }
-    SetComputed(result, Quantity::AggregateTotal, *aggregates.total, aggregates.source);
+    SetComputed(result, Quantity::AggregateTotal, *aggregates.total, aggregates.source, air_note);
     SetComputed(result, Quantity::Sand, *aggregates.sand,
                 std::string(kSandRatioDefinitionSource) + "（ms0 = βs ×（ms0 + mg0））");
     SetComputed(result, Quantity::Stone, *aggregates.stone, "（ms0 + mg0）− ms0");

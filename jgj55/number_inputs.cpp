@@ -51,6 +51,8 @@ constexpr std::array kInputs = {
           [](Inputs& i) -> std::optional<double>& { return i.water_before_reducer; }),
     GivenInput("water", Q::Water, kWaterRange,
           [](Inputs& i) -> std::optional<double>& { return i.water; }),
+    GivenInput("binder", Q::Binder, kPerCubicMetreRange,
+          [](Inputs& i) -> std::optional<double>& { return i.binder; }),
     GivenInput("sand_ratio", Q::SandRatio, kSandRatioRange,
           [](Inputs& i) -> std::optional<double>& { return i.sand_ratio; }),
     Number("cement_density", InputPlace::Volume, "水泥密度", kDensityRange,

@@ -40,6 +40,13 @@ double MiddleAt(const SandRatioRow& row, const ColumnBlend& blend) {
 void DeriveSandRatio(const Inputs& inputs, Result& result) {
     constexpr Quantity kQuantity = Quantity::SandRatio;
     if (TakeGiven(result, kQuantity, inputs.sand_ratio, 100.0)) return;
+    if (IsHighStrength(inputs.grade)) {
+        SetComputed(
+            result, kQuantity,
+            (kHighStrengthSandRatio.low.value + kHighStrengthSandRatio.high.value) / 2.0,
+            TrialRangeSource(kHighStrengthSandRatio.low, kHighStrengthSandRatio.high, " %"));
+        return;
+    }
     const std::optional<double> table_water_binder =
         TableWaterBinder(inputs, result, kQuantity, " βs");
     if (!table_water_binder) return;

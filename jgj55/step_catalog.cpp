@@ -63,10 +63,12 @@ std::vector<StepInfo> DesignSteps() {
          {Q::BinderStrength}},
         {6,
          "水胶比",
-         "W/B = αa·fb / (fcu,0 + αa·αb·fb)（< " + high + "；" + high +
-             " 及以上由试验确定）；取其与最大水胶比之较小者",
+         "W/B = αa·fb / (fcu,0 + αa·αb·fb)（< " + high + "；" + high + " 及以上取" +
+             S(kHighStrengthMix.source) +
+             "范围中值，应经试配确定）；取其与最大水胶比（特殊要求"
+             "的限值中最小者）之较小者",
          S(kWaterBinderFormulaSource) + "，" + S(kRegression.source) + "，" + DurabilitySource() +
-             "，" + S(kHighStrengthWaterBinderSource),
+             "，" + S(kHighStrengthMix.source),
          {Q::AlphaA, Q::AlphaB, Q::WaterBinderByStrength, Q::WaterBinderLimit, Q::WaterBinder}},
         {7,
          "用水量",
@@ -77,8 +79,9 @@ std::vector<StepInfo> DesignSteps() {
          {Q::WaterBeforeReducer, Q::Water}},
         {8,
          "胶凝材料、矿物掺合料、水泥和外加剂用量",
-         "mb0 = mw0 / (W/B)，且不小于最小胶凝材料用量；mf0 = mb0·βf；mk0 = mb0·βk；mc0 = mb0 − "
-         "mf0 − mk0；ma0 = mb0·βa",
+         "mb0 = mw0 / (W/B)（" + high + " 及以上取" + S(kHighStrengthMix.source) +
+             "范围中值，mw0 = mb0·W/B），且不小于最小胶凝材料用量（特殊要求的限值中最大者）；mf0 "
+             "= mb0·βf；mk0 = mb0·βk；mc0 = mb0 − mf0 − mk0；ma0 = mb0·βa",
          S(kBinderFormulaSource) + "、" + S(kMineralFormulaSource) + "、" +
              S(kCementFormulaSource) + "、" + S(kAdmixtureFormulaSource) + "，" +
              S(kMinimumBinder.source),
@@ -107,8 +110,11 @@ std::vector<StepInfo> DesignSteps() {
          {Q::Density, Q::RatioSand, Q::RatioStone, Q::RatioWater}},
         {12,
          "校核",
-         "最大水胶比和最低强度等级；最小胶凝材料用量；钢筋混凝土中矿物掺合料最大掺量",
-         DurabilitySource() + "，" + S(kMinimumBinder.source) + "，" + S(kMineralLimits.source),
+         "最大水胶比和最低强度等级；最小胶凝材料用量；矿物掺合料最大掺量；水溶性氯离子最大含量；"
+         "特殊要求（泵送、抗渗、抗冻、大体积、高强）的限值",
+         DurabilitySource() + "，" + S(kMinimumBinder.source) + "，" + S(kMineralLimits.source) +
+             "、" + S(kPrestressedMineralLimits.source) + "，" + S(kChlorideLimits.source) +
+             "，第 7 章",
          {}},
     };
 }

@@ -1,6 +1,7 @@
 // Step 6: the water–binder ratio by strength (or given), the durability limit, the adopted one.
 #include "derivation.h"
 #include "design_steps.h"
+#include "requirement_rules.h"
 
 namespace mixora::jgj55 {
 namespace {
@@ -41,11 +42,14 @@ void DeriveByStrength(const Inputs& inputs, Result& result) {
     DeriveRegression(inputs, result, regression_not_needed);
     if (TakeGiven(result, Quantity::WaterBinderByStrength, inputs.water_binder)) return;
     if (high_strength) {
-        SetUnavailable(
-            result, Quantity::WaterBinderByStrength,
-            "由试验确定：C" + std::to_string(kHighStrengthGrade) + " 及以上高强混凝土的水胶比按" +
-                std::string(kHighStrengthWaterBinderSource) + "经试验确定，请给定 W/B（" +
-                std::string(kHighStrengthWaterBinderTable) + " 未校核）");
+        const HighStrengthRow* row = HighStrengthRowFor(inputs.grade);
+        if (row == nullptr) {
+            SetUnavailable(result, Quantity::WaterBinderByStrength, GradeReason(inputs.grade));
+            return;
+        }
+        SetComputed(result, Quantity::WaterBinderByStrength,
+                    (row->water_binder_low.value + row->water_binder_high.value) / 2.0,
+                    TrialRangeSource(row->water_binder_low, row->water_binder_high, ""));
         return;
     }
     Needs needs(result);
@@ -62,7 +66,18 @@ void DeriveByStrength(const Inputs& inputs, Result& result) {
                 std::string(kWaterBinderFormulaSource));
 }
 
+// The governing limit's table without the row said in brackets: "GB 50010-2010 表 3.5.3".
+std::string LimitSource(const std::string& source) {
+    return source.substr(0, source.find("（"));
+}
+
 } // namespace
+
+std::string TrialRangeSource(const standards::Limit& low, const standards::Limit& high,
+                             std::string_view unit) {
+    return std::string(kHighStrengthMix.source) + "（范围 " + std::string(low.text) + "～" +
+           std::string(high.text) + std::string(unit) + "，应经试配确定）";
+}
 
 const standards::gb50010_2010::EnvironmentRow* DurabilityRowFor(EnvironmentClass environment) {
     for (const auto& row : standards::gb50010_2010::kEnvironmentLimits.rows)
@@ -79,12 +94,20 @@ void DeriveWaterBinder(const Inputs& inputs, Result& result) {
     DeriveByStrength(inputs, result);
 
     const auto* row = DurabilityRowFor(inputs.environment);
+    const RuleLimits required = RequirementMaxWaterBinder(inputs);
     if (row == nullptr)
         SetUnavailable(result, Quantity::WaterBinderLimit, "未选择环境类别");
-    else
-        SetComputed(result, Quantity::WaterBinderLimit, row->max_water_binder.value,
-                    DurabilitySource() + "（环境类别 " + std::string(NameOf(inputs.environment)) +
-                        "）");
+    else if (!required.problem.empty())
+        SetUnavailable(result, Quantity::WaterBinderLimit, required.problem);
+    else {
+        std::vector<RuleLimit> limits = {
+            {row->max_water_binder,
+             DurabilitySource() + "（环境类别 " + std::string(NameOf(inputs.environment)) + "）"}};
+        limits.insert(limits.end(), required.limits.begin(), required.limits.end());
+        const RuleLimit& governing = *Governing(limits, false);
+        SetComputed(result, Quantity::WaterBinderLimit, governing.limit.value, governing.source,
+                    GoverningNote(limits, governing, ""));
+    }
 
     Needs needs(result);
     const double by_strength = needs(Quantity::WaterBinderByStrength);
@@ -94,17 +117,20 @@ void DeriveWaterBinder(const Inputs& inputs, Result& result) {
         return;
     }
     const Parameter& chosen = result[Quantity::WaterBinderByStrength];
+    const std::string limit_source = LimitSource(result[Quantity::WaterBinderLimit].source);
     if (by_strength > limit) {
-        SetComputed(result, Quantity::WaterBinder, limit, DurabilitySource() + " 限值",
+        SetComputed(result, Quantity::WaterBinder, limit, limit_source + " 限值",
                     "最大水胶比起控制作用：" + chosen.text + " 大于限值 " +
                         result[Quantity::WaterBinderLimit].text);
         return;
     }
     Parameter adopted = chosen;
-    const std::string governs =
-        chosen.origin == Origin::Given ? "给定值起控制作用" : "强度要求起控制作用";
-    adopted.note = governs + "：不大于 " + DurabilitySource() + " 限值 " +
-                   result[Quantity::WaterBinderLimit].text;
+    const std::string governs = chosen.origin == Origin::Given ? "给定值起控制作用"
+                                : IsHighStrength(inputs.grade)
+                                    ? std::string(kHighStrengthMix.source) + " 起控制作用"
+                                    : "强度要求起控制作用";
+    adopted.note =
+        governs + "：不大于 " + limit_source + " 限值 " + result[Quantity::WaterBinderLimit].text;
     result[Quantity::WaterBinder] = std::move(adopted);
 }
 

@@ -122,6 +122,13 @@ void DeriveWater(const Inputs& inputs, Result& result) {
         SetNotNeeded(result, Quantity::WaterBeforeReducer, "已给定用水量 mw0");
         return;
     }
+    if (IsHighStrength(inputs.grade) && !inputs.water_before_reducer) {
+        // mw0 = mb0 × W/B once the binder is chosen (step 8).
+        SetNotNeeded(result, Quantity::WaterBeforeReducer,
+                     "高强混凝土：mw0 = mb0 × W/B（" + std::string(kHighStrengthMix.source) +
+                         "），不需要" + std::string(kWaterTable.source));
+        return;
+    }
     if (!TakeGiven(result, Quantity::WaterBeforeReducer, inputs.water_before_reducer))
         DeriveTableWater(inputs, result);
 

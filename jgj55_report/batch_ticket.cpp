@@ -4,6 +4,7 @@
 #include "jgj55_basis.h"
 #include "lab_identity.h"
 #include "material_rows.h"
+#include "requirements_section.h"
 #include "shown_value.h"
 #include "trial_number.h"
 #include "trial_rows.h"
@@ -27,19 +28,23 @@ constexpr std::size_t kDensityStage = 5;
 constexpr std::size_t kProductionStage = 6;
 
 Section HeaderSection(const jgj55::Inputs& inputs, const report::ReportInfo& info) {
-    return {"",
-            {
-                KeyValue("工程名称", info.project),
-                KeyValue("使用部位", info.location),
-                KeyValue("配合比编号", info.mix_number),
-                KeyValue("报告编号", info.report_number),
-                KeyValue("强度等级", std::string(jgj55::GradeName(inputs.grade))),
-                KeyValue("浇筑方式", info.placing_method),
-                KeyValue("坍落度",
-                         inputs.unread.contains("slump") ? "—" : SlumpWithTolerance(inputs.slump)),
-                KeyValue("签发时间", info.issued_at.empty() ? info.date : info.issued_at),
-            },
-            2};
+    Section section{
+        "",
+        {
+            KeyValue("工程名称", info.project),
+            KeyValue("使用部位", info.location),
+            KeyValue("配合比编号", info.mix_number),
+            KeyValue("报告编号", info.report_number),
+            KeyValue("强度等级", std::string(jgj55::GradeName(inputs.grade))),
+            KeyValue("浇筑方式", info.placing_method),
+            KeyValue("坍落度",
+                     inputs.unread.contains("slump") ? "—" : SlumpWithTolerance(inputs.slump)),
+            KeyValue("签发时间", info.issued_at.empty() ? info.date : info.issued_at),
+        },
+        2};
+    if (const std::string required = RequirementsLine(inputs); !required.empty())
+        section.rows.push_back(KeyValue("特殊要求", required));
+    return section;
 }
 
 // Why the part of the ticket that stage `last` gives cannot be given: the design's reasons, or

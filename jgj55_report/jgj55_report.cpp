@@ -7,6 +7,7 @@
 #include "least_batch.h"
 #include "material_rows.h"
 #include "report_sections.h"
+#include "requirements_section.h"
 #include "shown_value.h"
 #include "step_catalog.h"
 #include "shown_input.h"
@@ -257,7 +258,8 @@ page::ReportPage BuildJgj55Report(const jgj55::Inputs& inputs, const jgj55::Resu
     sections.push_back(std::move(header));
     sections.push_back(MaterialSection(inputs, info, true));
     sections.push_back(InputSection(inputs));
-    // The special concretes' requirements go here, before the steps that follow them.
+    if (auto requirements = RequirementsSection(inputs))
+        sections.push_back(std::move(*requirements));
     for (const jgj55::StepInfo& step : jgj55::DesignSteps())
         sections.push_back(StepSection(step, result));
     sections.push_back(MixSection(result, missing));

@@ -6,6 +6,7 @@
 #include "report_document.h"
 #include "report_terms.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace mixora::lab {
@@ -33,11 +34,19 @@ std::vector<store::MaterialCitation> CitationsOf(const document::DesignDocument&
     return cited;
 }
 
+// A JGJ 55-2011 design's own requirements (named by jgj55::RequirementNames), then any other
+// the file lists under "extra", each once.
 std::vector<std::string> RequirementsOf(const document::DesignDocument& document) {
     std::vector<std::string> requirements;
+    if (document.kind() == document::DesignKind::Jgj55) {
+        const jgj55::Inputs inputs = session::Jgj55ContentOf(document).inputs;
+        requirements = jgj55::RequirementNames(inputs.requirements, inputs.grade);
+    }
     if (const Json* listed = ExtraMember(document, "requirements"))
         for (const Json& requirement : *listed)
-            if (requirement.is_string() && !requirement.get_ref<const std::string&>().empty())
+            if (requirement.is_string() && !requirement.get_ref<const std::string&>().empty() &&
+                std::find(requirements.begin(), requirements.end(), requirement) ==
+                    requirements.end())
                 requirements.push_back(requirement.get<std::string>());
     return requirements;
 }

@@ -5,11 +5,13 @@
 #include "inputs_json.h"
 #include "jgj55_basis.h"
 #include "number_inputs.h"
+#include "requirements_json.h"
 #include "text_position.h"
 #include "trial_json.h"
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace mixora::session {
 
@@ -21,6 +23,14 @@ std::optional<jgj55::Inputs> ReadInputs(const Json& json) {
     return jgj55::InputsFromJson(json).inputs;
 }
 
+// The requirements with the texts of their numbers that do not read.
+using RequirementsMember = std::pair<jgj55::Requirements, jgj55::Unread>;
+std::optional<RequirementsMember> ReadRequirements(const Json& json) {
+    jgj55::RequirementsReading reading = jgj55::RequirementsFromJson(json);
+    if (!reading.requirements) return std::nullopt;
+    return RequirementsMember{*reading.requirements, std::move(reading.unread)};
+}
+
 // The trial as the file holds it, an older file's cubes recorded from the file's design.
 std::optional<trial::TrialEntries> ReadTrial(const Json& json, const jgj55::Inputs& inputs) {
     std::optional<trial::TrialEntries> entries = trial::TrialEntriesFromJson(json).value;
@@ -28,11 +38,17 @@ std::optional<trial::TrialEntries> ReadTrial(const Json& json, const jgj55::Inpu
     return entries;
 }
 
-// The design the file holds, or the defaults.
+// The design the file holds with its requirements, or the defaults.
 jgj55::Inputs FileInputs(const Json& members) {
+    jgj55::Inputs inputs;
     if (const auto found = members.find("design"); found != members.end())
-        if (auto inputs = ReadInputs(*found)) return *inputs;
-    return {};
+        if (auto read = ReadInputs(*found)) inputs = std::move(*read);
+    if (const auto found = members.find("requirements"); found != members.end())
+        if (auto requirements = ReadRequirements(*found)) {
+            inputs.requirements = std::move(requirements->first);
+            inputs.unread.merge(requirements->second);
+        }
+    return inputs;
 }
 
 // Every member this version reads, at every depth, with the value it writes: the inputs with
@@ -44,6 +60,25 @@ const Json& KnownDesign() {
             if (input.given) input.given(inputs) = 1;
         inputs.strength_results = {1};
         return jgj55::InputsToJson(inputs);
+    }();
+    return known;
+}
+// The requirements with every member written.
+const Json& KnownRequirements() {
+    static const Json known = [] {
+        const jgj55::Requirements all{.pumped = true,
+                                      .pump_height = 1,
+                                      .pipe_bore = 1,
+                                      .impermeability = jgj55::ImpermeabilityGrade::P6,
+                                      .impermeability_value = 1,
+                                      .frost = jgj55::FrostGrade::F50,
+                                      .frost_value = 1,
+                                      .air_entrained = true,
+                                      .air_exposure = jgj55::AirExposure::Moist,
+                                      .air_content = 1,
+                                      .mass = true,
+                                      .chloride = jgj55::ChlorideEnvironment::Dry};
+        return jgj55::RequirementsToJson(all);
     }();
     return known;
 }
@@ -140,15 +175,29 @@ std::string InputProblemOf(const document::DesignDocument& document) {
 
 document::DesignDocument WithJgj55Content(document::DesignDocument base,
                                           const Jgj55Content& content) {
-    const Json design = jgj55::InputsToJson(content.inputs);
+    // The requirements are a member of their own: "design" holds the rest of the inputs.
+    jgj55::Inputs inputs = content.inputs;
+    RequirementsMember requirements{std::exchange(inputs.requirements, {}), {}};
+    for (const jgj55::RequirementNumber& number : jgj55::RequirementNumbers())
+        if (auto typed = inputs.unread.extract(jgj55::UnreadKey(number)))
+            requirements.second.insert(std::move(typed));
+    const Json design = jgj55::InputsToJson(inputs);
+    const Json required = jgj55::RequirementsToJson(requirements.first, requirements.second);
     const Json entries = trial::TrialEntriesToJson(content.trial);
     if (base.kind() != document::DesignKind::Jgj55) {
-        base.set_content(document::DesignKind::Jgj55, {{"design", design}, {"trial", entries}});
+        Json members = {{"design", design}, {"trial", entries}};
+        if (!required.empty()) members["requirements"] = required;
+        base.set_content(document::DesignKind::Jgj55, std::move(members));
         return base;
     }
     Json members = base.content();
     const jgj55::Inputs file_inputs = FileInputs(members);
-    Put(members, "design", content.inputs, design, ReadInputs, KnownDesign());
+    Put(members, "design", inputs, design, ReadInputs, KnownDesign());
+    Put(members, "requirements", requirements, required, ReadRequirements, KnownRequirements());
+    // None any more, and nothing this version does not know: the member goes.
+    if (const auto found = members.find("requirements");
+        found != members.end() && found->is_object() && found->empty())
+        members.erase(found);
     // An older file's cubes, recorded as it opened, stay unwritten while its design is as it
     // was (they would be recorded the same way again); once it changes, the record is written.
     const bool same_design = file_inputs == content.inputs;

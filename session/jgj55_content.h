@@ -1,6 +1,7 @@
 #pragma once
-// A JGJ 55-2011 design's state in its document: the inputs ("design") and the trial's entries
-// ("trial"), read from a document and put into one.
+// A JGJ 55-2011 design's state in its document: the inputs ("design", their special requirements
+// in "requirements", absent when there are none) and the trial's entries ("trial"), read from a
+// document and put into one.
 #include "design_document.h"
 #include "inputs.h"
 #include "trial_entries.h"

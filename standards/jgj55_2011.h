@@ -53,8 +53,57 @@ inline constexpr Table<MineralLimitRow, 6> kMineralLimits = {
       {CementKind::OrdinaryPortland, Mineral::Slag, 55, 45},
       {CementKind::Portland, Mineral::Compound, 65, 55},
       {CementKind::OrdinaryPortland, Mineral::Compound, 55, 45}}}};
-// The limits for prestressed concrete are in this table, which this design does not hold.
-inline constexpr std::string_view kPrestressedMineralSource = "表 3.0.5-2";
+// The same for prestressed concrete.
+inline constexpr Table<MineralLimitRow, 6> kPrestressedMineralLimits = {
+    "表 3.0.5-2",
+    {{{CementKind::Portland, Mineral::FlyAsh, 35, 30},
+      {CementKind::OrdinaryPortland, Mineral::FlyAsh, 25, 20},
+      {CementKind::Portland, Mineral::Slag, 55, 45},
+      {CementKind::OrdinaryPortland, Mineral::Slag, 45, 35},
+      {CementKind::Portland, Mineral::Compound, 55, 45},
+      {CementKind::OrdinaryPortland, Mineral::Compound, 45, 35}}}};
+
+// The largest water-soluble chloride content of the fresh concrete, % of the cement mass, by
+// exposure and structure type (in the order of kStructureTypes).
+struct ChlorideRow {
+    ChlorideEnvironment environment;
+    std::array<Limit, kStructureTypes.size()> max_percent;
+};
+inline constexpr Table<ChlorideRow, 4> kChlorideLimits = {
+    "表 3.0.6",
+    {{{ChlorideEnvironment::Dry, {{{"1.00", 1.00}, {"0.30", 0.30}, {"0.06", 0.06}}}},
+      {ChlorideEnvironment::Moist, {{{"1.00", 1.00}, {"0.20", 0.20}, {"0.06", 0.06}}}},
+      {ChlorideEnvironment::Chloride, {{{"1.00", 1.00}, {"0.10", 0.10}, {"0.06", 0.06}}}},
+      {ChlorideEnvironment::Deicing, {{{"1.00", 1.00}, {"0.06", 0.06}, {"0.06", 0.06}}}}}}};
+// The row proposed for an environment class of GB 50010-2010; 三a and 三b propose the chloride
+// row, the de-icing one being the user's choice.
+struct ChlorideProposalRow {
+    EnvironmentClass environment;
+    ChlorideEnvironment proposed;
+};
+inline constexpr std::array<ChlorideProposalRow, 5> kChlorideProposals = {{
+    {EnvironmentClass::One, ChlorideEnvironment::Dry},
+    {EnvironmentClass::TwoA, ChlorideEnvironment::Moist},
+    {EnvironmentClass::TwoB, ChlorideEnvironment::Moist},
+    {EnvironmentClass::ThreeA, ChlorideEnvironment::Chloride},
+    {EnvironmentClass::ThreeB, ChlorideEnvironment::Chloride},
+}};
+
+// The least air content (%) by the largest nominal size of the coarse aggregate, rows from the
+// largest size down, for moist or water-level-change exposure in cold regions and for salt
+// frost; never above kMaxAirContent.
+struct AirContentRow {
+    Limit max_size_mm;
+    Limit moist;
+    Limit salt_frost;
+};
+inline constexpr Table<AirContentRow, 3> kMinimumAirContent = {
+    "表 3.0.7",
+    {{{{"40.0", 40.0}, {"4.5", 4.5}, {"5.0", 5.0}},
+      {{"25.0", 25.0}, {"5.0", 5.0}, {"5.5", 5.5}},
+      {{"20.0", 20.0}, {"5.5", 5.5}, {"6.0", 6.0}}}}};
+inline constexpr Limit kMaxAirContent = {"7.0", 7.0};
+inline constexpr std::string_view kMaxAirContentSource = "第 3.0.7 条";
 
 // ---- 4 配制强度 --------------------------------------------------------------------------
 
@@ -288,9 +337,123 @@ inline constexpr Constant kDensityTolerancePercent = {2, "第 6.2 节"};
 
 // ---- 7 有特殊要求的混凝土 -----------------------------------------------------------------
 
-inline constexpr std::string_view kHighStrengthChapterSource = "第 7.3 节";
-// The water–binder ratios of high-strength concrete, which this design does not hold.
-inline constexpr std::string_view kHighStrengthWaterBinderTable = "表 7.3.2";
+// A limit of a clause: its value as the standard writes it and where it stands.
+struct ClauseLimit {
+    Limit limit;
+    std::string_view source;
+};
+// A range of a clause, both ends included.
+struct ClauseRange {
+    Limit low;
+    Limit high;
+    std::string_view source;
+};
+
+// 7.1 抗渗混凝土. The largest water–binder ratio by impermeability grade (rows from first to
+// last grade), for C20–C30 and above C30.
+struct ImpermeableRow {
+    ImpermeabilityGrade first;
+    ImpermeabilityGrade last;
+    std::string_view grades; // "P8～P12"
+    Limit up_to_boundary;
+    Limit above_boundary;
+};
+inline constexpr int kImpermeableGradeBoundary = 30;
+inline constexpr Table<ImpermeableRow, 3> kImpermeableWaterBinder = {
+    "表 7.1.2",
+    {{{ImpermeabilityGrade::P6, ImpermeabilityGrade::P6, "P6", {"0.60", 0.60}, {"0.55", 0.55}},
+      {ImpermeabilityGrade::P8,
+       ImpermeabilityGrade::P12,
+       "P8～P12",
+       {"0.55", 0.55},
+       {"0.50", 0.50}},
+      {ImpermeabilityGrade::AboveP12,
+       ImpermeabilityGrade::AboveP12,
+       "P12 以上",
+       {"0.50", 0.50},
+       {"0.45", 0.45}}}}};
+inline constexpr ClauseLimit kImpermeableMinBinder = {{"320", 320}, "第 7.1.2 条"};
+inline constexpr ClauseRange kImpermeableSandRatio = {{"35", 35}, {"45", 45}, "第 7.1.2 条"};
+inline constexpr ClauseLimit kImpermeableMaxSize = {{"40", 40}, "第 7.1.1 条"};
+inline constexpr std::string_view kImpermeableFlyAshSource = "第 7.1.1 条"; // Ⅰ or Ⅱ
+inline constexpr ClauseRange kImpermeableAirContent = {{"3.0", 3.0}, {"5.0", 5.0}, "第 7.1.4 条"};
+// The impermeability test of the trial: Pt ≥ P/10 + this (MPa).
+inline constexpr Constant kImpermeableTestMargin = {0.2, "第 7.1.3 条"};
+
+// 7.2 抗冻混凝土. The largest water–binder ratio without and with an air-entraining agent
+// (none without: the agent is required) and the least binder, by frost grade.
+struct FrostRow {
+    FrostGrade grade;
+    std::optional<Limit> without_agent;
+    Limit with_agent;
+    Limit min_binder;
+};
+inline constexpr Table<FrostRow, 3> kFrostLimits = {
+    "表 7.2.2-1",
+    {{{FrostGrade::F50, Limit{"0.55", 0.55}, {"0.60", 0.60}, {"300", 300}},
+      {FrostGrade::F100, Limit{"0.50", 0.50}, {"0.55", 0.55}, {"320", 320}},
+      {FrostGrade::F150Up, std::nullopt, {"0.50", 0.50}, {"350", 350}}}}};
+// The largest share (%) of a composite mineral admixture, by cement kind, for a water–binder
+// ratio up to the boundary and above it.
+struct FrostMineralRow {
+    CementKind cement;
+    double up_to_boundary;
+    double above_boundary;
+};
+inline constexpr double kFrostMineralBoundary = 0.40;
+inline constexpr Table<FrostMineralRow, 2> kFrostMineralLimits = {
+    "表 7.2.2-2", {{{CementKind::Portland, 60, 50}, {CementKind::OrdinaryPortland, 50, 40}}}};
+// From this frost grade on an air-entraining agent is advised.
+inline constexpr FrostGrade kFrostAgentAdvisedFrom = FrostGrade::F100;
+inline constexpr std::string_view kFrostAgentSource = "第 7.2.1 条";
+
+// 7.3 高强混凝土. W/B, binder (kg/m³) and sand ratio (%) by strength grade, each row from its
+// grade up to the next row's; the sand-ratio range is one for the whole table.
+struct HighStrengthRow {
+    int from_grade;
+    Limit water_binder_low;
+    Limit water_binder_high;
+    Limit binder_low;
+    Limit binder_high;
+};
+inline constexpr Table<HighStrengthRow, 3> kHighStrengthMix = {
+    "表 7.3.2",
+    {{{60, {"0.28", 0.28}, {"0.34", 0.34}, {"480", 480}, {"560", 560}},
+      {80, {"0.26", 0.26}, {"0.28", 0.28}, {"520", 520}, {"580", 580}},
+      {100, {"0.24", 0.24}, {"0.26", 0.26}, {"550", 550}, {"600", 600}}}}};
+inline constexpr ClauseRange kHighStrengthSandRatio = {{"35", 35}, {"42", 42}, "表 7.3.2"};
+inline constexpr ClauseLimit kHighStrengthMaxCement = {{"500", 500}, "第 7.3.2 条"};
+inline constexpr ClauseRange kHighStrengthMineral = {{"25", 25}, {"40", 40}, "第 7.3.2 条"};
+inline constexpr ClauseLimit kHighStrengthMaxSilicaFume = {{"10", 10}, "第 7.3.2 条"};
+inline constexpr ClauseLimit kHighStrengthMaxSize = {{"25", 25}, "第 7.3.1 条"};
+inline constexpr std::string_view kHighStrengthFlyAshSource = "第 7.3.1 条"; // not below Ⅱ
+// The trial: the other strength mixes at W/B ± this, and the chosen mix repeated in at least
+// this many batches, each group not below fcu,0.
+inline constexpr Constant kHighStrengthMixWaterBinderStep = {0.02, "第 7.3.3 条"};
+inline constexpr Constant kHighStrengthRepeatBatches = {3, "第 7.3.4 条"};
+
+// 7.4 泵送混凝土. The ratio of the pipe bore to the coarse aggregate's largest size, at least
+// 1 : ratio, by pumping height: below the first height, up to the second, above it.
+struct PumpRow {
+    CoarseKind coarse;
+    std::array<Limit, 3> bore_ratio;
+};
+inline constexpr std::array<Limit, 2> kPumpHeights = {{{"50", 50}, {"100", 100}}};
+inline constexpr Table<PumpRow, 2> kPumpSizeRatio = {
+    "表 7.4.1",
+    {{{CoarseKind::Crushed, {{{"3.0", 3.0}, {"4.0", 4.0}, {"5.0", 5.0}}}},
+      {CoarseKind::Gravel, {{{"2.5", 2.5}, {"3.0", 3.0}, {"4.0", 4.0}}}}}}};
+inline constexpr ClauseLimit kPumpMinBinder = {{"300", 300}, "第 7.4.2 条"};
+inline constexpr ClauseRange kPumpSandRatio = {{"35", 35}, {"45", 45}, "第 7.4.2 条"};
+inline constexpr std::string_view kPumpSlumpLossSource = "第 7.4.3 条";
+
+// 7.5 大体积混凝土.
+inline constexpr ClauseLimit kMassMaxSizeAdvised = {{"31.5", 31.5}, "第 7.5.1 条"}; // at least
+inline constexpr std::string_view kMassTestAgeSource = "第 7.5.2 条";               // 60 d or 90 d
+inline constexpr ClauseLimit kMassMaxWaterBinder = {{"0.55", 0.55}, "第 7.5.3 条"};
+inline constexpr ClauseLimit kMassMaxWater = {{"175", 175}, "第 7.5.3 条"};
+inline constexpr ClauseRange kMassSandRatio = {{"38", 38}, {"42", 42}, "第 7.5.3 条"};
+inline constexpr ClauseLimit kMassMaxTemperatureRise = {{"50", 50}, "第 7.5.4 条"};
 
 // ---- Lookups ------------------------------------------------------------------------------
 

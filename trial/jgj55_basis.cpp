@@ -35,6 +35,7 @@ Computed<DesignBasis> DesignBasisOf(const jgj55::Inputs& inputs, const jgj55::Re
     DesignBasis basis;
     const auto value = [&](Quantity quantity) { return ValueOf(result, quantity, missing); };
     // In the order the design derives them.
+    basis.grade = inputs.grade;
     basis.target_strength = value(Quantity::TargetStrength);
     basis.ratios.water_binder = value(Quantity::WaterBinder);
     basis.mix.water = value(Quantity::Water);

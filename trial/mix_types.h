@@ -54,6 +54,7 @@ struct DesignBasis {
     double max_aggregate_mm = 0;
     double target_strength = 0; // fcu,0 in MPa
     double slump_mm = 0;        // the design's slump
+    int grade = 0;              // the design's grade (from C60 the mixes stand W/B 0.02 apart)
     std::vector<StampItem> inputs;
 };
 

@@ -79,7 +79,8 @@ TrialRecord RunTrial(const DesignBasis& basis, const AggregateMethod& method,
     record.match = MatchOf(entries.cast, StampOf(basis), TrialMixNow(record));
     const Computed<TrialMix> made =
         entries.cast ? TrialMixMade(*entries.cast, record.trial_mix) : record.trial_mix;
-    record.strength_mixes = ComputeStrengthMixes(made, record.batch, method);
+    record.strength_mixes =
+        ComputeStrengthMixes(made, record.batch, method, StrengthMixWaterBinderStep(basis.grade));
     if (entries.cast) record.strength_mixes = WithMadeGroups(record.strength_mixes, *entries.cast);
     record.strengths = ComputeStrengthResults(record.strength_mixes, entries.strength);
     record.choice = ChooseRatio(record.strengths, made, basis.target_strength, method);

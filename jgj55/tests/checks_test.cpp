@@ -49,25 +49,27 @@ TEST(Checks, MineralLimitsOfTable3051ByCementAndWaterBinder) {
     EXPECT_EQ(compound.verdict, Verdict::Fails);
 }
 
-TEST(Checks, TablesThisDesignDoesNotHoldAreNotChecked) {
+TEST(Checks, PrestressedSharesByTable3052AndPlainNotChecked) {
     Inputs inputs = WorkedExample();
     inputs.structure = StructureType::Prestressed;
-    const Check fly_ash = Find(ComputeDesign(inputs), "粉煤灰最大掺量");
-    EXPECT_EQ(fly_ash.verdict, Verdict::NotChecked);
-    EXPECT_TRUE(Contains(fly_ash.reason, "表 3.0.5-2")) << fly_ash.reason;
+    inputs.water_binder = 0.40; // P·O fly ash: 25 % up to 0.40, 20 % above
+    Check fly_ash = Find(ComputeDesign(inputs), "粉煤灰最大掺量");
+    EXPECT_EQ(fly_ash.limit, "≤ 25 %");
+    EXPECT_EQ(fly_ash.source, "表 3.0.5-2（普通硅酸盐水泥 P·O，预应力混凝土，W/B ≤ 0.40）");
+    EXPECT_EQ(fly_ash.verdict, Verdict::Complies);
+    inputs.water_binder = 0.41;
+    EXPECT_EQ(Find(ComputeDesign(inputs), "粉煤灰最大掺量").verdict, Verdict::Complies); // 20 %
+    inputs.cement_kind = CementKind::Portland;
+    inputs.slag_share = 30; // P·I/P·II above 0.40: slag 45 %, composite 45 %
+    const Result result = ComputeDesign(inputs);
+    EXPECT_EQ(Find(result, "矿粉最大掺量").limit, "≤ 45 %");
+    EXPECT_EQ(Find(result, "复合掺合料最大掺量").verdict, Verdict::Fails); // 50 %
 
+    inputs = WorkedExample();
     inputs.structure = StructureType::Plain;
     EXPECT_EQ(Find(ComputeDesign(inputs), "粉煤灰最大掺量").verdict, Verdict::NotChecked);
-
     inputs.fly_ash_share = 0;
-    EXPECT_EQ(ComputeDesign(inputs).checks.size(), 3u); // no admixture, no admixture check
-
-    inputs.grade = 60;
-    const Result result = ComputeDesign(inputs);
-    EXPECT_EQ(Find(result, "高强混凝土要求").verdict, Verdict::NotChecked);
-    const Check& water_binder = Find(result, "最大水胶比");
-    EXPECT_EQ(water_binder.verdict, Verdict::CannotCheck);
-    EXPECT_EQ(water_binder.reason, result[Quantity::WaterBinder].reason);
+    EXPECT_EQ(ComputeDesign(inputs).checks.size(), 4u); // no admixture, no admixture check
 }
 
 } // namespace

@@ -39,17 +39,15 @@ TEST(WaterBinder, TheDurabilityLimitGovernsWhenStrengthAllowsMore) {
     }
 }
 
-TEST(WaterBinder, FromC60ItIsGivenAndTheCoefficientsAreNotNeeded) {
+TEST(WaterBinder, FromC60ItIsProposedFromTable732AndTheCoefficientsAreNotNeeded) {
     Inputs inputs = WorkedExample();
     inputs.grade = 60;
     Result result = ComputeDesign(inputs);
-    const std::string& reason = result[Quantity::WaterBinderByStrength].reason;
-    EXPECT_TRUE(Contains(reason, "由试验确定")) << reason;
-    EXPECT_TRUE(Contains(reason, "第 7.3.2 条")) << reason;
-    EXPECT_TRUE(Contains(reason, "请给定 W/B")) << reason;
+    EXPECT_EQ(result[Quantity::WaterBinderByStrength].text, "0.31"); // (0.28 + 0.34) / 2
+    EXPECT_EQ(result[Quantity::WaterBinderByStrength].source,
+              "表 7.3.2（范围 0.28～0.34，应经试配确定）");
     EXPECT_EQ(result[Quantity::AlphaA].origin, Origin::NotNeeded);
-    EXPECT_EQ(result[Quantity::WaterBinder].reason, "等待 W/B（按强度计算的水胶比）");
-    EXPECT_EQ(result[Quantity::Water].reason, "等待 mw0′（未掺外加剂时的用水量）");
+    EXPECT_TRUE(Contains(result[Quantity::WaterBinder].note, "表 7.3.2 起控制作用"));
 
     inputs.water_binder = 0.3;
     result = ComputeDesign(inputs);

@@ -49,9 +49,8 @@ TEST(Water, OutsideTheTableTheUserGivesIt) {
     inputs = WorkedExample();
     inputs.grade = 60;
     inputs.water_binder = 0.3;
-    EXPECT_EQ(ReasonOf(inputs, Quantity::WaterBeforeReducer),
-              "由试验确定：水胶比 0.30 不在 0.40～0.80 之间（第 5.2.1 条），请给定用水量");
-    inputs.water_before_reducer = 200; // 200 × 0.75
+    EXPECT_EQ(ComputeDesign(inputs)[Quantity::WaterBeforeReducer].origin, Origin::NotNeeded);
+    inputs.water_before_reducer = 200; // 200 × 0.75: the binder then follows from the water
     EXPECT_EQ(TextOf(inputs, Quantity::Water), "150");
 }
 

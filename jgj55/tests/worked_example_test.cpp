@@ -78,7 +78,7 @@ TEST(WorkedExample, SourcesNameTheTablesAndWhatGoverned) {
 
 TEST(WorkedExample, ChecksOfAReinforcedMixInEnvironmentOne) {
     const Result result = ComputeDesign(WorkedExample());
-    ASSERT_EQ(result.checks.size(), 4u);
+    ASSERT_EQ(result.checks.size(), 5u);
     EXPECT_EQ(result.checks[0],
               (Check{"最大水胶比", "0.47", "≤ 0.60", "GB 50010-2010 表 3.5.3（环境类别 一）",
                      Verdict::Complies, ""}));
@@ -91,6 +91,9 @@ TEST(WorkedExample, ChecksOfAReinforcedMixInEnvironmentOne) {
     EXPECT_EQ(result.checks[3], (Check{"粉煤灰最大掺量", "20 %", "≤ 30 %",
                                        "表 3.0.5-1（普通硅酸盐水泥 P·O，钢筋混凝土，W/B > 0.40）",
                                        Verdict::Complies, ""}));
+    EXPECT_EQ(result.checks[4], (Check{"水溶性氯离子最大含量", "", "≤ 0.30 %（占水泥用量）",
+                                       "表 3.0.6（干燥环境，钢筋混凝土；按环境类别 一 建议）",
+                                       Verdict::CannotCheck, "在试配时对新拌混凝土实测"}));
 }
 
 TEST(WorkedExample, TheMassMethodFillsTheAssumedMass) {
@@ -122,7 +125,8 @@ TEST(WorkedExample, HighStrengthWithTheGivenValuesItNeeds) {
     EXPECT_EQ(result[Quantity::Stone].text, "1105");
     EXPECT_EQ(result.mass_ratio, "1 : 1.17 : 2.07 : 0.30");
     EXPECT_EQ(result.checks[3].limit, "≤ 40 %"); // fly ash, P·O, W/B ≤ 0.40
-    EXPECT_EQ(result.checks.back().verdict, Verdict::NotChecked);
+    EXPECT_EQ(result.checks[5], (Check{"高强 胶凝材料用量", "533 kg/m³", "480～560 kg/m³",
+                                       "高强 表 7.3.2", Verdict::Complies, ""}));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "jgj55_clipboard.h"
 #include "jgj55_report.h"
 #include "report_sections.h"
+#include "requirements_section.h"
 #include "step_catalog.h"
 
 #include <gtest/gtest.h>
@@ -103,7 +104,7 @@ TEST(Jgj55Report, TrialVolumeFollowsTheLargestSize) {
 
 TEST(Jgj55Report, AMixThatCannotBeComputedSaysWhyAndHasNoTrialMasses) {
     jgj55::Inputs inputs = WorkedExample();
-    inputs.grade = 60; // W/B must be given from C60
+    inputs.grade = 33; // not a grade of the standard: no fcu,0, no mix
     const ReportPage page = Report(inputs);
     const Section* mix = Find(page, "配合比（每立方米混凝土）");
     ASSERT_NE(mix, nullptr);
@@ -111,6 +112,23 @@ TEST(Jgj55Report, AMixThatCannotBeComputedSaysWhyAndHasNoTrialMasses) {
     EXPECT_TRUE(mix->rows[0].alert);
     EXPECT_TRUE(Contains(mix->rows[0].cells[0], std::string(kNoResult)));
     EXPECT_EQ(RowStarting(*Find(page, "试拌"), "试拌用量"), nullptr);
+}
+
+TEST(Jgj55Report, TheRequirementsHaveASectionOfTheirOwnWithWhatTheTrialMustDo) {
+    EXPECT_EQ(Find(Report(WorkedExample()), "特殊要求"), nullptr);
+    jgj55::Inputs inputs = WorkedExample();
+    inputs.requirements.pumped = true;
+    inputs.requirements.impermeability = jgj55::ImpermeabilityGrade::P8;
+    const ReportPage page = Report(inputs);
+    const Section* section = Find(page, "特殊要求");
+    ASSERT_NE(section, nullptr);
+    EXPECT_EQ(section->rows[0].cells, (std::vector<std::string>{"要求", "泵送、抗渗 P8", ""}));
+    // Pt ≥ 8 / 10 + 0.2 = 1.0 MPa; the section follows the inputs, before the design's steps.
+    EXPECT_NE(
+        RowStarting(*section, "试配：第 7.1.3 条：抗渗试验压力 Pt ≥ P/10 + 0.2 MPa = 1.0 MPa"),
+        nullptr);
+    EXPECT_EQ((section - 1)->title, "设计参数");
+    EXPECT_EQ(RequirementsLine(inputs), "泵送、抗渗 P8");
 }
 
 TEST(Jgj55Report, ClipboardRowsAreTabSeparatedTextAndAnHtmlTable) {

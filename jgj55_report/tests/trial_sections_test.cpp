@@ -154,7 +154,8 @@ TEST(TrialReportTest, TheDesignReportIsUnchangedUntilTheTrialStartsAndSaysWhenTh
     EXPECT_EQ(untouched.sections.end()[-2].title, "备注");
 
     inputs.water_binder.reset();
-    inputs.grade = 60; // from C60 the design needs a given W/B
+    // F150 without an air-entraining agent: 表 7.2.2-1 gives no maximum W/B
+    inputs.requirements.frost = jgj55::FrostGrade::F150Up;
     const ReportPage page = WithTrial(inputs, WholeTrial());
     const Section* trial = SectionTitled(page, "试配、调整与确定（JGJ 55-2011 第 6 章）");
     ASSERT_TRUE(trial);

@@ -34,5 +34,14 @@ TEST(RegisterEntry, ReadsTheKindGradeProjectCitedRecordsAndRequirements) {
     EXPECT_EQ(cement.project, "");
 }
 
+TEST(RegisterEntry, AJgj55DesignsOwnRequirementsComeFirstAndEachOnce) {
+    const std::string bytes =
+        SampleWith("c30-trial.mixora", "\"extra\": {",
+                   R"("requirements": {"pumped": true, "impermeability": "above_P12",
+            "impermeability_value": 14}, "extra": {"requirements": ["冬期施工", "泵送"],)");
+    EXPECT_EQ(EntryOfBytes(bytes).requirements,
+              (std::vector<std::string>{"泵送", "抗渗 P14", "冬期施工"}));
+}
+
 } // namespace
 } // namespace mixora::lab::testing

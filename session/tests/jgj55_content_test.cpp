@@ -48,6 +48,55 @@ TEST(Jgj55ContentTest, WhatAFileLeftOutStaysOutUntilItChangesAndWhatGoesIsGone) 
     EXPECT_FALSE(saved.content().at("design").contains("strength_results"));
 }
 
+TEST(Jgj55ContentTest, TheRequirementsAreAMemberOfTheirOwnWrittenOnlyWhenThereAreAny) {
+    Jgj55Content content{jgj55::WorkedExample(), {}};
+    document::DesignDocument saved = WithJgj55Content({}, content);
+    EXPECT_FALSE(saved.content().contains("requirements"));
+
+    content.inputs.requirements.pumped = true;
+    content.inputs.requirements.pipe_bore = 125;
+    content.inputs.requirements.impermeability = jgj55::ImpermeabilityGrade::P8;
+    content.inputs.requirements.chloride = jgj55::ChlorideEnvironment::Deicing;
+    saved = WithJgj55Content(saved, content);
+    EXPECT_EQ(saved.content().at("requirements"),
+              json::parse(R"({"pumped": true, "pipe_bore": 125.0, "impermeability": "P8",
+                              "chloride": "deicing"})"));
+    EXPECT_FALSE(saved.content().at("design").contains("requirements"));
+    EXPECT_EQ(Jgj55ContentOf(saved), content);
+
+    // A key of a newer version is kept; a wrong value leaves the requirements at none.
+    json members = saved.content();
+    members["requirements"]["冬期施工"] = true;
+    saved.set_content(document::DesignKind::Jgj55, members);
+    content.inputs.requirements.mass = true;
+    EXPECT_EQ(WithJgj55Content(saved, content).content().at("requirements").at("冬期施工"), true);
+    members["requirements"]["frost"] = "F999";
+    saved.set_content(document::DesignKind::Jgj55, members);
+    EXPECT_EQ(Jgj55ContentOf(saved).inputs.requirements, jgj55::Requirements{});
+}
+
+// As every number of the design: one that does not read is saved as typed, reads back, and is
+// named; a text in the file that reads is its number.
+TEST(Jgj55ContentTest, ARequirementNumberThatDoesNotReadIsKeptAsTypedAndNamed) {
+    Jgj55Content content{jgj55::WorkedExample(), {}};
+    content.inputs.requirements.pumped = true;
+    jgj55::PutRequirementNumber(content.inputs.requirements, content.inputs.unread,
+                                *jgj55::FindRequirementNumber("pump_height"), "8O");
+    document::DesignDocument saved = WithJgj55Content({}, content);
+    EXPECT_EQ(saved.content().at("requirements").at("pump_height"), "8O");
+    EXPECT_EQ(saved.content().at("design"), jgj55::InputsToJson(jgj55::WorkedExample()));
+    EXPECT_EQ(Jgj55ContentOf(saved), content);
+    EXPECT_EQ(WithJgj55Content(saved, content), saved);
+    EXPECT_EQ(InputProblemOf(saved), "泵送高度“8O”不是数字");
+
+    json members = saved.content();
+    members["requirements"]["pump_height"] = "80";
+    saved.set_content(document::DesignKind::Jgj55, members);
+    const jgj55::Inputs read = Jgj55ContentOf(saved).inputs;
+    EXPECT_EQ(read.requirements.pump_height, 80);
+    EXPECT_TRUE(read.unread.empty());
+}
+
 // An older file has cube strengths but no record of what they were made from: they are recorded
 // from its design as it opens, saying so, and the file stays as it was until the design changes;
 // then the record is written, with the earlier trials, and reads back as it was.

@@ -18,6 +18,7 @@ TEST(Jgj55Basis, TheWorkedExampleHandsOverItsShownMixAndReproducesItsAggregates)
     EXPECT_DOUBLE_EQ(basis.value->ratios.fly_ash_percent, 20);
     EXPECT_DOUBLE_EQ(basis.value->max_aggregate_mm, 20);
     EXPECT_DOUBLE_EQ(basis.value->target_strength, 43.2);
+    EXPECT_EQ(basis.value->grade, 35);
 
     const Computed<Aggregates> again = AggregateMethodOf(inputs)({296, 74, 0}, 174, 39);
     ASSERT_TRUE(again.value);
@@ -27,7 +28,8 @@ TEST(Jgj55Basis, TheWorkedExampleHandsOverItsShownMixAndReproducesItsAggregates)
 
 TEST(Jgj55Basis, ADesignThatCannotBeComputedSaysWhyAndAnImpossibleMixHasNoAggregates) {
     jgj55::Inputs inputs = jgj55::WorkedExample();
-    inputs.grade = 60; // from C60 the user gives W/B
+    // F150 without an air-entraining agent: 表 7.2.2-1 gives no maximum W/B
+    inputs.requirements.frost = jgj55::FrostGrade::F150Up;
     const Computed<DesignBasis> basis = DesignBasisOf(inputs, jgj55::ComputeDesign(inputs));
     EXPECT_FALSE(basis.value);
     ASSERT_FALSE(basis.missing.empty());

@@ -1,6 +1,7 @@
 #include "strength_groups.h"
 #include "strength_mixes.h"
 #include "trial_fixture.h"
+#include "trial_procedure.h"
 
 namespace mixora::trial {
 namespace {
@@ -22,6 +23,24 @@ TEST(StrengthMixesTest, LowerWaterBinderRatioGoesWithLowerSandRatio) {
     trial.water_binder = 0.43; // stays on 0.01 steps
     EXPECT_EQ(StrengthMixRatios(trial)[0].water_binder, 0.38);
     EXPECT_EQ(StrengthMixRatios(trial)[2].water_binder, 0.48);
+}
+
+TEST(StrengthMixesTest, FromC60TheMixesAre002Apart) {
+    EXPECT_EQ(StrengthMixWaterBinderStep(55).value, 0.05);
+    const standards::Constant& step = StrengthMixWaterBinderStep(60);
+    EXPECT_EQ(step.source, "第 7.3.3 条");
+    const std::array<MixRatios, 3> r = StrengthMixRatios(MixRatios{0.31, 39, 20, 10, 1.2}, step);
+    EXPECT_EQ(r[0].water_binder, 0.29);
+    EXPECT_EQ(r[2].water_binder, 0.33);
+
+    // The trial takes its step from the design's grade.
+    DesignBasis basis = C30();
+    basis.grade = 60;
+    const TrialRecord record = RunTrial(basis, MassMethod2400(), EntriesThroughStrength());
+    ASSERT_TRUE(record.strength_mixes.value);
+    const std::array<StrengthMix, 3>& mixes = record.strength_mixes.value->mixes;
+    EXPECT_NEAR(mixes[1].ratios.water_binder - mixes[0].ratios.water_binder, 0.02, 1e-9);
+    EXPECT_NEAR(mixes[2].ratios.water_binder - mixes[1].ratios.water_binder, 0.02, 1e-9);
 }
 
 TEST(StrengthMixesTest, EachMixIsProportionedWithTheSameWater) {

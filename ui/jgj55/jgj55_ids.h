@@ -47,6 +47,20 @@ inline constexpr int WaterDensity = 6038;
 inline constexpr int AirPercent = 6039;
 inline constexpr int AssumedMass = 6040;
 
+// 特殊要求 (JGJ 55-2011 chapter 7), 6050 …: any combination; 高强 follows the grade.
+inline constexpr int Pumped = 6050;              // check box 泵送
+inline constexpr int PumpHeight = 6051;          // m
+inline constexpr int PipeBore = 6052;            // mm
+inline constexpr int Impermeability = 6053;      // combo: 无, P6 … P12, P12 以上
+inline constexpr int ImpermeabilityValue = 6054; // P above 12 (14 for P14)
+inline constexpr int Frost = 6055;               // combo: 无, F50, F100, F150 及以上
+inline constexpr int FrostValue = 6056;          // F150 and above (200 for F200)
+inline constexpr int AirEntrained = 6057;        // check box 掺引气剂
+inline constexpr int AirExposure = 6058;         // combo: 表 3.0.7's exposure, or 无
+inline constexpr int AirContent = 6059;          // the target air content %, empty for 自动
+inline constexpr int MassConcrete = 6060;        // check box 大体积
+inline constexpr int Chloride = 6061; // combo: 表 3.0.6's row, first 按环境类别建议
+
 // Results, read-only.
 inline constexpr int TargetStrength = 6201;
 inline constexpr int Cement = 6202;
@@ -62,6 +76,10 @@ inline constexpr int MassRatio = 6211;
 inline constexpr int Checks = 6212; // multi-line: one check a line
 inline constexpr int Status = 6213; // the status line at the bottom
 inline constexpr int Trial = 6214; // button 试配与调整…: the laboratory's trial of the design
+// 特殊要求's results, 6250 …
+inline constexpr int HighStrength = 6250; // "高强（C60 及以上）：按第 7.3 节" or "—"
+inline constexpr int RequirementNotes = 6251;  // multi-line: advice and what the trial must do
+inline constexpr int RequirementsGroup = 6299; // the group 特殊要求
 
 // 原材料记录: the library's record chosen for each material (lists, in the order of
 // lab::MaterialRole: 水泥, 粉煤灰, 矿粉, 砂, 石, 外加剂), what is newer in the library, the

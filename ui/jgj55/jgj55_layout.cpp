@@ -25,6 +25,8 @@ constexpr int kChecks = Group(5);
 // Columns of the input groups: two label/field pairs a row.
 constexpr int kLabel1 = 120, kField1 = 1150, kLabel2 = 2300, kField2 = 3250;
 constexpr int kFieldW = 950;
+// Columns of 特殊要求: a label, then its field (wider for the long names of exposures).
+constexpr int kReqField = 1650, kReqFieldW = 1400, kReqWideW = 2330;
 // Columns of 计算参数: label, field, source mark.
 constexpr int kParamLabel = 120, kParamField = 1750, kParamMark = 2640;
 constexpr int kParamLabelW = 1600, kParamFieldW = 820, kParamMarkW = 3060;
@@ -135,6 +137,32 @@ constexpr ControlEntry kLayout[] = {
 
     // 校核
     {T::Lines, Checks, L"", kChecks, 120, 270, 5560, R(4) + H - 240},
+
+    // 特殊要求, beside 原材料记录: labels, then fields.
+    {T::Frame, RequirementsGroup, L"特殊要求", 0, 14100, 0, 4100, 7440},
+    {T::Check,  Pumped,         L"泵送",          RequirementsGroup, kLabel1, R(0), 1200, H},
+    {T::Label,  kNoId,          L"泵送高度 m",    RequirementsGroup, kLabel1, R(1) + 30, 1500, H},
+    {T::Text,   PumpHeight,     L"",              RequirementsGroup, kReqField, R(1), kReqFieldW, H},
+    {T::Label,  kNoId,          L"输送管径 mm",   RequirementsGroup, kLabel1, R(2) + 30, 1500, H},
+    {T::Text,   PipeBore,       L"",              RequirementsGroup, kReqField, R(2), kReqFieldW, H},
+    {T::Label,  kNoId,          L"抗渗等级",      RequirementsGroup, kLabel1, R(3) + 30, 1500, H},
+    {T::Choice, Impermeability, L"",              RequirementsGroup, kReqField, R(3) - 20, kReqFieldW, kListH},
+    {T::Label,  kNoId,          L"P12 以上 P",    RequirementsGroup, kLabel1, R(4) + 30, 1500, H},
+    {T::Text,   ImpermeabilityValue, L"",         RequirementsGroup, kReqField, R(4), kReqFieldW, H},
+    {T::Label,  kNoId,          L"抗冻等级",      RequirementsGroup, kLabel1, R(5) + 30, 1500, H},
+    {T::Choice, Frost,          L"",              RequirementsGroup, kReqField, R(5) - 20, kReqFieldW, kListH},
+    {T::Label,  kNoId,          L"F150 及以上 F", RequirementsGroup, kLabel1, R(6) + 30, 1500, H},
+    {T::Text,   FrostValue,     L"",              RequirementsGroup, kReqField, R(6), kReqFieldW, H},
+    {T::Check,  AirEntrained,   L"掺引气剂",      RequirementsGroup, kLabel1, R(7), 1500, H},
+    {T::Label,  kNoId,          L"含气量要求",    RequirementsGroup, kLabel1, R(8) + 30, 1500, H},
+    {T::Choice, AirExposure,    L"",              RequirementsGroup, kReqField, R(8) - 20, kReqWideW, kListH},
+    {T::Label,  kNoId,          L"目标含气量 %",  RequirementsGroup, kLabel1, R(9) + 30, 1500, H},
+    {T::Text,   AirContent,     L"",              RequirementsGroup, kReqField, R(9), kReqFieldW, H},
+    {T::Check,  MassConcrete,   L"大体积",        RequirementsGroup, kLabel1, R(10), 1500, H},
+    {T::Label,  kNoId,          L"氯离子环境",    RequirementsGroup, kLabel1, R(11) + 30, 1500, H},
+    {T::Choice, Chloride,       L"",              RequirementsGroup, kReqField, R(11) - 20, kReqWideW, kListH},
+    {T::Line,   HighStrength,   L"",              RequirementsGroup, kLabel1, R(12) + 30, 3860, H},
+    {T::Lines,  RequirementNotes, L"",            RequirementsGroup, kLabel1, R(13), 3860, 7440 - R(13) - 120},
 
     {T::Line, Status, L"", 0, 60, 7540, 10100, H},
 

@@ -6,7 +6,7 @@
 
 namespace mixora::ui {
 
-inline constexpr int kJgj55ClientWidthTwips = 14100;
+inline constexpr int kJgj55ClientWidthTwips = 18300;
 inline constexpr int kJgj55ClientHeightTwips = 7850;
 
 const FormLayout& Jgj55Form();

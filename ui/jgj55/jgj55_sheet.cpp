@@ -9,6 +9,7 @@
 #include "jgj55_content.h"
 #include "jgj55_ids.h"
 #include "jgj55_report.h"
+#include "requirement_rules.h"
 #include "shown_value.h"
 #include "trial_dialog.h"
 #include "utf.h"
@@ -90,6 +91,17 @@ constexpr std::pair<int, Quantity> kMarkedResults[] = {
     {ids::TargetStrength, Quantity::TargetStrength},
     {ids::Binder, Quantity::Binder},
 };
+
+// The numbers of 特殊要求, empty when not given, each under its key (requirements.h).
+constexpr std::pair<int, std::string_view> kRequirementFields[] = {
+    {ids::PumpHeight, "pump_height"},
+    {ids::PipeBore, "pipe_bore"},
+    {ids::ImpermeabilityValue, "impermeability_value"},
+    {ids::FrostValue, "frost_value"},
+    {ids::AirContent, "air_content"},
+};
+// The chloride list's first entry: the row proposed from the environment class.
+constexpr LPARAM kProposedChloride = -1;
 
 // The option sets, each in its order on screen.
 constexpr int kCoarseOptions[] = {ids::Gravel, ids::Crushed};
@@ -182,6 +194,48 @@ void Jgj55Sheet::FillLists() {
     AddChoices(Control(ids::SlagGrade), jgj55::SlagGrade{});
     AddChoices(Control(ids::Environment), jgj55::EnvironmentClass{});
     AddChoices(Control(ids::Structure), jgj55::StructureType{});
+    AddChoices(Control(ids::Impermeability), jgj55::ImpermeabilityGrade{});
+    AddChoices(Control(ids::Frost), jgj55::FrostGrade{});
+    AddChoices(Control(ids::AirExposure), jgj55::AirExposure{});
+    AddChoice(Control(ids::Chloride), L"按环境类别建议", kProposedChloride);
+    AddChoices(Control(ids::Chloride), jgj55::ChlorideEnvironment{});
+}
+
+void Jgj55Sheet::ShowRequirements(const Inputs& inputs) {
+    const jgj55::Requirements& req = inputs.requirements;
+    SetChecked(Control(ids::Pumped), req.pumped);
+    SetChecked(Control(ids::AirEntrained), req.air_entrained);
+    SetChecked(Control(ids::MassConcrete), req.mass);
+    SelectValue(Control(ids::Impermeability), static_cast<LPARAM>(req.impermeability));
+    SelectValue(Control(ids::Frost), static_cast<LPARAM>(req.frost));
+    SelectValue(Control(ids::AirExposure), static_cast<LPARAM>(req.air_exposure));
+    SelectValue(Control(ids::Chloride),
+                req.chloride ? static_cast<LPARAM>(*req.chloride) : kProposedChloride);
+    for (const auto& [id, key] : kRequirementFields) {
+        const jgj55::RequirementNumber& number = *jgj55::FindRequirementNumber(key);
+        const auto unread = inputs.unread.find(jgj55::UnreadKey(number));
+        const std::optional<double>& value = req.*number.member;
+        Write(id, unread != inputs.unread.end() ? unread->second
+                  : value                       ? jgj55::FormatGiven(*value, 0)
+                                                : "");
+    }
+}
+
+void Jgj55Sheet::ReadRequirements(Inputs& inputs) const {
+    jgj55::Requirements& req = inputs.requirements;
+    req.pumped = IsChecked(Control(ids::Pumped));
+    req.air_entrained = IsChecked(Control(ids::AirEntrained));
+    req.mass = IsChecked(Control(ids::MassConcrete));
+    req.impermeability = SelectedChoice<jgj55::ImpermeabilityGrade>(Control(ids::Impermeability));
+    req.frost = SelectedChoice<jgj55::FrostGrade>(Control(ids::Frost));
+    req.air_exposure = SelectedChoice<jgj55::AirExposure>(Control(ids::AirExposure));
+    const LPARAM chloride = SelectedValue(Control(ids::Chloride));
+    req.chloride = chloride == kProposedChloride
+                       ? std::nullopt
+                       : std::optional(static_cast<jgj55::ChlorideEnvironment>(chloride));
+    for (const auto& [id, key] : kRequirementFields)
+        jgj55::PutRequirementNumber(req, inputs.unread, *jgj55::FindRequirementNumber(key),
+                                    Narrow(Text(id)));
 }
 
 // The sizes the kind offers; `wanted` when it is one of them, else the nearest.
@@ -220,6 +274,7 @@ void Jgj55Sheet::ShowInputs(const Inputs& inputs) {
     check(ids::CoarseSand, inputs.sand == jgj55::SandFineness::Coarse);
     check(ids::VolumeMethod, inputs.method == jgj55::Method::Volume);
     check(ids::MassMethod, inputs.method == jgj55::Method::Mass);
+    ShowRequirements(inputs);
 
     for (const PlainField& field : kPlainFields)
         Write(field.id, jgj55::InputText(inputs, InputOf(field.key)));
@@ -233,6 +288,9 @@ void Jgj55Sheet::ShowInputs(const Inputs& inputs) {
 Inputs Jgj55Sheet::ReadInputs() const {
     Inputs inputs;
     inputs.strength_results = inputs_.strength_results; // kept from the file; not on the sheet
+    inputs.binder = inputs_.binder;                     // the same
+    if (const auto binder = inputs_.unread.find("binder"); binder != inputs_.unread.end())
+        inputs.unread.insert(*binder);
     inputs.grade = static_cast<int>(SelectedValue(Control(ids::Grade)));
     inputs.cement_kind = SelectedChoice<jgj55::CementKind>(Control(ids::CementKind));
     inputs.cement_grade = SelectedChoice<jgj55::CementGrade>(Control(ids::CementGrade));
@@ -249,6 +307,7 @@ Inputs Jgj55Sheet::ReadInputs() const {
     inputs.method =
         IsChecked(Control(ids::MassMethod)) ? jgj55::Method::Mass : jgj55::Method::Volume;
 
+    ReadRequirements(inputs);
     // Each field read as the file reads it: what does not read is kept as typed.
     for (const PlainField& field : kPlainFields)
         jgj55::PutInput(inputs, InputOf(field.key), Narrow(Text(field.id)));
@@ -295,6 +354,15 @@ void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& prob
         Write(id, result[quantity].value ? result[quantity].text : "");
     Write(ids::MassRatio, result.mass_ratio);
     Write(ids::Checks, ChecksText(result));
+    Write(ids::HighStrength, jgj55::IsHighStrength(inputs_.grade)
+                                 ? "高强（C60 及以上）：按第 7.3 节，表 7.3.2 取值应经试配确定"
+                                 : "高强：—（C60 及以上自动适用）");
+    std::string notes;
+    for (const std::string& advice : jgj55::RequirementAdvice(inputs_))
+        notes += (notes.empty() ? "" : "\r\n") + ("建议：" + advice);
+    for (const std::string& note : jgj55::RequirementTrialNotes(inputs_))
+        notes += (notes.empty() ? "" : "\r\n") + ("试配：" + note);
+    Write(ids::RequirementNotes, notes);
     Write(ids::Status, StatusText(result, problem));
     picks_.ShowCost(result);
 }
@@ -331,6 +399,7 @@ void Jgj55Sheet::OnControl(int id, UINT code, bool& changed) {
     }
     case CBN_SELCHANGE: break;
     case BN_CLICKED:
+        if (id == ids::Pumped || id == ids::AirEntrained || id == ids::MassConcrete) break;
         if (!ArrowPartner(id)) return;
         if (id == ids::Gravel || id == ids::Crushed)
             FillMaxSizes(id == ids::Gravel ? jgj55::CoarseKind::Gravel : jgj55::CoarseKind::Crushed,

@@ -53,6 +53,9 @@ class Jgj55Sheet final : public SheetView {
     void FillLists();
     void FillMaxSizes(jgj55::CoarseKind kind, jgj55::MaxSize wanted);
     void ShowInputs(const jgj55::Inputs& inputs);
+    // 特殊要求: shown, and read into `inputs` (a number that does not read kept as typed).
+    void ShowRequirements(const jgj55::Inputs& inputs);
+    void ReadRequirements(jgj55::Inputs& inputs) const;
     // The inputs as the controls hold them, a field that does not read kept as typed.
     jgj55::Inputs ReadInputs() const;
     void Recompute();

@@ -98,10 +98,12 @@ TEST_F(Jgj55SheetTest, TypingRecomputesAndAValueThatCannotBeComputedSaysWhy) {
     Set(j::Slump, L"160");
     EXPECT_EQ(Get(j::Sand), L"718");
 
-    Choose(j::Grade, L"C60"); // from C60 the water–binder ratio is found by trial
+    // F150 without an air-entraining agent: 表 7.2.2-1 gives no maximum W/B.
+    Choose(j::Frost, L"F150 及以上");
     EXPECT_TRUE(Mark(j::WaterBinder).starts_with(L"无法计算")) << Mark(j::WaterBinder);
     EXPECT_EQ(Get(j::Cement), L"");
     EXPECT_TRUE(Get(j::Status).starts_with(L"无法计算")) << Get(j::Status);
+    Choose(j::Frost, L"无");
     Set(j::WaterBinder, L"0.30");
     EXPECT_EQ(Mark(j::WaterBinder), L"给定");
     // Below 0.40 the water table does not hold: the water is found by trial and given.
