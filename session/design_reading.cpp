@@ -2,6 +2,7 @@
 
 #include "inputs_json.h"
 #include "jgj55_content.h"
+#include "requirements_json.h"
 #include "trial_json.h"
 
 #include <optional>
@@ -19,6 +20,11 @@ std::string DesignProblem(const Json& design) {
     return reading.inputs ? std::string{} : std::move(reading.problem);
 }
 
+std::string RequirementsProblem(const Json& requirements) {
+    jgj55::RequirementsReading reading = jgj55::RequirementsFromJson(requirements);
+    return reading.requirements ? std::string{} : std::move(reading.problem);
+}
+
 std::string TrialProblem(const Json& trial) {
     if (std::string problem = TrialTextProblem(trial); !problem.empty()) return problem;
     auto reading = trial::TrialEntriesFromJson(trial);
@@ -33,7 +39,8 @@ std::optional<document::DocumentError> Jgj55Problem(const document::DesignDocume
         std::string (*problem_of)(const Json&);
     };
     for (const auto& [key, problem_of] :
-         {Member{"design", DesignProblem}, Member{"trial", TrialProblem}}) {
+         {Member{"design", DesignProblem}, Member{"requirements", RequirementsProblem},
+          Member{"trial", TrialProblem}}) {
         const auto member = content.find(key);
         if (member == content.end()) continue;
         if (std::string problem = problem_of(*member); !problem.empty())

@@ -26,6 +26,12 @@ TEST(DesignReadingTest, AMemberItsKindCannotReadRefusesTheFileNamingTheMemberAnd
         R"({"format": "mixora-design", "version": 2, "kind": "jgj55-2011",
             "trial": {"strength": {"groups": 3}}})");
     EXPECT_NE(trial.find("trial"), std::string::npos) << trial;
+    // Opened without them, a save would drop the requirements the file holds.
+    const std::string required = refused(
+        R"({"format": "mixora-design", "version": 2, "kind": "jgj55-2011",
+            "requirements": {"pumped": "yes"}})");
+    EXPECT_NE(required.find("requirements"), std::string::npos) << required;
+    EXPECT_NE(required.find("pumped"), std::string::npos) << required;
     EXPECT_EQ(refused(R"({"format": "mixora-design", "version": 2, "kind": "gb-2030"})"),
               "由更新版本的 Mixora 保存（设计种类 gb-2030 本版本不能打开）");
 }
