@@ -14,10 +14,10 @@ SIZE ClientSize(HWND window) {
 
 } // namespace
 
-void ScrollArea::Capture(HWND window, int pinned_top) {
+void ScrollArea::Capture(HWND window, SIZE layout, int pinned_top) {
     window_ = window;
     children_.clear();
-    content_ = ClientSize(window);
+    content_ = layout;
     pinned_top_ = std::clamp(pinned_top, 0, static_cast<int>(content_.cy));
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT place{};
@@ -28,6 +28,22 @@ void ScrollArea::Capture(HWND window, int pinned_top) {
     }
 }
 
+// Which bars the layout needs is judged on the client area without them: judged on the area
+// left beside a bar shown, a bar once shown would never go.
+void ScrollArea::ShowNeededBars() const {
+    SIZE bare = ClientSize(window_);
+    const auto style = GetWindowLongPtrW(window_, GWL_STYLE);
+    const int across = GetSystemMetrics(SM_CXVSCROLL), down = GetSystemMetrics(SM_CYHSCROLL);
+    if (style & WS_VSCROLL) bare.cx += across;
+    if (style & WS_HSCROLL) bare.cy += down;
+    bool vertical = bare.cy < content_.cy, horizontal = bare.cx < content_.cx;
+    // Either bar takes room the other may then need.
+    horizontal = horizontal || (vertical && bare.cx - across < content_.cx);
+    vertical = vertical || (horizontal && bare.cy - down < content_.cy);
+    ShowScrollBar(window_, SB_VERT, vertical);
+    ShowScrollBar(window_, SB_HORZ, horizontal);
+}
+
 int ScrollArea::ViewHeight() const {
     return std::max(0, static_cast<int>(ClientSize(window_).cy - content_.cy) + pinned_top_);
 }
@@ -35,35 +51,29 @@ int ScrollArea::ViewHeight() const {
 void ScrollArea::Layout() {
     if (!window_ || placing_) return;
     placing_ = true;
-    // Showing or hiding a scroll bar changes the client area: settle in a few rounds.
-    SIZE client{};
-    for (int round = 0; round < 3; ++round) {
-        client = ClientSize(window_);
-        const int view = ViewHeight();
-        pos_.y = std::clamp(static_cast<int>(pos_.y), 0, std::max(0, pinned_top_ - view));
-        // (LONG and int differ in width on some targets: every comparison is in int.)
-        pos_.x = std::clamp(static_cast<int>(pos_.x), 0,
-                            std::max(0, static_cast<int>(content_.cx - client.cx)));
-        SCROLLINFO vertical{sizeof vertical,
-                            SIF_RANGE | SIF_PAGE | SIF_POS,
-                            0,
-                            pinned_top_ - 1,
-                            static_cast<UINT>(view),
-                            pos_.y,
-                            0};
-        SetScrollInfo(window_, SB_VERT, &vertical, TRUE);
-        SCROLLINFO horizontal{sizeof horizontal,
-                              SIF_RANGE | SIF_PAGE | SIF_POS,
-                              0,
-                              static_cast<int>(content_.cx) - 1,
-                              static_cast<UINT>(client.cx),
-                              pos_.x,
-                              0};
-        SetScrollInfo(window_, SB_HORZ, &horizontal, TRUE);
-        const SIZE now = ClientSize(window_);
-        if (now.cx == client.cx && now.cy == client.cy) break;
-    }
+    ShowNeededBars();
+    const SIZE client = ClientSize(window_);
     const int view = ViewHeight();
+    pos_.y = std::clamp(static_cast<int>(pos_.y), 0, std::max(0, pinned_top_ - view));
+    // (LONG and int differ in width on some targets: every comparison is in int.)
+    pos_.x = std::clamp(static_cast<int>(pos_.x), 0,
+                        std::max(0, static_cast<int>(content_.cx - client.cx)));
+    SCROLLINFO vertical{sizeof vertical,
+                        SIF_RANGE | SIF_PAGE | SIF_POS,
+                        0,
+                        pinned_top_ - 1,
+                        static_cast<UINT>(view),
+                        pos_.y,
+                        0};
+    SetScrollInfo(window_, SB_VERT, &vertical, TRUE);
+    SCROLLINFO horizontal{sizeof horizontal,
+                          SIF_RANGE | SIF_PAGE | SIF_POS,
+                          0,
+                          static_cast<int>(content_.cx) - 1,
+                          static_cast<UINT>(client.cx),
+                          pos_.x,
+                          0};
+    SetScrollInfo(window_, SB_HORZ, &horizontal, TRUE);
     // The strip rises with the bottom edge while the client is shorter than the layout, and its
     // right half follows the right edge while it is narrower.
     const int rise = std::min(0, static_cast<int>(client.cy - content_.cy));

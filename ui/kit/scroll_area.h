@@ -12,9 +12,10 @@ namespace mixora::ui {
 
 class ScrollArea {
   public:
-    // Takes the places of `window`'s own children as laid out, the client area being the whole
-    // layout; those from `pinned_top` (client pixels) down are the strip.
-    void Capture(HWND window, int pinned_top);
+    // Takes the places of `window`'s own children as laid out in a client area of `layout`
+    // pixels; those from `pinned_top` (client pixels) down are the strip. The layout's size is
+    // given, not read from the window: one made taller than the screen is cut to it when made.
+    void Capture(HWND window, SIZE layout, int pinned_top);
     // Places the children for the client size and sets the scroll bars.
     void Layout();
     // WM_VSCROLL, WM_HSCROLL, WM_MOUSEWHEEL: true when handled.
@@ -31,6 +32,7 @@ class ScrollArea {
         bool pinned;
         bool group; // holds controls of its own: cut short rather than hidden
     };
+    void ShowNeededBars() const;
     int ViewHeight() const;
     void ScrollTo(int x, int y);
 

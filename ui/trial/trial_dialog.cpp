@@ -142,8 +142,10 @@ void TrialDialog::FitWorkArea() {
     const RECT work = monitor.rcWork;
     RECT frame{};
     GetWindowRect(dialog(), &frame);
-    const int width = std::min(frame.right - frame.left, work.right - work.left);
     const int height = std::min(frame.bottom - frame.top, work.bottom - work.top);
+    // Cut short, it is wider by the vertical scroll bar, so that none scrolls sideways for it.
+    const int bar = height < frame.bottom - frame.top ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+    const int width = std::min(frame.right - frame.left + bar, work.right - work.left);
     const int x = std::clamp(static_cast<int>(frame.left), static_cast<int>(work.left),
                              static_cast<int>(work.right) - width);
     const int y = std::clamp(static_cast<int>(frame.top), static_cast<int>(work.top),
@@ -200,9 +202,9 @@ HWND TrialDialog::OnInit() {
     form_.FollowHighContrast(HighContrastOn());
     Recompute();
     opened_ = entries_;
-    RECT pinned{0, kTrialPinnedTop, 1, 1};
-    MapDialogRect(dialog(), &pinned);
-    scroll_.Capture(dialog(), pinned.top - 2);
+    RECT layout{0, kTrialPinnedTop, kTrialDialogWidth, kTrialDialogHeight};
+    MapDialogRect(dialog(), &layout);
+    scroll_.Capture(dialog(), {layout.right, layout.bottom}, layout.top - 2);
     FitWorkArea();
     return Control(ids::Litres);
 }
