@@ -136,8 +136,10 @@ std::vector<std::string> ApplyRecord(MaterialRole role, const store::MaterialRec
 nlohmann::json CitationOf(MaterialRole role, const store::MaterialRecord& record) {
     const store::MaterialFields& f = record.fields;
     nlohmann::json values = nlohmann::json::object();
-    for (const auto& [key, value] : f.properties)
-        std::visit([&values, &key](const auto& v) { values[key] = v; }, value);
+    for (const auto& property : f.properties) {
+        nlohmann::json& slot = values[property.first];
+        std::visit([&slot](const auto& v) { slot = v; }, property.second);
+    }
     nlohmann::json citation = {
         {"record", record.record}, {"version", record.version}, {"role", InfoOf(role).key},
         {"code", record.Code()},   {"maker", f.maker},          {"product", f.product},
