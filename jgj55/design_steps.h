@@ -27,8 +27,8 @@ void CheckRequirements(const Inputs& inputs, Result& result);     // step 12, ch
 const standards::gb50010_2010::EnvironmentRow* DurabilityRowFor(EnvironmentClass environment);
 std::string DurabilitySource();
 
-// A value proposed from the middle of 表 7.3.2's range: "表 7.3.2（范围 0.28～0.34，应经试配
-// 确定）", with the unit after the range (" kg/m³").
+// A value proposed from the middle of 表 7.3.2's range: the table, the range from `low` to
+// `high` as the standard writes them and "应经试配确定", with the unit after the range.
 std::string TrialRangeSource(const standards::Limit& low, const standards::Limit& high,
                              std::string_view unit);
 
