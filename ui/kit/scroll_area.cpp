@@ -114,6 +114,7 @@ void ScrollArea::FitWorkArea() {
     // The primary monitor's as the system keeps it: the same on Windows, and what Wine changes
     // when a work area is set.
     if (monitor.dwFlags & MONITORINFOF_PRIMARY) SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    if (work.right <= work.left || work.bottom <= work.top) return; // none known: as made
     // The whole layout's frame: the window as it is, or more where the system has already cut
     // it to the screen when it made it.
     RECT frame{};
