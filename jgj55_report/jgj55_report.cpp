@@ -158,8 +158,11 @@ Section TrialSection(const jgj55::Inputs& inputs, const jgj55::Result& result,
     const std::string litres = report::LitresText(info.trial_volume_litres);
     Section section{"试拌", {KeyValue("试拌体积", litres, "L")}};
     const trial::Jgj55Trial trial = trial::RunJgj55Trial(inputs, result, {});
-    if (missing || !trial.basis.value) {
+    if (missing) {
         section.rows.push_back(Note(Text(kNoResult) + "，无法计算试拌用量。"));
+    } else if (!trial.basis.value) { // the design is computed, but the trial cannot take it
+        section.rows.push_back(
+            Note("无法计算试拌用量：" + trial::Joined(trial.basis.missing) + "。", true));
     } else if (const auto batch =
                    trial::ComputeTrialBatch(*trial.basis.value, trial::BatchEntry{litres});
                !batch.value) {
