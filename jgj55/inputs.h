@@ -25,7 +25,7 @@ struct VolumeMethodInputs {
     double water_density = kDefaultWaterDensity;    // ρw
     // ρsf: no default (the standard gives none); the volume method with 硅灰 asks for it.
     std::optional<double> silica_fume_density;
-    double air_percent = kDefaultAirPercent;        // α, %
+    double air_percent = kDefaultAirPercent; // α, %
 
     friend bool operator==(const VolumeMethodInputs&, const VolumeMethodInputs&) = default;
 };

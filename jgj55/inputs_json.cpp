@@ -123,8 +123,7 @@ json InputsToJson(const Inputs& inputs) {
         else if (!input.given) {
             if (!(input.omitted_at_zero && NumberIn(inputs, input) == 0.0))
                 place[key] = NumberIn(inputs, input);
-        }
-        else if (const std::optional<double> given = GivenIn(inputs, input))
+        } else if (const std::optional<double> given = GivenIn(inputs, input))
             place[key] = *given;
     }
     if (!inputs.strength_results.empty()) out[std::string(kResultsKey)] = inputs.strength_results;

@@ -59,7 +59,8 @@ void DeriveMixSummary(Result& result) {
         result.mass_ratio.clear();
         return;
     }
-    SetComputed(result, Quantity::Density, cement + fly_ash + slag + silica_fume + water + sand + stone,
+    SetComputed(result, Quantity::Density,
+                cement + fly_ash + slag + silica_fume + water + sand + stone,
                 "各组分用量之和（不计外加剂）");
     SetComputed(result, Quantity::RatioSand, sand / binder, "ms0 / mb0");
     SetComputed(result, Quantity::RatioStone, stone / binder, "mg0 / mb0");

@@ -99,7 +99,8 @@ std::vector<StepInfo> DesignSteps() {
         {10,
          "粗、细骨料用量",
          "质量法：mc0 + mf0 + mk0 + ms0 + mg0 + mw0 = mcp；体积法：mc0/ρc + mf0/ρf + mk0/ρk + "
-         "ms0/ρs + mg0/ρg + mw0/ρw + 0.01α = 1；βs = ms0 / (ms0 + mg0)",
+         "ms0/ρs + mg0/ρg + mw0/ρw + 0.01α = 1（掺硅灰时另计 msf0，体积法 msf0/ρsf）；βs = ms0 / "
+         "(ms0 + mg0)",
          S(kMassMethodSource) + "、" + S(kSandRatioDefinitionSource) + "、" +
              S(kVolumeMethodSource),
          {Q::AggregateTotal, Q::Sand, Q::Stone}},

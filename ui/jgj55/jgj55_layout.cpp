@@ -73,7 +73,7 @@ constexpr ControlEntry kLayout[] = {
     {T::Option, FineSand,     L"细砂",         kMaterials, kLabel1, R(5), 750, H, nullptr, true},
     {T::Option, MediumSand,   L"中砂",         kMaterials, 900,     R(5), 750, H},
     {T::Option, CoarseSand,   L"粗砂",         kMaterials, 1680,    R(5), 750, H},
-    {T::Label,  Label(45),    L"硅灰掺量 %",   kMaterials, 2450,    R(5) + 30, 800, H},
+    {T::Label,  Label(45),    L"硅灰 %",       kMaterials, 2500,    R(5) + 30, 700, H},
     {T::Text,   SilicaFumeShare, L"",          kMaterials, kField2, R(5), kFieldW, H},
     {T::Label,  Label(13),    L"外加剂掺量 %", kMaterials, kLabel1, R(6) + 30, 1300, H},
     {T::Text,   Dosage,       L"",             kMaterials, kField1 + 200, R(6), kFieldW - 200, H},

@@ -85,10 +85,14 @@ const jgj55::NumberInput& InputOf(std::string_view key) {
 
 // The results shown without a mark, and the ones with one.
 constexpr std::pair<int, Quantity> kAmounts[] = {
-    {ids::Cement, Quantity::Cement},       {ids::FlyAsh, Quantity::FlyAsh},
-    {ids::Slag, Quantity::Slag},           {ids::WaterAmount, Quantity::Water},
-    {ids::Sand, Quantity::Sand},           {ids::Stone, Quantity::Stone},
-    {ids::Admixture, Quantity::Admixture}, {ids::Density, Quantity::Density},
+    {ids::Cement, Quantity::Cement},
+    {ids::FlyAsh, Quantity::FlyAsh},
+    {ids::Slag, Quantity::Slag},
+    {ids::WaterAmount, Quantity::Water},
+    {ids::Sand, Quantity::Sand},
+    {ids::Stone, Quantity::Stone},
+    {ids::Admixture, Quantity::Admixture},
+    {ids::Density, Quantity::Density},
     {ids::SilicaFume, Quantity::SilicaFume},
 };
 constexpr std::pair<int, Quantity> kMarkedResults[] = {
