@@ -44,9 +44,6 @@ TEST(SilicaFume, C60ByHandOnceFbAndItsDensityAreGiven) {
     for (const auto& [quantity, text] :
          std::vector<std::pair<Quantity, std::string>>{{Quantity::TargetStrength, "69.0"},
                                                        {Quantity::BinderStrength, "52.0"},
-                                                       {Quantity::WaterBinder, "0.31"},
-                                                       {Quantity::Binder, "520"},
-                                                       {Quantity::Water, "161"},
                                                        {Quantity::FlyAsh, "104"},
                                                        {Quantity::SilicaFume, "42"},
                                                        {Quantity::Cement, "374"},
