@@ -28,8 +28,7 @@ std::string TrialMixNote() {
            "0.01 kg）；水胶比保留 0.01，砂率保留 0.1%，外加剂掺量保留 0.01%。";
 }
 
-std::string StrengthMixNote() {
-    const standards::Constant& water_binder = jgj55_2011::kStrengthMixWaterBinderStep;
+std::string StrengthMixNote(const standards::Constant& water_binder) {
     const standards::Constant& sand_ratio = jgj55_2011::kStrengthMixSandRatioStepPercent;
     return "用水量与试拌配合比相同，水胶比分别减少和增加 " + Fixed(water_binder.value, 2) +
            "，砂率相应减少和增加 " + Fixed(sand_ratio.value, 0) + "%" +

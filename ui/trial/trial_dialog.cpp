@@ -55,6 +55,7 @@ class TrialDialog final : public ModalDialog {
     void OnClosing() override { form_.Release(); }
 
     void FillLists();
+    void ShowSpecialRows();
     void ShowEntries();
     void ReadEntries();
     void FitWorkArea();
@@ -83,9 +84,24 @@ void TrialDialog::FillLists() {
     HWND sizes = Control(ids::Specimen);
     for (const trial::SpecimenSize size : SpecimenSizesShown())
         AddChoice(sizes, Widen(trial::SizeRow(size).name), static_cast<LPARAM>(size));
+    for (const trial::SeepageResultName& row : trial::kSeepageResults)
+        AddChoice(Control(ids::SeepageResult), Widen(row.name), static_cast<LPARAM>(row.result));
     for (const TrialTextField& field : TrialTextFields())
         SendMessageW(Control(field.id), EM_SETLIMITTEXT, kTrialFieldLimit, 0);
     SendMessageW(Control(ids::Reason), EM_SETLIMITTEXT, kTrialReasonLimit, 0);
+}
+
+// 特殊要求试验 shows the rows the design's requirements ask for; the design does not change while
+// the dialog is open. What was entered of a row not shown is kept as it is.
+void TrialDialog::ShowSpecialRows() {
+    const trial::SpecialDemands none;
+    const trial::SpecialDemands& demands =
+        design_.basis.value ? design_.basis.value->demands : none;
+    for (const SpecialRow& row : SpecialRows())
+        if (!row.asked(demands))
+            for (const ControlEntry& entry : form_.Entries())
+                if (entry.id >= row.first && entry.id <= ids::RowEnd(row.first))
+                    ShowWindow(Control(entry.id), SW_HIDE);
 }
 
 void TrialDialog::ShowEntries() {
@@ -94,6 +110,7 @@ void TrialDialog::ShowEntries() {
     for (const AdjustmentOption& option : AdjustmentOptions())
         SetChecked(Control(option.id), option.kind == entries_.adjustment.kind);
     SelectValue(Control(ids::Specimen), static_cast<LPARAM>(entries_.strength.specimen));
+    SelectValue(Control(ids::SeepageResult), static_cast<LPARAM>(entries_.special.seepage));
     form_.Write(ids::Reason, Widen(entries_.cast ? entries_.cast->accepted.reason : ""));
 }
 
@@ -104,6 +121,8 @@ void TrialDialog::ReadEntries() {
         if (IsChecked(Control(option.id))) entries_.adjustment.kind = option.kind;
     entries_.strength.specimen = static_cast<trial::SpecimenSize>(
         SelectedValue(Control(ids::Specimen), static_cast<LPARAM>(entries_.strength.specimen)));
+    entries_.special.seepage = static_cast<trial::SeepageResult>(SelectedValue(
+        Control(ids::SeepageResult), static_cast<LPARAM>(entries_.special.seepage)));
 }
 
 // Each adjustment kind's own fields are open only while it is chosen.
@@ -198,6 +217,7 @@ HWND TrialDialog::OnInit() {
         return nullptr;
     }
     FillLists();
+    ShowSpecialRows();
     ShowEntries();
     form_.FollowHighContrast(HighContrastOn());
     Recompute();

@@ -26,6 +26,14 @@ struct AdjustmentOption {
 };
 std::span<const AdjustmentOption> AdjustmentOptions();
 
+// The rows of 特殊要求试验 (trial_ids.h: each the first of its block) and whether the design's
+// demands ask for each.
+struct SpecialRow {
+    int first;
+    bool (*asked)(const trial::SpecialDemands& demands);
+};
+std::span<const SpecialRow> SpecialRows();
+
 // The sizes in the order the list shows them: 100 mm, 150 mm, 200 mm.
 std::span<const trial::SpecimenSize> SpecimenSizesShown();
 
