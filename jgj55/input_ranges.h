@@ -84,8 +84,8 @@ inline constexpr InputRange kMixerRange{0,           End::Open, 20,
 inline constexpr InputRange kWaitRange{0, End::Open, 600, End::Closed, "min", "等待不超过 10 h"};
 inline constexpr InputRange kSeepagePressureRange{
     0, End::Open, 10, End::Closed, "MPa", "抗渗仪试验压力的物理范围"};
-inline constexpr InputRange kTemperatureRiseRange{
-    0, End::Closed, 100, End::Closed, "℃", "绝热温升的物理范围"};
+inline constexpr InputRange kTemperatureRiseRange{0,           End::Closed, 100,
+                                                  End::Closed, "℃",         "绝热温升的物理范围"};
 inline constexpr InputRange kChlorideRange{0,         End::Closed, 100,
                                            End::Open, "%",         "以水泥质量的百分数计"};
 

@@ -39,8 +39,7 @@ StageText MethodOf(std::size_t stage, const DesignBasis& basis) {
     }
     case 3: return {StrengthGroupNote(), gbt50081::kName, {}};
     case 4: return {RatioChoiceNote(), jgj55_2011::kName, jgj55_2011::kRatioChoiceSource};
-    case 5:
-        return {DensityNote(), jgj55_2011::kName, jgj55_2011::kDensityTolerancePercent.source};
+    case 5: return {DensityNote(), jgj55_2011::kName, jgj55_2011::kDensityTolerancePercent.source};
     }
     return {ProductionNote(), {}, {}};
 }
@@ -324,11 +323,11 @@ std::optional<Section> SpecialSection(const DesignBasis& basis, const TrialRecor
     for (const SpecialCheck& check : checks.checks) {
         std::string verdict(StateName(check.state));
         if (!check.reason.empty()) verdict += "（" + check.reason + "）";
-        section.rows.push_back({RowKind::TableRow,
-                                {check.item, check.value.empty() ? "—" : check.value,
-                                 check.limit.empty() ? "—" : check.limit, check.source, verdict},
-                                check.state == RecordState::Fails ||
-                                    check.state == RecordState::Stale});
+        section.rows.push_back(
+            {RowKind::TableRow,
+             {check.item, check.value.empty() ? "—" : check.value,
+              check.limit.empty() ? "—" : check.limit, check.source, verdict},
+             check.state == RecordState::Fails || check.state == RecordState::Stale});
     }
     for (Row& row : RepeatRows(checks, entries))
         section.rows.push_back(std::move(row));

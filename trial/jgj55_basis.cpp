@@ -83,10 +83,9 @@ SpecialDemands DemandsOf(const jgj55::Inputs& inputs) {
             if (candidate.environment == row &&
                 standards::kStructureTypes[i].value == inputs.structure) {
                 demands.chloride = candidate.max_percent[i];
-                demands.chloride_source =
-                    Jgj55Clause(jgj55_2011::kChlorideLimits.source) + "（" +
-                    std::string(jgj55::NameOf(row)) + "，" +
-                    std::string(jgj55::NameOf(inputs.structure)) + "）";
+                demands.chloride_source = Jgj55Clause(jgj55_2011::kChlorideLimits.source) + "（" +
+                                          std::string(jgj55::NameOf(row)) + "，" +
+                                          std::string(jgj55::NameOf(inputs.structure)) + "）";
             }
     return demands;
 }

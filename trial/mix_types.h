@@ -57,16 +57,16 @@ struct AirRange {
 // What the design's special requirements ask the trial to record and test, with the design's
 // values the records are checked against; all false or empty for a design that asks none.
 struct SpecialDemands {
-    bool pumped = false;                         // the slump after a waiting time (7.4.3)
-    bool impermeable = false;                    // the impermeability test (7.1.3) …
-    std::string impermeability_grade;            // … of this grade, "P8"
-    std::optional<double> impermeability_value;  // P: 8 for P8; none when not given
-    bool high_strength = false;                  // the repeat batches (7.3.4)
-    bool mass = false;                           // the adiabatic temperature rise (7.5.4)
-    bool air = false;                            // the air content measured …
-    std::vector<AirRange> air_ranges;            // … and the ranges it must lie in
-    std::optional<standards::Limit> chloride;    // the largest chloride of 表 3.0.6 …
-    std::string chloride_source;                 // … its row as cited
+    bool pumped = false;                        // the slump after a waiting time (7.4.3)
+    bool impermeable = false;                   // the impermeability test (7.1.3) …
+    std::string impermeability_grade;           // … of this grade, "P8"
+    std::optional<double> impermeability_value; // P: 8 for P8; none when not given
+    bool high_strength = false;                 // the repeat batches (7.3.4)
+    bool mass = false;                          // the adiabatic temperature rise (7.5.4)
+    bool air = false;                           // the air content measured …
+    std::vector<AirRange> air_ranges;           // … and the ranges it must lie in
+    std::optional<standards::Limit> chloride;   // the largest chloride of 表 3.0.6 …
+    std::string chloride_source;                // … its row as cited
 };
 
 // What the design computed: the mix per m³, its ratios, the largest aggregate size and the

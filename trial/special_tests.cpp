@@ -29,9 +29,9 @@ SpecialCheck Measured(SpecialKind kind, std::string item, const std::string& tex
         return check;
     }
     check.value = Plain(*read.value) + " " + unit;
-    check.state = !high                              ? RecordState::Recorded
+    check.state = !high                                 ? RecordState::Recorded
                   : Within(*read.value, nullptr, *high) ? RecordState::Complies
-                                                       : RecordState::Fails;
+                                                        : RecordState::Fails;
     return check;
 }
 
@@ -127,9 +127,9 @@ RepeatValue ReadRepeat(const GroupEntry& entry, std::size_t index, double factor
     std::array<double, 3> strengths{};
     std::vector<std::string> problems;
     for (std::size_t k = 0; k < 3; ++k) {
-        const Reading r = ReadInRange(entry.strengths[k],
-                                      name + "试件 " + std::to_string(k + 1) + " 抗压强度",
-                                      jgj55::kStrengthRange);
+        const Reading r =
+            ReadInRange(entry.strengths[k], name + "试件 " + std::to_string(k + 1) + " 抗压强度",
+                        jgj55::kStrengthRange);
         if (r.value)
             strengths[k] = *r.value;
         else
@@ -189,8 +189,7 @@ SpecialCheck Repeats(const DesignBasis& basis, const TrialRecord& record,
         if (Exceeds(basis.target_strength, *value.converted))
             low.push_back(name + " " + Fixed(*value.converted, 1) + " MPa");
     }
-    if (!check.value.empty())
-        check.value = std::to_string(valid) + " 盘：" + check.value + " MPa";
+    if (!check.value.empty()) check.value = std::to_string(valid) + " 盘：" + check.value + " MPa";
     if (!stale.empty()) {
         check.state = RecordState::Stale;
         check.reason = Joined(stale);

@@ -64,8 +64,7 @@ Computed<StrengthMixes> WithMadeGroups(Computed<StrengthMixes> mixes, const Cast
 
 bool Entered(const GroupEntry& group) {
     return !group.strengths[0].empty() || !group.strengths[1].empty() ||
-           !group.strengths[2].empty() || !group.made_on.empty() ||
-           !group.specimen_numbers.empty();
+           !group.strengths[2].empty() || !group.made_on.empty() || !group.specimen_numbers.empty();
 }
 
 // The entries of the groups of a kind of specimens: the strength groups or the repeat batches.

@@ -55,7 +55,7 @@ class TrialDialog final : public ModalDialog {
     void OnClosing() override { form_.Release(); }
 
     void FillLists();
-    void ShowSpecialRows();
+    int ShowSpecialRows();
     void ShowEntries();
     void ReadEntries();
     void FitWorkArea();
@@ -91,17 +91,50 @@ void TrialDialog::FillLists() {
     SendMessageW(Control(ids::Reason), EM_SETLIMITTEXT, kTrialReasonLimit, 0);
 }
 
-// 特殊要求试验 shows the rows the design's requirements ask for; the design does not change while
-// the dialog is open. What was entered of a row not shown is kept as it is.
-void TrialDialog::ShowSpecialRows() {
+// 特殊要求试验 shows the rows the design's requirements ask for (the design does not change while
+// the dialog is open; what was entered of a row not shown is kept as it is). The rows below one
+// hidden move up into its place, and the group, the last rows and the dialog take its height
+// less: the dialog units given back.
+int TrialDialog::ShowSpecialRows() {
     const trial::SpecialDemands none;
     const trial::SpecialDemands& demands =
         design_.basis.value ? design_.basis.value->demands : none;
-    for (const SpecialRow& row : SpecialRows())
-        if (!row.asked(demands))
-            for (const ControlEntry& entry : form_.Entries())
-                if (entry.id >= row.first && entry.id <= ids::RowEnd(row.first))
+    const auto pixels = [this](int units) {
+        RECT r{0, 0, 0, units};
+        MapDialogRect(dialog(), &r);
+        return static_cast<int>(r.bottom);
+    };
+    const auto move_up = [](HWND control, int by, int shorter) {
+        RECT place{};
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+        SetWindowPos(control, nullptr, place.left, place.top - by, place.right - place.left,
+                     place.bottom - place.top - shorter, SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    int hidden = 0;
+    for (const SpecialRow& row : SpecialRows()) {
+        const bool asked = row.asked(demands);
+        for (const ControlEntry& entry : form_.Entries())
+            if (entry.id >= row.first && entry.id <= ids::RowEnd(row.first)) {
+                if (!asked)
                     ShowWindow(Control(entry.id), SW_HIDE);
+                else if (hidden > 0)
+                    move_up(Control(entry.id), pixels(hidden), 0);
+            }
+        if (!asked) hidden += row.height;
+    }
+    if (hidden == 0) return 0;
+    move_up(Control(ids::SpecialGroup), 0, pixels(hidden));
+    // The last rows: some of them (the label 理由) have no identifier to be found by.
+    for (std::size_t i = 0; i < form_.Entries().size(); ++i)
+        if (form_.Entries()[i].parent == 0 && form_.Entries()[i].top >= kTrialPinnedTop)
+            move_up(form_.Controls()[i], pixels(hidden), 0);
+    RECT frame{};
+    GetWindowRect(dialog(), &frame);
+    SetWindowPos(dialog(), nullptr, frame.left, frame.top + pixels(hidden) / 2,
+                 frame.right - frame.left, frame.bottom - frame.top - pixels(hidden),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return hidden;
 }
 
 void TrialDialog::ShowEntries() {
@@ -121,8 +154,8 @@ void TrialDialog::ReadEntries() {
         if (IsChecked(Control(option.id))) entries_.adjustment.kind = option.kind;
     entries_.strength.specimen = static_cast<trial::SpecimenSize>(
         SelectedValue(Control(ids::Specimen), static_cast<LPARAM>(entries_.strength.specimen)));
-    entries_.special.seepage = static_cast<trial::SeepageResult>(SelectedValue(
-        Control(ids::SeepageResult), static_cast<LPARAM>(entries_.special.seepage)));
+    entries_.special.seepage = static_cast<trial::SeepageResult>(
+        SelectedValue(Control(ids::SeepageResult), static_cast<LPARAM>(entries_.special.seepage)));
 }
 
 // Each adjustment kind's own fields are open only while it is chosen.
@@ -217,12 +250,12 @@ HWND TrialDialog::OnInit() {
         return nullptr;
     }
     FillLists();
-    ShowSpecialRows();
+    const int hidden = ShowSpecialRows();
     ShowEntries();
     form_.FollowHighContrast(HighContrastOn());
     Recompute();
     opened_ = entries_;
-    RECT layout{0, kTrialPinnedTop, kTrialDialogWidth, kTrialDialogHeight};
+    RECT layout{0, kTrialPinnedTop - hidden, kTrialDialogWidth, kTrialDialogHeight - hidden};
     MapDialogRect(dialog(), &layout);
     scroll_.Capture(dialog(), {layout.right, layout.bottom}, layout.top - 2);
     FitWorkArea();

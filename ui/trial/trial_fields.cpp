@@ -99,12 +99,12 @@ constexpr AdjustmentOption kOptions[] = {
 };
 
 constexpr SpecialRow kSpecialRows[] = {
-    {ChlorideRow, [](const trial::SpecialDemands& d) { return d.chloride.has_value(); }},
-    {AirRow, [](const trial::SpecialDemands& d) { return d.air; }},
-    {SlumpRow, [](const trial::SpecialDemands& d) { return d.pumped; }},
-    {SeepageRow, [](const trial::SpecialDemands& d) { return d.impermeable; }},
-    {TemperatureRow, [](const trial::SpecialDemands& d) { return d.mass; }},
-    {RepeatRow, [](const trial::SpecialDemands& d) { return d.high_strength; }},
+    {ChlorideRow, 14, [](const trial::SpecialDemands& d) { return d.chloride.has_value(); }},
+    {AirRow, 14, [](const trial::SpecialDemands& d) { return d.air; }},
+    {SlumpRow, 14, [](const trial::SpecialDemands& d) { return d.pumped; }},
+    {SeepageRow, 14, [](const trial::SpecialDemands& d) { return d.impermeable; }},
+    {TemperatureRow, 14, [](const trial::SpecialDemands& d) { return d.mass; }},
+    {RepeatRow, 66, [](const trial::SpecialDemands& d) { return d.high_strength; }},
 };
 
 constexpr trial::SpecimenSize kSizes[] = {

@@ -37,12 +37,11 @@ std::string BasisText(const trial::Computed<trial::DesignBasis>& basis) {
     if (!basis.value) return "设计尚不能计算，试配各阶段缺少依据：" + Joined(basis.missing);
     const trial::DesignBasis& b = *basis.value;
     const Mix& m = b.mix;
-    return "依据设计：水泥 " + Fixed(m.cement, 0) + "、粉煤灰 " + Fixed(m.fly_ash, 0) +
-           "、矿粉 " + Fixed(m.slag, 0) + "、水 " + Fixed(m.water, 0) + "、砂 " +
-           Fixed(m.sand, 0) + "、石 " + Fixed(m.stone, 0) + "、外加剂 " + Fixed(m.admixture, 2) +
-           " kg/m³；水胶比 " + Fixed(b.ratios.water_binder, 2) + "，砂率 " +
-           Fixed(b.ratios.sand_ratio_percent, 1) + "%，粗骨料最大公称粒径 " +
-           trial::Plain(b.max_aggregate_mm) +
+    return "依据设计：水泥 " + Fixed(m.cement, 0) + "、粉煤灰 " + Fixed(m.fly_ash, 0) + "、矿粉 " +
+           Fixed(m.slag, 0) + "、水 " + Fixed(m.water, 0) + "、砂 " + Fixed(m.sand, 0) + "、石 " +
+           Fixed(m.stone, 0) + "、外加剂 " + Fixed(m.admixture, 2) + " kg/m³；水胶比 " +
+           Fixed(b.ratios.water_binder, 2) + "，砂率 " + Fixed(b.ratios.sand_ratio_percent, 1) +
+           "%，粗骨料最大公称粒径 " + trial::Plain(b.max_aggregate_mm) +
            " mm，配制强度 fcu,0 = " + Fixed(b.target_strength, 1) + " MPa";
 }
 
@@ -221,8 +220,8 @@ std::string HistoryText(const trial::TrialEntries& entries) {
             const trial::GroupEntry& group =
                 (repeat ? past.special.repeats : past.strength.groups)[std::size_t(made.index)];
             text += repeat ? "  重复试验 W/B " : "  W/B ";
-            text += Fixed(made.mix.ratios.water_binder, 2) + "：" + group.strengths[0] +
-                    " / " + group.strengths[1] + " / " + group.strengths[2] + " MPa";
+            text += Fixed(made.mix.ratios.water_binder, 2) + "：" + group.strengths[0] + " / " +
+                    group.strengths[1] + " / " + group.strengths[2] + " MPa";
             if (!made.made_on.empty()) text += "，成型 " + made.made_on;
             if (!made.specimen_numbers.empty()) text += "，试件 " + made.specimen_numbers;
             text += "\n";
