@@ -27,13 +27,18 @@ StageState StrengthState(const TrialRecord& record) {
     return state;
 }
 
-// The trial mix as it would be recorded now: per m³ and for the trial volume.
+// A mix of the trial (the trial mix, the chosen one) as it would be recorded now: per m³ and for
+// the trial volume; none while either is not known.
+template <class M>
+std::optional<RecordedMix> RecordedNow(const Computed<M>& mix, const Computed<TrialBatch>& batch) {
+    if (!mix.value || !batch.value) return std::nullopt;
+    const double litres = batch.value->litres;
+    return RecordedMix{mix.value->ratios, mix.value->per_cubic_metre, litres,
+                       BatchOf(mix.value->per_cubic_metre, litres)};
+}
+
 std::optional<RecordedMix> TrialMixNow(const TrialRecord& record) {
-    if (!record.trial_mix.value || !record.batch.value) return std::nullopt;
-    const TrialMix& mix = *record.trial_mix.value;
-    const double litres = record.batch.value->litres;
-    return RecordedMix{mix.ratios, mix.per_cubic_metre, litres,
-                       BatchOf(mix.per_cubic_metre, litres)};
+    return RecordedNow(record.trial_mix, record.batch);
 }
 
 // The trial mix the specimens were made from, as the later stages take it.
@@ -160,11 +165,7 @@ bool RecordGroup(TrialEntries& entries, const DesignBasis& basis, const Aggregat
 }
 
 std::optional<RecordedMix> ChosenMixNow(const TrialRecord& record) {
-    if (!record.choice.value || !record.batch.value) return std::nullopt;
-    const RatioChoice& choice = *record.choice.value;
-    const double litres = record.batch.value->litres;
-    return RecordedMix{choice.ratios, choice.per_cubic_metre, litres,
-                       BatchOf(choice.per_cubic_metre, litres)};
+    return RecordedNow(record.choice, record.batch);
 }
 
 bool RecordRepeat(TrialEntries& entries, const DesignBasis& basis, const AggregateMethod& method,
