@@ -200,7 +200,6 @@ TEST_F(TrialDialogTest, ItFitsTheScreenAndTabFollowsTheReadingOrder) {
             t::StoneMoisture,
             t::MeasuredAt,
             t::MixerCapacity,
-            t::Chloride, // every design measures it; the other records are not asked
             t::Reason,
             IDOK,
             IDCANCEL,

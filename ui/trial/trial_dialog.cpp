@@ -112,6 +112,7 @@ int TrialDialog::ShowSpecialRows() {
                      place.bottom - place.top - shorter, SWP_NOZORDER | SWP_NOACTIVATE);
     };
     int hidden = 0;
+    bool shown = false;
     for (const SpecialRow& row : SpecialRows()) {
         const bool asked = row.asked(demands);
         for (const ControlEntry& entry : form_.Entries())
@@ -122,9 +123,17 @@ int TrialDialog::ShowSpecialRows() {
                     move_up(Control(entry.id), pixels(hidden), 0);
             }
         if (!asked) hidden += row.height;
+        shown = shown || asked;
     }
     if (hidden == 0) return 0;
-    move_up(Control(ids::SpecialGroup), 0, pixels(hidden));
+    HWND group = Control(ids::SpecialGroup);
+    if (shown) {
+        move_up(group, 0, pixels(hidden));
+    } else { // the group with the gap above it, drawn as nothing
+        const ControlEntry& entry = *form_.Entry(ids::SpecialGroup);
+        hidden = kTrialPinnedTop - entry.top;
+        SetWindowPos(group, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    }
     // The last rows: some of them (the label 理由) have no identifier to be found by.
     for (std::size_t i = 0; i < form_.Entries().size(); ++i)
         if (form_.Entries()[i].parent == 0 && form_.Entries()[i].top >= kTrialPinnedTop)
