@@ -28,7 +28,7 @@ SpecialCheck Measured(SpecialKind kind, std::string item, const std::string& tex
         check.reason = read.problem;
         return check;
     }
-    check.value = Plain(*read.value) + " " + unit;
+    check.value = TypedText(text) + " " + unit;
     check.state = !high                                 ? RecordState::Recorded
                   : Within(*read.value, nullptr, *high) ? RecordState::Complies
                                                         : RecordState::Fails;
@@ -54,10 +54,11 @@ SpecialCheck SlumpAfterWait(const TrialAttempt& entries) {
         check.reason = Joined(problems);
         return check;
     }
-    check.value = "等待 " + Plain(*wait.value) + " min 后 " + Plain(*after.value) + " mm";
+    check.value = "等待 " + TypedText(entry.wait_minutes) + " min 后 " +
+                  TypedText(entry.slump_after_wait_mm) + " mm";
     const Reading initial = ReadNumber(entries.adjustment.slump_mm, "实测坍落度");
     if (initial.value && jgj55::kSlumpRange.Holds(*initial.value))
-        check.value += "（出机 " + Plain(*initial.value) + " mm，损失 " +
+        check.value += "（出机 " + TypedText(entries.adjustment.slump_mm) + " mm，损失 " +
                        Plain(Round(*initial.value - *after.value, 1)) + " mm）";
     check.state = RecordState::Recorded;
     check.reason = "试配时应考虑坍落度经时损失";
@@ -90,7 +91,8 @@ SpecialCheck Seepage(const SpecialDemands& demands, const SpecialEntry& entry) {
         check.reason = "抗渗试验结果未选择";
         return check;
     }
-    check.value = Plain(*pressure.value) + " MPa，" + std::string(NamesOf(entry.seepage).name);
+    check.value =
+        TypedText(entry.seepage_pressure_mpa) + " MPa，" + std::string(NamesOf(entry.seepage).name);
     if (entry.seepage == SeepageResult::Leaked) {
         check.state = RecordState::Fails;
         check.reason = "试件透水";
