@@ -138,11 +138,16 @@ int TrialDialog::ShowSpecialRows() {
     for (std::size_t i = 0; i < form_.Entries().size(); ++i)
         if (form_.Entries()[i].parent == 0 && form_.Entries()[i].top >= kTrialPinnedTop)
             move_up(form_.Controls()[i], pixels(hidden), 0);
-    RECT frame{};
+    // The height the layout now takes: the window the system made may already be cut to the
+    // screen, so it is taken from the layout, not from the window (FitWorkArea cuts it again).
+    RECT frame{}, layout{0, 0, kTrialDialogWidth, kTrialDialogHeight - hidden};
     GetWindowRect(dialog(), &frame);
-    SetWindowPos(dialog(), nullptr, frame.left, frame.top + pixels(hidden) / 2,
-                 frame.right - frame.left, frame.bottom - frame.top - pixels(hidden),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    MapDialogRect(dialog(), &layout);
+    AdjustWindowRectEx(&layout, static_cast<DWORD>(GetWindowLongPtrW(dialog(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(dialog(), GWL_EXSTYLE)));
+    const int height = layout.bottom - layout.top;
+    SetWindowPos(dialog(), nullptr, frame.left, (frame.top + frame.bottom - height) / 2,
+                 frame.right - frame.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
     return hidden;
 }
 
