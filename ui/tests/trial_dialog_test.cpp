@@ -200,6 +200,7 @@ TEST_F(TrialDialogTest, ItFitsTheScreenAndTabFollowsTheReadingOrder) {
             t::StoneMoisture,
             t::MeasuredAt,
             t::MixerCapacity,
+            t::Chloride, // every design measures it; nothing else is asked of this one
             t::Reason,
             IDOK,
             IDCANCEL,
