@@ -90,6 +90,17 @@ inline constexpr InputRange kMoistureRange{0,         End::Closed, 100,
                                            End::Open, "%",         "含水率以骨料质量的百分数计"};
 inline constexpr InputRange kMixerRange{0,           End::Open, 20,
                                         End::Closed, "m³",      "搅拌机每盘方量的物理范围"};
+// The records of the trial for a design's special requirements: the waiting time before the
+// slump is measured again (min), the pressure an impermeability test reached (MPa), the
+// adiabatic temperature rise (℃) and the water-soluble chloride (% of the cement mass); the air
+// content measured is read by kAirRange.
+inline constexpr InputRange kWaitRange{0, End::Open, 600, End::Closed, "min", "等待不超过 10 h"};
+inline constexpr InputRange kSeepagePressureRange{
+    0, End::Open, 10, End::Closed, "MPa", "抗渗仪试验压力的物理范围"};
+inline constexpr InputRange kTemperatureRiseRange{0,           End::Closed, 100,
+                                                  End::Closed, "℃",         "绝热温升的物理范围"};
+inline constexpr InputRange kChlorideRange{0,         End::Closed, 100,
+                                           End::Open, "%",         "以水泥质量的百分数计"};
 
 // The rule a value must keep, as a message says it: "须在 0～300 mm 之间", "须大于 0 且不大于
 // 200 MPa", "须不小于 0 且小于 100 %".

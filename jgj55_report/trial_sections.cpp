@@ -1,6 +1,7 @@
 #include "trial_sections.h"
 
 #include "plausibility.h"
+#include "special_tests.h"
 #include "trial_notes.h"
 #include "trial_number.h"
 #include "trial_rows.h"
@@ -21,21 +22,27 @@ using page::Row;
 using page::RowKind;
 using page::Section;
 
-// Each stage's method in words and the clause it rests on (none where the method cites none).
+// Each stage's method in words and the clause it rests on (none where the method cites none);
+// the strength mixes' W/B step follows the design's grade.
 struct StageText {
-    std::string (*note)();
+    std::string note;
     std::string_view standard;
     std::string_view clause;
 };
-constexpr std::array<StageText, 7> kStageTexts = {{
-    {TrialBatchNote, jgj55_2011::kName, jgj55_2011::kTrialBatchMinimum.source},
-    {TrialMixNote, jgj55_2011::kName, jgj55_2011::kTrialMixSource},
-    {StrengthMixNote, jgj55_2011::kName, jgj55_2011::kStrengthMixWaterBinderStep.source},
-    {StrengthGroupNote, gbt50081::kName, {}},
-    {RatioChoiceNote, jgj55_2011::kName, jgj55_2011::kRatioChoiceSource},
-    {DensityNote, jgj55_2011::kName, jgj55_2011::kDensityTolerancePercent.source},
-    {ProductionNote, {}, {}},
-}};
+StageText MethodOf(std::size_t stage, const DesignBasis& basis) {
+    switch (stage) {
+    case 0: return {TrialBatchNote(), jgj55_2011::kName, jgj55_2011::kTrialBatchMinimum.source};
+    case 1: return {TrialMixNote(), jgj55_2011::kName, jgj55_2011::kTrialMixSource};
+    case 2: {
+        const standards::Constant& step = StrengthMixWaterBinderStep(basis.grade);
+        return {StrengthMixNote(step), jgj55_2011::kName, step.source};
+    }
+    case 3: return {StrengthGroupNote(), gbt50081::kName, {}};
+    case 4: return {RatioChoiceNote(), jgj55_2011::kName, jgj55_2011::kRatioChoiceSource};
+    case 5: return {DensityNote(), jgj55_2011::kName, jgj55_2011::kDensityTolerancePercent.source};
+    }
+    return {ProductionNote(), {}, {}};
+}
 
 std::string RuleName(GroupRule rule) {
     switch (rule) {
@@ -289,6 +296,44 @@ Section Overview(const DesignBasis& basis, const TrialRecord& record, const Tria
     return section;
 }
 
+// The repeat batches of a high-strength design as entered, each with its value.
+std::vector<Row> RepeatRows(const SpecialChecks& checks, const TrialEntries& entries) {
+    std::vector<Row> rows{{RowKind::TableHeader,
+                           {"盘次", "试件强度（MPa，给定）", "成型日期", "试件编号", "代表值"}}};
+    for (std::size_t i = 0; i < entries.special.repeats.size(); ++i) {
+        if (checks.repeats[i].empty()) continue;
+        const GroupEntry& batch = entries.special.repeats[i];
+        rows.push_back({RowKind::TableRow,
+                        {"第 " + std::to_string(i + 1) + " 盘",
+                         Typed(batch.strengths[0]) + " / " + Typed(batch.strengths[1]) + " / " +
+                             Typed(batch.strengths[2]),
+                         Typed(batch.made_on), Typed(batch.specimen_numbers), checks.repeats[i]}});
+    }
+    return rows.size() > 1 ? rows : std::vector<Row>{};
+}
+
+// What the design's special requirements asked of the trial, each record with its check; none
+// when the design asks nothing.
+std::optional<Section> SpecialSection(const DesignBasis& basis, const TrialRecord& record,
+                                      const TrialEntries& entries) {
+    const SpecialChecks checks = CheckSpecialRecords(basis, record, entries);
+    if (checks.checks.empty()) return std::nullopt;
+    Section section{"特殊要求试验（" + Jgj55Clause(jgj55_2011::kSpecialChapterSource) + "）",
+                    {{RowKind::TableHeader, {"项目", "试配记录（给定）", "要求", "依据", "结论"}}}};
+    for (const SpecialCheck& check : checks.checks) {
+        std::string verdict(StateName(check.state));
+        if (!check.reason.empty()) verdict += "（" + check.reason + "）";
+        section.rows.push_back(
+            {RowKind::TableRow,
+             {check.item, check.value.empty() ? "—" : check.value,
+              check.limit.empty() ? "—" : check.limit, check.source, verdict},
+             check.state == RecordState::Fails || check.state == RecordState::Stale});
+    }
+    for (Row& row : RepeatRows(checks, entries))
+        section.rows.push_back(std::move(row));
+    return section;
+}
+
 // The overview of the stages, then one section per stage.
 std::vector<Section> StageSections(const DesignBasis& basis, const TrialRecord& record,
                                    const TrialEntries& entries) {
@@ -296,10 +341,10 @@ std::vector<Section> StageSections(const DesignBasis& basis, const TrialRecord& 
     std::vector<Section> sections{Overview(basis, record, entries, stages)};
     for (std::size_t i = 0; i < stages.size(); ++i) {
         const StageState& stage = stages[i];
-        Section section{
-            StageTitle(i, stage.name),
-            {KeyValue("状态", StatusOf(stage)), Note("方法：" + kStageTexts[i].note())}};
-        if (const StageText& text = kStageTexts[i]; !text.standard.empty())
+        const StageText text = MethodOf(i, basis);
+        Section section{StageTitle(i, stage.name),
+                        {KeyValue("状态", StatusOf(stage)), Note("方法：" + text.note)}};
+        if (!text.standard.empty())
             section.rows.push_back(Note("依据：" + standards::Cited(text.standard, text.clause)));
         if (stage.filled) {
             std::vector<Row> values = ValueRows(i, basis, record, entries);
@@ -311,6 +356,8 @@ std::vector<Section> StageSections(const DesignBasis& basis, const TrialRecord& 
         if (i == 4 && stage.filled) section.chart = record.choice.value->plot;
         sections.push_back(std::move(section));
     }
+    if (std::optional<Section> special = SpecialSection(basis, record, entries))
+        sections.push_back(std::move(*special));
     return sections;
 }
 

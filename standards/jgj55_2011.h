@@ -337,6 +337,8 @@ inline constexpr Constant kDensityTolerancePercent = {2, "第 6.2 节"};
 
 // ---- 7 有特殊要求的混凝土 -----------------------------------------------------------------
 
+inline constexpr std::string_view kSpecialChapterSource = "第 7 章";
+
 // A limit of a clause: its value as the standard writes it and where it stands.
 struct ClauseLimit {
     Limit limit;

@@ -19,8 +19,9 @@ struct CastKindName {
     std::string_view key;  // "strength"
     std::string_view name; // "强度试件"
 };
-inline constexpr std::array<CastKindName, 1> kCastKinds = {{
+inline constexpr std::array<CastKindName, 2> kCastKinds = {{
     {"strength", "强度试件"},
+    {"repeat", "重复试验试件"}, // the chosen mix of a high-strength design, batches 0 … 2
 }};
 
 // One batch of specimens as made.

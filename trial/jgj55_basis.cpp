@@ -3,7 +3,10 @@
 #include "aggregates.h"
 #include "choices.h"
 #include "design.h"
+#include "requirement_rules.h"
+#include "requirements.h"
 #include "trial_number.h"
+#include "trial_sources.h"
 
 #include <string>
 #include <utility>
@@ -26,6 +29,65 @@ double ValueOf(const jgj55::Result& result, Quantity quantity, std::vector<std::
     if (!parameter.reason.empty()) reason += "：" + parameter.reason;
     missing.push_back(std::move(reason));
     return 0;
+}
+
+// P of the grade: 8 for P8, the value given above P12 (none when not given).
+std::optional<double> ImpermeabilityValue(const jgj55::Requirements& req) {
+    using standards::ImpermeabilityGrade;
+    if (req.impermeability == ImpermeabilityGrade::AboveP12) return req.impermeability_value;
+    const std::string name(jgj55::NameOf(req.impermeability));
+    const Reading read = ReadNumber(name.substr(1), name); // "P8" → 8
+    return read.value;
+}
+
+// The air ranges of the design's checks: 7.1.4 for an air-entrained impermeable mix, 表 3.0.7's
+// row up to 3.0.7's largest for an exposure.
+std::vector<AirRange> AirRangesOf(const jgj55::Inputs& inputs) {
+    const jgj55::Requirements& req = inputs.requirements;
+    std::vector<AirRange> ranges;
+    if (req.impermeability != standards::ImpermeabilityGrade::None && req.air_entrained) {
+        const auto& range = jgj55_2011::kImpermeableAirContent;
+        ranges.push_back({range.low, range.high, Jgj55Clause(range.source) + "（抗渗）"});
+    }
+    if (req.air_exposure != standards::AirExposure::None) {
+        const jgj55::AirContentRow& row = jgj55::AirContentRowFor(inputs.max_size);
+        const bool salt = req.air_exposure == standards::AirExposure::SaltFrost;
+        ranges.push_back({salt ? row.salt_frost : row.moist, jgj55_2011::kMaxAirContent,
+                          Jgj55Clause(jgj55_2011::kMinimumAirContent.source) + "（" +
+                              std::string(jgj55::NameOf(req.air_exposure)) + "，" +
+                              std::string(row.max_size_mm.text) + " mm 一行；上限 " +
+                              std::string(jgj55_2011::kMaxAirContentSource) + "）"});
+    }
+    return ranges;
+}
+
+// What the requirements ask the trial to record, with the design's limits for it.
+SpecialDemands DemandsOf(const jgj55::Inputs& inputs) {
+    const jgj55::Requirements& req = inputs.requirements;
+    SpecialDemands demands;
+    demands.pumped = req.pumped;
+    if (req.impermeability != standards::ImpermeabilityGrade::None) {
+        demands.impermeable = true;
+        demands.impermeability_value = ImpermeabilityValue(req);
+        demands.impermeability_grade =
+            jgj55::ImpermeabilityName(req).substr(std::string_view("抗渗 ").size());
+    }
+    demands.high_strength = jgj55::IsHighStrength(inputs.grade);
+    demands.mass = req.mass;
+    demands.air = req.air_entrained || req.air_exposure != standards::AirExposure::None;
+    demands.air_ranges = AirRangesOf(inputs);
+    const standards::ChlorideEnvironment row =
+        req.chloride.value_or(jgj55::ProposedChloride(inputs.environment));
+    for (const auto& candidate : jgj55_2011::kChlorideLimits.rows)
+        for (std::size_t i = 0; i < standards::kStructureTypes.size(); ++i)
+            if (candidate.environment == row &&
+                standards::kStructureTypes[i].value == inputs.structure) {
+                demands.chloride = candidate.max_percent[i];
+                demands.chloride_source = Jgj55Clause(jgj55_2011::kChlorideLimits.source) + "（" +
+                                          std::string(jgj55::NameOf(row)) + "，" +
+                                          std::string(jgj55::NameOf(inputs.structure)) + "）";
+            }
+    return demands;
 }
 
 } // namespace
@@ -66,6 +128,7 @@ Computed<DesignBasis> DesignBasisOf(const jgj55::Inputs& inputs, const jgj55::Re
         {"cement_kind", "水泥品种", name(inputs.cement_kind) + " " + name(inputs.cement_grade)},
         {"method", "计算方法", name(inputs.method)},
     };
+    basis.demands = DemandsOf(inputs);
     if (!missing.empty()) return Computed<DesignBasis>::Lacking(std::move(missing));
     return Computed<DesignBasis>::Of(basis);
 }

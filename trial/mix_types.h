@@ -2,8 +2,10 @@
 // The small vocabulary of a concrete mix the trial works with, and what the design hands it:
 // the computed mix, its ratios and the design's way of proportioning the aggregates.
 #include "computed.h"
+#include "table.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,28 @@ struct StampItem {
     friend bool operator==(const StampItem&, const StampItem&) = default;
 };
 
+// A range of the air content the design asks of the fresh concrete, with its source as cited.
+struct AirRange {
+    standards::Limit low;
+    standards::Limit high;
+    std::string source; // "JGJ 55-2011 第 7.1.4 条（抗渗）"
+};
+
+// What the design's special requirements ask the trial to record and test, with the design's
+// values the records are checked against; all false or empty for a design that asks none.
+struct SpecialDemands {
+    bool pumped = false;                        // the slump after a waiting time (7.4.3)
+    bool impermeable = false;                   // the impermeability test (7.1.3) …
+    std::string impermeability_grade;           // … of this grade, "P8"
+    std::optional<double> impermeability_value; // P: 8 for P8; none when not given
+    bool high_strength = false;                 // the repeat batches (7.3.4)
+    bool mass = false;                          // the adiabatic temperature rise (7.5.4)
+    bool air = false;                           // the air content measured …
+    std::vector<AirRange> air_ranges;           // … and the ranges it must lie in
+    std::optional<standards::Limit> chloride;   // the largest chloride of 表 3.0.6 …
+    std::string chloride_source;                // … its row as cited
+};
+
 // What the design computed: the mix per m³, its ratios, the largest aggregate size and the
 // target strength fcu,0; and the inputs it was computed from, as shown, so that what is cast
 // from it can keep them.
@@ -56,6 +80,7 @@ struct DesignBasis {
     double slump_mm = 0;        // the design's slump
     int grade = 0;              // the design's grade (from C60 the mixes stand W/B 0.02 apart)
     std::vector<StampItem> inputs;
+    SpecialDemands demands;
 };
 
 struct BinderParts {

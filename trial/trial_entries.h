@@ -94,6 +94,43 @@ struct ProductionEntry {
     friend bool operator==(const ProductionEntry&, const ProductionEntry&) = default;
 };
 
+// The outcome of the impermeability test at the pressure reached.
+enum class SeepageResult {
+    NotTested,
+    Held,   // 未透水
+    Leaked, // 透水
+};
+struct SeepageResultName {
+    SeepageResult result;
+    std::string_view key;  // "held"
+    std::string_view name; // "未透水"
+};
+inline constexpr std::array<SeepageResultName, 3> kSeepageResults = {{
+    {SeepageResult::NotTested, "", "未试验"},
+    {SeepageResult::Held, "held", "未透水"},
+    {SeepageResult::Leaked, "leaked", "透水"},
+}};
+
+constexpr const SeepageResultName& NamesOf(SeepageResult result) {
+    for (const SeepageResultName& row : kSeepageResults)
+        if (row.result == result) return row;
+    return kSeepageResults.front();
+}
+
+// What the design's special requirements ask the trial to record (JGJ 55-2011 chapter 7 and the
+// chloride of 表 3.0.6), each kept whether or not the design asks for it now.
+struct SpecialEntry {
+    std::string wait_minutes;                         // 泵送: the waiting time given …
+    std::string slump_after_wait_mm;                  // … and the slump measured after it
+    std::string seepage_pressure_mpa;                 // 抗渗: the pressure the test reached …
+    SeepageResult seepage = SeepageResult::NotTested; // … and what it showed
+    std::array<GroupEntry, 3> repeats; // 高强: the chosen mix repeated, one group a batch
+    std::string temperature_rise;      // 大体积: the adiabatic temperature rise, ℃
+    std::string air_percent;           // the air content measured, %
+    std::string chloride_percent;      // water-soluble chloride, % of the cement mass
+    friend bool operator==(const SpecialEntry&, const SpecialEntry&) = default;
+};
+
 // One trial: what was entered and what was made.
 struct TrialAttempt {
     BatchEntry batch;
@@ -101,6 +138,7 @@ struct TrialAttempt {
     StrengthEntry strength;
     DensityEntry density;
     ProductionEntry production;
+    SpecialEntry special;
     std::optional<CastRecord> cast; // none until specimens are made
     friend bool operator==(const TrialAttempt&, const TrialAttempt&) = default;
 };

@@ -182,6 +182,28 @@ void ReadAdjustment(Reader& r, const json& object, AdjustmentEntry& a) {
     r.Text(object, "slump_mm", a.slump_mm, path);
 }
 
+// Three groups of cubes at key of object.
+void ReadGroups(Reader& r, const json& object, std::string_view key,
+                std::array<GroupEntry, 3>& into, const std::string& path) {
+    const json* groups = r.Array(object, key, into.size(), path);
+    if (!groups) return;
+    for (std::size_t i = 0; i < into.size(); ++i) {
+        const std::string at = Join(path, key) + "[" + std::to_string(i) + "]";
+        const json& group = (*groups)[i];
+        if (!group.is_object()) {
+            r.Fail(at, "应为对象");
+            return;
+        }
+        if (const json* cubes = r.Array(group, "strengths", 3, at))
+            for (std::size_t k = 0; k < 3; ++k)
+                r.Text((*cubes)[k], into[i].strengths[k],
+                       at + ".strengths[" + std::to_string(k) + "]");
+        r.Text(group, "density", into[i].density, at);
+        r.Text(group, "made_on", into[i].made_on, at);
+        r.Text(group, "specimen_numbers", into[i].specimen_numbers, at);
+    }
+}
+
 void ReadStrength(Reader& r, const json& object, StrengthEntry& s) {
     const std::string path = "strength";
     std::string name;
@@ -196,23 +218,7 @@ void ReadStrength(Reader& r, const json& object, StrengthEntry& s) {
         }
     if (!known) r.Fail(path + ".specimen", "“" + name + "”不是可选的试件尺寸");
     r.Text(object, "age_days", s.age_days, path);
-    const json* groups = r.Array(object, "groups", s.groups.size(), path);
-    if (!groups) return;
-    for (std::size_t i = 0; i < s.groups.size(); ++i) {
-        const std::string at = path + ".groups[" + std::to_string(i) + "]";
-        const json& group = (*groups)[i];
-        if (!group.is_object()) {
-            r.Fail(at, "应为对象");
-            return;
-        }
-        if (const json* cubes = r.Array(group, "strengths", 3, at))
-            for (std::size_t k = 0; k < 3; ++k)
-                r.Text((*cubes)[k], s.groups[i].strengths[k],
-                       at + ".strengths[" + std::to_string(k) + "]");
-        r.Text(group, "density", s.groups[i].density, at);
-        r.Text(group, "made_on", s.groups[i].made_on, at);
-        r.Text(group, "specimen_numbers", s.groups[i].specimen_numbers, at);
-    }
+    ReadGroups(r, object, "groups", s.groups, path);
 }
 
 std::string At(const std::string& path, std::size_t i) {
@@ -286,10 +292,45 @@ void ReadCast(Reader& r, const json& object, CastRecord& cast, const std::string
     }
 }
 
+json GroupsToJson(const std::array<GroupEntry, 3>& groups) {
+    json array = json::array();
+    for (const GroupEntry& group : groups)
+        array.push_back(GroupToJson(group));
+    return array;
+}
+
+json SpecialToJson(const SpecialEntry& s) {
+    return json{{"wait_minutes", s.wait_minutes},
+                {"slump_after_wait_mm", s.slump_after_wait_mm},
+                {"seepage_pressure_mpa", s.seepage_pressure_mpa},
+                {"seepage", NamesOf(s.seepage).key},
+                {"repeats", GroupsToJson(s.repeats)},
+                {"temperature_rise", s.temperature_rise},
+                {"air_percent", s.air_percent},
+                {"chloride_percent", s.chloride_percent}};
+}
+
+void ReadSpecial(Reader& r, const json& object, SpecialEntry& s, const std::string& path) {
+    r.Text(object, "wait_minutes", s.wait_minutes, path);
+    r.Text(object, "slump_after_wait_mm", s.slump_after_wait_mm, path);
+    r.Text(object, "seepage_pressure_mpa", s.seepage_pressure_mpa, path);
+    std::string seepage(NamesOf(s.seepage).key);
+    r.Text(object, "seepage", seepage, path);
+    bool known = false;
+    for (const SeepageResultName& row : kSeepageResults)
+        if (row.key == seepage) {
+            s.seepage = row.result;
+            known = true;
+        }
+    if (!known) r.Fail(Join(path, "seepage"), "“" + seepage + "”不是可选的抗渗试验结果");
+    ReadGroups(r, object, "repeats", s.repeats, path);
+    r.Text(object, "temperature_rise", s.temperature_rise, path);
+    r.Text(object, "air_percent", s.air_percent, path);
+    r.Text(object, "chloride_percent", s.chloride_percent, path);
+}
+
 json AttemptToJson(const TrialAttempt& e) {
-    json strength_groups = json::array();
-    for (const GroupEntry& group : e.strength.groups)
-        strength_groups.push_back(GroupToJson(group));
+    const json strength_groups = GroupsToJson(e.strength.groups);
     const AdjustmentEntry& a = e.adjustment;
     const ProductionEntry& p = e.production;
     std::string_view specimen = kSpecimenSizes.front().name;
@@ -312,6 +353,7 @@ json AttemptToJson(const TrialAttempt& e) {
           {"stone_moisture_percent", p.stone_moisture_percent},
           {"measured_at", p.measured_at},
           {"mixer_capacity_m3", p.mixer_capacity_m3}}},
+        {"special", SpecialToJson(e.special)},
     };
     if (e.cast) object["cast"] = CastToJson(*e.cast);
     return object;
@@ -334,6 +376,8 @@ void ReadAttempt(Reader& r, const json& object, TrialAttempt& e, const std::stri
         r.Text(*production, "measured_at", p.measured_at, at("production"));
         r.Text(*production, "mixer_capacity_m3", p.mixer_capacity_m3, at("production"));
     }
+    if (const json* special = r.Object(object, "special", path))
+        ReadSpecial(r, *special, e.special, at("special"));
     if (const json* cast = r.Object(object, "cast", path)) {
         e.cast.emplace();
         ReadCast(r, *cast, *e.cast, at("cast"));

@@ -1,13 +1,16 @@
 #pragma once
 // How each stage computes and rounds, in the words the report prints under it, built from the
 // same constants the stages use.
+#include "table.h"
+
 #include <string>
 
 namespace mixora::trial {
 
 std::string TrialBatchNote();
 std::string TrialMixNote();
-std::string StrengthMixNote();
+// The mixes `step` apart in W/B (strength_mixes.h: StrengthMixWaterBinderStep), with its clause.
+std::string StrengthMixNote(const standards::Constant& step);
 std::string StrengthGroupNote();
 std::string RatioChoiceNote();
 std::string DensityNote();

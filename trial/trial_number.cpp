@@ -22,6 +22,12 @@ std::string Plain(double x) {
     return std::string(buffer.data(), written.ptr);
 }
 
+std::string TypedText(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
 bool Exceeds(double a, double b) {
     return a - b > kNoise * std::fmax(1.0, std::fmax(std::fabs(a), std::fabs(b)));
 }

@@ -20,6 +20,9 @@ inline constexpr auto& Fixed = calc::FormatFixed;
 // The shortest text that reads back as x, for values as entered: 40 → "40", 22.25 → "22.25".
 std::string Plain(double x);
 
+// A value as the user typed it ("1.0", not "1"), without the blanks around it.
+std::string TypedText(std::string_view text);
+
 // a exceeds b by more than the tolerance Round uses: equal up to binary noise is not more.
 bool Exceeds(double a, double b);
 

@@ -27,13 +27,18 @@ StageState StrengthState(const TrialRecord& record) {
     return state;
 }
 
-// The trial mix as it would be recorded now: per m³ and for the trial volume.
+// A mix of the trial (the trial mix, the chosen one) as it would be recorded now: per m³ and for
+// the trial volume; none while either is not known.
+template <class M>
+std::optional<RecordedMix> RecordedNow(const Computed<M>& mix, const Computed<TrialBatch>& batch) {
+    if (!mix.value || !batch.value) return std::nullopt;
+    const double litres = batch.value->litres;
+    return RecordedMix{mix.value->ratios, mix.value->per_cubic_metre, litres,
+                       BatchOf(mix.value->per_cubic_metre, litres)};
+}
+
 std::optional<RecordedMix> TrialMixNow(const TrialRecord& record) {
-    if (!record.trial_mix.value || !record.batch.value) return std::nullopt;
-    const TrialMix& mix = *record.trial_mix.value;
-    const double litres = record.batch.value->litres;
-    return RecordedMix{mix.ratios, mix.per_cubic_metre, litres,
-                       BatchOf(mix.per_cubic_metre, litres)};
+    return RecordedNow(record.trial_mix, record.batch);
 }
 
 // The trial mix the specimens were made from, as the later stages take it.
@@ -60,6 +65,24 @@ Computed<StrengthMixes> WithMadeGroups(Computed<StrengthMixes> mixes, const Cast
     }
     if (!mixes.value && !all) return mixes;
     return Computed<StrengthMixes>::Of(kept);
+}
+
+bool Entered(const GroupEntry& group) {
+    return !group.strengths[0].empty() || !group.strengths[1].empty() ||
+           !group.strengths[2].empty() || !group.made_on.empty() || !group.specimen_numbers.empty();
+}
+
+// The entries of the groups of a kind of specimens: the strength groups or the repeat batches.
+const std::array<GroupEntry, 3>* GroupsOf(const TrialAttempt& entries, std::string_view kind) {
+    if (kind == kCastKinds[0].key) return &entries.strength.groups;
+    if (kind == kCastKinds[1].key) return &entries.special.repeats;
+    return nullptr;
+}
+
+// Keeps the design and the trial mix the specimens rest on, with the first of them.
+void StartRecord(TrialEntries& entries, const DesignBasis& basis, const RecordedMix& trial_mix,
+                 const std::string& note) {
+    if (!entries.cast) entries.cast = CastRecord{StampOf(basis), trial_mix, note, {}, {}};
 }
 
 // The production mix is filled with its mix per m³; what its mix per batch lacks is still said.
@@ -132,12 +155,31 @@ bool RecordGroup(TrialEntries& entries, const DesignBasis& basis, const Aggregat
     const std::optional<RecordedMix> trial_mix = TrialMixNow(now);
     const StrengthMix& mix = now.strength_mixes.value->mixes[static_cast<std::size_t>(index)];
     if (!trial_mix || !mix.batch.value) return false;
-    if (!entries.cast) entries.cast = CastRecord{StampOf(basis), *trial_mix, note, {}, {}};
+    StartRecord(entries, basis, *trial_mix, note);
     const GroupEntry& group = entries.strength.groups[static_cast<std::size_t>(index)];
     entries.cast->batches.push_back(
         CastBatch{std::string(kind), index,
                   RecordedMix{mix.ratios, mix.per_cubic_metre, trial_mix->litres, *mix.batch.value},
                   group.made_on, group.specimen_numbers, entries.strength.age_days});
+    return true;
+}
+
+std::optional<RecordedMix> ChosenMixNow(const TrialRecord& record) {
+    return RecordedNow(record.choice, record.batch);
+}
+
+bool RecordRepeat(TrialEntries& entries, const DesignBasis& basis, const AggregateMethod& method,
+                  int index, const std::string& note) {
+    const std::string_view kind = kCastKinds[1].key;
+    if (index < 0 || index > 2 || (entries.cast && entries.cast->Find(kind, index))) return false;
+    const TrialRecord now = RunTrial(basis, method, entries);
+    const std::optional<RecordedMix> trial_mix = TrialMixNow(now);
+    const std::optional<RecordedMix> chosen = ChosenMixNow(now);
+    if (!now.match.matches() || !trial_mix || !chosen) return false;
+    StartRecord(entries, basis, *trial_mix, note);
+    const GroupEntry& batch = entries.special.repeats[static_cast<std::size_t>(index)];
+    entries.cast->batches.push_back(CastBatch{std::string(kind), index, *chosen, batch.made_on,
+                                              batch.specimen_numbers, entries.strength.age_days});
     return true;
 }
 
@@ -147,21 +189,22 @@ int RecordEnteredGroups(TrialEntries& entries, const DesignBasis& basis,
     // never does.
     if (entries.cast)
         for (CastBatch& made : entries.cast->batches)
-            if (made.kind == kCastKinds[0].key && made.index >= 0 && made.index < 3) {
-                const GroupEntry& group =
-                    entries.strength.groups[static_cast<std::size_t>(made.index)];
+            if (const auto* groups = GroupsOf(entries, made.kind);
+                groups && made.index >= 0 && made.index < 3) {
+                const GroupEntry& group = (*groups)[static_cast<std::size_t>(made.index)];
                 made.made_on = group.made_on;
                 made.specimen_numbers = group.specimen_numbers;
                 made.age_days = entries.strength.age_days;
             }
     int recorded = 0;
-    for (int i = 0; i < 3; ++i) {
-        const GroupEntry& group = entries.strength.groups[static_cast<std::size_t>(i)];
-        const bool entered = !group.strengths[0].empty() || !group.strengths[1].empty() ||
-                             !group.strengths[2].empty() || !group.made_on.empty() ||
-                             !group.specimen_numbers.empty();
-        if (entered && RecordGroup(entries, basis, method, i, note)) ++recorded;
-    }
+    for (int i = 0; i < 3; ++i)
+        if (Entered(entries.strength.groups[static_cast<std::size_t>(i)]) &&
+            RecordGroup(entries, basis, method, i, note))
+            ++recorded;
+    for (int i = 0; i < 3; ++i)
+        if (Entered(entries.special.repeats[static_cast<std::size_t>(i)]) &&
+            RecordRepeat(entries, basis, method, i, note))
+            ++recorded;
     return recorded;
 }
 

@@ -59,10 +59,20 @@ std::array<StageState, kStageCount> Stages(const TrialRecord& record);
 bool RecordGroup(TrialEntries& entries, const DesignBasis& basis, const AggregateMethod& method,
                  int index, const std::string& note = {});
 // Every group with a cube strength, its date made or its numbers entered and no record yet (a
-// lab records the cubes as it makes them, or at the latest when it tests them); how many were
-// recorded. The date, numbers and age of the groups recorded follow the entries.
+// lab records the cubes as it makes them, or at the latest when it tests them), the strength
+// groups first, then the repeat batches; how many were recorded. The date, numbers and age of
+// the groups recorded follow the entries.
 int RecordEnteredGroups(TrialEntries& entries, const DesignBasis& basis,
                         const AggregateMethod& method, const std::string& note = {});
+// The 设计配合比 as a repeat batch of a high-strength design is made from it: the chosen mix for
+// the trial volume; none while either is not known.
+std::optional<RecordedMix> ChosenMixNow(const TrialRecord& record);
+// Repeat batch `index` of the chosen mix as the trial now computes it, with the design and the
+// trial mix it rests on; false, and nothing recorded, when there is no chosen mix, the batch is
+// recorded already or the trial no longer matches the design.
+bool RecordRepeat(TrialEntries& entries, const DesignBasis& basis, const AggregateMethod& method,
+                  int index, const std::string& note = {});
+
 // The current trial goes to the history, read-only; a new one starts with nothing entered.
 void StartNewTrial(TrialEntries& entries);
 // Keeps the user's reason that the results made still hold for the design as it reads now.

@@ -4,6 +4,7 @@
 // starts, and closes with its remarks and signatures.
 #include "jgj55_report.h"
 #include "trial_report_fixture.h"
+#include "trial_sections.h"
 
 namespace mixora::trial {
 namespace {
@@ -32,9 +33,10 @@ TEST(TrialReportTest, AWholeC30TrialShowsEachStageWithTheValuesItsStageComputed)
     const ReportPage plain = jgj55_report::BuildJgj55Report(inputs, result, TrialEntries{}, {});
     const ReportPage page = WithTrial(inputs, WholeTrial());
 
-    // The design's sections come first as they were; the trial's stages take the place of the
-    // design's own trial batch; the conclusion, remarks and signatures still close it.
-    ASSERT_EQ(page.sections.size(), plain.sections.size() + 7);
+    // The design's sections come first as they were; the trial's stages and 特殊要求试验 (the
+    // chloride every design measures) take the place of the design's own trial batch; the
+    // conclusion, remarks and signatures still close it.
+    ASSERT_EQ(page.sections.size(), plain.sections.size() + 8);
     std::size_t batch = 0;
     while (batch < plain.sections.size() && plain.sections[batch].title != "试拌")
         ++batch;
@@ -190,6 +192,39 @@ TEST(TrialReportTest, TheConclusionIsTheTrialsMixAndTheBatchIsShownOnce) {
     // 644 / 380, 1196 / 380, 180 / 380.
     EXPECT_EQ(CellOf(*conclusion, "质量比（胶凝材料 : 砂 : 石 : 水）"), "1 : 1.69 : 3.15 : 0.47");
     EXPECT_TRUE(Has(TextOf(*conclusion), "适用条件：强度等级 C30，坍落度 180 ± 30 mm"));
+}
+
+} // namespace
+} // namespace mixora::trial
+
+namespace mixora::trial {
+namespace {
+
+TEST(TrialReportTest, AHighStrengthTrialCitesItsStepAndChecksWhatItsRequirementsAsk) {
+    DesignBasis basis = C30();
+    basis.grade = 60;
+    basis.demands.high_strength = true;
+    basis.demands.impermeable = true;
+    basis.demands.impermeability_grade = "P8";
+    basis.demands.impermeability_value = 8;
+    TrialEntries e = WholeTrial();
+    e.special.seepage_pressure_mpa = "0.9";
+    e.special.seepage = SeepageResult::Held;
+    const Jgj55Trial trial{Computed<DesignBasis>::Of(basis), RunTrial(basis, MassMethod2400(), e)};
+    const std::vector<page::Section> sections = jgj55_report::TrialSections(trial, e);
+    page::ReportPage page{"", sections};
+
+    const std::string mixes = TextOf(*SectionTitled(page, "试配 3　强度试验配合比"));
+    EXPECT_TRUE(Has(mixes, "水胶比分别减少和增加 0.02（JGJ 55-2011 第 7.3.3 条），砂率相应减少和"
+                           "增加 1%（JGJ 55-2011 第 6.1 节）"))
+        << mixes;
+    EXPECT_TRUE(Has(mixes, "|依据：JGJ 55-2011 第 7.3.3 条")) << mixes;
+
+    const page::Section* special = SectionTitled(page, "特殊要求试验（JGJ 55-2011 第 7 章）");
+    ASSERT_TRUE(special);
+    EXPECT_EQ(CellOf(*special, "抗渗试验", 1), "0.9 MPa，未透水");
+    EXPECT_EQ(CellOf(*special, "抗渗试验", 4), "不符合（试验压力未达到 Pt）");
+    EXPECT_EQ(CellOf(*special, "高强 重复试验", 4), "未完成（须不少于 3 盘，已有 0 盘有效）");
 }
 
 } // namespace

@@ -26,6 +26,29 @@ TEST(Jgj55Basis, TheWorkedExampleHandsOverItsShownMixAndReproducesItsAggregates)
     EXPECT_DOUBLE_EQ(again.value->stone, 1123);
 }
 
+TEST(Jgj55Basis, TheRequirementsTellTheTrialWhatToRecordWithTheDesignsLimits) {
+    jgj55::Inputs inputs = jgj55::WorkedExample();
+    EXPECT_EQ(DesignBasisOf(inputs, jgj55::ComputeDesign(inputs)).value->demands.impermeable,
+              false);
+    inputs.requirements.pumped = true;
+    inputs.requirements.impermeability = jgj55::ImpermeabilityGrade::P8;
+    inputs.requirements.air_entrained = true;
+    inputs.requirements.air_exposure = jgj55::AirExposure::SaltFrost;
+    const Computed<DesignBasis> basis = DesignBasisOf(inputs, jgj55::ComputeDesign(inputs));
+    ASSERT_TRUE(basis.value) << basis.missing.front();
+    const SpecialDemands& demands = basis.value->demands;
+    EXPECT_TRUE(demands.pumped);
+    EXPECT_FALSE(demands.high_strength || demands.mass);
+    EXPECT_EQ(demands.impermeability_grade, "P8");
+    EXPECT_EQ(demands.impermeability_value, 8);
+    ASSERT_EQ(demands.air_ranges.size(), 2u); // 7.1.4's, and 表 3.0.7's for 20 mm up to 7.0
+    EXPECT_EQ(demands.air_ranges[1].low.text, "6.0");
+    EXPECT_EQ(demands.air_ranges[1].high.text, "7.0");
+    ASSERT_TRUE(demands.chloride);
+    EXPECT_EQ(demands.chloride->text, "0.30");
+    EXPECT_EQ(demands.chloride_source, "JGJ 55-2011 表 3.0.6（干燥环境，钢筋混凝土）");
+}
+
 TEST(Jgj55Basis, ADesignThatCannotBeComputedSaysWhyAndAnImpossibleMixHasNoAggregates) {
     jgj55::Inputs inputs = jgj55::WorkedExample();
     // F150 without an air-entraining agent: 表 7.2.2-1 gives no maximum W/B

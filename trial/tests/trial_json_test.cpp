@@ -21,6 +21,10 @@ TrialEntries Recorded() {
     e.strength.groups[1] = {{"41.5", "", "42 \"x\""}, "2400", {}, {}};
     e.density.measured = "2430";
     e.production = {"3.5", "0.8", "2026-12-07 08:30", "2"};
+    e.special.wait_minutes = "60";
+    e.special.seepage = SeepageResult::Held;
+    e.special.repeats[2] = {{"70.1", "69", ""}, {}, "2026-12-01", "R-3"};
+    e.special.chloride_percent = "0.05";
     return e;
 }
 
@@ -28,6 +32,7 @@ TEST(TrialJsonTest, EntriesRoundTripThroughJsonText) {
     const json stored = TrialEntriesToJson(Recorded());
     EXPECT_EQ(stored.at("adjustment").at("kind"), "batch_masses");
     EXPECT_EQ(stored.at("strength").at("specimen"), "100 mm");
+    EXPECT_EQ(stored.at("special").at("seepage"), "held");
     const Computed<TrialEntries> read = TrialEntriesFromJson(json::parse(stored.dump()));
     ASSERT_TRUE(read.value) << read.missing.front();
     EXPECT_EQ(*read.value, Recorded());
@@ -40,6 +45,7 @@ TEST(TrialJsonTest, MissingKeysKeepDefaultsAndBadValuesAreNamed) {
     ASSERT_TRUE(sparse.value);
     EXPECT_EQ(sparse.value->density.measured, "2430");
     EXPECT_EQ(sparse.value->batch.litres, "20");
+    EXPECT_EQ(sparse.value->special, SpecialEntry{}); // a file of an earlier version
 
     const auto problem = [](const json& object) {
         const Computed<TrialEntries> read = TrialEntriesFromJson(object);
@@ -60,6 +66,10 @@ TEST(TrialJsonTest, MissingKeysKeepDefaultsAndBadValuesAreNamed) {
               "试配记录中 strength.groups[2].strengths[1] 应为文本");
     EXPECT_EQ(problem(json{{"production", {{"measured_at", false}}}}),
               "试配记录中 production.measured_at 应为文本");
+    EXPECT_EQ(problem(json{{"special", {{"seepage", "dry"}}}}),
+              "试配记录中 special.seepage “dry”不是可选的抗渗试验结果");
+    EXPECT_EQ(problem(json{{"special", {{"repeats", json::array({1})}}}}),
+              "试配记录中 special.repeats 应为 3 项的数组");
 }
 
 } // namespace

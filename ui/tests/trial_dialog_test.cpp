@@ -200,6 +200,7 @@ TEST_F(TrialDialogTest, ItFitsTheScreenAndTabFollowsTheReadingOrder) {
             t::StoneMoisture,
             t::MeasuredAt,
             t::MixerCapacity,
+            t::Chloride, // every design measures it; nothing else is asked of this one
             t::Reason,
             IDOK,
             IDCANCEL,
@@ -274,6 +275,34 @@ TEST_F(TrialDialogTest, AWindowClosedWhileTheDialogIsUpClosesWhenItIsDone) {
     });
     Pump();
     EXPECT_FALSE(IsWindow(frame));
+}
+
+// 特殊要求试验 shows the records the design asks for, each checked as it is typed.
+TEST_F(TrialDialogTest, AnImpermeableDesignAsksForItsTestAndChecksThePressureReached) {
+    EnterWorkedExample();
+    Choose(j::Impermeability, L"P8");
+    OpenTrial([](HWND dialog) {
+        const auto shown = [dialog](int id) {
+            return (GetWindowLongPtrW(ModalDriver::Find(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0;
+        };
+        EXPECT_TRUE(shown(t::SeepagePressure) && shown(t::Chloride));
+        EXPECT_FALSE(shown(t::WaitMinutes) || shown(t::RepeatCube(0, 0)));
+        Type(dialog, t::SeepagePressure, L"0.9");
+        HWND result = ModalDriver::Find(dialog, t::SeepageResult);
+        SendMessageW(result, CB_SETCURSEL, 1, 0); // 未透水
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(t::SeepageResult, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(result));
+        EXPECT_TRUE(Text(dialog, t::SeepageCheck).starts_with(L"不符合"))
+            << Text(dialog, t::SeepageCheck);
+        EXPECT_NE(Text(dialog, t::SeepageCheck).find(L"= 1.0 MPa（P8）"), std::wstring::npos);
+        Type(dialog, t::SeepagePressure, L"1.0");
+        EXPECT_TRUE(Text(dialog, t::SeepageCheck).starts_with(L"符合"))
+            << Text(dialog, t::SeepageCheck);
+        Press(dialog, IDOK);
+        return true;
+    });
+    EXPECT_EQ(sheet->trial_entries().special.seepage_pressure_mpa, "1.0");
+    EXPECT_EQ(sheet->trial_entries().special.seepage, trial::SeepageResult::Held);
 }
 
 TEST_F(TrialDialogTest, ADesignThatCannotBeComputedStillOpensAndSaysWhy) {

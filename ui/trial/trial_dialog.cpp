@@ -55,6 +55,7 @@ class TrialDialog final : public ModalDialog {
     void OnClosing() override { form_.Release(); }
 
     void FillLists();
+    int ShowSpecialRows();
     void ShowEntries();
     void ReadEntries();
     void OnNewTrial();
@@ -82,9 +83,71 @@ void TrialDialog::FillLists() {
     HWND sizes = Control(ids::Specimen);
     for (const trial::SpecimenSize size : SpecimenSizesShown())
         AddChoice(sizes, Widen(trial::SizeRow(size).name), static_cast<LPARAM>(size));
+    for (const trial::SeepageResultName& row : trial::kSeepageResults)
+        AddChoice(Control(ids::SeepageResult), Widen(row.name), static_cast<LPARAM>(row.result));
     for (const TrialTextField& field : TrialTextFields())
         SendMessageW(Control(field.id), EM_SETLIMITTEXT, kTrialFieldLimit, 0);
     SendMessageW(Control(ids::Reason), EM_SETLIMITTEXT, kTrialReasonLimit, 0);
+}
+
+// 特殊要求试验 shows the rows the design's requirements ask for (the design does not change while
+// the dialog is open; what was entered of a row not shown is kept as it is). The rows below one
+// hidden move up into its place, and the group, the last rows and the dialog take its height
+// less: the dialog units given back.
+int TrialDialog::ShowSpecialRows() {
+    const trial::SpecialDemands none;
+    const trial::SpecialDemands& demands =
+        design_.basis.value ? design_.basis.value->demands : none;
+    const auto pixels = [this](int units) {
+        RECT r{0, 0, 0, units};
+        MapDialogRect(dialog(), &r);
+        return static_cast<int>(r.bottom);
+    };
+    const auto move_up = [](HWND control, int by, int shorter) {
+        RECT place{};
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+        SetWindowPos(control, nullptr, place.left, place.top - by, place.right - place.left,
+                     place.bottom - place.top - shorter, SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    int hidden = 0;
+    bool shown = false;
+    for (const SpecialRow& row : SpecialRows()) {
+        const bool asked = row.asked(demands);
+        for (const ControlEntry& entry : form_.Entries())
+            if (entry.id >= row.first && entry.id <= ids::RowEnd(row.first)) {
+                if (!asked)
+                    ShowWindow(Control(entry.id), SW_HIDE);
+                else if (hidden > 0)
+                    move_up(Control(entry.id), pixels(hidden), 0);
+            }
+        if (!asked) hidden += row.height;
+        shown = shown || asked;
+    }
+    if (hidden == 0) return 0;
+    HWND group = Control(ids::SpecialGroup);
+    if (shown) {
+        move_up(group, 0, pixels(hidden));
+    } else { // the group with the gap above it, drawn as nothing
+        const ControlEntry& entry = *form_.Entry(ids::SpecialGroup);
+        hidden = kTrialPinnedTop - entry.top;
+        SetWindowPos(group, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    }
+    // The last rows: some of them (the label 理由) have no identifier to be found by.
+    for (std::size_t i = 0; i < form_.Entries().size(); ++i)
+        if (form_.Entries()[i].parent == 0 && form_.Entries()[i].top >= kTrialPinnedTop)
+            move_up(form_.Controls()[i], pixels(hidden), 0);
+    // The height the layout now takes: the window the system made may already be cut to the
+    // screen, so it is taken from the layout, not from the window (FitWorkArea cuts it again).
+    RECT frame{}, layout{0, 0, kTrialDialogWidth, kTrialDialogHeight - hidden};
+    GetWindowRect(dialog(), &frame);
+    MapDialogRect(dialog(), &layout);
+    AdjustWindowRectEx(&layout, static_cast<DWORD>(GetWindowLongPtrW(dialog(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(dialog(), GWL_EXSTYLE)));
+    const int height = layout.bottom - layout.top;
+    SetWindowPos(dialog(), nullptr, frame.left, (frame.top + frame.bottom - height) / 2,
+                 frame.right - frame.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    return hidden;
 }
 
 void TrialDialog::ShowEntries() {
@@ -93,6 +156,7 @@ void TrialDialog::ShowEntries() {
     for (const AdjustmentOption& option : AdjustmentOptions())
         SetChecked(Control(option.id), option.kind == entries_.adjustment.kind);
     SelectValue(Control(ids::Specimen), static_cast<LPARAM>(entries_.strength.specimen));
+    SelectValue(Control(ids::SeepageResult), static_cast<LPARAM>(entries_.special.seepage));
     form_.Write(ids::Reason, Widen(entries_.cast ? entries_.cast->accepted.reason : ""));
 }
 
@@ -103,6 +167,8 @@ void TrialDialog::ReadEntries() {
         if (IsChecked(Control(option.id))) entries_.adjustment.kind = option.kind;
     entries_.strength.specimen = static_cast<trial::SpecimenSize>(
         SelectedValue(Control(ids::Specimen), static_cast<LPARAM>(entries_.strength.specimen)));
+    entries_.special.seepage = static_cast<trial::SeepageResult>(
+        SelectedValue(Control(ids::SeepageResult), static_cast<LPARAM>(entries_.special.seepage)));
 }
 
 // Each adjustment kind's own fields are open only while it is chosen.
@@ -177,11 +243,12 @@ HWND TrialDialog::OnInit() {
         return nullptr;
     }
     FillLists();
+    const int hidden = ShowSpecialRows();
     ShowEntries();
     form_.FollowHighContrast(HighContrastOn());
     Recompute();
     opened_ = entries_;
-    RECT layout{0, kTrialPinnedTop, kTrialDialogWidth, kTrialDialogHeight};
+    RECT layout{0, kTrialPinnedTop - hidden, kTrialDialogWidth, kTrialDialogHeight - hidden};
     MapDialogRect(dialog(), &layout);
     scroll_.Capture(dialog(), {layout.right, layout.bottom}, layout.top - 2);
     // Opened on a screen smaller than the layout (1366 × 768 with a taskbar), the dialog takes

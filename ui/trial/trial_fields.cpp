@@ -22,6 +22,18 @@ template <int N> std::string& MadeOnText(TrialEntries& e) {
 template <int N> std::string& NumbersText(TrialEntries& e) {
     return e.strength.groups[N].specimen_numbers;
 }
+template <int N, int K> std::string& RepeatCubeText(TrialEntries& e) {
+    return e.special.repeats[N].strengths[K];
+}
+template <int N> std::string& RepeatMadeOnText(TrialEntries& e) {
+    return e.special.repeats[N].made_on;
+}
+template <int N> std::string& RepeatNumbersText(TrialEntries& e) {
+    return e.special.repeats[N].specimen_numbers;
+}
+template <std::string trial::SpecialEntry::*Member> std::string& SpecialText(TrialEntries& e) {
+    return e.special.*Member;
+}
 template <std::string trial::MixTexts::*Member> std::string& ActualText(TrialEntries& e) {
     return e.adjustment.batch_masses.*Member;
 }
@@ -62,6 +74,21 @@ constexpr TrialTextField kFields[] = {
     {MeasuredAt, [](TrialEntries& e) -> std::string& { return e.production.measured_at; }},
     {MixerCapacity,
      [](TrialEntries& e) -> std::string& { return e.production.mixer_capacity_m3; }},
+    {Chloride, &SpecialText<&trial::SpecialEntry::chloride_percent>},
+    {AirContent, &SpecialText<&trial::SpecialEntry::air_percent>},
+    {WaitMinutes, &SpecialText<&trial::SpecialEntry::wait_minutes>},
+    {SlumpAfterWait, &SpecialText<&trial::SpecialEntry::slump_after_wait_mm>},
+    {SeepagePressure, &SpecialText<&trial::SpecialEntry::seepage_pressure_mpa>},
+    {TemperatureRise, &SpecialText<&trial::SpecialEntry::temperature_rise>},
+    {RepeatCube(0, 0), &RepeatCubeText<0, 0>}, {RepeatCube(0, 1), &RepeatCubeText<0, 1>},
+    {RepeatCube(0, 2), &RepeatCubeText<0, 2>},
+    {RepeatMadeOn(0), &RepeatMadeOnText<0>}, {RepeatNumbers(0), &RepeatNumbersText<0>},
+    {RepeatCube(1, 0), &RepeatCubeText<1, 0>}, {RepeatCube(1, 1), &RepeatCubeText<1, 1>},
+    {RepeatCube(1, 2), &RepeatCubeText<1, 2>},
+    {RepeatMadeOn(1), &RepeatMadeOnText<1>}, {RepeatNumbers(1), &RepeatNumbersText<1>},
+    {RepeatCube(2, 0), &RepeatCubeText<2, 0>}, {RepeatCube(2, 1), &RepeatCubeText<2, 1>},
+    {RepeatCube(2, 2), &RepeatCubeText<2, 2>},
+    {RepeatMadeOn(2), &RepeatMadeOnText<2>}, {RepeatNumbers(2), &RepeatNumbersText<2>},
 };
 
 constexpr AdjustmentOption kOptions[] = {
@@ -69,6 +96,15 @@ constexpr AdjustmentOption kOptions[] = {
     {ActualMasses, AdjustmentKind::BatchMasses},
     {WaterAndAdmixture, AdjustmentKind::WaterAndAdmixture},
     {SandRatioKind, AdjustmentKind::SandRatio},
+};
+
+constexpr SpecialRow kSpecialRows[] = {
+    {ChlorideRow, 14, [](const trial::SpecialDemands& d) { return d.chloride.has_value(); }},
+    {AirRow, 14, [](const trial::SpecialDemands& d) { return d.air; }},
+    {SlumpRow, 14, [](const trial::SpecialDemands& d) { return d.pumped; }},
+    {SeepageRow, 14, [](const trial::SpecialDemands& d) { return d.impermeable; }},
+    {TemperatureRow, 14, [](const trial::SpecialDemands& d) { return d.mass; }},
+    {RepeatRow, 66, [](const trial::SpecialDemands& d) { return d.high_strength; }},
 };
 
 constexpr trial::SpecimenSize kSizes[] = {
@@ -83,6 +119,10 @@ std::span<const TrialTextField> TrialTextFields() {
 
 std::span<const AdjustmentOption> AdjustmentOptions() {
     return kOptions;
+}
+
+std::span<const SpecialRow> SpecialRows() {
+    return kSpecialRows;
 }
 
 std::span<const trial::SpecimenSize> SpecimenSizesShown() {

@@ -26,6 +26,15 @@ struct AdjustmentOption {
 };
 std::span<const AdjustmentOption> AdjustmentOptions();
 
+// The rows of 特殊要求试验 from the top (trial_ids.h: each the first of its block), the height
+// each takes in the layout (dialog units) and whether the design's demands ask for it.
+struct SpecialRow {
+    int first;
+    short height;
+    bool (*asked)(const trial::SpecialDemands& demands);
+};
+std::span<const SpecialRow> SpecialRows();
+
 // The sizes in the order the list shows them: 100 mm, 150 mm, 200 mm.
 std::span<const trial::SpecimenSize> SpecimenSizesShown();
 

@@ -95,6 +95,52 @@ inline constexpr int Reason = 7703;       // edit: why the results still hold
 inline constexpr int History = 7704;      // button 历次试配…
 inline constexpr int MatchNote = 7705;    // 与当前设计不符：…, or the reason given
 inline constexpr int Plausibility = 7706; // notes on entries that look like a slip
+// 特殊要求试验: each record the design's requirements ask for is a row of its own, every control
+// of a row (its labels too) in one block of identifiers, shown only when the design asks for it.
+inline constexpr int SpecialGroup = 7899;
+// 泵送: the waiting time (min), the slump after it (mm) and the record's line.
+inline constexpr int SlumpRow = 7801; // … 7809
+inline constexpr int WaitMinutes = 7802;
+inline constexpr int SlumpAfterWait = 7804;
+inline constexpr int SlumpCheck = 7806;
+// 抗渗: the pressure reached (MPa), the result (combo: 未试验, 未透水, 透水) and the check.
+inline constexpr int SeepageRow = 7811; // … 7819
+inline constexpr int SeepagePressure = 7812;
+inline constexpr int SeepageResult = 7814;
+inline constexpr int SeepageCheck = 7816;
+// 大体积: the adiabatic temperature rise (℃) and the check.
+inline constexpr int TemperatureRow = 7821; // … 7829
+inline constexpr int TemperatureRise = 7822;
+inline constexpr int TemperatureCheck = 7826;
+// The air content measured (%) and the check.
+inline constexpr int AirRow = 7831; // … 7839
+inline constexpr int AirContent = 7832;
+inline constexpr int AirCheck = 7836;
+// The water-soluble chloride measured (% of the cement mass) and the check.
+inline constexpr int ChlorideRow = 7841; // … 7849
+inline constexpr int Chloride = 7842;
+inline constexpr int ChlorideCheck = 7846;
+// 高强: the chosen mix repeated in batch n (0, 1, 2): its cubes (MPa; k = 0, 1, 2), date made,
+// specimen numbers and value; then the check of all.
+inline constexpr int RepeatRow = 7851; // … 7898
+inline constexpr int RepeatCheck = 7857;
+inline constexpr int RepeatCube(int n, int k) {
+    return 7861 + 10 * n + k;
+}
+inline constexpr int RepeatMadeOn(int n) {
+    return 7864 + 10 * n;
+}
+inline constexpr int RepeatNumbers(int n) {
+    return 7865 + 10 * n;
+}
+inline constexpr int RepeatValue(int n) {
+    return 7866 + 10 * n;
+}
+// The block of identifiers a row of 特殊要求试验 takes, from its first.
+inline constexpr int RowEnd(int row) {
+    return row == RepeatRow ? SpecialGroup - 1 : row + 8;
+}
+
 // 试拌, 试拌配合比, 强度试验, 水胶比选定, 表观密度校正, 施工配合比
 inline constexpr int Group(int n) {
     return 7900 + n;

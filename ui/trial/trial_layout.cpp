@@ -17,6 +17,7 @@ constexpr int kStrength = Group(3);
 constexpr int kChoice = Group(4);
 constexpr int kDensity = Group(5);
 constexpr int kProduction = Group(6);
+constexpr int kSpecial = SpecialGroup;
 
 constexpr short kLeft = 6, kRight = 348, kColumnW = 336;
 constexpr short H = 12;      // a field's height
@@ -62,6 +63,22 @@ constexpr short kLineW = 324;
      nullptr, false, L"砂率 第 " #n " 组"},                                                        \
     MIXORA_MATERIAL_ROW(T::Output, MixBatch((n) - 1), kStrength, y, BatchX, kBatchW,               \
                         L"第 " #n " 组试拌用量")
+// 特殊要求试验: a record's fields at the left, its line from kSpecialNote on.
+constexpr short kSpecialField = 78, kSpecialUnit = 114, kSpecialField2 = 166, kSpecialUnit2 = 202;
+constexpr short kSpecialNote = 270, kSpecialNoteW = 402;
+#define MIXORA_REPEAT_BATCH(n, y)                                                                  \
+    {T::Label, RepeatRow + 9 + 10 * (n), L"第 " #n " 盘", kSpecial, 6, (y) + 2, 70, kLineH},      \
+    {T::Text,  RepeatCube((n) - 1, 0), L"", kSpecial, 78, y, 32, H,                                \
+     nullptr, false, L"试件 1 第 " #n " 盘"},                                                      \
+    {T::Text,  RepeatCube((n) - 1, 1), L"", kSpecial, 112, y, 32, H,                               \
+     nullptr, false, L"试件 2 第 " #n " 盘"},                                                      \
+    {T::Text,  RepeatCube((n) - 1, 2), L"", kSpecial, 146, y, 32, H,                               \
+     nullptr, false, L"试件 3 第 " #n " 盘"},                                                      \
+    {T::Text,  RepeatMadeOn((n) - 1), L"", kSpecial, 180, y, 44, H,                                \
+     nullptr, false, L"成型日期 第 " #n " 盘"},                                                    \
+    {T::Text,  RepeatNumbers((n) - 1), L"", kSpecial, 226, y, 40, H,                               \
+     nullptr, false, L"试件编号 第 " #n " 盘"},                                                    \
+    {T::Note,  RepeatValue((n) - 1), L"", kSpecial, kSpecialNote, (y) + 2, kSpecialNoteW, kLineH}
 #define MIXORA_CUBE_GROUP(n, y)                                                                    \
     {T::Label, kNoId, L"第 " #n " 组",     kStrength, 6, (y) + 2, 40, kLineH},                      \
     {T::Text,  Cube((n) - 1, 0), L"",      kStrength, 48, y, 32, H,                                \
@@ -206,6 +223,42 @@ constexpr ControlEntry kLayout[] = {
     MIXORA_MATERIAL_ROW(T::Output, PerBatch, kProduction, 63, MixX, kMixW, L"施工每盘"),
     {T::Line,   Stage(6), L"", kProduction, 6, 78, kLineW, kLineH},
 
+    // 特殊要求试验: only the rows the design's requirements ask for are shown.
+    {T::Frame,  kSpecial, L"特殊要求试验", 0, kLeft, 424, 678, 148},
+    {T::Label,  ChlorideRow, L"水溶性氯离子",     kSpecial, 6, 12, 70, kLineH},
+    {T::Text,   Chloride, L"",                    kSpecial, kSpecialField, 10, 34, H},
+    {T::Label,  ChlorideRow + 2, L"%（占水泥质量）", kSpecial, kSpecialUnit, 12, 80, kLineH},
+    {T::Note,   ChlorideCheck, L"", kSpecial, kSpecialNote, 12, kSpecialNoteW, kLineH},
+    {T::Label,  AirRow, L"含气量",                kSpecial, 6, 26, 70, kLineH},
+    {T::Text,   AirContent, L"",                  kSpecial, kSpecialField, 24, 34, H},
+    {T::Label,  AirRow + 2, L"%",                 kSpecial, kSpecialUnit, 26, 20, kLineH},
+    {T::Note,   AirCheck, L"", kSpecial, kSpecialNote, 26, kSpecialNoteW, kLineH},
+    {T::Label,  SlumpRow, L"泵送 等待时间",       kSpecial, 6, 40, 70, kLineH},
+    {T::Text,   WaitMinutes, L"",                 kSpecial, kSpecialField, 38, 34, H},
+    {T::Label,  SlumpRow + 2, L"min 后坍落度",    kSpecial, kSpecialUnit, 40, 50, kLineH},
+    {T::Text,   SlumpAfterWait, L"",              kSpecial, kSpecialField2, 38, 34, H},
+    {T::Label,  SlumpRow + 4, L"mm",              kSpecial, kSpecialUnit2, 40, 20, kLineH},
+    {T::Note,   SlumpCheck, L"", kSpecial, kSpecialNote, 40, kSpecialNoteW, kLineH},
+    {T::Label,  SeepageRow, L"抗渗 试验压力",     kSpecial, 6, 54, 70, kLineH},
+    {T::Text,   SeepagePressure, L"",             kSpecial, kSpecialField, 52, 34, H},
+    {T::Label,  SeepageRow + 2, L"MPa　结果",     kSpecial, kSpecialUnit, 54, 50, kLineH},
+    {T::Choice, SeepageResult, L"",               kSpecial, kSpecialField2, 52, 60, 60},
+    {T::Note,   SeepageCheck, L"", kSpecial, kSpecialNote, 54, kSpecialNoteW, kLineH},
+    {T::Label,  TemperatureRow, L"大体积 绝热温升", kSpecial, 6, 68, 70, kLineH},
+    {T::Text,   TemperatureRise, L"",               kSpecial, kSpecialField, 66, 34, H},
+    {T::Label,  TemperatureRow + 2, L"℃",           kSpecial, kSpecialUnit, 68, 20, kLineH},
+    {T::Note,   TemperatureCheck, L"", kSpecial, kSpecialNote, 68, kSpecialNoteW, kLineH},
+    {T::Label,  RepeatRow, L"高强 重复试验",      kSpecial, 6, 82, 70, kLineH},
+    {T::Header, RepeatRow + 1, L"试件 1",         kSpecial, 78, 82, 32, 9},
+    {T::Header, RepeatRow + 2, L"试件 2",         kSpecial, 112, 82, 32, 9},
+    {T::Header, RepeatRow + 3, L"试件 3",         kSpecial, 146, 82, 32, 9},
+    {T::Header, RepeatRow + 4, L"成型日期",       kSpecial, 180, 82, 44, 9},
+    {T::Header, RepeatRow + 5, L"试件编号",       kSpecial, 226, 82, 40, 9},
+    MIXORA_REPEAT_BATCH(1, 92),
+    MIXORA_REPEAT_BATCH(2, 106),
+    MIXORA_REPEAT_BATCH(3, 120),
+    {T::Note,   RepeatCheck, L"", kSpecial, 78, 134, 594, kLineH},
+
     // What was made and the design: the state, the notes, the way back.
     {T::Note,    MatchNote,    L"", 0, kLeft, kTrialPinnedTop, 678, kLineH},
     {T::Note,    Plausibility, L"", 0, kLeft, kTrialPinnedTop + 12, 678, kLineH},
@@ -222,6 +275,7 @@ constexpr ControlEntry kLayout[] = {
 #undef MIXORA_MATERIAL_ROW
 #undef MIXORA_STRENGTH_MIX
 #undef MIXORA_CUBE_GROUP
+#undef MIXORA_REPEAT_BATCH
 // clang-format on
 
 static_assert(IdsAreUnique(kLayout));

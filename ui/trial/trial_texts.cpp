@@ -2,6 +2,7 @@
 
 #include "trial_ids.h"
 #include "plausibility.h"
+#include "special_tests.h"
 #include "trial_number.h"
 
 #include <string_view>
@@ -36,12 +37,11 @@ std::string BasisText(const trial::Computed<trial::DesignBasis>& basis) {
     if (!basis.value) return "设计尚不能计算，试配各阶段缺少依据：" + Joined(basis.missing);
     const trial::DesignBasis& b = *basis.value;
     const Mix& m = b.mix;
-    return "依据设计：水泥 " + Fixed(m.cement, 0) + "、粉煤灰 " + Fixed(m.fly_ash, 0) +
-           "、矿粉 " + Fixed(m.slag, 0) + "、水 " + Fixed(m.water, 0) + "、砂 " +
-           Fixed(m.sand, 0) + "、石 " + Fixed(m.stone, 0) + "、外加剂 " + Fixed(m.admixture, 2) +
-           " kg/m³；水胶比 " + Fixed(b.ratios.water_binder, 2) + "，砂率 " +
-           Fixed(b.ratios.sand_ratio_percent, 1) + "%，粗骨料最大公称粒径 " +
-           trial::Plain(b.max_aggregate_mm) +
+    return "依据设计：水泥 " + Fixed(m.cement, 0) + "、粉煤灰 " + Fixed(m.fly_ash, 0) + "、矿粉 " +
+           Fixed(m.slag, 0) + "、水 " + Fixed(m.water, 0) + "、砂 " + Fixed(m.sand, 0) + "、石 " +
+           Fixed(m.stone, 0) + "、外加剂 " + Fixed(m.admixture, 2) + " kg/m³；水胶比 " +
+           Fixed(b.ratios.water_binder, 2) + "，砂率 " + Fixed(b.ratios.sand_ratio_percent, 1) +
+           "%，粗骨料最大公称粒径 " + trial::Plain(b.max_aggregate_mm) +
            " mm，配制强度 fcu,0 = " + Fixed(b.target_strength, 1) + " MPa";
 }
 
@@ -170,7 +170,35 @@ void PutRecord(Texts& texts, const trial::Computed<trial::DesignBasis>& basis,
     }
 }
 
+// Each record of 特殊要求试验 with its check, and each repeat batch's value.
+void PutSpecial(Texts& texts, const trial::Computed<trial::DesignBasis>& basis,
+                const trial::TrialRecord& record, const trial::TrialEntries& entries) {
+    if (!basis.value) return;
+    static constexpr std::pair<trial::SpecialKind, int> kLines[] = {
+        {trial::SpecialKind::SlumpAfterWait, ids::SlumpCheck},
+        {trial::SpecialKind::Seepage, ids::SeepageCheck},
+        {trial::SpecialKind::Repeats, ids::RepeatCheck},
+        {trial::SpecialKind::TemperatureRise, ids::TemperatureCheck},
+        {trial::SpecialKind::Air, ids::AirCheck},
+        {trial::SpecialKind::Chloride, ids::ChlorideCheck},
+    };
+    const trial::SpecialChecks checks = trial::CheckSpecialRecords(*basis.value, record, entries);
+    for (const auto& [kind, id] : kLines)
+        if (const trial::SpecialCheck* check = checks.Find(kind)) texts[id] = SpecialLine(*check);
+    for (int n = 0; n < 3; ++n)
+        texts[ids::RepeatValue(n)] = checks.repeats[std::size_t(n)];
+}
+
 } // namespace
+
+std::string SpecialLine(const trial::SpecialCheck& check) {
+    std::string line(trial::StateName(check.state));
+    line += "：";
+    if (!check.value.empty()) line += check.value + "；";
+    line += (check.limit.empty() ? "" : "要求 " + check.limit + "，") + check.source;
+    if (!check.reason.empty()) line += "；" + check.reason;
+    return line;
+}
 
 std::string HistoryText(const trial::TrialEntries& entries) {
     if (entries.history.empty()) return "本设计没有较早的试配。";
@@ -188,9 +216,12 @@ std::string HistoryText(const trial::TrialEntries& entries) {
                 design += (design.empty() ? "" : "，") + item.name + " " + item.text;
         text += "（" + design + "）\n";
         for (const trial::CastBatch& made : past.cast->batches) {
-            const trial::GroupEntry& group = past.strength.groups[std::size_t(made.index)];
-            text += "  W/B " + Fixed(made.mix.ratios.water_binder, 2) + "：" + group.strengths[0] +
-                    " / " + group.strengths[1] + " / " + group.strengths[2] + " MPa";
+            const bool repeat = made.kind == trial::kCastKinds[1].key;
+            const trial::GroupEntry& group =
+                (repeat ? past.special.repeats : past.strength.groups)[std::size_t(made.index)];
+            text += repeat ? "  重复试验 W/B " : "  W/B ";
+            text += Fixed(made.mix.ratios.water_binder, 2) + "：" + group.strengths[0] + " / " +
+                    group.strengths[1] + " / " + group.strengths[2] + " MPa";
             if (!made.made_on.empty()) text += "，成型 " + made.made_on;
             if (!made.specimen_numbers.empty()) text += "，试件 " + made.specimen_numbers;
             text += "\n";
@@ -222,6 +253,7 @@ Texts TrialTexts(const trial::Computed<trial::DesignBasis>& basis, const trial::
     for (std::size_t n = 0; n < stages.size(); ++n)
         texts[ids::Stage(static_cast<int>(n))] = StageLine(stages[n]);
     PutRecord(texts, basis, record, entries);
+    PutSpecial(texts, basis, record, entries);
     return texts;
 }
 
