@@ -9,7 +9,9 @@
 ;   HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Mixora
 ;   HKCU\Software\Classes\.mixora (-> Mixora.Design) and HKCU\Software\Classes\Mixora.Design
 ; The uninstaller also removes HKCU\Software\Mixora, the program's own settings (the list of
-; recently opened designs): a removed program leaves nothing of itself behind. The designs
+; recently opened designs), and the shared database's passwords the program kept in Windows'
+; credential store ("Mixora/…", removed by Mixora.exe --forget-credential before the program
+; goes): a removed program leaves nothing of itself behind. The designs
 ; themselves are the user's files and are never touched. Installing a new version over an old
 ; one does not uninstall, so it keeps the settings.
 
@@ -93,6 +95,8 @@ SectionEnd
 
 Section Uninstall
     SetShellVarContext current
+    ; The kept passwords are the program's to find: it removes them while it is still there.
+    ExecWait '"$INSTDIR\Mixora.exe" --forget-credential'
     Delete "$SMPROGRAMS\Mixora.lnk"
     Delete "$SMPROGRAMS\${JGJ55_SHORTCUT}"
     Delete "$INSTDIR\Mixora.exe"

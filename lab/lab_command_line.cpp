@@ -123,12 +123,36 @@ std::optional<std::string> SharedConnection(const std::string& database) {
     return database.substr(kSharedDatabasePrefix.size());
 }
 
-store::LabDatabase OpenFile(const std::string& database, LabPlatform& platform) {
-    const std::string path =
-        database.empty() ? platform.DefaultDatabase() : platform.FullPath(database);
+store::LabDatabase OpenFile(const std::string& path, LabPlatform& platform) {
     return store::OpenLabFile(path,
                               [&platform](char letter) { return platform.IsNetworkDrive(letter); });
 }
+
+// The database a command works on: --db's, else the settings'. The migration's source is the
+// settings' file even when they name the shared database, which it moves the file into.
+struct CommandDatabase {
+    std::optional<std::string> shared; // the connection string, its password put back
+    std::string file;
+    bool password_missing = false; // from the settings, with no password kept for it
+};
+
+CommandDatabase DatabaseOf(const LabCommandLine& command, LabPlatform& platform) {
+    if (!command.database.empty()) {
+        if (auto shared = SharedConnection(command.database)) return {std::move(shared), {}};
+        return {std::nullopt, platform.FullPath(command.database)};
+    }
+    LabDatabaseSetting setting = platform.SettingsDatabase();
+    if (setting.kind == LabDatabaseKind::Local || command.action == LabAction::MigrateTo ||
+        command.action == LabAction::InitLabDb)
+        return {std::nullopt, std::move(setting.path)};
+    std::string password = platform.KeptPassword(setting.connection);
+    const bool missing = password.empty() && SplitPassword(setting.connection).password.empty();
+    return {WithPassword(setting.connection, password), {}, missing};
+}
+
+constexpr std::string_view kHowToGivePassword =
+    "\n本机的凭据管理器中没有保存共享数据库的密码：请在“实验室设置 → 数据库”中输入密码并确定，"
+    "或用 --db odbc:连接字符串 给出含密码（PWD=…）的连接字符串";
 
 } // namespace
 
@@ -195,15 +219,17 @@ ParseLabCommandLine(const std::vector<std::string>& arguments) {
 }
 
 LabOutcome RunLabCommand(const LabCommandLine& command, LabPlatform& platform) {
-    const std::optional<std::string> shared = SharedConnection(command.database);
-    if (command.action == LabAction::InitLabDb && !shared)
+    const bool named_shared = SharedConnection(command.database).has_value();
+    if (command.action == LabAction::InitLabDb && !named_shared)
         return Failed(
             "--init-lab-db 用于共享数据库：请用 --db odbc:连接字符串 指明（管理员的登录）");
     if (command.action == LabAction::MigrateTo) {
-        if (shared) return Failed("--migrate-to 从本机数据库迁移：--db 应为数据库文件");
+        if (named_shared) return Failed("--migrate-to 从本机数据库迁移：--db 应为数据库文件");
         if (!SharedConnection(command.target))
             return Failed("--migrate-to 的目标应为共享数据库：odbc:连接字符串");
     }
+    const CommandDatabase given = DatabaseOf(command, platform);
+    const std::optional<std::string>& shared = given.shared;
     if (shared && !command.person.empty())
         return Failed("共享数据库记录每一步的数据库登录名，不能用 --as 指定操作人");
     const std::string person = command.person.empty() ? platform.PersonName() : command.person;
@@ -214,8 +240,13 @@ LabOutcome RunLabCommand(const LabCommandLine& command, LabPlatform& platform) {
     try {
         if (command.action == LabAction::InitLabDb) return {0, InitSharedLab(*shared), {}};
         // A shared database that cannot be reached is said: the local one is never used instead.
-        store::LabDatabase database =
-            shared ? odbc::OpenSharedLab(*shared) : OpenFile(command.database, platform);
+        store::LabDatabase database;
+        try {
+            database = shared ? odbc::OpenSharedLab(*shared) : OpenFile(given.file, platform);
+        } catch (const store::StoreError& error) {
+            if (!given.password_missing) throw;
+            return Failed(error.Message() + std::string(kHowToGivePassword));
+        }
         if (command.action == LabAction::MigrateTo)
             return {0, MigrateLab(database, *SharedConnection(command.target)), {}};
         store::DesignRegister designs(*database.connection);

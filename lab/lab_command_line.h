@@ -10,10 +10,13 @@
 //   Mixora.exe [--db FILE] --migrate-to odbc:CONNECTION       moves the lab of a database file
 //                                                             into a shared database
 // DATABASE is a database file, or odbc: and an ODBC connection string for a shared database
-// (whose login is recorded as who took each step: --as is refused there). Exit code 0, or 1
+// (whose login is recorded as who took each step: --as is refused there). Without --db, the
+// database 实验室设置 names, as the windows open it: the file, or the shared database with the
+// password kept in the credential store (never the file instead). Exit code 0, or 1
 // with the reason on standard error (Chinese). Parsed and run here, portably; the platform
 // gives the files, the settings and who is working.
 #include "lab_database.h"
+#include "lab_database_setting.h"
 
 #include <optional>
 #include <string>
@@ -39,7 +42,7 @@ inline constexpr std::string_view kSharedDatabasePrefix = "odbc:";
 
 struct LabCommandLine {
     LabAction action = LabAction::List;
-    std::string database; // --db; empty: the lab database of the settings
+    std::string database; // --db; empty: the lab database the settings name
     std::string person;   // --as; empty: the name set on this computer
     std::string design;   // --register DESIGN
     std::string number;   // --export-design, --review, --approve, --withdraw
@@ -58,8 +61,10 @@ ParseLabCommandLine(const std::vector<std::string>& arguments);
 class LabPlatform {
   public:
     virtual ~LabPlatform() = default;
-    // The lab database of the settings (made ready to be created: its folder exists).
-    virtual std::string DefaultDatabase() = 0;
+    // The lab database the settings name (a file's folder made ready: it exists).
+    virtual LabDatabaseSetting SettingsDatabase() = 0;
+    // The password kept for the shared database of a connection string; empty when none is.
+    virtual std::string KeptPassword(const std::string& connection) = 0;
     // The name of the person working, as set on this computer; empty when none is.
     virtual std::string PersonName() = 0;
     virtual bool IsNetworkDrive(char letter) = 0;

@@ -41,7 +41,7 @@ std::string CredentialTarget(std::string_view connection) {
     std::string name = odbc::ConnectionValue(connection, "DSN");
     if (name.empty()) name = odbc::ConnectionValue(connection, "Server");
     if (name.empty()) name = odbc::ConnectionValue(connection, "Servername");
-    return "Mixora/" + name;
+    return std::string(kCredentialPrefix) + name;
 }
 
 std::string DescribeSetting(const LabDatabaseSetting& setting) {

@@ -33,8 +33,10 @@ SplitConnection SplitPassword(std::string_view connection);
 // The kept connection string with the password put back (none added when it is empty).
 std::string WithPassword(std::string_view kept, std::string_view password);
 
-// The credential store's name for the password of a shared database: "Mixora/" and its server
-// (or its DSN).
+// What the credential store's names of Mixora's passwords begin with.
+inline constexpr std::string_view kCredentialPrefix = "Mixora/";
+// The credential store's name for the password of a shared database: kCredentialPrefix and its
+// server (or its DSN).
 std::string CredentialTarget(std::string_view connection);
 
 // What messages call the database: "本机数据库“D:\实验室\lab.sqlite”" or the shared database's

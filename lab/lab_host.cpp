@@ -24,19 +24,26 @@ std::string Utf8(const fs::path& path) {
     return std::string(text.begin(), text.end());
 }
 
+// $XDG_DATA_HOME/Mixora/lab.sqlite, else ~/.local/share/Mixora/lab.sqlite.
+std::string DefaultDatabase() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    fs::path folder =
+        data && *data ? fs::path(data) : fs::path(home && *home ? home : ".") / ".local/share";
+    folder /= "Mixora";
+    std::error_code ignored;
+    fs::create_directories(folder, ignored);
+    return Utf8(folder / "lab.sqlite");
+}
+
 class HostPlatform final : public mixora::lab::LabPlatform {
   public:
-    // $XDG_DATA_HOME/Mixora/lab.sqlite, else ~/.local/share/Mixora/lab.sqlite.
-    std::string DefaultDatabase() override {
-        const char* data = std::getenv("XDG_DATA_HOME");
-        const char* home = std::getenv("HOME");
-        fs::path folder =
-            data && *data ? fs::path(data) : fs::path(home && *home ? home : ".") / ".local/share";
-        folder /= "Mixora";
-        std::error_code ignored;
-        fs::create_directories(folder, ignored);
-        return Utf8(folder / "lab.sqlite");
+    // The file this computer keeps; a shared database is named with --db.
+    mixora::lab::LabDatabaseSetting SettingsDatabase() override {
+        return {mixora::lab::LabDatabaseKind::Local, DefaultDatabase(), {}};
     }
+    std::string KeptPassword(const std::string&) override { return {}; }
+
     std::string PersonName() override { return {}; }
     bool IsNetworkDrive(char) override { return false; }
     std::string FullPath(const std::string& path) override {

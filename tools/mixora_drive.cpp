@@ -9,6 +9,10 @@
 //                               (0 first), and tells the window as a user's choice does
 //   mixora_drive click ID       clicks the control with that ID and leaves what it opens
 //   mixora_drive menu ID        posts the menu command with that ID and leaves what it opens
+//   mixora_drive keep-credential TARGET [PASSWORD]  keeps a generic credential of this user named
+//                               TARGET, as 实验室设置 keeps a shared database's password (no
+//                               window)
+//   mixora_drive has-credential TARGET  whether one is kept (exit code 0), else 1 (no window)
 // Before the command, --window TITLE chooses the window: the design window or dialog (class Form
 // or #32770) whose title begins with TITLE ("Mixora  JGJ 55-2011", "试配与调整"); without it, a
 // design window. N is 1 … 33 for a field TextN, or a control ID of 1000 or more (README.md).
@@ -17,6 +21,8 @@
 #include "control_ids.h"
 #include "remote_window.h"
 #include "utf.h"
+
+#include <wincred.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -104,6 +110,26 @@ int Select(HWND window, HWND list, int id, const wchar_t* item) {
     return 0;
 }
 
+// keep-credential and has-credential: the installer's test checks what the uninstaller removes;
+// scripts/screenshot keeps a shared database's password.
+int Credential(std::wstring_view verb, const wchar_t* target, std::wstring password) {
+    if (verb == L"has-credential") {
+        CREDENTIALW* kept = nullptr;
+        if (!CredReadW(target, CRED_TYPE_GENERIC, 0, &kept)) return 1;
+        CredFree(kept);
+        return 0;
+    }
+    wchar_t login[] = L"test";
+    CREDENTIALW credential{};
+    credential.Type = CRED_TYPE_GENERIC;
+    credential.TargetName = const_cast<wchar_t*>(target);
+    credential.UserName = login;
+    credential.CredentialBlobSize = static_cast<DWORD>(password.size() * sizeof(wchar_t));
+    credential.CredentialBlob = reinterpret_cast<BYTE*>(password.data());
+    credential.Persist = CRED_PERSIST_LOCAL_MACHINE;
+    return CredWriteW(&credential, 0) ? 0 : 1;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -115,6 +141,9 @@ int wmain(int argc, wchar_t** argv) {
         argc -= 2;
     }
     const std::wstring verb = argc > 1 ? argv[1] : L"";
+    if ((verb == L"keep-credential" && (argc == 3 || argc == 4)) ||
+        (verb == L"has-credential" && argc == 3))
+        return Credential(verb, argv[2], argc == 4 ? argv[3] : L"x");
     int control_id = 0;
     if ((verb == L"set" && argc == 4) || (verb == L"get" && argc == 3)) {
         control_id = ParseFieldOrControl(argv[2]);

@@ -8,6 +8,7 @@
 #include "jgj55_content.h"
 #include "file_io.h"
 #include "lab_command_line.h"
+#include "lab_database_settings.h"
 #include "recent_store.h"
 #include "report_info_dialog.h"
 #include "report_writers.h"
@@ -46,7 +47,10 @@ void SayOnStandardError(const std::wstring& text) {
 // What the lab database's commands need of Windows.
 class WindowsLabPlatform final : public lab::LabPlatform {
   public:
-    std::string DefaultDatabase() override { return Narrow(LabDatabasePath()); }
+    lab::LabDatabaseSetting SettingsDatabase() override { return LoadLabDatabaseSetting(); }
+    std::string KeptPassword(const std::string& connection) override {
+        return Narrow(ui::KeptPassword(connection));
+    }
     std::string PersonName() override { return Narrow(PersonNameOfSettings()); }
     bool IsNetworkDrive(char letter) override { return IsNetworkDriveLetter(letter); }
     std::string FullPath(const std::string& path) override {

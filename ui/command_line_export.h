@@ -15,6 +15,9 @@ inline constexpr const wchar_t* kExportOption = L"--export";
 // cement-only sheet.
 inline constexpr const wchar_t* kNewOption = L"--new";
 inline constexpr const wchar_t* kNewJgj55Kind = L"jgj55";
+// Mixora.exe --forget-credential: the shared database's passwords this user kept in the
+// credential store are removed (the uninstaller runs it); no window.
+inline constexpr const wchar_t* kForgetCredentialOption = L"--forget-credential";
 
 struct ExportOutcome {
     int exit_code = 0;   // 0 written, 1 not

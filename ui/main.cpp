@@ -1,7 +1,9 @@
 // The program: a design window and its message loop; or, with --export, a design's report
 // written without a window; or one of the lab database's commands (--register, --list …); or,
-// with --new jgj55, a new JGJ 55-2011 design.
+// with --new jgj55, a new JGJ 55-2011 design; or, with --forget-credential, the shared database's
+// kept passwords removed.
 #include "command_line_export.h"
+#include "credential_store.h"
 #include "design_file_read.h"
 #include "design_window.h"
 #include "file_io.h"
@@ -37,6 +39,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     if (!arguments.empty() && arguments.front() == kExportOption)
         return ExportFromCommandLine(arguments);
     if (IsLabCommandLine(arguments)) return LabFromCommandLine(arguments);
+    if (arguments.size() == 1 && arguments.front() == kForgetCredentialOption) {
+        ForgetAllPasswords();
+        return 0;
+    }
 
     // Mixora.exe --new jgj55: a new JGJ 55-2011 design (the Start menu's second shortcut).
     const bool new_jgj55 = !arguments.empty() && arguments.front() == kNewOption;

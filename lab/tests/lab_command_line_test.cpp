@@ -10,13 +10,15 @@
 namespace mixora::lab::testing {
 namespace {
 
-// Files as they are; the settings' database in a temporary folder; the name "张三".
+// Files as they are; the settings' database in a temporary folder (or the shared database and
+// password a test sets); the name "张三".
 class TestPlatform final : public LabPlatform {
   public:
-    std::string DefaultDatabase() override {
-        ++default_database_asked;
-        return folder.Path("lab.sqlite");
+    LabDatabaseSetting SettingsDatabase() override {
+        ++settings_asked;
+        return setting;
     }
+    std::string KeptPassword(const std::string&) override { return kept_password; }
     std::string PersonName() override { return person; }
     bool IsNetworkDrive(char) override { return false; }
     std::string FullPath(const std::string& path) override { return path; }
@@ -37,7 +39,9 @@ class TestPlatform final : public LabPlatform {
 
     store::testing::TempFolder folder;
     std::string person = "张三";
-    int default_database_asked = 0;
+    LabDatabaseSetting setting{LabDatabaseKind::Local, folder.Path("lab.sqlite"), {}};
+    std::string kept_password;
+    int settings_asked = 0;
 };
 
 std::string ParseProblem(const std::vector<std::string>& arguments) {
@@ -115,7 +119,7 @@ TEST(LabCommandLine, ASharedDatabaseAwayIsSaidAndTheLocalOneIsNeverUsedInstead) 
     EXPECT_EQ(listed.exit_code, 1);
     EXPECT_NE(listed.error.find("无法连接共享数据库服务器"), std::string::npos) << listed.error;
     EXPECT_EQ(listed.error.find("Pwd"), std::string::npos) << listed.error;
-    EXPECT_EQ(platform.default_database_asked, 0);
+    EXPECT_EQ(platform.settings_asked, 0);
 
     for (const std::vector<std::string>& refused :
          {std::vector<std::string>{"--db", away, "--as", "李四", "--review", "PB-2026-0001"},
@@ -126,7 +130,7 @@ TEST(LabCommandLine, ASharedDatabaseAwayIsSaidAndTheLocalOneIsNeverUsedInstead) 
         EXPECT_EQ(outcome.exit_code, 1) << refused[1];
         EXPECT_FALSE(outcome.error.empty());
     }
-    EXPECT_EQ(platform.default_database_asked, 0);
+    EXPECT_EQ(platform.settings_asked, 0);
 }
 
 // On the tests' server: a database made ready, a lab moved into it twice, and then worked on
@@ -164,6 +168,36 @@ TEST(LabCommandLine, MakesASharedDatabaseReadyMovesALabIntoItAndWorksOnItAsALogi
     const std::string next =
         RunLabCommandLine({"--db", tester, "--register", sample}, platform).out;
     EXPECT_EQ(next, number.substr(0, number.size() - 4) + "0002\n");
+}
+
+// Without --db, the database the settings name, as the windows open it: the shared one with the
+// password kept for it; refused, saying how to give the password, when none is kept; the file on
+// this computer never made instead.
+TEST(LabCommandLine, WithoutDbWorksOnTheSharedDatabaseTheSettingsName) {
+    const auto server = odbc::testing::GivenServer();
+    if (!server) GTEST_SKIP() << "no lab server given (scripts/test starts one)";
+    const odbc::testing::SharedTestDatabase database(*server);
+    const SplitConnection tester = SplitPassword(database.ConnectionOf(server->tester));
+    TestPlatform platform;
+    platform.setting = {LabDatabaseKind::Shared, platform.folder.Path("lab.sqlite"), tester.kept};
+
+    const LabOutcome no_password = RunLabCommandLine({"--list"}, platform);
+    EXPECT_EQ(no_password.exit_code, 1);
+    EXPECT_NE(no_password.error.find("“实验室设置 → 数据库”中输入密码"), std::string::npos)
+        << no_password.error;
+    platform.kept_password = tester.password;
+    const LabOutcome registered =
+        RunLabCommandLine({"--register", SamplePath("c30-trial.mixora")}, platform);
+    ASSERT_EQ(registered.exit_code, 0) << registered.error;
+    const std::string listed = RunLabCommandLine({"--list"}, platform).out;
+    EXPECT_TRUE(
+        listed.starts_with(registered.out.substr(0, registered.out.size() - 1) + "\tA\t草稿"))
+        << listed;
+    EXPECT_EQ(RunLabCommandLine({"--db", "odbc:" + database.ConnectionOf(server->tester), "--list"},
+                                platform)
+                  .out,
+              listed);
+    EXPECT_FALSE(std::filesystem::exists(platform.folder.Path("lab.sqlite")));
 }
 
 } // namespace

@@ -77,7 +77,7 @@ void MaterialPicks::CheckNewer() {
                                  std::to_string(cited.value("version", 0)) + " 版）");
         }
     } catch (const store::StoreError& error) {
-        lab->Say(host_.Window(), error.Message());
+        lab->Failed(host_.Window(), error);
     }
 }
 
@@ -104,7 +104,7 @@ void MaterialPicks::Fill(MaterialRole role) {
             AddChoice(list, Shown(*cited), static_cast<LPARAM>(cited->value("record", 0)));
         SelectValue(list, chosen);
     } catch (const store::StoreError& error) {
-        lab->Say(host_.Window(), error.Message());
+        lab->Failed(host_.Window(), error);
     }
 }
 
@@ -127,7 +127,7 @@ std::optional<store::MaterialRecord> MaterialPicks::Chosen(MaterialRole role, bo
         if (!found) lab->Say(host_.Window(), "所选原材料记录已不在数据库中。");
         return found;
     } catch (const store::StoreError& error) {
-        lab->Say(host_.Window(), error.Message());
+        lab->Failed(host_.Window(), error);
         return std::nullopt;
     }
 }
@@ -157,7 +157,7 @@ std::vector<std::pair<MaterialRole, store::MaterialRecord>> MaterialPicks::Newer
                 newer.emplace_back(info.role, std::move(*latest));
         }
     } catch (const store::StoreError& error) {
-        lab->Say(host_.Window(), error.Message());
+        lab->Failed(host_.Window(), error);
     }
     return newer;
 }

@@ -108,13 +108,16 @@ class RegisterDialog final : public ModalDialog {
     void OnStep(DesignStep step);
     void OnDiff();
     void OnOpen();
-    void Failed(const store::StoreError& error) { lab_.Say(dialog(), error.Message()); }
+    void Failed(const store::StoreError& error) { lab_.Failed(dialog(), error, Line()); }
+    // The status line under the list, where a lost server's later refusals are said.
+    HWND Line() const { return form_.Control(kRegisterCount); }
 
     LabAccess& lab_;
     bool skinned_;
     store::DesignRegister designs_;
     Form form_{kForm};
     std::optional<std::int64_t> to_open_;
+    LPARAM shown_ = 0; // the design whose revisions show
 };
 
 HWND RegisterDialog::OnInit() {
@@ -153,6 +156,7 @@ void RegisterDialog::Refresh() {
     }
     filter.requirement = Narrow(form_.Text(kRegisterRequirement));
     filter.search = Narrow(form_.Text(kRegisterSearch));
+    if (lab_.RefusedWhileLost(dialog(), Line())) return;
     try {
         std::vector<ListRow> rows;
         for (const RegisteredDesign& design : designs_.List(filter))
@@ -172,6 +176,7 @@ std::optional<RegisteredDesign> RegisterDialog::Selected(bool say) {
         if (say) lab_.Say(dialog(), "请先在列表中选择一个配合比。");
         return std::nullopt;
     }
+    if (lab_.RefusedWhileLost(dialog(), Line())) return std::nullopt;
     try {
         auto found = designs_.Find(id);
         if (!found && say) lab_.Say(dialog(), "此配合比已不在台账中。");
@@ -183,17 +188,25 @@ std::optional<RegisteredDesign> RegisterDialog::Selected(bool say) {
 }
 
 void RegisterDialog::ShowDetails(const std::vector<std::string>& more) {
-    const auto design = Selected(false);
-    if (!design) {
-        form_.Write(kRegisterDetails, L"");
+    // While the server is lost the details shown stay; another row's are not read.
+    const LPARAM selected = SelectedRowValue(form_.Control(kRegisterList), 0);
+    if (lab_.Lost()) {
+        if (selected != shown_) lab_.RefusedWhileLost(dialog(), form_.Control(kRegisterDetails));
         return;
     }
+    const auto design = Selected(false);
+    if (!design) {
+        if (!lab_.Lost()) form_.Write(kRegisterDetails, L"");
+        return;
+    }
+    shown_ = selected;
     std::wstring text = Widen(design->number + " 的修订：") + L"\r\n";
     try {
         for (const RegisteredDesign& revision : designs_.Revisions(design->number))
             text += Widen("  " + RevisionLine(revision)) + L"\r\n";
     } catch (const store::StoreError& error) {
-        text += Widen(error.Message()) + L"\r\n";
+        Failed(error);
+        text += L"无法读取修订\r\n";
     }
     for (const std::string& line : more)
         text += Widen(line) + L"\r\n";
@@ -203,7 +216,7 @@ void RegisterDialog::ShowDetails(const std::vector<std::string>& more) {
 void RegisterDialog::OnStep(DesignStep step) {
     const store::DesignStepInfo& info = store::InfoOf(step);
     const std::wstring what = Widen(info.name) + L"配合比";
-    if (!lab_.Writable(dialog(), what.c_str())) return;
+    if (!lab_.Writable(dialog(), what.c_str(), Line())) return;
     const auto design = Selected(true);
     if (!design) return;
     if (step == DesignStep::Withdraw &&

@@ -1,5 +1,6 @@
 #include "lab_access.h"
 
+#include "control_text.h"
 #include "lab_command_line.h"
 #include "lab_database_settings.h"
 #include "settings.h"
@@ -11,7 +12,8 @@
 
 namespace mixora::ui {
 
-store::LabDatabase* LabAccess::Database(HWND owner) {
+store::LabDatabase* LabAccess::Database(HWND owner, HWND line) {
+    if (RefusedWhileLost(owner, line)) return nullptr;
     const bool opening = !HasOpenedLab();
     lab::LabSession* session = nullptr;
     try {
@@ -32,8 +34,8 @@ store::LabDatabase* LabAccess::Database(HWND owner) {
     return &session->database();
 }
 
-store::LabDatabase* LabAccess::Writable(HWND owner, const wchar_t* what) {
-    store::LabDatabase* database = Database(owner);
+store::LabDatabase* LabAccess::Writable(HWND owner, const wchar_t* what, HWND line) {
+    store::LabDatabase* database = Database(owner, line);
     if (database && !database->notice().empty()) {
         Say(owner, Narrow(what) + "：实验室数据库是只读打开的。\n\n" + database->notice());
         return nullptr;
@@ -52,6 +54,35 @@ std::optional<std::string> LabAccess::Person(HWND owner, bool skinned) {
         Say(owner, "无法把姓名保存到设置（HKCU\\" + Narrow(settings_key_) +
                        "\\UserName）：下次还会询问。");
     return Narrow(name);
+}
+
+void LabAccess::Failed(HWND owner, const store::StoreError& error, HWND line) const {
+    SayNotice(owner,
+              HasOpenedLab() ? OpenedLab(settings_key_).Tell(error)
+                             : lab::LabNotice{error.Message()},
+              line);
+}
+
+std::string LabAccess::Told(const store::StoreError& error) const {
+    return HasOpenedLab() ? OpenedLab(settings_key_).Tell(error).text : error.Message();
+}
+
+bool LabAccess::Lost() const {
+    return HasOpenedLab() && OpenedLab(settings_key_).lost();
+}
+
+bool LabAccess::RefusedWhileLost(HWND owner, HWND line) const {
+    if (!Lost()) return false;
+    SayNotice(owner, {OpenedLab(settings_key_).LostLine(), false}, line);
+    return true;
+}
+
+void LabAccess::SayNotice(HWND owner, const lab::LabNotice& notice, HWND line) const {
+    if (!notice.box && line) {
+        WriteText(line, Widen(notice.text));
+        return;
+    }
+    Say(owner, notice.text);
 }
 
 void LabAccess::Say(HWND owner, const std::string& message, UINT style) const {

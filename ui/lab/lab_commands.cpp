@@ -106,7 +106,7 @@ bool LabCommands::RegisterDesign() {
         Say(said);
         return true;
     } catch (const store::StoreError& error) {
-        lab_.Say(frame_.hwnd, error.Message());
+        lab_.Failed(frame_.hwnd, error);
         return false;
     }
 }
@@ -135,7 +135,7 @@ void LabCommands::OpenRegister() {
             window->ShowRegistered(design->id, design->number, design->row_version,
                                    std::move(document));
     } catch (const store::StoreError& error) {
-        lab_.Say(frame_.hwnd, error.Message());
+        lab_.Failed(frame_.hwnd, error);
     }
 }
 
@@ -150,7 +150,7 @@ void LabCommands::Backup() {
         store::BackupLab(*database, Narrow(FullPathOf(*path)));
         Say(L"实验室数据已备份到“" + FullPathOf(*path) + L"”。");
     } catch (const store::StoreError& error) {
-        lab_.Say(frame_.hwnd, error.Message());
+        lab_.Failed(frame_.hwnd, error);
     }
 }
 
@@ -170,7 +170,7 @@ void LabCommands::Restore() {
         tie_.reset(); // the register's rows are the copy's now
         Say(L"实验室数据已从“" + path + L"”恢复。");
     } catch (const store::StoreError& error) {
-        lab_.Say(frame_.hwnd, error.Message());
+        lab_.Failed(frame_.hwnd, error);
     }
 }
 

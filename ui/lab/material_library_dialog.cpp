@@ -88,16 +88,19 @@ class LibraryDialog final : public ModalDialog {
     // The record selected, read now; none (the user told) when there is none.
     std::optional<store::MaterialRecord> Selected(bool say);
     bool Failed(const store::StoreError& error) {
-        lab_.Say(dialog(), error.Message());
+        lab_.Failed(dialog(), error, Line());
         return false;
     }
-    bool CanChange(const wchar_t* what) { return lab_.Writable(dialog(), what) != nullptr; }
+    bool CanChange(const wchar_t* what) { return lab_.Writable(dialog(), what, Line()) != nullptr; }
+    // The status line under the list, where a lost server's later refusals are said.
+    HWND Line() const { return form_.Control(kLibraryCount); }
 
     LabAccess& lab_;
     bool skinned_;
     store::MaterialLibrary library_;
     store::DesignRegister designs_;
     Form form_{kForm};
+    LPARAM shown_ = 0; // the record whose details show
 };
 
 HWND LibraryDialog::OnInit() {
@@ -134,6 +137,7 @@ void LibraryDialog::Refresh() {
         }
     if (const LPARAM in_use = SelectedValue(form_.Control(kLibraryInUse), kAll); in_use != kAll)
         filter.in_use = in_use == 1;
+    if (lab_.RefusedWhileLost(dialog(), Line())) return;
     try {
         std::vector<ListRow> rows;
         for (const store::MaterialRecord& record : library_.List(filter))
@@ -153,6 +157,7 @@ std::optional<store::MaterialRecord> LibraryDialog::Selected(bool say) {
         if (say) lab_.Say(dialog(), "请先在列表中选择一条原材料记录。");
         return std::nullopt;
     }
+    if (lab_.RefusedWhileLost(dialog(), Line())) return std::nullopt;
     try {
         auto latest = library_.Latest(record);
         if (!latest && say) lab_.Say(dialog(), "原材料记录已不在数据库中。");
@@ -164,11 +169,18 @@ std::optional<store::MaterialRecord> LibraryDialog::Selected(bool say) {
 }
 
 void LibraryDialog::ShowDetails() {
-    const auto record = Selected(false);
-    if (!record) {
-        form_.Write(kLibraryDetails, L"");
+    // While the server is lost the details shown stay; another row's are not read.
+    const LPARAM selected = SelectedRowValue(form_.Control(kLibraryList), 0);
+    if (lab_.Lost()) {
+        if (selected != shown_) lab_.RefusedWhileLost(dialog(), form_.Control(kLibraryDetails));
         return;
     }
+    const auto record = Selected(false);
+    if (!record) {
+        if (!lab_.Lost()) form_.Write(kLibraryDetails, L"");
+        return;
+    }
+    shown_ = selected;
     std::vector<std::string> lines = lab::MaterialDetails(*record);
     try {
         store::RegisterFilter citing;
@@ -180,7 +192,8 @@ void LibraryDialog::ShowDetails() {
                             std::string(store::StateName(design.state)) + " · " + design.grade +
                             " · " + design.project);
     } catch (const store::StoreError& error) {
-        lines.push_back(error.Message());
+        Failed(error);
+        lines.push_back("无法读取引用此记录的配合比");
     }
     form_.Write(kLibraryDetails, Lines(lines));
 }
@@ -198,7 +211,7 @@ void LibraryDialog::OnAdd() {
             added = library_.Add(given, *who).record;
             return {};
         } catch (const store::StoreError& error) {
-            return error.Message();
+            return lab_.Told(error);
         }
     };
     if (!EditMaterialRecord(dialog(), fields, L"保存后成为一条新记录（第 1 版）。", true, save,
@@ -240,7 +253,7 @@ void LibraryDialog::OnEdit() {
             library_.Edit(record->record, record->row_version, given, *who);
             return {};
         } catch (const store::StoreError& error) {
-            return error.Message();
+            return lab_.Told(error);
         }
     };
     if (EditMaterialRecord(dialog(), record->fields, note, false, save, lab_.boxes(), skinned_))

@@ -1,8 +1,13 @@
 #include "credential_store.h"
 
+#include "lab_database_setting.h"
+#include "utf.h"
+
 #include <windows.h>
 
 #include <wincred.h>
+
+#include <vector>
 
 namespace mixora::ui {
 
@@ -30,6 +35,21 @@ std::optional<std::wstring> StoredPassword(const std::wstring& target) {
 
 void ForgetPassword(const std::wstring& target) {
     CredDeleteW(target.c_str(), CRED_TYPE_GENERIC, 0);
+}
+
+int ForgetAllPasswords() {
+    const std::wstring filter = Widen(lab::kCredentialPrefix) + L"*";
+    DWORD count = 0;
+    CREDENTIALW** credentials = nullptr;
+    if (!CredEnumerateW(filter.c_str(), 0, &count, &credentials)) return 0;
+    std::vector<std::wstring> targets;
+    for (DWORD i = 0; i < count; ++i)
+        if (credentials[i]->Type == CRED_TYPE_GENERIC)
+            targets.emplace_back(credentials[i]->TargetName);
+    CredFree(credentials);
+    for (const std::wstring& target : targets)
+        ForgetPassword(target);
+    return static_cast<int>(targets.size());
 }
 
 } // namespace mixora::ui

@@ -12,5 +12,8 @@ bool StorePassword(const std::wstring& target, const std::wstring& login,
 // The password kept for `target`, if any.
 std::optional<std::wstring> StoredPassword(const std::wstring& target);
 void ForgetPassword(const std::wstring& target);
+// Forgets every password Mixora keeps for this user (the uninstaller's --forget-credential); how
+// many there were.
+int ForgetAllPasswords();
 
 } // namespace mixora::ui

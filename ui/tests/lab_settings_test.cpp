@@ -1,7 +1,8 @@
 // 实验室设置 — 数据库 under Wine: the shared database's password kept in the credential store and
 // nowhere in the registry, the database opened from the settings as the login they name, and
 // 测试连接 against the test run's server (whose logins scripts/test hands on in the environment;
-// without them those cases are skipped).
+// without them those cases are skipped), and the register window when that server drops its
+// connection.
 #include "connection_string.h"
 #include "control_text.h"
 #include "callback_guard.h"
@@ -9,10 +10,17 @@
 #include "database_settings_dialog.h"
 #include "database_settings_form.h"
 #include "database_settings_ids.h"
+#include "design_register.h"
+#include "design_register_dialog.h"
 #include "handles.h"
+#include "lab_access.h"
+#include "lab_ids.h"
 #include "lab_database_settings.h"
 #include "modal_driver.h"
 #include "settings.h"
+#include "shared_test_lab.h"
+#include "sql_engine.h"
+#include "store_test_support.h"
 #include "utf.h"
 #include "window_classes.h"
 
@@ -76,9 +84,11 @@ class RecordedBoxes final : public MessageBoxes {
   public:
     int Show(HWND, std::wstring_view text, std::wstring_view, UINT) override {
         said += text;
+        ++shown;
         return IDOK;
     }
     std::wstring said;
+    int shown = 0;
 };
 
 class LabSettingsTest : public ::testing::Test {
@@ -190,6 +200,85 @@ TEST_F(LabSettingsTest, TestConnectionSaysTheLoginAndItsRolesOrWhatFailed) {
             EXPECT_NE(results[i].find(Widen(part)), std::wstring::npos)
                 << Narrow(results[i]) << " lacks " << part;
     EXPECT_FALSE(RegistryHoldsText(split.password)); // 取消 kept nothing
+}
+
+// Ends a session of the same login on the server, as a dropped network ends it, and waits until
+// it has gone.
+void EndBackend(store::Connection& other, std::int64_t backend) {
+    const std::string pid = std::to_string(backend);
+    store::Query(other, "SELECT pg_terminate_backend(" + pid + ")").Next();
+    for (int i = 0;
+         i < 100 && store::Query(other, "SELECT 1 FROM pg_stat_activity WHERE pid = " + pid).Next();
+         ++i)
+        Sleep(50);
+}
+
+// The server ends the register window's connection (as a dropped network would end it): said
+// once, in a box naming it; the list kept; later commands refused at once on the status line,
+// the server not asked; after 重新连接 the window reads it again.
+TEST_F(LabSettingsTest, ALostServerIsSaidOnceTheRegisterKeepsItsRowsAndReconnectingReadsAgain) {
+    const auto server = odbc::testing::GivenServer();
+    if (!server) GTEST_SKIP() << "no lab server given (scripts/test starts one)";
+    const odbc::testing::SharedTestDatabase database(*server);
+    SaveShared(database.ConnectionOf(server->tester));
+    lab::LabSession& session = OpenedLab(kKey);
+    store::DesignRegister(session.connection())
+        .Register(store::testing::EntryFor("C30", "滨江大桥"), session.Who());
+    store::Query pid(session.connection(), "SELECT pg_backend_pid()");
+    ASSERT_TRUE(pid.Next());
+    const std::int64_t backend = pid.Int(0);
+    store::LabDatabase other = database.Open(server->tester);
+
+    RecordedBoxes boxes;
+    LabAccess lab(kKey, boxes);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    ASSERT_TRUE(RegisterWindowClasses(instance, DefWindowProcW));
+    HWND owner = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 instance, nullptr);
+    const auto click = [](HWND dialog, int id) {
+        SendMessageW(ModalDriver::Find(dialog, id), BM_CLICK, 0, 0);
+    };
+    std::vector<std::wstring> details, lines;
+    ModalDriver::Drive(
+        kRegisterTitle,
+        [&](HWND dialog) {
+            HWND list = ModalDriver::Find(dialog, lab_ids::kRegisterList);
+            EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
+            SendMessageW(list, LB_SETCURSEL, 0, 0);
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(lab_ids::kRegisterList, LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(list));
+            details.push_back(ReadText(ModalDriver::Find(dialog, lab_ids::kRegisterDetails)));
+            EndBackend(*other.connection, backend);
+            for (const int id : {lab_ids::kRegisterFind, lab_ids::kRegisterReview,
+                                 lab_ids::kRegisterDiff, lab_ids::kRegisterFind}) {
+                click(dialog, id);
+                lines.push_back(ReadText(ModalDriver::Find(dialog, lab_ids::kRegisterCount)));
+            }
+            EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
+            details.push_back(ReadText(ModalDriver::Find(dialog, lab_ids::kRegisterDetails)));
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+        [&] { ShowDesignRegister(owner, lab, false); });
+    EXPECT_EQ(boxes.shown, 1) << Narrow(boxes.said);
+    EXPECT_NE(boxes.said.find(L"连接已中断"), std::wstring::npos) << Narrow(boxes.said);
+    EXPECT_NE(boxes.said.find(L"重新连接共享数据库"), std::wstring::npos);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], L"共 1 个配合比"); // the loss itself said in the box
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].starts_with(L"未连接共享数据库")) << Narrow(lines[i]);
+    ASSERT_EQ(details.size(), 2u);
+    EXPECT_NE(details[0].find(L"修订"), std::wstring::npos) << Narrow(details[0]);
+    EXPECT_EQ(details[1], details[0]);
+    // Refused at once while lost: the window is not opened.
+    EXPECT_EQ(lab.Database(owner), nullptr);
+    EXPECT_EQ(boxes.shown, 2);
+
+    session.Reconnect();
+    EXPECT_FALSE(lab.Lost());
+    ASSERT_NE(lab.Database(owner), nullptr);
+    EXPECT_EQ(boxes.shown, 2);
+    DestroyWindow(owner);
 }
 
 } // namespace
