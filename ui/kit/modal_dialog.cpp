@@ -24,17 +24,16 @@ void ModalDialog::Close(INT_PTR result) {
     EndDialog(dialog_, result);
 }
 
-INT_PTR CALLBACK ModalDialog::Procedure(HWND dialog, UINT message, WPARAM wparam,
-                                        LPARAM lparam) noexcept {
+INT_PTR CALLBACK ModalDialog::Procedure(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) noexcept {
     auto* self = reinterpret_cast<ModalDialog*>(
-        message == WM_INITDIALOG ? lparam : GetWindowLongPtrW(dialog, DWLP_USER));
+        msg == WM_INITDIALOG ? lp : GetWindowLongPtrW(dialog, DWLP_USER));
     if (!self) return FALSE;
     return base::Guarded(self->what_, INT_PTR{FALSE}, [&] {
-        if (message == WM_INITDIALOG) {
+        if (msg == WM_INITDIALOG) {
             self->dialog_ = dialog;
-            SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+            SetWindowLongPtrW(dialog, DWLP_USER, lp);
         }
-        return self->HandleMessage(message, wparam, lparam);
+        return self->HandleMessage(msg, wp, lp);
     });
 }
 

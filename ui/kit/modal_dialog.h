@@ -35,8 +35,7 @@ class ModalDialog {
     virtual void OnClosing() {}
 
   private:
-    static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wparam,
-                                      LPARAM lparam) noexcept;
+    static INT_PTR CALLBACK Procedure(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) noexcept;
     INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
     INT_PTR OnInitDialog();
 

@@ -1,8 +1,7 @@
 #include "person_dialog.h"
 
-#include "form.h"
+#include "form_dialog.h"
 #include "lab_ids.h"
-#include "modal_dialog.h"
 
 namespace mixora::ui {
 
@@ -24,11 +23,7 @@ constexpr int kWidth = 240, kHeight = 76;
 static_assert(IdsAreUnique(kControls));
 static_assert(InsideParents(kControls, kWidth, kHeight, 13));
 constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
-constexpr DialogLayout kDialog{kPersonTitle,
-                               DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                               kWidth,
-                               kHeight,
-                               {}};
+constexpr DialogLayout kDialog = FixedDialog(kPersonTitle, kForm);
 
 std::wstring Trimmed(const std::wstring& text) {
     const auto first = text.find_first_not_of(L" \t\u3000");
@@ -36,39 +31,26 @@ std::wstring Trimmed(const std::wstring& text) {
     return text.substr(first, text.find_last_not_of(L" \t\u3000") - first + 1);
 }
 
-class PersonDialog final : public ModalDialog {
+class PersonDialog final : public FormDialog {
   public:
     PersonDialog(std::wstring& name, MessageBoxes& boxes, bool skinned)
-        : ModalDialog("操作人姓名", skinned), name_(name), boxes_(boxes) {}
-    bool Ask(HWND owner) { return Run(owner, kDialog) == IDOK; }
+        : FormDialog("操作人姓名", skinned, kForm, kDialog), name_(name), boxes_(boxes) {}
 
   private:
-    HWND OnInit() override {
-        if (!form_.Create(dialog())) {
-            Close(IDABORT);
-            return nullptr;
-        }
-        SendMessageW(form_.Control(kPersonName), EM_LIMITTEXT, 50, 0);
-        return form_.Control(kPersonName);
+    HWND OnFormMade() override {
+        SendMessageW(form().Control(kPersonName), EM_LIMITTEXT, 50, 0);
+        return form().Control(kPersonName);
     }
-    bool OnCommand(int id, UINT code, HWND) override {
-        if (code != BN_CLICKED || (id != IDOK && id != IDCANCEL)) return false;
-        if (id == IDOK) {
-            name_ = Trimmed(form_.Text(kPersonName));
-            if (name_.empty()) {
-                boxes_.Show(dialog(), L"请填写操作人的姓名。", kPersonTitle,
-                            MB_OK | MB_ICONWARNING);
-                SetFocus(form_.Control(kPersonName));
-                return true;
-            }
-        }
-        Close(id);
-        return true;
+    bool Accept() override {
+        name_ = Trimmed(form().Text(kPersonName));
+        if (!name_.empty()) return true;
+        boxes_.Show(dialog(), L"请填写操作人的姓名。", kPersonTitle, MB_OK | MB_ICONWARNING);
+        SetFocus(form().Control(kPersonName));
+        return false;
     }
 
     std::wstring& name_;
     MessageBoxes& boxes_;
-    Form form_{kForm};
 };
 
 } // namespace

@@ -1,9 +1,8 @@
 #include "administrator_login_dialog.h"
 
 #include "database_settings_ids.h"
-#include "form.h"
+#include "form_dialog.h"
 #include "lab_database_setting.h"
-#include "modal_dialog.h"
 #include "utf.h"
 
 namespace mixora::ui {
@@ -28,59 +27,44 @@ constexpr int kWidth = 300, kHeight = 117;
 static_assert(IdsAreUnique(kControls));
 static_assert(InsideParents(kControls, kWidth, kHeight, 13));
 constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
-constexpr DialogLayout kDialog{
-    kAdministratorLoginTitle,
-    DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-    kWidth,
-    kHeight,
-    {},
-};
+constexpr DialogLayout kDialog = FixedDialog(kAdministratorLoginTitle, kForm);
 
-class AdministratorLoginDialog final : public ModalDialog {
+class AdministratorLoginDialog final : public FormDialog {
   public:
     AdministratorLoginDialog(const std::string& connection, const std::wstring& purpose,
                              bool skinned)
-        : ModalDialog("管理员登录", skinned), connection_(connection), purpose_(purpose) {}
+        : FormDialog("管理员登录", skinned, kForm, kDialog), connection_(connection),
+          purpose_(purpose) {}
 
-    std::optional<std::string> Ask(HWND owner) {
-        if (Run(owner, kDialog) != IDOK) return std::nullopt;
-        return answer_;
-    }
+    const std::string& answer() const { return answer_; }
 
   private:
-    HWND OnInit() override {
-        if (!form_.Create(dialog())) {
-            Close(IDABORT);
-            return nullptr;
-        }
-        form_.Write(kAdminNote, purpose_ + L"请用数据库的所有者（可以创建角色的管理员）登录。");
-        form_.Write(kAdminConnection, Widen(lab::SplitPassword(connection_).kept));
-        SendMessageW(form_.Control(kAdminPassword), EM_SETPASSWORDCHAR, L'\x25CF', 0);
-        return form_.Control(kAdminConnection);
+    HWND OnFormMade() override {
+        form().Write(kAdminNote, purpose_ + L"请用数据库的所有者（可以创建角色的管理员）登录。");
+        form().Write(kAdminConnection, Widen(lab::SplitPassword(connection_).kept));
+        SendMessageW(form().Control(kAdminPassword), EM_SETPASSWORDCHAR, L'\x25CF', 0);
+        return form().Control(kAdminConnection);
     }
-    bool OnCommand(int id, UINT code, HWND) override {
-        if (code != BN_CLICKED || (id != IDOK && id != IDCANCEL)) return false;
-        if (id == IDOK) {
-            const lab::SplitConnection typed =
-                lab::SplitPassword(lab::ConnectionOfTyped(Narrow(form_.Text(kAdminConnection))));
-            const std::string password = Narrow(form_.Text(kAdminPassword));
-            answer_ = lab::WithPassword(typed.kept, password.empty() ? typed.password : password);
-        }
-        Close(id);
+    bool Accept() override {
+        const lab::SplitConnection typed =
+            lab::SplitPassword(lab::ConnectionOfTyped(Narrow(form().Text(kAdminConnection))));
+        const std::string password = Narrow(form().Text(kAdminPassword));
+        answer_ = lab::WithPassword(typed.kept, password.empty() ? typed.password : password);
         return true;
     }
 
     std::string connection_;
     std::wstring purpose_;
     std::string answer_;
-    Form form_{kForm};
 };
 
 } // namespace
 
 std::optional<std::string> AskAdministratorLogin(HWND owner, const std::string& connection,
                                                  const std::wstring& purpose, bool skinned) {
-    return AdministratorLoginDialog(connection, purpose, skinned).Ask(owner);
+    AdministratorLoginDialog dialog(connection, purpose, skinned);
+    if (!dialog.Ask(owner)) return std::nullopt;
+    return dialog.answer();
 }
 
 } // namespace mixora::ui

@@ -1,7 +1,6 @@
 #include "lab_settings_dialog.h"
 
-#include "form.h"
-#include "modal_dialog.h"
+#include "form_dialog.h"
 #include "settings.h"
 
 namespace mixora::ui {
@@ -31,13 +30,7 @@ static_assert(InsideParents(kControls, kWidth, kHeight, 13));
 
 constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
 
-constexpr DialogLayout kDialog{
-    kLabSettingsTitle,
-    DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-    kWidth,
-    kHeight,
-    {},
-};
+constexpr DialogLayout kDialog = FixedDialog(kLabSettingsTitle, kForm);
 
 // Each field and the settings value it keeps.
 struct SettingField {
@@ -51,50 +44,37 @@ constexpr SettingField kFields[] = {
     {kLabCertificate, kLabIdentityValues[2].name, 100},
 };
 
-class LabSettingsDialog final : public ModalDialog {
+class LabSettingsDialog final : public FormDialog {
   public:
     LabSettingsDialog(MessageBoxes& boxes, bool skinned, const std::wstring& key)
-        : ModalDialog("实验室设置", skinned), boxes_(boxes), key_(key) {}
-
-    bool Edit(HWND owner) { return Run(owner, kDialog) == IDOK; }
+        : FormDialog("实验室设置", skinned, kForm, kDialog), boxes_(boxes), key_(key) {}
 
   private:
-    HWND OnInit() override {
-        if (!form_.Create(dialog())) {
-            Close(IDABORT);
-            return nullptr;
-        }
+    HWND OnFormMade() override {
         for (const SettingField& field : kFields) {
-            SendMessageW(form_.Control(field.id), EM_LIMITTEXT, static_cast<WPARAM>(field.limit),
+            SendMessageW(form().Control(field.id), EM_LIMITTEXT, static_cast<WPARAM>(field.limit),
                          0);
-            form_.Write(field.id, SettingText(field.value, key_));
+            form().Write(field.id, SettingText(field.value, key_));
         }
         return nullptr;
     }
-
-    bool OnCommand(int id, UINT code, HWND) override {
-        if (code != BN_CLICKED || (id != IDOK && id != IDCANCEL)) return false;
-        if (id == IDOK) {
-            for (const SettingField& field : kFields)
-                if (const auto problem =
-                        WriteSettingText(field.value, form_.Text(field.id), key_)) {
-                    boxes_.Show(dialog(), *problem, kLabSettingsTitle, MB_OK | MB_ICONWARNING);
-                    return true;
-                }
-        }
-        Close(id);
+    bool Accept() override {
+        for (const SettingField& field : kFields)
+            if (const auto problem = WriteSettingText(field.value, form().Text(field.id), key_)) {
+                boxes_.Show(dialog(), *problem, kLabSettingsTitle, MB_OK | MB_ICONWARNING);
+                return false;
+            }
         return true;
     }
 
     MessageBoxes& boxes_;
     std::wstring key_;
-    Form form_{kForm};
 };
 
 } // namespace
 
 bool EditLabSettings(HWND owner, MessageBoxes& boxes, bool skinned, const std::wstring& key) {
-    return LabSettingsDialog(boxes, skinned, key).Edit(owner);
+    return LabSettingsDialog(boxes, skinned, key).Ask(owner);
 }
 
 } // namespace mixora::ui
