@@ -17,10 +17,11 @@ bool Finite(double value) {
 }
 
 std::string AmountProblem(const AggregateDemand& demand) {
-    const std::array<std::pair<std::string_view, double>, 4> amounts = {{
+    const std::array<std::pair<std::string_view, double>, 5> amounts = {{
         {"水泥用量", demand.cement},
         {"粉煤灰用量", demand.fly_ash},
         {"矿粉用量", demand.slag},
+        {"硅灰用量", demand.silica_fume},
         {"用水量", demand.water},
     }};
     for (const auto& [name, amount] : amounts)
@@ -52,13 +53,22 @@ std::optional<double> RawTotal(const AggregateDemand& demand, std::string& probl
             problem = "假定表观密度须为大于 0 的数";
             return std::nullopt;
         }
-        return demand.assumed_mass - demand.cement - demand.fly_ash - demand.slag - demand.water;
+        return demand.assumed_mass - demand.cement - demand.fly_ash - demand.slag -
+               demand.silica_fume - demand.water;
     }
     const VolumeMethodInputs& v = demand.volume;
     if (problem = DensityProblem(v); !problem.empty()) return std::nullopt;
-    const double taken = demand.cement / v.cement_density + demand.fly_ash / v.fly_ash_density +
-                         demand.slag / v.slag_density + demand.water / v.water_density +
-                         v.air_percent / 100.0;
+    double taken = demand.cement / v.cement_density + demand.fly_ash / v.fly_ash_density +
+                   demand.slag / v.slag_density + demand.water / v.water_density +
+                   v.air_percent / 100.0;
+    if (demand.silica_fume > 0.0) {
+        if (!v.silica_fume_density || !Finite(*v.silica_fume_density) ||
+            *v.silica_fume_density <= 0.0) {
+            problem = "请给定 ρsf（硅灰密度）";
+            return std::nullopt;
+        }
+        taken += demand.silica_fume / *v.silica_fume_density;
+    }
     const double share = demand.sand_ratio_percent / 100.0;
     const double per_kg = share / v.sand_density + (1.0 - share) / v.stone_density;
     return (1.0 - taken) / per_kg;

@@ -13,6 +13,7 @@ struct AggregateDemand {
     double cement = 0;             // mc0, kg/m³
     double fly_ash = 0;            // mf0
     double slag = 0;               // mk0
+    double silica_fume = 0;        // msf0
     double water = 0;              // mw0
     double sand_ratio_percent = 0; // βs, %
     Method method = Method::Volume;

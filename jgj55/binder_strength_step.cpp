@@ -126,6 +126,12 @@ void DeriveBinderStrength(const Inputs& inputs, Result& result) {
                         kSlagFactor.rows, kSlagFactor.source,
                         PickFor(kSlagPicks, inputs.slag_grade, RangePick::UpperPlusBonus));
 
+    // 表 5.1.3 has no factor for 硅灰: with it, fb is only measured (or given).
+    if (inputs.silica_fume_share > 0.0) {
+        SetUnavailable(result, Quantity::BinderStrength,
+                       "请给定 fb（" + std::string(kFlyAshFactor.source) + " 无硅灰影响系数）");
+        return;
+    }
     Needs needs(result);
     const double gamma_f = needs(Quantity::FlyAshFactor);
     const double gamma_s = needs(Quantity::SlagFactor);

@@ -94,9 +94,8 @@ void CheckMineralLimits(const Inputs& inputs, Result& result) {
     if (inputs.fly_ash_share > 0.0)
         uses.push_back({Mineral::FlyAsh, "粉煤灰最大掺量", inputs.fly_ash_share});
     if (inputs.slag_share > 0.0) uses.push_back({Mineral::Slag, "矿粉最大掺量", inputs.slag_share});
-    if (inputs.fly_ash_share > 0.0 && inputs.slag_share > 0.0)
-        uses.push_back(
-            {Mineral::Compound, "复合掺合料最大掺量", inputs.fly_ash_share + inputs.slag_share});
+    if (MineralCount(inputs) > 1)
+        uses.push_back({Mineral::Compound, "复合掺合料最大掺量", MineralShare(inputs)});
     if (uses.empty()) return;
 
     if (inputs.structure == StructureType::Plain) {
@@ -147,6 +146,16 @@ void RunChecks(const Inputs& inputs, Result& result) {
     CheckDurability(inputs, result);
     CheckMinimumBinder(result);
     CheckMineralLimits(inputs, result);
+    // 硅灰 alone is limited only for high-strength concrete (第 7.3.2 条, among its checks).
+    if (inputs.silica_fume_share > 0.0 && !IsHighStrength(inputs.grade))
+        result.checks.push_back({"硅灰掺量",
+                                 Percent(inputs.silica_fume_share),
+                                 {},
+                                 {},
+                                 Verdict::NotChecked,
+                                 std::string(kMineralLimits.source) + "未列硅灰；" +
+                                     std::string(kHighStrengthMaxSilicaFume.source) +
+                                     "的限值用于高强混凝土"});
     CheckRequirements(inputs, result);
 }
 

@@ -3,6 +3,7 @@
 #include "design_steps.h"
 #include "requirement_rules.h"
 #include "input_ranges.h"
+#include "shown_value.h"
 
 #include <cmath>
 
@@ -136,13 +137,16 @@ void DeriveCement(Result& result) {
     const double binder = needs(Quantity::Binder);
     const double fly_ash = needs(Quantity::FlyAsh);
     const double slag = needs(Quantity::Slag);
+    const double silica_fume = needs(Quantity::SilicaFume);
     if (needs.Missing()) {
         SetUnavailable(result, Quantity::Cement, needs.Reason());
         return;
     }
-    const double cement = binder - fly_ash - slag;
+    const double cement = binder - fly_ash - slag - silica_fume;
     if (cement <= 0.0) {
-        SetUnavailable(result, Quantity::Cement, "粉煤灰与矿粉掺量之和须小于 100 %");
+        SetUnavailable(result, Quantity::Cement,
+                       silica_fume > 0.0 ? "粉煤灰、矿粉与硅灰掺量之和须小于 100 %"
+                                         : "粉煤灰与矿粉掺量之和须小于 100 %");
         return;
     }
     SetComputed(result, Quantity::Cement, cement, std::string(kCementFormulaSource));
@@ -181,9 +185,19 @@ void DeriveContents(const Inputs& inputs, Result& result) {
                         std::string(kBinderFormulaSource));
         DeriveMinimum(inputs, result);
         DeriveBinder(result);
+        // A given mb0 is taken only where the design chooses it (表 7.3.2); here it follows
+        // from the water, and the value not taken is said, never passed over in silence.
+        if (Parameter& binder = result[Quantity::Binder]; inputs.binder && binder.value)
+            binder.note = (binder.note.empty() ? "" : binder.note + "；") + "给定值 " +
+                          FormatGiven(*inputs.binder, 0) + " 未采用：" +
+                          (IsHighStrength(inputs.grade)
+                               ? std::string("已给定用水量，mb0 = mw0 / (W/B)")
+                               : "mb0 仅在 C" + std::to_string(kHighStrengthGrade) + " 及以上按" +
+                                     std::string(kHighStrengthMix.source) + "给定");
     }
     DeriveMineral(result, Quantity::FlyAsh, "粉煤灰掺量", inputs.fly_ash_share);
     DeriveMineral(result, Quantity::Slag, "矿粉掺量", inputs.slag_share);
+    DeriveMineral(result, Quantity::SilicaFume, "硅灰掺量", inputs.silica_fume_share);
     DeriveCement(result);
     DeriveAdmixture(inputs, result);
 }

@@ -68,6 +68,19 @@ inline constexpr InputRange kAlphaBRange{0, End::Closed, 1, End::Closed, "", "�
 // A water–binder ratio given in place of the computed one.
 inline constexpr InputRange kWaterBinderRange{
     0.2, End::Closed, 1, End::Closed, "", "普通混凝土水胶比的合理范围"};
+// The special requirements' numbers: the height a pump lifts to (the tallest towers are pumped
+// to about 600 m), the bore of a delivery pipe, a grade above P12 (the test's water pressure in
+// 0.1 MPa) or from F150 (freeze–thaw cycles), and an air content asked for.
+inline constexpr InputRange kPumpHeightRange{0,           End::Open, 1000,
+                                             End::Closed, "m",       "泵送高度不超过 1000 m"};
+inline constexpr InputRange kPipeBoreRange{50,          End::Closed, 300,
+                                           End::Closed, "mm",        "混凝土输送管内径的物理范围"};
+inline constexpr InputRange kImpermeabilityValueRange{
+    12, End::Open, 50, End::Closed, "", "P12 以上，试验水压不超过 5 MPa"};
+inline constexpr InputRange kFrostValueRange{150,         End::Closed, 1000,
+                                             End::Closed, "",          "冻融循环次数的物理范围"};
+inline constexpr InputRange kAirContentRange{0,           End::Open, 20,
+                                             End::Closed, "%",       "拌合物含气量的物理范围"};
 // The trial: the volume of one batch (L), the age of the cubes (d), the day's moisture of the
 // aggregates (%) and the mixer's batch (m³).
 inline constexpr InputRange kTrialLitresRange{0,           End::Open, 1000,

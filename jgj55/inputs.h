@@ -23,7 +23,9 @@ struct VolumeMethodInputs {
     double sand_density = kDefaultSandDensity;      // ρs
     double stone_density = kDefaultStoneDensity;    // ρg
     double water_density = kDefaultWaterDensity;    // ρw
-    double air_percent = kDefaultAirPercent;        // α, %
+    // ρsf: no default (the standard gives none); the volume method with 硅灰 asks for it.
+    std::optional<double> silica_fume_density;
+    double air_percent = kDefaultAirPercent; // α, %
 
     friend bool operator==(const VolumeMethodInputs&, const VolumeMethodInputs&) = default;
 };
@@ -43,6 +45,7 @@ struct Inputs {
     double fly_ash_share = 0; // % of binder
     SlagGrade slag_grade = SlagGrade::S95;
     double slag_share = 0;                 // % of binder
+    double silica_fume_share = 0;          // 硅灰, % of binder (第 7.3.2 条)
     std::optional<double> fly_ash_factor;  // γf
     std::optional<double> slag_factor;     // γs
     std::optional<double> binder_strength; // fb measured, MPa
@@ -80,5 +83,14 @@ struct Inputs {
 
     friend bool operator==(const Inputs&, const Inputs&) = default;
 };
+
+// The share of the binder all mineral admixtures take together, %.
+inline double MineralShare(const Inputs& inputs) {
+    return inputs.fly_ash_share + inputs.slag_share + inputs.silica_fume_share;
+}
+// How many mineral admixtures the binder holds (two or more: a composite, 表 3.0.5).
+inline int MineralCount(const Inputs& inputs) {
+    return (inputs.fly_ash_share > 0) + (inputs.slag_share > 0) + (inputs.silica_fume_share > 0);
+}
 
 } // namespace mixora::jgj55

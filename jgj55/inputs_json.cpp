@@ -120,9 +120,10 @@ json InputsToJson(const Inputs& inputs) {
         const std::string key(input.key);
         if (const auto unread = inputs.unread.find(key); unread != inputs.unread.end())
             place[key] = unread->second; // as typed: it does not read
-        else if (!input.given)
-            place[key] = NumberIn(inputs, input);
-        else if (const std::optional<double> given = GivenIn(inputs, input))
+        else if (!input.given) {
+            if (!(input.omitted_at_zero && NumberIn(inputs, input) == 0.0))
+                place[key] = NumberIn(inputs, input);
+        } else if (const std::optional<double> given = GivenIn(inputs, input))
             place[key] = *given;
     }
     if (!inputs.strength_results.empty()) out[std::string(kResultsKey)] = inputs.strength_results;

@@ -12,6 +12,7 @@ void DeriveAggregateMasses(const Inputs& inputs, Result& result) {
     demand.cement = needs(Quantity::Cement);
     demand.fly_ash = needs(Quantity::FlyAsh);
     demand.slag = needs(Quantity::Slag);
+    demand.silica_fume = needs(Quantity::SilicaFume);
     demand.water = needs(Quantity::Water);
     demand.sand_ratio_percent = needs(Quantity::SandRatio);
     if (needs.Missing()) {
@@ -46,6 +47,7 @@ void DeriveMixSummary(Result& result) {
     const double cement = needs(Quantity::Cement);
     const double fly_ash = needs(Quantity::FlyAsh);
     const double slag = needs(Quantity::Slag);
+    const double silica_fume = needs(Quantity::SilicaFume);
     const double water = needs(Quantity::Water);
     const double sand = needs(Quantity::Sand);
     const double stone = needs(Quantity::Stone);
@@ -57,7 +59,8 @@ void DeriveMixSummary(Result& result) {
         result.mass_ratio.clear();
         return;
     }
-    SetComputed(result, Quantity::Density, cement + fly_ash + slag + water + sand + stone,
+    SetComputed(result, Quantity::Density,
+                cement + fly_ash + slag + silica_fume + water + sand + stone,
                 "各组分用量之和（不计外加剂）");
     SetComputed(result, Quantity::RatioSand, sand / binder, "ms0 / mb0");
     SetComputed(result, Quantity::RatioStone, stone / binder, "mg0 / mb0");

@@ -30,6 +30,8 @@ constexpr std::array kInputs = {
            [](Inputs& i) -> double& { return i.fly_ash_share; }),
     Number("slag_share", InputPlace::Design, "矿粉掺量", kShareRange,
            [](Inputs& i) -> double& { return i.slag_share; }),
+    NumberInput{"silica_fume_share", InputPlace::Design, "硅灰掺量", Q::Sigma, &kShareRange,
+     [](Inputs& i) -> double& { return i.silica_fume_share; }, nullptr, true},
     GivenInput("fly_ash_factor", Q::FlyAshFactor, kInfluenceRange,
           [](Inputs& i) -> std::optional<double>& { return i.fly_ash_factor; }),
     GivenInput("slag_factor", Q::SlagFactor, kInfluenceRange,
@@ -61,6 +63,9 @@ constexpr std::array kInputs = {
            [](Inputs& i) -> double& { return i.volume.fly_ash_density; }),
     Number("slag_density", InputPlace::Volume, "矿粉密度", kDensityRange,
            [](Inputs& i) -> double& { return i.volume.slag_density; }),
+    // Kept in "volume" and empty until given: no density is assumed for 硅灰.
+    NumberInput{"silica_fume_density", InputPlace::Volume, "硅灰密度", Q::SilicaFume, &kDensityRange, nullptr,
+     [](Inputs& i) -> std::optional<double>& { return i.volume.silica_fume_density; }},
     Number("sand_density", InputPlace::Volume, "砂表观密度", kDensityRange,
            [](Inputs& i) -> double& { return i.volume.sand_density; }),
     Number("stone_density", InputPlace::Volume, "石表观密度", kDensityRange,

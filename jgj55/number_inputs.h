@@ -28,6 +28,9 @@ struct NumberInput {
     const InputRange* range;
     double& (*number)(Inputs&) = nullptr;               // Design and Volume
     std::optional<double>& (*given)(Inputs&) = nullptr; // Given
+    // A number added after files were written, left out at 0 so that a design without it
+    // writes its file as before (硅灰掺量).
+    bool omitted_at_zero = false;
 };
 
 // Every number input, in the order the window shows them.

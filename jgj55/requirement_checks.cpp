@@ -126,7 +126,7 @@ void CheckFrost(const Inputs& inputs, Result& result) {
                  req.air_entrained,
                  SourceOf("抗冻", std::string(kFrostLimits.source) + "（" +
                                       std::string(NameOf(req.frost)) + "）"));
-    const double share = inputs.fly_ash_share + inputs.slag_share;
+    const double share = MineralShare(inputs);
     if (share <= 0.0) return;
     const FrostMineralRow* row = nullptr;
     for (const FrostMineralRow& candidate : kFrostMineralLimits.rows)
@@ -171,12 +171,17 @@ void CheckHighStrength(const Inputs& inputs, Result& result) {
            &kHighStrengthSandRatio.high, " %", source);
     Within(result, "高强 水泥用量", Quantity::Cement, nullptr, &kHighStrengthMaxCement.limit,
            " kg/m³", SourceOf("高强", kHighStrengthMaxCement.source));
-    const double share = inputs.fly_ash_share + inputs.slag_share;
+    const double share = MineralShare(inputs);
     Material(result, "高强 矿物掺合料掺量", Num(share) + " %",
              std::string(kHighStrengthMineral.low.text) + "～" +
                  std::string(kHighStrengthMineral.high.text) + " %",
              share >= kHighStrengthMineral.low.value && share <= kHighStrengthMineral.high.value,
              SourceOf("高强", kHighStrengthMineral.source));
+    if (inputs.silica_fume_share > 0.0)
+        Material(result, "高强 硅灰掺量", Num(inputs.silica_fume_share) + " %",
+                 "≤ " + std::string(kHighStrengthMaxSilicaFume.limit.text) + " %",
+                 inputs.silica_fume_share <= kHighStrengthMaxSilicaFume.limit.value,
+                 SourceOf("高强", kHighStrengthMaxSilicaFume.source));
     Material(result, "高强 粗骨料最大公称粒径", SizeText(inputs.max_size),
              "≤ " + std::string(kHighStrengthMaxSize.limit.text) + " mm",
              MaxSizeMm(inputs.max_size) <= kHighStrengthMaxSize.limit.value,

@@ -252,11 +252,12 @@ std::vector<std::string> RequirementAdvice(const Inputs& inputs) {
 
 namespace {
 constexpr RequirementNumber kRequirementNumbers[] = {
-    {"pump_height", "泵送高度", &Requirements::pump_height},
-    {"pipe_bore", "输送管径", &Requirements::pipe_bore},
-    {"impermeability_value", "抗渗等级数值", &Requirements::impermeability_value},
-    {"frost_value", "抗冻等级数值", &Requirements::frost_value},
-    {"air_content", "目标含气量", &Requirements::air_content},
+    {"pump_height", "泵送高度", &Requirements::pump_height, &kPumpHeightRange},
+    {"pipe_bore", "输送管径", &Requirements::pipe_bore, &kPipeBoreRange},
+    {"impermeability_value", "抗渗等级数值", &Requirements::impermeability_value,
+     &kImpermeabilityValueRange},
+    {"frost_value", "抗冻等级数值", &Requirements::frost_value, &kFrostValueRange},
+    {"air_content", "目标含气量", &Requirements::air_content, &kAirContentRange},
 };
 } // namespace
 
@@ -274,6 +275,13 @@ std::string UnreadKey(const RequirementNumber& number) {
     return "requirements." + std::string(number.key);
 }
 
+std::string RequirementProblem(const RequirementNumber& number, std::string_view text) {
+    calc::TypedNumber read = calc::ReadTypedNumber(text, number.caption);
+    if (!read.value) return std::move(read.problem);
+    if (!number.range->Holds(*read.value)) return OutOfRange(*number.range, number.caption, text);
+    return {};
+}
+
 void PutRequirementNumber(Requirements& requirements,
                           std::map<std::string, std::string, std::less<>>& unread,
                           const RequirementNumber& number, std::string_view text) {
@@ -282,8 +290,8 @@ void PutRequirementNumber(Requirements& requirements,
     std::optional<double>& value = requirements.*number.member;
     value.reset();
     if (text.empty()) return;
-    if (const calc::TypedNumber read = calc::ReadTypedNumber(text, number.caption); read.value)
-        value = *read.value;
+    if (RequirementProblem(number, text).empty())
+        value = *calc::ReadTypedNumber(text, number.caption).value;
     else
         unread.emplace(key, std::string(text));
 }
@@ -291,7 +299,7 @@ void PutRequirementNumber(Requirements& requirements,
 std::string FirstRequirementProblem(const std::map<std::string, std::string, std::less<>>& unread) {
     for (const RequirementNumber& number : kRequirementNumbers)
         if (const auto typed = unread.find(UnreadKey(number)); typed != unread.end())
-            return calc::ReadTypedNumber(typed->second, number.caption).problem;
+            return RequirementProblem(number, typed->second);
     return {};
 }
 

@@ -3,6 +3,7 @@
 // user chooses, and what the design reads from them: the governing largest W/B and least
 // binder, the rows of the chapter's tables, the names the register files a design under.
 #include "conditions.h"
+#include "input_ranges.h"
 
 #include <map>
 #include <optional>
@@ -53,15 +54,19 @@ struct RequirementNumber {
     std::string_view key; // "pump_height"
     std::string_view caption;
     std::optional<double> Requirements::*member;
+    const InputRange* range;
 };
 std::span<const RequirementNumber> RequirementNumbers();
 const RequirementNumber* FindRequirementNumber(std::string_view key);
 std::string UnreadKey(const RequirementNumber& number); // "requirements.pump_height"
-// `text` put into the requirements: its value when it reads (empty: none), else kept in
-// `unread` (Inputs::unread) and the number none.
+// `text` put into the requirements: its value when it reads and lies in its range (empty:
+// none), else kept in `unread` (Inputs::unread) and the number none. A number a file holds is
+// put as its exact text, so that one outside its range is kept and refused the same way.
 void PutRequirementNumber(Requirements& requirements,
                           std::map<std::string, std::string, std::less<>>& unread,
                           const RequirementNumber& number, std::string_view text);
+// What is wrong with `text` as `number`: not a number, or outside its range; empty when it reads.
+std::string RequirementProblem(const RequirementNumber& number, std::string_view text);
 // What is wrong with the first requirement number that does not read; empty when all read.
 std::string FirstRequirementProblem(const std::map<std::string, std::string, std::less<>>& unread);
 

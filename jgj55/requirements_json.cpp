@@ -1,6 +1,7 @@
 #include "requirements_json.h"
 
 #include "choices.h"
+#include "decimal_rounding.h"
 #include "json_keys.h"
 #include "typed_number.h"
 
@@ -82,7 +83,8 @@ RequirementsReading RequirementsFromJson(const json& in) {
             PutRequirementNumber(requirements, unread, number,
                                  found->get_ref<const std::string&>());
         else if (found->is_number())
-            requirements.*number.member = found->get<double>();
+            PutRequirementNumber(requirements, unread, number,
+                                 calc::ExactText(found->get<double>()));
         else
             return Refuse(Quoted(number.key) + "须为数字");
     }

@@ -27,6 +27,7 @@ constexpr std::array<QuantityInfo, kQuantityCount> kQuantities = {{
     {Q::Binder, "mb0", "胶凝材料用量", kKg, 0, 8},
     {Q::FlyAsh, "mf0", "粉煤灰用量", kKg, 0, 8},
     {Q::Slag, "mk0", "矿粉用量", kKg, 0, 8},
+    {Q::SilicaFume, "msf0", "硅灰用量", kKg, 0, 8},
     {Q::Cement, "mc0", "水泥用量", kKg, 0, 8},
     {Q::Admixture, "ma0", "外加剂用量", kKg, 2, 8},
     {Q::SandRatio, "βs", "砂率", "%", 0, 9},

@@ -31,6 +31,7 @@ enum class Quantity {
     Binder,                // mb0, the adopted binder content
     FlyAsh,                // mf0
     Slag,                  // mk0
+    SilicaFume,            // msf0
     Cement,                // mc0
     Admixture,             // ma0
     SandRatio,             // βs
@@ -109,5 +110,11 @@ struct Result {
 
     friend bool operator==(const Result&, const Result&) = default;
 };
+
+// 硅灰 is a row of the mix, the steps and 复制结果 only when the design has some: a design
+// without it reads as it always has.
+inline bool Omitted(const Result& result, Quantity quantity) {
+    return quantity == Quantity::SilicaFume && result[quantity].value == 0.0;
+}
 
 } // namespace mixora::jgj55

@@ -81,12 +81,13 @@ std::vector<StepInfo> DesignSteps() {
          "胶凝材料、矿物掺合料、水泥和外加剂用量",
          "mb0 = mw0 / (W/B)（" + high + " 及以上取" + S(kHighStrengthMix.source) +
              "范围中值，mw0 = mb0·W/B），且不小于最小胶凝材料用量（特殊要求的限值中最大者）；mf0 "
-             "= mb0·βf；mk0 = mb0·βk；mc0 = mb0 − mf0 − mk0；ma0 = mb0·βa",
+             "= mb0·βf；mk0 = mb0·βk；（掺硅灰时 msf0 = mb0·βsf）；mc0 = mb0 − mf0 − mk0（− "
+             "msf0）；ma0 = mb0·βa",
          S(kBinderFormulaSource) + "、" + S(kMineralFormulaSource) + "、" +
              S(kCementFormulaSource) + "、" + S(kAdmixtureFormulaSource) + "，" +
              S(kMinimumBinder.source),
-         {Q::BinderByWater, Q::BinderMinimum, Q::Binder, Q::FlyAsh, Q::Slag, Q::Cement,
-          Q::Admixture}},
+         {Q::BinderByWater, Q::BinderMinimum, Q::Binder, Q::FlyAsh, Q::Slag, Q::SilicaFume,
+          Q::Cement, Q::Admixture}},
         {9,
          "砂率",
          "βs 取表列范围的中值，按水胶比（" + S(NameOf(MaxSize::Mm25)) + "、" +
@@ -98,7 +99,8 @@ std::vector<StepInfo> DesignSteps() {
         {10,
          "粗、细骨料用量",
          "质量法：mc0 + mf0 + mk0 + ms0 + mg0 + mw0 = mcp；体积法：mc0/ρc + mf0/ρf + mk0/ρk + "
-         "ms0/ρs + mg0/ρg + mw0/ρw + 0.01α = 1；βs = ms0 / (ms0 + mg0)",
+         "ms0/ρs + mg0/ρg + mw0/ρw + 0.01α = 1（掺硅灰时另计 msf0，体积法 msf0/ρsf）；βs = ms0 / "
+         "(ms0 + mg0)",
          S(kMassMethodSource) + "、" + S(kSandRatioDefinitionSource) + "、" +
              S(kVolumeMethodSource),
          {Q::AggregateTotal, Q::Sand, Q::Stone}},

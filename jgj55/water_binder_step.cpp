@@ -42,6 +42,15 @@ void DeriveByStrength(const Inputs& inputs, Result& result) {
     DeriveRegression(inputs, result, regression_not_needed);
     if (TakeGiven(result, Quantity::WaterBinderByStrength, inputs.water_binder)) return;
     if (high_strength) {
+        // With 硅灰 the binder's strength is measured (第 7.3.2 条) before a W/B is proposed.
+        if (inputs.silica_fume_share > 0.0) {
+            Needs needs(result);
+            needs(Quantity::BinderStrength);
+            if (needs.Missing()) {
+                SetUnavailable(result, Quantity::WaterBinderByStrength, needs.Reason());
+                return;
+            }
+        }
         const HighStrengthRow* row = HighStrengthRowFor(inputs.grade);
         if (row == nullptr) {
             SetUnavailable(result, Quantity::WaterBinderByStrength, GradeReason(inputs.grade));

@@ -11,6 +11,7 @@ page::ClipboardTable CopiedRows(const jgj55::Result& result) {
     page::ClipboardTable table{{"名称", "数值", "单位", "来源"}, {}};
     for (const jgj55::QuantityInfo& info : jgj55::AllQuantities()) {
         const jgj55::Parameter& parameter = result[info.quantity];
+        if (jgj55::Omitted(result, info.quantity)) continue;
         table.rows.push_back({std::string(info.name) + " " + std::string(info.symbol),
                               parameter.text, std::string(info.unit), SourceText(parameter)});
     }

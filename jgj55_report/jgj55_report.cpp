@@ -45,6 +45,7 @@ constexpr Material kMaterials[] = {
     {"水泥", Quantity::Cement},
     {"粉煤灰", Quantity::FlyAsh},
     {standards::kSlagName, Quantity::Slag},
+    {standards::kSilicaFumeName, Quantity::SilicaFume},
     {"水", Quantity::Water},
     {"砂", Quantity::Sand},
     {"石", Quantity::Stone},
@@ -106,6 +107,7 @@ Section StepSection(const jgj55::StepInfo& step, const jgj55::Result& result) {
     }
     section.rows.push_back({RowKind::TableHeader, {"参数", "数值", "单位", "来源"}});
     for (const Quantity quantity : step.quantities) {
+        if (jgj55::Omitted(result, quantity)) continue;
         const jgj55::QuantityInfo& info = jgj55::InfoOf(quantity);
         const jgj55::Parameter& parameter = result[quantity];
         section.rows.push_back(
@@ -128,6 +130,7 @@ Section MixSection(const jgj55::Result& result, const std::optional<std::string>
     Row header{RowKind::TableHeader, {"项目"}};
     Row amounts{RowKind::TableRow, {"用量（kg/m³）"}};
     for (const Material& material : kMaterials) {
+        if (jgj55::Omitted(result, material.quantity)) continue;
         header.cells.emplace_back(material.name);
         amounts.cells.push_back(result[material.quantity].text);
     }
@@ -155,8 +158,11 @@ Section TrialSection(const jgj55::Inputs& inputs, const jgj55::Result& result,
     const std::string litres = report::LitresText(info.trial_volume_litres);
     Section section{"试拌", {KeyValue("试拌体积", litres, "L")}};
     const trial::Jgj55Trial trial = trial::RunJgj55Trial(inputs, result, {});
-    if (missing || !trial.basis.value) {
+    if (missing) {
         section.rows.push_back(Note(Text(kNoResult) + "，无法计算试拌用量。"));
+    } else if (!trial.basis.value) { // the design is computed, but the trial cannot take it
+        section.rows.push_back(
+            Note("无法计算试拌用量：" + trial::Joined(trial.basis.missing) + "。", true));
     } else if (const auto batch =
                    trial::ComputeTrialBatch(*trial.basis.value, trial::BatchEntry{litres});
                !batch.value) {

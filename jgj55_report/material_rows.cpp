@@ -23,7 +23,7 @@ std::string Or(std::string text) {
 }
 
 struct MaterialLine {
-    MaterialSlot slot;
+    std::optional<MaterialSlot> slot; // where the header keeps its maker and batch; 硅灰: none yet
     std::string name, grade, size, tested;
 };
 
@@ -55,6 +55,13 @@ std::vector<MaterialLine> Lines(const jgj55::Inputs& inputs, const report::Repor
              std::string(jgj55::NameOf(inputs.slag_grade)),
              "掺量 " + ShownInput(inputs, "slag_share", inputs.slag_share, 0) + " %",
              volume ? Density(inputs, "slag_density", v.slag_density) : ""});
+    if (inputs.silica_fume_share > 0)
+        lines.push_back(
+            {std::nullopt, std::string(standards::kSilicaFumeName), "—",
+             "掺量 " + ShownInput(inputs, "silica_fume_share", inputs.silica_fume_share, 0) + " %",
+             volume && v.silica_fume_density
+                 ? Density(inputs, "silica_fume_density", *v.silica_fume_density)
+                 : ""});
     lines.push_back({MaterialSlot::Sand, "砂", std::string(jgj55::NameOf(inputs.sand)), "",
                      volume ? "表观" + Density(inputs, "sand_density", v.sand_density) : ""});
     lines.push_back({MaterialSlot::Stone, "石", std::string(jgj55::NameOf(inputs.coarse)),
@@ -84,12 +91,13 @@ page::Section MaterialSection(const jgj55::Inputs& inputs, const report::ReportI
     if (test_data) header.cells.emplace_back("试验数据");
     section.rows.push_back(std::move(header));
     for (MaterialLine& line : Lines(inputs, shown)) {
-        const report::MaterialSource& source = shown.source(line.slot);
+        const report::MaterialSource source =
+            line.slot ? shown.source(*line.slot) : report::MaterialSource{};
         Row row{RowKind::TableRow,
                 {line.name, line.grade, Or(line.size), Or(Typed(source.maker)),
                  Or(Typed(source.batch))}};
         if (citing) {
-            const CitedMaterial* record = cited.Of(line.slot);
+            const CitedMaterial* record = line.slot ? cited.Of(*line.slot) : nullptr;
             row.cells.push_back(record ? record->Named() : "—");
         }
         if (test_data) row.cells.push_back(Or(line.tested));

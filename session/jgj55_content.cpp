@@ -57,7 +57,10 @@ const Json& KnownDesign() {
     static const Json known = [] {
         jgj55::Inputs inputs;
         for (const jgj55::NumberInput& input : jgj55::NumberInputs())
-            if (input.given) input.given(inputs) = 1;
+            if (input.given)
+                input.given(inputs) = 1;
+            else if (input.omitted_at_zero)
+                input.number(inputs) = 1;
         inputs.strength_results = {1};
         return jgj55::InputsToJson(inputs);
     }();

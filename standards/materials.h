@@ -14,6 +14,8 @@ namespace mixora::standards {
 // and page uses for it after the materials' table has given the term.
 inline constexpr std::string_view kSlagTerm = "粒化高炉矿渣粉";
 inline constexpr std::string_view kSlagName = "矿粉";
+// Silica fume, the third mineral admixture of high-strength concrete (JGJ 55-2011 第 7.3.2 条).
+inline constexpr std::string_view kSilicaFumeName = "硅灰";
 
 enum class CementKind { Portland, OrdinaryPortland };
 enum class CementGrade { G32_5, G42_5, G52_5 };

@@ -31,6 +31,11 @@ double ValueOf(const jgj55::Result& result, Quantity quantity, std::vector<std::
 } // namespace
 
 Computed<DesignBasis> DesignBasisOf(const jgj55::Inputs& inputs, const jgj55::Result& result) {
+    // The trial's mixes hold cement, fly ash and slag: a design with 硅灰 is refused rather
+    // than tried without it.
+    if (inputs.silica_fume_share > 0.0)
+        return Computed<DesignBasis>::Lacking({"试配与调整尚不支持硅灰：本设计掺硅灰 " +
+                                               Plain(inputs.silica_fume_share) + " %，请另行试配"});
     std::vector<std::string> missing;
     DesignBasis basis;
     const auto value = [&](Quantity quantity) { return ValueOf(result, quantity, missing); };

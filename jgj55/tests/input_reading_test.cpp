@@ -3,6 +3,7 @@
 #include "design_fixture.h"
 #include "input_reading.h"
 #include "inputs_json.h"
+#include "requirements_json.h"
 #include "shown_value.h"
 
 namespace mixora::jgj55 {
@@ -80,6 +81,40 @@ TEST(InputReading, AGivenValueIsShownWithEveryPlaceItHas) {
     Inputs inputs;
     inputs.volume.sand_density = 2650.1234567;
     EXPECT_EQ(InputText(inputs, Input("sand_density")), "2650.1234567");
+}
+
+// The requirements' numbers are held to their ranges, typed or stored, and refused by the same
+// words; the design computes nothing while one is refused.
+TEST(InputReading, RequirementNumbersAreHeldToTheirRanges) {
+    const struct {
+        std::string_view key, inside, outside, problem;
+    } kCases[] = {
+        {"pump_height", "1000", "0",
+         "泵送高度“0”须大于 0 且不大于 1000 m（泵送高度不超过 1000 m）"},
+        {"pipe_bore", "50", "30", "输送管径“30”须在 50～300 mm 之间（混凝土输送管内径的物理范围）"},
+        {"impermeability_value", "14", "12",
+         "抗渗等级数值“12”须大于 12 且不大于 50（P12 以上，试验水压不超过 5 MPa）"},
+        {"frost_value", "150", "100",
+         "抗冻等级数值“100”须在 150～1000 之间（冻融循环次数的物理范围）"},
+        {"air_content", "20", "25",
+         "目标含气量“25”须大于 0 且不大于 20 %（拌合物含气量的物理范围）"},
+    };
+    for (const auto& c : kCases) {
+        const RequirementNumber& number = *FindRequirementNumber(c.key);
+        EXPECT_EQ(RequirementProblem(number, c.inside), "") << c.key;
+        EXPECT_EQ(RequirementProblem(number, c.outside), c.problem);
+
+        Inputs inputs = WorkedExample();
+        PutRequirementNumber(inputs.requirements, inputs.unread, number, c.outside);
+        EXPECT_FALSE(inputs.requirements.*number.member) << c.key;
+        EXPECT_EQ(FirstInputProblem(inputs), c.problem);
+        EXPECT_FALSE(ComputeDesign(inputs)[Quantity::Water].value) << c.key;
+
+        const RequirementsReading stored = RequirementsFromJson(
+            json::object({{std::string(c.key), std::stod(std::string(c.outside))}}));
+        ASSERT_TRUE(stored.requirements) << stored.problem;
+        EXPECT_EQ(stored.unread.at(UnreadKey(number)), c.outside);
+    }
 }
 
 } // namespace

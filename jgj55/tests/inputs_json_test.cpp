@@ -13,6 +13,8 @@ Inputs EverythingChanged() {
     inputs.fly_ash_grade = FlyAshGrade::III;
     inputs.slag_grade = SlagGrade::S105;
     inputs.slag_share = 15;
+    inputs.silica_fume_share = 8;
+    inputs.volume.silica_fume_density = 2200;
     inputs.coarse = CoarseKind::Gravel;
     inputs.max_size = MaxSize::Mm31_5;
     inputs.sand = SandFineness::Fine;

@@ -4,7 +4,7 @@
 // 6801 …, groups 6901 ….
 namespace mixora::ui::jgj55_ids {
 
-// Inputs. The derived ones (σ, γc, fce, γf, γs, fb, αa, αb, W/B, mw0′, mw0, βs) show the
+// Inputs. The derived ones (σ, γc, fce, γf, γs, fb, αa, αb, W/B, mw0′, mw0, mb0, βs) show the
 // computed value until the user types one.
 inline constexpr int Grade = 6001; // combo: C15 … C80
 inline constexpr int Sigma = 6002;
@@ -60,6 +60,10 @@ inline constexpr int AirExposure = 6058;         // combo: 表 3.0.7's exposure,
 inline constexpr int AirContent = 6059;          // the target air content %, empty for 自动
 inline constexpr int MassConcrete = 6060;        // check box 大体积
 inline constexpr int Chloride = 6061; // combo: 表 3.0.6's row, first 按环境类别建议
+// 硅灰, the third mineral admixture (第 7.3.2 条): its share of the binder and its density ρsf
+// (empty until given: the volume method with 硅灰 asks for it).
+inline constexpr int SilicaFumeShare = 6062;
+inline constexpr int SilicaFumeDensity = 6063;
 
 // Results, read-only.
 inline constexpr int TargetStrength = 6201;
@@ -70,7 +74,7 @@ inline constexpr int WaterAmount = 6205;
 inline constexpr int Sand = 6206;
 inline constexpr int Stone = 6207;
 inline constexpr int Admixture = 6208;
-inline constexpr int Binder = 6209;
+inline constexpr int Binder = 6209; // mb0: computed until typed, as W/B and mw0 are
 inline constexpr int Density = 6210;
 inline constexpr int MassRatio = 6211;
 inline constexpr int Checks = 6212; // multi-line: one check a line
@@ -79,6 +83,7 @@ inline constexpr int Trial = 6214; // button 试配与调整…: the laboratory'
 // 特殊要求's results, 6250 …
 inline constexpr int HighStrength = 6250; // "高强（C60 及以上）：按第 7.3 节" or "—"
 inline constexpr int RequirementNotes = 6251;  // multi-line: advice and what the trial must do
+inline constexpr int SilicaFume = 6252;        // 硅灰 per m³
 inline constexpr int RequirementsGroup = 6299; // the group 特殊要求
 
 // 原材料记录: the library's record chosen for each material (lists, in the order of

@@ -73,6 +73,8 @@ constexpr ControlEntry kLayout[] = {
     {T::Option, FineSand,     L"细砂",         kMaterials, kLabel1, R(5), 750, H, nullptr, true},
     {T::Option, MediumSand,   L"中砂",         kMaterials, 900,     R(5), 750, H},
     {T::Option, CoarseSand,   L"粗砂",         kMaterials, 1680,    R(5), 750, H},
+    {T::Label,  Label(45),    L"硅灰 %",       kMaterials, 2500,    R(5) + 30, 700, H},
+    {T::Text,   SilicaFumeShare, L"",          kMaterials, kField2, R(5), kFieldW, H},
     {T::Label,  Label(13),    L"外加剂掺量 %", kMaterials, kLabel1, R(6) + 30, 1300, H},
     {T::Text,   Dosage,       L"",             kMaterials, kField1 + 200, R(6), kFieldW - 200, H},
     {T::Label,  Label(14),    L"减水率 %",     kMaterials, kLabel2, R(6) + 30, 900, H},
@@ -91,6 +93,8 @@ constexpr ControlEntry kLayout[] = {
     {T::Text,   WaterDensity, L"",             kMaterials, kField2, R(9), kFieldW, H},
     {T::Label,  Label(21),    L"含气量 α %",   kMaterials, kLabel1, R(10) + 30, 1000, H},
     {T::Text,   AirPercent,   L"",             kMaterials, kField1, R(10), kFieldW, H},
+    {T::Label,  Label(46),    L"硅灰密度",     kMaterials, kLabel2, R(10) + 30, 900, H},
+    {T::Text,   SilicaFumeDensity, L"",        kMaterials, kField2, R(10), kFieldW, H},
 
     // 计算参数: each derived value with where it comes from.
 #define MIXORA_PARAM(row, n, caption, id, type)                                                    \
@@ -109,7 +113,7 @@ constexpr ControlEntry kLayout[] = {
     MIXORA_PARAM(9,  31, L"水胶比 W/B",        WaterBinder,        T::Text),
     MIXORA_PARAM(10, 32, L"基准用水量 mw0′",   WaterBeforeReducer, T::Text),
     MIXORA_PARAM(11, 33, L"用水量 mw0",        Water,              T::Text),
-    MIXORA_PARAM(12, 34, L"胶凝材料 mb0",      Binder,             T::Output),
+    MIXORA_PARAM(12, 34, L"胶凝材料 mb0",      Binder,             T::Text),
     MIXORA_PARAM(13, 35, L"砂率 βs %",         SandRatio,          T::Text),
 #undef MIXORA_PARAM
     // Below 计算参数, above 校核.
@@ -132,8 +136,10 @@ constexpr ControlEntry kLayout[] = {
     {T::Output, Stone,     L"",           kMix, kField1, R(3), kFieldW, H},
     {T::Label,  Label(43), L"计算密度",   kMix, kLabel2, R(3) + 30, 900, H},
     {T::Output, Density,   L"",           kMix, kField2, R(3), kFieldW, H},
-    {T::Label,  Label(44), L"质量比",     kMix, kLabel1, R(4) + 30, 1000, H},
-    {T::Output, MassRatio, L"",           kMix, kField1, R(4), 3050, H},
+    {T::Label,  Label(44), L"质量比",     kMix, kLabel1, R(4) + 30, 600, H},
+    {T::Output, MassRatio, L"",           kMix, 750,     R(4), 2200, H},
+    {T::Label,  Label(47), L"硅灰",       kMix, 3050,    R(4) + 30, 400, H},
+    {T::Output, SilicaFume, L"",          kMix, 3450,    R(4), 750, H},
 
     // 校核
     {T::Lines, Checks, L"", kChecks, 120, 270, 5560, R(4) + H - 240},

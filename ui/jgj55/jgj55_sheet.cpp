@@ -47,6 +47,7 @@ constexpr DerivedField kDerivedFields[] = {
     {ids::WaterBeforeReducer, Quantity::WaterBeforeReducer, Quantity::WaterBeforeReducer,
      "water_before_reducer"},
     {ids::Water, Quantity::Water, Quantity::Water, "water"},
+    {ids::Binder, Quantity::Binder, Quantity::Binder, "binder"},
     {ids::SandRatio, Quantity::SandRatio, Quantity::SandRatio, "sand_ratio"},
 };
 
@@ -66,6 +67,8 @@ constexpr PlainField kPlainFields[] = {
     {ids::AssumedMass, "assumed_mass"},
     {ids::FlyAshShare, "fly_ash_share"},
     {ids::SlagShare, "slag_share"},
+    {ids::SilicaFumeShare, "silica_fume_share"},
+    {ids::SilicaFumeDensity, "silica_fume_density"},
     {ids::Dosage, "admixture_dosage"},
     {ids::WaterReduction, "water_reduction"},
     {ids::CementDensity, "cement_density"},
@@ -83,14 +86,18 @@ const jgj55::NumberInput& InputOf(std::string_view key) {
 
 // The results shown without a mark, and the ones with one.
 constexpr std::pair<int, Quantity> kAmounts[] = {
-    {ids::Cement, Quantity::Cement},       {ids::FlyAsh, Quantity::FlyAsh},
-    {ids::Slag, Quantity::Slag},           {ids::WaterAmount, Quantity::Water},
-    {ids::Sand, Quantity::Sand},           {ids::Stone, Quantity::Stone},
-    {ids::Admixture, Quantity::Admixture}, {ids::Density, Quantity::Density},
+    {ids::Cement, Quantity::Cement},
+    {ids::FlyAsh, Quantity::FlyAsh},
+    {ids::Slag, Quantity::Slag},
+    {ids::WaterAmount, Quantity::Water},
+    {ids::Sand, Quantity::Sand},
+    {ids::Stone, Quantity::Stone},
+    {ids::Admixture, Quantity::Admixture},
+    {ids::Density, Quantity::Density},
+    {ids::SilicaFume, Quantity::SilicaFume},
 };
 constexpr std::pair<int, Quantity> kMarkedResults[] = {
     {ids::TargetStrength, Quantity::TargetStrength},
-    {ids::Binder, Quantity::Binder},
 };
 
 // The numbers of 特殊要求, empty when not given, each under its key (requirements.h).
@@ -289,9 +296,6 @@ void Jgj55Sheet::ShowInputs(const Inputs& inputs) {
 Inputs Jgj55Sheet::ReadInputs() const {
     Inputs inputs;
     inputs.strength_results = inputs_.strength_results; // kept from the file; not on the sheet
-    inputs.binder = inputs_.binder;                     // the same
-    if (const auto binder = inputs_.unread.find("binder"); binder != inputs_.unread.end())
-        inputs.unread.insert(*binder);
     inputs.grade = static_cast<int>(SelectedValue(Control(ids::Grade)));
     inputs.cement_kind = SelectedChoice<jgj55::CementKind>(Control(ids::CementKind));
     inputs.cement_grade = SelectedChoice<jgj55::CementGrade>(Control(ids::CementGrade));
@@ -337,6 +341,9 @@ void Jgj55Sheet::ShowResult(const jgj55::Result& result, const std::string& prob
             if (was_empty && Control(field.id) == focus) SendMessageW(focus, EM_SETSEL, 0, -1);
         }
         std::string mark = MarkText(given ? result[field.given] : shown);
+        // Typed where the design does not take it (mb0 beside a given mw0): say what it uses.
+        if (given && field.shown == field.given && shown.origin == Origin::Automatic)
+            mark = "给定值未采用；" + MarkText(shown);
         // A value from the cement's record names it as its source.
         if (given && field.id == ids::CementStrength)
             if (const std::string source = picks_.CementSource(inputs_.cement_strength);

@@ -131,6 +131,35 @@ TEST_F(Jgj55SheetTest, TypingADerivedValueMakesItGivenAndClearingItAutomatic) {
     EXPECT_TRUE(Mark(j::Sigma).starts_with(L"自动"));
 }
 
+// C60 with 硅灰 8 % (jgj55/tests/silica_fume_test.cpp works it by hand), then mb0 typed as
+// W/B and mw0 are: 给定 until cleared, and said when the design does not take it.
+TEST_F(Jgj55SheetTest, SilicaFumeAndAGivenBinderAreTypedOnTheSheet) {
+    EnterWorkedExample();
+    Set(j::Binder, L"400"); // C35: mb0 follows from the water
+    EXPECT_EQ(Get(j::Cement), L"296");
+    EXPECT_TRUE(Mark(j::Binder).starts_with(L"给定值未采用；自动")) << Mark(j::Binder);
+    Set(j::Binder, L"");
+
+    Choose(j::Grade, L"C60");
+    Set(j::SilicaFumeShare, L"8");
+    EXPECT_EQ(Mark(j::BinderStrength), L"无法计算：请给定 fb（表 5.1.3 无硅灰影响系数）");
+    Set(j::BinderStrength, L"52");
+    EXPECT_EQ(Get(j::SilicaFume), L"42");
+    EXPECT_NE(Get(j::Status).find(L"请给定 ρsf"), std::wstring::npos) << Get(j::Status);
+    Set(j::SilicaFumeDensity, L"2200");
+    EXPECT_EQ(Get(j::Cement), L"374");
+    EXPECT_EQ(Get(j::Sand), L"671");
+    EXPECT_EQ(Get(j::Binder), L"520");
+
+    Set(j::Binder, L"500"); // mw0 = 500 × 0.31 = 155
+    EXPECT_EQ(Mark(j::Binder), L"给定");
+    EXPECT_EQ(Get(j::WaterAmount), L"155");
+    EXPECT_EQ(Get(j::SilicaFume), L"40");
+    Set(j::Binder, L"");
+    EXPECT_EQ(Get(j::Binder), L"520");
+    EXPECT_TRUE(Mark(j::Binder).starts_with(L"自动 · 表 7.3.2")) << Mark(j::Binder);
+}
+
 TEST_F(Jgj55SheetTest, TheCoarseKindDecidesTheSizesOffered) {
     Click(j::Gravel);
     HWND sizes = Control(j::MaxSize);
