@@ -98,7 +98,9 @@ Section CheckSection(const jgj55::Result& result);
 
 Section StepSection(const jgj55::StepInfo& step, const jgj55::Result& result) {
     Section section{"步骤 " + std::to_string(step.number) + "　" + step.title,
-                    {Note("公式：" + step.formula), Note("依据：" + step.source)}};
+                    {Note("公式：" + step.formula)}};
+    // A step of sums and ratios rests on no clause: no empty 依据.
+    if (!step.source.empty()) section.rows.push_back(Note("依据：" + step.source));
     // A step that derives nothing checks: its table is the checks'.
     if (step.quantities.empty()) {
         Section checks = CheckSection(result);

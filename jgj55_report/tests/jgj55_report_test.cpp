@@ -68,6 +68,11 @@ TEST(Jgj55Report, EveryStepListsItsValuesWithTheirSource) {
     for (const Section& section : page.sections)
         steps += section.title.starts_with("步骤 ");
     EXPECT_EQ(steps, jgj55::DesignSteps().size());
+    // Step 11 (sums and ratios) cites no clause and says none.
+    const Section* ratios = Find(page, "步骤 11　配合比");
+    ASSERT_NE(ratios, nullptr);
+    EXPECT_EQ(RowStarting(*ratios, "依据"), nullptr);
+    EXPECT_NE(RowStarting(*first, "依据：式 4.0.2"), nullptr);
 }
 
 TEST(Jgj55Report, MixAndTrialBatchOfTheWorkedExample) {

@@ -20,12 +20,14 @@ namespace {
 
 constexpr DWORD kFormStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// A sheet that scrolls: its window can be resized and maximised as well.
+constexpr DWORD kScrollingFormStyle = kFormStyle | WS_THICKFRAME | WS_MAXIMIZEBOX;
 
 // The window rectangle for a client area of the sheet's size at a DPI, the menu bar above it.
 SIZE WindowSizeFor(HWND window, SIZE client_twips, int dpi) {
     RECT rect{0, 0, TwipsToPixels(client_twips.cx, dpi), TwipsToPixels(client_twips.cy, dpi)};
-    AdjustWindowRectExForDpi(&rect, kFormStyle, GetMenu(window) != nullptr, 0,
-                             static_cast<UINT>(dpi));
+    AdjustWindowRectExForDpi(&rect, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                             GetMenu(window) != nullptr, 0, static_cast<UINT>(dpi));
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
@@ -72,8 +74,9 @@ std::unique_ptr<DesignWindow> DesignWindow::Create(HINSTANCE instance,
     SheetView& sheet = *window->frame_.sheet;
     HMENU menu = CreateMenuBar(sheet.HasBatchTicket());
     const std::wstring title(sheet.ProgramTitle());
+    const DWORD style = sheet.ScrollingStripTop() ? kScrollingFormStyle : kFormStyle;
     HWND hwnd =
-        CreateWindowExW(0, kFormClass, title.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+        CreateWindowExW(0, kFormClass, title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, window.get());
     if (!hwnd) {
         if (menu) DestroyMenu(menu);
@@ -135,7 +138,25 @@ void DesignWindow::ApplyLayout(const RECT* suggested) {
     }
     SetWindowPos(frame_.hwnd, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     KeepClientSize(frame_.hwnd, client.cy, dpi_);
+    // A sheet that scrolls takes the work area of a screen smaller than it.
+    if (const auto strip = frame_.sheet->ScrollingStripTop()) {
+        scroll_.Capture(frame_.hwnd,
+                        {TwipsToPixels(client.cx, dpi_), TwipsToPixels(client.cy, dpi_)},
+                        TwipsToPixels(*strip, dpi_) - 2);
+        scroll_.FitWorkArea();
+    }
     InvalidateRect(frame_.hwnd, nullptr, TRUE);
+}
+
+void DesignWindow::MoveFocus(bool backward) {
+    keys_.MoveFocus(backward);
+    scroll_.Reveal(GetFocus());
+}
+
+bool DesignWindow::PreTranslateMessage(const MSG& message) {
+    if (!keys_.PreTranslate(message)) return false;
+    scroll_.Reveal(GetFocus()); // Tab or an arrow may have moved the focus out of view
+    return true;
 }
 
 // The skin steps aside while a high-contrast theme is on and comes back when it goes; the groups
@@ -188,6 +209,15 @@ LRESULT DesignWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE: return OnSystemLookChange(message, wparam, lparam);
     case FileCommands::kTitleDueMessage: files_.OnTitleDue(); return 0;
+    case WM_SIZE:
+        if (wparam != SIZE_MINIMIZED) scroll_.Layout();
+        return 0;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_MOUSEWHEEL:
+        if (scroll_.OnScroll(message, wparam)) return 0;
+        break;
+    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lparam);
     }
     return DefWindowProcW(frame_.hwnd, message, wparam, lparam);
 }
@@ -198,8 +228,11 @@ LRESULT DesignWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
         OnMenuCommand(id);
         return 0;
     }
+    const UINT code = HIWORD(wparam);
+    if (code == EN_SETFOCUS || code == CBN_SETFOCUS || code == BN_SETFOCUS)
+        scroll_.Reveal(reinterpret_cast<HWND>(lparam));
     bool changed = false;
-    frame_.sheet->OnControl(id, HIWORD(wparam), changed);
+    frame_.sheet->OnControl(id, code, changed);
     if (changed) files_.ScheduleTitle();
     // A close asked for while the sheet was busy is carried out now that it is done.
     if (close_due_ && !frame_.sheet->Busy() && frame_.hwnd) {
@@ -260,6 +293,7 @@ DesignWindow* DesignWindow::OpenWindowOf(document::DesignKind kind) {
                      GetSystemMetricsForDpi(SM_CYFRAME, static_cast<UINT>(dpi_));
     SetWindowPos(window->hwnd(), nullptr, here.left + step, here.top + step, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    window->scroll_.FitWorkArea(); // a window that scrolls stays inside the work area
     window->Show(SW_SHOWNORMAL);
     return KeptWindows().emplace_back(std::move(window)).get();
 }
@@ -342,6 +376,15 @@ LRESULT DesignWindow::OnNcDestroy() {
     std::erase(OpenWindows(), this);
     last_focus_ = nullptr;
     return DefWindowProcW(window, WM_NCDESTROY, 0, 0);
+}
+
+// A window that scrolls is never made smaller than its status line and a little above.
+LRESULT DesignWindow::OnGetMinMaxInfo(LPARAM lparam) {
+    if (frame_.sheet->ScrollingStripTop()) {
+        const SIZE least = scroll_.MinimumTrack();
+        reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize = {least.cx, least.cy};
+    }
+    return 0;
 }
 
 // A high-contrast theme switched on or off comes with both messages.

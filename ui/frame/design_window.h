@@ -16,6 +16,7 @@
 #include "navigation.h"
 #include "program_titles.h"
 #include "report_commands.h"
+#include "scroll_area.h"
 #include "sheet_host.h"
 
 #include <memory>
@@ -58,8 +59,9 @@ class DesignWindow final : private SheetHost {
 
     // What its commands do, as a user's action runs them (file_commands.h, report_commands.h,
     // navigation.h).
-    bool PreTranslateMessage(const MSG& message) { return keys_.PreTranslate(message); }
-    void MoveFocus(bool backward) { keys_.MoveFocus(backward); }
+    // Each brings the focused control into view.
+    bool PreTranslateMessage(const MSG& message);
+    void MoveFocus(bool backward);
     bool NewDesign() { return files_.New(); }
     bool OpenDesign(const std::wstring& path) { return files_.Open(path); }
     bool SaveDesign() { return files_.Save(); }
@@ -105,6 +107,7 @@ class DesignWindow final : private SheetHost {
     LRESULT OnDropFiles(WPARAM wparam);
     LRESULT OnInitMenuPopup(WPARAM wparam, LPARAM lparam);
     LRESULT OnSystemLookChange(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT OnGetMinMaxInfo(LPARAM lparam);
     void OnMenuCommand(int id);
     void ClickSheetButton(int id);
 
@@ -120,6 +123,7 @@ class DesignWindow final : private SheetHost {
     LabCommands labs_;
     DatabaseCommands databases_;
     KeyboardNavigation keys_;
+    ScrollArea scroll_; // a sheet that scrolls (ScrollingStripTop); idle for another
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     base::unique_hfont font_;
     HWND last_focus_ = nullptr; // the control that had the focus when the window was left

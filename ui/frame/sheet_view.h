@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,10 @@ class SheetView {
     virtual const Form& form() const = 0;
     // Creates the sheet's controls in `window`'s client area; false when one cannot be made.
     virtual bool Create(HWND window) = 0;
+    // A sheet whose window may be resized and maximised, the sheet scrolling in a window smaller
+    // than it: the top (in the form's units) of the strip along its foot that stays in view (its
+    // status line). None: a window of the sheet's size, fixed.
+    virtual std::optional<int> ScrollingStripTop() const { return std::nullopt; }
     // The control an arrow key moves to and clicks from control `id`, or 0.
     virtual int ArrowPartner(int id) const = 0;
 

@@ -27,14 +27,14 @@ constexpr int kLabel1 = 120, kField1 = 1150, kLabel2 = 2300, kField2 = 3250;
 constexpr int kFieldW = 950;
 // Columns of 特殊要求: a label, then its field (wider for the long names of exposures).
 constexpr int kReqField = 1650, kReqFieldW = 1400, kReqWideW = 2330;
-// Columns of 计算参数: label, field, source mark.
-constexpr int kParamLabel = 120, kParamField = 1750, kParamMark = 2640;
-constexpr int kParamLabelW = 1600, kParamFieldW = 820, kParamMarkW = 3060;
+// Columns of 计算参数: label with its unit, field, source mark.
+constexpr int kParamLabel = 120, kParamField = 2300, kParamMark = 3190;
+constexpr int kParamLabelW = 2150, kParamFieldW = 820, kParamMarkW = 2510;
 
 // clang-format off
 constexpr ControlEntry kLayout[] = {
     {T::Frame, kRequirements, L"设计要求",     0,    0,    0, 4300, R(2) + H + 120},
-    {T::Frame, kMaterials,    L"原材料",       0,    0, 1400, 4300, R(10) + H + 120},
+    {T::Frame, kMaterials,    L"原材料（密度 kg/m³）", 0,    0, 1400, 4300, R(10) + H + 120},
     {T::Frame, kParameters,   L"计算参数",     0, 4400,    0, 5800, R(13) + H + 120},
     {T::Frame, kMix,          L"每立方米用量 kg/m³", 0,    0, 5440, 4300, R(4) + H + 120},
     {T::Frame, kChecks,       L"校核",         0, 4400, 5440, 5800, R(4) + H + 120},
@@ -46,12 +46,12 @@ constexpr ControlEntry kLayout[] = {
     {T::Choice, Environment,  L"",             kRequirements, kField2,  R(0) - 20, kFieldW, kListH},
     {T::Label,  Label(3),     L"结构类型",     kRequirements, kLabel1,  R(1) + 30, 1000, H},
     {T::Choice, Structure,    L"",             kRequirements, kField1,  R(1) - 20, 1350, kListH},
-    {T::Label,  Label(4),     L"坍落度 mm",    kRequirements, 2600,     R(1) + 30, 900, H},
+    {T::Label,  Label(4),     L"坍落度",       kRequirements, 2550,     R(1) + 30, 940, H},
     {T::Text,   Slump,        L"",             kRequirements, kField2 + 250, R(1), kFieldW - 250, H},
     {T::Option, VolumeMethod, L"体积法",       kRequirements, kLabel1,  R(2), 800, H, nullptr, true},
-    {T::Option, MassMethod,   L"质量法",       kRequirements, 950,      R(2), 800, H},
-    {T::Label,  Label(5),     L"拌合物假定质量", kRequirements, 1800,   R(2) + 30, 1400, H},
-    {T::Text,   AssumedMass,  L"",             kRequirements, kField2,  R(2), kFieldW, H},
+    {T::Option, MassMethod,   L"质量法",       kRequirements, 940,      R(2), 800, H},
+    {T::Label,  Label(5),     L"拌合物假定质量", kRequirements, 1800,   R(2) + 30, 1790, H},
+    {T::Text,   AssumedMass,  L"",             kRequirements, 3600,     R(2), 600, H},
 
     // 原材料
     {T::Label,  Label(6),     L"水泥品种",     kMaterials, kLabel1, R(0) + 30, 1000, H},
@@ -60,11 +60,11 @@ constexpr ControlEntry kLayout[] = {
     {T::Choice, CementGrade,  L"",             kMaterials, kField1 + 100, R(1) - 20, kFieldW - 100, kListH},
     {T::Label,  Label(8),     L"粉煤灰",       kMaterials, kLabel1, R(2) + 30, 1000, H},
     {T::Choice, FlyAshGrade,  L"",             kMaterials, kField1, R(2) - 20, kFieldW, kListH},
-    {T::Label,  Label(9),     L"掺量 %",       kMaterials, kLabel2, R(2) + 30, 900, H},
+    {T::Label,  Label(9),     L"掺量",         kMaterials, kLabel2, R(2) + 30, 900, H},
     {T::Text,   FlyAshShare,  L"",             kMaterials, kField2, R(2), kFieldW, H},
     {T::Label,  Label(10),    L"矿粉",         kMaterials, kLabel1, R(3) + 30, 1000, H},
     {T::Choice, SlagGrade,    L"",             kMaterials, kField1, R(3) - 20, kFieldW, kListH},
-    {T::Label,  Label(11),    L"掺量 %",       kMaterials, kLabel2, R(3) + 30, 900, H},
+    {T::Label,  Label(11),    L"掺量",         kMaterials, kLabel2, R(3) + 30, 900, H},
     {T::Text,   SlagShare,    L"",             kMaterials, kField2, R(3), kFieldW, H},
     {T::Option, Gravel,       L"卵石",         kMaterials, kLabel1, R(4), 750, H, nullptr, true},
     {T::Option, Crushed,      L"碎石",         kMaterials, 900,     R(4), 750, H},
@@ -73,11 +73,11 @@ constexpr ControlEntry kLayout[] = {
     {T::Option, FineSand,     L"细砂",         kMaterials, kLabel1, R(5), 750, H, nullptr, true},
     {T::Option, MediumSand,   L"中砂",         kMaterials, 900,     R(5), 750, H},
     {T::Option, CoarseSand,   L"粗砂",         kMaterials, 1680,    R(5), 750, H},
-    {T::Label,  Label(45),    L"硅灰 %",       kMaterials, 2500,    R(5) + 30, 700, H},
+    {T::Label,  Label(45),    L"硅灰",         kMaterials, 2500,    R(5) + 30, 700, H},
     {T::Text,   SilicaFumeShare, L"",          kMaterials, kField2, R(5), kFieldW, H},
-    {T::Label,  Label(13),    L"外加剂掺量 %", kMaterials, kLabel1, R(6) + 30, 1300, H},
+    {T::Label,  Label(13),    L"外加剂掺量",   kMaterials, kLabel1, R(6) + 30, 1300, H},
     {T::Text,   Dosage,       L"",             kMaterials, kField1 + 200, R(6), kFieldW - 200, H},
-    {T::Label,  Label(14),    L"减水率 %",     kMaterials, kLabel2, R(6) + 30, 900, H},
+    {T::Label,  Label(14),    L"减水率",       kMaterials, kLabel2, R(6) + 30, 900, H},
     {T::Text,   WaterReduction, L"",           kMaterials, kField2, R(6), kFieldW, H},
     {T::Label,  Label(15),    L"水泥密度",     kMaterials, kLabel1, R(7) + 30, 1000, H},
     {T::Text,   CementDensity, L"",            kMaterials, kField1, R(7), kFieldW, H},
@@ -91,7 +91,7 @@ constexpr ControlEntry kLayout[] = {
     {T::Text,   StoneDensity, L"",             kMaterials, kField1, R(9), kFieldW, H},
     {T::Label,  Label(20),    L"水密度",       kMaterials, kLabel2, R(9) + 30, 900, H},
     {T::Text,   WaterDensity, L"",             kMaterials, kField2, R(9), kFieldW, H},
-    {T::Label,  Label(21),    L"含气量 α %",   kMaterials, kLabel1, R(10) + 30, 1000, H},
+    {T::Label,  Label(21),    L"含气量 α",     kMaterials, kLabel1, R(10) + 30, 1000, H},
     {T::Text,   AirPercent,   L"",             kMaterials, kField1, R(10), kFieldW, H},
     {T::Label,  Label(46),    L"硅灰密度",     kMaterials, kLabel2, R(10) + 30, 900, H},
     {T::Text,   SilicaFumeDensity, L"",        kMaterials, kField2, R(10), kFieldW, H},
@@ -114,7 +114,7 @@ constexpr ControlEntry kLayout[] = {
     MIXORA_PARAM(10, 32, L"基准用水量 mw0′",   WaterBeforeReducer, T::Text),
     MIXORA_PARAM(11, 33, L"用水量 mw0",        Water,              T::Text),
     MIXORA_PARAM(12, 34, L"胶凝材料 mb0",      Binder,             T::Text),
-    MIXORA_PARAM(13, 35, L"砂率 βs %",         SandRatio,          T::Text),
+    MIXORA_PARAM(13, 35, L"砂率 βs",           SandRatio,          T::Text),
 #undef MIXORA_PARAM
     // Below 计算参数, above 校核.
     {T::Command, Trial, L"试配与调整…", 0, 8500, 5035, 1700, 360},

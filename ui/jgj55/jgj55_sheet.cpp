@@ -16,6 +16,8 @@
 #include "utf.h"
 
 #include <cmath>
+#include <span>
+#include <string_view>
 
 namespace mixora::ui {
 
@@ -159,6 +161,19 @@ std::string StatusText(const jgj55::Result& result, const std::string& problem) 
     return text;
 }
 
+// The unit of the number a field shows, as the design's tables keep it (a quantity's, or an
+// input's range); empty for a ratio, a coefficient or a field of no number.
+std::string_view UnitOf(int id) {
+    if (const DerivedField* field = FindDerived(id)) return jgj55::InfoOf(field->shown).unit;
+    for (const PlainField& field : kPlainFields)
+        if (field.id == id) return InputOf(field.key).range->unit;
+    using Results = std::span<const std::pair<int, Quantity>>;
+    for (const Results results : {Results(kMarkedResults), Results(kAmounts)})
+        for (const auto& [result, quantity] : results)
+            if (result == id) return jgj55::InfoOf(quantity).unit;
+    return {};
+}
+
 template <class E> void AddChoices(HWND list, E current) {
     for (const auto& choice : jgj55::ChoicesOf(current))
         AddChoice(list, Widen(choice.name), static_cast<LPARAM>(choice.value));
@@ -176,6 +191,7 @@ Jgj55Sheet::Jgj55Sheet(SheetHost& host) : host_(host) {
 
 bool Jgj55Sheet::Create(HWND window) {
     if (!form_.Create(window)) return false;
+    ShowUnits();
     FillLists();
     // No value needs more; a longer text (a huge paste) would only slow the window down and
     // could not be saved.
@@ -183,6 +199,26 @@ bool Jgj55Sheet::Create(HWND window) {
         if (entry.type == ControlType::Text)
             SendMessageW(Control(entry.id), EM_SETLIMITTEXT, document::kMaxDesignTextLength, 0);
     return true;
+}
+
+// A label is made right before the field it names: its caption is followed by the field's unit,
+// unless its group's caption names that unit for all of them (每立方米用量 kg/m³).
+void Jgj55Sheet::ShowUnits() {
+    const auto entries = form_.Entries();
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        const ControlEntry& label = entries[i - 1];
+        if (label.type != ControlType::Label || label.id == kNoId) continue;
+        const std::wstring unit = Widen(UnitOf(entries[i].id));
+        const ControlEntry* group = form_.Entry(label.parent);
+        if (unit.empty() ||
+            (group && std::wstring_view(group->caption).find(unit) != std::wstring_view::npos))
+            continue;
+        form_.Write(label.id, std::wstring(label.caption) + L" " + unit);
+    }
+}
+
+std::optional<int> Jgj55Sheet::ScrollingStripTop() const {
+    return form_.Entry(ids::Status)->top;
 }
 
 // Arrows move to the next option of a set, round to its first.

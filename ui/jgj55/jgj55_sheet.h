@@ -29,6 +29,8 @@ class Jgj55Sheet final : public SheetView {
     std::wstring_view ProgramTitle() const override { return kJgj55WindowTitle; }
     Form& form() override { return form_; }
     const Form& form() const override { return form_; }
+    // Wider than a small screen: its window is resizable and scrolls, the status line in view.
+    std::optional<int> ScrollingStripTop() const override;
     int ArrowPartner(int id) const override;
 
     void OnControl(int id, UINT code, bool& changed) override;
@@ -50,6 +52,7 @@ class Jgj55Sheet final : public SheetView {
     void set_trial_entries(trial::TrialEntries entries) { trial_entries_ = std::move(entries); }
 
   private:
+    void ShowUnits();
     void FillLists();
     void FillMaxSizes(jgj55::CoarseKind kind, jgj55::MaxSize wanted);
     void ShowInputs(const jgj55::Inputs& inputs);

@@ -106,6 +106,38 @@ void ScrollArea::Layout() {
     placing_ = false;
 }
 
+void ScrollArea::FitWorkArea() {
+    if (!window_) return;
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    if (!GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    RECT work = monitor.rcWork;
+    // The primary monitor's as the system keeps it: the same on Windows, and what Wine changes
+    // when a work area is set.
+    if (monitor.dwFlags & MONITORINFOF_PRIMARY) SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    if (work.right <= work.left || work.bottom <= work.top) return; // none known: as made
+    // The whole layout's frame: the window as it is, or more where the system has already cut
+    // it to the screen when it made it.
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    RECT whole{0, 0, content_.cx, content_.cy};
+    AdjustWindowRectEx(&whole, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                       GetMenu(window_) != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    const int full_width = std::max(frame.right - frame.left, whole.right - whole.left);
+    const int full_height = std::max(frame.bottom - frame.top, whole.bottom - whole.top);
+    const int work_width = work.right - work.left, work_height = work.bottom - work.top;
+    const int width = std::min(
+        full_width + (full_height > work_height ? GetSystemMetrics(SM_CXVSCROLL) : 0), work_width);
+    const int height = std::min(
+        full_height + (full_width > work_width ? GetSystemMetrics(SM_CYHSCROLL) : 0), work_height);
+    const int x = std::clamp(static_cast<int>(frame.left), static_cast<int>(work.left),
+                             static_cast<int>(work.right) - width);
+    const int y = std::clamp(static_cast<int>(frame.top), static_cast<int>(work.top),
+                             static_cast<int>(work.bottom) - height);
+    SetWindowPos(window_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout();
+}
+
 void ScrollArea::ScrollTo(int x, int y) {
     pos_ = {x, y};
     Layout();

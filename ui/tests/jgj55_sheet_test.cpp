@@ -2,8 +2,10 @@
 // the user types, where each value comes from, and a design file written and read back.
 #include "command_line_export.h"
 #include "file_fakes.h"
+#include "jgj55_layout.h"
 #include "jgj55_window_fixture.h"
 #include "menu_ids.h"
+#include "utf.h"
 
 #include <filesystem>
 
@@ -311,6 +313,94 @@ TEST_F(Jgj55SheetTest, TheBatchTicketIsOfferedHereOnlyAndExportsSayingWhatItStil
     EXPECT_NE(html.find("签发"), std::string::npos);
     // No strengths, no moisture: the production mix is not shown, its absence is said.
     EXPECT_EQ(html.find("每盘"), std::string::npos);
+}
+
+TEST_F(Jgj55SheetTest, EveryNumberHasItsUnitAndNoLabelIsCut) {
+    EXPECT_EQ(Get(j::Label(22)), L"强度标准差 σ MPa");
+    EXPECT_EQ(Get(j::Label(4)), L"坍落度 mm");
+    EXPECT_EQ(Get(j::Label(5)), L"拌合物假定质量 kg/m³");
+    EXPECT_EQ(Get(j::Label(35)), L"砂率 βs %");
+    EXPECT_EQ(Get(j::Label(36)), L"水泥"); // its group says kg/m³
+    EXPECT_EQ(Get(j::Label(30)), L"回归系数 αb");
+    for (const ControlEntry& entry : Jgj55Form().controls) {
+        if (entry.type != ControlType::Label || entry.id == kNoId) continue;
+        HWND label = Control(entry.id);
+        const std::wstring text = ReadText(label);
+        HDC dc = GetDC(label);
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        SelectObject(dc, old);
+        ReleaseDC(label, dc);
+        RECT room{};
+        GetClientRect(label, &room);
+        EXPECT_GE(room.right, size.cx) << Narrow(text);
+    }
+}
+
+// A screen smaller than the sheet (a laptop's, a taskbar): made before the window is.
+class Jgj55SmallScreenTest : public Jgj55WindowTest {
+  protected:
+    void Configure(DesignWindowOptions& options) override {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &kept_, 0);
+        RECT small{0, 0, 800, 500};
+        SystemParametersInfoW(SPI_SETWORKAREA, 0, &small, 0);
+        Jgj55WindowTest::Configure(options);
+    }
+    void TearDown() override {
+        Jgj55WindowTest::TearDown();
+        SystemParametersInfoW(SPI_SETWORKAREA, 0, &kept_, 0);
+    }
+
+    // Shown whole inside the client area (the scroll bars aside).
+    bool InView(int id) const {
+        HWND control = Control(id);
+        RECT client{}, place{};
+        GetClientRect(window->hwnd(), &client);
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&place), 2);
+        RECT inside{};
+        IntersectRect(&inside, &place, &client);
+        return IsWindowVisible(control) && EqualRect(&inside, &place);
+    }
+
+  private:
+    RECT kept_{};
+};
+
+TEST_F(Jgj55SmallScreenTest, TheWindowTakesTheWorkAreaAndScrollsTheFocusedFieldIntoView) {
+    HWND hwnd = window->hwnd();
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    EXPECT_TRUE((style & WS_THICKFRAME) && (style & WS_MAXIMIZEBOX));
+    RECT frame{};
+    GetWindowRect(hwnd, &frame);
+    EXPECT_GE(frame.left, 0);
+    EXPECT_GE(frame.top, 0);
+    EXPECT_LE(frame.right, 800);
+    EXPECT_LE(frame.bottom, 500);
+    // The status line stays at the foot; 特殊要求 lies beyond the right edge, and the sheet's
+    // foot below the status line, until the focus reaches them.
+    EXPECT_TRUE(InView(j::Grade));
+    EXPECT_TRUE(InView(j::Status));
+    EXPECT_FALSE(InView(j::Chloride));
+    EXPECT_FALSE(InView(j::MassRatio));
+
+    SetFocus(Control(j::MassConcrete));
+    window->MoveFocus(false); // Tab
+    EXPECT_EQ(GetFocus(), Control(j::Chloride));
+    EXPECT_TRUE(InView(j::Chloride));
+    EXPECT_FALSE(InView(j::Grade));
+    SetFocus(Control(j::MassRatio)); // a read-only field, reached as a click reaches it
+    EXPECT_TRUE(InView(j::MassRatio));
+    SetFocus(Control(j::Grade));
+    EXPECT_TRUE(InView(j::Grade));
+    EXPECT_TRUE(InView(j::Status));
+    // The wheel scrolls down to the foot, the status line still in view.
+    for (int i = 0; i < 20; ++i)
+        SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+    EXPECT_TRUE(InView(j::Checks));
+    EXPECT_TRUE(InView(j::Status));
 }
 
 } // namespace

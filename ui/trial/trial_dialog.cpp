@@ -57,7 +57,6 @@ class TrialDialog final : public ModalDialog {
     void FillLists();
     void ShowEntries();
     void ReadEntries();
-    void FitWorkArea();
     void OnNewTrial();
     void OnAcceptReason();
     void OnHistory();
@@ -134,26 +133,6 @@ void TrialDialog::Recompute() {
     InvalidateRect(Control(ids::Chart), nullptr, TRUE);
 }
 
-// Opened on a screen smaller than the layout (1366 × 768 with a taskbar), the dialog takes the
-// work area and its groups scroll; 确定 and 取消 stay in view.
-void TrialDialog::FitWorkArea() {
-    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
-    if (!GetMonitorInfoW(MonitorFromWindow(dialog(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
-    const RECT work = monitor.rcWork;
-    RECT frame{};
-    GetWindowRect(dialog(), &frame);
-    const int height = std::min(frame.bottom - frame.top, work.bottom - work.top);
-    // Cut short, it is wider by the vertical scroll bar, so that none scrolls sideways for it.
-    const int bar = height < frame.bottom - frame.top ? GetSystemMetrics(SM_CXVSCROLL) : 0;
-    const int width = std::min(frame.right - frame.left + bar, work.right - work.left);
-    const int x = std::clamp(static_cast<int>(frame.left), static_cast<int>(work.left),
-                             static_cast<int>(work.right) - width);
-    const int y = std::clamp(static_cast<int>(frame.top), static_cast<int>(work.top),
-                             static_cast<int>(work.bottom) - height);
-    SetWindowPos(dialog(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    scroll_.Layout();
-}
-
 void TrialDialog::OnNewTrial() {
     if (!Ask(boxes_, dialog(),
              L"开始新的试配？\n当前试配（含已记录的试件）将保存到本设计的历次试配中，只读。",
@@ -205,7 +184,9 @@ HWND TrialDialog::OnInit() {
     RECT layout{0, kTrialPinnedTop, kTrialDialogWidth, kTrialDialogHeight};
     MapDialogRect(dialog(), &layout);
     scroll_.Capture(dialog(), {layout.right, layout.bottom}, layout.top - 2);
-    FitWorkArea();
+    // Opened on a screen smaller than the layout (1366 × 768 with a taskbar), the dialog takes
+    // the work area and its groups scroll; 确定 and 取消 stay in view.
+    scroll_.FitWorkArea();
     return Control(ids::Litres);
 }
 
