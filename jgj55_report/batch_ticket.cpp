@@ -168,10 +168,14 @@ Section TicketSignatures(const report::ReportInfo& info) {
 } // namespace
 
 page::ReportPage BuildBatchTicket(const jgj55::Inputs& inputs, const jgj55::Result& result,
-                                  const TrialEntries& entries, const report::ReportInfo& info) {
+                                  const TrialEntries& entries, const report::ReportInfo& typed_info,
+                                  const CitedMaterials& cited) {
+    const report::ReportInfo info = WithCitedValues(typed_info, cited);
     const Jgj55Trial trial = RunJgj55Trial(inputs, result, entries);
-    page::ReportPage ticket{std::string(kBatchTicketTitle),
-                            {HeaderSection(inputs, info), MaterialSection(inputs, info)}};
+    page::ReportPage ticket{
+        std::string(kBatchTicketTitle),
+        {HeaderSection(inputs, info), MaterialSection(inputs, typed_info, cited)}};
+    if (!cited.records.empty()) ticket.sections.push_back(CitedRecordsSection(cited));
     // The special concretes' requirements go here, before the mixes.
     ticket.sections.push_back(DesignMixSection(trial));
     ticket.sections.push_back(MoistureSection(trial, entries.production));

@@ -256,7 +256,9 @@ std::string Jgj55TrialLitres(jgj55::MaxSize size) {
 
 page::ReportPage BuildJgj55Report(const jgj55::Inputs& inputs, const jgj55::Result& result,
                                   const trial::TrialEntries& entries,
-                                  const report::ReportInfo& info) {
+                                  const report::ReportInfo& typed_info,
+                                  const CitedMaterials& cited) {
+    const report::ReportInfo info = WithCitedValues(typed_info, cited);
     const std::optional<std::string> missing = MissingMix(result);
     page::ReportPage report_page{Text(kJgj55ReportTitle), {}};
     report_page.running_head = report::RunningHead(info);
@@ -264,7 +266,8 @@ page::ReportPage BuildJgj55Report(const jgj55::Inputs& inputs, const jgj55::Resu
     Section header = report::HeaderSection(info, inputs.environment, inputs.structure);
     header.rows.insert(header.rows.begin() + 3, KeyValue("配合比编号", info.mix_number));
     sections.push_back(std::move(header));
-    sections.push_back(MaterialSection(inputs, info, true));
+    sections.push_back(MaterialSection(inputs, typed_info, cited, true));
+    if (!cited.records.empty()) sections.push_back(CitedRecordsSection(cited));
     sections.push_back(InputSection(inputs));
     if (auto requirements = RequirementsSection(inputs))
         sections.push_back(std::move(*requirements));

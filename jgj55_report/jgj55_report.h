@@ -3,7 +3,9 @@
 // inputs, the result computed from them, the laboratory's trial entries and the report header:
 // each step with its values and where each comes from (自动 with its clause, or 给定), the mix
 // per m³, the trial batch and the checks; once the trial has started, its stages
-// (trial_sections.h); then the remarks and the lines to sign on.
+// (trial_sections.h); then the remarks and the lines to sign on. The material records it cites
+// are listed after its materials, with their cost (cited_materials.h).
+#include "cited_materials.h"
 #include "inputs.h"
 #include "report_info.h"
 #include "report_page.h"
@@ -19,7 +21,7 @@ inline constexpr std::string_view kJgj55ReportTitle = "混凝土配合比设计�
 
 page::ReportPage BuildJgj55Report(const jgj55::Inputs& inputs, const jgj55::Result& result,
                                   const trial::TrialEntries& entries,
-                                  const report::ReportInfo& info);
+                                  const report::ReportInfo& info, const CitedMaterials& cited = {});
 
 // The trial batch of table 6.1.2 for the largest coarse aggregate size, in litres as written.
 std::string Jgj55TrialLitres(jgj55::MaxSize size);

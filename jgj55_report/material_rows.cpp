@@ -9,6 +9,7 @@ namespace mixora::jgj55_report {
 
 namespace {
 
+using page::Note;
 using page::Row;
 using page::RowKind;
 using report::MaterialSlot;
@@ -81,20 +82,33 @@ std::vector<MaterialLine> Lines(const jgj55::Inputs& inputs, const report::Repor
 } // namespace
 
 page::Section MaterialSection(const jgj55::Inputs& inputs, const report::ReportInfo& info,
-                              bool test_data) {
+                              const CitedMaterials& cited, bool test_data) {
+    const bool citing = !cited.records.empty();
+    const report::ReportInfo shown = WithCitedValues(info, cited);
     page::Section section{"原材料", {}};
     Row header{RowKind::TableHeader, {"材料", "品种、等级", "规格、掺量", "生产厂家", "批号"}};
+    if (citing) header.cells.emplace_back("原材料记录");
     if (test_data) header.cells.emplace_back("试验数据");
     section.rows.push_back(std::move(header));
-    for (MaterialLine& line : Lines(inputs, info)) {
+    for (MaterialLine& line : Lines(inputs, shown)) {
         const report::MaterialSource source =
-            line.slot ? info.source(*line.slot) : report::MaterialSource{};
+            line.slot ? shown.source(*line.slot) : report::MaterialSource{};
         Row row{RowKind::TableRow,
                 {line.name, line.grade, Or(line.size), Or(Typed(source.maker)),
                  Or(Typed(source.batch))}};
+        if (citing) {
+            const CitedMaterial* record = line.slot ? cited.Of(*line.slot) : nullptr;
+            row.cells.push_back(record ? record->Named() : "—");
+        }
         if (test_data) row.cells.push_back(Or(line.tested));
         section.rows.push_back(std::move(row));
     }
+    if (!citing) return section;
+    section.rows.push_back(
+        Note("生产厂家、批号及外加剂品种、固含量取自所列原材料记录，记录未给出的取"
+             "自报告信息；记录见“原材料检测记录”。"));
+    for (std::string& conflict : CitationConflicts(info, cited))
+        section.rows.push_back(Note(std::move(conflict) + "。", true));
     return section;
 }
 

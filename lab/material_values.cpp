@@ -1,6 +1,8 @@
 #include "material_values.h"
 
 #include "decimal_rounding.h"
+#include "design.h"
+#include "jgj55_content.h"
 #include "material_text.h"
 
 #include <algorithm>
@@ -89,6 +91,58 @@ void TakeNumber(const store::MaterialRecord& record, std::string_view key, doubl
     if (const auto value = Number(record, key)) target = *value;
 }
 
+// A citation's text member; empty when missing or not a text (a file edited by hand).
+std::string TextOf(const nlohmann::json& citation, const char* key) {
+    const auto found = citation.find(key);
+    return found != citation.end() && found->is_string() ? found->get<std::string>() : "";
+}
+
+// The test report's values a citation keeps, "name value" in its kind's order.
+std::vector<std::string> TestData(const nlohmann::json& citation, store::MaterialKind kind) {
+    std::vector<std::string> data;
+    const auto values = citation.find("values");
+    if (values == citation.end() || !values->is_object()) return data;
+    for (const store::PropertyInfo& property : store::InfoOf(kind).properties) {
+        const auto found = values->find(std::string(property.key));
+        if (found == values->end()) continue;
+        std::optional<store::PropertyValue> value;
+        if (found->is_number()) value = found->get<double>();
+        if (found->is_string()) value = found->get<std::string>();
+        if (value)
+            data.push_back(std::string(property.name) + " " + PropertyValueText(property, *value));
+    }
+    return data;
+}
+
+jgj55_report::CitedMaterial CitedMaterialOf(const MaterialRoleInfo& role,
+                                            const nlohmann::json& citation) {
+    jgj55_report::CitedMaterial cited;
+    // The documents list the materials in the roles' order.
+    static_assert(report::kMaterialSlotCount == kRoles.size());
+    cited.slot = static_cast<report::MaterialSlot>(role.role);
+    cited.material = role.name;
+    cited.code = TextOf(citation, "code");
+    const auto version = citation.find("version");
+    if (version != citation.end() && version->is_number_integer())
+        cited.version = version->get<std::int64_t>();
+    cited.maker = TextOf(citation, "maker");
+    cited.product = TextOf(citation, "product");
+    cited.batch = TextOf(citation, "batch");
+    cited.report_number = TextOf(citation, "report");
+    cited.report_date = TextOf(citation, "report_date");
+    cited.test_data = TestData(citation, role.kind);
+    if (role.role == MaterialRole::Admixture) {
+        const nlohmann::json values = citation.value("values", nlohmann::json::object());
+        if (values.is_object()) {
+            cited.admixture_type = TextOf(values, "type");
+            const auto solid = values.find("solid_content");
+            if (solid != values.end() && solid->is_number())
+                cited.solid_percent = NumberText(solid->get<double>());
+        }
+    }
+    return cited;
+}
+
 } // namespace
 
 std::span<const MaterialRoleInfo> AllMaterialRoles() {
@@ -156,14 +210,14 @@ nlohmann::json CitationOf(MaterialRole role, const store::MaterialRecord& record
 const nlohmann::json* CitedFor(const nlohmann::json& materials, MaterialRole role) {
     if (!materials.is_array()) return nullptr;
     for (const nlohmann::json& citation : materials)
-        if (citation.is_object() && citation.value("role", "") == InfoOf(role).key)
-            return &citation;
+        if (citation.is_object() && TextOf(citation, "role") == InfoOf(role).key) return &citation;
     return nullptr;
 }
 
 std::string SourceOf(const nlohmann::json& citation) {
-    std::string source = "原材料 " + citation.value("code", std::string("?"));
-    if (const std::string report = citation.value("report", ""); !report.empty())
+    const std::string code = TextOf(citation, "code");
+    std::string source = "原材料 " + (code.empty() ? std::string("?") : code);
+    if (const std::string report = TextOf(citation, "report"); !report.empty())
         source += " 检测报告 " + report;
     return source;
 }
@@ -183,7 +237,7 @@ std::optional<MaterialCost> CostOf(const nlohmann::json& materials, const jgj55:
         }
         priced = true;
         cost.yuan_per_m3 += *amount * price->get<double>() / 1000.0; // 元/t → 元/kg
-        if (const std::string date = citation->value("price_date", ""); !date.empty())
+        if (const std::string date = TextOf(*citation, "price_date"); !date.empty())
             dates.push_back(date);
     }
     if (!priced) return std::nullopt;
@@ -193,6 +247,24 @@ std::optional<MaterialCost> CostOf(const nlohmann::json& materials, const jgj55:
         cost.price_dates =
             dates.front() == dates.back() ? dates.front() : dates.front() + " … " + dates.back();
     return cost;
+}
+
+jgj55_report::CitedMaterials CitedMaterialsOf(const nlohmann::json& materials,
+                                              const jgj55::Result& result) {
+    jgj55_report::CitedMaterials cited;
+    for (const MaterialRoleInfo& role : kRoles)
+        if (const nlohmann::json* citation = CitedFor(materials, role.role))
+            cited.records.push_back(CitedMaterialOf(role, *citation));
+    if (!cited.records.empty()) cited.cost = CostOf(materials, result);
+    return cited;
+}
+
+jgj55_report::CitedMaterials CitedMaterialsOf(const document::DesignDocument& document) {
+    if (document.kind() != document::DesignKind::Jgj55) return {};
+    const auto materials = document.extra().find("materials");
+    if (materials == document.extra().end()) return {};
+    return CitedMaterialsOf(*materials,
+                            jgj55::ComputeDesign(session::Jgj55ContentOf(document).inputs));
 }
 
 } // namespace mixora::lab

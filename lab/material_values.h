@@ -3,7 +3,10 @@
 // materials (cement, fly ash, slag, sand, stone, admixture), the values it fills in the design's
 // inputs, the copy of them the design keeps under "extra": {"materials": [...]} beside the
 // record's id and version (so the file reads the same elsewhere), the source a given value
-// names, and the cost per m³ from the records' prices.
+// names, the cost per m³ from the records' prices, and the records as the design's documents
+// list them.
+#include "cited_materials.h"
+#include "design_document.h"
 #include "inputs.h"
 #include "material_library.h"
 #include "result.h"
@@ -45,13 +48,18 @@ const nlohmann::json* CitedFor(const nlohmann::json& materials, MaterialRole rol
 // "原材料 C-0001 检测报告 JC-2026-031": what a value taken from the citation names as its source.
 std::string SourceOf(const nlohmann::json& citation);
 
-struct MaterialCost {
-    double yuan_per_m3 = 0;  // rounded to 0.01
-    std::string price_dates; // the prices' dates, earliest first: "2026-03-01 … 2026-03-05"
-    std::vector<std::string> missing; // the materials used without a price: "粉煤灰"
-};
+using jgj55_report::MaterialCost;
 // The cost per m³ of the cited materials at their prices (元/t), by the result's amounts; none
 // when no cited material is used with a price.
 std::optional<MaterialCost> CostOf(const nlohmann::json& materials, const jgj55::Result& result);
+
+// The cited records as the report and the batch ticket list them (identity, test data as
+// texts in the kind's order), with the cost by the result's amounts. A citation that does not
+// read as one (no known role) is left out; a member of the wrong type reads as not given.
+jgj55_report::CitedMaterials CitedMaterialsOf(const nlohmann::json& materials,
+                                              const jgj55::Result& result);
+// Those of a design document's "extra.materials", by the result of its inputs; none for a
+// design that cites none or is not a JGJ 55-2011 design.
+jgj55_report::CitedMaterials CitedMaterialsOf(const document::DesignDocument& document);
 
 } // namespace mixora::lab

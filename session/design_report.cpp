@@ -9,12 +9,13 @@
 namespace mixora::session {
 
 page::ReportPage DesignReport(const document::DesignDocument& document,
-                              const report::ReportInfo& info) {
+                              const report::ReportInfo& info,
+                              const jgj55_report::CitedMaterials& cited) {
     switch (document.kind()) {
     case document::DesignKind::Jgj55: {
         const Jgj55Content content = Jgj55ContentOf(document);
         return jgj55_report::BuildJgj55Report(content.inputs, jgj55::ComputeDesign(content.inputs),
-                                              content.trial, info);
+                                              content.trial, info, cited);
     }
     case document::DesignKind::Cement: break;
     }
@@ -22,11 +23,12 @@ page::ReportPage DesignReport(const document::DesignDocument& document,
 }
 
 std::optional<page::ReportPage> BatchTicket(const document::DesignDocument& document,
-                                            const report::ReportInfo& info) {
+                                            const report::ReportInfo& info,
+                                            const jgj55_report::CitedMaterials& cited) {
     if (document.kind() != document::DesignKind::Jgj55) return std::nullopt;
     const Jgj55Content content = Jgj55ContentOf(document);
     return jgj55_report::BuildBatchTicket(content.inputs, jgj55::ComputeDesign(content.inputs),
-                                          content.trial, info);
+                                          content.trial, info, cited);
 }
 
 } // namespace mixora::session

@@ -9,6 +9,7 @@
 #include "file_io.h"
 #include "lab_command_line.h"
 #include "lab_database_settings.h"
+#include "material_values.h"
 #include "recent_store.h"
 #include "report_info_dialog.h"
 #include "report_writers.h"
@@ -100,7 +101,8 @@ ExportOutcome ExportDesignReport(const std::vector<std::wstring>& arguments) {
     if (const std::string problem = session::InputProblemOf(session.stored()); !problem.empty())
         return {1, L"设计文件“" + design + L"”中的输入有误：" + Widen(problem)};
     page::ReportPage page =
-        session::DesignReport(session.stored(), session.report_info(TodayText()));
+        session::DesignReport(session.stored(), session.report_info(TodayText()),
+                              lab::CitedMaterialsOf(session.stored()));
     page.masthead = report::Masthead(ReadLabIdentity());
     const std::string bytes =
         *kind == session::ExportKind::Csv ? page::ReportCsv(page) : page::ReportHtml(page);

@@ -141,6 +141,85 @@ TEST(BatchTicketTest, TheTicketNamesTheMixItsMaterialsAndItsReceiver) {
     EXPECT_TRUE(Has(TextOf(kept), "外加剂固含量“20%”不是数字：用水量未扣除外加剂所含的水"));
 }
 
+// Two cited records: what they give is printed in place of what the header typed (said where
+// the two differ), each row names its record, the records are listed with their test data and
+// the cost, the admixture's solid content is the record's, and the ticket is still one sheet.
+TEST(BatchTicketTest, CitedRecordsArePrintedWithTheirTestsAndCostOnBothDocuments) {
+    jgj55_report::CitedMaterials cited;
+    cited.records.push_back({report::MaterialSlot::Cement,
+                             "水泥",
+                             "C-0001",
+                             2,
+                             "海螺水泥",
+                             "P·O 42.5",
+                             "C2612-07",
+                             "JC-2026-031",
+                             "2026-03-01",
+                             {"28 d 抗压强度 fce 48.6 MPa", "密度 3100 kg/m³"},
+                             "",
+                             ""});
+    cited.records.push_back({report::MaterialSlot::Admixture,
+                             "外加剂",
+                             "A-0003",
+                             1,
+                             "科之杰",
+                             "Point-400S",
+                             "",
+                             "",
+                             "",
+                             {"固含量 20 %"},
+                             "聚羧酸高性能减水剂",
+                             "20"});
+    cited.cost = jgj55_report::MaterialCost{312.456, "2026-03-01 … 2026-03-05", {"砂"}};
+    report::ReportInfo info = Info();
+    info.materials[static_cast<std::size_t>(report::MaterialSlot::Cement)] = {"华新水泥", ""};
+    info.materials[static_cast<std::size_t>(report::MaterialSlot::Stone)] = {"东山石场", "G-118"};
+    info.admixture_solid_percent = "25";
+    const jgj55::Inputs inputs = C30Inputs();
+    const jgj55::Result result = jgj55::ComputeDesign(inputs);
+
+    const ReportPage ticket =
+        jgj55_report::BuildBatchTicket(inputs, result, WholeTrial(), info, cited);
+    const Section& materials = *SectionTitled(ticket, "原材料");
+    EXPECT_EQ(RowOf(materials, "水泥"),
+              (std::vector<std::string>{"水泥", "普通硅酸盐水泥 P·O 42.5", "—", "海螺水泥",
+                                        "C2612-07", "C-0001 第 2 版"}));
+    EXPECT_EQ(RowOf(materials, "石"), (std::vector<std::string>{"石", "碎石", "最大粒径 31.5 mm",
+                                                                "东山石场", "G-118", "—"}));
+    EXPECT_EQ(RowOf(materials, "外加剂"),
+              (std::vector<std::string>{"外加剂", "聚羧酸高性能减水剂", "掺量 1.5 %，固含量 20 %",
+                                        "科之杰", "—", "A-0003 第 1 版"}));
+    const std::string said = TextOf(materials);
+    EXPECT_TRUE(Has(said, "报告信息中水泥的生产厂家“华新水泥”与原材料 C-0001 第 2 版的“海螺水泥”"
+                          "不同，列出的是原材料记录的"));
+    EXPECT_TRUE(Has(said, "外加剂的固含量“25”"));
+    EXPECT_FALSE(Has(said, "批号“")); // nothing typed there
+    const Section* records = SectionTitled(ticket, "原材料检测记录");
+    ASSERT_TRUE(records);
+    EXPECT_EQ(
+        RowOf(*records, "水泥"),
+        (std::vector<std::string>{"水泥", "C-0001 第 2 版", "P·O 42.5", "JC-2026-031，2026-03-01",
+                                  "28 d 抗压强度 fce 48.6 MPa；密度 3100 kg/m³"}));
+    EXPECT_EQ(
+        RowOf(*records, "外加剂"),
+        (std::vector<std::string>{"外加剂", "A-0003 第 1 版", "Point-400S", "—", "固含量 20 %"}));
+    EXPECT_EQ(CellOf(*records, "材料成本"), "312.46");
+    EXPECT_EQ(CellOf(*records, "价格日期"), "2026-03-01 … 2026-03-05");
+    EXPECT_TRUE(Has(TextOf(*records), "砂无单价，未计入材料成本"));
+    // 148 − 5.70 × 0.8: the record's 20 %, not the 25 typed.
+    EXPECT_EQ(CellOf(*SectionTitled(ticket, "施工配合比"), "每立方米（kg/m³）", 4), "143");
+    EXPECT_EQ(page::LayOutReport(ticket, page::PaperSetup{}, page::FixedWidthMeasurer()).size(),
+              1u);
+
+    const ReportPage report =
+        jgj55_report::BuildJgj55Report(inputs, result, WholeTrial(), info, cited);
+    const Section& listed = *SectionTitled(report, "原材料");
+    EXPECT_EQ(listed.rows[0].cells.size(), 7u); // … 原材料记录, 试验数据
+    EXPECT_EQ(CellOf(listed, "水泥", 5), "C-0001 第 2 版");
+    ASSERT_TRUE(SectionTitled(report, "原材料检测记录"));
+    EXPECT_EQ(*SectionTitled(report, "原材料检测记录"), *records);
+}
+
 // Mixes resting on cubes made for another design are not issued, on the ticket nor as the
 // report's recommendation, until the user records why the results still hold (printed then).
 TEST(BatchTicketTest, ATrialOfAnotherDesignIsRefusedUntilAReasonIsRecorded) {

@@ -90,6 +90,40 @@ TEST(MaterialValues, CostPerCubicMetreFromThePricesAndTheAmounts) {
     EXPECT_FALSE(CostOf(nlohmann::json::array(), result));
 }
 
+// The documents' list: each cited record's identity and its test data in its kind's order, the
+// admixture's type and solid content; a citation edited by hand into other types reads as not
+// given, never throws.
+TEST(MaterialValues, TheDocumentsListTheCitedRecordsAsTheyWereTested) {
+    MaterialRecord admixture = Record(MaterialKind::Admixture, 3,
+                                      {{"dosage", 1.8},
+                                       {"solid_content", 20.0},
+                                       {"type", std::string("聚羧酸高性能减水剂")},
+                                       {"water_reduction", 28.0}});
+    admixture.fields.batch = "PC-0412";
+    admixture.fields.report_date = "2026-03-02";
+    nlohmann::json broken = CitationOf(MaterialRole::Sand, Record(MaterialKind::Sand, 4, {}));
+    broken["maker"] = 5;
+    broken["values"] = "2.6";
+    const nlohmann::json materials = {
+        CitationOf(MaterialRole::Admixture, admixture), broken, {{"role", 7}}};
+    const jgj55_report::CitedMaterials cited = CitedMaterialsOf(materials, jgj55::Result{});
+    ASSERT_EQ(cited.records.size(), 2u);
+    const jgj55_report::CitedMaterial& sand = cited.records[0]; // the materials' order
+    EXPECT_EQ(sand.slot, report::MaterialSlot::Sand);
+    EXPECT_EQ(sand.maker, "");
+    EXPECT_TRUE(sand.test_data.empty());
+    const jgj55_report::CitedMaterial& a = cited.records[1];
+    EXPECT_EQ(a.Source(), "原材料 A-0003 第 2 版");
+    EXPECT_EQ(a.batch, "PC-0412");
+    EXPECT_EQ(a.report_number, "JC-031");
+    EXPECT_EQ(a.report_date, "2026-03-02");
+    EXPECT_EQ(a.test_data, (std::vector<std::string>{"品种 聚羧酸高性能减水剂", "减水率 28 %",
+                                                     "固含量 20 %", "推荐掺量 1.8 %"}));
+    EXPECT_EQ(a.admixture_type, "聚羧酸高性能减水剂");
+    EXPECT_EQ(a.solid_percent, "20");
+    EXPECT_FALSE(cited.cost); // nothing used
+}
+
 TEST(MaterialText, ARecordCodeAsTyped) {
     EXPECT_EQ(RecordNumberOfCode("C-0012"), 12);
     EXPECT_EQ(RecordNumberOfCode(" 7 "), 7);

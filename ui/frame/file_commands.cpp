@@ -54,7 +54,10 @@ void FileCommands::OnTitleDue() {
 
 void FileCommands::UpdateTitle() {
     if (!frame_.hwnd) return;
-    const std::wstring title = frame_.session.Title(frame_.sheet->ProgramTitle(), IsModified());
+    std::wstring program(frame_.sheet->ProgramTitle());
+    if (const std::string tied = tied_ ? tied_() : std::string(); !tied.empty())
+        program += L" " + Widen(tied);
+    const std::wstring title = frame_.session.Title(program, IsModified());
     if (title != ReadText(frame_.hwnd)) WriteText(frame_.hwnd, title);
 }
 

@@ -59,6 +59,9 @@ class FileCommands {
     void UpdateTitle();
     void ScheduleTitle();
     void OnTitleDue();
+    // What the title names after the program's title while the design is tied to the lab's
+    // register ("PB-2026-0001 B"); empty while it is tied to none, and the title is as ever.
+    void NameTiedBy(std::function<std::string()> tied) { tied_ = std::move(tied); }
 
   private:
     void OnOpenCommand();
@@ -72,6 +75,7 @@ class FileCommands {
     FrameState& frame_;
     WindowOpener open_window_;
     bool title_due_ = false;
+    std::function<std::string()> tied_;
 };
 
 } // namespace mixora::ui

@@ -9,6 +9,7 @@
 #include "jgj55_content.h"
 #include "jgj55_ids.h"
 #include "jgj55_report.h"
+#include "material_values.h"
 #include "requirement_rules.h"
 #include "shown_value.h"
 #include "trial_dialog.h"
@@ -558,13 +559,15 @@ void Jgj55Sheet::Take(const document::DesignDocument& document) {
 // The report is of the design as it is saved: a field that does not read is named there, in
 // place of everything computed from it.
 page::ReportPage Jgj55Sheet::Report(const report::ReportInfo& info) const {
-    return jgj55_report::BuildJgj55Report(inputs_, jgj55::ComputeDesign(inputs_), trial_entries_,
-                                          info);
+    const jgj55::Result result = jgj55::ComputeDesign(inputs_);
+    return jgj55_report::BuildJgj55Report(inputs_, result, trial_entries_, info,
+                                          lab::CitedMaterialsOf(picks_.materials(), result));
 }
 
 page::ReportPage Jgj55Sheet::BatchTicket(const report::ReportInfo& info) const {
-    return jgj55_report::BuildBatchTicket(inputs_, jgj55::ComputeDesign(inputs_), trial_entries_,
-                                          info);
+    const jgj55::Result result = jgj55::ComputeDesign(inputs_);
+    return jgj55_report::BuildBatchTicket(inputs_, result, trial_entries_, info,
+                                          lab::CitedMaterialsOf(picks_.materials(), result));
 }
 
 CopiedResult Jgj55Sheet::CopyResult() const {

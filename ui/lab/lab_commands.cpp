@@ -24,7 +24,9 @@ std::wstring Named(const RegisteredDesign& design) {
 
 LabCommands::LabCommands(FrameState& frame, FileCommands& files, WindowOpener open_window)
     : frame_(frame), files_(files), open_window_(std::move(open_window)),
-      lab_(frame.options.settings_key, *frame.options.message_boxes) {}
+      lab_(frame.options.settings_key, *frame.options.message_boxes) {
+    files_.NameTiedBy([this] { return TiedLabel(); });
+}
 
 bool LabCommands::Run(int id) {
     switch (id) {
@@ -49,11 +51,19 @@ std::string LabCommands::TiedNumber() const {
     return tie ? tie->number : std::string();
 }
 
-void LabCommands::ShowRegistered(std::int64_t id, const std::string& number,
-                                 std::int64_t row_version, document::DesignDocument design) {
+std::string LabCommands::TiedLabel() const {
+    // The cement-only sheet's title is its own whatever it shows.
+    if (frame_.sheet->Kind() == document::DesignKind::Cement) return {};
+    const Tie* tie = CurrentTie();
+    return tie ? tie->number + " " + tie->revision : std::string();
+}
+
+void LabCommands::ShowRegistered(const RegisteredDesign& registered,
+                                 document::DesignDocument design) {
     frame_.session.Adopted(std::move(design));
     frame_.sheet->Take(frame_.session.stored());
-    tie_ = Tie{id, number, row_version, std::nullopt, frame_.session.stored()};
+    tie_ = Tie{registered.id,          registered.number, registered.revision,
+               registered.row_version, std::nullopt,      frame_.session.stored()};
     files_.UpdateTitle();
 }
 
@@ -101,8 +111,9 @@ bool LabCommands::RegisterDesign() {
                    L" 已批准或停用，不能修改：本设计登记为 " + Named(made) + L"，批准后替代修订 " +
                    Widen(latest->revision) + L"。";
         }
-        tie_ = Tie{made.id, made.number, made.row_version, frame_.session.path(),
-                   frame_.session.stored()};
+        tie_ = Tie{made.id,          made.number,           made.revision,
+                   made.row_version, frame_.session.path(), frame_.session.stored()};
+        files_.UpdateTitle();
         Say(said);
         return true;
     } catch (const store::StoreError& error) {
@@ -132,8 +143,7 @@ void LabCommands::OpenRegister() {
         }
         auto document = std::get<document::DesignDocument>(std::move(read));
         if (LabCommands* window = open_window_(document.kind()))
-            window->ShowRegistered(design->id, design->number, design->row_version,
-                                   std::move(document));
+            window->ShowRegistered(*design, std::move(document));
     } catch (const store::StoreError& error) {
         lab_.Failed(frame_.hwnd, error);
     }

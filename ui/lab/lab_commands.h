@@ -5,6 +5,7 @@
 // to that number: registering it again changes its 草稿 in place or, once approved, makes its
 // next revision; a change made elsewhere since is never written over (the user chooses).
 #include "design_document.h"
+#include "design_register.h"
 #include "file_commands.h"
 #include "frame_state.h"
 #include "lab_access.h"
@@ -29,10 +30,12 @@ class LabCommands {
     // 登记到台账: the design as the window shows it; true when it was registered.
     bool RegisterDesign();
     // Shows a registered revision in this window, tied to it.
-    void ShowRegistered(std::int64_t id, const std::string& number, std::int64_t row_version,
-                        document::DesignDocument design);
+    void ShowRegistered(const store::RegisteredDesign& registered, document::DesignDocument design);
     // The register's number this window's design is tied to, or empty.
     std::string TiedNumber() const;
+    // Its number and revision, as the window's title names them ("PB-2026-0001 B"), or empty
+    // (always for the cement-only sheet).
+    std::string TiedLabel() const;
 
     LabAccess& access() { return lab_; }
 
@@ -40,6 +43,7 @@ class LabCommands {
     struct Tie {
         std::int64_t id = 0;
         std::string number;
+        std::string revision;
         std::int64_t row_version = 0;
         std::optional<std::wstring> path;  // the window's file then
         document::DesignDocument document; // what the window held then, without a file

@@ -1,12 +1,14 @@
 // The lab's records through the windows: materials in the library, a design taking its values
 // from them, registered, reviewed and approved in the register, a newer record taken, and the
 // revision that follows; and a damaged database refused untouched.
+#include "command_line_export.h"
 #include "design_register.h"
 #include "design_register_dialog.h"
 #include "jgj55_window_fixture.h"
 #include "lab_access.h"
 #include "lab_ids.h"
-#include "settings.h"
+#include "file_fakes.h"
+#include "report_writers.h"
 #include "settings.h"
 #include "material_library.h"
 #include "material_library_dialog.h"
@@ -29,10 +31,12 @@ class LabWalkTest : public Jgj55WindowTest {
     void Configure(DesignWindowOptions& options) override {
         Jgj55WindowTest::Configure(options);
         path_ = fs::temp_directory_path() / "mixora-lab-walk.sqlite";
+        dialogs.save_path = (fs::temp_directory_path() / "mixora-lab-walk.mixora").wstring();
         Forget();
         WriteSettingText(kLabDatabaseValue, path_.wstring(), kKey);
         WriteSettingText(kUserNameValue, L"张三", kKey);
         options.settings_key = kKey;
+        options.file_dialogs = &dialogs;
     }
     void TearDown() override {
         Jgj55WindowTest::TearDown();
@@ -43,6 +47,8 @@ class LabWalkTest : public Jgj55WindowTest {
         RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
         for (const char* end : {"", "-wal", "-shm"})
             fs::remove(path_.string() + end);
+        std::error_code ignored;
+        fs::remove(*dialogs.save_path, ignored);
     }
     store::LabDatabase Open() {
         return store::OpenLabFile(Narrow(path_.wstring()), store::NoNetworkDrives);
@@ -59,7 +65,17 @@ class LabWalkTest : public Jgj55WindowTest {
                      reinterpret_cast<LPARAM>(list));
     }
 
+    std::wstring Title() const { return ReadText(window->hwnd()); }
+    // The library's first record cited for the window's cement.
+    void CiteFirstCement() {
+        HWND cement = Control(j::Material(0));
+        SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(j::Material(0), CBN_DROPDOWN),
+                     reinterpret_cast<LPARAM>(cement));
+        Pick(cement, 1, j::Material(0), true);
+    }
+
     fs::path path_;
+    AnsweringDialogs dialogs; // 另存为 answers a file beside the database
 };
 
 store::MaterialFields Cement(double fce) {
@@ -93,11 +109,8 @@ TEST_F(LabWalkTest, MaterialsDesignRegisterApproveAndRevise) {
 
     // The design takes the cement's class and fce, naming its record as the source.
     EnterWorkedExample();
-    HWND cement = Control(j::Material(0));
-    SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(j::Material(0), CBN_DROPDOWN),
-                 reinterpret_cast<LPARAM>(cement));
-    ASSERT_EQ(SendMessageW(cement, CB_GETCOUNT, 0, 0), 2); // 不引用, C-0001
-    Pick(cement, 1, j::Material(0), true);
+    CiteFirstCement();
+    ASSERT_EQ(SendMessageW(Control(j::Material(0)), CB_GETCOUNT, 0, 0), 2); // 不引用, C-0001
     EXPECT_EQ(Get(j::CementStrength), L"48.6");
     EXPECT_NE(Get(j::Mark(j::CementStrength)).find(L"原材料 C-0001 检测报告 JC-2026-031"),
               std::wstring::npos);
@@ -152,6 +165,8 @@ TEST_F(LabWalkTest, MaterialsDesignRegisterApproveAndRevise) {
     Pump();
     ASSERT_EQ(OpenWindows().size(), 2u);
     DesignWindow* opened = OpenWindows().back();
+    EXPECT_EQ(ReadText(opened->hwnd()),
+              std::wstring(kJgj55WindowTitle) + L" " + Widen(number) + L" A");
     const auto text = [opened](int id) {
         wchar_t buffer[512]{};
         GetWindowTextW(opened->Control(id), buffer, 512);
@@ -172,6 +187,58 @@ TEST_F(LabWalkTest, MaterialsDesignRegisterApproveAndRevise) {
     EXPECT_EQ(revisions[1].revision, "B");
     EXPECT_EQ(revisions[1].state, store::DesignState::Draft);
     EXPECT_NE(designs.Document(revisions[1].id).find("\"version\": 2"), std::string::npos);
+    EXPECT_EQ(ReadText(opened->hwnd()),
+              std::wstring(kJgj55WindowTitle) + L" " + Widen(number) + L" B");
+}
+
+// A row changed elsewhere since the window registered it is found on registering again and
+// the user chooses: 否 leaves the register as the other left it, 是 gives the design a number of
+// its own. The title follows the number; the report, in the window and from --export, lists
+// the cited record.
+TEST_F(LabWalkTest, ARowChangedElsewhereIsFoundOnRegisteringAndTheUserChooses) {
+    {
+        store::LabDatabase lab = Open();
+        store::MaterialLibrary(*lab.connection).Add(Cement(48.6), "李四");
+    }
+    EnterWorkedExample();
+    CiteFirstCement();
+    Menu(kRegisterDesign);
+    const auto listed = [this] {
+        store::LabDatabase lab = Open();
+        return store::DesignRegister(*lab.connection).List({});
+    };
+    const store::RegisteredDesign first = listed().at(0);
+    EXPECT_EQ(Title(), std::wstring(kJgj55WindowTitle) + L" " + Widen(first.number) + L" A");
+    {
+        store::LabDatabase lab = Open();
+        store::DesignRegister(*lab.connection)
+            .Take(store::DesignStep::Review, first.id, first.row_version, "李四");
+    }
+
+    boxes.answers = {IDNO};
+    Menu(kRegisterDesign);
+    EXPECT_NE(boxes.shown.back().text.find(L"已被修改（李四"), std::wstring::npos);
+    ASSERT_EQ(listed().size(), 1u);
+    EXPECT_EQ(listed()[0].state, store::DesignState::Reviewed);
+    EXPECT_EQ(listed()[0].row_version, first.row_version + 1);
+
+    boxes.answers = {IDYES};
+    Menu(kRegisterDesign);
+    const auto both = listed();
+    ASSERT_EQ(both.size(), 2u);
+    EXPECT_EQ(both[0].state, store::DesignState::Reviewed);
+    EXPECT_EQ(Title(), std::wstring(kJgj55WindowTitle) + L" " + Widen(both[1].number) + L" A");
+
+    EXPECT_NE(page::ReportCsv(sheet->Report({})).find("C-0001 第 1 版"), std::string::npos);
+    ASSERT_TRUE(window->SaveDesignAs());
+    EXPECT_EQ(Title().find(Widen(both[1].number)), std::wstring::npos); // a file of its own now
+    const std::wstring out = *window->design_path() + L".html";
+    ASSERT_EQ(ExportDesignReport({kExportOption, *window->design_path(), out}).exit_code, 0);
+    const std::string html = ReadBytes(out);
+    fs::remove(out);
+    for (const char* listed_text : {"原材料检测记录", "C-0001 第 1 版", "JC-2026-031", "海螺水泥",
+                                    "28 d 抗压强度 fce 48.6 MPa", "材料成本"})
+        EXPECT_NE(html.find(listed_text), std::string::npos) << listed_text;
 }
 
 TEST_F(LabWalkTest, ADamagedDatabaseIsRefusedUntouchedAndTheBackupOffered) {
