@@ -1,5 +1,6 @@
 #include "batch_ticket.h"
 
+#include "admixture_water.h"
 #include "choices.h"
 #include "jgj55_basis.h"
 #include "lab_identity.h"
@@ -101,12 +102,6 @@ Section MoistureSection(const Jgj55Trial& trial, const ProductionEntry& entry) {
     return section;
 }
 
-// The water of a mix less what a liquid admixture brings (its mass less its solids), to 1 kg.
-Mix LessAdmixtureWater(Mix mix, double solid_percent) {
-    mix.water = jgj55::RoundShown(mix.water - mix.admixture * (100 - solid_percent) / 100, 0);
-    return mix;
-}
-
 Section ProductionSection(const Jgj55Trial& trial, const report::ReportInfo& info) {
     Section section{"施工配合比", {}};
     const Computed<ProductionMix>& production = trial.record.production;
@@ -119,38 +114,20 @@ Section ProductionSection(const Jgj55Trial& trial, const report::ReportInfo& inf
             Note("尚无施工配合比（" + Gap(trial, kProductionStage) + "）", true));
         return section;
     }
-    // A liquid admixture's water is part of the mixing water; a powder (no solid content
-    // stated) brings none.
-    std::optional<double> solid;
-    std::string water_note = "用水量已扣除砂、石所含的水";
-    if (!Typed(info.admixture_solid_percent).empty()) {
-        const calc::TypedNumber read =
-            calc::ReadTypedNumber(info.admixture_solid_percent, "外加剂固含量");
-        if (read.value && *read.value > 0 && *read.value <= 100) {
-            solid = read.value;
-            water_note += "和外加剂所含的水（固含量 " + Plain(*solid) + " %）";
-        } else {
-            section.rows.push_back(
-                Note((read.value ? "外加剂固含量“" + Typed(info.admixture_solid_percent) +
-                                       "”应在 0 与 100 % 之间"
-                                 : read.problem) +
-                         "：用水量未扣除外加剂所含的水",
-                     true));
-        }
-    }
-    const auto net = [&](const Mix& mix) { return solid ? LessAdmixtureWater(mix, *solid) : mix; };
+    const AdmixtureWater water = AdmixtureWaterOf(info);
+    if (!water.problem.empty()) section.rows.push_back(Note(water.problem, true));
     section.rows.push_back(MixHeader("项目"));
     section.rows.push_back(
-        MixRow("每立方米（kg/m³）", net(production.value->per_cubic_metre), 0, 2));
+        MixRow("每立方米（kg/m³）", water.Net(production.value->per_cubic_metre), 0, 2));
     const Computed<Mix>& per_batch = production.value->per_batch;
     if (per_batch.value) {
         section.rows.push_back(MixRow("每盘 " + Plain(production.value->capacity_m3) + " m³（kg）",
-                                      net(*per_batch.value), 0, 2));
+                                      water.Net(*per_batch.value), 0, 2));
     } else {
         for (const std::string& reason : per_batch.missing)
             section.rows.push_back(Note("尚无每盘用量：" + reason, true));
     }
-    section.rows.push_back(Note(water_note + "。"));
+    section.rows.push_back(Note(water.Said() + "。"));
     return section;
 }
 

@@ -277,7 +277,7 @@ page::ReportPage BuildJgj55Report(const jgj55::Inputs& inputs, const jgj55::Resu
     const trial::Jgj55Trial trial = trial::RunJgj55Trial(inputs, result, entries);
     if (trial::TrialStarted(entries)) {
         // The trial's own 试拌 stage gives the batch, once.
-        std::vector<Section> trial_sections = TrialSections(trial, entries);
+        std::vector<Section> trial_sections = TrialSections(trial, entries, info);
         sections.insert(sections.end(), std::make_move_iterator(trial_sections.begin()),
                         std::make_move_iterator(trial_sections.end()));
     } else {

@@ -1,5 +1,6 @@
 #include "trial_sections.h"
 
+#include "admixture_water.h"
 #include "plausibility.h"
 #include "special_tests.h"
 #include "trial_notes.h"
@@ -212,7 +213,8 @@ std::vector<Row> DensityRows(const DensityCorrection& density, const TrialEntrie
     };
 }
 
-std::vector<Row> ProductionRows(const ProductionMix& production, const TrialEntries& entries) {
+std::vector<Row> ProductionRows(const ProductionMix& production, const TrialEntries& entries,
+                                const AdmixtureWater& water) {
     const ProductionEntry& entry = entries.production;
     const std::string given(kGiven);
     std::vector<Row> rows{
@@ -231,12 +233,19 @@ std::vector<Row> ProductionRows(const ProductionMix& production, const TrialEntr
     else
         for (const std::string& reason : production.per_batch.missing)
             rows.push_back(Note("无法给出每盘用量：" + reason, true));
+    if (!water.problem.empty()) rows.push_back(Note(water.problem, true));
+    if (!water.solid_percent) return rows;
+    // The plant weighs the water less the admixture's own: the batch ticket's amounts.
+    rows.push_back(Note(water.Said() + "，配合比通知单列出的用量："));
+    rows.push_back(MixRow("通知单每立方米（kg/m³）", water.Net(production.per_cubic_metre), 0, 2));
+    if (production.per_batch.value)
+        rows.push_back(MixRow("通知单每盘（kg）", water.Net(*production.per_batch.value), 0, 2));
     return rows;
 }
 
 // The values of a filled stage.
 std::vector<Row> ValueRows(std::size_t stage, const DesignBasis& basis, const TrialRecord& record,
-                           const TrialEntries& entries) {
+                           const TrialEntries& entries, const AdmixtureWater& water) {
     switch (stage) {
     case 0: return BatchRows(basis, *record.batch.value, entries);
     case 1: return TrialMixRows(*record.trial_mix.value, entries);
@@ -245,7 +254,7 @@ std::vector<Row> ValueRows(std::size_t stage, const DesignBasis& basis, const Tr
         return StrengthResultRows(*record.strengths.value, *record.strength_mixes.value, entries);
     case 4: return ChoiceRows(*record.choice.value, basis);
     case 5: return DensityRows(*record.density.value, entries);
-    case 6: return ProductionRows(*record.production.value, entries);
+    case 6: return ProductionRows(*record.production.value, entries, water);
     }
     return {};
 }
@@ -336,7 +345,7 @@ std::optional<Section> SpecialSection(const DesignBasis& basis, const TrialRecor
 
 // The overview of the stages, then one section per stage.
 std::vector<Section> StageSections(const DesignBasis& basis, const TrialRecord& record,
-                                   const TrialEntries& entries) {
+                                   const TrialEntries& entries, const AdmixtureWater& water) {
     const std::array<StageState, 7> stages = Stages(record);
     std::vector<Section> sections{Overview(basis, record, entries, stages)};
     for (std::size_t i = 0; i < stages.size(); ++i) {
@@ -347,7 +356,7 @@ std::vector<Section> StageSections(const DesignBasis& basis, const TrialRecord& 
         if (!text.standard.empty())
             section.rows.push_back(Note("依据：" + standards::Cited(text.standard, text.clause)));
         if (stage.filled) {
-            std::vector<Row> values = ValueRows(i, basis, record, entries);
+            std::vector<Row> values = ValueRows(i, basis, record, entries, water);
             section.rows.insert(section.rows.end(), values.begin(), values.end());
         } else {
             for (const std::string& reason : stage.missing)
@@ -363,8 +372,10 @@ std::vector<Section> StageSections(const DesignBasis& basis, const TrialRecord& 
 
 } // namespace
 
-std::vector<Section> TrialSections(const Jgj55Trial& trial, const TrialEntries& entries) {
-    if (trial.basis.value) return StageSections(*trial.basis.value, trial.record, entries);
+std::vector<Section> TrialSections(const Jgj55Trial& trial, const TrialEntries& entries,
+                                   const report::ReportInfo& info) {
+    if (trial.basis.value)
+        return StageSections(*trial.basis.value, trial.record, entries, AdmixtureWaterOf(info));
     return {{TrialTitle(),
              {Note("设计配合比尚无计算结果，无法试配：" + Joined(trial.basis.missing), true)}}};
 }

@@ -5,6 +5,7 @@
 // was computed 自动 with its rule) or what it still lacks. A design that gives the trial no
 // basis has one section saying why.
 #include "jgj55_basis.h"
+#include "report_info.h"
 #include "report_page.h"
 #include "trial_entries.h"
 
@@ -12,7 +13,10 @@
 
 namespace mixora::jgj55_report {
 
+// `info`: the header as the documents print it, whose admixture solid content takes the
+// admixture's water off the production mix as the batch ticket does.
 std::vector<page::Section> TrialSections(const trial::Jgj55Trial& trial,
-                                         const trial::TrialEntries& entries);
+                                         const trial::TrialEntries& entries,
+                                         const report::ReportInfo& info = {});
 
 } // namespace mixora::jgj55_report

@@ -8,6 +8,8 @@
 #include "report_layout.h"
 #include "trial_report_fixture.h"
 
+#include <algorithm>
+
 namespace mixora::trial {
 namespace {
 
@@ -128,6 +130,17 @@ TEST(BatchTicketTest, TheTicketNamesTheMixItsMaterialsAndItsReceiver) {
     EXPECT_EQ(CellOf(production, "每立方米（kg/m³）", 4), "143");
     EXPECT_EQ(CellOf(production, "每盘 0.75 m³（kg）", 4), "108");
     EXPECT_TRUE(Has(TextOf(production), "外加剂所含的水（固含量 20 %）"));
+    // The report's production mix gives the same water the ticket prints, and says why.
+    const ReportPage report =
+        jgj55_report::BuildJgj55Report(inputs, jgj55::ComputeDesign(inputs), WholeTrial(), info);
+    const auto stage = std::find_if(report.sections.begin(), report.sections.end(),
+                                    [](const Section& section) {
+                                        return !RowOf(section, "通知单每立方米（kg/m³）").empty();
+                                    });
+    ASSERT_NE(stage, report.sections.end());
+    EXPECT_EQ(CellOf(*stage, "施工配合比（kg/m³）", 4), "148");
+    EXPECT_EQ(CellOf(*stage, "通知单每立方米（kg/m³）", 4), "143");
+    EXPECT_EQ(CellOf(*stage, "通知单每盘（kg）", 4), "108");
     EXPECT_EQ(ticket.sections.back().rows[3], (page::Row{RowKind::Signature, {"接收", "赵站长"}}));
     EXPECT_EQ(page::LayOutReport(ticket, page::PaperSetup{}, page::FixedWidthMeasurer()).size(),
               1u);
