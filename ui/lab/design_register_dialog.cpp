@@ -8,6 +8,7 @@
 #include "lab_ids.h"
 #include "list_rows.h"
 #include "material_text.h"
+#include "form_dialog.h"
 #include "modal_dialog.h"
 #include "utf.h"
 
@@ -62,11 +63,7 @@ constexpr int kWidth = 536, kHeight = 322;
 static_assert(IdsAreUnique(kControls));
 static_assert(InsideParents(kControls, kWidth, kHeight, 13));
 constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
-constexpr DialogLayout kDialog{kRegisterTitle,
-                               DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                               kWidth,
-                               kHeight,
-                               {}};
+constexpr DialogLayout kDialog = FixedDialog(kRegisterTitle, kForm);
 
 constexpr LPARAM kAll = -1;
 

@@ -7,6 +7,7 @@
 #include "list_rows.h"
 #include "material_record_dialog.h"
 #include "material_text.h"
+#include "form_dialog.h"
 #include "modal_dialog.h"
 #include "utf.h"
 
@@ -55,11 +56,7 @@ constexpr int kWidth = 536, kHeight = 320;
 static_assert(IdsAreUnique(kControls));
 static_assert(InsideParents(kControls, kWidth, kHeight, 13));
 constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
-constexpr DialogLayout kDialog{kLibraryTitle,
-                               DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                               kWidth,
-                               kHeight,
-                               {}};
+constexpr DialogLayout kDialog = FixedDialog(kLibraryTitle, kForm);
 
 constexpr LPARAM kAll = -1;
 

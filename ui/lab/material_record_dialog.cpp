@@ -4,6 +4,7 @@
 #include "form.h"
 #include "lab_ids.h"
 #include "material_text.h"
+#include "form_dialog.h"
 #include "modal_dialog.h"
 #include "typed_number.h"
 #include "utf.h"
@@ -64,11 +65,7 @@ constexpr int kWidth = 332, kHeight = P(6) + 48;
 static_assert(IdsAreUnique(kControls));
 static_assert(InsideParents(kControls, kWidth, kHeight, 13));
 constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
-constexpr DialogLayout kDialog{kRecordTitle,
-                               DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                               kWidth,
-                               kHeight,
-                               {}};
+constexpr DialogLayout kDialog = FixedDialog(kRecordTitle, kForm);
 
 // The common text fields and their members.
 struct TextField {

@@ -1,6 +1,7 @@
 #include "database_settings_dialog.h"
 
 #include "database_settings_form.h"
+#include "form_dialog.h"
 #include "modal_dialog.h"
 
 namespace mixora::ui {
@@ -21,13 +22,7 @@ constexpr ControlEntry kButtons[] = {
 static_assert(InsideParents(kButtons, kFormWidth, kHeight, 13));
 constexpr FormLayout kButtonForm{kButtons, Units::DialogUnits, kFormWidth, kHeight,
                                  Groups::EachControl};
-constexpr DialogLayout kDialog{
-    kDatabaseSettingsTitle,
-    DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-    kFormWidth,
-    kHeight,
-    {},
-};
+constexpr DialogLayout kDialog = FixedDialog(kDatabaseSettingsTitle, kButtonForm);
 
 class DatabaseSettingsDialog final : public ModalDialog {
   public:

@@ -2,6 +2,7 @@
 
 #include "control_text.h"
 #include "form.h"
+#include "form_dialog.h"
 #include "modal_dialog.h"
 #include "least_batch.h"
 #include "utf.h"
@@ -90,13 +91,7 @@ static_assert(InsideParents(kControls, kWidth, kHeight, 13));
 // No control starts a group: the arrows move through the whole dialog.
 constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
 
-constexpr DialogLayout kDialog{
-    kReportInfoTitle,
-    DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-    kWidth,
-    kHeight,
-    {},
-};
+constexpr DialogLayout kDialog = FixedDialog(kReportInfoTitle, kForm);
 
 // The plain texts of the header and the field that shows each.
 struct TextField {
