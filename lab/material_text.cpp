@@ -5,6 +5,10 @@
 
 namespace mixora::lab {
 
+std::string VersionName(std::string_view code, std::int64_t version) {
+    return std::string(code) + " 第 " + std::to_string(version) + " 版";
+}
+
 std::string NumberText(double value) {
     std::array<char, 32> text{};
     const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value);
@@ -36,7 +40,7 @@ std::string MaterialRow(const store::MaterialRecord& record) {
 std::vector<std::string> MaterialDetails(const store::MaterialRecord& record) {
     const store::MaterialFields& f = record.fields;
     std::vector<std::string> lines;
-    lines.push_back(record.Code() + " 第 " + std::to_string(record.version) + " 版 · " +
+    lines.push_back(VersionName(record.Code(), record.version) + " · " +
                     std::string(store::InfoOf(f.kind).name) + (record.retired ? " · 已停用" : ""));
     const auto add = [&lines](std::string_view name, const std::string& value) {
         if (!value.empty()) lines.push_back(std::string(name) + "：" + value);

@@ -11,6 +11,9 @@
 
 namespace mixora::lab {
 
+// A record's version as every window and page names it: "C-0001 第 2 版".
+std::string VersionName(std::string_view code, std::int64_t version);
+
 // The shortest text that reads back the same number: "42.5", "3100", "0.25".
 std::string NumberText(double value);
 

@@ -7,6 +7,8 @@
 #include "material_text.h"
 #include "utf.h"
 
+#include <cstdint>
+
 namespace mixora::ui {
 
 namespace {
@@ -21,15 +23,15 @@ int RoleIndex(MaterialRole role) {
 }
 
 std::wstring Shown(const nlohmann::json& citation) {
-    return Widen(citation.value("code", std::string()) + " 第" +
-                 std::to_string(citation.value("version", 0)) + "版 " +
-                 citation.value("maker", std::string()) + " " +
+    return Widen(lab::VersionName(citation.value("code", std::string()),
+                                  citation.value("version", std::int64_t{0})) +
+                 " " + citation.value("maker", std::string()) + " " +
                  citation.value("product", std::string()));
 }
 
 std::wstring Shown(const store::MaterialRecord& record) {
-    return Widen(record.Code() + " 第" + std::to_string(record.version) + "版 " +
-                 record.fields.maker + " " + record.fields.product);
+    return Widen(lab::VersionName(record.Code(), record.version) + " " + record.fields.maker + " " +
+                 record.fields.product);
 }
 
 } // namespace
