@@ -7,7 +7,18 @@
 
 #include <windows.h>
 
+#include <span>
+
 namespace mixora::ui {
+
+// A fixed dialog's form: controls in dialog units, the arrows moving through the whole dialog,
+// a list's box 13 units high. Checked as it is made: an identifier used twice, or a control
+// outside its group or the form, does not compile.
+consteval FormLayout DialogForm(std::span<const ControlEntry> controls, int width, int height) {
+    if (!IdsAreUnique(controls) || !InsideParents(controls, width, height, 13))
+        throw "a control's identifier or place does not fit the form";
+    return {controls, Units::DialogUnits, width, height, Groups::None};
+}
 
 // The frame every fixed-size dialog of the program has: a title, a close box, centred.
 inline constexpr DWORD kFixedDialogStyle =

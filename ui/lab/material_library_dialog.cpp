@@ -53,9 +53,7 @@ constexpr ControlEntry kControls[] = {
 #undef MIXORA_HEADING
 
 constexpr int kWidth = 536, kHeight = 320;
-static_assert(IdsAreUnique(kControls));
-static_assert(InsideParents(kControls, kWidth, kHeight, 13));
-constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
+constexpr FormLayout kForm = DialogForm(kControls, kWidth, kHeight);
 constexpr DialogLayout kDialog = FixedDialog(kLibraryTitle, kForm);
 
 constexpr LPARAM kAll = -1;

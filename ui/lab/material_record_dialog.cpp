@@ -62,9 +62,7 @@ constexpr ControlEntry kControls[] = {
 #undef MIXORA_PROPERTY
 
 constexpr int kWidth = 332, kHeight = P(6) + 48;
-static_assert(IdsAreUnique(kControls));
-static_assert(InsideParents(kControls, kWidth, kHeight, 13));
-constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
+constexpr FormLayout kForm = DialogForm(kControls, kWidth, kHeight);
 constexpr DialogLayout kDialog = FixedDialog(kRecordTitle, kForm);
 
 // The common text fields and their members.

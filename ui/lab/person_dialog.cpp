@@ -20,9 +20,7 @@ constexpr ControlEntry kControls[] = {
 };
 // clang-format on
 constexpr int kWidth = 240, kHeight = 76;
-static_assert(IdsAreUnique(kControls));
-static_assert(InsideParents(kControls, kWidth, kHeight, 13));
-constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
+constexpr FormLayout kForm = DialogForm(kControls, kWidth, kHeight);
 constexpr DialogLayout kDialog = FixedDialog(kPersonTitle, kForm);
 
 std::wstring Trimmed(const std::wstring& text) {

@@ -24,9 +24,7 @@ constexpr ControlEntry kControls[] = {
 };
 // clang-format on
 constexpr int kWidth = 300, kHeight = 117;
-static_assert(IdsAreUnique(kControls));
-static_assert(InsideParents(kControls, kWidth, kHeight, 13));
-constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
+constexpr FormLayout kForm = DialogForm(kControls, kWidth, kHeight);
 constexpr DialogLayout kDialog = FixedDialog(kAdministratorLoginTitle, kForm);
 
 class AdministratorLoginDialog final : public FormDialog {

@@ -25,10 +25,8 @@ constexpr ControlEntry kControls[] = {
 // clang-format on
 
 constexpr int kWidth = 300, kHeight = 110;
-static_assert(IdsAreUnique(kControls));
-static_assert(InsideParents(kControls, kWidth, kHeight, 13));
 
-constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
+constexpr FormLayout kForm = DialogForm(kControls, kWidth, kHeight);
 
 constexpr DialogLayout kDialog = FixedDialog(kLabSettingsTitle, kForm);
 

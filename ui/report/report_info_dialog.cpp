@@ -85,11 +85,9 @@ constexpr ControlEntry kControls[] = {
 // clang-format on
 
 constexpr int kWidth = 600, kHeight = 221;
-static_assert(IdsAreUnique(kControls));
-static_assert(InsideParents(kControls, kWidth, kHeight, 13));
 
 // No control starts a group: the arrows move through the whole dialog.
-constexpr FormLayout kForm{kControls, Units::DialogUnits, kWidth, kHeight, Groups::None};
+constexpr FormLayout kForm = DialogForm(kControls, kWidth, kHeight);
 
 constexpr DialogLayout kDialog = FixedDialog(kReportInfoTitle, kForm);
 
