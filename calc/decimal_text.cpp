@@ -1,4 +1,5 @@
 #include "decimal_text.h"
+#include "double_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,9 +16,8 @@ std::size_t SkipDigits(std::string_view text, std::size_t i) {
     return i;
 }
 
-// strtod and strtof round exactly (mingw-w64's own on Windows, double_text.cpp checks it) and
-// read more than the plain form: blanks, "+", "inf", hexadecimal; the plain form is checked
-// first.
+// strtof and NearestDouble (strtod set right) round exactly and would read more than the plain
+// form: blanks, "+", "inf", hexadecimal; the plain form is checked first.
 template <class T> DecimalReading ReadPlain(std::string_view plain, T& value) {
     const std::optional<DecimalParts> parts = ScanDecimal(plain, {});
     if (!parts || parts->length != plain.size() || plain.front() == '+')
@@ -27,7 +27,7 @@ template <class T> DecimalReading ReadPlain(std::string_view plain, T& value) {
     if constexpr (std::is_same_v<T, float>)
         read = std::strtof(text.c_str(), nullptr);
     else
-        read = std::strtod(text.c_str(), nullptr);
+        read = NearestDouble(text);
     if (std::isinf(read)) return DecimalReading::TooLarge;
     value = read == 0 && parts->negative ? -T{0} : read;
     return DecimalReading::Value;

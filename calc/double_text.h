@@ -1,7 +1,7 @@
 #pragma once
 // Doubles written as text for every layer, on the C library's exactly rounded printf (mingw-w64's
 // own, not the system's, on Windows): they give what <charconv>'s writers give for doubles, whose
-// tables would be a twelfth of the program (decimal_text.h reads numbers back with strtod).
+// tables would be a twelfth of the program.
 // Texts are in the C locale, "." before the decimals; "inf", "-inf", "nan" and "-nan" for a
 // value that is not finite.
 #include <string>
@@ -29,5 +29,9 @@ ShortestDigits ShortestDigitsOf(double x);
 // an exponent, whichever is shorter, fixed when both are as long ("0.001", "1e-04", "1e+05",
 // "123456"; a whole number beyond the digits is written out exactly); "0" or "-0" for zero.
 std::string ShortestText(double x);
+
+// The double nearest to a number in the plain form (decimal_text.h), a tie to the even one: what
+// strtod reads, set right where mingw-w64's takes the wrong side of a power of two.
+double NearestDouble(const std::string& plain);
 
 } // namespace mixora::calc
