@@ -309,6 +309,25 @@ TEST(ReportLayoutTest, AKeptBlockMovesWholeToTheNextPageUnlessTallerThanAPage) {
     EXPECT_EQ(PagesWith(pages, L"k").size(), 1u);
 }
 
+TEST(ReportLayoutTest, ATableTitleAndHeaderStayWithAFirstRowOfManyLines) {
+    const Section table = TaggedTable(1, 60).sections.front(); // "r0" on some six lines
+    // The same table below a line of values in its section: the header keeps the row itself.
+    Section below_values = table;
+    below_values.rows.insert(below_values.rows.begin(), {RowKind::KeyValue, {"状态", "已完成"}});
+    for (int notes = 1; notes < 150; ++notes) {
+        Section filler{"说明", {}};
+        for (int i = 0; i < notes; ++i)
+            filler.rows.push_back(Note("第" + std::to_string(i + 1) + "条"));
+        const std::vector<LaidOutPage> pages = LayOut({"标题", {filler, table}});
+        const std::set<std::size_t> row = PagesWith(pages, L"r0");
+        ASSERT_EQ(row.size(), 1u) << notes << " notes";
+        EXPECT_EQ(PagesWith(pages, L"编号"), row) << notes << " notes";
+        EXPECT_EQ(PagesWith(pages, L"表"), row) << notes << " notes";
+        const std::vector<LaidOutPage> below = LayOut({"标题", {filler, below_values}});
+        EXPECT_EQ(PagesWith(below, L"编号"), PagesWith(below, L"r0")) << notes << " notes";
+    }
+}
+
 TEST(PaperTest, ThePrintableAreaMovesTheMarginsInwardsOnly) {
     // Letter paper whose printer reaches within 6.3 mm of each edge: the margins stay 15 mm.
     const PaperSetup letter = PaperOnSheet({2159, 2794}, {63, 63, 2096, 2731});
