@@ -144,7 +144,10 @@ TEST(Jgj55Report, SilicaFumeIsShownWhereTheOtherMineralsAre) {
     inputs.silica_fume_share = 8;
     inputs.binder_strength = 52;
     inputs.volume.silica_fume_density = 2200;
-    const ReportPage page = Report(inputs);
+    report::ReportInfo info;
+    info.materials[static_cast<std::size_t>(report::MaterialSlot::SilicaFume)] = {"某铁合金厂",
+                                                                                 "SF-12"};
+    const ReportPage page = BuildJgj55Report(inputs, jgj55::ComputeDesign(inputs), {}, info);
     const Section* mix = Find(page, "配合比（每立方米混凝土）");
     ASSERT_NE(mix, nullptr);
     EXPECT_EQ(mix->rows[0].cells[4], "硅灰");
@@ -152,6 +155,8 @@ TEST(Jgj55Report, SilicaFumeIsShownWhereTheOtherMineralsAre) {
     const Row* material = RowStarting(*Find(page, "原材料"), "硅灰");
     ASSERT_NE(material, nullptr);
     EXPECT_EQ(material->cells[2], "掺量 8 %");
+    EXPECT_EQ(material->cells[3], "某铁合金厂");
+    EXPECT_EQ(material->cells[4], "SF-12");
     EXPECT_EQ(material->cells.back(), "密度 2200 kg/m³");
     EXPECT_NE(
         RowStarting(*Find(page, "步骤 8　胶凝材料、矿物掺合料、水泥和外加剂用量"), "硅灰用量"),
