@@ -22,7 +22,8 @@ constexpr std::array<MaterialRoleInfo, 7> kRoles = {{
     {MaterialRole::Sand, "sand", "砂", MaterialKind::Sand, Quantity::Sand},
     {MaterialRole::Stone, "stone", "石", MaterialKind::Stone, Quantity::Stone},
     {MaterialRole::Admixture, "admixture", "外加剂", MaterialKind::Admixture, Quantity::Admixture},
-    {MaterialRole::SilicaFume, "silica_fume", "硅灰", MaterialKind::SilicaFume, Quantity::SilicaFume},
+    {MaterialRole::SilicaFume, "silica_fume", "硅灰", MaterialKind::SilicaFume,
+     Quantity::SilicaFume},
 }};
 
 // The record's property, as stored; none when not given.

@@ -36,8 +36,8 @@ const MaterialRoleInfo& InfoOf(MaterialRole role);
 
 // Fills what the record gives into `inputs` (cement: type, strength class, measured fce as
 // given, density; fly ash and slag: grade, density; 硅灰: density ρsf; sand and stone: apparent
-// density, stone's kind and largest size; admixture: dosage, water reduction). What the design offers no place
-// for is left as it was and named in the notes returned (Chinese).
+// density, stone's kind and largest size; admixture: dosage, water reduction). What the design
+// offers no place for is left as it was and named in the notes returned (Chinese).
 std::vector<std::string> ApplyRecord(MaterialRole role, const store::MaterialRecord& record,
                                      jgj55::Inputs& inputs);
 

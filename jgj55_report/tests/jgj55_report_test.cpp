@@ -146,7 +146,7 @@ TEST(Jgj55Report, SilicaFumeIsShownWhereTheOtherMineralsAre) {
     inputs.volume.silica_fume_density = 2200;
     report::ReportInfo info;
     info.materials[static_cast<std::size_t>(report::MaterialSlot::SilicaFume)] = {"某铁合金厂",
-                                                                                 "SF-12"};
+                                                                                  "SF-12"};
     const ReportPage page = BuildJgj55Report(inputs, jgj55::ComputeDesign(inputs), {}, info);
     const Section* mix = Find(page, "配合比（每立方米混凝土）");
     ASSERT_NE(mix, nullptr);
