@@ -9,13 +9,16 @@
 //                               (0 first), and tells the window as a user's choice does
 //   mixora_drive click ID       clicks the control with that ID and leaves what it opens
 //   mixora_drive menu ID        posts the menu command with that ID and leaves what it opens
+//   mixora_drive move X Y       moves the window's top left corner to X, Y of the screen
 //   mixora_drive keep-credential TARGET [PASSWORD]  keeps a generic credential of this user named
 //                               TARGET, as 实验室设置 keeps a shared database's password (no
 //                               window)
 //   mixora_drive has-credential TARGET  whether one is kept (exit code 0), else 1 (no window)
 // Before the command, --window TITLE chooses the window: the design window or dialog (class Form
 // or #32770) whose title begins with TITLE ("Mixora  JGJ 55-2011", "试配与调整"); without it, a
-// design window. N is 1 … 33 for a field TextN, or a control ID of 1000 or more (README.md).
+// design window. Before both, --process K chooses the K-th of the programs showing a design window,
+// in the order they were started (1 the first; two programs logged in as two people side by
+// side). N is 1 … 33 for a field TextN, or a control ID of 1000 or more (README.md).
 // Exit code 0 on success, 1 when the window, the control or the list's item is not found, 2 (with
 // the usage) when the command line asks for nothing it knows.
 #include "control_ids.h"
@@ -26,8 +29,11 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -44,9 +50,49 @@ HWND FindAnyForm() {
     return nullptr;
 }
 
+BOOL CALLBACK CollectFormProcess(HWND window, LPARAM lparam) {
+    wchar_t name[8]{};
+    GetClassNameW(window, name, 8);
+    DWORD process_id = 0;
+    GetWindowThreadProcessId(window, &process_id);
+    auto& processes = *reinterpret_cast<std::vector<DWORD>*>(lparam);
+    if (lstrcmpiW(name, L"Form") == 0 && IsWindowVisible(window) &&
+        std::find(processes.begin(), processes.end(), process_id) == processes.end())
+        processes.push_back(process_id);
+    return TRUE;
+}
+
+ULONGLONG StartTime(DWORD process_id) {
+    FILETIME created{}, ended{}, kernel{}, user{};
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id);
+    if (!process) return 0;
+    GetProcessTimes(process, &created, &ended, &kernel, &user);
+    CloseHandle(process);
+    return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+// The process of the k-th program showing a design window, in the order they were started; 0 when
+// there are not that many within the wait.
+DWORD NthFormProcess(int k) {
+    const ULONGLONG deadline = GetTickCount64() + kWaitMs;
+    while (GetTickCount64() < deadline) {
+        std::vector<DWORD> processes;
+        EnumWindows(CollectFormProcess, reinterpret_cast<LPARAM>(&processes));
+        if (processes.size() >= static_cast<std::size_t>(k)) {
+            std::vector<std::pair<ULONGLONG, DWORD>> started;
+            for (DWORD process_id : processes)
+                started.emplace_back(StartTime(process_id), process_id);
+            std::sort(started.begin(), started.end());
+            return started[static_cast<std::size_t>(k) - 1].second;
+        }
+        Sleep(100);
+    }
+    return 0;
+}
+
 constexpr const wchar_t* kUsage =
-    L"usage: mixora_drive [--window TITLE] press | close | wait | set N TEXT | get N | "
-    L"select ID ITEM | click ID | menu ID\n"
+    L"usage: mixora_drive [--process K] [--window TITLE] press | close | wait | set N TEXT | "
+    L"get N | select ID ITEM | click ID | menu ID | move X Y\n"
     L"  N: 1 … 33 (field TextN) or a control ID of 1000 or more; ID: a control or menu command "
     L"identifier (README.md); ITEM: a list item's text, or its index from 0\n";
 
@@ -134,6 +180,16 @@ int Credential(std::wstring_view verb, const wchar_t* target, std::wstring passw
 
 int wmain(int argc, wchar_t** argv) {
     namespace ids = mixora::ui::ids;
+    DWORD process_id = 0;
+    if (argc > 2 && std::wstring_view(argv[1]) == L"--process") {
+        const int k = ParseNumber(argv[2], 1, 64);
+        if (k == 0) return Usage();
+        process_id = NthFormProcess(k);
+        if (process_id == 0)
+            return Missing(L"program " + std::to_wstring(k) + L" with a design window");
+        argv += 2;
+        argc -= 2;
+    }
     std::wstring title;
     if (argc > 2 && std::wstring_view(argv[1]) == L"--window") {
         title = argv[2];
@@ -152,15 +208,16 @@ int wmain(int argc, wchar_t** argv) {
                (verb == L"select" && argc == 4)) {
         control_id = ParseNumber(argv[2], 1, 0xFFFF);
         if (control_id == 0) return Usage();
-    } else if (!((verb == L"press" || verb == L"close" || verb == L"wait") && argc == 2)) {
+    } else if (!((verb == L"press" || verb == L"close" || verb == L"wait") && argc == 2) &&
+               !(verb == L"move" && argc == 4)) {
         return Usage();
     }
 
-    HWND form = title.empty() ? FindAnyForm() : WaitForTitled(title, 0, kWaitMs);
+    HWND form = title.empty() ? (process_id ? WaitForForm(process_id, kWaitMs) : FindAnyForm())
+                              : WaitForTitled(title, process_id, kWaitMs);
     if (!form)
         return Missing(title.empty() ? L"the design window (class Form)"
                                      : L"a window titled \"" + title + L"…\"");
-    DWORD process_id = 0;
     GetWindowThreadProcessId(form, &process_id);
     if (verb == L"wait") {
         Sync(form);
@@ -168,6 +225,13 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"close") {
         PostMessageW(form, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (verb == L"move") {
+        // Any whole number, negative ones too: a screen may lie left of or above the first.
+        const int x = _wtoi(argv[2]), y = _wtoi(argv[3]);
+        SetWindowPos(form, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Sync(form);
         return 0;
     }
     if (verb == L"menu") {

@@ -163,12 +163,23 @@ TEST_F(ProgramTest, ExitButtonEndsTheProgramAtOnce) {
 // and 2, a control that is not there gives 1, and the sheet is untouched.
 TEST_F(ProgramTest, DriveRefusesWhatItDoesNotKnow) {
     for (const wchar_t* arguments :
-         {L"", L"bogus", L"set", L"set 1", L"set 34 x", L"click x", L"menu", L"menu x"})
+         {L"", L"bogus", L"set", L"set 1", L"set 34 x", L"click x", L"menu", L"menu x", L"move 1",
+          L"--process x wait", L"--process 0 wait"})
         EXPECT_EQ(RunDrive(arguments), 2u) << std::wstring(arguments).size();
     EXPECT_EQ(RunDrive(L"click 9999"), 1u);
     EXPECT_EQ(GetText(FieldControl(calc::Text2)), L"");
     EXPECT_EQ(RunDrive(L"set 2 7"), 0u);
     EXPECT_EQ(GetText(FieldControl(calc::Text2)), L"7");
+}
+
+// "--process 1" finds the program started first (the only one here), and "move" puts its window
+// where a picture of two programs side by side wants it.
+TEST_F(ProgramTest, DriveMovesTheWindowOfTheProgramItChooses) {
+    EXPECT_EQ(RunDrive(L"--process 1 move 40 30"), 0u);
+    RECT placed{};
+    GetWindowRect(form_, &placed);
+    EXPECT_EQ(placed.left, 40);
+    EXPECT_EQ(placed.top, 30);
 }
 
 // "menu ID" runs a menu command: 复制结果 puts the sheet, as shown, on the clipboard.
