@@ -9,6 +9,7 @@
 #include "shown_value.h"
 #include "trial_number.h"
 #include "trial_rows.h"
+#include "trial_sections.h"
 #include "typed_number.h"
 
 namespace mixora::jgj55_report {
@@ -45,6 +46,25 @@ Section HeaderSection(const jgj55::Inputs& inputs, const report::ReportInfo& inf
         2};
     if (const std::string required = RequirementsLine(inputs); !required.empty())
         section.rows.push_back(KeyValue("特殊要求", required));
+    return section;
+}
+
+// What the plant works to beyond the grade and slump (the pumping height and bore, the chloride
+// row), and what the trial's records showed of each requirement; none without requirements.
+std::optional<Section> RequirementsOnTicket(const jgj55::Inputs& inputs, const Jgj55Trial& trial,
+                                            const TrialEntries& entries) {
+    std::optional<Section> section = RequirementsSection(inputs);
+    if (!section) return std::nullopt;
+    // The header names them (the first row); the advice and the trial's notes are the lab's.
+    section->rows.erase(section->rows.begin());
+    std::erase_if(section->rows, [](const Row& row) { return row.kind != RowKind::KeyValue; });
+    section->pairs_per_line = 2;
+    if (trial.basis.value)
+        if (const SpecialChecks checks =
+                CheckSpecialRecords(*trial.basis.value, trial.record, entries);
+            !checks.checks.empty())
+            for (Row& row : SpecialCheckRows(checks))
+                section->rows.push_back(std::move(row));
     return section;
 }
 
@@ -157,6 +177,8 @@ page::ReportPage BuildBatchTicket(const jgj55::Inputs& inputs, const jgj55::Resu
         {HeaderSection(inputs, info), MaterialSection(inputs, typed_info, cited)}};
     if (!cited.records.empty()) ticket.sections.push_back(CitedRecordsSection(cited));
     // The special concretes' requirements go here, before the mixes.
+    if (auto requirements = RequirementsOnTicket(inputs, trial, entries))
+        ticket.sections.push_back(std::move(*requirements));
     ticket.sections.push_back(DesignMixSection(trial));
     ticket.sections.push_back(MoistureSection(trial, entries.production));
     ticket.sections.push_back(ProductionSection(trial, info));

@@ -219,6 +219,9 @@ Section ConclusionSection(const jgj55::Inputs& inputs, const trial::Jgj55Trial& 
     std::string conditions = "适用条件：强度等级 " + Text(jgj55::GradeName(inputs.grade)) +
                              "，坍落度 " + SlumpWithTolerance(inputs.slump);
     if (!info.placing_method.empty()) conditions += "，" + info.placing_method;
+    // The requirements it was designed and tried for (「特殊要求」, 「特殊要求试验」).
+    if (const std::string required = RequirementsLine(inputs); !required.empty())
+        conditions += "，特殊要求 " + required;
     conditions += "；原材料为上表「原材料」所列品种、等级与批次，砂、石以干燥状态计，"
                   "施工时按实测含水率调整（配合比通知单）；原材料或其批次改变时应重新试配。";
     section.rows.push_back(Note(conditions));
@@ -287,9 +290,13 @@ page::ReportPage BuildJgj55Report(const jgj55::Inputs& inputs, const jgj55::Resu
         sections.push_back(TrialSection(inputs, result, info, missing));
     }
     sections.push_back(ConclusionSection(inputs, trial, info));
-    // The remarks and the signatures close the whole report, the trial included.
+    // The remarks and the signatures close the whole report, the trial included; a page never
+    // parts them from the recommended mix they sign.
     sections.push_back(report::RemarksSection(info));
     sections.push_back(report::SignatureSection(info));
+    const auto closing = sections.end() - 3;
+    closing[0].keep = closing[1].keep = page::Keep::WithNext;
+    closing[2].keep = page::Keep::Together;
     return report_page;
 }
 

@@ -332,18 +332,11 @@ std::optional<Section> SpecialSection(const DesignBasis& basis, const TrialRecor
     const SpecialChecks checks = CheckSpecialRecords(basis, record, entries);
     if (checks.checks.empty()) return std::nullopt;
     Section section{"特殊要求试验（" + Jgj55Clause(jgj55_2011::kSpecialChapterSource) + "）",
-                    {{RowKind::TableHeader, {"项目", "试配记录（给定）", "要求", "依据", "结论"}}}};
-    for (const SpecialCheck& check : checks.checks) {
-        std::string verdict(StateName(check.state));
-        if (!check.reason.empty()) verdict += "（" + check.reason + "）";
-        section.rows.push_back(
-            {RowKind::TableRow,
-             {check.item, check.value.empty() ? "—" : check.value,
-              check.limit.empty() ? "—" : check.limit, check.source, verdict},
-             check.state == RecordState::Fails || check.state == RecordState::Stale});
-    }
+                    SpecialCheckRows(checks)};
     for (Row& row : RepeatRows(checks, entries))
         section.rows.push_back(std::move(row));
+    // A record read apart from its check, or the repeat batches from theirs, would mislead.
+    section.keep = page::Keep::Together;
     return section;
 }
 
@@ -367,6 +360,9 @@ std::vector<Section> StageSections(const DesignBasis& basis, const TrialRecord& 
                 section.rows.push_back(Note((stage.stale ? "" : "尚缺：") + reason, true));
         }
         if (i == 4 && stage.filled) section.chart = record.choice.value->plot;
+        // A stage is read as one: its status and method not at one page's foot, its values on
+        // the next.
+        section.keep = page::Keep::Together;
         sections.push_back(std::move(section));
     }
     if (std::optional<Section> special = SpecialSection(basis, record, entries))
@@ -375,6 +371,20 @@ std::vector<Section> StageSections(const DesignBasis& basis, const TrialRecord& 
 }
 
 } // namespace
+
+std::vector<Row> SpecialCheckRows(const SpecialChecks& checks) {
+    std::vector<Row> rows{
+        {RowKind::TableHeader, {"项目", "试配记录（给定）", "要求", "依据", "结论"}}};
+    for (const SpecialCheck& check : checks.checks) {
+        std::string verdict(StateName(check.state));
+        if (!check.reason.empty()) verdict += "（" + check.reason + "）";
+        rows.push_back({RowKind::TableRow,
+                        {check.item, check.value.empty() ? "—" : check.value,
+                         check.limit.empty() ? "—" : check.limit, check.source, verdict},
+                        check.state == RecordState::Fails || check.state == RecordState::Stale});
+    }
+    return rows;
+}
 
 std::vector<Section> TrialSections(const Jgj55Trial& trial, const TrialEntries& entries,
                                    const report::ReportInfo& info) {

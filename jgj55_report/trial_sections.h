@@ -7,6 +7,7 @@
 #include "jgj55_basis.h"
 #include "report_info.h"
 #include "report_page.h"
+#include "special_tests.h"
 #include "trial_entries.h"
 
 #include <vector>
@@ -18,5 +19,9 @@ namespace mixora::jgj55_report {
 std::vector<page::Section> TrialSections(const trial::Jgj55Trial& trial,
                                          const trial::TrialEntries& entries,
                                          const report::ReportInfo& info = {});
+
+// The records the design's special requirements ask of the trial, each with its check, under
+// their table's header: the report's 特殊要求试验 and the batch ticket's 特殊要求 show them alike.
+std::vector<page::Row> SpecialCheckRows(const trial::SpecialChecks& checks);
 
 } // namespace mixora::jgj55_report

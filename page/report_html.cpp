@@ -39,7 +39,7 @@ header.running { text-align: right; font-size: 8pt; border-bottom: 1px solid #77
   body { margin: 0; max-width: none; }
   header.running { position: fixed; top: 0; left: 0; right: 0; background: #fff; }
   body.running { padding-top: 7mm; }
-  section, figure.chart { break-inside: avoid; }
+  section, figure.chart, div.kept { break-inside: avoid; }
   h2 { break-after: avoid; }
 }
 )";
@@ -154,8 +154,16 @@ std::string ReportHtml(const ReportPage& page) {
         html += std::string("<p class=\"masthead") + (i == 0 ? " first" : "") + "\">" +
                 Cell(page.masthead[i]) + "</p>\n";
     html += "<h1>" + Cell(page.title) + "</h1>\n";
-    for (const Section& section : page.sections)
+    // Sections kept with the next (Keep::WithNext) print in one block with it.
+    bool in_block = false;
+    for (const Section& section : page.sections) {
+        const bool with_next = section.keep == Keep::WithNext;
+        if (with_next && !in_block) html += "<div class=\"kept\">\n";
         html += SectionHtml(section);
+        if (in_block && !with_next) html += "</div>\n";
+        in_block = with_next;
+    }
+    if (in_block) html += "</div>\n";
     return html + "</body>\n</html>\n";
 }
 

@@ -38,8 +38,8 @@ std::string CellOf(const Row& row, std::size_t index) {
 
 class Layouter {
   public:
-    Layouter(const PaperSetup& paper, const TextMeasurer& measurer, std::string running_head)
-        : paper_(paper), measurer_(measurer), running_head_(WideText(running_head)) {
+    Layouter(const PaperSetup& paper, const TextMeasurer& measurer, std::wstring running_head)
+        : paper_(paper), measurer_(measurer), running_head_(std::move(running_head)) {
         footer_top_ = paper_.content.bottom - LineHeight(TextStyle::Footer);
         bottom_ = footer_top_ - kFooterGap;
         top_ = paper_.content.top;
@@ -69,6 +69,19 @@ class Layouter {
         const int height = LineHeight(TextStyle::Title);
         Text({Left(), y_, Right(), y_ + height}, TextStyle::Title, WideText(title), AlignCenter);
         y_ += height + kTitleGap;
+    }
+
+    // Sections kept on one page (Keep): moved whole to a new page when they do not fit below
+    // but do on a page of their own; taller than a page, each is kept alone, or flows.
+    void Kept(std::span<const Section> sections) {
+        if (!AtTop() && !FitsFrom(y_, sections) && FitsFrom(top_, sections)) NewPage();
+        if (sections.size() > 1 && !FitsFrom(y_, sections)) {
+            for (std::size_t i = 0; i < sections.size(); ++i)
+                Kept(sections.subspan(i, 1));
+            return;
+        }
+        for (const Section& section : sections)
+            SectionOf(section);
     }
 
     void SectionOf(const Section& section) {
@@ -135,6 +148,16 @@ class Layouter {
         Page().rules.push_back({Left(), top + height, Right(), top + height + 1});
     }
 
+    // Whether `sections` laid out from `y` end on the page they start on: tried on a page of
+    // their own, so that what is kept together breaks exactly where the layout would.
+    bool FitsFrom(int y, std::span<const Section> sections) const {
+        Layouter probe(paper_, measurer_, running_head_);
+        probe.y_ = y;
+        for (const Section& section : sections)
+            probe.SectionOf(section);
+        return probe.pages_.size() == 1;
+    }
+
     // A page break when `height` no longer fits below the cursor (never on an empty page).
     void Need(int height) {
         if (y_ + height > bottom_ && !AtTop()) NewPage();
@@ -160,7 +183,8 @@ class Layouter {
     int LeadHeight(std::span<const Row> rows) const {
         const int line = LineHeight(TextStyle::Body) + 2 * kPadY;
         int height = 0;
-        for (const Row& row : rows) {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const Row& row = rows[i];
             if (row.kind == RowKind::Note || row.kind == RowKind::Heading) {
                 height += static_cast<int>(
                               Wrap(TextStyle::Note, WideText(CellOf(row, 0)), Width()).size()) *
@@ -168,11 +192,34 @@ class Layouter {
                           kPadY;
                 continue;
             }
-            height += row.kind == RowKind::TableHeader ? 2 * line : line;
+            const bool grid = row.kind == RowKind::TableHeader || row.kind == RowKind::TableRow;
+            height += grid ? GridLeadHeight(rows.subspan(i)) : line;
             if (row.kind == RowKind::Signature) height += kSignatureGap;
             break;
         }
         return std::min(std::max(height, line), PageRoom() / 2);
+    }
+
+    // The widths of a table's columns, `rows` being all of it.
+    std::vector<int> GridWidths(std::span<const Row> rows) const {
+        std::size_t columns = 1;
+        for (const Row& row : rows)
+            columns = std::max(columns, row.cells.size());
+        return ColumnWidths(NaturalWidths(rows, columns), Width() - 2);
+    }
+
+    // How tall the table that `rows` start with is down to its first row below the header.
+    int GridLeadHeight(std::span<const Row> rows) const {
+        std::size_t end = 1;
+        while (end < rows.size() && SameBlock(rows[0].kind, rows[end].kind))
+            ++end;
+        const std::vector<int> widths = GridWidths(rows.first(end));
+        int height = 0;
+        for (std::size_t r = 0; r < end && r < 2; ++r) {
+            height += Tallest(GridCells(rows[r], widths, Left() + 1));
+            if (rows[r].kind == RowKind::TableRow) break;
+        }
+        return height;
     }
 
     // `keep`: how much of what follows stays on the title's page.
@@ -204,13 +251,18 @@ class Layouter {
         return static_cast<int>(cell.lines.size()) * LineHeight(cell.style) + 2 * kPadY;
     }
 
+    int Tallest(const std::vector<Cell>& cells) const {
+        int height = 0;
+        for (const Cell& cell : cells)
+            height = std::max(height, CellHeight(cell));
+        return height;
+    }
+
     // A line of cells side by side, framed, as high as its tallest cell.
     void CellLine(std::vector<Cell>& cells) {
-        int height = 0;
-        for (Cell& cell : cells) {
+        for (Cell& cell : cells)
             Cap(cell.lines, cell.style);
-            height = std::max(height, CellHeight(cell));
-        }
+        const int height = Tallest(cells);
         Need(height);
         for (const Cell& cell : cells) {
             const Rect box{cell.left, y_, cell.right, y_ + height};
@@ -305,24 +357,22 @@ class Layouter {
 
     // A table; its header row is repeated at the top of a page it continues on.
     void Grid(std::span<const Row> rows) {
-        std::size_t columns = 1;
-        for (const Row& row : rows)
-            columns = std::max(columns, row.cells.size());
-        const int left = Left() + 1, width = Width() - 2;
-        const std::vector<int> widths = ColumnWidths(NaturalWidths(rows, columns), width);
+        const int left = Left() + 1;
+        const std::vector<int> widths = GridWidths(rows);
         const Row* header = nullptr;
-        for (const Row& row : rows) {
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const Row& row = rows[r];
             std::vector<Cell> cells = GridCells(row, widths, left);
             if (row.kind == RowKind::TableHeader) {
                 header = &row;
-                // Kept with the first row below it.
-                Need(2 * (LineHeight(TextStyle::Body) + 2 * kPadY));
+                // Kept with the first row below it, however many lines that row takes.
+                const bool row_below = r + 1 < rows.size() && rows[r + 1].kind == RowKind::TableRow;
+                const int below = row_below ? Tallest(GridCells(rows[r + 1], widths, left))
+                                            : LineHeight(TextStyle::Body) + 2 * kPadY;
+                Need(std::min(Tallest(cells) + below, PageRoom()));
             } else if (header) {
                 const std::size_t page = pages_.size();
-                int height = 0;
-                for (const Cell& cell : cells)
-                    height = std::max(height, CellHeight(cell));
-                Need(std::min(height, PageRoom()));
+                Need(std::min(Tallest(cells), PageRoom()));
                 if (pages_.size() != page) {
                     std::vector<Cell> repeated = GridCells(*header, widths, left);
                     CellLine(repeated);
@@ -394,11 +444,22 @@ class Layouter {
 
 std::vector<LaidOutPage> LayOutReport(const ReportPage& report, const PaperSetup& paper,
                                       const TextMeasurer& measurer) {
-    Layouter layouter(paper, measurer, report.running_head);
+    Layouter layouter(paper, measurer, WideText(report.running_head));
     layouter.Masthead(report.masthead);
     layouter.Title(report.title);
-    for (const Section& section : report.sections)
-        layouter.SectionOf(section);
+    const std::span<const Section> sections = report.sections;
+    for (std::size_t i = 0; i < sections.size();) {
+        if (sections[i].keep == Keep::Free) {
+            layouter.SectionOf(sections[i++]);
+            continue;
+        }
+        // The block runs to the first section not kept with the next.
+        std::size_t end = i;
+        while (end + 1 < sections.size() && sections[end].keep == Keep::WithNext)
+            ++end;
+        layouter.Kept(sections.subspan(i, end + 1 - i));
+        i = end + 1;
+    }
     return layouter.Finish();
 }
 

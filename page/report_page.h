@@ -28,11 +28,20 @@ struct Row {
     friend bool operator==(const Row&, const Row&) = default;
 };
 
+// How a section may fall across pages. A kept block taller than a page breaks between rows as
+// a free one does; one of several sections that is taller keeps each of its sections instead.
+enum class Keep {
+    Free,     // a page may break between any two of its rows
+    Together, // whole on one page: moved to the next when it does not fit below
+    WithNext, // together, and on the same page as the section after it
+};
+
 struct Section {
     std::string title; // may be empty: no heading is drawn
     std::vector<Row> rows;
     int pairs_per_line = 1; // how many key/value rows a renderer may set side by side
     std::optional<Chart> chart = std::nullopt; // drawn after the rows
+    Keep keep = Keep::Free;
 
     friend bool operator==(const Section&, const Section&) = default;
 };

@@ -40,13 +40,24 @@ void WrapParagraph(const TextMeasurer& measurer, TextStyle style, std::wstring_v
         }
         std::size_t cut = start + std::max<std::size_t>(fit, 1);
         if (IsLowSurrogate(text[cut]) && cut > start + 1) --cut;
-        std::size_t next = cut;
-        if (IsWordCharacter(text[cut - 1]) && IsWordCharacter(text[cut])) {
-            const std::size_t blank = text.rfind(L' ', cut);
-            if (blank != std::wstring_view::npos && blank > start) cut = next = blank;
+        // Back to where a line may end, until nothing moves it: not before a closing mark nor
+        // after an opening one, and not inside a word or a number ("0.4" / "0）" would misread),
+        // unless the word began the line.
+        for (bool moved = true; moved;) {
+            moved = false;
+            while (cut > start + 1 && (IsClosing(text[cut]) || IsOpening(text[cut - 1]))) {
+                --cut;
+                moved = true;
+            }
+            std::size_t word = cut;
+            while (word > start && IsWordCharacter(text[word - 1]) && IsWordCharacter(text[cut]))
+                --word;
+            if (word > start && word < cut) {
+                cut = word;
+                moved = true;
+            }
         }
-        while (cut > start + 1 && cut == next && (IsClosing(text[cut]) || IsOpening(text[cut - 1])))
-            next = --cut;
+        const std::size_t next = cut;
         std::wstring line(text.substr(start, cut - start));
         while (!line.empty() && line.back() == L' ')
             line.pop_back();

@@ -88,6 +88,35 @@ TEST(BatchTicketTest, AWholeTrialGivesOneSignedSheetWithinTheMargins) {
         EXPECT_TRUE(Inside(rule, a4.content));
 }
 
+// A pumped impermeable concrete: the plant reads the pumping height and bore and what the
+// trial's records showed, before the mixes, and the ticket stays one sheet.
+TEST(BatchTicketTest, TheRequirementsAndTheirRecordsStandOnTheOneSheet) {
+    jgj55::Inputs inputs = C30Inputs();
+    inputs.requirements.pumped = true;
+    inputs.requirements.pump_height = 60;
+    inputs.requirements.pipe_bore = 125;
+    inputs.requirements.impermeability = jgj55::ImpermeabilityGrade::P8;
+    inputs.requirements.chloride = jgj55::ChlorideEnvironment::Moist;
+    TrialEntries e = WholeTrial();
+    e.special.wait_minutes = "90";
+    e.special.slump_after_wait_mm = "165";
+    e.special.seepage_pressure_mpa = "1.0";
+    e.special.seepage = SeepageResult::Held;
+    e.special.chloride_percent = "0.25";
+    const ReportPage ticket =
+        jgj55_report::BuildBatchTicket(inputs, jgj55::ComputeDesign(inputs), e, Info());
+    const Section* required = SectionTitled(ticket, "特殊要求");
+    ASSERT_TRUE(required);
+    EXPECT_EQ(CellOf(*required, "泵送"), "泵送高度 60 m，输送管径 125 mm");
+    EXPECT_EQ(CellOf(*required, "抗渗试验", 4), "符合");
+    // 0.25 % of the cement against 0.20 % in a moist environment: the plant sees it fail.
+    EXPECT_TRUE(CellOf(*required, "水溶性氯离子含量", 4).starts_with("不符合"));
+    EXPECT_TRUE(required->rows.back().alert);
+    EXPECT_EQ((required + 1)->title, "设计配合比（每立方米混凝土）");
+    EXPECT_EQ(page::LayOutReport(ticket, page::PaperSetup{}, page::FixedWidthMeasurer()).size(),
+              1u);
+}
+
 // Everything the plant reads on the ticket, on one sheet: the mix number on top of it, the
 // materials by kind, grade, size, dosage, maker and batch, the slump with its tolerance, and the
 // water less what a liquid admixture brings.

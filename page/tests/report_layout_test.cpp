@@ -260,6 +260,74 @@ TEST(ReportLayoutTest, EveryPageNamesItsDocumentAndNoHeadingIsLeftAtAPageFoot) {
     }
 }
 
+// The pages on which a text starting with `tag` stands.
+std::set<std::size_t> PagesWith(const std::vector<LaidOutPage>& pages, std::wstring_view tag) {
+    std::set<std::size_t> on;
+    for (std::size_t p = 0; p < pages.size(); ++p)
+        for (const PageText& text : pages[p].texts)
+            if (text.text.starts_with(tag)) on.insert(p);
+    return on;
+}
+
+TEST(ReportLayoutTest, AKeptBlockMovesWholeToTheNextPageUnlessTallerThanAPage) {
+    // A conclusion, its remarks and the lines to sign on, below notes that fill the first page
+    // to where the block, laid out freely, breaks across two pages.
+    Section conclusion{
+        "结论", {{RowKind::KeyValue, {"k水胶比", "0.45"}}}, 1, std::nullopt, Keep::WithNext};
+    for (int i = 0; i < 6; ++i)
+        conclusion.rows.push_back({RowKind::KeyValue, {"k用量", std::to_string(i)}});
+    Section signatures{
+        "", {{RowKind::Signature, {"k试验", "李明"}}}, 1, std::nullopt, Keep::Together};
+    const auto with_notes = [&](int notes, Keep keep) {
+        Section filler{"说明", {}};
+        for (int i = 0; i < notes; ++i)
+            filler.rows.push_back(Note("第" + std::to_string(i + 1) + "条"));
+        Section first = conclusion, last = signatures;
+        first.keep = keep == Keep::Free ? Keep::Free : Keep::WithNext;
+        last.keep = keep;
+        return LayOut({"标题", {filler, first, last}});
+    };
+    int split = 0;
+    for (int notes = 1; notes < 200 && !split; ++notes)
+        if (PagesWith(with_notes(notes, Keep::Free), L"k").size() == 2) split = notes;
+    ASSERT_GT(split, 0);
+    const std::vector<LaidOutPage> kept = with_notes(split, Keep::Together);
+    CheckPages(kept, PaperSetup{});
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(PagesWith(kept, L"k"), std::set<std::size_t>{1});
+    EXPECT_EQ(kept[1].texts[0].text, L"结论");
+
+    // Taller than a page: it breaks between rows, each row once, rather than moving on and on.
+    Section tall{"长", {}, 1, std::nullopt, Keep::Together};
+    for (int i = 0; i < 300; ++i)
+        tall.rows.push_back(Note("t" + std::to_string(i)));
+    const std::vector<LaidOutPage> pages = LayOut({"标题", {tall, conclusion, signatures}});
+    CheckPages(pages, PaperSetup{});
+    EXPECT_GE(pages.size(), 3u);
+    EXPECT_EQ(PagesWith(pages, L"t0").size(), 1u);
+    EXPECT_EQ(PagesWith(pages, L"t299").size(), 1u);
+    EXPECT_EQ(PagesWith(pages, L"k").size(), 1u);
+}
+
+TEST(ReportLayoutTest, ATableTitleAndHeaderStayWithAFirstRowOfManyLines) {
+    const Section table = TaggedTable(1, 60).sections.front(); // "r0" on some six lines
+    // The same table below a line of values in its section: the header keeps the row itself.
+    Section below_values = table;
+    below_values.rows.insert(below_values.rows.begin(), {RowKind::KeyValue, {"状态", "已完成"}});
+    for (int notes = 1; notes < 150; ++notes) {
+        Section filler{"说明", {}};
+        for (int i = 0; i < notes; ++i)
+            filler.rows.push_back(Note("第" + std::to_string(i + 1) + "条"));
+        const std::vector<LaidOutPage> pages = LayOut({"标题", {filler, table}});
+        const std::set<std::size_t> row = PagesWith(pages, L"r0");
+        ASSERT_EQ(row.size(), 1u) << notes << " notes";
+        EXPECT_EQ(PagesWith(pages, L"编号"), row) << notes << " notes";
+        EXPECT_EQ(PagesWith(pages, L"表"), row) << notes << " notes";
+        const std::vector<LaidOutPage> below = LayOut({"标题", {filler, below_values}});
+        EXPECT_EQ(PagesWith(below, L"编号"), PagesWith(below, L"r0")) << notes << " notes";
+    }
+}
+
 TEST(PaperTest, ThePrintableAreaMovesTheMarginsInwardsOnly) {
     // Letter paper whose printer reaches within 6.3 mm of each edge: the margins stay 15 mm.
     const PaperSetup letter = PaperOnSheet({2159, 2794}, {63, 63, 2096, 2731});

@@ -51,6 +51,9 @@ TEST(TextWrapTest, WordsBreakAtBlanksAndAWordWiderThanALineWhereItMust) {
     EXPECT_EQ(Wrap(L"alpha beta   gamma"), (Lines{L"alpha beta", L"gamma"}));
     EXPECT_EQ(Wrap(std::wstring(25, L'W')),
               (Lines{std::wstring(10, L'W'), std::wstring(10, L'W'), std::wstring(5, L'W')}));
+    // A number goes down whole, even where a closing mark after it is what does not fit.
+    EXPECT_EQ(Wrap(L"一二三四五 0.40）"), (Lines{L"一二三四五", L"0.40）"}));
+    EXPECT_EQ(Wrap(L"一二三四五六七0.40）"), (Lines{L"一二三四五六七", L"0.40）"}));
     // No room at all still moves on, a character a line.
     EXPECT_EQ(Wrap(L"abc", 0), (Lines{L"a", L"b", L"c"}));
 }

@@ -120,6 +120,22 @@ TEST(WritersTest, ASectionsChartIsOneSvgInTheHtmlAndItsEquationInTheCsv) {
     EXPECT_NE(csv.find("\r\n'=1+1\r\n"), std::string::npos);
 }
 
+TEST(WritersTest, SectionsKeptWithTheNextPrintInOneBlockWithIt) {
+    const auto kept = [](std::string title, Keep keep) {
+        Section section{std::move(title), {Note("…")}};
+        section.keep = keep;
+        return section;
+    };
+    const std::string html = ReportHtml(
+        {"报告", {kept("a", Keep::Free), kept("b", Keep::WithNext), kept("c", Keep::Together)}});
+    const std::size_t open = html.find("<div class=\"kept\">");
+    ASSERT_NE(open, std::string::npos);
+    EXPECT_LT(html.find("<h2>a</h2>"), open);
+    EXPECT_LT(open, html.find("<h2>b</h2>"));
+    EXPECT_LT(html.find("<h2>c</h2>"), html.find("</div>"));
+    EXPECT_EQ(html.find("</div>", html.find("<h2>c</h2>")), html.rfind("</div>"));
+}
+
 TEST(FormulaGuardTest, TextsASpreadsheetWouldRunBecomeTextAndNumbersStayNumbers) {
     for (const char* formula : {"=HYPERLINK(\"http://x\",\"y\")", "+1+1", "-2+3", "@SUM(A1)",
                                 "\t=1+1", "\r=1+1", "-", "+", "-A1", "--2", "- 2", "-2 +3"})
