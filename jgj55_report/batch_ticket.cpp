@@ -93,8 +93,9 @@ Section DesignMixSection(const Jgj55Trial& trial) {
         return section;
     }
     const RatioChoice& choice = *trial.record.choice.value;
-    section.rows.push_back(MixHeader("项目"));
-    section.rows.push_back(MixRow("用量（kg/m³）", density.value->per_cubic_metre, 0, 2));
+    const MixTable table = MixTableOf(*trial.basis.value);
+    section.rows.push_back(table.Header("项目"));
+    section.rows.push_back(table.Amounts("用量（kg/m³）", density.value->per_cubic_metre, 0, 2));
     section.rows.push_back(KeyValue("水胶比", Fixed(choice.ratios.water_binder, 2)));
     section.rows.push_back(KeyValue("砂率", Plain(choice.ratios.sand_ratio_percent), "%"));
     section.rows.push_back(Note("表观密度校正：" + density.value->rule));
@@ -136,13 +137,15 @@ Section ProductionSection(const Jgj55Trial& trial, const report::ReportInfo& inf
     }
     const AdmixtureWater water = AdmixtureWaterOf(info);
     if (!water.problem.empty()) section.rows.push_back(Note(water.problem, true));
-    section.rows.push_back(MixHeader("项目"));
+    const MixTable table = MixTableOf(*trial.basis.value);
+    section.rows.push_back(table.Header("项目"));
     section.rows.push_back(
-        MixRow("每立方米（kg/m³）", water.Net(production.value->per_cubic_metre), 0, 2));
+        table.Amounts("每立方米（kg/m³）", water.Net(production.value->per_cubic_metre), 0, 2));
     const Computed<Mix>& per_batch = production.value->per_batch;
     if (per_batch.value) {
-        section.rows.push_back(MixRow("每盘 " + Plain(production.value->capacity_m3) + " m³（kg）",
-                                      water.Net(*per_batch.value), 0, 2));
+        section.rows.push_back(
+            table.Amounts("每盘 " + Plain(production.value->capacity_m3) + " m³（kg）",
+                          water.Net(*per_batch.value), 0, 2));
     } else {
         for (const std::string& reason : per_batch.missing)
             section.rows.push_back(Note("尚无每盘用量：" + reason, true));

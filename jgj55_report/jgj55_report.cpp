@@ -173,9 +173,11 @@ Section TrialSection(const jgj55::Inputs& inputs, const jgj55::Result& result,
     } else {
         if (batch.value->volume_warning)
             section.rows.push_back(Note(*batch.value->volume_warning, true));
-        section.rows.push_back(MixHeader("项目"));
-        section.rows.push_back(MixRow("每立方米用量（kg/m³）", trial.basis.value->mix, 0, 2));
-        section.rows.push_back(MixRow("试拌用量（kg）", batch.value->masses, 2, 3));
+        const MixTable table = MixTableOf(*trial.basis.value);
+        section.rows.push_back(table.Header("项目"));
+        section.rows.push_back(
+            table.Amounts("每立方米用量（kg/m³）", trial.basis.value->mix, 0, 2));
+        section.rows.push_back(table.Amounts("试拌用量（kg）", batch.value->masses, 2, 3));
         section.rows.push_back(Note(Text(report::kTrialRoundingNote)));
     }
     section.rows.push_back(Note(report::TrialMinimumNote()));
@@ -205,8 +207,9 @@ Section ConclusionSection(const jgj55::Inputs& inputs, const trial::Jgj55Trial& 
     const auto ratio = [&](double amount) {
         return trial::Fixed(jgj55::RoundShown(amount / mix.binder(), 2), 2);
     };
-    section.rows.push_back(MixHeader("项目"));
-    section.rows.push_back(MixRow("每立方米用量（kg/m³）", mix, 0, 2));
+    const MixTable table = MixTableOf(*trial.basis.value);
+    section.rows.push_back(table.Header("项目"));
+    section.rows.push_back(table.Amounts("每立方米用量（kg/m³）", mix, 0, 2));
     section.rows.push_back(KeyValue("水胶比 W/B", trial::Fixed(ratios.water_binder, 2)));
     section.rows.push_back(KeyValue("砂率 βs", trial::Plain(ratios.sand_ratio_percent), "%"));
     section.rows.push_back(KeyValue("胶凝材料用量", trial::Fixed(mix.binder(), 0), "kg/m³"));

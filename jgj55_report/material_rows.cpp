@@ -23,7 +23,7 @@ std::string Or(std::string text) {
 }
 
 struct MaterialLine {
-    std::optional<MaterialSlot> slot; // where the header keeps its maker and batch; 硅灰: none yet
+    MaterialSlot slot; // where the header keeps its maker and batch
     std::string name, grade, size, tested;
 };
 
@@ -57,7 +57,7 @@ std::vector<MaterialLine> Lines(const jgj55::Inputs& inputs, const report::Repor
              volume ? Density(inputs, "slag_density", v.slag_density) : ""});
     if (inputs.silica_fume_share > 0)
         lines.push_back(
-            {std::nullopt, std::string(standards::kSilicaFumeName), "—",
+            {MaterialSlot::SilicaFume, std::string(standards::kSilicaFumeName), "—",
              "掺量 " + ShownInput(inputs, "silica_fume_share", inputs.silica_fume_share, 0) + " %",
              volume && v.silica_fume_density
                  ? Density(inputs, "silica_fume_density", *v.silica_fume_density)
@@ -91,13 +91,12 @@ page::Section MaterialSection(const jgj55::Inputs& inputs, const report::ReportI
     if (test_data) header.cells.emplace_back("试验数据");
     section.rows.push_back(std::move(header));
     for (MaterialLine& line : Lines(inputs, shown)) {
-        const report::MaterialSource source =
-            line.slot ? shown.source(*line.slot) : report::MaterialSource{};
+        const report::MaterialSource& source = shown.source(line.slot);
         Row row{RowKind::TableRow,
                 {line.name, line.grade, Or(line.size), Or(Typed(source.maker)),
                  Or(Typed(source.batch))}};
         if (citing) {
-            const CitedMaterial* record = line.slot ? cited.Of(*line.slot) : nullptr;
+            const CitedMaterial* record = cited.Of(line.slot);
             row.cells.push_back(record ? record->Named() : "—");
         }
         if (test_data) row.cells.push_back(Or(line.tested));

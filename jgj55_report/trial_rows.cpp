@@ -24,27 +24,37 @@ std::string Automatic(std::string_view rule) {
     return "自动（" + std::string(rule) + "）";
 }
 
-Row MixHeader(std::string_view first) {
+bool MixTable::Shows(const MaterialColumn& column) const {
+    return silica_fume_ || column.amount != &trial::Mix::silica_fume;
+}
+
+Row MixTable::Header(std::string_view first) const {
     Row header{RowKind::TableHeader, {std::string(first)}};
     for (const MaterialColumn& column : kMaterialColumns)
-        header.cells.emplace_back(column.name);
+        if (Shows(column)) header.cells.emplace_back(column.name);
     return header;
 }
 
-Row MixRow(std::string label, const trial::Mix& mix, int decimals, int admixture_decimals) {
+Row MixTable::Amounts(std::string label, const trial::Mix& mix, int decimals,
+                      int admixture_decimals) const {
     Row row{RowKind::TableRow, {std::move(label)}};
     for (const MaterialColumn& column : kMaterialColumns)
-        row.cells.push_back(trial::Fixed(mix.*column.amount, column.amount == &trial::Mix::admixture
-                                                                 ? admixture_decimals
-                                                                 : decimals));
+        if (Shows(column))
+            row.cells.push_back(trial::Fixed(
+                mix.*column.amount,
+                column.amount == &trial::Mix::admixture ? admixture_decimals : decimals));
     return row;
 }
 
-Row TextRow(std::string label, const std::array<std::string, 7>& texts) {
+Row MixTable::Typed(std::string label, const trial::MixTexts& texts) const {
     Row row{RowKind::TableRow, {std::move(label)}};
-    for (const std::string& text : texts)
-        row.cells.push_back(Typed(text));
+    for (const MaterialColumn& column : kMaterialColumns)
+        if (Shows(column)) row.cells.push_back(jgj55_report::Typed(texts.*column.typed));
     return row;
+}
+
+MixTable MixTableOf(const trial::DesignBasis& basis) {
+    return MixTable(basis.ratios.silica_fume_percent > 0);
 }
 
 std::string SlumpWithTolerance(double slump_mm) {

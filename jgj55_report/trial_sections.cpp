@@ -36,7 +36,8 @@ StageText MethodOf(std::size_t stage, const DesignBasis& basis) {
     case 1: return {TrialMixNote(), jgj55_2011::kName, jgj55_2011::kTrialMixSource};
     case 2: {
         const standards::Constant& step = StrengthMixWaterBinderStep(basis.grade);
-        return {StrengthMixNote(step), jgj55_2011::kName, step.source};
+        return {StrengthMixNote(step, basis.ratios.silica_fume_percent > 0), jgj55_2011::kName,
+                step.source};
     }
     case 3: return {StrengthGroupNote(), gbt50081::kName, {}};
     case 4: return {RatioChoiceNote(), jgj55_2011::kName, jgj55_2011::kRatioChoiceSource};
@@ -54,23 +55,21 @@ std::string RuleName(GroupRule rule) {
     return {};
 }
 
-std::array<std::string, 7> TextsOf(const MixTexts& t) {
-    return {t.cement, t.fly_ash, t.slag, t.water, t.sand, t.stone, t.admixture};
-}
-
 std::vector<Row> BatchRows(const DesignBasis& basis, const TrialBatch& batch,
                            const TrialEntries& entries) {
     std::vector<Row> rows{SourcedHeader(), Sourced("试拌体积", Typed(entries.batch.litres), "L",
                                                    std::string(kGiven))};
     if (batch.volume_warning) rows.push_back(Note(*batch.volume_warning, true));
     rows.push_back(Heading("试拌用量"));
-    rows.push_back(MixHeader("项目"));
-    rows.push_back(MixRow("设计每立方米用量（kg/m³）", basis.mix, 0, 2));
-    rows.push_back(MixRow("试拌用量（kg）", batch.masses, 2, 3));
+    const MixTable table = MixTableOf(basis);
+    rows.push_back(table.Header("项目"));
+    rows.push_back(table.Amounts("设计每立方米用量（kg/m³）", basis.mix, 0, 2));
+    rows.push_back(table.Amounts("试拌用量（kg）", batch.masses, 2, 3));
     return rows;
 }
 
-std::vector<Row> TrialMixRows(const TrialMix& mix, const TrialEntries& entries) {
+std::vector<Row> TrialMixRows(const TrialMix& mix, const TrialEntries& entries,
+                              const MixTable& table) {
     const AdjustmentEntry& entry = entries.adjustment;
     const std::string given(kGiven);
     std::vector<Row> rows{SourcedHeader(),
@@ -99,19 +98,19 @@ std::vector<Row> TrialMixRows(const TrialMix& mix, const TrialEntries& entries) 
     rows.push_back(Sourced("外加剂掺量", Plain(mix.ratios.admixture_percent), "%",
                            new_dosage ? Automatic("外加剂 ÷ 胶凝材料") : "设计"));
     rows.push_back(Heading("试拌配合比"));
-    rows.push_back(MixHeader("项目"));
-    if (from_masses)
-        rows.push_back(TextRow("实际试拌用量（kg，给定）", TextsOf(entry.batch_masses)));
-    rows.push_back(MixRow("试拌配合比（kg/m³）", mix.per_cubic_metre, 0, 2));
+    rows.push_back(table.Header("项目"));
+    if (from_masses) rows.push_back(table.Typed("实际试拌用量（kg，给定）", entry.batch_masses));
+    rows.push_back(table.Amounts("试拌配合比（kg/m³）", mix.per_cubic_metre, 0, 2));
     return rows;
 }
 
-std::vector<Row> StrengthMixRows(const StrengthMixes& mixes) {
-    Row header = MixHeader("水胶比");
+std::vector<Row> StrengthMixRows(const StrengthMixes& mixes, const MixTable& table) {
+    Row header = table.Header("水胶比");
     header.cells.insert(header.cells.begin() + 1, "砂率（%）");
-    const auto row = [](const StrengthMix& mix, const Mix& amounts, int decimals,
-                        int admixture_decimals) {
-        Row r = MixRow(Fixed(mix.ratios.water_binder, 2), amounts, decimals, admixture_decimals);
+    const auto row = [&table](const StrengthMix& mix, const Mix& amounts, int decimals,
+                              int admixture_decimals) {
+        Row r =
+            table.Amounts(Fixed(mix.ratios.water_binder, 2), amounts, decimals, admixture_decimals);
         r.cells.insert(r.cells.begin() + 1, Plain(mix.ratios.sand_ratio_percent));
         return r;
     };
@@ -175,7 +174,8 @@ std::vector<Row> StrengthResultRows(const StrengthResults& results, const Streng
     return rows;
 }
 
-std::vector<Row> ChoiceRows(const RatioChoice& choice, const DesignBasis& basis) {
+std::vector<Row> ChoiceRows(const RatioChoice& choice, const DesignBasis& basis,
+                            const MixTable& table) {
     std::vector<Row> rows{
         SourcedHeader(),
         Sourced("回归方程", EquationText(choice.line), "", Automatic("最小二乘法")),
@@ -191,12 +191,13 @@ std::vector<Row> ChoiceRows(const RatioChoice& choice, const DesignBasis& basis)
     };
     if (choice.extrapolation) rows.push_back(Note(*choice.extrapolation, true));
     rows.push_back(Heading("设计配合比"));
-    rows.push_back(MixHeader("项目"));
-    rows.push_back(MixRow("设计配合比（kg/m³）", choice.per_cubic_metre, 0, 2));
+    rows.push_back(table.Header("项目"));
+    rows.push_back(table.Amounts("设计配合比（kg/m³）", choice.per_cubic_metre, 0, 2));
     return rows;
 }
 
-std::vector<Row> DensityRows(const DensityCorrection& density, const TrialEntries& entries) {
+std::vector<Row> DensityRows(const DensityCorrection& density, const TrialEntries& entries,
+                             const MixTable& table) {
     return {
         SourcedHeader(),
         Sourced("计算表观密度 ρc,c", Fixed(density.computed, 0), "kg/m³",
@@ -207,14 +208,14 @@ std::vector<Row> DensityRows(const DensityCorrection& density, const TrialEntrie
         Sourced("校正系数 δ", Fixed(density.delta, 2), "", Automatic("ρc,t ÷ ρc,c")),
         Note(density.rule, density.corrected),
         Heading(density.corrected ? "校正后的设计配合比" : "设计配合比"),
-        MixHeader("项目"),
-        MixRow(density.corrected ? "校正后设计配合比（kg/m³）" : "设计配合比（kg/m³）",
-               density.per_cubic_metre, 0, 2),
+        table.Header("项目"),
+        table.Amounts(density.corrected ? "校正后设计配合比（kg/m³）" : "设计配合比（kg/m³）",
+                      density.per_cubic_metre, 0, 2),
     };
 }
 
 std::vector<Row> ProductionRows(const ProductionMix& production, const TrialEntries& entries,
-                                const AdmixtureWater& water) {
+                                const AdmixtureWater& water, const MixTable& table) {
     const ProductionEntry& entry = entries.production;
     const std::string given(kGiven);
     std::vector<Row> rows{
@@ -226,10 +227,10 @@ std::vector<Row> ProductionRows(const ProductionMix& production, const TrialEntr
     if (production.per_batch.value)
         rows.push_back(Sourced("搅拌机每盘方量", Typed(entry.mixer_capacity_m3), "m³", given));
     rows.push_back(Heading("施工配合比"));
-    rows.push_back(MixHeader("项目"));
-    rows.push_back(MixRow("施工配合比（kg/m³）", production.per_cubic_metre, 0, 2));
+    rows.push_back(table.Header("项目"));
+    rows.push_back(table.Amounts("施工配合比（kg/m³）", production.per_cubic_metre, 0, 2));
     if (production.per_batch.value)
-        rows.push_back(MixRow("每盘用量（kg）", *production.per_batch.value, 0, 2));
+        rows.push_back(table.Amounts("每盘用量（kg）", *production.per_batch.value, 0, 2));
     else
         for (const std::string& reason : production.per_batch.missing)
             rows.push_back(Note("无法给出每盘用量：" + reason, true));
@@ -237,24 +238,27 @@ std::vector<Row> ProductionRows(const ProductionMix& production, const TrialEntr
     if (!water.solid_percent) return rows;
     // The plant weighs the water less the admixture's own: the batch ticket's amounts.
     rows.push_back(Note(water.Said() + "，配合比通知单列出的用量："));
-    rows.push_back(MixRow("通知单每立方米（kg/m³）", water.Net(production.per_cubic_metre), 0, 2));
+    rows.push_back(
+        table.Amounts("通知单每立方米（kg/m³）", water.Net(production.per_cubic_metre), 0, 2));
     if (production.per_batch.value)
-        rows.push_back(MixRow("通知单每盘（kg）", water.Net(*production.per_batch.value), 0, 2));
+        rows.push_back(
+            table.Amounts("通知单每盘（kg）", water.Net(*production.per_batch.value), 0, 2));
     return rows;
 }
 
 // The values of a filled stage.
 std::vector<Row> ValueRows(std::size_t stage, const DesignBasis& basis, const TrialRecord& record,
                            const TrialEntries& entries, const AdmixtureWater& water) {
+    const MixTable table = MixTableOf(basis);
     switch (stage) {
     case 0: return BatchRows(basis, *record.batch.value, entries);
-    case 1: return TrialMixRows(*record.trial_mix.value, entries);
-    case 2: return StrengthMixRows(*record.strength_mixes.value);
+    case 1: return TrialMixRows(*record.trial_mix.value, entries, table);
+    case 2: return StrengthMixRows(*record.strength_mixes.value, table);
     case 3:
         return StrengthResultRows(*record.strengths.value, *record.strength_mixes.value, entries);
-    case 4: return ChoiceRows(*record.choice.value, basis);
-    case 5: return DensityRows(*record.density.value, entries);
-    case 6: return ProductionRows(*record.production.value, entries, water);
+    case 4: return ChoiceRows(*record.choice.value, basis, table);
+    case 5: return DensityRows(*record.density.value, entries, table);
+    case 6: return ProductionRows(*record.production.value, entries, water, table);
     }
     return {};
 }

@@ -15,13 +15,15 @@ namespace {
 using jgj55::Quantity;
 using store::MaterialKind;
 
-constexpr std::array<MaterialRoleInfo, 6> kRoles = {{
+constexpr std::array<MaterialRoleInfo, 7> kRoles = {{
     {MaterialRole::Cement, "cement", "水泥", MaterialKind::Cement, Quantity::Cement},
     {MaterialRole::FlyAsh, "fly_ash", "粉煤灰", MaterialKind::FlyAsh, Quantity::FlyAsh},
     {MaterialRole::Slag, "slag", "矿粉", MaterialKind::Slag, Quantity::Slag},
     {MaterialRole::Sand, "sand", "砂", MaterialKind::Sand, Quantity::Sand},
     {MaterialRole::Stone, "stone", "石", MaterialKind::Stone, Quantity::Stone},
     {MaterialRole::Admixture, "admixture", "外加剂", MaterialKind::Admixture, Quantity::Admixture},
+    {MaterialRole::SilicaFume, "silica_fume", "硅灰", MaterialKind::SilicaFume,
+     Quantity::SilicaFume},
 }};
 
 // The record's property, as stored; none when not given.
@@ -170,6 +172,10 @@ std::vector<std::string> ApplyRecord(MaterialRole role, const store::MaterialRec
     case MaterialRole::Slag:
         Take(record, "grade", kSlagGrades, inputs.slag_grade, notes);
         TakeNumber(record, "density", inputs.volume.slag_density);
+        break;
+    case MaterialRole::SilicaFume:
+        if (const auto density = Number(record, "density"))
+            inputs.volume.silica_fume_density = *density;
         break;
     case MaterialRole::Sand:
         TakeNumber(record, "apparent_density", inputs.volume.sand_density);

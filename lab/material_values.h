@@ -21,7 +21,8 @@
 
 namespace mixora::lab {
 
-enum class MaterialRole { Cement, FlyAsh, Slag, Sand, Stone, Admixture };
+// 硅灰, added later, last: the roles index the documents' slots and the sheet's lists.
+enum class MaterialRole { Cement, FlyAsh, Slag, Sand, Stone, Admixture, SilicaFume };
 
 struct MaterialRoleInfo {
     MaterialRole role;
@@ -34,9 +35,9 @@ std::span<const MaterialRoleInfo> AllMaterialRoles();
 const MaterialRoleInfo& InfoOf(MaterialRole role);
 
 // Fills what the record gives into `inputs` (cement: type, strength class, measured fce as
-// given, density; fly ash and slag: grade, density; sand and stone: apparent density, stone's
-// kind and largest size; admixture: dosage, water reduction). What the design offers no place
-// for is left as it was and named in the notes returned (Chinese).
+// given, density; fly ash and slag: grade, density; 硅灰: density ρsf; sand and stone: apparent
+// density, stone's kind and largest size; admixture: dosage, water reduction). What the design
+// offers no place for is left as it was and named in the notes returned (Chinese).
 std::vector<std::string> ApplyRecord(MaterialRole role, const store::MaterialRecord& record,
                                      jgj55::Inputs& inputs);
 

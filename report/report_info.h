@@ -26,9 +26,9 @@ std::string LitresText(double litres);
 // nothing for anything else.
 std::optional<double> ReadTrialVolume(std::string_view text);
 
-// The materials a design names, in the order the documents list them.
-enum class MaterialSlot { Cement, FlyAsh, Slag, Sand, Stone, Admixture };
-inline constexpr std::size_t kMaterialSlotCount = 6;
+// The materials a design names (硅灰, added later, last; the documents list it after 矿粉).
+enum class MaterialSlot { Cement, FlyAsh, Slag, Sand, Stone, Admixture, SilicaFume };
+inline constexpr std::size_t kMaterialSlotCount = 7;
 
 // Where a material came from, as the documents print it; the materials library fills these
 // from its records, the user may type them meanwhile.

@@ -33,8 +33,8 @@ constexpr TextKey kTextKeys[] = {
 };
 // "materials": {"cement": {"maker": …, "batch": …}, …}, in MaterialSlot's order.
 constexpr const char* kMaterialsKey = "materials";
-constexpr const char* kMaterialKeys[kMaterialSlotCount] = {"cement", "fly_ash", "slag",
-                                                           "sand",   "stone",   "admixture"};
+constexpr const char* kMaterialKeys[kMaterialSlotCount] = {
+    "cement", "fly_ash", "slag", "sand", "stone", "admixture", "silica_fume"};
 struct SourceKey {
     const char* key;
     std::string_view caption;

@@ -43,6 +43,10 @@ constexpr PropertyInfo kSlag[] = {
     {"activity_28d", "28 d 活性指数", "%", Number},
     {"density", "密度", "kg/m³", Number},
 };
+constexpr PropertyInfo kSilicaFume[] = {
+    {"activity_28d", "28 d 活性指数", "%", Number},
+    {"density", "密度", "kg/m³", Number},
+};
 constexpr PropertyInfo kSand[] = {
     {"type", "种类", "", Choice, kSandTypes},          {"fineness_modulus", "细度模数", "", Number},
     {"zone", "级配区", "", Choice, kSandZones},        {"clay", "含泥量", "%", Number},
@@ -71,6 +75,7 @@ const std::array<MaterialKindInfo, kMaterialKindCount> kKinds = {{
     {MaterialKind::Stone, "stone", "石", 'G', kStone},
     {MaterialKind::Admixture, "admixture", "外加剂", 'A', kAdmixture},
     {MaterialKind::OtherMineral, "other_mineral", "其他掺合料", 'M', {}},
+    {MaterialKind::SilicaFume, "silica_fume", "硅灰", 'H', kSilicaFume},
 }};
 
 } // namespace

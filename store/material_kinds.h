@@ -9,7 +9,9 @@
 
 namespace mixora::store {
 
-enum class MaterialKind { Cement, FlyAsh, Slag, Sand, Stone, Admixture, OtherMineral };
+// Stored by key: a kind added later goes last (硅灰), and a program that does not know it reads
+// its records as 其他掺合料.
+enum class MaterialKind { Cement, FlyAsh, Slag, Sand, Stone, Admixture, OtherMineral, SilicaFume };
 
 enum class PropertyType {
     Number, // a measured value in its unit
@@ -39,7 +41,7 @@ struct MaterialKindInfo {
     std::span<const PropertyInfo> properties;
 };
 
-inline constexpr std::size_t kMaterialKindCount = 7;
+inline constexpr std::size_t kMaterialKindCount = 8;
 const std::array<MaterialKindInfo, kMaterialKindCount>& AllMaterialKinds();
 const MaterialKindInfo& InfoOf(MaterialKind kind);
 std::optional<MaterialKind> MaterialKindOfKey(std::string_view key);

@@ -93,11 +93,6 @@ SpecialDemands DemandsOf(const jgj55::Inputs& inputs) {
 } // namespace
 
 Computed<DesignBasis> DesignBasisOf(const jgj55::Inputs& inputs, const jgj55::Result& result) {
-    // The trial's mixes hold cement, fly ash and slag: a design with 硅灰 is refused rather
-    // than tried without it.
-    if (inputs.silica_fume_share > 0.0)
-        return Computed<DesignBasis>::Lacking({"试配与调整尚不支持硅灰：本设计掺硅灰 " +
-                                               Plain(inputs.silica_fume_share) + " %，请另行试配"});
     std::vector<std::string> missing;
     DesignBasis basis;
     const auto value = [&](Quantity quantity) { return ValueOf(result, quantity, missing); };
@@ -108,6 +103,7 @@ Computed<DesignBasis> DesignBasisOf(const jgj55::Inputs& inputs, const jgj55::Re
     basis.mix.water = value(Quantity::Water);
     basis.mix.fly_ash = value(Quantity::FlyAsh);
     basis.mix.slag = value(Quantity::Slag);
+    basis.mix.silica_fume = value(Quantity::SilicaFume);
     basis.mix.cement = value(Quantity::Cement);
     basis.mix.admixture = value(Quantity::Admixture);
     basis.ratios.sand_ratio_percent = value(Quantity::SandRatio);
@@ -115,6 +111,7 @@ Computed<DesignBasis> DesignBasisOf(const jgj55::Inputs& inputs, const jgj55::Re
     basis.mix.stone = value(Quantity::Stone);
     basis.ratios.fly_ash_percent = inputs.fly_ash_share;
     basis.ratios.slag_percent = inputs.slag_share;
+    basis.ratios.silica_fume_percent = inputs.silica_fume_share;
     basis.ratios.admixture_percent = inputs.admixture_dosage;
     basis.max_aggregate_mm = jgj55::MaxSizeMm(inputs.max_size);
     basis.slump_mm = inputs.slump;
@@ -140,6 +137,7 @@ AggregateMethod AggregateMethodOf(const jgj55::Inputs& inputs) {
         demand.cement = binder.cement;
         demand.fly_ash = binder.fly_ash;
         demand.slag = binder.slag;
+        demand.silica_fume = binder.silica_fume;
         demand.water = water;
         demand.sand_ratio_percent = sand_ratio_percent;
         demand.method = method;

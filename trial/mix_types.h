@@ -20,8 +20,11 @@ struct Mix {
     double sand = 0;
     double stone = 0;
     double admixture = 0;
+    // 硅灰, the third mineral admixture of a high-strength mix (第 7.3.2 条); after the others,
+    // which a mix without it lists as before.
+    double silica_fume = 0;
 
-    double binder() const { return cement + fly_ash + slag; }
+    double binder() const { return cement + fly_ash + slag + silica_fume; }
     // The fresh concrete's mass without the admixture (the computed density).
     double without_admixture() const { return binder() + water + sand + stone; }
 
@@ -35,6 +38,7 @@ struct MixRatios {
     double fly_ash_percent = 0;
     double slag_percent = 0;
     double admixture_percent = 0;
+    double silica_fume_percent = 0;
 
     friend bool operator==(const MixRatios&, const MixRatios&) = default;
 };
@@ -87,6 +91,7 @@ struct BinderParts {
     double cement = 0;
     double fly_ash = 0;
     double slag = 0;
+    double silica_fume = 0;
 };
 struct Aggregates {
     double sand = 0;

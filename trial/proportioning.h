@@ -1,6 +1,6 @@
 #pragma once
 // Proportioning a mix the way the design does, for the water, W/B and sand ratio the trial
-// sets: binder = water ÷ W/B to 1 kg, fly ash and slag by their shares to 1 kg, cement the
+// sets: binder = water ÷ W/B to 1 kg, fly ash, slag and 硅灰 by their shares to 1 kg, cement the
 // rest, admixture by its dosage to 0.01 kg, sand and stone by the design's method to 1 kg.
 // And a mix scaled to a batch.
 #include "computed.h"

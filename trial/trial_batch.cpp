@@ -41,7 +41,8 @@ Computed<TrialMix> FromBatchMasses(const DesignBasis& basis, const BatchEntry& b
                             ReadMass(t.water, "水", d.water),
                             ReadMass(t.sand, "砂", d.sand),
                             ReadMass(t.stone, "石", d.stone),
-                            ReadMass(t.admixture, "外加剂", d.admixture)};
+                            ReadMass(t.admixture, "外加剂", d.admixture),
+                            ReadMass(t.silica_fume, "硅灰", d.silica_fume)};
     for (const Reading& r : read)
         if (!r.value) problems.push_back(r.problem);
     if (!problems.empty()) return Computed<TrialMix>::Lacking(problems);
@@ -56,7 +57,8 @@ Computed<TrialMix> FromBatchMasses(const DesignBasis& basis, const BatchEntry& b
                               per(read[3]),
                               per(read[4]),
                               per(read[5]),
-                              Round(*read[6].value * scale, 2)};
+                              Round(*read[6].value * scale, 2),
+                              per(read[7])};
     const Mix& m = mix.per_cubic_metre;
     if (!(m.binder() > 0 && m.water > 0 && m.sand + m.stone > 0))
         return Computed<TrialMix>::Lacking("试拌实际用量缺少胶凝材料、水或砂石");

@@ -36,7 +36,7 @@ struct TrialMix {
 
 // The trial mix from the adjustment record. From batch masses: per m³ = kg × 1000 ÷ litres to
 // 1 kg (admixture 0.01 kg), W/B to 0.01, sand ratio to 0.1 %, dosage to 0.01 %; the shares of
-// fly ash and slag stay the design's.
+// fly ash, slag and 硅灰 stay the design's.
 Computed<TrialMix> ComputeTrialMix(const DesignBasis& basis, const AggregateMethod& method,
                                    const BatchEntry& batch, const AdjustmentEntry& entry);
 

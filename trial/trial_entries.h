@@ -21,6 +21,7 @@ struct BatchEntry {
 // The materials of one mix as typed (kg).
 struct MixTexts {
     std::string cement, fly_ash, slag, water, sand, stone, admixture;
+    std::string silica_fume = {}; // 硅灰
     friend bool operator==(const MixTexts&, const MixTexts&) = default;
 };
 

@@ -15,10 +15,20 @@ using nlohmann::json;
 constexpr auto& Fixed = calc::ExactText;
 
 template <class Texts> auto MixMembers(Texts& t) {
-    return std::array{std::pair{"cement", &t.cement},      std::pair{"fly_ash", &t.fly_ash},
-                      std::pair{"slag", &t.slag},          std::pair{"water", &t.water},
-                      std::pair{"sand", &t.sand},          std::pair{"stone", &t.stone},
-                      std::pair{"admixture", &t.admixture}};
+    return std::array{
+        std::pair{"cement", &t.cement},       std::pair{"fly_ash", &t.fly_ash},
+        std::pair{"slag", &t.slag},           std::pair{"water", &t.water},
+        std::pair{"sand", &t.sand},           std::pair{"stone", &t.stone},
+        std::pair{"admixture", &t.admixture}, std::pair{"silica_fume", &t.silica_fume}};
+}
+
+// 硅灰 came after files were written: left out when there is none, so that a trial without it
+// writes its file as before.
+bool Omitted(std::string_view key, const std::string& text) {
+    return key.starts_with("silica_fume") && text.empty();
+}
+bool Omitted(std::string_view key, double number) {
+    return key.starts_with("silica_fume") && number == 0;
 }
 
 std::string_view KindText(AdjustmentKind kind) {
@@ -28,7 +38,7 @@ std::string_view KindText(AdjustmentKind kind) {
 json MixToJson(const MixTexts& texts) {
     json object = json::object();
     for (const auto& [key, member] : MixMembers(texts))
-        object[key] = *member;
+        if (!Omitted(key, *member)) object[key] = *member;
     return object;
 }
 
@@ -41,22 +51,24 @@ json GroupToJson(const GroupEntry& group) {
 
 // The numbers of a recorded mix with their keys, for writing and reading alike.
 template <class M> auto AmountMembers(M& m) {
-    return std::array{std::pair{"cement", &m.cement},      std::pair{"fly_ash", &m.fly_ash},
-                      std::pair{"slag", &m.slag},          std::pair{"water", &m.water},
-                      std::pair{"sand", &m.sand},          std::pair{"stone", &m.stone},
-                      std::pair{"admixture", &m.admixture}};
+    return std::array{
+        std::pair{"cement", &m.cement},       std::pair{"fly_ash", &m.fly_ash},
+        std::pair{"slag", &m.slag},           std::pair{"water", &m.water},
+        std::pair{"sand", &m.sand},           std::pair{"stone", &m.stone},
+        std::pair{"admixture", &m.admixture}, std::pair{"silica_fume", &m.silica_fume}};
 }
 template <class R> auto RatioMembers(R& r) {
     return std::array{std::pair{"water_binder", &r.water_binder},
                       std::pair{"sand_ratio_percent", &r.sand_ratio_percent},
                       std::pair{"fly_ash_percent", &r.fly_ash_percent},
                       std::pair{"slag_percent", &r.slag_percent},
-                      std::pair{"admixture_percent", &r.admixture_percent}};
+                      std::pair{"admixture_percent", &r.admixture_percent},
+                      std::pair{"silica_fume_percent", &r.silica_fume_percent}};
 }
 template <class Members> json NumbersToJson(const Members& members) {
     json object = json::object();
     for (const auto& [key, member] : members)
-        object[key] = *member;
+        if (!Omitted(key, *member)) object[key] = *member;
     return object;
 }
 

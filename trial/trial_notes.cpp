@@ -28,15 +28,17 @@ std::string TrialMixNote() {
            "0.01 kg）；水胶比保留 0.01，砂率保留 0.1%，外加剂掺量保留 0.01%。";
 }
 
-std::string StrengthMixNote(const standards::Constant& water_binder) {
+std::string StrengthMixNote(const standards::Constant& water_binder, bool silica_fume) {
     const standards::Constant& sand_ratio = jgj55_2011::kStrengthMixSandRatioStepPercent;
     // Each step with its clause; one clause for both when they share it.
     const bool one_clause = water_binder.source == sand_ratio.source;
     return "用水量与试拌配合比相同，水胶比分别减少和增加 " + Fixed(water_binder.value, 2) +
            (one_clause ? "" : Clause(Jgj55Clause(water_binder.source))) + "，砂率相应减少和增加 " +
            Fixed(sand_ratio.value, 0) + "%" + Clause(Jgj55Clause(sand_ratio.source)) +
-           "；胶凝材料 = 用水量 ÷ 水胶比，保留 1 kg，粉煤灰、矿粉按掺量保留 1 kg，水泥为其余；"
-           "外加剂按掺量保留 0.01 kg；砂石按设计的计算方法，保留 1 kg。";
+           "；胶凝材料 = 用水量 ÷ 水胶比，保留 1 kg，" +
+           (silica_fume ? "粉煤灰、矿粉、硅灰" : "粉煤灰、矿粉") +
+           "按掺量保留 1 kg，水泥为其余；外加剂按掺量保留 0.01 kg；砂石按设计的计算方法，保留 1 "
+           "kg。";
 }
 
 std::string StrengthGroupNote() {

@@ -136,15 +136,18 @@ TEST(Jgj55Report, TheRequirementsHaveASectionOfTheirOwnWithWhatTheTrialMustDo) {
     EXPECT_EQ(RequirementsLine(inputs), "泵送、抗渗 P8");
 }
 
-// 硅灰 is a material of the mix, the steps, the materials and 复制结果 once the design has it,
-// and the trial, which cannot yet take it, says so.
+// 硅灰 is a material of the mix, the steps, the materials, 复制结果 and the trial batch once
+// the design has it.
 TEST(Jgj55Report, SilicaFumeIsShownWhereTheOtherMineralsAre) {
     jgj55::Inputs inputs = WorkedExample();
     inputs.grade = 60;
     inputs.silica_fume_share = 8;
     inputs.binder_strength = 52;
     inputs.volume.silica_fume_density = 2200;
-    const ReportPage page = Report(inputs);
+    report::ReportInfo info;
+    info.materials[static_cast<std::size_t>(report::MaterialSlot::SilicaFume)] = {"某铁合金厂",
+                                                                                  "SF-12"};
+    const ReportPage page = BuildJgj55Report(inputs, jgj55::ComputeDesign(inputs), {}, info);
     const Section* mix = Find(page, "配合比（每立方米混凝土）");
     ASSERT_NE(mix, nullptr);
     EXPECT_EQ(mix->rows[0].cells[4], "硅灰");
@@ -152,12 +155,15 @@ TEST(Jgj55Report, SilicaFumeIsShownWhereTheOtherMineralsAre) {
     const Row* material = RowStarting(*Find(page, "原材料"), "硅灰");
     ASSERT_NE(material, nullptr);
     EXPECT_EQ(material->cells[2], "掺量 8 %");
+    EXPECT_EQ(material->cells[3], "某铁合金厂");
+    EXPECT_EQ(material->cells[4], "SF-12");
     EXPECT_EQ(material->cells.back(), "密度 2200 kg/m³");
     EXPECT_NE(
         RowStarting(*Find(page, "步骤 8　胶凝材料、矿物掺合料、水泥和外加剂用量"), "硅灰用量"),
         nullptr);
-    EXPECT_NE(RowStarting(*Find(page, "试拌"), "无法计算试拌用量：试配与调整尚不支持硅灰"),
-              nullptr);
+    const Section* batch = Find(page, "试拌");
+    EXPECT_EQ(batch->rows[1].cells[4], "硅灰");
+    EXPECT_EQ(RowStarting(*batch, "试拌用量")->cells[4], "0.84"); // 42 × 20 ÷ 1000
     EXPECT_TRUE(Contains(Jgj55ClipboardText(jgj55::ComputeDesign(inputs)), "硅灰用量 msf0\t42"));
     EXPECT_FALSE(Contains(Jgj55ClipboardText(jgj55::ComputeDesign(WorkedExample())), "硅灰"));
 }

@@ -51,6 +51,14 @@ TEST(MaterialValues, ARecordFillsWhatTheDesignOffersAndNamesWhatItCannot) {
     EXPECT_EQ(inputs.coarse, jgj55::CoarseKind::Gravel);
     EXPECT_EQ(inputs.max_size, jgj55::MaxSize::Mm31_5);
     EXPECT_EQ(inputs.volume.stone_density, 2680.0);
+
+    // 硅灰 has no default density: its record gives ρsf, and a record without one leaves it.
+    const MaterialRecord silica_fume = Record(MaterialKind::SilicaFume, 7, {{"density", 2210.0}});
+    EXPECT_TRUE(ApplyRecord(MaterialRole::SilicaFume, silica_fume, inputs).empty());
+    EXPECT_EQ(inputs.volume.silica_fume_density, 2210.0);
+    EXPECT_EQ(silica_fume.Code(), "H-0007");
+    ApplyRecord(MaterialRole::SilicaFume, Record(MaterialKind::SilicaFume, 8, {}), inputs);
+    EXPECT_EQ(inputs.volume.silica_fume_density, 2210.0);
 }
 
 TEST(MaterialValues, TheCitationKeepsTheRecordsIdVersionValuesAndSource) {

@@ -87,18 +87,19 @@ inline constexpr int SilicaFume = 6252;        // 硅灰 per m³
 inline constexpr int RequirementsGroup = 6299; // the group 特殊要求
 
 // 原材料记录: the library's record chosen for each material (lists, in the order of
-// lab::MaterialRole: 水泥, 粉煤灰, 矿粉, 砂, 石, 外加剂), what is newer in the library, the
+// lab::MaterialRole: 水泥, 粉煤灰, 矿粉, 砂, 石, 外加剂, 硅灰), what is newer in the library, the
 // button that takes it, and the cost per m³ from the records' prices. (The source marks, each
-// 400 above its field, hold 6402 … 6428 in part: these take what they leave.)
+// 400 above its field, hold 6402 … 6428 in part: these take what they leave; 硅灰's list and
+// label, added later, 6064 and 6065.)
 inline constexpr int Material(int role) {
-    return 6430 + role;
+    return role < 6 ? 6430 + role : 6064;
 }
 inline constexpr int MaterialNotice = 6417;
 inline constexpr int TakeNewer = 6418; // button 采用新版本
 inline constexpr int MaterialCost = 6419;
 inline constexpr int MaterialGroup = 6420;
 inline constexpr int MaterialLabel(int role) {
-    return 6440 + role;
+    return role < 6 ? 6440 + role : 6065;
 }
 
 // The source mark beside a field: "自动 · 表 4.0.2（≤ C45）", "给定", "无法计算：…".

@@ -173,16 +173,17 @@ constexpr ControlEntry kLayout[] = {
     {T::Line, Status, L"", 0, 60, 7540, 10100, H},
 
     // 原材料记录: a record of the library for each material.
-#define MIXORA_MATERIAL(n, caption)                                                                \
-    {T::Label, MaterialLabel(n), caption, MaterialGroup, 120, R(2 * (n)) + 30, 3400, H},          \
-    {T::Choice, Material(n), L"", MaterialGroup, 120, R(2 * (n) + 1) - 20, 3460, kListH}
+#define MIXORA_MATERIAL(n, row, caption)                                                           \
+    {T::Label, MaterialLabel(n), caption, MaterialGroup, 120, R(2 * (row)) + 30, 3400, H},        \
+    {T::Choice, Material(n), L"", MaterialGroup, 120, R(2 * (row) + 1) - 20, 3460, kListH}
     {T::Frame, MaterialGroup, L"原材料记录", 0, 10300, 0, 3700, 7400},
-    MIXORA_MATERIAL(0, L"水泥"), MIXORA_MATERIAL(1, L"粉煤灰"), MIXORA_MATERIAL(2, L"矿粉"),
-    MIXORA_MATERIAL(3, L"砂"), MIXORA_MATERIAL(4, L"石"), MIXORA_MATERIAL(5, L"外加剂"),
+    MIXORA_MATERIAL(0, 0, L"水泥"), MIXORA_MATERIAL(1, 1, L"粉煤灰"), MIXORA_MATERIAL(2, 2, L"矿粉"),
+    MIXORA_MATERIAL(6, 3, L"硅灰"), MIXORA_MATERIAL(3, 4, L"砂"), MIXORA_MATERIAL(4, 5, L"石"),
+    MIXORA_MATERIAL(5, 6, L"外加剂"),
 #undef MIXORA_MATERIAL
-    {T::Note, MaterialNotice, L"", MaterialGroup, 120, R(12), 3460, 1300},
-    {T::Command, TakeNewer, L"采用新版本", MaterialGroup, 120, R(12) + 1400, 1500, 360},
-    {T::Note, MaterialCost, L"", MaterialGroup, 120, R(12) + 1900, 3460, 1000},
+    {T::Note, MaterialNotice, L"", MaterialGroup, 120, R(14), 3460, 1000},
+    {T::Command, TakeNewer, L"采用新版本", MaterialGroup, 120, R(14) + 1050, 1500, 360},
+    {T::Note, MaterialCost, L"", MaterialGroup, 120, R(14) + 1450, 3460, 1000},
 };
 // clang-format on
 

@@ -18,14 +18,14 @@ using report::ReportInfo;
 
 using T = ControlType;
 
-// A material's row of the 原材料 group: its name, then its maker and batch, named for a screen
-// reader by the material and the column.
-#define MIXORA_SOURCE(n, caption, maker, batch)                                                    \
-    {T::Label, kNoId, caption, kMaterialsGroup, 8, 24 + 16 * (n), 50, 10},                         \
-        {T::Text, MakerOf(n), L"",     kMaterialsGroup, 60,   22 + 16 * (n),                       \
+// A material's row of the 原材料 group (the row-th): its name, then its maker and batch, named
+// for a screen reader by the material and the column.
+#define MIXORA_SOURCE(n, row, caption, maker, batch)                                               \
+    {T::Label, kNoId, caption, kMaterialsGroup, 8, 24 + 16 * (row), 50, 10},                       \
+        {T::Text, MakerOf(n), L"",     kMaterialsGroup, 60,   22 + 16 * (row),                     \
          140,     13,         nullptr, false,           maker},                                    \
     {                                                                                              \
-        T::Text, BatchOf(n), L"", kMaterialsGroup, 206, 22 + 16 * (n), 80, 13, nullptr, false,     \
+        T::Text, BatchOf(n), L"", kMaterialsGroup, 206, 22 + 16 * (row), 80, 13, nullptr, false,   \
             batch                                                                                  \
     }
 
@@ -65,26 +65,27 @@ constexpr ControlEntry kControls[] = {
     {T::Text,    kIssuedAt,     L"",           0, 356, 26, 100, 13},
     {T::Label,   kNoId,         L"接收：",     0, 462, 28, 40, 10},
     {T::Text,    kReceivedBy,   L"",           0, 504, 26, 88, 13},
-    {T::Frame,   kMaterialsGroup, L"原材料",   0, 300, 44, 294, 142},
+    {T::Frame,   kMaterialsGroup, L"原材料",   0, 300, 44, 294, 158},
     {T::Header,  kNoId,         L"生产厂家",   kMaterialsGroup, 60, 10, 140, 9},
     {T::Header,  kNoId,         L"批号",       kMaterialsGroup, 206, 10, 80, 9},
-    MIXORA_SOURCE(0, L"水泥：", L"水泥 生产厂家", L"水泥 批号"),
-    MIXORA_SOURCE(1, L"粉煤灰：", L"粉煤灰 生产厂家", L"粉煤灰 批号"),
-    MIXORA_SOURCE(2, L"矿粉：", L"矿粉 生产厂家", L"矿粉 批号"),
-    MIXORA_SOURCE(3, L"砂：", L"砂 生产厂家", L"砂 批号"),
-    MIXORA_SOURCE(4, L"石：", L"石 生产厂家", L"石 批号"),
-    MIXORA_SOURCE(5, L"外加剂：", L"外加剂 生产厂家", L"外加剂 批号"),
-    {T::Label,   kNoId,         L"外加剂品种：", kMaterialsGroup, 8, 120, 50, 10},
-    {T::Text,    kAdmixtureType, L"",          kMaterialsGroup, 60, 118, 140, 13},
-    {T::Label,   kNoId,         L"固含量 %：", kMaterialsGroup, 206, 120, 40, 10},
-    {T::Text,    kAdmixtureSolid, L"",         kMaterialsGroup, 248, 118, 38, 13},
-    {T::Command, IDOK,          L"确定",       0, 480, 198, 54, 15},
-    {T::Command, IDCANCEL,      L"取消",       0, 538, 198, 54, 15},
+    MIXORA_SOURCE(0, 0, L"水泥：", L"水泥 生产厂家", L"水泥 批号"),
+    MIXORA_SOURCE(1, 1, L"粉煤灰：", L"粉煤灰 生产厂家", L"粉煤灰 批号"),
+    MIXORA_SOURCE(2, 2, L"矿粉：", L"矿粉 生产厂家", L"矿粉 批号"),
+    MIXORA_SOURCE(6, 3, L"硅灰：", L"硅灰 生产厂家", L"硅灰 批号"),
+    MIXORA_SOURCE(3, 4, L"砂：", L"砂 生产厂家", L"砂 批号"),
+    MIXORA_SOURCE(4, 5, L"石：", L"石 生产厂家", L"石 批号"),
+    MIXORA_SOURCE(5, 6, L"外加剂：", L"外加剂 生产厂家", L"外加剂 批号"),
+    {T::Label,   kNoId,         L"外加剂品种：", kMaterialsGroup, 8, 136, 50, 10},
+    {T::Text,    kAdmixtureType, L"",          kMaterialsGroup, 60, 134, 140, 13},
+    {T::Label,   kNoId,         L"固含量 %：", kMaterialsGroup, 206, 136, 40, 10},
+    {T::Text,    kAdmixtureSolid, L"",         kMaterialsGroup, 248, 134, 38, 13},
+    {T::Command, IDOK,          L"确定",       0, 480, 214, 54, 15},
+    {T::Command, IDCANCEL,      L"取消",       0, 538, 214, 54, 15},
 };
 #undef MIXORA_SOURCE
 // clang-format on
 
-constexpr int kWidth = 600, kHeight = 221;
+constexpr int kWidth = 600, kHeight = 237;
 
 // No control starts a group: the arrows move through the whole dialog.
 constexpr FormLayout kForm = DialogForm(kControls, kWidth, kHeight);

@@ -33,13 +33,13 @@ inline constexpr int kPlacingMethod = 8012; // 浇筑方式
 inline constexpr int kIssuedAt = 8013;      // 签发时间
 inline constexpr int kReceivedBy = 8014;    // 接收
 inline constexpr int kMaterialsGroup = 8020;
-// Material n (水泥, 粉煤灰, 矿粉, 砂, 石, 外加剂: report::MaterialSlot's order): its maker and
-// its batch.
+// Material n (水泥, 粉煤灰, 矿粉, 砂, 石, 外加剂, 硅灰: report::MaterialSlot's order): its maker
+// and its batch; 硅灰's, added later, 8035 and 8036.
 inline constexpr int MakerOf(int n) {
-    return 8021 + 2 * n;
+    return n < 6 ? 8021 + 2 * n : 8035;
 }
 inline constexpr int BatchOf(int n) {
-    return 8022 + 2 * n;
+    return n < 6 ? 8022 + 2 * n : 8036;
 }
 inline constexpr int kAdmixtureType = 8033;
 inline constexpr int kAdmixtureSolid = 8034; // 固含量 %

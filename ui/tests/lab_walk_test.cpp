@@ -195,6 +195,25 @@ TEST_F(LabWalkTest, MaterialsDesignRegisterApproveAndRevise) {
 // the user chooses: 否 leaves the register as the other left it, 是 gives the design a number of
 // its own. The title follows the number; the report, in the window and from --export, lists
 // the cited record.
+// 硅灰 has no default density: the record picked for it gives ρsf.
+TEST_F(LabWalkTest, ASilicaFumeRecordFillsItsDensity) {
+    {
+        store::MaterialFields fields;
+        fields.kind = store::MaterialKind::SilicaFume;
+        fields.maker = "某铁合金厂";
+        fields.properties = {{"density", 2210.0}};
+        store::LabDatabase lab = Open();
+        store::MaterialLibrary(*lab.connection).Add(fields, "李四");
+    }
+    EnterWorkedExample();
+    HWND list = Control(j::Material(6));
+    SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(j::Material(6), CBN_DROPDOWN),
+                 reinterpret_cast<LPARAM>(list));
+    ASSERT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 2); // 不引用, H-0001
+    Pick(list, 1, j::Material(6), true);
+    EXPECT_EQ(Get(j::SilicaFumeDensity), L"2210");
+}
+
 TEST_F(LabWalkTest, ARowChangedElsewhereIsFoundOnRegisteringAndTheUserChooses) {
     {
         store::LabDatabase lab = Open();

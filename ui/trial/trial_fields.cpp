@@ -56,6 +56,8 @@ constexpr TrialTextField kFields[] = {
     {ActualMass + 4, &ActualText<&trial::MixTexts::sand>, AdjustmentKind::BatchMasses},
     {ActualMass + 5, &ActualText<&trial::MixTexts::stone>, AdjustmentKind::BatchMasses},
     {ActualMass + 6, &ActualText<&trial::MixTexts::admixture>, AdjustmentKind::BatchMasses},
+    {SilicaFumeOf(ActualMass), &ActualText<&trial::MixTexts::silica_fume>,
+     AdjustmentKind::BatchMasses},
     {AgeDays, [](TrialEntries& e) -> std::string& { return e.strength.age_days; }},
     {Cube(0, 0), &CubeText<0, 0>}, {Cube(0, 1), &CubeText<0, 1>}, {Cube(0, 2), &CubeText<0, 2>},
     {FreshDensity(0), &DensityText<0>},

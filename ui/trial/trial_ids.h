@@ -1,10 +1,11 @@
 #pragma once
 // Control identifiers of the 试配与调整 dialog: its part of the automation interface (see
 // README.md). A row of the seven materials (水泥, 粉煤灰, 矿粉, 水, 砂, 石, 外加剂) takes seven
-// identifiers from its first one, in that order.
+// identifiers from its first one, in that order; its 硅灰 cell, shown beside 矿粉, came later and
+// has one of its own (SilicaFumeOf).
 namespace mixora::ui::trial_ids {
 
-inline constexpr int kMaterials = 7; // the columns of a mix row
+inline constexpr int kMaterials = 7; // the identifiers of a mix row from its first
 
 // What the trial rests on: the design's mix and ratios, or why there is none.
 inline constexpr int Basis = 7000;
@@ -144,6 +145,15 @@ inline constexpr int RowEnd(int row) {
 // 试拌, 试拌配合比, 强度试验, 水胶比选定, 表观密度校正, 施工配合比
 inline constexpr int Group(int n) {
     return 7900 + n;
+}
+
+// The 硅灰 cell of the mix row that starts at `first` (第 7.3.2 条), 7910 … 7919; 0 for none.
+inline constexpr int SilicaFumeOf(int first) {
+    constexpr int kRows[] = {BatchMasses, ActualMass, TrialMix,     MixBatch(0),   MixBatch(1),
+                             MixBatch(2), DesignMix,  CorrectedMix, ProductionMix, PerBatch};
+    for (int k = 0; k < 10; ++k)
+        if (kRows[k] == first) return 7910 + k;
+    return 0;
 }
 
 } // namespace mixora::ui::trial_ids

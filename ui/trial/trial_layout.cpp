@@ -22,44 +22,46 @@ constexpr int kSpecial = SpecialGroup;
 constexpr short kLeft = 6, kRight = 348, kColumnW = 336;
 constexpr short H = 12;      // a field's height
 constexpr short kLineH = 10; // a line of text
-// A row of the seven materials: the row's name, then one column each.
+// A row of the eight materials (硅灰 beside 矿粉): the row's name, then one column each.
 constexpr short kRowLabelW = 64;
 constexpr short MixX(int k) {
-    return static_cast<short>(72 + 36 * k);
+    return static_cast<short>(70 + 32 * k);
 }
-constexpr short kMixW = 34;
-// The strength mixes' rows: name, W/B, sand ratio, then the seven batch masses.
+constexpr short kMixW = 30;
+// The strength mixes' rows: name, W/B, sand ratio, then the eight batch masses.
 constexpr short BatchX(int k) {
-    return static_cast<short>(104 + 32 * k);
+    return static_cast<short>(100 + 29 * k);
 }
-constexpr short kBatchW = 30;
-// The second label and field of a row, under the fifth material column.
-constexpr short kLabel2 = 150, kLabel2W = 62, kField2 = MixX(4), kUnit2 = MixX(4) + 36;
+constexpr short kBatchW = 27;
+// The second label and field of a row, under the sixth material column.
+constexpr short kLabel2 = 150, kLabel2W = 62, kField2 = MixX(5), kUnit2 = MixX(5) + 32;
 constexpr short kLineW = 324;
 
 // clang-format off
 #define MIXORA_MATERIAL_HEADERS(group, y, x, w)                                                    \
     {T::Header, kNoId, L"水泥",   group, x(0), y, w, 9},                                           \
     {T::Header, kNoId, L"粉煤灰", group, x(1), y, w, 9},                                           \
-    {T::Header, kNoId, L"矿粉", group, x(2), y, w, 9},                                           \
-    {T::Header, kNoId, L"水",     group, x(3), y, w, 9},                                           \
-    {T::Header, kNoId, L"砂",     group, x(4), y, w, 9},                                           \
-    {T::Header, kNoId, L"石",     group, x(5), y, w, 9},                                           \
-    {T::Header, kNoId, L"外加剂", group, x(6), y, w, 9}
-// A row of the seven materials, each cell named by its column and the row's name.
+    {T::Header, kNoId, L"矿粉",   group, x(2), y, w, 9},                                           \
+    {T::Header, kNoId, L"硅灰",   group, x(3), y, w, 9},                                           \
+    {T::Header, kNoId, L"水",     group, x(4), y, w, 9},                                           \
+    {T::Header, kNoId, L"砂",     group, x(5), y, w, 9},                                           \
+    {T::Header, kNoId, L"石",     group, x(6), y, w, 9},                                           \
+    {T::Header, kNoId, L"外加剂", group, x(7), y, w, 9}
+// A row of the eight materials, each cell named by its column and the row's name.
 #define MIXORA_MATERIAL_ROW(type, first, group, y, x, w, row)                                      \
     {type, (first) + 0, L"", group, x(0), y, w, H, nullptr, false, L"水泥 " row},                  \
     {type, (first) + 1, L"", group, x(1), y, w, H, nullptr, false, L"粉煤灰 " row},                \
-    {type, (first) + 2, L"", group, x(2), y, w, H, nullptr, false, L"矿粉 " row},                \
-    {type, (first) + 3, L"", group, x(3), y, w, H, nullptr, false, L"水 " row},                    \
-    {type, (first) + 4, L"", group, x(4), y, w, H, nullptr, false, L"砂 " row},                    \
-    {type, (first) + 5, L"", group, x(5), y, w, H, nullptr, false, L"石 " row},                    \
-    {type, (first) + 6, L"", group, x(6), y, w, H, nullptr, false, L"外加剂 " row}
+    {type, (first) + 2, L"", group, x(2), y, w, H, nullptr, false, L"矿粉 " row},                  \
+    {type, SilicaFumeOf(first), L"", group, x(3), y, w, H, nullptr, false, L"硅灰 " row},          \
+    {type, (first) + 3, L"", group, x(4), y, w, H, nullptr, false, L"水 " row},                    \
+    {type, (first) + 4, L"", group, x(5), y, w, H, nullptr, false, L"砂 " row},                    \
+    {type, (first) + 5, L"", group, x(6), y, w, H, nullptr, false, L"石 " row},                    \
+    {type, (first) + 6, L"", group, x(7), y, w, H, nullptr, false, L"外加剂 " row}
 #define MIXORA_STRENGTH_MIX(n, y)                                                                  \
     {T::Label,  kNoId, L"第 " #n " 组",  kStrength, 6, (y) + 2, 34, kLineH},                       \
     {T::Output, MixWaterBinder((n) - 1), L"", kStrength, 42, y, 28, H,                             \
      nullptr, false, L"水胶比 第 " #n " 组"},                                                      \
-    {T::Output, MixSandRatio((n) - 1), L"",   kStrength, 72, y, kBatchW, H,                        \
+    {T::Output, MixSandRatio((n) - 1), L"",   kStrength, 72, y, 26, H,                             \
      nullptr, false, L"砂率 第 " #n " 组"},                                                        \
     MIXORA_MATERIAL_ROW(T::Output, MixBatch((n) - 1), kStrength, y, BatchX, kBatchW,               \
                         L"第 " #n " 组试拌用量")
@@ -143,9 +145,9 @@ constexpr ControlEntry kLayout[] = {
 
     // 强度试验
     {T::Frame,  kStrength, L"强度试验", 0, kLeft, 222, kColumnW, 198},
-    {T::Header, kNoId, L"试拌用量 kg", kStrength, BatchX(0), 10, 7 * 32 - 2, 9},
+    {T::Header, kNoId, L"试拌用量 kg", kStrength, BatchX(0), 10, 8 * 29 - 2, 9},
     {T::Header, kNoId, L"水胶比",      kStrength, 42, 19, 28, 9},
-    {T::Header, kNoId, L"砂率 %",      kStrength, 72, 19, kBatchW, 9},
+    {T::Header, kNoId, L"砂率 %",      kStrength, 72, 19, 26, 9},
     MIXORA_MATERIAL_HEADERS(kStrength, 19, BatchX, kBatchW),
     MIXORA_STRENGTH_MIX(1, 29),
     MIXORA_STRENGTH_MIX(2, 43),

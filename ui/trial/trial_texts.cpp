@@ -18,12 +18,14 @@ using trial::Mix;
 
 using Texts = std::map<int, std::string>;
 
-// The seven materials from `first` on: kg to `decimals`, the admixture to `admixture`.
+// The materials of the row from `first` on and its 硅灰: kg to `decimals`, the admixture to
+// `admixture`.
 void PutMix(Texts& texts, int first, const Mix& mix, int decimals, int admixture) {
     const double amounts[] = {mix.cement, mix.fly_ash, mix.slag, mix.water, mix.sand, mix.stone};
     for (int k = 0; k < 6; ++k)
         texts[first + k] = Fixed(amounts[k], decimals);
     texts[first + 6] = Fixed(mix.admixture, admixture);
+    texts[ids::SilicaFumeOf(first)] = Fixed(mix.silica_fume, decimals);
 }
 void PutPerCubicMetre(Texts& texts, int first, const Mix& mix) {
     PutMix(texts, first, mix, 0, 2);
@@ -37,11 +39,14 @@ std::string BasisText(const trial::Computed<trial::DesignBasis>& basis) {
     if (!basis.value) return "设计尚不能计算，试配各阶段缺少依据：" + Joined(basis.missing);
     const trial::DesignBasis& b = *basis.value;
     const Mix& m = b.mix;
+    const std::string silica_fume =
+        b.ratios.silica_fume_percent > 0 ? "、硅灰 " + Fixed(m.silica_fume, 0) : "";
     return "依据设计：水泥 " + Fixed(m.cement, 0) + "、粉煤灰 " + Fixed(m.fly_ash, 0) + "、矿粉 " +
-           Fixed(m.slag, 0) + "、水 " + Fixed(m.water, 0) + "、砂 " + Fixed(m.sand, 0) + "、石 " +
-           Fixed(m.stone, 0) + "、外加剂 " + Fixed(m.admixture, 2) + " kg/m³；水胶比 " +
-           Fixed(b.ratios.water_binder, 2) + "，砂率 " + Fixed(b.ratios.sand_ratio_percent, 1) +
-           "%，粗骨料最大公称粒径 " + trial::Plain(b.max_aggregate_mm) +
+           Fixed(m.slag, 0) + silica_fume + "、水 " + Fixed(m.water, 0) + "、砂 " +
+           Fixed(m.sand, 0) + "、石 " + Fixed(m.stone, 0) + "、外加剂 " + Fixed(m.admixture, 2) +
+           " kg/m³；水胶比 " + Fixed(b.ratios.water_binder, 2) + "，砂率 " +
+           Fixed(b.ratios.sand_ratio_percent, 1) + "%，粗骨料最大公称粒径 " +
+           trial::Plain(b.max_aggregate_mm) +
            " mm，配制强度 fcu,0 = " + Fixed(b.target_strength, 1) + " MPa";
 }
 
