@@ -1,7 +1,8 @@
 #include "decimal_rounding.h"
+#include "decimal_text.h"
+#include "double_text.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -22,10 +23,8 @@ enum class Direction { HalfAway, Away, TowardZero };
 // digits × 10^-decimals ("101" for 1.005 to 2 places). Never empty.
 std::string RoundedDigits(double x, int decimals, Direction direction) {
     // "d.ddddddddddde±pp": the significant digits and the power of the first.
-    std::array<char, 32> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                       std::chars_format::scientific, kSignificant - 1);
-    const std::string_view text(buffer.data(), written.ptr);
+    const std::string scientific = ScientificText(std::fabs(x), kSignificant - 1);
+    const std::string_view text(scientific);
     std::string digits =
         std::string(text.substr(0, 1)) + std::string(text.substr(2, kSignificant - 1));
     const std::size_t e = text.find('e');
@@ -62,7 +61,7 @@ std::string RoundedDigits(double x, int decimals, Direction direction) {
 double ValueOf(const std::string& digits, int decimals, bool negative) {
     const std::string text = digits + "e-" + std::to_string(std::clamp(decimals, 0, kMaxDecimals));
     double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
+    ReadPlainDecimal(text, value);
     return negative && value != 0 ? -value : value;
 }
 
@@ -95,18 +94,8 @@ std::string ExactText(double x) {
     // The shortest digits that read back as x ("1.2e+29"), written out without the exponent:
     // fixed notation would give the binary value's every digit instead (1.2e29 is
     // 120000000000000003793529864192 in binary).
-    std::array<char, 32> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                       std::chars_format::scientific);
-    const std::string_view text(buffer.data(), written.ptr);
-    const std::size_t e = text.find('e');
-    std::string digits = std::string(text.substr(0, 1));
-    if (e > 2) digits += text.substr(2, e - 2);
-    int power = 0;
-    const char* first = text.data() + e + 1;
-    if (*first == '+') ++first;
-    std::from_chars(first, text.data() + text.size(), power);
-    if (digits == "0") return "0";
+    if (x == 0) return "0";
+    const auto [digits, power] = ShortestDigitsOf(x);
     std::string out;
     const int point = power + 1; // digits before the point
     if (point <= 0) {

@@ -1,8 +1,10 @@
 #include "decimal_text.h"
+#include "double_text.h"
 
 #include <algorithm>
-#include <charconv>
-#include <system_error>
+#include <cmath>
+#include <cstdlib>
+#include <type_traits>
 
 namespace mixora::calc {
 
@@ -14,42 +16,20 @@ std::size_t SkipDigits(std::string_view text, std::size_t i) {
     return i;
 }
 
-// The power of ten of the leading non-zero digit, saturated far beyond any type's range. A
-// reading out of range is too large when this is not negative, too small otherwise.
-long long LeadingPower(std::string_view plain) {
-    constexpr long long kSaturated = 1'000'000'000;
-    const std::optional<DecimalParts> parts = ScanDecimal(plain, {});
-    if (!parts) return -kSaturated;
-    long long power = 0;
-    if (const std::size_t first = parts->whole.find_first_not_of('0');
-        first != std::string_view::npos) {
-        power = static_cast<long long>(parts->whole.size() - first) - 1;
-    } else if (const std::size_t later = parts->fraction.find_first_not_of('0');
-               later != std::string_view::npos) {
-        power = -static_cast<long long>(later + 1);
-    } else {
-        return -kSaturated; // zero
-    }
-
-    long long shift = 0;
-    for (const char c : parts->exponent)
-        if (IsDigit(c)) shift = std::min(shift * 10 + (c - '0'), kSaturated);
-    return power + (parts->exponent.starts_with('-') ? -shift : shift);
-}
-
+// strtof and NearestDouble (strtod set right) round exactly and would read more than the plain
+// form: blanks, "+", "inf", hexadecimal; the plain form is checked first.
 template <class T> DecimalReading ReadPlain(std::string_view plain, T& value) {
-    const char* const end = plain.data() + plain.size();
-    T read{};
-    const auto [ptr, ec] = std::from_chars(plain.data(), end, read, std::chars_format::general);
-    if (ptr != end || (ec != std::errc{} && ec != std::errc::result_out_of_range))
+    const std::optional<DecimalParts> parts = ScanDecimal(plain, {});
+    if (!parts || parts->length != plain.size() || plain.front() == '+')
         return DecimalReading::Malformed;
-    if (ec == std::errc{}) {
-        value = read;
-        return DecimalReading::Value;
-    }
-    // from_chars reads nothing beyond the range of T, in either direction.
-    if (LeadingPower(plain) >= 0) return DecimalReading::TooLarge;
-    value = plain.front() == '-' ? -T{0} : T{0};
+    const std::string text(plain); // terminated
+    T read{};
+    if constexpr (std::is_same_v<T, float>)
+        read = std::strtof(text.c_str(), nullptr);
+    else
+        read = NearestDouble(text);
+    if (std::isinf(read)) return DecimalReading::TooLarge;
+    value = read == 0 && parts->negative ? -T{0} : read;
     return DecimalReading::Value;
 }
 

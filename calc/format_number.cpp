@@ -7,9 +7,9 @@
 // ParseSingle reads back as the number shown. Non-finite values, which no step ever writes
 // (every result is checked first), come out as "inf", "-inf" or "nan".
 #include "conversions.h"
+#include "double_text.h"
 #include "grouping.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -48,11 +48,8 @@ template <class T> std::string NonFinite(T value) {
 
 std::string FormatFixed2(double value, const NumberFormat& format) {
     if (!std::isfinite(value)) return NonFinite(value);
-    std::array<char, 400> buffer; // the largest double has 309 digits
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                       std::fabs(value), std::chars_format::fixed, 2);
-    const std::string_view digits(buffer.data(),
-                                  static_cast<std::size_t>(written.ptr - buffer.data()));
+    const std::string fixed = FixedText(std::fabs(value), 2);
+    const std::string_view digits(fixed);
     const std::size_t point = digits.find('.');
 
     std::string text = GroupDigits(digits.substr(0, point), format);
@@ -67,11 +64,8 @@ std::string FormatSingle(float value, const NumberFormat& format) {
     if (value == 0.0f) return "0";
 
     // "d.dddddde±xx": seven significant digits, the exponent after rounding.
-    std::array<char, 32> buffer;
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                       std::fabs(value), std::chars_format::scientific, 6);
-    const std::string_view sci(buffer.data(),
-                               static_cast<std::size_t>(written.ptr - buffer.data()));
+    const std::string scientific = ScientificText(std::fabs(value), 6);
+    const std::string_view sci(scientific);
     const std::size_t e = sci.find('e');
     std::string digits = std::string(sci.substr(0, 1)) + std::string(sci.substr(2, e - 2));
     digits.erase(digits.find_last_not_of('0') + 1);

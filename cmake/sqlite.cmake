@@ -8,8 +8,9 @@ if(NOT CMAKE_CROSSCOMPILING)
 endif()
 
 # What the program leaves out: the SQL it never writes (views, triggers, window functions, date
-# functions, virtual tables, ALTER TABLE: a migration that needs it takes its flag
-# out …), the planner's shortcuts that only speed up queries on large tables, and the
+# functions, virtual tables, ALTER TABLE: a migration that needs it takes its flag out …; UNION
+# and the other compound SELECTs, CAST, TEMP tables; ATTACH and VACUUM would be left out too,
+# but SQLite 3.40 does not link without them), the planner's shortcuts that only speed up queries on large tables, and the
 # interfaces it never calls. Kept: foreign keys (which need triggers' machinery), CHECK, upsert,
 # RETURNING, subqueries, the pragmas the engine runs (foreign_keys, journal_mode, quick_check).
 # The SQL dialect of the store (sql_engine.h) needs no more; the store's tests run on this build
@@ -18,7 +19,7 @@ set(MIXORA_SQLITE_FEATURES
     -DSQLITE_OMIT_ALTERTABLE -DSQLITE_OMIT_ANALYZE -DSQLITE_OMIT_AUTHORIZATION
     -DSQLITE_OMIT_AUTOINCREMENT -DSQLITE_OMIT_AUTOMATIC_INDEX -DSQLITE_OMIT_AUTOVACUUM
     -DSQLITE_OMIT_BETWEEN_OPTIMIZATION -DSQLITE_OMIT_BLOB_LITERAL -DSQLITE_OMIT_BTREECOUNT
-    -DSQLITE_OMIT_COMPILEOPTION_DIAGS
+    -DSQLITE_OMIT_CAST -DSQLITE_OMIT_COMPILEOPTION_DIAGS -DSQLITE_OMIT_COMPOUND_SELECT
     -DSQLITE_OMIT_COMPLETE -DSQLITE_OMIT_CTE -DSQLITE_OMIT_DATETIME_FUNCS -DSQLITE_OMIT_DECLTYPE
     -DSQLITE_OMIT_DEPRECATED -DSQLITE_OMIT_DESERIALIZE -DSQLITE_OMIT_EXPLAIN
     -DSQLITE_OMIT_GENERATED_COLUMNS -DSQLITE_OMIT_GET_TABLE -DSQLITE_OMIT_HEX_INTEGER
@@ -28,7 +29,7 @@ set(MIXORA_SQLITE_FEATURES
     -DSQLITE_OMIT_LOCALTIME -DSQLITE_OMIT_OR_OPTIMIZATION -DSQLITE_OMIT_PROGRESS_CALLBACK
     -DSQLITE_OMIT_QUICKBALANCE -DSQLITE_OMIT_REINDEX -DSQLITE_OMIT_SCHEMA_PRAGMAS
     -DSQLITE_OMIT_SCHEMA_VERSION_PRAGMAS
-    -DSQLITE_OMIT_SHARED_CACHE -DSQLITE_OMIT_TCL_VARIABLE -DSQLITE_OMIT_TRACE
+    -DSQLITE_OMIT_SHARED_CACHE -DSQLITE_OMIT_TCL_VARIABLE -DSQLITE_OMIT_TEMPDB -DSQLITE_OMIT_TRACE
     -DSQLITE_OMIT_TRUNCATE_OPTIMIZATION -DSQLITE_OMIT_UTF16
     -DSQLITE_OMIT_VIEW -DSQLITE_OMIT_VIRTUALTABLE
     -DSQLITE_OMIT_WINDOWFUNC -DSQLITE_OMIT_XFER_OPT

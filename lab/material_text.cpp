@@ -1,6 +1,7 @@
 #include "material_text.h"
 
-#include <array>
+#include "double_text.h"
+
 #include <charconv>
 
 namespace mixora::lab {
@@ -10,9 +11,7 @@ std::string VersionName(std::string_view code, std::int64_t version) {
 }
 
 std::string NumberText(double value) {
-    std::array<char, 32> text{};
-    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() ? std::string(text.data(), end) : std::string();
+    return calc::ShortestText(value);
 }
 
 std::string PropertyValueText(const store::PropertyInfo& property,

@@ -1,10 +1,9 @@
 #include "chart_layout.h"
 
+#include "double_text.h"
 #include "wide_text.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 
 namespace mixora::page {
@@ -83,11 +82,7 @@ bool Clip(ChartPoint& a, ChartPoint& b, const ChartAxis& x, const ChartAxis& y) 
 std::wstring TickText(double value, int decimals) {
     decimals = std::clamp(decimals, 0, 6);
     if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0.0;
-    std::array<char, 400> text{};
-    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value,
-                                            std::chars_format::fixed, decimals);
-    if (error != std::errc{}) return {};
-    return WideText(std::string_view(text.data(), static_cast<std::size_t>(end - text.data())));
+    return WideText(calc::FixedText(value, decimals));
 }
 
 class ChartLayouter {

@@ -1,16 +1,14 @@
 #include "report_info.h"
 
 #include "decimal_text.h"
+#include "double_text.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace mixora::report {
 
 std::string LitresText(double litres) {
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, litres);
-    return std::string(buffer, written.ptr);
+    return calc::ShortestText(litres);
 }
 
 std::optional<double> ReadTrialVolume(std::string_view text) {

@@ -1,7 +1,7 @@
 #include "trial_number.h"
 
-#include <array>
-#include <charconv>
+#include "double_text.h"
+
 #include <cmath>
 
 namespace mixora::trial {
@@ -15,11 +15,8 @@ constexpr double kNoise = 1e-12;
 } // namespace
 
 std::string Plain(double x) {
-    std::array<char, 64> buffer{};
-    const auto written =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x == 0 ? 0.0 : x);
-    if (written.ec != std::errc() || !std::isfinite(x)) return "—";
-    return std::string(buffer.data(), written.ptr);
+    if (!std::isfinite(x)) return "—";
+    return calc::ShortestText(x == 0 ? 0.0 : x);
 }
 
 std::string TypedText(std::string_view text) {
