@@ -22,6 +22,7 @@
 // Exit code 0 on success, 1 when the window, the control or the list's item is not found, 2 (with
 // the usage) when the command line asks for nothing it knows.
 #include "control_ids.h"
+#include "handles.h"
 #include "remote_window.h"
 #include "utf.h"
 
@@ -30,6 +31,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <algorithm>
+#include <new>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -50,24 +52,30 @@ HWND FindAnyForm() {
     return nullptr;
 }
 
-BOOL CALLBACK CollectFormProcess(HWND window, LPARAM lparam) {
+// Lists each process with a visible design window once; stops listing if memory runs out.
+BOOL CALLBACK CollectFormProcess(HWND window, LPARAM lparam) noexcept {
     wchar_t name[8]{};
     GetClassNameW(window, name, 8);
     DWORD process_id = 0;
     GetWindowThreadProcessId(window, &process_id);
     auto& processes = *reinterpret_cast<std::vector<DWORD>*>(lparam);
-    if (lstrcmpiW(name, L"Form") == 0 && IsWindowVisible(window) &&
-        std::find(processes.begin(), processes.end(), process_id) == processes.end())
+    if (lstrcmpiW(name, L"Form") != 0 || !IsWindowVisible(window) ||
+        std::find(processes.begin(), processes.end(), process_id) != processes.end())
+        return TRUE;
+    try {
         processes.push_back(process_id);
-    return TRUE;
+        return TRUE;
+    } catch (const std::bad_alloc&) {
+        return FALSE;
+    }
 }
 
 ULONGLONG StartTime(DWORD process_id) {
     FILETIME created{}, ended{}, kernel{}, user{};
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id);
+    const mixora::base::unique_hfile process(
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id));
     if (!process) return 0;
-    GetProcessTimes(process, &created, &ended, &kernel, &user);
-    CloseHandle(process);
+    GetProcessTimes(process.get(), &created, &ended, &kernel, &user);
     return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
 }
 
