@@ -1,4 +1,5 @@
 #include "double_text.h"
+#include "decimal_text.h"
 
 #include <algorithm>
 #include <array>
@@ -7,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 // mingw-w64 takes printf and strtod to its own, exactly rounded, when this is set (libstdc++'s
@@ -77,24 +79,17 @@ Decimal Normalized(std::string digits, long long power) {
     return {digits.substr(first), power - static_cast<long long>(first)};
 }
 
+// The plain text as read by ScanDecimal, its exponent saturated far beyond any type's range.
 Decimal DecimalOfPlain(std::string_view plain) {
     constexpr long long kSaturated = 1'000'000'000;
-    std::string digits;
-    long long whole = 0;
-    bool point = false;
-    std::size_t i = 0;
-    for (; i < plain.size() && plain[i] != 'e' && plain[i] != 'E'; ++i) {
-        if (plain[i] == '.') point = true;
-        if (plain[i] < '0' || plain[i] > '9') continue;
-        digits += plain[i];
-        if (!point) ++whole;
-    }
+    const std::optional<DecimalParts> parts = ScanDecimal(plain, {});
+    if (!parts) return {};
     long long exponent = 0;
-    const bool negative = i + 1 < plain.size() && plain[i + 1] == '-';
-    for (++i; i < plain.size(); ++i)
-        if (plain[i] >= '0' && plain[i] <= '9')
-            exponent = std::min(exponent * 10 + (plain[i] - '0'), kSaturated);
-    return Normalized(std::move(digits), whole - 1 + (negative ? -exponent : exponent));
+    for (const char c : parts->exponent)
+        if (IsDigit(c)) exponent = std::min(exponent * 10 + (c - '0'), kSaturated);
+    if (parts->exponent.starts_with('-')) exponent = -exponent;
+    return Normalized(std::string(parts->whole) + std::string(parts->fraction),
+                      static_cast<long long>(parts->whole.size()) - 1 + exponent);
 }
 
 // Every digit of a long double that halves two neighbouring doubles: 800 significant digits
